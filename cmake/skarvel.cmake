@@ -1,0 +1,62 @@
+# Build helpers shared by every folder. Libraries and test programs collect their
+# sources by glob, so adding a file to a folder needs no change here.
+
+if(WIN32)
+  set(SKARVEL_WINDOWS ON)
+else()
+  set(SKARVEL_WINDOWS OFF)
+endif()
+
+set(SKARVEL_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wno-missing-field-initializers)
+
+if(SKARVEL_SANITIZE AND NOT SKARVEL_WINDOWS)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(SKARVEL_WINDOWS)
+  # One self-contained executable: no libstdc++/winpthread DLLs to ship beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+endif()
+
+# skarvel_library(NAME FOLDER [DEPS ...]) — a static library of every .cpp under FOLDER
+# (recursively), with src/ on the include path.
+function(skarvel_library name folder)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(NOT SKARVEL_WINDOWS)
+    list(FILTER sources EXCLUDE REGEX "/win32/")
+  endif()
+  if(NOT sources)
+    # A layer with headers only so far.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    if(ARGN)
+      target_link_libraries(${name} INTERFACE ${ARGN})
+    endif()
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_compile_options(${name} PRIVATE ${SKARVEL_WARNINGS})
+  if(ARGN)
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  endif()
+endfunction()
+
+# skarvel_test(NAME FOLDER [DEPS ...]) — one GoogleTest program of every .cpp in FOLDER,
+# registered with CTest. On the Windows build CTest runs it under Wine.
+function(skarvel_test name folder)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_options(${name} PRIVATE ${SKARVEL_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest_main GTest::gmock)
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "SKARVEL_SOURCE_DIR=${PROJECT_SOURCE_DIR};SKARVEL_BINARY_DIR=${PROJECT_BINARY_DIR}"
+    TIMEOUT 900)
+endfunction()

@@ -1,0 +1,44 @@
+#pragma once
+// System facts the program reads: folders, the user, the clock, the OS version.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct LocalTime {
+    int year = 0, month = 0, day = 0;
+    int hour = 0, minute = 0, second = 0;
+};
+
+struct OsVersion {
+    std::uint32_t major = 0;
+    std::uint32_t minor = 0;
+};
+
+class System {
+public:
+    virtual ~System() = default;
+
+    // Folder of the running executable, always with a trailing backslash.
+    virtual std::string ApplicationFolder() = 0;
+    // The Windows directory without trailing backslash; nullopt when the call fails.
+    virtual std::optional<std::string> WindowsFolder() = 0;
+    // The temp folder as the platform returns it (normally with a trailing backslash).
+    virtual std::string TempFolder() = 0;
+    // The log-on name; nullopt when it cannot be read.
+    virtual std::optional<std::string> UserName() = 0;
+
+    virtual LocalTime Now() = 0;
+    // Today's date in the user's short date format (e.g. "06.12.2026").
+    virtual std::string ShortDate() = 0;
+    // The current time in the user's long time format (e.g. "9:05:07").
+    virtual std::string LongTime() = 0;
+
+    virtual OsVersion Version() = 0;
+    // Blocks the calling (interface) thread.
+    virtual void Sleep(int milliseconds) = 0;
+};
+
+}  // namespace platform

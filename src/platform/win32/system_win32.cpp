@@ -1,0 +1,78 @@
+#include "platform/win32/system_win32.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/text.h"
+
+namespace platform::win32 {
+
+std::string SystemWin32::ApplicationFolder() {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) return {};
+        if (n < buffer.size()) {
+            std::wstring path(buffer.data(), n);
+            size_t slash = path.find_last_of(L"\\/:");
+            return Narrow(path.substr(0, slash + 1));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::optional<std::string> SystemWin32::WindowsFolder() {
+    wchar_t buffer[MAX_PATH + 1];
+    UINT n = GetWindowsDirectoryW(buffer, MAX_PATH + 1);
+    if (n == 0 || n > MAX_PATH) return std::nullopt;
+    return Narrow(std::wstring_view(buffer, n));
+}
+
+std::string SystemWin32::TempFolder() {
+    wchar_t buffer[MAX_PATH + 2];
+    DWORD n = GetTempPathW(MAX_PATH + 2, buffer);
+    if (n == 0 || n > MAX_PATH + 1) return {};
+    return Narrow(std::wstring_view(buffer, n));
+}
+
+std::optional<std::string> SystemWin32::UserName() {
+    wchar_t buffer[256];
+    DWORD size = 256;
+    if (!GetUserNameW(buffer, &size) || size == 0) return std::nullopt;
+    return Narrow(std::wstring_view(buffer, size - 1));  // size counts the terminating zero
+}
+
+LocalTime SystemWin32::Now() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+static std::string FormatNow(bool date) {
+    wchar_t buffer[128];
+    int n = date ? GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, buffer, 128)
+                 : GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, buffer, 128);
+    if (n <= 1) return {};
+    return Narrow(std::wstring_view(buffer, static_cast<size_t>(n - 1)));
+}
+
+std::string SystemWin32::ShortDate() { return FormatNow(true); }
+std::string SystemWin32::LongTime() { return FormatNow(false); }
+
+OsVersion SystemWin32::Version() {
+    // GetVersionEx lies to programs without a compatibility manifest; RtlGetVersion does not.
+    using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll")) {
+        auto fn = reinterpret_cast<RtlGetVersionFn>(
+            reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
+        if (fn && fn(&info) == 0) return {info.dwMajorVersion, info.dwMinorVersion};
+    }
+    return {};
+}
+
+void SystemWin32::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
+
+}  // namespace platform::win32

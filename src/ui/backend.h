@@ -1,0 +1,78 @@
+#pragma once
+// The interface a toolkit backend implements. Two exist: the Win32 backend (real windows,
+// GDI, the message loop) and the headless backend (no screen, for tests).
+//
+// Adding a standard control: write its model as a Control subclass in ui/ with its own
+// PeerKind(); the headless backend needs nothing more (the model is the state); the Win32
+// backend gets one peer class realising it and one line in its peer factory.
+
+#include <memory>
+#include <string>
+
+#include "ui/color.h"
+#include "ui/geometry.h"
+
+namespace ui {
+
+class Canvas;
+class Control;
+class Timer;
+
+// What changed in a control, for its peer to mirror.
+enum class Change { Bounds, Visible, Enabled, Caption, Font, BackColor, Hint, Cursor, Model, Style };
+
+// The native side of one windowed control.
+class ControlPeer {
+public:
+    virtual ~ControlPeer() = default;
+    // Mirror a change of the control's state.
+    virtual void Changed(Change what) = 0;
+    virtual void Invalidate(const Rect& r) = 0;
+    virtual void Update() = 0;
+    virtual void SetFocus() = 0;
+    virtual bool HasFocus() const = 0;
+    virtual void SetCapture(bool capture) = 0;
+    virtual Point ClientToScreen(Point p) const = 0;
+    // Forms: fade out over MILLISECONDS and hide (AnimateWindow blend).
+    virtual void AnimateHide(int milliseconds) { (void)milliseconds; }
+    // Forms: bring to the front and activate.
+    virtual void Activate() {}
+};
+
+// The native side of a timer.
+class TimerPeer {
+public:
+    virtual ~TimerPeer() = default;
+    // Called when the timer's interval, enabled state or handler changed.
+    virtual void Reset() = 0;
+};
+
+enum class MessageKind { Error, Warning, Information, Confirmation };
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageResult { Ok, Cancel, Yes, No };
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual const ColorResolver& Colors() const = 0;
+    virtual std::unique_ptr<ControlPeer> CreatePeer(Control& control) = 0;
+    virtual std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) = 0;
+    // A canvas for measuring text outside of painting.
+    virtual std::unique_ptr<Canvas> CreateMeasureCanvas() = 0;
+
+    virtual MessageResult ShowMessage(const std::string& text, const std::string& caption,
+                                      MessageKind kind, MessageButtons buttons) = 0;
+    // The mouse pointer in screen coordinates, now.
+    virtual Point CursorPos() const = 0;
+    virtual Size ScreenSize() const = 0;
+    // The application title (taskbar, message box captions).
+    virtual void SetTitle(const std::string& title) = 0;
+
+    virtual void RunMessageLoop() = 0;
+    virtual void Terminate() = 0;
+    // Handles pending messages and returns (used by long handlers that repaint).
+    virtual void ProcessMessages() = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,357 @@
+#include "ui/control.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "ui/application.h"
+#include "ui/backend.h"
+#include "ui/form.h"
+
+namespace ui {
+
+Control::Control(Control* parent) : parent_(parent) {
+    assert(parent != nullptr && "controls other than forms need a parent");
+    app_ = parent->app_;
+    font_ = parent->font_;
+    parent->AddChild(this);
+}
+
+Control::Control(Application& app, std::nullptr_t) : app_(&app) {}
+
+Control::~Control() {
+    for (Control* child : children_) child->parent_ = nullptr;
+    if (parent_) parent_->RemoveChild(this);
+    peer_.reset();
+}
+
+void Control::AddChild(Control* child) {
+    children_.push_back(child);
+    if (Realized()) child->Realize();
+}
+
+void Control::RemoveChild(Control* child) {
+    children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
+    if (captureChild_ == child) captureChild_ = nullptr;
+    if (hoveredChild_ == child) hoveredChild_ = nullptr;
+}
+
+Control* Control::FindControl(std::string_view name) const {
+    for (Control* child : children_) {
+        if (child->name_ == name) return child;
+        if (Control* found = child->FindControl(name)) return found;
+    }
+    return nullptr;
+}
+
+Control* Control::WindowedAncestor() {
+    Control* c = this;
+    while (c && !c->IsWindowed()) c = c->parent_;
+    return c;
+}
+
+Form* Control::GetForm() {
+    Control* c = this;
+    while (c->parent_) c = c->parent_;
+    return dynamic_cast<Form*>(c);
+}
+
+void Control::SetBounds(const Rect& r) {
+    if (r == bounds_) return;
+    if (!IsWindowed() && parent_) parent_->InvalidateRect(bounds_);
+    bounds_ = r;
+    NotifyPeer(Change::Bounds);
+    BoundsChanged();
+    Invalidate();
+}
+
+Point Control::OffsetInWindow() const {
+    Point p;
+    const Control* c = this;
+    while (c && !c->IsWindowed()) {
+        p = p + c->bounds_.TopLeft();
+        c = c->parent_;
+    }
+    return p;
+}
+
+Point Control::ClientToScreen(Point p) const {
+    const Control* c = this;
+    while (c && !c->IsWindowed()) {
+        p = p + c->bounds_.TopLeft();
+        c = c->parent_;
+    }
+    if (c && c->peer_) return c->peer_->ClientToScreen(p);
+    // Unrealized: accumulate the bounds up to the top.
+    while (c) {
+        p = p + c->bounds_.TopLeft();
+        c = c->parent_;
+    }
+    return p;
+}
+
+Point Control::ScreenToClient(Point p) const {
+    Point origin = ClientToScreen({0, 0});
+    return p - origin;
+}
+
+void Control::SetVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    if (!v && parent_) {
+        if (parent_->hoveredChild_ == this) parent_->hoveredChild_ = nullptr;
+        if (parent_->captureChild_ == this) parent_->SetMouseCapture(false);
+    }
+    NotifyPeer(Change::Visible);
+    if (!IsWindowed() && parent_) parent_->InvalidateRect(bounds_);
+    VisibleChanged();
+}
+
+bool Control::Showing() const {
+    for (const Control* c = this; c; c = c->parent_)
+        if (!c->visible_) return false;
+    return true;
+}
+
+void Control::SetEnabled(bool e) {
+    if (e == enabled_) return;
+    enabled_ = e;
+    NotifyPeer(Change::Enabled);
+    EnabledChanged();
+    Invalidate();
+}
+
+void Control::SetCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    NotifyPeer(Change::Caption);
+    CaptionChanged();
+    Invalidate();
+}
+
+void Control::SetHint(std::string hint) {
+    hint_ = std::move(hint);
+    NotifyPeer(Change::Hint);
+}
+
+void Control::SetFont(const Font& f) {
+    if (f == font_) return;
+    font_ = f;
+    NotifyPeer(Change::Font);
+    FontChanged();
+    Invalidate();
+}
+
+void Control::SetColor(Color c) {
+    if (c == color_) return;
+    color_ = c;
+    NotifyPeer(Change::BackColor);
+    ColorChanged();
+    Invalidate();
+}
+
+void Control::SetCursor(Cursor c) {
+    cursor_ = c;
+    NotifyPeer(Change::Cursor);
+}
+
+void Control::Paint(Canvas& canvas) {
+    if (IsWindowed()) canvas.FillRect(ClientRect(), color_);
+}
+
+void Control::PaintWindow(Canvas& canvas) {
+    Paint(canvas);
+    for (Control* child : children_) {
+        if (child->IsWindowed() || !child->visible_) continue;
+        CanvasStateGuard guard(canvas);
+        Point origin = canvas.Origin() + child->bounds_.TopLeft();
+        canvas.SetClip(child->bounds_);
+        canvas.SetOrigin(origin);
+        child->PaintWindow(canvas);
+    }
+}
+
+void Control::Invalidate() { InvalidateRect(ClientRect()); }
+
+void Control::InvalidateRect(const Rect& r) {
+    if (IsWindowed()) {
+        if (peer_) peer_->Invalidate(r);
+    } else if (parent_ && visible_) {
+        parent_->InvalidateRect(r.Offset(bounds_.left, bounds_.top).Intersect(bounds_));
+    }
+}
+
+void Control::Update() {
+    Control* w = WindowedAncestor();
+    if (w && w->peer_) w->peer_->Update();
+}
+
+bool Control::CanFocus() const {
+    if (!IsWindowed()) return false;
+    for (const Control* c = this; c; c = c->parent_)
+        if (!c->visible_ || !c->enabled_) return false;
+    return true;
+}
+
+bool Control::Focused() const { return peer_ && peer_->HasFocus(); }
+
+void Control::SetFocus() {
+    if (peer_ && CanFocus()) peer_->SetFocus();
+}
+
+void Control::SetMouseCapture(bool capture) {
+    if (IsWindowed()) {
+        if (!capture) captureChild_ = nullptr;
+        if (peer_) peer_->SetCapture(capture);
+        return;
+    }
+    if (!parent_) return;
+    Control* w = parent_->WindowedAncestor();
+    if (!w) return;
+    if (capture) {
+        w->captureChild_ = this;
+        if (w->peer_) w->peer_->SetCapture(true);
+    } else if (w->captureChild_ == this) {
+        w->captureChild_ = nullptr;
+        if (w->peer_) w->peer_->SetCapture(false);
+    }
+}
+
+bool Control::MouseCapture() const {
+    if (IsWindowed()) return false;
+    const Control* w = parent_;
+    while (w && !w->IsWindowed()) w = w->parent_;
+    return w && w->captureChild_ == this;
+}
+
+void Control::Realize() {
+    if (IsWindowed() && !peer_) {
+        if (parent_ && !parent_->WindowedAncestor()->peer_) return;
+        peer_ = app_->GetBackend().CreatePeer(*this);
+    }
+    for (Control* child : children_) child->Realize();
+}
+
+void Control::NotifyPeer(Change what) {
+    if (peer_) peer_->Changed(what);
+}
+
+Control* Control::GraphicChildAt(Point p) const {
+    // Topmost first: the last child paints last.
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        Control* child = *it;
+        if (child->IsWindowed() || !child->visible_) continue;
+        if (child->bounds_.Contains(p)) {
+            Point inner = p - child->bounds_.TopLeft();
+            if (Control* deeper = child->GraphicChildAt(inner)) return deeper;
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+namespace {
+// P (in W's client) translated into TARGET's client; TARGET is W or a graphic descendant.
+Point ToTarget(Control* target, Point p) { return p - target->OffsetInWindow(); }
+}  // namespace
+
+void Control::SetHovered(Control* child) {
+    if (child == hoveredChild_) return;
+    Control* old = hoveredChild_;
+    hoveredChild_ = child;
+    if (old) app_->Guard([&] { old->MouseLeave(); });
+    if (child) app_->Guard([&] { child->MouseEnter(); });
+    NotifyPeer(Change::Hint);
+}
+
+void Control::DispatchMouseDown(MouseButton b, Shift s, Point p) {
+    Control* target = captureChild_ ? captureChild_ : GraphicChildAt(p);
+    if (!target || !target->enabled_) target = this;
+    if (b == MouseButton::Left) {
+        // The pressed control keeps the mouse until the button is released.
+        if (target != this) captureChild_ = target;
+        if (peer_) peer_->SetCapture(true);
+    }
+    Point local = ToTarget(target, p);
+    app_->Guard([&] { target->MouseDown(b, s, local); });
+}
+
+void Control::DispatchMouseUp(MouseButton b, Shift s, Point p) {
+    Control* target = captureChild_ ? captureChild_ : GraphicChildAt(p);
+    if (!target || !target->enabled_) target = this;
+    if (b == MouseButton::Left) {
+        captureChild_ = nullptr;
+        if (peer_) peer_->SetCapture(false);
+    }
+    Point local = ToTarget(target, p);
+    app_->Guard([&] { target->MouseUp(b, s, local); });
+}
+
+void Control::DispatchMouseMove(Shift s, Point p) {
+    Control* under = GraphicChildAt(p);
+    SetHovered(under && under->enabled_ ? under : nullptr);
+    Control* target = captureChild_ ? captureChild_ : under;
+    if (!target || !target->enabled_) target = this;
+    Point local = ToTarget(target, p);
+    app_->Guard([&] { target->MouseMove(s, local); });
+}
+
+void Control::DispatchMouseLeave() {
+    SetHovered(nullptr);
+    app_->Guard([&] { MouseLeave(); });
+}
+
+std::string Control::HintAt(Point p) {
+    Control* under = GraphicChildAt(p);
+    Control* c = under ? under : this;
+    return c->hint_;
+}
+
+Cursor Control::CursorAt(Point p) {
+    Control* under = captureChild_ ? captureChild_ : GraphicChildAt(p);
+    Control* c = under ? under : this;
+    return c->cursor_;
+}
+
+void Control::MouseDown(MouseButton b, Shift s, Point p) {
+    if (OnMouseDown) OnMouseDown(b, s, p);
+    if (b == MouseButton::Left && (s & shift::kDouble) && OnDblClick) OnDblClick();
+}
+void Control::MouseUp(MouseButton b, Shift s, Point p) {
+    if (OnMouseUp) OnMouseUp(b, s, p);
+}
+void Control::MouseMove(Shift s, Point p) {
+    if (OnMouseMove) OnMouseMove(s, p);
+}
+void Control::MouseEnter() {
+    if (OnMouseEnter) OnMouseEnter();
+}
+void Control::MouseLeave() {
+    if (OnMouseLeave) OnMouseLeave();
+}
+void Control::KeyDown(int& key, Shift s) {
+    if (OnKeyDown) OnKeyDown(key, s);
+}
+void Control::KeyUp(int& key, Shift s) { (void)key, (void)s; }
+void Control::KeyPress(char32_t& ch) {
+    if (OnKeyPress) OnKeyPress(ch);
+}
+void Control::FocusEnter() {
+    if (OnEnter) OnEnter();
+}
+void Control::FocusExit() {
+    if (OnExit) OnExit();
+}
+bool Control::DialogChar(char32_t ch) {
+    for (Control* child : children_)
+        if (child->visible_ && child->enabled_ && child->DialogChar(ch)) return true;
+    return false;
+}
+void Control::Click() {
+    if (OnClick) OnClick();
+}
+bool Control::WantsKey(int key) const {
+    (void)key;
+    return false;
+}
+
+}  // namespace ui

@@ -1,0 +1,212 @@
+#pragma once
+// Control: the base of every window, control and graphic element of the toolkit.
+//
+// A control owns its state (bounds, visibility, caption, colours...), paints itself on a
+// Canvas and reacts to abstract mouse, key and focus events. Windowed controls get a peer
+// from the backend (a real child window on Win32); graphic controls (IsWindowed() false)
+// are painted by their windowed parent and receive mouse events routed by it.
+//
+// Children are owned by whoever created them (normally the form, as members); a control
+// detaches itself from its parent when destroyed.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/backend.h"
+#include "ui/canvas.h"
+#include "ui/color.h"
+#include "ui/font.h"
+#include "ui/geometry.h"
+#include "ui/input.h"
+
+namespace ui {
+
+class Application;
+class ControlPeer;
+class Form;
+
+
+class Control {
+public:
+    explicit Control(Control* parent);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    // Identity and tree.
+    const std::string& Name() const { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+    Control* Parent() const { return parent_; }
+    const std::vector<Control*>& Children() const { return children_; }
+    // The first descendant (depth first) with this name, or nullptr.
+    Control* FindControl(std::string_view name) const;
+    // The nearest windowed control at or above this one.
+    Control* WindowedAncestor();
+    Form* GetForm();
+    Application& App() const { return *app_; }
+
+    // Geometry, relative to the parent's client area.
+    const Rect& Bounds() const { return bounds_; }
+    void SetBounds(const Rect& r);
+    void SetBounds(int left, int top, int width, int height) {
+        SetBounds(Rect::FromSize(left, top, width, height));
+    }
+    int Left() const { return bounds_.left; }
+    int Top() const { return bounds_.top; }
+    int Width() const { return bounds_.Width(); }
+    int Height() const { return bounds_.Height(); }
+    Rect ClientRect() const { return {0, 0, Width(), Height()}; }
+    // Client origin of this control in the client of its windowed ancestor.
+    Point OffsetInWindow() const;
+    Point ClientToScreen(Point p) const;
+    Point ScreenToClient(Point p) const;
+
+    // Visibility and state.
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible and every ancestor visible.
+    bool Showing() const;
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool e);
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption);
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string hint);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool s) { showHint_ = s; }
+
+    const Font& GetFont() const { return font_; }
+    void SetFont(const Font& f);
+    Color GetColor() const { return color_; }
+    void SetColor(Color c);
+    Cursor GetCursor() const { return cursor_; }
+    void SetCursor(Cursor c);
+
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool t) { tabStop_ = t; }
+
+    // Painting.
+    virtual bool IsWindowed() const { return true; }
+    // Paints this control's own client area (origin at its top-left corner).
+    virtual void Paint(Canvas& canvas);
+    // Paints this windowed control and its visible graphic children.
+    void PaintWindow(Canvas& canvas);
+    void Invalidate();
+    void InvalidateRect(const Rect& r);
+    void Update();
+    void Repaint() {
+        Invalidate();
+        Update();
+    }
+
+    // Focus and capture.
+    bool CanFocus() const;
+    bool Focused() const;
+    void SetFocus();
+    void SetMouseCapture(bool capture);
+    bool MouseCapture() const;
+
+    // The kind of native peer this control needs ("custom" for self-painted windows).
+    virtual std::string_view PeerKind() const { return "custom"; }
+    ControlPeer* Peer() const { return peer_.get(); }
+    // Creates the peers of this control and its windowed descendants (idempotent).
+    void Realize();
+    bool Realized() const { return peer_ != nullptr || (!IsWindowed() && parent_ && parent_->Realized()); }
+
+    // Raw input from the backend, in this windowed control's client coordinates. Routes to
+    // graphic children, tracks hover, captures the mouse on a button press.
+    void DispatchMouseDown(MouseButton b, Shift s, Point p);
+    void DispatchMouseUp(MouseButton b, Shift s, Point p);
+    void DispatchMouseMove(Shift s, Point p);
+    void DispatchMouseLeave();
+    // Hint text for the point P of this windowed control's client area.
+    std::string HintAt(Point p);
+    Cursor CursorAt(Point p);
+    // The graphic child (enabled or not) under P, or nullptr.
+    Control* GraphicChildAt(Point p) const;
+
+    // Event handlers; override to react. Coordinates are this control's client coordinates.
+    virtual void MouseDown(MouseButton b, Shift s, Point p);
+    virtual void MouseUp(MouseButton b, Shift s, Point p);
+    virtual void MouseMove(Shift s, Point p);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    virtual void KeyDown(int& key, Shift s);
+    virtual void KeyUp(int& key, Shift s);
+    virtual void KeyPress(char32_t& ch);
+    virtual void FocusEnter();
+    virtual void FocusExit();
+    // An accelerator (Alt+letter or a letter the focused control does not take); true when
+    // this control took it.
+    virtual bool DialogChar(char32_t ch);
+    // Fires OnClick.
+    virtual void Click();
+    // State-change hooks, after the new value is stored.
+    virtual void EnabledChanged() {}
+    virtual void VisibleChanged() {}
+    virtual void CaptionChanged() {}
+    virtual void FontChanged() {}
+    virtual void ColorChanged() {}
+    virtual void BoundsChanged() {}
+    // Lets a child ask whether a key goes to it (arrows, Enter, Tab) rather than the form.
+    virtual bool WantsKey(int key) const;
+
+    // Callbacks.
+    std::function<void()> OnClick;
+    std::function<void()> OnDblClick;
+    std::function<void(MouseButton, Shift, Point)> OnMouseDown;
+    std::function<void(MouseButton, Shift, Point)> OnMouseUp;
+    std::function<void(Shift, Point)> OnMouseMove;
+    std::function<void()> OnMouseEnter;
+    std::function<void()> OnMouseLeave;
+    std::function<void(int&, Shift)> OnKeyDown;
+    std::function<void(char32_t&)> OnKeyPress;
+    std::function<void()> OnEnter;
+    std::function<void()> OnExit;
+
+protected:
+    // Tells the peer (if any) what changed.
+    void NotifyPeer(Change what);
+    // For forms, which have no parent.
+    Control(Application& app, std::nullptr_t);
+    std::unique_ptr<ControlPeer> peer_;
+
+private:
+    friend class Form;
+    void AddChild(Control* child);
+    void RemoveChild(Control* child);
+    void SetHovered(Control* child);
+
+    Application* app_ = nullptr;
+    Control* parent_ = nullptr;
+    std::vector<Control*> children_;
+    std::string name_;
+    Rect bounds_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    bool showHint_ = false;
+    bool tabStop_ = false;
+    std::string caption_;
+    std::string hint_;
+    Font font_;
+    Color color_ = clBtnFace;
+    Cursor cursor_ = Cursor::Default;
+    // For windowed controls: the graphic child holding the mouse and the one under it.
+    Control* captureChild_ = nullptr;
+    Control* hoveredChild_ = nullptr;
+};
+
+// A control painted by its windowed parent (speed buttons, labels, images).
+class GraphicControl : public Control {
+public:
+    using Control::Control;
+    bool IsWindowed() const override { return false; }
+};
+
+}  // namespace ui

@@ -1,0 +1,154 @@
+#include "ui/form.h"
+
+#include <algorithm>
+
+#include "ui/application.h"
+
+namespace ui {
+
+Form::Form(Application& app) : Control(app, nullptr) {
+    SetVisible(false);
+    app.RegisterForm(this);
+}
+
+Form::~Form() { App().UnregisterForm(this); }
+
+void Form::BeforeDestruction() {
+    if (destroying_) return;
+    destroying_ = true;
+    if (OnDestroy) App().Guard(OnDestroy);
+}
+
+void Form::SetClientSize(int width, int height) {
+    clientSize_ = {width, height};
+    // Without a peer the window frame is not known; the client size is the outer size.
+    if (!Peer()) SetBounds(Left(), Top(), width, height);
+    NotifyPeer(Change::Bounds);
+    Invalidate();
+}
+
+void Form::SetBorderStyle(BorderStyle s) {
+    borderStyle_ = s;
+    NotifyPeer(Change::Style);
+}
+
+void Form::SetBorderIcons(unsigned icons) {
+    borderIcons_ = icons;
+    NotifyPeer(Change::Style);
+}
+
+void Form::SetStayOnTop(bool s) {
+    stayOnTop_ = s;
+    NotifyPeer(Change::Style);
+}
+
+void Form::SetPosition(Position p, Form* centerOn) {
+    position_ = p;
+    centerOn_ = centerOn;
+}
+
+void Form::ApplyPosition() {
+    Size outer = Bounds().GetSize();
+    Rect area{};
+    switch (position_) {
+        case Position::Designed:
+            return;
+        case Position::DesktopCenter:
+        case Position::ScreenCenter: {
+            Size screen = App().GetBackend().ScreenSize();
+            area = {0, 0, screen.width, screen.height};
+            break;
+        }
+        case Position::MainFormCenter:
+        case Position::OwnerFormCenter: {
+            Form* other = centerOn_ ? centerOn_ : App().MainForm();
+            if (!other || other == this) return;
+            area = other->Bounds();
+            break;
+        }
+    }
+    int x = area.left + (area.Width() - outer.width) / 2;
+    int y = area.top + (area.Height() - outer.height) / 2;
+    SetBounds(x, y, outer.width, outer.height);
+}
+
+void Form::ShowForm() {
+    Realize();
+    SetVisible(true);
+    if (Peer()) Peer()->Activate();
+}
+
+void Form::VisibleChanged() {
+    if (Visible()) {
+        if (OnShow) App().Guard(OnShow);
+    } else {
+        if (OnHide) App().Guard(OnHide);
+    }
+}
+
+void Form::Close() {
+    CloseAction action = (App().MainForm() == this) ? CloseAction::Free : CloseAction::Hide;
+    if (OnClose) OnClose(action);
+    if (action == CloseAction::None) return;
+    if (App().MainForm() == this) {
+        if (action != CloseAction::Minimize) App().Terminate();
+        return;
+    }
+    if (action == CloseAction::Hide || action == CloseAction::Free) Hide();
+}
+
+void Form::AnimateHide(int milliseconds) {
+    if (Peer()) Peer()->AnimateHide(milliseconds);
+}
+
+Control* Form::NextTabStop(Control* from, bool forward) {
+    std::vector<Control*> order;
+    std::function<void(Control*)> collect = [&](Control* c) {
+        for (Control* child : c->Children()) {
+            if (!child->IsWindowed()) continue;
+            if (child->TabStop() && child->CanFocus()) order.push_back(child);
+            collect(child);
+        }
+    };
+    collect(this);
+    if (order.empty()) return nullptr;
+    auto it = std::find(order.begin(), order.end(), from);
+    if (it == order.end()) return forward ? order.front() : order.back();
+    size_t i = static_cast<size_t>(it - order.begin());
+    size_t n = order.size();
+    return order[forward ? (i + 1) % n : (i + n - 1) % n];
+}
+
+bool Form::HandleDialogKey(int key, Shift s) {
+    Control* focused = activeControl_;
+    if (focused && focused->WantsKey(key)) return false;
+    switch (key) {
+        case key::kTab: {
+            if (s & (shift::kCtrl | shift::kAlt)) return false;
+            if (Control* next = NextTabStop(focused, !(s & shift::kShift))) next->SetFocus();
+            return true;
+        }
+        case key::kReturn:
+            if (defaultControl_ && defaultControl_->Enabled() && defaultControl_->Showing()) {
+                App().Guard([&] { defaultControl_->Click(); });
+                return true;
+            }
+            return false;
+        case key::kEscape:
+            if (cancelControl_ && cancelControl_->Enabled() && cancelControl_->Showing()) {
+                App().Guard([&] { cancelControl_->Click(); });
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool Form::HandleAccelerator(char32_t ch) {
+    bool taken = false;
+    App().Guard([&] { taken = DialogChar(ch); });
+    return taken;
+}
+
+}  // namespace ui

@@ -1,0 +1,95 @@
+#pragma once
+// A top-level window.
+
+#include <functional>
+#include <string>
+
+#include "ui/control.h"
+
+namespace ui {
+
+enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
+enum class Position { Designed, DesktopCenter, ScreenCenter, MainFormCenter, OwnerFormCenter };
+enum class CloseAction { None, Hide, Free, Minimize };
+
+namespace border_icon {
+constexpr unsigned kSystemMenu = 1u << 0;
+constexpr unsigned kMinimize = 1u << 1;
+constexpr unsigned kMaximize = 1u << 2;
+constexpr unsigned kHelp = 1u << 3;
+}  // namespace border_icon
+
+class Form : public Control {
+public:
+    explicit Form(Application& app);
+    ~Form() override;
+
+    std::string_view PeerKind() const override { return "form"; }
+
+    // The client area size; Bounds() holds the outer window rectangle on screen.
+    Size ClientSize() const { return clientSize_; }
+    void SetClientSize(int width, int height);
+
+    BorderStyle GetBorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(BorderStyle s);
+    unsigned BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(unsigned icons);
+    bool StayOnTop() const { return stayOnTop_; }
+    void SetStayOnTop(bool s);
+    Position GetPosition() const { return position_; }
+    // Where the form is placed when first shown. For the *FormCenter positions, CENTER_ON is
+    // the form to centre on (nullptr: the main form).
+    void SetPosition(Position p, Form* centerOn = nullptr);
+    // Places the window now according to the position rule.
+    void ApplyPosition();
+
+    // Shows the form and brings it to the front.
+    void ShowForm();
+    // Asks the form to close: OnClose decides; the main form's close ends the program.
+    void Close();
+    // Fades the window out over MILLISECONDS and hides it (a no-op while unrealized).
+    void AnimateHide(int milliseconds);
+
+    // The focused control of this form (tracked by the backend), or nullptr.
+    Control* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(Control* c) { activeControl_ = c; }
+    // The next focusable control after FROM in tab order (depth-first order of creation).
+    Control* NextTabStop(Control* from, bool forward);
+    // Form-level key handling: Tab moves focus, Enter clicks the default button, Escape the
+    // cancel button, Alt+letter goes to accelerators. Returns true when taken.
+    bool HandleDialogKey(int key, Shift s);
+    bool HandleAccelerator(char32_t ch);
+
+    // Default and cancel buttons register themselves here.
+    Control* DefaultControl() const { return defaultControl_; }
+    void SetDefaultControl(Control* c) { defaultControl_ = c; }
+    Control* CancelControl() const { return cancelControl_; }
+    void SetCancelControl(Control* c) { cancelControl_ = c; }
+
+    std::function<void()> OnCreate;
+    std::function<void()> OnDestroy;
+    std::function<void()> OnShow;
+    std::function<void()> OnHide;
+    std::function<void(CloseAction&)> OnClose;
+
+    // Runs OnDestroy once. The owner of the forms calls it on each form, while every form is
+    // still whole, before destroying them.
+    void BeforeDestruction();
+
+    void VisibleChanged() override;
+
+private:
+    Size clientSize_;
+    BorderStyle borderStyle_ = BorderStyle::Sizeable;
+    unsigned borderIcons_ = border_icon::kSystemMenu | border_icon::kMinimize |
+                            border_icon::kMaximize;
+    bool stayOnTop_ = false;
+    Position position_ = Position::Designed;
+    Form* centerOn_ = nullptr;
+    Control* activeControl_ = nullptr;
+    Control* defaultControl_ = nullptr;
+    Control* cancelControl_ = nullptr;
+    bool destroying_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,102 @@
+#pragma once
+// The headless backend: no screen. Controls paint into a raster canvas on request, and tests
+// inject mouse, key, focus and timer events. Message boxes are recorded, not shown.
+
+#include <string>
+#include <vector>
+
+#include "ui/backend.h"
+#include "ui/bitmap.h"
+#include "ui/geometry.h"
+#include "ui/input.h"
+
+namespace ui {
+
+class Control;
+class Timer;
+
+class HeadlessBackend final : public Backend {
+public:
+    struct ShownMessage {
+        std::string text;
+        std::string caption;
+        MessageKind kind;
+    };
+
+    HeadlessBackend();
+    ~HeadlessBackend() override;
+
+    // Backend.
+    const ColorResolver& Colors() const override;
+    std::unique_ptr<ControlPeer> CreatePeer(Control& control) override;
+    std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) override;
+    std::unique_ptr<Canvas> CreateMeasureCanvas() override;
+    MessageResult ShowMessage(const std::string& text, const std::string& caption, MessageKind kind,
+                              MessageButtons buttons) override;
+    Point CursorPos() const override { return cursor_; }
+    Size ScreenSize() const override { return screen_; }
+    void SetTitle(const std::string& title) override { title_ = title; }
+    void RunMessageLoop() override {}
+    void Terminate() override { terminated_ = true; }
+    void ProcessMessages() override {}
+
+    // What happened.
+    const std::vector<ShownMessage>& Messages() const { return messages_; }
+    void ClearMessages() { messages_.clear(); }
+    const std::string& Title() const { return title_; }
+    bool TerminateRequested() const { return terminated_; }
+    // The answer given to the next message boxes.
+    MessageResult nextAnswer = MessageResult::Ok;
+    Control* Focused() const { return focused_; }
+    Control* Captured() const { return captured_; }
+    int InvalidationCount() const { return invalidations_; }
+    void SetScreenSize(Size s) { screen_ = s; }
+
+    // Painting: the control's window with its windowed descendants, at their positions.
+    Bitmap Render(Control& windowed);
+
+    // Input, with P in TARGET's client coordinates (TARGET may be a graphic control).
+    void MoveMouse(Control& target, Point p, Shift s = shift::kNone);
+    void MouseDown(Control& target, Point p, MouseButton b = MouseButton::Left,
+                   Shift s = shift::kNone);
+    void MouseUp(Control& target, Point p, MouseButton b = MouseButton::Left,
+                 Shift s = shift::kNone);
+    void Click(Control& target, Point p);
+    void DoubleClick(Control& target, Point p);
+    // The mouse leaves TARGET's window.
+    void MouseLeave(Control& target);
+    // Keys go to the focused control (or the given one, focusing it first).
+    void KeyDown(int key, Shift s = shift::kNone);
+    void KeyUp(int key, Shift s = shift::kNone);
+    void Char(char32_t ch, bool alt = false);
+    void PressKey(int key, Shift s = shift::kNone);  // down, the character for Space, up
+    void Focus(Control& control);
+    // Advances the clock and fires every enabled timer whose interval has passed.
+    void AdvanceTime(int milliseconds);
+
+private:
+    class Peer;
+    class TimerSlot;
+    friend class Peer;
+    friend class TimerSlot;
+    void RenderInto(Control& windowed, Bitmap& target, Point at);
+    void SetFocusTo(Control* control);
+    Point WindowPoint(Control& target, Point p, Control*& window);
+
+    Point cursor_;
+    Size screen_{1024, 768};
+    std::string title_;
+    bool terminated_ = false;
+    std::vector<ShownMessage> messages_;
+    Control* focused_ = nullptr;
+    Control* captured_ = nullptr;
+    int invalidations_ = 0;
+    struct TimerState {
+        Timer* timer;
+        long long due;
+    };
+    std::vector<TimerState> timers_;
+    long long now_ = 0;
+};
+
+}  // namespace ui
