@@ -1,7 +1,6 @@
 #pragma once
 // One bundle of fakes wired into a platform::Services.
 
-#include "fakes/fake_files.h"
 #include "fakes/fake_sound.h"
 #include "fakes/fake_system.h"
 #include "platform/services.h"
@@ -11,13 +10,11 @@ namespace fakes {
 struct FakeServices {
     FakeSystem system;
     FakeSound sound;
-    FakeFolders files;
 
     platform::Services Get() {
         platform::Services s;
         s.system = &system;
         s.sound = &sound;
-        s.files = &files;
         return s;
     }
 };
