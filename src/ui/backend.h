@@ -19,7 +19,9 @@ class Control;
 class Timer;
 
 // What changed in a control, for its peer to mirror.
-enum class Change { Bounds, Visible, Enabled, Caption, Font, BackColor, Hint, Cursor, Model, Style };
+enum class Change {
+    Bounds, ClientSize, Visible, Enabled, Caption, Font, BackColor, Hint, Cursor, Model, Style
+};
 
 // The native side of one windowed control.
 class ControlPeer {

@@ -64,6 +64,12 @@ void Control::SetBounds(const Rect& r) {
     Invalidate();
 }
 
+void Control::PeerMoved(const Rect& r) {
+    if (r == bounds_) return;
+    bounds_ = r;
+    BoundsChanged();
+}
+
 Point Control::OffsetInWindow() const {
     Point p;
     const Control* c = this;

@@ -58,7 +58,7 @@ public:
     int Top() const { return bounds_.top; }
     int Width() const { return bounds_.Width(); }
     int Height() const { return bounds_.Height(); }
-    Rect ClientRect() const { return {0, 0, Width(), Height()}; }
+    virtual Rect ClientRect() const { return {0, 0, Width(), Height()}; }
     // Client origin of this control in the client of its windowed ancestor.
     Point OffsetInWindow() const;
     Point ClientToScreen(Point p) const;
@@ -118,6 +118,9 @@ public:
     // Creates the peers of this control and its windowed descendants (idempotent).
     void Realize();
     bool Realized() const { return peer_ != nullptr || (!IsWindowed() && parent_ && parent_->Realized()); }
+
+    // The backend reports that the native window moved or was resized (no echo to the peer).
+    void PeerMoved(const Rect& r);
 
     // Raw input from the backend, in this windowed control's client coordinates. Routes to
     // graphic children, tracks hover, captures the mouse on a button press.

@@ -23,7 +23,7 @@ void Form::SetClientSize(int width, int height) {
     clientSize_ = {width, height};
     // Without a peer the window frame is not known; the client size is the outer size.
     if (!Peer()) SetBounds(Left(), Top(), width, height);
-    NotifyPeer(Change::Bounds);
+    NotifyPeer(Change::ClientSize);
     Invalidate();
 }
 
@@ -48,6 +48,7 @@ void Form::SetPosition(Position p, Form* centerOn) {
 }
 
 void Form::ApplyPosition() {
+    positioned_ = true;
     Size outer = Bounds().GetSize();
     Rect area{};
     switch (position_) {

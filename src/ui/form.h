@@ -25,10 +25,15 @@ public:
     ~Form() override;
 
     std::string_view PeerKind() const override { return "form"; }
+    Rect ClientRect() const override { return {0, 0, clientSize_.width, clientSize_.height}; }
 
     // The client area size; Bounds() holds the outer window rectangle on screen.
     Size ClientSize() const { return clientSize_; }
     void SetClientSize(int width, int height);
+    // The backend reports the client size of the native window.
+    void PeerResized(Size client) { clientSize_ = client; }
+    // Whether the position rule has been applied (it is, once, at the first show).
+    bool Positioned() const { return positioned_; }
 
     BorderStyle GetBorderStyle() const { return borderStyle_; }
     void SetBorderStyle(BorderStyle s);
@@ -90,6 +95,7 @@ private:
     Control* defaultControl_ = nullptr;
     Control* cancelControl_ = nullptr;
     bool destroying_ = false;
+    bool positioned_ = false;
 };
 
 }  // namespace ui

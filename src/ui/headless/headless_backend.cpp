@@ -108,7 +108,8 @@ void HeadlessBackend::RenderInto(Control& windowed, Bitmap& target, Point at) {
 }
 
 Bitmap HeadlessBackend::Render(Control& windowed) {
-    Bitmap bitmap(windowed.Width(), windowed.Height(), clWhite);
+    Rect client = windowed.ClientRect();
+    Bitmap bitmap(client.Width(), client.Height(), clWhite);
     RenderInto(windowed, bitmap, {0, 0});
     return bitmap;
 }
