@@ -1,8 +1,11 @@
 #include "platform/win32/services.h"
 
 #include "platform/win32/files_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
+#include "platform/win32/url_cache_win32.h"
 
 namespace platform::win32 {
 
@@ -10,12 +13,18 @@ struct RealServices::Impl {
     SystemWin32 system;
     SoundWin32 sound;
     FileSystemWin32 files;
+    RegistryWin32 registry;
+    ShellWin32 shell;
+    UrlCacheWin32 urlCache;
 };
 
 RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.system = &impl_->system;
     services_.sound = &impl_->sound;
     services_.files = &impl_->files;
+    services_.registry = &impl_->registry;
+    services_.shell = &impl_->shell;
+    services_.urlCache = &impl_->urlCache;
 }
 
 RealServices::~RealServices() = default;

@@ -1,0 +1,130 @@
+#include "platform/win32/registry_win32.h"
+
+#include <windows.h>
+
+#include "platform/win32/text.h"
+
+namespace platform::win32 {
+
+namespace {
+
+HKEY RootHandle(RegistryRoot root) {
+    switch (root) {
+        case RegistryRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
+        case RegistryRoot::CurrentUser: return HKEY_CURRENT_USER;
+        case RegistryRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
+    }
+    return nullptr;
+}
+
+bool IsStringType(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+class KeyWin32 final : public RegistryKey {
+public:
+    explicit KeyWin32(HKEY key) : key_(key) {}
+    ~KeyWin32() override { RegCloseKey(key_); }
+    KeyWin32(const KeyWin32&) = delete;
+    KeyWin32& operator=(const KeyWin32&) = delete;
+
+    bool WriteDword(const std::string& name, std::uint32_t value) override {
+        DWORD data = value;
+        return Set(name, REG_DWORD, &data, sizeof(data));
+    }
+
+    bool WriteString(const std::string& name, const std::string& value) override {
+        std::wstring text = Widen(value);
+        return Set(name, REG_SZ, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    }
+
+    bool WriteBinary(const std::string& name, const std::vector<std::uint8_t>& bytes) override {
+        return Set(name, REG_BINARY, bytes.data(), bytes.size());
+    }
+
+    bool ValueExists(const std::string& name) override {
+        return RegQueryValueExW(key_, Widen(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
+               ERROR_SUCCESS;
+    }
+
+    bool DeleteValue(const std::string& name) override {
+        return RegDeleteValueW(key_, Widen(name).c_str()) == ERROR_SUCCESS;
+    }
+
+    std::optional<RegistryValue> ReadValue(const std::string& name) override {
+        std::wstring wname = Widen(name);
+        std::vector<BYTE> buffer;
+        DWORD type = 0;
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            DWORD size = static_cast<DWORD>(buffer.size());
+            LONG rc = RegQueryValueExW(key_, wname.c_str(), nullptr, &type,
+                                       buffer.empty() ? nullptr : buffer.data(), &size);
+            if (rc == ERROR_SUCCESS && (!buffer.empty() || size == 0)) {
+                buffer.resize(size);
+                return Convert(type, buffer);
+            }
+            if (rc != ERROR_SUCCESS && rc != ERROR_MORE_DATA) return std::nullopt;
+            buffer.resize(size + sizeof(wchar_t));  // the value may have grown meanwhile
+        }
+        return std::nullopt;
+    }
+
+    std::vector<std::string> SubKeyNames() override {
+        std::vector<std::string> names;
+        wchar_t name[256];  // key names are at most 255 characters
+        for (DWORD i = 0;; ++i) {
+            DWORD length = 256;
+            LONG rc = RegEnumKeyExW(key_, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+            if (rc == ERROR_MORE_DATA) continue;
+            if (rc != ERROR_SUCCESS) break;
+            names.push_back(Narrow(std::wstring_view(name, length)));
+        }
+        return names;
+    }
+
+private:
+    bool Set(const std::string& name, DWORD type, const void* data, size_t size) {
+        return RegSetValueExW(key_, Widen(name).c_str(), 0, type, static_cast<const BYTE*>(data),
+                              static_cast<DWORD>(size)) == ERROR_SUCCESS;
+    }
+
+    static RegistryValue Convert(DWORD type, const std::vector<BYTE>& bytes) {
+        RegistryValue value;
+        value.type = static_cast<RegistryType>(type);
+        if (IsStringType(type)) {
+            std::wstring_view text(reinterpret_cast<const wchar_t*>(bytes.data()),
+                                   bytes.size() / sizeof(wchar_t));
+            // Drop the terminator(s) the value was stored with.
+            while (!text.empty() && text.back() == L'\0') text.remove_suffix(1);
+            std::string utf8 = Narrow(text);
+            value.data.assign(utf8.begin(), utf8.end());
+        } else {
+            value.data.assign(bytes.begin(), bytes.end());
+        }
+        return value;
+    }
+
+    HKEY key_;
+};
+
+}  // namespace
+
+std::unique_ptr<RegistryKey> RegistryWin32::OpenKey(RegistryRoot root, const std::string& path,
+                                                    KeyMode mode) {
+    std::string relative = path;
+    while (!relative.empty() && relative.front() == '\\') relative.erase(relative.begin());
+    std::wstring wpath = Widen(relative);
+    HKEY key = nullptr;
+    LONG rc;
+    if (mode == KeyMode::CreateIfMissing) {
+        rc = RegCreateKeyExW(RootHandle(root), wpath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                             KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    } else {
+        REGSAM access = mode == KeyMode::ReadOnly ? KEY_READ : KEY_ALL_ACCESS;
+        rc = RegOpenKeyExW(RootHandle(root), wpath.c_str(), 0, access, &key);
+    }
+    if (rc != ERROR_SUCCESS) return nullptr;
+    return std::make_unique<KeyWin32>(key);
+}
+
+}  // namespace platform::win32

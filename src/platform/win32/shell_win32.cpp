@@ -1,0 +1,68 @@
+#include "platform/win32/shell_win32.h"
+
+#include <windows.h>
+#include <shlobj.h>
+#include <shellapi.h>
+
+#include <memory>
+
+#include "platform/win32/text.h"
+
+namespace platform::win32 {
+
+namespace {
+
+struct IdListFree {
+    void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
+};
+
+struct LibraryFree {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+
+using EmptyRecycleBinW = HRESULT(WINAPI*)(HWND, LPCWSTR, DWORD);
+using EmptyRecycleBinA = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
+
+constexpr DWORD kQuietEmpty = SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND;
+
+}  // namespace
+
+std::string ShellWin32::SpecialFolderPath(int number) {
+    ITEMIDLIST* raw = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, number, &raw)) || !raw) return {};
+    std::unique_ptr<ITEMIDLIST, IdListFree> list(raw);
+    wchar_t path[MAX_PATH + 1] = {};
+    if (!SHGetPathFromIDListW(list.get(), path)) return {};
+    return Narrow(path);
+}
+
+bool ShellWin32::StartProgram(WindowHandle owner, const std::string& file,
+                              const std::string& parameters, int showMode) {
+    std::wstring wfile = Widen(file);
+    std::wstring wparameters = Widen(parameters);
+    HINSTANCE result = ShellExecuteW(static_cast<HWND>(owner), nullptr, wfile.c_str(),
+                                     wparameters.empty() ? nullptr : wparameters.c_str(), nullptr,
+                                     showMode);
+    // ShellExecute reports success by a value above 32.
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+RecycleBinStatus ShellWin32::EmptyRecycleBins(WindowHandle owner) {
+    std::unique_ptr<HINSTANCE__, LibraryFree> shell32(LoadLibraryW(L"Shell32.dll"));
+    if (!shell32) return RecycleBinStatus::LibraryMissing;
+    HWND window = static_cast<HWND>(owner);
+    // The cast goes through void* to silence the function-pointer cast warning.
+    if (auto wide = reinterpret_cast<EmptyRecycleBinW>(
+            reinterpret_cast<void*>(GetProcAddress(shell32.get(), "SHEmptyRecycleBinW")))) {
+        (void)wide(window, nullptr, kQuietEmpty);  // a bin that cannot be emptied is not reported
+        return RecycleBinStatus::Called;
+    }
+    if (auto narrow = reinterpret_cast<EmptyRecycleBinA>(
+            reinterpret_cast<void*>(GetProcAddress(shell32.get(), "SHEmptyRecycleBinA")))) {
+        (void)narrow(window, nullptr, kQuietEmpty);
+        return RecycleBinStatus::Called;
+    }
+    return RecycleBinStatus::EntryMissing;
+}
+
+}  // namespace platform::win32

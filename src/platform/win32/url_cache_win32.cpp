@@ -1,0 +1,75 @@
+#include "platform/win32/url_cache_win32.h"
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace platform::win32 {
+
+namespace {
+
+// One cache-entry record, sized anew for every entry. Backed by 8-byte units so the
+// record's pointer fields are aligned.
+class EntryBuffer {
+public:
+    void Resize(DWORD bytes) {
+        storage_.assign((bytes + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t), 0);
+        size_ = bytes;
+        // The record carries its own size in its first field.
+        if (bytes >= sizeof(INTERNET_CACHE_ENTRY_INFOW)) Info()->dwStructSize = bytes;
+    }
+    INTERNET_CACHE_ENTRY_INFOW* Info() {
+        return storage_.empty() ? nullptr
+                                : reinterpret_cast<INTERNET_CACHE_ENTRY_INFOW*>(storage_.data());
+    }
+    DWORD* Size() { return &size_; }
+
+private:
+    std::vector<std::uint64_t> storage_;
+    DWORD size_ = 0;
+};
+
+// A fetch that needs a bigger buffer (the entry grew since its size was asked) is
+// retried with the size the cache now reports; any other failure ends the walk.
+constexpr int kFetchAttempts = 3;
+
+}  // namespace
+
+std::size_t UrlCacheWin32::ClearUrlCache() {
+    EntryBuffer buffer;
+    DWORD needed = 0;
+    HANDLE find = FindFirstUrlCacheEntryW(nullptr, nullptr, &needed);
+    for (int attempt = 0; !find && attempt < kFetchAttempts; ++attempt) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) break;
+        buffer.Resize(needed);
+        find = FindFirstUrlCacheEntryW(nullptr, buffer.Info(), buffer.Size());
+        needed = *buffer.Size();
+    }
+    if (!find) return 0;
+
+    std::size_t deleted = 0;
+    for (;;) {
+        if (DeleteUrlCacheEntryW(buffer.Info()->lpszSourceUrlName)) ++deleted;
+
+        needed = 0;
+        bool fetched = false;
+        if (!FindNextUrlCacheEntryW(find, nullptr, &needed)) {
+            for (int attempt = 0; attempt < kFetchAttempts; ++attempt) {
+                if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) break;
+                buffer.Resize(needed);
+                if (FindNextUrlCacheEntryW(find, buffer.Info(), buffer.Size())) {
+                    fetched = true;
+                    break;
+                }
+                needed = *buffer.Size();
+            }
+        }
+        if (!fetched) break;  // no more entries, or a failure that ends the walk
+    }
+    FindCloseUrlCache(find);
+    return deleted;
+}
+
+}  // namespace platform::win32
