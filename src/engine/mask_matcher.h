@@ -13,18 +13,18 @@ namespace engine {
 // Raised for a mask that cannot be parsed; the text is "'<mask>' is an invalid mask at (<n>)"
 // with n the 1-based character position of the fault.
 class MaskError : public std::runtime_error {
-public:
+  public:
     MaskError(const std::string& mask, int position);
 };
 
 class MaskMatcher {
-public:
+  public:
     // Throws MaskError for an unclosed set or more than 30 "*" wildcards.
     explicit MaskMatcher(const std::string& mask);
 
     bool Matches(const std::string& name) const;
 
-private:
+  private:
     struct Range {
         char32_t low, high;
     };
