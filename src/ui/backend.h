@@ -16,6 +16,7 @@ namespace ui {
 
 class Canvas;
 class Control;
+class PopupMenu;
 class Timer;
 
 // What changed in a control, for its peer to mirror.
@@ -53,6 +54,12 @@ enum class MessageKind { Error, Warning, Information, Confirmation };
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageResult { Ok, Cancel, Yes, No };
 
+// System sizes used to predict where a popup menu fits.
+struct MenuMetrics {
+    int borderWidth = 1;  // width of a window border line
+    int itemHeight = 19;  // height of one menu item
+};
+
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -75,6 +82,11 @@ public:
     virtual void Terminate() = 0;
     // Handles pending messages and returns (used by long handlers that repaint).
     virtual void ProcessMessages() = 0;
+
+    // Shows MENU with its reference corner at SCREEN (left, right or centre by the menu's
+    // alignment), returns when it closes: the index of the chosen item, or -1.
+    virtual int ShowPopupMenu(const PopupMenu& menu, Point screen) = 0;
+    virtual MenuMetrics GetMenuMetrics() const = 0;
 };
 
 }  // namespace ui

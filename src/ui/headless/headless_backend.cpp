@@ -96,6 +96,12 @@ MessageResult HeadlessBackend::ShowMessage(const std::string& text, const std::s
     return nextAnswer;
 }
 
+int HeadlessBackend::ShowPopupMenu(const PopupMenu& menu, Point screen) {
+    menus_.push_back({&menu, screen});
+    if (OnMenuShown) OnMenuShown(menu);
+    return nextMenuChoice;
+}
+
 void HeadlessBackend::RenderInto(Control& windowed, Bitmap& target, Point at) {
     RasterCanvas canvas(target, Colors());
     canvas.SetOrigin(at);

@@ -2,6 +2,7 @@
 // The headless backend: no screen. Controls paint into a raster canvas on request, and tests
 // inject mouse, key, focus and timer events. Message boxes are recorded, not shown.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ public:
     void RunMessageLoop() override {}
     void Terminate() override { terminated_ = true; }
     void ProcessMessages() override {}
+    int ShowPopupMenu(const PopupMenu& menu, Point screen) override;
+    MenuMetrics GetMenuMetrics() const override { return menuMetrics; }
 
     // What happened.
     const std::vector<ShownMessage>& Messages() const { return messages_; }
@@ -51,6 +54,17 @@ public:
     Control* Captured() const { return captured_; }
     int InvalidationCount() const { return invalidations_; }
     void SetScreenSize(Size s) { screen_ = s; }
+
+    // Popup menus: each request is recorded; the menu "closes" at once with nextMenuChoice
+    // (an item index, or -1 for dismissed). OnMenuShown runs while the menu is open.
+    struct ShownMenu {
+        const PopupMenu* menu;
+        Point screen;
+    };
+    const std::vector<ShownMenu>& Menus() const { return menus_; }
+    int nextMenuChoice = -1;
+    std::function<void(const PopupMenu&)> OnMenuShown;
+    MenuMetrics menuMetrics;
 
     // Painting: the control's window with its windowed descendants, at their positions.
     Bitmap Render(Control& windowed);
@@ -88,6 +102,7 @@ private:
     std::string title_;
     bool terminated_ = false;
     std::vector<ShownMessage> messages_;
+    std::vector<ShownMenu> menus_;
     Control* focused_ = nullptr;
     Control* captured_ = nullptr;
     int invalidations_ = 0;
