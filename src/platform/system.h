@@ -37,6 +37,10 @@ public:
     virtual std::string LongTime() = 0;
 
     virtual OsVersion Version() = 0;
+    // The colour name of the running visual style ("NormalColor", "Metallic", "HomeStead"...);
+    // nullopt when the theme library or its theme-name function is missing. Throws
+    // std::runtime_error when the theme-name call itself fails.
+    virtual std::optional<std::string> CurrentThemeColorName() = 0;
     // Blocks the calling (interface) thread.
     virtual void Sleep(int milliseconds) = 0;
 };

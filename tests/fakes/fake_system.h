@@ -1,6 +1,7 @@
 #pragma once
 // A settable System for tests. Sleep records the pauses instead of waiting.
 
+#include <stdexcept>
 #include <vector>
 
 #include "platform/system.h"
@@ -17,6 +18,9 @@ public:
     std::string shortDate = "06.12.2026";
     std::string longTime = "9:05:07";
     platform::OsVersion version{5, 1};
+    std::optional<std::string> themeColorName = std::string("NormalColor");
+    bool themeCallFails = false;
+    int themeCalls = 0;
     std::vector<int> sleeps;
 
     std::string ApplicationFolder() override { return applicationFolder; }
@@ -27,6 +31,11 @@ public:
     std::string ShortDate() override { return shortDate; }
     std::string LongTime() override { return longTime; }
     platform::OsVersion Version() override { return version; }
+    std::optional<std::string> CurrentThemeColorName() override {
+        ++themeCalls;
+        if (themeCallFails) throw std::runtime_error("Catastrophic failure");
+        return themeColorName;
+    }
     void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
 };
 

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+#include <type_traits>
 #include <vector>
 
 #include "platform/win32/text.h"
@@ -71,6 +75,48 @@ OsVersion SystemWin32::Version() {
         if (fn && fn(&info) == 0) return {info.dwMajorVersion, info.dwMinorVersion};
     }
     return {};
+}
+
+namespace {
+
+// The system's text for an error code, as the general error report shows it.
+std::string SystemErrorText(DWORD code) {
+    wchar_t* buffer = nullptr;
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text;
+    if (n != 0 && buffer) text.assign(buffer, n);
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
+        text.pop_back();
+    if (text.empty()) {
+        wchar_t code16[16];
+        swprintf(code16, 16, L"%08X", static_cast<unsigned>(code));
+        text = L"System error " + std::wstring(code16);
+    }
+    return Narrow(text);
+}
+
+struct LibraryDeleter {
+    void operator()(HMODULE m) const { FreeLibrary(m); }
+};
+using LibraryHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryDeleter>;
+
+}  // namespace
+
+std::optional<std::string> SystemWin32::CurrentThemeColorName() {
+    LibraryHandle uxtheme(LoadLibraryW(L"uxtheme.dll"));
+    if (!uxtheme) return std::nullopt;
+    using GetCurrentThemeNameFn = HRESULT(WINAPI*)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
+    auto fn = reinterpret_cast<GetCurrentThemeNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme.get(), "GetCurrentThemeName")));
+    if (!fn) return std::nullopt;
+    wchar_t fileName[255] = {}, colorName[255] = {}, sizeName[255] = {};
+    HRESULT hr = fn(fileName, 255, colorName, 255, sizeName, 255);
+    if (FAILED(hr)) throw std::runtime_error(SystemErrorText(static_cast<DWORD>(hr)));
+    colorName[254] = L'\0';
+    return Narrow(colorName);
 }
 
 void SystemWin32::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
