@@ -1,0 +1,36 @@
+#pragma once
+// The cleaning categories (one check box each) and the registry choices (one radio button
+// each) of the main window, in the order they appear there.
+
+namespace engine {
+
+enum class Category {
+    TempWindows,       // "Temp (Windows)"
+    TempUser,          // "Temp (User)"
+    Prefetch,          // "Prefetch"
+    History,           // "History"
+    Recent,            // "Recent"
+    TemporaryIeFiles,  // "Temporary IE Files"
+    CookiesIe,         // "Cookies IE"
+    OperaCookies,      // "Opera Cookies"
+    OperaPages,        // "Opera Pages"
+    OperaIcons,        // "Opera Icons"
+    OperaLoads,        // "Opera loads"
+    OperaTemporary,    // "Opera Temporary"
+    OfflineWebPages,   // "Offline Web Pages"
+    Trash,             // "Trash"
+    WindowsMessenger,  // "Windows Messenger"
+    SpeedMemory,       // "Speed Memory"
+    CacheDll,          // "Cache Dll"
+};
+
+enum class Choice {
+    NoWriteHistory,     // "No Write History"
+    WriteHistory,       // "Write History"
+    NoWriteRecent,      // "No Write Recent"
+    WriteRecent,        // "Write Recent"
+    CutOffDrWatson,     // "Cut off Dr. Watson"
+    SwitchOnDrWatson,   // "Switch on Dr. Watson"
+};
+
+}  // namespace engine

@@ -1,0 +1,47 @@
+#pragma once
+// One cleaning pass over the categories ticked in the main window, in a fixed order, with
+// one activity-log line per category cleaned.
+
+#include <string>
+
+#include "engine/categories.h"
+#include "platform/services.h"
+#include "platform/window_handle.h"
+
+namespace engine {
+
+class CleaningPaths;
+
+// What the run needs from the main window. Boxes are read at the moment their step comes up.
+class CleaningView {
+public:
+    virtual ~CleaningView() = default;
+
+    virtual bool IsChecked(Category category) = 0;
+    virtual bool IsSelected(Choice choice) = 0;
+    // The status line.
+    virtual void SetStatus(const std::string& text) = 0;
+    virtual void AppendLog(const std::string& line) = 0;
+    // Sets the file list's root folder (no change when it is the root already).
+    virtual void ShowFolder(const std::string& folder) = 0;
+    // The file list's root folder ("" when it shows no folder, e.g. the recycle bin).
+    virtual std::string FileListRoot() = 0;
+    // Re-reads the file list's current root and repaints it.
+    virtual void RefreshFileList() = 0;
+    virtual void PlayCue(int cue) = 0;
+    // An error message box (caption "Error", error icon, one "OK" button).
+    virtual void ShowError(const std::string& text) = 0;
+    // Owner for shell calls.
+    virtual platform::WindowHandle OwnerWindow() = 0;
+};
+
+inline constexpr const char* kStatusWorking = "Wait please";
+inline constexpr const char* kStatusDone = "Completed clean";
+inline constexpr int kCueRunFinished = 1;
+
+// Runs the pass. SERVICES must hold system, files, profile, registry, shell and urlCache.
+// An error of a step (a refused registry write) propagates as std::runtime_error and ends
+// the run there: lines appended so far stay, the status keeps "Wait please".
+void RunCleaning(const platform::Services& services, CleaningPaths& paths, CleaningView& view);
+
+}  // namespace engine
