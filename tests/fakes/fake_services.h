@@ -2,8 +2,11 @@
 // One bundle of fakes wired into a platform::Services.
 
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_shell.h"
 #include "fakes/fake_sound.h"
 #include "fakes/fake_system.h"
+#include "fakes/fake_url_cache.h"
 #include "platform/services.h"
 
 namespace fakes {
@@ -12,12 +15,18 @@ struct FakeServices {
     FakeSystem system;
     FakeSound sound;
     FakeFileSystem files;
+    FakeRegistry registry;
+    FakeShell shell;
+    FakeUrlCache urlCache;
 
     platform::Services Get() {
         platform::Services s;
         s.system = &system;
         s.sound = &sound;
         s.files = &files;
+        s.registry = &registry;
+        s.shell = &shell;
+        s.urlCache = &urlCache;
         return s;
     }
 };

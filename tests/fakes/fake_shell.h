@@ -1,0 +1,47 @@
+#pragma once
+// A shell for tests: special folders from a table, started programs and recycle-bin calls
+// recorded.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace fakes {
+
+class FakeShell : public platform::Shell {
+public:
+    struct Started {
+        platform::WindowHandle owner = nullptr;
+        std::string file;
+        std::string parameters;
+        int showMode = 0;
+    };
+
+    std::map<int, std::string> specialFolders;
+    std::vector<Started> started;
+    platform::RecycleBinStatus recycleBinStatus = platform::RecycleBinStatus::Called;
+    std::vector<platform::WindowHandle> recycleBinCalls;  // the owner of each call
+    std::function<void()> onEmptyRecycleBins;             // what emptying does, if anything
+
+    std::string SpecialFolderPath(int number) override {
+        auto it = specialFolders.find(number);
+        return it == specialFolders.end() ? std::string() : it->second;
+    }
+    bool StartProgram(platform::WindowHandle owner, const std::string& file,
+                      const std::string& parameters, int showMode) override {
+        started.push_back({owner, file, parameters, showMode});
+        return true;
+    }
+    platform::RecycleBinStatus EmptyRecycleBins(platform::WindowHandle owner) override {
+        recycleBinCalls.push_back(owner);
+        if (recycleBinStatus == platform::RecycleBinStatus::Called && onEmptyRecycleBins) {
+            onEmptyRecycleBins();
+        }
+        return recycleBinStatus;
+    }
+};
+
+}  // namespace fakes
