@@ -157,6 +157,13 @@ public:
     virtual void FontChanged() {}
     virtual void ColorChanged() {}
     virtual void BoundsChanged() {}
+    // Standard controls: runs after each native paint of the window, with a canvas on the whole
+    // window (border included, origin at the window's top-left corner) of size WINDOW.
+    virtual void PaintOverWindow(Canvas& canvas, const Rect& window) { (void)canvas, (void)window; }
+    // The desktop theme changed (the platform's theme-changed notification).
+    virtual void ThemeChanged() {}
+    // Every control of a form hears which control now has the focus (nullptr: none).
+    virtual void FocusAnnounced(Control* focused) { (void)focused; }
     // Lets a child ask whether a key goes to it (arrows, Enter, Tab) rather than the form.
     virtual bool WantsKey(int key) const;
 

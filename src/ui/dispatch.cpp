@@ -31,8 +31,10 @@ void DispatchFocusChange(Control* old, Control* now) {
     if (old == now) return;
     if (old) old->App().Guard([&] { old->FocusExit(); });
     if (now) {
-        if (Form* form = now->GetForm()) form->SetActiveControl(now);
+        Form* form = now->GetForm();
+        if (form) form->SetActiveControl(now);
         now->App().Guard([&] { now->FocusEnter(); });
+        if (form) form->AnnounceFocus();
     }
 }
 

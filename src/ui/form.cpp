@@ -102,6 +102,16 @@ void Form::AnimateHide(int milliseconds) {
     if (Peer()) Peer()->AnimateHide(milliseconds);
 }
 
+void Form::AnnounceFocus() {
+    std::function<void(Control*)> tell = [&](Control* c) {
+        for (Control* child : c->Children()) {
+            child->FocusAnnounced(activeControl_);
+            tell(child);
+        }
+    };
+    App().Guard([&] { tell(this); });
+}
+
 Control* Form::NextTabStop(Control* from, bool forward) {
     std::vector<Control*> order;
     std::function<void(Control*)> collect = [&](Control* c) {

@@ -58,6 +58,8 @@ public:
     // The focused control of this form (tracked by the backend), or nullptr.
     Control* ActiveControl() const { return activeControl_; }
     void SetActiveControl(Control* c) { activeControl_ = c; }
+    // Tells every control of the form which control has the focus (FocusAnnounced).
+    void AnnounceFocus();
     // The next focusable control after FROM in tab order (depth-first order of creation).
     Control* NextTabStop(Control* from, bool forward);
     // Form-level key handling: Tab moves focus, Enter clicks the default button, Escape the

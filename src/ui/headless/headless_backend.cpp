@@ -107,6 +107,8 @@ void HeadlessBackend::RenderInto(Control& windowed, Bitmap& target, Point at) {
     canvas.SetOrigin(at);
     canvas.SetClip(windowed.ClientRect());
     windowed.PaintWindow(canvas);
+    // Headless windows have no border: the whole window is the client area.
+    windowed.PaintOverWindow(canvas, windowed.ClientRect());
     for (Control* child : windowed.Children()) {
         if (!child->IsWindowed() || !child->Visible()) continue;
         RenderInto(*child, target, at + child->Bounds().TopLeft());
