@@ -111,6 +111,8 @@ public:
     void SetFocus();
     void SetMouseCapture(bool capture);
     bool MouseCapture() const;
+    // Windowed controls: the graphic child holding the mouse, or nullptr.
+    Control* MouseCaptureChild() const { return captureChild_; }
 
     // The kind of native peer this control needs ("custom" for self-painted windows).
     virtual std::string_view PeerKind() const { return "custom"; }

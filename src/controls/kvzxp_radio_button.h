@@ -1,0 +1,30 @@
+#pragma once
+// The XP-style radio button: a painted circle with a green dot. Checking one unchecks the
+// other radio buttons of the same parent.
+
+#include "controls/xp_check_control.h"
+
+namespace controls {
+
+class TKVZXPRadioButton : public XPCheckControl {
+public:
+    explicit TKVZXPRadioButton(ui::Control* parent);
+
+    bool Checked() const { return checked_; }
+    // Checking (a change to true) unchecks the siblings and raises OnClick, also from code.
+    // TabStop follows the value.
+    void SetChecked(bool c);
+
+    // A user click: check, then OnClick. On an unchecked button OnClick thus fires twice.
+    void Click() override;
+    void Paint(ui::Canvas& canvas) override;
+
+protected:
+    void AcceleratorAction() override { SetChecked(true); }
+    void FocusedWithoutMouse() override { SetChecked(true); }
+
+private:
+    bool checked_ = false;
+};
+
+}  // namespace controls
