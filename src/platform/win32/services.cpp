@@ -1,6 +1,7 @@
 #include "platform/win32/services.h"
 
 #include "platform/win32/files_win32.h"
+#include "platform/win32/profile_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/sound_win32.h"
@@ -13,6 +14,7 @@ struct RealServices::Impl {
     SystemWin32 system;
     SoundWin32 sound;
     FileSystemWin32 files;
+    ProfileWin32 profile;
     RegistryWin32 registry;
     ShellWin32 shell;
     UrlCacheWin32 urlCache;
@@ -22,6 +24,7 @@ RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.system = &impl_->system;
     services_.sound = &impl_->sound;
     services_.files = &impl_->files;
+    services_.profile = &impl_->profile;
     services_.registry = &impl_->registry;
     services_.shell = &impl_->shell;
     services_.urlCache = &impl_->urlCache;

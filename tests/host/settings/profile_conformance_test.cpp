@@ -1,0 +1,26 @@
+#include "conformance/profile_conformance.h"
+#include "platform/portable/ini_profile.h"
+#include "host/settings/memory_files.h"
+
+namespace {
+
+class PortableEnv {
+public:
+    PortableEnv() { files_.folders.insert(kFolder); }
+    platform::Profile& Profile() { return profile_; }
+    std::string PathOf(const std::string& name) { return std::string(kFolder) + "\\" + name; }
+    void Put(const std::string& name, const std::string& bytes) { files_.files[PathOf(name)] = bytes; }
+    std::optional<std::string> Get(const std::string& name) { return files_.ReadFile(PathOf(name)); }
+    std::string RefusedPath() { return std::string(kFolder) + "\\missing\\x.ini"; }
+    std::string AnsiByte() { return "\xE9"; }
+    std::string AnsiByteText() { return "\xC3\xA9"; }  // é in Windows-1252
+
+private:
+    static constexpr const char* kFolder = "C:\\profiles";
+    settings_test::MemoryFiles files_;
+    platform::portable::IniProfile profile_{files_};
+};
+
+}  // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Portable, ProfileConformance, PortableEnv);
