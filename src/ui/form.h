@@ -67,6 +67,10 @@ public:
     bool HandleDialogKey(int key, Shift s);
     bool HandleAccelerator(char32_t ch);
 
+    // Set by a dialog button's click (0: none).
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int r) { modalResult_ = r; }
+
     // Default and cancel buttons register themselves here.
     Control* DefaultControl() const { return defaultControl_; }
     void SetDefaultControl(Control* c) { defaultControl_ = c; }
@@ -96,6 +100,7 @@ private:
     Control* activeControl_ = nullptr;
     Control* defaultControl_ = nullptr;
     Control* cancelControl_ = nullptr;
+    int modalResult_ = 0;
     bool destroying_ = false;
     bool positioned_ = false;
 };
