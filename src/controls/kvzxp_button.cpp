@@ -1,0 +1,285 @@
+#include "controls/kvzxp_button.h"
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/text_layout.h"
+
+namespace controls {
+
+namespace {
+constexpr ui::Color kDisabledText = ui::Hex(0xB8AA9A);
+constexpr ui::Color kCorner = ui::Hex(0x9898DC);
+constexpr ui::Color kDisabledCorner = ui::Hex(0xEEEBE8);
+constexpr ui::Shift kModifiers = ui::shift::kShift | ui::shift::kCtrl | ui::shift::kAlt;
+}  // namespace
+
+TKVZXPButton::TKVZXPButton(ui::Control* parent) : ui::Control(parent) {
+    SetBounds(0, 0, 75, 25);
+    SetTabStop(true);
+}
+
+TKVZXPButton::~TKVZXPButton() {
+    if (ui::Form* form = GetForm()) {
+        if (form->DefaultControl() == this) form->SetDefaultControl(nullptr);
+        if (form->CancelControl() == this) form->SetCancelControl(nullptr);
+    }
+}
+
+void TKVZXPButton::SetXPScheme(TXPScheme scheme) {
+    scheme_ = scheme;
+    int palette = PaletteIndexFor(scheme);
+    if (palette == palette_) return;
+    palette_ = palette;
+    Invalidate();
+}
+
+void TKVZXPButton::ThemeChanged() {
+    if (scheme_ == TXPScheme::xpAutomatic) SetXPScheme(scheme_);
+}
+
+void TKVZXPButton::SetDefault(bool v) {
+    default_ = v;
+    ui::Form* form = GetForm();
+    if (form) {
+        if (v)
+            form->SetDefaultControl(this);
+        else if (form->DefaultControl() == this)
+            form->SetDefaultControl(nullptr);
+    }
+    if (form && Realized())
+        form->AnnounceFocus();
+    else
+        active_ = default_;
+}
+
+void TKVZXPButton::SetCancel(bool v) {
+    cancel_ = v;
+    if (ui::Form* form = GetForm()) {
+        if (v)
+            form->SetCancelControl(this);
+        else if (form->CancelControl() == this)
+            form->SetCancelControl(nullptr);
+    }
+}
+
+void TKVZXPButton::SetShowAccelChar(bool v) {
+    if (v == showAccelChar_) return;
+    showAccelChar_ = v;
+    Invalidate();
+}
+
+void TKVZXPButton::SetWordWrap(bool v) {
+    if (v == wordWrap_) return;
+    wordWrap_ = v;
+    Invalidate();
+}
+
+void TKVZXPButton::SetDrawFocusRect(bool v) {
+    drawFocusRect_ = v;
+    if (v && Focused()) Repaint();
+}
+
+void TKVZXPButton::FocusAnnounced(ui::Control* focused) {
+    if (auto* button = dynamic_cast<TKVZXPButton*>(focused))
+        active_ = button == this;
+    else
+        active_ = default_;
+    Invalidate();
+}
+
+void TKVZXPButton::Click() {
+    if (ui::Form* form = GetForm()) form->SetModalResult(modalResult_);
+    ui::Control::Click();
+}
+
+bool TKVZXPButton::Inside(ui::Point p) const {
+    // The bottom edge counts as inside, the right edge does not.
+    return p.x >= 0 && p.x < Width() && p.y >= 0 && p.y <= Height();
+}
+
+bool TKVZXPButton::WantsKey(int key) const {
+    // A focused button clicks on Enter itself, so the form's default rule must not click too.
+    return key == ui::key::kReturn;
+}
+
+void TKVZXPButton::MouseEnter() {
+    if (!hot_ && Enabled()) {
+        hot_ = true;
+        Repaint();
+    }
+    ui::Control::MouseEnter();
+}
+
+void TKVZXPButton::MouseLeave() {
+    if (hot_ && Enabled()) {
+        hot_ = false;
+        Repaint();
+    }
+    ui::Control::MouseLeave();
+}
+
+void TKVZXPButton::MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) {
+    if (b == ui::MouseButton::Left && Enabled()) {
+        pressed_ = 2;
+        held_ = true;
+        SetFocus();
+        Invalidate();
+    }
+    ui::Control::MouseDown(b, s, p);
+    // The double-click press clicks once more.
+    if (b == ui::MouseButton::Left && (s & ui::shift::kDouble)) Click();
+}
+
+void TKVZXPButton::MouseMove(ui::Shift s, ui::Point p) {
+    // A windowed button hears of the pointer first through its movement.
+    if (!hot_) MouseEnter();
+    if (held_) {
+        int now = Inside(p) ? 2 : 0;
+        if (now != pressed_) {
+            pressed_ = now;
+            Invalidate();
+        }
+    }
+    ui::Control::MouseMove(s, p);
+}
+
+void TKVZXPButton::MouseUp(ui::MouseButton b, ui::Shift s, ui::Point p) {
+    bool click = false;
+    if (b == ui::MouseButton::Left && Enabled()) {
+        pressed_ = 0;
+        held_ = false;
+        Invalidate();
+        click = Inside(p);
+    }
+    ui::Control::MouseUp(b, s, p);
+    if (click) Click();
+}
+
+void TKVZXPButton::KeyDown(int& key, ui::Shift s) {
+    if (!(s & kModifiers)) {
+        if (key == ui::key::kSpace) {
+            spaceDown_ = true;
+            if (pressed_ != 2) {
+                pressed_ = 2;
+                held_ = true;
+                SetFocus();
+                Invalidate();
+            }
+        } else if (key == ui::key::kReturn) {
+            Click();
+        }
+    }
+    ui::Control::KeyDown(key, s);
+}
+
+void TKVZXPButton::KeyUp(int& key, ui::Shift s) {
+    if (!(s & kModifiers) && key == ui::key::kSpace) {
+        spaceDown_ = false;
+        pressed_ = 0;
+        held_ = false;
+        Invalidate();
+        Click();
+    }
+    ui::Control::KeyUp(key, s);
+}
+
+void TKVZXPButton::FocusEnter() {
+    Invalidate();
+    ui::Control::FocusEnter();
+}
+
+void TKVZXPButton::FocusExit() {
+    if (spaceDown_) {
+        pressed_ = 0;
+        held_ = false;
+    }
+    Invalidate();
+    ui::Control::FocusExit();
+}
+
+bool TKVZXPButton::DialogChar(char32_t ch) {
+    if (showAccelChar_ && CanFocus()) {
+        char32_t accel = ui::AcceleratorOf(Caption());
+        char32_t lower = (ch >= U'A' && ch <= U'Z') ? ch - U'A' + U'a' : ch;
+        if (accel != 0 && accel == lower) {
+            Click();
+            SetFocus();
+            return true;
+        }
+    }
+    return ui::Control::DialogChar(ch);
+}
+
+void TKVZXPButton::EnabledChanged() {
+    pressed_ = 0;
+    hot_ = false;
+    held_ = false;
+    Invalidate();
+}
+
+void TKVZXPButton::Paint(ui::Canvas& canvas) {
+    const int w = Width(), h = Height();
+    const XPPalette& palette = PaletteColors(palette_);
+    const bool enabled = Enabled();
+    const bool focused = Focused();
+
+    XPGradientColors faceColours = palette.faceNormal;
+    int inset = 0;
+    if (!enabled) {
+        faceColours = palette.faceDisabled;
+    } else if (pressed_ == 2) {
+        faceColours = palette.facePressed;
+    } else if (hot_ && !held_) {
+        faceColours = palette.faceHot;
+        inset = 3;
+    } else if (held_ || focused) {
+        inset = 3;
+    } else if (!active_) {
+        inset = 0;
+    } else if (default_) {
+        inset = 3;
+    }
+    PaintXPGradient(w - 2 * inset, h - 2 * inset, faceColours.top, faceColours.bottom, 255, 1,
+                    true, face_);
+    PaintXPGradient(w, h, palette.hotRing.top, palette.hotRing.bottom, 16, 1, true, hotRing_);
+    PaintXPGradient(w, h, palette.focusRing.top, palette.focusRing.bottom, 16, 1, true,
+                    focusRing_);
+
+    if (enabled && ((hot_ && !held_) || held_)) canvas.DrawBitmap(0, 0, hotRing_);
+    if (focused && !held_ && !hot_) canvas.DrawBitmap(0, 0, focusRing_);
+    if (active_ && !focused) canvas.DrawBitmap(0, 0, focusRing_);
+    canvas.DrawBitmap(inset, inset, face_);
+
+    const ui::Color border = enabled ? palette.buttonBorder : kDisabledButtonBorder;
+    canvas.FillRect({0, 0, 1, h}, border);
+    canvas.FillRect({0, h - 1, w, h}, border);
+    canvas.FillRect({0, 0, w, 1}, border);
+    canvas.FillRect({w - 1, 0, w, h}, border);
+    const ui::Color background = Parent() ? Parent()->GetColor() : ui::clBtnFace;
+    for (ui::Point p : {ui::Point{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
+        canvas.SetPixel(p.x, p.y, background);
+    for (ui::Point p : {ui::Point{1, 1}, {w - 2, 1}, {1, h - 2}, {w - 2, h - 2}})
+        canvas.SetPixel(p.x, p.y, border);
+    const ui::Color corner = enabled ? kCorner : kDisabledCorner;
+    for (ui::Point p : {ui::Point{1, 0}, {w - 2, 0}, {1, h - 1}, {w - 2, h - 1}, {0, 1},
+                        {w - 1, 1}, {0, h - 2}, {w - 1, h - 2}})
+        canvas.SetPixel(p.x, p.y, corner);
+
+    ui::Rect r{2, 1, w - 2, h - 1};
+    std::uint32_t flags = ui::text::kCenter | ui::text::kExpandTabs;
+    if (wordWrap_) flags |= ui::text::kWordBreak;
+    if (!showAccelChar_) flags |= ui::text::kNoPrefix;
+    canvas.font = GetFont();
+    if (!enabled) canvas.font.color = kDisabledText;
+    canvas.textBackground = ui::clNone;
+    std::string measured = Caption();
+    if (measured.empty() || (showAccelChar_ && measured == "&")) measured += ' ';
+    ui::Rect calc = r;
+    canvas.DrawTextIn(measured, calc, flags | ui::text::kCalcRect);
+    r = r.Offset(0, (h - calc.bottom) / 2);
+    canvas.DrawTextIn(Caption(), r, flags);
+
+    if (focused && drawFocusRect_) canvas.DrawFocusRect({2, 2, w - 2, h - 2});
+}
+
+}  // namespace controls

@@ -1,0 +1,122 @@
+#include "ui/list_box.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "ui/application.h"
+
+namespace ui {
+
+namespace {
+// The platform list box sorts without regard to case.
+bool LessNoCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](unsigned char x, unsigned char y) {
+                                            return std::tolower(x) < std::tolower(y);
+                                        });
+}
+}  // namespace
+
+ListBox::ListBox(Control* parent) : Control(parent) {
+    SetColor(clWindow);
+    SetTabStop(true);
+    SetBounds(0, 0, 121, 97);
+}
+
+bool ListBox::WantsKey(int key) const {
+    return key == key::kUp || key == key::kDown || key == key::kPrior || key == key::kNext ||
+           key == key::kHome || key == key::kEnd;
+}
+
+void ListBox::SortItems() {
+    if (sorted_) std::stable_sort(items_.begin(), items_.end(), LessNoCase);
+}
+
+void ListBox::SetItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    SortItems();
+    itemIndex_ = -1;
+    topIndex_ = 0;
+    NotifyPeer(Change::Model);
+    Invalidate();
+}
+
+int ListBox::AddItem(std::string item) {
+    auto at = items_.end();
+    if (sorted_) at = std::upper_bound(items_.begin(), items_.end(), item, LessNoCase);
+    int index = static_cast<int>(at - items_.begin());
+    items_.insert(at, std::move(item));
+    if (itemIndex_ >= index) ++itemIndex_;
+    NotifyPeer(Change::Model);
+    Invalidate();
+    return index;
+}
+
+void ListBox::ClearItems() { SetItems({}); }
+
+void ListBox::SetItemIndex(int index) {
+    if (index < -1 || index >= Count()) index = -1;
+    if (index == itemIndex_) return;
+    itemIndex_ = index;
+    NotifyPeer(Change::Model);
+    Invalidate();
+}
+
+void ListBox::SetItemIndexFromPeer(int index) {
+    if (index < -1 || index >= Count()) index = -1;
+    itemIndex_ = index;
+    Invalidate();
+    if (OnChange) App().Guard(OnChange);
+}
+
+void ListBox::SetSorted(bool sorted) {
+    if (sorted == sorted_) return;
+    sorted_ = sorted;
+    SortItems();
+    NotifyPeer(Change::Style);
+    Invalidate();
+}
+
+void ListBox::SetStyle(ListBoxStyle style) {
+    style_ = style;
+    NotifyPeer(Change::Style);
+    Invalidate();
+}
+
+void ListBox::SetItemHeight(int height) {
+    itemHeight_ = std::max(1, height);
+    NotifyPeer(Change::Style);
+    Invalidate();
+}
+
+void ListBox::SetTopIndex(int index) {
+    topIndex_ = std::clamp(index, 0, std::max(0, Count() - 1));
+    Invalidate();
+}
+
+void ListBox::DrawItemDefault(Canvas& canvas, int index, const Rect& r, bool selected) {
+    canvas.FillRect(r, selected ? clHighlight : GetColor());
+    canvas.font = GetFont();
+    if (selected) canvas.font.color = clHighlightText;
+    canvas.textBackground = clNone;
+    canvas.TextAt(r.left + 2, r.top, items_[static_cast<size_t>(index)]);
+}
+
+void ListBox::Paint(Canvas& canvas) {
+    canvas.FillRect(ClientRect(), GetColor());
+    canvas.font = GetFont();
+    int height = style_ == ListBoxStyle::Standard ? canvas.TextHeight("0") : itemHeight_;
+    int y = 0;
+    for (int i = topIndex_; i < Count() && y < Height(); ++i, y += height) {
+        Rect r{0, y, Width(), y + height};
+        bool selected = i == itemIndex_;
+        if (style_ != ListBoxStyle::Standard && OnDrawItem) {
+            CanvasStateGuard guard(canvas);
+            App().Guard([&] { OnDrawItem(canvas, i, r, selected); });
+        } else {
+            DrawItemDefault(canvas, i, r, selected);
+        }
+    }
+}
+
+}  // namespace ui

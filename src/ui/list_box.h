@@ -1,0 +1,63 @@
+#pragma once
+// A list of text items with one selected item (standard control). The items are the model;
+// the native list box mirrors them.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+enum class ListBoxStyle { Standard, OwnerDrawFixed, OwnerDrawVariable };
+
+class ListBox : public Control {
+public:
+    explicit ListBox(Control* parent);
+
+    std::string_view PeerKind() const override { return "listbox"; }
+    bool WantsKey(int key) const override;
+
+    const std::vector<std::string>& Items() const { return items_; }
+    void SetItems(std::vector<std::string> items);
+    // Adds an item (in order when Sorted) and returns its index.
+    int AddItem(std::string item);
+    void ClearItems();
+    int Count() const { return static_cast<int>(items_.size()); }
+
+    // -1 for no selection.
+    int ItemIndex() const { return itemIndex_; }
+    void SetItemIndex(int index);
+    // The native control reports the user's selection.
+    void SetItemIndexFromPeer(int index);
+
+    bool Sorted() const { return sorted_; }
+    void SetSorted(bool sorted);
+    ListBoxStyle Style() const { return style_; }
+    void SetStyle(ListBoxStyle style);
+    int ItemHeight() const { return itemHeight_; }
+    void SetItemHeight(int height);
+    int TopIndex() const { return topIndex_; }
+    void SetTopIndex(int index);
+
+    // Headless rendering: the visible items, owner-drawn ones through OnDrawItem.
+    void Paint(Canvas& canvas) override;
+    // Draws item INDEX in R the standard way (selection highlighted).
+    void DrawItemDefault(Canvas& canvas, int index, const Rect& r, bool selected);
+
+    std::function<void()> OnChange;
+    // Owner drawing: (canvas, index, rectangle, selected).
+    std::function<void(Canvas&, int, const Rect&, bool)> OnDrawItem;
+
+private:
+    void SortItems();
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
+    int topIndex_ = 0;
+    bool sorted_ = false;
+    ListBoxStyle style_ = ListBoxStyle::Standard;
+    int itemHeight_ = 13;
+};
+
+}  // namespace ui
