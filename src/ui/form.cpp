@@ -75,6 +75,7 @@ void Form::ApplyPosition() {
 
 void Form::ShowForm() {
     Realize();
+    if (!positioned_) ApplyPosition();
     SetVisible(true);
     if (Peer()) Peer()->Activate();
 }

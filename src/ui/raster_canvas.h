@@ -16,6 +16,9 @@ public:
 
     Bitmap& Target() { return target_; }
 
+    using Canvas::DrawBitmap;
+    using Canvas::DrawBitmapTransparent;
+
     void FillRect(const Rect& r, Color c) override;
     void SetPixel(int x, int y, Color c) override;
     Color GetPixel(int x, int y) override;

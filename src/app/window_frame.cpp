@@ -1,0 +1,15 @@
+#include "app/window_frame.h"
+
+namespace app {
+
+void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame) {
+    form.SetCaption(frame.caption);
+    form.SetClientSize(frame.clientWidth, frame.clientHeight);
+    form.SetBorderStyle(ui::BorderStyle::Single);
+    form.SetBorderIcons(ui::border_icon::kSystemMenu);
+    form.SetStayOnTop(frame.stayOnTop);
+    form.SetPosition(frame.position);
+    form.SetColor(ui::clBlack);
+}
+
+}  // namespace app

@@ -1,0 +1,30 @@
+#pragma once
+// A top-level window for a ui::Form.
+
+#include "platform/win32/ui/window_peer.h"
+
+namespace ui {
+class Form;
+}
+
+namespace platform::win32 {
+
+class FormPeer final : public WindowPeer {
+public:
+    FormPeer(Win32State& state, ui::Form& form);
+
+    void Changed(ui::Change what) override;
+    void AnimateHide(int milliseconds) override;
+    void Activate() override;
+
+private:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Styles(DWORD& style, DWORD& exStyle) const;
+    // Outer window rectangle for the form's client size at its current position.
+    RECT OuterRect() const;
+    void ApplyStyles();
+
+    ui::Form& form_;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,242 @@
+#include "platform/win32/ui/gdi_canvas.h"
+
+#include <cstring>
+#include <vector>
+
+#include "platform/win32/text.h"
+
+namespace platform::win32 {
+
+GdiCanvas::GdiCanvas(HDC dc, const ui::ColorResolver& colors)
+    : Canvas(colors), dc_(dc), savedDc_(SaveDC(dc)) {}
+
+GdiCanvas::~GdiCanvas() { RestoreDC(dc_, savedDc_); }
+
+void GdiCanvas::OnStateChanged() {
+    const State& s = CurrentState();
+    SetViewportOrgEx(dc_, s.origin.x, s.origin.y, nullptr);
+    if (s.clipped) {
+        // Clip regions are in device coordinates.
+        RegionPtr region(CreateRectRgn(s.clip.left, s.clip.top, s.clip.right, s.clip.bottom));
+        SelectClipRgn(dc_, region.get());
+    } else {
+        SelectClipRgn(dc_, nullptr);
+    }
+}
+
+void GdiCanvas::FillRect(const ui::Rect& r, ui::Color c) {
+    if (r.IsEmpty()) return;
+    BrushPtr brush(CreateSolidBrush(Resolve(c)));
+    RECT rc{r.left, r.top, r.right, r.bottom};
+    ::FillRect(dc_, &rc, brush.get());
+}
+
+void GdiCanvas::SetPixel(int x, int y, ui::Color c) { SetPixelV(dc_, x, y, Resolve(c)); }
+
+ui::Color GdiCanvas::GetPixel(int x, int y) {
+    COLORREF c = ::GetPixel(dc_, x, y);
+    return c == CLR_INVALID ? ui::clNone : static_cast<ui::Color>(c);
+}
+
+void GdiCanvas::FrameRect(const ui::Rect& r, ui::Color c) {
+    if (r.IsEmpty()) return;
+    BrushPtr brush(CreateSolidBrush(Resolve(c)));
+    RECT rc{r.left, r.top, r.right, r.bottom};
+    ::FrameRect(dc_, &rc, brush.get());
+}
+
+PenPtr GdiCanvas::MakePen() const {
+    int style = pen.style == ui::PenStyle::Clear ? PS_NULL
+                : pen.style == ui::PenStyle::Dot ? PS_DOT
+                                                 : PS_SOLID;
+    return PenPtr(CreatePen(style, pen.width, Resolve(pen.color)));
+}
+
+BrushPtr GdiCanvas::MakeBrush() const {
+    if (brush.style == ui::BrushStyle::Clear) return BrushPtr(nullptr);
+    return BrushPtr(CreateSolidBrush(Resolve(brush.color)));
+}
+
+void GdiCanvas::LineTo(int x, int y) {
+    PenPtr p = MakePen();
+    SelectGuard g(dc_, p.get());
+    MoveToEx(dc_, position_.x, position_.y, nullptr);
+    ::LineTo(dc_, x, y);
+    position_ = {x, y};
+}
+
+void GdiCanvas::Rectangle(const ui::Rect& r) {
+    PenPtr p = MakePen();
+    BrushPtr b = MakeBrush();
+    SelectGuard gp(dc_, p.get());
+    SelectGuard gb(dc_, b ? static_cast<HGDIOBJ>(b.get()) : GetStockObject(NULL_BRUSH));
+    ::Rectangle(dc_, r.left, r.top, r.right, r.bottom);
+}
+
+void GdiCanvas::RoundRect(const ui::Rect& r, int ellipseWidth, int ellipseHeight) {
+    PenPtr p = MakePen();
+    BrushPtr b = MakeBrush();
+    SelectGuard gp(dc_, p.get());
+    SelectGuard gb(dc_, b ? static_cast<HGDIOBJ>(b.get()) : GetStockObject(NULL_BRUSH));
+    ::RoundRect(dc_, r.left, r.top, r.right, r.bottom, ellipseWidth, ellipseHeight);
+}
+
+void GdiCanvas::Ellipse(const ui::Rect& r) {
+    PenPtr p = MakePen();
+    BrushPtr b = MakeBrush();
+    SelectGuard gp(dc_, p.get());
+    SelectGuard gb(dc_, b ? static_cast<HGDIOBJ>(b.get()) : GetStockObject(NULL_BRUSH));
+    ::Ellipse(dc_, r.left, r.top, r.right, r.bottom);
+}
+
+void GdiCanvas::Polygon(const ui::Point* points, int count) {
+    if (count < 2) return;
+    std::vector<POINT> pts(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) pts[static_cast<size_t>(i)] = {points[i].x, points[i].y};
+    PenPtr p = MakePen();
+    BrushPtr b = MakeBrush();
+    SelectGuard gp(dc_, p.get());
+    SelectGuard gb(dc_, b ? static_cast<HGDIOBJ>(b.get()) : GetStockObject(NULL_BRUSH));
+    ::Polygon(dc_, pts.data(), count);
+}
+
+void GdiCanvas::DrawFocusRect(const ui::Rect& r) {
+    RECT rc{r.left, r.top, r.right, r.bottom};
+    ::DrawFocusRect(dc_, &rc);
+}
+
+BitmapPtr ToDib(HDC reference, const ui::Bitmap& bitmap) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = bitmap.Width();
+    info.bmiHeader.biHeight = -bitmap.Height();  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    BitmapPtr dib(CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib || !bits) return dib;
+    auto* out = static_cast<std::uint32_t*>(bits);
+    for (size_t i = 0; i < bitmap.Pixels().size(); ++i) {
+        ui::Color c = bitmap.Pixels()[i];
+        // DIB pixels are 0x00RRGGBB.
+        out[i] = (static_cast<std::uint32_t>(ui::RedOf(c)) << 16) |
+                 (static_cast<std::uint32_t>(ui::GreenOf(c)) << 8) | ui::BlueOf(c);
+    }
+    return dib;
+}
+
+void GdiCanvas::DrawBitmap(int x, int y, const ui::Bitmap& bitmap, const ui::Rect& source) {
+    if (bitmap.Empty()) return;
+    BitmapPtr dib = ToDib(dc_, bitmap);
+    HDC mem = CreateCompatibleDC(dc_);
+    {
+        SelectGuard g(mem, dib.get());
+        BitBlt(dc_, x, y, source.Width(), source.Height(), mem, source.left, source.top, SRCCOPY);
+    }
+    DeleteDC(mem);
+}
+
+void GdiCanvas::DrawBitmapTransparent(int x, int y, const ui::Bitmap& bitmap,
+                                      const ui::Rect& source, ui::Color transparent) {
+    if (bitmap.Empty()) return;
+    // Copy the opaque pixels only: a masked copy through a one-bit mask of the key colour.
+    ui::Color key = Resolve(transparent);
+    ui::Rect src = source.Intersect({0, 0, bitmap.Width(), bitmap.Height()});
+    ui::Bitmap patch(src.Width(), src.Height());
+    patch.CopyFrom(bitmap, src, 0, 0);
+    BitmapPtr dib = ToDib(dc_, patch);
+    int w = patch.Width(), h = patch.Height();
+    // One-bit mask, rows padded to 16 bits, most significant bit first: 1 = opaque pixel.
+    size_t stride = static_cast<size_t>((w + 15) / 16) * 2;
+    std::vector<std::uint8_t> maskBits(stride * static_cast<size_t>(h), 0);
+    for (int row = 0; row < h; ++row)
+        for (int col = 0; col < w; ++col)
+            if (patch.Pixel(col, row) != key)
+                maskBits[static_cast<size_t>(row) * stride + static_cast<size_t>(col / 8)] |=
+                    static_cast<std::uint8_t>(0x80u >> (col % 8));
+    BitmapPtr mask(CreateBitmap(w, h, 1, 1, maskBits.data()));
+    HDC mem = CreateCompatibleDC(dc_);
+    {
+        SelectGuard g(mem, dib.get());
+        // Mask bit 1: copy the source (foreground ROP); 0: keep the destination.
+        int dx = x + (src.left - source.left), dy = y + (src.top - source.top);
+        MaskBlt(dc_, dx, dy, w, h, mem, 0, 0, mask.get(), 0, 0, MAKEROP4(SRCCOPY, 0x00AA0029));
+    }
+    DeleteDC(mem);
+}
+
+FontPtr GdiCanvas::CreateGdiFont(const ui::Font& font) {
+    LOGFONTW lf{};
+    lf.lfHeight = -font.PixelHeight();
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = NONANTIALIASED_QUALITY;
+    std::wstring name = Widen(font.name);
+    wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+    return FontPtr(CreateFontIndirectW(&lf));
+}
+
+HFONT GdiCanvas::CurrentFont() {
+    std::string key = font.name + "|" + std::to_string(font.size) + (font.bold ? "b" : "") +
+                      (font.italic ? "i" : "") + (font.underline ? "u" : "");
+    auto it = fonts_.find(key);
+    if (it == fonts_.end()) it = fonts_.emplace(key, CreateGdiFont(font)).first;
+    return it->second.get();
+}
+
+void GdiCanvas::PrepareText() {
+    SelectObject(dc_, CurrentFont());
+    SetTextColor(dc_, Resolve(font.color));
+    if (textBackground == ui::clNone) {
+        SetBkMode(dc_, TRANSPARENT);
+    } else {
+        SetBkMode(dc_, OPAQUE);
+        SetBkColor(dc_, Resolve(textBackground));
+    }
+}
+
+ui::Size GdiCanvas::TextExtent(std::string_view text) {
+    PrepareText();
+    std::wstring w = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc_, w.c_str(), static_cast<int>(w.size()), &size);
+    if (w.empty()) {
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc_, &tm);
+        size.cy = tm.tmHeight;
+    }
+    return {size.cx, size.cy};
+}
+
+void GdiCanvas::TextAt(int x, int y, std::string_view text) {
+    PrepareText();
+    std::wstring w = Widen(text);
+    TextOutW(dc_, x, y, w.c_str(), static_cast<int>(w.size()));
+    position_ = {x + TextExtent(text).width, y};
+}
+
+int GdiCanvas::DrawTextIn(std::string_view text, ui::Rect& r, std::uint32_t flags) {
+    PrepareText();
+    UINT f = 0;
+    if (flags & ui::text::kCenter) f |= DT_CENTER;
+    if (flags & ui::text::kRight) f |= DT_RIGHT;
+    if (flags & ui::text::kVCenter) f |= DT_VCENTER;
+    if (flags & ui::text::kBottom) f |= DT_BOTTOM;
+    if (flags & ui::text::kWordBreak) f |= DT_WORDBREAK;
+    if (flags & ui::text::kSingleLine) f |= DT_SINGLELINE;
+    if (flags & ui::text::kEndEllipsis) f |= DT_END_ELLIPSIS;
+    if (flags & ui::text::kNoPrefix) f |= DT_NOPREFIX;
+    if (flags & ui::text::kHidePrefix) f |= DT_HIDEPREFIX;
+    if (flags & ui::text::kCalcRect) f |= DT_CALCRECT;
+    if (flags & ui::text::kExpandTabs) f |= DT_EXPANDTABS;
+    std::wstring w = Widen(text);
+    RECT rc{r.left, r.top, r.right, r.bottom};
+    int h = DrawTextW(dc_, w.c_str(), static_cast<int>(w.size()), &rc, f);
+    if (flags & ui::text::kCalcRect) r = {rc.left, rc.top, rc.right, rc.bottom};
+    return h;
+}
+
+}  // namespace platform::win32

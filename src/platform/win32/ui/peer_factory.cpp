@@ -1,0 +1,19 @@
+#include "platform/win32/ui/peer_factory.h"
+
+#include "platform/win32/ui/custom_peer.h"
+#include "platform/win32/ui/form_peer.h"
+#include "platform/win32/ui/memo_peer.h"
+#include "ui/form.h"
+#include "ui/memo.h"
+
+namespace platform::win32 {
+
+// One line per standard control.
+std::unique_ptr<ui::ControlPeer> CreateWin32Peer(Win32State& state, ui::Control& control) {
+    std::string_view kind = control.PeerKind();
+    if (kind == "form") return std::make_unique<FormPeer>(state, static_cast<ui::Form&>(control));
+    if (kind == "memo") return std::make_unique<MemoPeer>(state, static_cast<ui::Memo&>(control));
+    return std::make_unique<CustomPeer>(state, control);
+}
+
+}  // namespace platform::win32

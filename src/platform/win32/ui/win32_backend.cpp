@@ -1,0 +1,185 @@
+#include "platform/win32/ui/win32_backend.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/win32/text.h"
+#include "platform/win32/ui/gdi_canvas.h"
+#include "platform/win32/ui/peer_factory.h"
+#include "platform/win32/ui/window_peer.h"
+#include "platform/win32/ui/win32_state.h"
+#include "ui/timer.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr wchar_t kTimerClass[] = L"SkarvelTimers";
+
+LRESULT CALLBACK TimerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_TIMER) {
+        auto* state = reinterpret_cast<Win32State*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (state) {
+            auto it = state->timers.find(static_cast<UINT_PTR>(wParam));
+            if (it != state->timers.end()) it->second->Fire();  // Fire guards the handler
+        }
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+class Win32TimerPeer final : public ui::TimerPeer {
+public:
+    Win32TimerPeer(Win32State& state, ui::Timer& timer)
+        : state_(state), timer_(timer), id_(state.nextTimerId++) {
+        state_.timers[id_] = &timer_;
+        Reset();
+    }
+    ~Win32TimerPeer() override {
+        KillTimer(state_.timerWindow, id_);
+        state_.timers.erase(id_);
+    }
+    void Reset() override {
+        KillTimer(state_.timerWindow, id_);
+        if (timer_.Enabled() && timer_.Interval() > 0)
+            SetTimer(state_.timerWindow, id_, static_cast<UINT>(timer_.Interval()), nullptr);
+    }
+
+private:
+    Win32State& state_;
+    ui::Timer& timer_;
+    UINT_PTR id_;
+};
+
+// A canvas for measuring text on a screen-compatible memory DC.
+class MeasureCanvas final : public ui::Canvas {
+public:
+    explicit MeasureCanvas(const ui::ColorResolver& colors)
+        : Canvas(colors), dc_(CreateCompatibleDC(nullptr)), inner_(dc_, colors) {}
+    ~MeasureCanvas() override { DeleteDC(dc_); }
+    void FillRect(const ui::Rect&, ui::Color) override {}
+    void SetPixel(int, int, ui::Color) override {}
+    ui::Color GetPixel(int, int) override { return ui::clNone; }
+    void FrameRect(const ui::Rect&, ui::Color) override {}
+    void LineTo(int x, int y) override { position_ = {x, y}; }
+    void Rectangle(const ui::Rect&) override {}
+    void RoundRect(const ui::Rect&, int, int) override {}
+    void Ellipse(const ui::Rect&) override {}
+    void Polygon(const ui::Point*, int) override {}
+    void DrawFocusRect(const ui::Rect&) override {}
+    void DrawBitmap(int, int, const ui::Bitmap&, const ui::Rect&) override {}
+    void DrawBitmapTransparent(int, int, const ui::Bitmap&, const ui::Rect&, ui::Color) override {}
+    ui::Size TextExtent(std::string_view text) override {
+        inner_.font = font;
+        return inner_.TextExtent(text);
+    }
+    void TextAt(int, int, std::string_view) override {}
+    int DrawTextIn(std::string_view text, ui::Rect& r, std::uint32_t flags) override {
+        inner_.font = font;
+        return inner_.DrawTextIn(text, r, flags | ui::text::kCalcRect);
+    }
+
+private:
+    HDC dc_;
+    GdiCanvas inner_;
+};
+
+}  // namespace
+
+Win32Backend::Win32Backend() : state_(std::make_unique<Win32State>()) {
+    state_->instance = GetModuleHandleW(nullptr);
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegisterWindowClass(state_->instance);
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = TimerWindowProc;
+    wc.hInstance = state_->instance;
+    wc.lpszClassName = kTimerClass;
+    RegisterClassExW(&wc);
+    state_->timerWindow = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                          state_->instance, nullptr);
+    SetWindowLongPtrW(state_->timerWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state_.get()));
+}
+
+Win32Backend::~Win32Backend() {
+    if (state_->timerWindow) DestroyWindow(state_->timerWindow);
+}
+
+const ui::ColorResolver& Win32Backend::Colors() const { return state_->colors; }
+
+std::unique_ptr<ui::ControlPeer> Win32Backend::CreatePeer(ui::Control& control) {
+    return CreateWin32Peer(*state_, control);
+}
+
+std::unique_ptr<ui::TimerPeer> Win32Backend::CreateTimerPeer(ui::Timer& timer) {
+    return std::make_unique<Win32TimerPeer>(*state_, timer);
+}
+
+std::unique_ptr<ui::Canvas> Win32Backend::CreateMeasureCanvas() {
+    return std::make_unique<MeasureCanvas>(state_->colors);
+}
+
+ui::MessageResult Win32Backend::ShowMessage(const std::string& text, const std::string& caption,
+                                            ui::MessageKind kind, ui::MessageButtons buttons) {
+    UINT flags = MB_TASKMODAL;
+    switch (kind) {
+        case ui::MessageKind::Error: flags |= MB_ICONERROR; break;
+        case ui::MessageKind::Warning: flags |= MB_ICONWARNING; break;
+        case ui::MessageKind::Information: flags |= MB_ICONINFORMATION; break;
+        case ui::MessageKind::Confirmation: flags |= MB_ICONQUESTION; break;
+    }
+    switch (buttons) {
+        case ui::MessageButtons::Ok: flags |= MB_OK; break;
+        case ui::MessageButtons::OkCancel: flags |= MB_OKCANCEL; break;
+        case ui::MessageButtons::YesNo: flags |= MB_YESNO; break;
+    }
+    HWND owner = GetActiveWindow();
+    int r = MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), flags);
+    switch (r) {
+        case IDCANCEL: return ui::MessageResult::Cancel;
+        case IDYES: return ui::MessageResult::Yes;
+        case IDNO: return ui::MessageResult::No;
+        default: return ui::MessageResult::Ok;
+    }
+}
+
+ui::Point Win32Backend::CursorPos() const {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+ui::Size Win32Backend::ScreenSize() const {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    if (work.right > work.left) return {work.right - work.left, work.bottom - work.top};
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void Win32Backend::SetTitle(const std::string& title) { state_->title = title; }
+
+void Win32Backend::RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void Win32Backend::Terminate() { PostQuitMessage(0); }
+
+void Win32Backend::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace platform::win32

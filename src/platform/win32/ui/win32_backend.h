@@ -1,0 +1,35 @@
+#pragma once
+// The Win32 toolkit backend: real windows, GDI painting, tool tips and the message loop.
+// Portable header (no <windows.h>) so the entry point can create it.
+
+#include <memory>
+
+#include "ui/backend.h"
+
+namespace platform::win32 {
+
+struct Win32State;
+
+class Win32Backend final : public ui::Backend {
+public:
+    Win32Backend();
+    ~Win32Backend() override;
+
+    const ui::ColorResolver& Colors() const override;
+    std::unique_ptr<ui::ControlPeer> CreatePeer(ui::Control& control) override;
+    std::unique_ptr<ui::TimerPeer> CreateTimerPeer(ui::Timer& timer) override;
+    std::unique_ptr<ui::Canvas> CreateMeasureCanvas() override;
+    ui::MessageResult ShowMessage(const std::string& text, const std::string& caption,
+                                  ui::MessageKind kind, ui::MessageButtons buttons) override;
+    ui::Point CursorPos() const override;
+    ui::Size ScreenSize() const override;
+    void SetTitle(const std::string& title) override;
+    void RunMessageLoop() override;
+    void Terminate() override;
+    void ProcessMessages() override;
+
+private:
+    std::unique_ptr<Win32State> state_;
+};
+
+}  // namespace platform::win32

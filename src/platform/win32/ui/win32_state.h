@@ -1,0 +1,41 @@
+#pragma once
+// Shared state of the Win32 backend, visible to its peers.
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "ui/color.h"
+
+namespace ui {
+class Control;
+class Timer;
+}  // namespace ui
+
+namespace platform::win32 {
+
+// System colours from GetSysColor.
+class SystemColorResolver final : public ui::ColorResolver {
+public:
+    ui::Color SystemRgb(int index) const override {
+        return static_cast<ui::Color>(GetSysColor(index));
+    }
+};
+
+struct Win32State {
+    SystemColorResolver colors;
+    HINSTANCE instance = nullptr;
+    HWND timerWindow = nullptr;
+    std::map<UINT_PTR, ui::Timer*> timers;
+    UINT_PTR nextTimerId = 1;
+    ui::Control* focused = nullptr;
+    std::string title;
+    // One tool-tip window per top-level form window.
+    std::map<HWND, HWND> toolTips;
+};
+
+// The toolkit's window class name.
+inline constexpr wchar_t kWindowClass[] = L"SkarvelWindow";
+
+}  // namespace platform::win32
