@@ -116,7 +116,8 @@ std::optional<CanonicalPath> Canonicalize(std::string path,
     if (IsDriveSpec(path)) {
         out.root = LowerAscii(path.substr(0, 2));
         std::string rest = path.substr(2);
-        if (rest.empty() || rest[0] != '\\') {
+        // A bare "C:" counts as the root: the routines append a backslash to it.
+        if (!rest.empty() && rest[0] != '\\') {
             // Drive-relative: only placeable against a current directory on that drive.
             if (!current || current->root != out.root) return std::nullopt;
             out.parts = current->parts;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ class FakeFileSystem : public platform::FileSystem {
         std::string contents;
         std::string linkTarget;
         bool operator==(const Item&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const Item& item) {
+            return out << "attributes " << item.attributes << " \"" << item.contents << "\""
+                       << (item.linkTarget.empty() ? "" : " -> " + item.linkTarget);
+        }
     };
 
     FakeFileSystem();  // drive C: with current directory "C:\"
