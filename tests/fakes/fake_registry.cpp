@@ -1,4 +1,4 @@
-#include "fakes/fake_registry.h"
+#include "fake_registry.h"
 
 #include <algorithm>
 

@@ -1,0 +1,226 @@
+// The registry values, the cache size from the settings file and the Messenger command.
+
+#include "engine/tweaks.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/profile_integer.h"
+#include "run_fixture.h"
+
+namespace runtest {
+namespace {
+
+using platform::RegistryRoot;
+using platform::RegistryType;
+using Bytes = std::vector<std::uint8_t>;
+
+const Bytes kOne = {1, 0, 0, 0};
+
+class Tweaks : public ::testing::Test, public RunTest {
+protected:
+    const fakes::FakeRegistry::Value* Value(RegistryRoot root, const char* key, const char* name) {
+        return fake.registry.Find(root, key, name);
+    }
+    void ExpectValue(RegistryRoot root, const char* key, const char* name, RegistryType type,
+                     const Bytes& data) {
+        auto* v = Value(root, key, name);
+        ASSERT_NE(v, nullptr) << key << " " << name;
+        EXPECT_EQ(v->type, type) << name;
+        EXPECT_EQ(v->data, data) << name;
+    }
+    static Bytes Text(const std::string& s) { return {s.begin(), s.end()}; }
+    void WriteSettings(const std::string& contents) {
+        std::string error;
+        ASSERT_TRUE(fake.files.WriteFile(kSettings, contents, error)) << error;
+    }
+};
+
+TEST_F(Tweaks, InitialChoicesWriteThePolicyAndDebuggerValues) {
+    Clean();
+    ExpectValue(RegistryRoot::CurrentUser, engine::kPoliciesKey, "NoRecentDocsHistory",
+                RegistryType::Dword, kOne);
+    ExpectValue(RegistryRoot::CurrentUser, engine::kExplorerPoliciesKey, "NoRecentDocsHistory",
+                RegistryType::Binary, kOne);
+    ExpectValue(RegistryRoot::CurrentUser, engine::kExplorerPoliciesKey, "NoRecentDocsMenu",
+                RegistryType::Binary, kOne);
+    ExpectValue(RegistryRoot::LocalMachine, engine::kAeDebugKey, "Auto", RegistryType::String,
+                Text("0"));
+}
+
+TEST_F(Tweaks, TheOtherChoicesRemoveOnlyTheirOwnValues) {
+    Clean();  // initial choices: everything written
+    view.selected = {Choice::WriteHistory, Choice::NoWriteRecent, Choice::SwitchOnDrWatson};
+    Clean();
+    EXPECT_EQ(Value(RegistryRoot::CurrentUser, engine::kPoliciesKey, "NoRecentDocsHistory"), nullptr);
+    // The binary twin in the Explorer key stays: only "Write Recent" removes it.
+    ExpectValue(RegistryRoot::CurrentUser, engine::kExplorerPoliciesKey, "NoRecentDocsHistory",
+                RegistryType::Binary, kOne);
+    ExpectValue(RegistryRoot::LocalMachine, engine::kAeDebugKey, "Auto", RegistryType::String,
+                Text("1"));
+
+    view.selected = {Choice::WriteHistory, Choice::WriteRecent, Choice::SwitchOnDrWatson};
+    Clean();
+    EXPECT_EQ(Value(RegistryRoot::CurrentUser, engine::kExplorerPoliciesKey, "NoRecentDocsHistory"),
+              nullptr);
+    EXPECT_EQ(Value(RegistryRoot::CurrentUser, engine::kExplorerPoliciesKey, "NoRecentDocsMenu"),
+              nullptr);
+}
+
+TEST_F(Tweaks, RemovalTouchesOnlyValuesThatArePresent) {
+    fake.registry.SetValue(RegistryRoot::CurrentUser, engine::kExplorerPoliciesKey, "NoRecentDocsMenu",
+                           RegistryType::Binary, kOne);
+    engine::ApplyHistoryChoice(fake.registry, false);
+    engine::ApplyRecentChoice(fake.registry, false);
+    std::vector<std::string> deletes;
+    for (const auto& op : fake.registry.log) {
+        if (op.rfind("delete ", 0) == 0) deletes.push_back(op);
+    }
+    EXPECT_EQ(deletes, std::vector<std::string>{
+                           "delete hkcu\\software\\microsoft\\windows\\currentversion\\policies\\"
+                           "explorer|NoRecentDocsMenu"});
+}
+
+TEST_F(Tweaks, SpeedMemoryWritesTheLockLimitAsTextAndTheSwitchesAsBytes) {
+    view.checked = {Category::SpeedMemory};
+    Clean();
+    ExpectValue(RegistryRoot::LocalMachine, engine::kMemoryManagementKey, "IoPageLockLimit",
+                RegistryType::String, Text("65536000"));
+    ExpectValue(RegistryRoot::LocalMachine, engine::kMemoryManagementKey, "DisablePagingExecutive",
+                RegistryType::Binary, kOne);
+    ExpectValue(RegistryRoot::LocalMachine, engine::kMemoryManagementKey, "LargeSystemCache",
+                RegistryType::Binary, kOne);
+    EXPECT_EQ(view.lines.front(), "Speed Memory (Ускорение памяти)");
+}
+
+TEST_F(Tweaks, UnopenableKeysArePassedOverSilently) {
+    fake.registry.RefuseKey(RegistryRoot::CurrentUser, engine::kPoliciesKey);
+    fake.registry.RefuseKey(RegistryRoot::CurrentUser, engine::kExplorerPoliciesKey);
+    fake.registry.localMachineReadOnly = true;
+    fake.files.AddFile("C:\\WINDOWS\\system32\\dllcache\\x.dll");
+    view.checked = {Category::CacheDll};
+    Clean();
+
+    EXPECT_TRUE(fake.registry.AllValues().empty());
+    EXPECT_TRUE(fake.files.Exists("C:\\WINDOWS\\system32\\dllcache\\x.dll"));  // not purged
+    EXPECT_EQ(view.lines, (std::vector<std::string>{"Dll Cache =10 Mb (Dll Кэш =10 Mb)",
+                                                    "Cut off Dr. Watson (Отключить Dr. Watson)"}));
+}
+
+TEST_F(Tweaks, ARefusedWriteEndsTheRunWithTheValueName) {
+    fake.registry.RefuseValueWrite("SfcQuota");
+    view.checked = {Category::CacheDll};
+    EXPECT_THROW(
+        {
+            try {
+                Clean();
+            } catch (const std::runtime_error& e) {
+                EXPECT_STREQ(e.what(), "Failed to set data for 'SfcQuota'");
+                throw;
+            }
+        },
+        std::runtime_error);
+    EXPECT_TRUE(view.lines.empty());
+
+    // A refused policy write ends it too, before anything is logged.
+    fake.registry.RefuseValueWrite("NoRecentDocsHistory");
+    view.checked.clear();
+    try {
+        Clean();
+        FAIL();
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "Failed to set data for 'NoRecentDocsHistory'");
+    }
+}
+
+TEST_F(Tweaks, SpeedMemoryWithoutTheSecondKeyFailsOnItsFirstValue) {
+    fake.registry.RefuseKey(RegistryRoot::LocalMachine, engine::kMemoryManagementKey);
+    // The session manager key opens, its sub-key does not.
+    EXPECT_THROW(engine::WriteSpeedMemory(fake.registry), std::runtime_error);
+    try {
+        engine::WriteSpeedMemory(fake.registry);
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "Failed to create key Memory Management");
+    }
+    fake.registry.RefuseValueWrite("DisablePagingExecutive");
+    fakes::FakeRegistry fresh;
+    fresh.RefuseValueWrite("DisablePagingExecutive");
+    try {
+        engine::WriteSpeedMemory(fresh);
+        FAIL();
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "Failed to set data for 'DisablePagingExecutive'");
+    }
+}
+
+TEST_F(Tweaks, CacheSizeRules) {
+    // No settings file: the default is written, which creates the file.
+    EXPECT_EQ(engine::SettleCacheSize(fake.files, profile, kSettings), 10);
+    EXPECT_EQ(profile.ReadString(kSettings, "DLLCache", "Cache_Mb", ""), "10");
+
+    // A file without the section gets it.
+    WriteSettings("[Sound]\r\n1=true\r\n");
+    EXPECT_EQ(engine::SettleCacheSize(fake.files, profile, kSettings), 10);
+    EXPECT_EQ(profile.ReadString(kSettings, "DLLCache", "Cache_Mb", ""), "10");
+    EXPECT_EQ(profile.ReadString(kSettings, "Sound", "1", ""), "true");
+
+    for (auto [text, expected] : std::vector<std::pair<std::string, int>>{
+             {"0x14", 20}, {"25", 25}, {"$1F", 31}, {"-3", -3}, {"abc", 10}, {"", 10}}) {
+        WriteSettings("[DLLCache]\r\nCache_Mb=" + text + "\r\n");
+        EXPECT_EQ(engine::SettleCacheSize(fake.files, profile, kSettings), expected) << text;
+    }
+    // The section without the key.
+    WriteSettings("[DLLCache]\r\nOther=1\r\n");
+    EXPECT_EQ(engine::SettleCacheSize(fake.files, profile, kSettings), 10);
+}
+
+TEST_F(Tweaks, AnUnwritableSettingsFileLeavesTheDefault) {
+    const char* settings = "C:\\Missing folder\\Mordaun.ini";
+    EXPECT_EQ(engine::SettleCacheSize(fake.files, profile, settings), 10);
+    EXPECT_FALSE(fake.files.Exists(settings));
+}
+
+TEST_F(Tweaks, CacheSizeFromTheFileGoesIntoTheQuotaAndTheLine) {
+    WriteSettings("[DLLCache]\r\nCache_Mb=25\r\n");
+    fake.files.AddFile("C:\\WINDOWS\\system32\\dllcache\\a.dll", "",
+                       platform::attr::kReadOnly | platform::attr::kHidden);
+    view.checked = {Category::CacheDll};
+    Clean();
+
+    ExpectValue(RegistryRoot::LocalMachine, engine::kWinlogonKey, "SfcQuota", RegistryType::Dword,
+                Bytes{25, 0, 0, 0});
+    EXPECT_EQ(view.lines.front(), "Dll Cache =25 Mb (Dll Кэш =25 Mb)");
+    EXPECT_FALSE(fake.files.Exists("C:\\WINDOWS\\system32\\dllcache\\a.dll"));
+    EXPECT_TRUE(fake.files.Exists("C:\\WINDOWS\\system32\\dllcache"));
+}
+
+TEST_F(Tweaks, MessengerRemovalStartsRunDll32WithItsParameters) {
+    fake.system.windowsFolder = "D:\\WINNT";
+    view.checked = {Category::WindowsMessenger};
+    Clean();
+
+    ASSERT_EQ(fake.shell.started.size(), 1u);
+    const auto& started = fake.shell.started[0];
+    EXPECT_EQ(started.file, "RunDll32");
+    EXPECT_EQ(started.parameters, "advpack.dll,LaunchINFSection D:\\WINNT\\INF\\msmsgs.inf,BLC.Remove");
+    EXPECT_EQ(started.showMode, 1);
+    EXPECT_EQ(started.owner, &view.ownerTag);
+    EXPECT_EQ(view.lines.front(), "Delete Windows Messenger (Windows Messenger)");
+}
+
+TEST(ProfileInteger, DecimalHexAndRejects) {
+    using engine::ParseProfileInteger;
+    EXPECT_EQ(ParseProfileInteger("0X1f", 7), 31);
+    EXPECT_EQ(ParseProfileInteger("0x", 7), 7);
+    EXPECT_EQ(ParseProfileInteger("$", 7), 7);
+    EXPECT_EQ(ParseProfileInteger("-", 7), 7);
+    EXPECT_EQ(ParseProfileInteger("2147483647", 7), 2147483647);
+    EXPECT_EQ(ParseProfileInteger("2147483648", 7), 7);
+    EXPECT_EQ(ParseProfileInteger("-2147483648", 7), -2147483647 - 1);
+    EXPECT_EQ(ParseProfileInteger("$FFFFFFFF", 7), -1);
+    EXPECT_EQ(ParseProfileInteger("0x100000000", 7), 7);
+    EXPECT_EQ(ParseProfileInteger("12a", 7), 7);
+    EXPECT_EQ(ParseProfileInteger("1.5", 7), 7);
+}
+
+}  // namespace
+}  // namespace runtest
