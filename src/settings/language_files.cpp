@@ -1,0 +1,96 @@
+#include "settings/language_files.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/files.h"
+#include "platform/services.h"
+#include "platform/system.h"
+
+namespace settings {
+namespace {
+
+bool EndsWithNoCase(std::string_view name, std::string_view suffix) {
+    if (name.size() < suffix.size()) return false;
+    return std::equal(suffix.begin(), suffix.end(), name.end() - static_cast<long>(suffix.size()),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+bool LessNoCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) <
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+Languages::Languages(const platform::Services& services)
+    : system_(*services.system), files_(*services.files), profile_(*services.profile) {}
+
+std::string Languages::Folder() const {
+    return system_.ApplicationFolder() + std::string(kLanguageFolderName);
+}
+
+std::vector<std::string> Languages::ListFiles() const {
+    std::vector<std::string> names;
+    std::string folder = Folder();
+    if (!files_.DirectoryExists(folder)) return names;
+    std::vector<platform::DirEntry> entries;
+    if (!files_.Enumerate(folder + "\\" + std::string(kLanguageMask), entries)) return names;
+    const std::string_view extension = kLanguageMask.substr(1);  // ".MordaunLang"
+    for (const platform::DirEntry& e : entries) {
+        if (e.attributes & platform::attr::kDirectory) continue;
+        if (!EndsWithNoCase(e.name, extension)) continue;
+        names.push_back(e.name);
+    }
+    std::sort(names.begin(), names.end(), LessNoCase);
+    return names;
+}
+
+std::string Languages::PathOfSelection(const std::optional<std::string>& name) const {
+    if (!name) return {};
+    return Folder() + "\\" + *name;
+}
+
+std::string Languages::CurrentFile() const {
+    std::string path = SettingsFile(system_, profile_).ReadString(Setting::LanguageFile);
+    if (path.empty() || !files_.FileExists(path)) return {};
+    return path;
+}
+
+std::string Languages::ApplyOnOptionsCreate(const LanguageTarget& main,
+                                            const LanguageTarget& options) const {
+    std::string path = CurrentFile();
+    if (path.empty()) return path;
+    Retranslate(main, LanguageWindow::Main, profile_, path);
+    Retranslate(options, LanguageWindow::Options, profile_, path);
+    return path;
+}
+
+std::string Languages::ApplyOnToolWindowCreate(LanguageWindow window,
+                                               const LanguageTarget& target) const {
+    std::string path = CurrentFile();
+    if (!path.empty()) Retranslate(target, window, profile_, path);
+    return path;
+}
+
+void Languages::Switch(const std::string& path, const LanguageTargets& targets) {
+    SettingsFile settings(system_, profile_);
+    if (path.empty() || !files_.FileExists(path)) {
+        settings.WriteString(Setting::LanguageFile, "");
+        return;
+    }
+    Retranslate(targets.main, LanguageWindow::Main, profile_, path);
+    Retranslate(targets.options, LanguageWindow::Options, profile_, path);
+    Retranslate(targets.logManager, LanguageWindow::LogManager, profile_, path);
+    Retranslate(targets.diskManager, LanguageWindow::DiskManager, profile_, path);
+    Retranslate(targets.processManager, LanguageWindow::ProcessManager, profile_, path);
+    Retranslate(targets.typeManager, LanguageWindow::TypeManager, profile_, path);
+    settings.WriteString(Setting::LanguageFile, path);
+}
+
+}  // namespace settings

@@ -1,0 +1,63 @@
+#pragma once
+// The language files: where they live, which one is in force, how the windows take it at
+// their creation, and the switch made from the options window's list.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/retranslate.h"
+#include "settings/settings_file.h"
+
+namespace platform {
+class FileSystem;
+struct Services;
+}
+
+namespace settings {
+
+inline constexpr std::string_view kLanguageFolderName = "Language";
+inline constexpr std::string_view kLanguageMask = "*.MordaunLang";
+
+// The six windows a switch retranslates; null forms are skipped.
+struct LanguageTargets {
+    LanguageTarget main, options, logManager, diskManager, processManager, typeManager;
+};
+
+class Languages {
+public:
+    // Uses SERVICES.system, .files and .profile.
+    explicit Languages(const platform::Services& services);
+
+    // The application folder + "Language" (no trailing backslash).
+    std::string Folder() const;
+    // The names of the files matching "*.MordaunLang" in the language folder (read-only,
+    // hidden and system files too; folders never), sorted without regard to case. Empty when
+    // the folder does not exist.
+    std::vector<std::string> ListFiles() const;
+    // The full path of a list entry: the folder, a backslash and NAME; empty with no selection.
+    std::string PathOfSelection(const std::optional<std::string>& name) const;
+
+    // [Laguage] LangResultFile when a file of that name exists, else empty.
+    std::string CurrentFile() const;
+
+    // Options window creation: with a current file, retranslates the main window and then
+    // the options window. Returns the file applied (empty when none).
+    std::string ApplyOnOptionsCreate(const LanguageTarget& main, const LanguageTarget& options) const;
+    // Creation of the log, disk, process or type manager: reads the current file again and
+    // applies that window's table.
+    std::string ApplyOnToolWindowCreate(LanguageWindow window, const LanguageTarget& target) const;
+
+    // Double-click in the language list. When PATH names an existing file, retranslates every
+    // window in TARGETS (main, options, log, disk, process, type) and remembers PATH; otherwise
+    // remembers the empty string and changes no text. The write may throw "Unable to write to".
+    void Switch(const std::string& path, const LanguageTargets& targets);
+
+private:
+    platform::System& system_;
+    platform::FileSystem& files_;
+    platform::Profile& profile_;
+};
+
+}  // namespace settings
