@@ -7,6 +7,7 @@
 #include "fakes/fake_sound.h"
 #include "fakes/fake_system.h"
 #include "fakes/fake_url_cache.h"
+#include "platform/portable/ini_profile.h"
 #include "platform/services.h"
 
 namespace fakes {
@@ -15,6 +16,8 @@ struct FakeServices {
     FakeSystem system;
     FakeSound sound;
     FakeFileSystem files;
+    // Profile files (settings, language files) live in the fake file system.
+    platform::portable::IniProfile profile{files};
     FakeRegistry registry;
     FakeShell shell;
     FakeUrlCache urlCache;
@@ -24,6 +27,7 @@ struct FakeServices {
         s.system = &system;
         s.sound = &sound;
         s.files = &files;
+        s.profile = &profile;
         s.registry = &registry;
         s.shell = &shell;
         s.urlCache = &urlCache;

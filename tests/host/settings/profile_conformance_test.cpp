@@ -1,15 +1,15 @@
 #include "conformance/profile_conformance.h"
+#include "fakes/fake_file_system.h"
 #include "platform/portable/ini_profile.h"
-#include "host/settings/memory_files.h"
 
 namespace {
 
 class PortableEnv {
 public:
-    PortableEnv() { files_.folders.insert(kFolder); }
+    PortableEnv() { files_.AddFolder(kFolder); }
     platform::Profile& Profile() { return profile_; }
     std::string PathOf(const std::string& name) { return std::string(kFolder) + "\\" + name; }
-    void Put(const std::string& name, const std::string& bytes) { files_.files[PathOf(name)] = bytes; }
+    void Put(const std::string& name, const std::string& bytes) { files_.AddFile(PathOf(name), bytes); }
     std::optional<std::string> Get(const std::string& name) { return files_.ReadFile(PathOf(name)); }
     std::string RefusedPath() { return std::string(kFolder) + "\\missing\\x.ini"; }
     std::string AnsiByte() { return "\xE9"; }
@@ -17,7 +17,7 @@ public:
 
 private:
     static constexpr const char* kFolder = "C:\\profiles";
-    settings_test::MemoryFiles files_;
+    fakes::FakeFileSystem files_;
     platform::portable::IniProfile profile_{files_};
 };
 
