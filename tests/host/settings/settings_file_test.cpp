@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+
+#include "fakes/fake_services.h"
+#include "settings/color_list.h"
+#include "settings/settings_file.h"
+#include "settings/stored_options.h"
+
+namespace {
+
+using settings::Setting;
+
+struct SettingsFileTest : ::testing::Test {
+    fakes::FakeServices fake;
+    settings::SettingsFile file{fake.system, fake.profile};
+    std::string path = "C:\\Program Files\\Skarvel\\Mordaun.ini";
+
+    SettingsFileTest() { fake.files.AddFolder("C:\\Program Files\\Skarvel"); }
+    void Put(const std::string& text) { fake.files.AddFile(path, text); }
+};
+
+TEST_F(SettingsFileTest, LocationFollowsTheApplicationFolderAtEachAccess) {
+    EXPECT_EQ(file.Path(), path);
+    fake.system.applicationFolder = "D:\\Elsewhere\\";
+    EXPECT_EQ(file.Path(), "D:\\Elsewhere\\Mordaun.ini");
+}
+
+TEST_F(SettingsFileTest, NoFileLoadsTheDesignState) {
+    settings::LoadedOptions o = settings::LoadOptions(file);
+    EXPECT_EQ(o.trayIcon, false);
+    EXPECT_EQ(o.colorIndex, 6);
+    EXPECT_EQ(settings::ColorForIndex(o.colorIndex), 0x808000u);
+    EXPECT_EQ(o.viewStyle, 3);
+    EXPECT_EQ(o.autoRun, false);
+    EXPECT_EQ(o.sound, true);
+    EXPECT_EQ(o.saveLog, false);
+    EXPECT_EQ(o.autoClearLog, std::nullopt);
+    EXPECT_FALSE(fake.files.FileExists(path)) << "reading must not create the file";
+}
+
+TEST_F(SettingsFileTest, OddValuesFallBackAsTheReadersExpect) {
+    Put("[view]\r\nradio=7\r\n[color]\r\n1=-1\r\n[Sound]\r\nALL=True\r\n"
+        "[Log]\r\nALL=false\r\nAuto_Clear=true\r\n[DLLCache]\r\nCache_Mb=0x14\r\n"
+        "[tray]\r\nChecked=yes\r\n");
+    settings::LoadedOptions o = settings::LoadOptions(file);
+    EXPECT_EQ(o.viewStyle, 7);  // outside 1..4: no view button changes
+    EXPECT_EQ(o.colorIndex, -1);
+    EXPECT_FALSE(settings::IsColorIndex(o.colorIndex));
+    EXPECT_EQ(settings::ColorForIndex(-1), ui::SystemColor(ui::sys::kScrollBar));
+    EXPECT_EQ(settings::ColorForIndex(50), ui::SystemColor(ui::sys::kScrollBar));
+    EXPECT_EQ(o.sound, std::nullopt) << "\"True\" is neither flag value";
+    EXPECT_EQ(o.trayIcon, std::nullopt);
+    EXPECT_EQ(o.saveLog, false);
+    EXPECT_EQ(o.autoClearLog, std::nullopt) << "Auto_Clear is read only when ALL is true";
+    EXPECT_EQ(file.ReadInteger(Setting::DllCacheSize), 20);
+    EXPECT_TRUE(file.SectionExists(Setting::DllCacheSize));
+    EXPECT_FALSE(file.SectionExists(Setting::AutoRun));
+}
+
+TEST_F(SettingsFileTest, EmptyLanguageValueMeansNoLanguageAndBadIntegersTheDefault) {
+    Put("[Laguage]\r\nLangResultFile=\r\n[color]\r\n1=teal\r\n[view]\r\nradio=\r\n");
+    EXPECT_EQ(file.ReadString(Setting::LanguageFile), "");
+    EXPECT_EQ(file.ReadInteger(Setting::ColorIndex), 6);
+    EXPECT_EQ(file.ReadInteger(Setting::ViewStyle), 3);
+}
+
+TEST(ParseInteger, AcceptsDecimalMinusAndBothHexForms) {
+    using settings::ParseInteger;
+    EXPECT_EQ(ParseInteger("42"), 42);
+    EXPECT_EQ(ParseInteger("-1"), -1);
+    EXPECT_EQ(ParseInteger("0x14"), 20);
+    EXPECT_EQ(ParseInteger("0X1f"), 31);
+    EXPECT_EQ(ParseInteger("$1F"), 31);
+    EXPECT_EQ(ParseInteger("-$10"), -16);
+    EXPECT_EQ(ParseInteger("$FFFFFFFF"), -1);
+    EXPECT_EQ(ParseInteger("-2147483648"), INT32_MIN);
+    for (const char* bad : {"", "-", "$", "0x", "12a", "1 2", "2147483648", "0x100000000", "+5",
+                            "true", "0xg"}) {
+        EXPECT_EQ(ParseInteger(bad), std::nullopt) << bad;
+    }
+    EXPECT_EQ(ParseInteger("0"), 0);
+}
+
+TEST_F(SettingsFileTest, ExitWritesProduceTheDocumentedFile) {
+    file.WriteString(Setting::LanguageFile, "C:\\Tools\\Language\\Deutsch.MordaunLang");
+    file.WriteInteger(Setting::DllCacheSize, 10);
+    settings::StoreOptions(file, {});
+    EXPECT_EQ(fake.files.ReadFile(path).value_or(""),
+              "[Laguage]\r\nLangResultFile=C:\\Tools\\Language\\Deutsch.MordaunLang\r\n"
+              "[DLLCache]\r\nCache_Mb=10\r\n[tray]\r\nChecked=false\r\n[color]\r\n1=6\r\n"
+              "[view]\r\nradio=3\r\n[AutoRun]\r\n1=false\r\n[Sound]\r\nALL=true\r\n"
+              "[Log]\r\nALL=false\r\nAuto_Clear=false\r\n");
+}
+
+TEST_F(SettingsFileTest, NoViewButtonWritesNoViewAndNoSelectionWritesMinusOne) {
+    settings::OptionsToStore options;
+    options.viewStyle.reset();
+    options.colorIndex = -1;
+    settings::StoreOptions(file, options);
+    EXPECT_EQ(file.ReadInteger(Setting::ColorIndex), -1);
+    EXPECT_FALSE(file.SectionExists(Setting::ViewStyle));
+}
+
+TEST_F(SettingsFileTest, RefusedWriteStopsThePass) {
+    fake.system.applicationFolder = "C:\\Gone\\";
+    try {
+        settings::StoreOptions(file, {});
+        FAIL() << "no error";
+    } catch (const std::runtime_error& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to C:\\Gone\\Mordaun.ini");
+    }
+}
+
+TEST(SettingsSchema, TableIsIndexedBySettingAndComplete) {
+    std::set<std::pair<std::string_view, std::string_view>> keys;
+    for (std::size_t i = 0; i < settings::kSettingsSchema.size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(settings::kSettingsSchema[i].id), i);
+        keys.insert({settings::kSettingsSchema[i].section, settings::kSettingsSchema[i].key});
+    }
+    EXPECT_EQ(keys.size(), 9u);
+    EXPECT_EQ(settings::Spec(Setting::LanguageFile).section, "Laguage");
+}
+
+TEST(ColorList, FiftyNamedColoursWithSystemColoursAfterTheFixedOnes) {
+    std::set<std::string_view> names;
+    for (int i = 0; i < settings::kColorCount; ++i) {
+        const auto& c = settings::kColorList[static_cast<std::size_t>(i)];
+        names.insert(c.name);
+        EXPECT_EQ(ui::IsSystemColor(c.value), i >= 20) << c.name;
+    }
+    EXPECT_EQ(names.size(), 50u);
+    EXPECT_EQ(settings::kColorList[6].name, "clTeal");
+    EXPECT_EQ(settings::kColorList[6].value, ui::clTeal);
+    EXPECT_EQ(settings::kColorList[17].value, 0xF0CAA6u);
+    EXPECT_EQ(settings::kColorList[44].name, "clScrollBar");
+    EXPECT_EQ(settings::kColorList[44].value, ui::SystemColor(ui::sys::kScrollBar));
+    EXPECT_EQ(settings::kColorList[49].value, ui::clWindowText);
+}
+
+}  // namespace
