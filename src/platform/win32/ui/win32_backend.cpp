@@ -8,6 +8,7 @@
 #include "platform/win32/ui/peer_factory.h"
 #include "platform/win32/ui/window_peer.h"
 #include "platform/win32/ui/win32_state.h"
+#include "ui/popup_menu.h"
 #include "ui/timer.h"
 
 namespace platform::win32 {
@@ -152,9 +153,6 @@ ui::Point Win32Backend::CursorPos() const {
 }
 
 ui::Size Win32Backend::ScreenSize() const {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    if (work.right > work.left) return {work.right - work.left, work.bottom - work.top};
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
@@ -180,6 +178,44 @@ void Win32Backend::ProcessMessages() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+}  // namespace platform::win32
+
+namespace platform::win32 {
+
+int Win32Backend::ShowPopupMenu(const ui::PopupMenu& menu, ui::Point screen) {
+    HMENU handle = CreatePopupMenu();
+    const auto& items = menu.Items();
+    for (size_t i = 0; i < items.size(); ++i) {
+        const ui::MenuItem& item = items[i];
+        if (!item.visible) continue;
+        if (item.caption == "-") {
+            AppendMenuW(handle, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        UINT flags = MF_STRING | (item.enabled ? 0 : MF_GRAYED) | (item.checked ? MF_CHECKED : 0);
+        AppendMenuW(handle, flags, i + 1, Widen(item.caption).c_str());
+    }
+    UINT align = menu.Alignment() == ui::PopupAlignment::Right    ? TPM_RIGHTALIGN
+                 : menu.Alignment() == ui::PopupAlignment::Center ? TPM_CENTERALIGN
+                                                                  : TPM_LEFTALIGN;
+    // The menu needs a foreground owner window to close properly when clicked away.
+    HWND owner = GetActiveWindow();
+    if (!owner) owner = state_->timerWindow;
+    SetForegroundWindow(owner);
+    int chosen = static_cast<int>(TrackPopupMenu(handle, align | TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                 screen.x, screen.y, 0, owner, nullptr));
+    PostMessageW(owner, WM_NULL, 0, 0);
+    DestroyMenu(handle);
+    return chosen > 0 ? chosen - 1 : -1;
+}
+
+ui::MenuMetrics Win32Backend::GetMenuMetrics() const {
+    ui::MenuMetrics m;
+    m.borderWidth = GetSystemMetrics(SM_CXBORDER);
+    m.itemHeight = GetSystemMetrics(SM_CYMENU);
+    return m;
 }
 
 }  // namespace platform::win32

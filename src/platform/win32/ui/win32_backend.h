@@ -27,6 +27,8 @@ public:
     void RunMessageLoop() override;
     void Terminate() override;
     void ProcessMessages() override;
+    int ShowPopupMenu(const ui::PopupMenu& menu, ui::Point screen) override;
+    ui::MenuMetrics GetMenuMetrics() const override;
 
 private:
     std::unique_ptr<Win32State> state_;
