@@ -1,0 +1,157 @@
+// A cleaning run on the real services: the registry values it writes, read back with
+// "reg query", and the settings file it settles the cache size in.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <memory>
+
+#include "engine/cleaning_paths.h"
+#include "engine/cleaning_run.h"
+#include "engine/tweaks.h"
+#include "platform/system.h"
+#include "platform/win32/services.h"
+#include "platform/win32/text.h"
+#include "win_helpers.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using engine::Category;
+using engine::Choice;
+
+// The real system, with the application folder moved to a scratch folder so the settings
+// file lands there.
+class ScratchSystem : public platform::System {
+public:
+    ScratchSystem(platform::System& real, std::string folder) : real_(real), folder_(std::move(folder)) {}
+    std::string ApplicationFolder() override { return folder_; }
+    std::optional<std::string> WindowsFolder() override { return real_.WindowsFolder(); }
+    std::string TempFolder() override { return real_.TempFolder(); }
+    std::optional<std::string> UserName() override { return real_.UserName(); }
+    platform::LocalTime Now() override { return real_.Now(); }
+    std::string ShortDate() override { return real_.ShortDate(); }
+    std::string LongTime() override { return real_.LongTime(); }
+    platform::OsVersion Version() override { return real_.Version(); }
+    std::optional<std::string> CurrentThemeColorName() override { return real_.CurrentThemeColorName(); }
+    void Sleep(int milliseconds) override { real_.Sleep(milliseconds); }
+
+private:
+    platform::System& real_;
+    std::string folder_;
+};
+
+class View : public engine::CleaningView {
+public:
+    std::set<Category> checked;
+    std::set<Choice> selected;
+    std::vector<std::string> lines;
+    std::string status;
+    bool IsChecked(Category c) override { return checked.count(c) != 0; }
+    bool IsSelected(Choice c) override { return selected.count(c) != 0; }
+    void SetStatus(const std::string& text) override { status = text; }
+    void AppendLog(const std::string& line) override { lines.push_back(line); }
+    void ShowFolder(const std::string&) override {}
+    std::string FileListRoot() override { return {}; }
+    void RefreshFileList() override {}
+    void PlayCue(int) override {}
+    void ShowError(const std::string& text) override { lines.push_back("error " + text); }
+    platform::WindowHandle OwnerWindow() override { return nullptr; }
+};
+
+const wchar_t* kPolicies = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies";
+const wchar_t* kExplorer = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const wchar_t* kMemory = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const wchar_t* kWinlogon = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+const wchar_t* kAeDebug = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug";
+
+std::string Query(const std::wstring& key, const std::wstring& value) {
+    return wintest::Squeeze(wintest::Capture(L"reg.exe query \"" + key + L"\" /v " + value));
+}
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(RunOnRealServices, WritesTheRegistryValuesAndTheSettingsFile) {
+    using wintest::SavedValue;
+    // Put the prefix back as it was afterwards: Wine reads the debugger value on a crash.
+    SavedValue saved[] = {
+        {HKEY_CURRENT_USER, kPolicies, L"NoRecentDocsHistory"},
+        {HKEY_CURRENT_USER, kExplorer, L"NoRecentDocsHistory"},
+        {HKEY_CURRENT_USER, kExplorer, L"NoRecentDocsMenu"},
+        {HKEY_LOCAL_MACHINE, kMemory, L"IoPageLockLimit"},
+        {HKEY_LOCAL_MACHINE, kMemory, L"DisablePagingExecutive"},
+        {HKEY_LOCAL_MACHINE, kMemory, L"LargeSystemCache"},
+        {HKEY_LOCAL_MACHINE, kWinlogon, L"SfcQuota"},
+        {HKEY_LOCAL_MACHINE, kAeDebug, L"Auto"},
+    };
+    (void)saved;
+
+    fs::path folder = fs::temp_directory_path() / ("skarvel-run-" + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(folder);
+    {
+        std::ofstream(folder / "Mordaun.ini") << "[DLLCache]\r\nCache_Mb=25\r\n";
+    }
+
+    platform::win32::RealServices real;
+    ScratchSystem system(*real.Get().system, platform::win32::Narrow(folder.wstring()) + "\\");
+    platform::Services services = real.Get();
+    services.system = &system;
+    engine::CleaningPaths paths(system, *services.shell);
+    View view;
+    view.checked = {Category::SpeedMemory, Category::CacheDll};
+    view.selected = {Choice::NoWriteHistory, Choice::NoWriteRecent, Choice::CutOffDrWatson};
+    engine::RunCleaning(services, paths, view);
+
+    EXPECT_EQ(view.status, "Completed clean");
+    EXPECT_EQ(view.lines, (std::vector<std::string>{"Speed Memory (Ускорение памяти)",
+                                                    "Dll Cache =25 Mb (Dll Кэш =25 Mb)",
+                                                    "Cut off Dr. Watson (Отключить Dr. Watson)"}));
+    EXPECT_TRUE(Has(Query(std::wstring(L"HKCU\\") + kPolicies, L"NoRecentDocsHistory"),
+                    "NoRecentDocsHistory REG_DWORD 0x1"));
+    EXPECT_TRUE(Has(Query(std::wstring(L"HKCU\\") + kExplorer, L"NoRecentDocsHistory"),
+                    "NoRecentDocsHistory REG_BINARY 01000000"));
+    EXPECT_TRUE(Has(Query(std::wstring(L"HKCU\\") + kExplorer, L"NoRecentDocsMenu"),
+                    "NoRecentDocsMenu REG_BINARY 01000000"));
+    EXPECT_TRUE(Has(Query(std::wstring(L"HKLM\\") + kMemory, L"IoPageLockLimit"),
+                    "IoPageLockLimit REG_SZ 65536000"));
+    EXPECT_TRUE(Has(Query(std::wstring(L"HKLM\\") + kMemory, L"LargeSystemCache"),
+                    "LargeSystemCache REG_BINARY 01000000"));
+    EXPECT_TRUE(Has(Query(std::wstring(L"HKLM\\") + kWinlogon, L"SfcQuota"),
+                    "SfcQuota REG_DWORD 0x19"));
+    EXPECT_TRUE(Has(Query(std::wstring(L"HKLM\\") + kAeDebug, L"Auto"), "Auto REG_SZ 0"));
+
+    // The other choices take the policy values away again.
+    view.checked.clear();
+    view.selected = {Choice::WriteHistory, Choice::WriteRecent, Choice::SwitchOnDrWatson};
+    engine::RunCleaning(services, paths, view);
+    EXPECT_FALSE(Has(Query(std::wstring(L"HKCU\\") + kPolicies, L"NoRecentDocsHistory"), "REG_DWORD"));
+    EXPECT_FALSE(Has(Query(std::wstring(L"HKCU\\") + kExplorer, L"NoRecentDocsMenu"), "REG_BINARY"));
+    EXPECT_TRUE(Has(Query(std::wstring(L"HKLM\\") + kAeDebug, L"Auto"), "Auto REG_SZ 1"));
+
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+}
+
+TEST(RunOnRealServices, AMissingSettingsFileIsCreatedWithTheDefault) {
+    fs::path folder = fs::temp_directory_path() / ("skarvel-ini-" + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(folder);
+    platform::win32::RealServices real;
+    std::string ini = platform::win32::Narrow((folder / "Mordaun.ini").wstring());
+    EXPECT_EQ(engine::SettleCacheSize(*real.Get().files, *real.Get().profile, ini), 10);
+    std::ifstream in(folder / "Mordaun.ini", std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_TRUE(Has(text, "[DLLCache]")) << text;
+    EXPECT_TRUE(Has(text, "Cache_Mb=10")) << text;
+    in.close();
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+}
+
+}  // namespace
