@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "platform/win32/text.h"
 
@@ -50,20 +51,44 @@ std::string ErrorText(DWORD code) {
     return Narrow(text);
 }
 
-// The path of an open handle as "\\?\C:\..." or "\\?\UNC\server\share\...", links resolved;
-// empty on failure.
+// The path of an open handle from the object manager, when it is a DOS-device path
+// ("\??\C:\..."), as "\\?\C:\..."; empty otherwise. Wine's GetFinalPathNameByHandleW fails
+// for paths longer than MAX_PATH, while this query answers for any length.
+std::wstring ObjectPath(HANDLE h) {
+    using QueryObject = LONG(NTAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+    static const auto query = reinterpret_cast<QueryObject>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+    if (query == nullptr) return {};
+    struct Name {
+        USHORT length;
+        USHORT maximumLength;
+        wchar_t* buffer;
+    };
+    std::vector<unsigned char> buffer(sizeof(Name) + 65536);
+    ULONG needed = 0;
+    constexpr int kObjectNameInformation = 1;
+    if (query(h, kObjectNameInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
+              &needed) != 0)
+        return {};
+    const auto* name = reinterpret_cast<const Name*>(buffer.data());
+    std::wstring path(name->buffer, name->length / sizeof(wchar_t));
+    if (path.compare(0, 4, L"\\??\\") != 0) return {};
+    return L"\\\\?\\" + path.substr(4);
+}
+
+// The path of an open handle as "\\?\C:\..." or "\\?\UNC\server\share\...", links
+// resolved; empty on failure.
 std::wstring FinalPath(HANDLE h) {
-    std::wstring buffer(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetFinalPathNameByHandleW(h, buffer.data(), static_cast<DWORD>(buffer.size()),
-                                            FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-        if (n == 0) return {};
-        if (n < buffer.size()) {
-            buffer.resize(n);
-            return buffer;
-        }
-        buffer.resize(n + 1);
+    constexpr DWORD kFlags = FILE_NAME_NORMALIZED | VOLUME_NAME_DOS;
+    wchar_t local[MAX_PATH];
+    DWORD n = GetFinalPathNameByHandleW(h, local, MAX_PATH, kFlags);
+    if (n > 0 && n < MAX_PATH) return std::wstring(local, n);
+    if (n >= MAX_PATH) {
+        std::wstring buffer(n + 1, L'\0');
+        DWORD m = GetFinalPathNameByHandleW(h, buffer.data(), n + 1, kFlags);
+        if (m > 0 && m <= n) return buffer.substr(0, m);
     }
+    return ObjectPath(h);
 }
 
 bool EqualNoCase(const std::wstring& a, const std::wstring& b) {
