@@ -12,7 +12,15 @@ namespace {
 bool AllowedInFileName(char c) {
     if (static_cast<unsigned char>(c) < 0x20) return false;
     switch (c) {
-        case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+        case '\\':
+        case '/':
+        case ':':
+        case '*':
+        case '?':
+        case '"':
+        case '<':
+        case '>':
+        case '|':
             return false;
         default:
             return true;

@@ -25,12 +25,12 @@ enum class Category {
 };
 
 enum class Choice {
-    NoWriteHistory,     // "No Write History"
-    WriteHistory,       // "Write History"
-    NoWriteRecent,      // "No Write Recent"
-    WriteRecent,        // "Write Recent"
-    CutOffDrWatson,     // "Cut off Dr. Watson"
-    SwitchOnDrWatson,   // "Switch on Dr. Watson"
+    NoWriteHistory,    // "No Write History"
+    WriteHistory,      // "Write History"
+    NoWriteRecent,     // "No Write Recent"
+    WriteRecent,       // "Write Recent"
+    CutOffDrWatson,    // "Cut off Dr. Watson"
+    SwitchOnDrWatson,  // "Switch on Dr. Watson"
 };
 
 }  // namespace engine

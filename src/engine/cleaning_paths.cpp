@@ -23,9 +23,13 @@ std::string CleaningPaths::CurrentUserName() {
     return system_.UserName().value_or(std::string("No"));
 }
 
-std::string CleaningPaths::TempFolder() { return system_.TempFolder(); }
+std::string CleaningPaths::TempFolder() {
+    return system_.TempFolder();
+}
 
-std::string CleaningPaths::SpecialFolder(int number) { return shell_.SpecialFolderPath(number); }
+std::string CleaningPaths::SpecialFolder(int number) {
+    return shell_.SpecialFolderPath(number);
+}
 
 std::string CleaningPaths::OperaProfileItem(const std::string& item) {
     std::string root = WindowsDriveRoot();
@@ -43,23 +47,35 @@ std::string CleaningPaths::UnderWindows(const char* relative) {
 
 std::string CleaningPaths::CategoryFolder(Category category) {
     switch (category) {
-        case Category::TempWindows: return UnderWindows("\\temp");
-        case Category::TempUser: return TempFolder();
-        case Category::Prefetch: return UnderWindows("\\Prefetch");
-        case Category::History: return SpecialFolder(platform::csidl::kHistory);
-        case Category::Recent: return SpecialFolder(platform::csidl::kRecent);
-        case Category::TemporaryIeFiles: return SpecialFolder(platform::csidl::kInternetCache);
-        case Category::CookiesIe: return SpecialFolder(platform::csidl::kCookies);
-        case Category::OperaIcons: return OperaProfileItem("images");
-        case Category::OperaTemporary: return OperaProfileItem("cache4");
-        case Category::OfflineWebPages: return UnderWindows("\\Offline Web Pages");
-        case Category::CacheDll: return UnderWindows("\\system32\\dllcache");
+        case Category::TempWindows:
+            return UnderWindows("\\temp");
+        case Category::TempUser:
+            return TempFolder();
+        case Category::Prefetch:
+            return UnderWindows("\\Prefetch");
+        case Category::History:
+            return SpecialFolder(platform::csidl::kHistory);
+        case Category::Recent:
+            return SpecialFolder(platform::csidl::kRecent);
+        case Category::TemporaryIeFiles:
+            return SpecialFolder(platform::csidl::kInternetCache);
+        case Category::CookiesIe:
+            return SpecialFolder(platform::csidl::kCookies);
+        case Category::OperaIcons:
+            return OperaProfileItem("images");
+        case Category::OperaTemporary:
+            return OperaProfileItem("cache4");
+        case Category::OfflineWebPages:
+            return UnderWindows("\\Offline Web Pages");
+        case Category::CacheDll:
+            return UnderWindows("\\system32\\dllcache");
         case Category::OperaCookies:
         case Category::OperaPages:
         case Category::OperaLoads:
         case Category::Trash:
         case Category::WindowsMessenger:
-        case Category::SpeedMemory: return {};
+        case Category::SpeedMemory:
+            return {};
     }
     return {};
 }

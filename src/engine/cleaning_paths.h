@@ -14,7 +14,7 @@ class Shell;
 namespace engine {
 
 class CleaningPaths {
-public:
+  public:
     CleaningPaths(platform::System& system, platform::Shell& shell)
         : system_(system), shell_(shell) {}
 
@@ -37,7 +37,7 @@ public:
     // categories that are not folders (Opera files, the recycle bin, the tweaks).
     std::string CategoryFolder(Category category);
 
-private:
+  private:
     std::string UnderWindows(const char* relative);
 
     platform::System& system_;

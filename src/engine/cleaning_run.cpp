@@ -15,7 +15,7 @@ namespace engine {
 namespace {
 
 class Run {
-public:
+  public:
     Run(const platform::Services& services, CleaningPaths& paths, CleaningView& view)
         : files_(*services.files),
           system_(*services.system),
@@ -57,7 +57,8 @@ public:
         }
         OperaSteps();
 
-        int cacheSizeMb = SettleCacheSize(files_, profile_, system_.ApplicationFolder() + "Mordaun.ini");
+        int cacheSizeMb =
+            SettleCacheSize(files_, profile_, system_.ApplicationFolder() + "Mordaun.ini");
         if (Checked(Category::CacheDll)) {
             ApplyDllCache(registry_, files_, cacheSizeMb, paths_.CategoryFolder(Category::CacheDll),
                           paths_.WindowsDirectory());
@@ -78,7 +79,7 @@ public:
         PurgeStep(Category::OfflineWebPages, false, false, false, log_lines::kOfflineWebPages);
     }
 
-private:
+  private:
     bool Checked(Category category) { return view_.IsChecked(category); }
 
     // A folder category: when ticked and its folder is there, (optionally) show the folder,
@@ -101,8 +102,10 @@ private:
         std::string withSlash = paths_.TempFolder();
         if (withSlash.size() < 2) return;
         std::string folder = withSlash;
-        if (folder.back() == '\\' || folder.back() == '/') folder.pop_back();
-        else withSlash += '\\';
+        if (folder.back() == '\\' || folder.back() == '/')
+            folder.pop_back();
+        else
+            withSlash += '\\';
         if (!files_.DirectoryExists(folder)) return;
         if (!IsSafePurgeTarget(files_, folder, paths_.WindowsDirectory())) return;
         (void)RemoveTree(files_, folder, false, false, false);

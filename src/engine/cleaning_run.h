@@ -14,7 +14,7 @@ class CleaningPaths;
 
 // What the run needs from the main window. Boxes are read at the moment their step comes up.
 class CleaningView {
-public:
+  public:
     virtual ~CleaningView() = default;
 
     virtual bool IsChecked(Category category) = 0;

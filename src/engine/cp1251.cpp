@@ -33,10 +33,18 @@ char32_t DecodeOne(std::string_view text, std::size_t& pos) {
     if (lead < 0x80) return lead;
     int extra;
     char32_t c;
-    if ((lead & 0xE0) == 0xC0) { extra = 1; c = lead & 0x1F; }
-    else if ((lead & 0xF0) == 0xE0) { extra = 2; c = lead & 0x0F; }
-    else if ((lead & 0xF8) == 0xF0) { extra = 3; c = lead & 0x07; }
-    else return 0xFFFD;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        c = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        c = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        c = lead & 0x07;
+    } else {
+        return 0xFFFD;
+    }
     for (int i = 0; i < extra; ++i) {
         if (pos >= text.size() || (byte(pos) & 0xC0) != 0x80) return 0xFFFD;
         c = (c << 6) | (byte(pos++) & 0x3F);
@@ -73,10 +81,14 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     out.reserve(bytes.size() * 2);
     for (char ch : bytes) {
         auto b = static_cast<std::uint8_t>(ch);
-        if (b < 0x80) out += ch;
-        else if (b >= 0xC0) AppendUtf8(out, 0x0410 + (b - 0xC0));
-        else if (kHigh[b - 0x80] != 0) AppendUtf8(out, kHigh[b - 0x80]);
-        else out += '?';
+        if (b < 0x80)
+            out += ch;
+        else if (b >= 0xC0)
+            AppendUtf8(out, 0x0410 + (b - 0xC0));
+        else if (kHigh[b - 0x80] != 0)
+            AppendUtf8(out, kHigh[b - 0x80]);
+        else
+            out += '?';
     }
     return out;
 }

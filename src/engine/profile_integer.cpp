@@ -12,7 +12,8 @@ int ParseProfileInteger(const std::string& text, int fallback) {
     if (i < text.size() && text[i] == '$') {
         base = 16;
         ++i;
-    } else if (text.size() - i > 2 && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (text.size() - i > 2 && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -22,10 +23,14 @@ int ParseProfileInteger(const std::string& text, int fallback) {
     for (; i < text.size(); ++i) {
         char c = text[i];
         int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else return fallback;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return fallback;
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
         if (value > 0xFFFFFFFFull) return fallback;
     }

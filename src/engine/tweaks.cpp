@@ -23,8 +23,8 @@ const std::vector<std::uint8_t> kBinaryOne = {0x01, 0x00, 0x00, 0x00};
     throw std::runtime_error("Failed to set data for '" + name + "'");
 }
 
-std::unique_ptr<platform::RegistryKey> OpenOrCreate(platform::Registry& registry,
-                                                    RegistryRoot root, const std::string& path) {
+std::unique_ptr<platform::RegistryKey> OpenOrCreate(platform::Registry& registry, RegistryRoot root,
+                                                    const std::string& path) {
     return registry.OpenKey(root, path, KeyMode::CreateIfMissing);
 }
 
@@ -41,8 +41,10 @@ void DeleteIfPresent(platform::RegistryKey& key, const std::string& name) {
 void ApplyRecentValue(platform::Registry& registry, const std::string& name, bool noWrite) {
     auto key = OpenOrCreate(registry, RegistryRoot::CurrentUser, kExplorerPoliciesKey);
     if (!key) return;
-    if (noWrite) WriteBinaryOne(key.get(), name);
-    else DeleteIfPresent(*key, name);
+    if (noWrite)
+        WriteBinaryOne(key.get(), name);
+    else
+        DeleteIfPresent(*key, name);
 }
 
 std::string ReplaceWindir(std::string text, const std::string& windowsFolder) {

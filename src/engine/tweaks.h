@@ -53,7 +53,8 @@ void StartMessengerRemoval(platform::Shell& shell, platform::WindowHandle owner,
                            const std::string& windowsFolder);
 
 // Key paths, absolute from their root key.
-inline constexpr const char* kPoliciesKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies";
+inline constexpr const char* kPoliciesKey =
+    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies";
 inline constexpr const char* kExplorerPoliciesKey =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 inline constexpr const char* kSessionManagerKey =
@@ -62,7 +63,8 @@ inline constexpr const char* kMemoryManagementKey =
     "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
 inline constexpr const char* kWinlogonKey =
     "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
-inline constexpr const char* kAeDebugKey = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug";
+inline constexpr const char* kAeDebugKey =
+    "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug";
 
 // The uninstall command as the system documents it; %windir% is the Windows folder.
 inline constexpr const char* kMessengerCommand =

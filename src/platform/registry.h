@@ -40,7 +40,7 @@ struct RegistryValue {
 };
 
 class RegistryKey {
-public:
+  public:
     virtual ~RegistryKey() = default;  // closes the key
 
     virtual bool WriteDword(const std::string& name, std::uint32_t value) = 0;
@@ -55,7 +55,7 @@ public:
 };
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     // Opens PATH below ROOT. A leading backslash is allowed (the path is always taken from
     // the root); the empty path opens the root itself. Returns null on failure.

@@ -25,7 +25,7 @@ enum class RecycleBinStatus {
 constexpr int kShowNormal = 1;
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
 
     // The path of the special folder NUMBER, or "" when the shell has none.

@@ -6,7 +6,7 @@
 namespace platform {
 
 class UrlCache {
-public:
+  public:
     virtual ~UrlCache() = default;
     // Deletes every cache entry through the cache's own enumeration, one by one. Entries
     // that cannot be deleted (in use) stay. Returns how many entries were deleted.

@@ -22,14 +22,15 @@ std::string TrimSlashes(std::string s) {
 }  // namespace
 
 class FakeRegistryKey : public platform::RegistryKey {
-public:
+  public:
     FakeRegistryKey(FakeRegistry& registry, std::string name, bool writable)
         : registry_(registry), name_(std::move(name)), writable_(writable) {}
 
     bool WriteDword(const std::string& name, std::uint32_t value) override {
-        return Set(name, platform::RegistryType::Dword,
-                   {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                    static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
+        return Set(
+            name, platform::RegistryType::Dword,
+            {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+             static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
     }
     bool WriteString(const std::string& name, const std::string& value) override {
         return Set(name, platform::RegistryType::String, {value.begin(), value.end()});
@@ -37,9 +38,7 @@ public:
     bool WriteBinary(const std::string& name, const std::vector<std::uint8_t>& bytes) override {
         return Set(name, platform::RegistryType::Binary, bytes);
     }
-    bool ValueExists(const std::string& name) override {
-        return Values().count(Lower(name)) != 0;
-    }
+    bool ValueExists(const std::string& name) override { return Values().count(Lower(name)) != 0; }
     bool DeleteValue(const std::string& name) override {
         if (!writable_ || Values().erase(Lower(name)) == 0) return false;
         registry_.log.push_back("delete " + name_ + "|" + name);
@@ -61,7 +60,7 @@ public:
         return names;
     }
 
-private:
+  private:
     std::map<std::string, FakeRegistry::Value>& Values() { return registry_.keys_[name_].values; }
 
     bool Set(const std::string& name, platform::RegistryType type, std::vector<std::uint8_t> data) {
@@ -77,7 +76,7 @@ private:
 };
 
 std::string FakeRegistry::FullName(platform::RegistryRoot root, const std::string& path) {
-    const char* prefix = root == platform::RegistryRoot::ClassesRoot  ? "hkcr"
+    const char* prefix = root == platform::RegistryRoot::ClassesRoot   ? "hkcr"
                          : root == platform::RegistryRoot::CurrentUser ? "hkcu"
                                                                        : "hklm";
     std::string rest = Lower(TrimSlashes(path));
@@ -88,7 +87,9 @@ void FakeRegistry::RefuseKey(platform::RegistryRoot root, const std::string& pat
     refusedKeys_.insert(FullName(root, path));
 }
 
-void FakeRegistry::RefuseValueWrite(const std::string& name) { refusedValues_.insert(Lower(name)); }
+void FakeRegistry::RefuseValueWrite(const std::string& name) {
+    refusedValues_.insert(Lower(name));
+}
 
 void FakeRegistry::SetValue(platform::RegistryRoot root, const std::string& path,
                             const std::string& name, platform::RegistryType type,
@@ -128,7 +129,8 @@ std::unique_ptr<platform::RegistryKey> FakeRegistry::OpenKey(platform::RegistryR
     if (!keys_.count(name)) {
         if (mode != platform::KeyMode::CreateIfMissing) return nullptr;
         // Parents come into being with the key.
-        for (std::size_t at = name.find('\\'); at != std::string::npos; at = name.find('\\', at + 1)) {
+        for (std::size_t at = name.find('\\'); at != std::string::npos;
+             at = name.find('\\', at + 1)) {
             keys_[name.substr(0, at)];
         }
         keys_[name];

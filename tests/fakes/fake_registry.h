@@ -13,7 +13,7 @@
 namespace fakes {
 
 class FakeRegistry : public platform::Registry {
-public:
+  public:
     struct Value {
         platform::RegistryType type = platform::RegistryType::None;
         std::vector<std::uint8_t> data;
@@ -47,7 +47,7 @@ public:
                                                    const std::string& path,
                                                    platform::KeyMode mode) override;
 
-private:
+  private:
     friend class FakeRegistryKey;
     std::map<std::string, Key> keys_;
     std::set<std::string> refusedKeys_;

@@ -12,7 +12,7 @@
 namespace fakes {
 
 class FakeShell : public platform::Shell {
-public:
+  public:
     struct Started {
         platform::WindowHandle owner = nullptr;
         std::string file;

@@ -11,7 +11,7 @@
 namespace fakes {
 
 class FakeUrlCache : public platform::UrlCache {
-public:
+  public:
     std::vector<std::string> entries;
     std::set<std::string> locked;
     int clearCalls = 0;

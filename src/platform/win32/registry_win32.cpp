@@ -10,9 +10,12 @@ namespace {
 
 HKEY RootHandle(RegistryRoot root) {
     switch (root) {
-        case RegistryRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
-        case RegistryRoot::CurrentUser: return HKEY_CURRENT_USER;
-        case RegistryRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
+        case RegistryRoot::ClassesRoot:
+            return HKEY_CLASSES_ROOT;
+        case RegistryRoot::CurrentUser:
+            return HKEY_CURRENT_USER;
+        case RegistryRoot::LocalMachine:
+            return HKEY_LOCAL_MACHINE;
     }
     return nullptr;
 }
@@ -22,7 +25,7 @@ bool IsStringType(DWORD type) {
 }
 
 class KeyWin32 final : public RegistryKey {
-public:
+  public:
     explicit KeyWin32(HKEY key) : key_(key) {}
     ~KeyWin32() override { RegCloseKey(key_); }
     KeyWin32(const KeyWin32&) = delete;
@@ -82,7 +85,7 @@ public:
         return names;
     }
 
-private:
+  private:
     bool Set(const std::string& name, DWORD type, const void* data, size_t size) {
         return RegSetValueExW(key_, Widen(name).c_str(), 0, type, static_cast<const BYTE*>(data),
                               static_cast<DWORD>(size)) == ERROR_SUCCESS;

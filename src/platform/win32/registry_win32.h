@@ -5,7 +5,7 @@ namespace platform::win32 {
 
 // Keys opened with RegCreateKeyExW / RegOpenKeyExW; full access unless opened read-only.
 class RegistryWin32 final : public Registry {
-public:
+  public:
     std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
                                          KeyMode mode) override;
 };

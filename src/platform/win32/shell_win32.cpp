@@ -1,8 +1,11 @@
 #include "platform/win32/shell_win32.h"
 
+// <windows.h> must come first.
+// clang-format off
 #include <windows.h>
-#include <shlobj.h>
 #include <shellapi.h>
+#include <shlobj.h>
+// clang-format on
 
 #include <memory>
 
@@ -40,9 +43,9 @@ bool ShellWin32::StartProgram(WindowHandle owner, const std::string& file,
                               const std::string& parameters, int showMode) {
     std::wstring wfile = Widen(file);
     std::wstring wparameters = Widen(parameters);
-    HINSTANCE result = ShellExecuteW(static_cast<HWND>(owner), nullptr, wfile.c_str(),
-                                     wparameters.empty() ? nullptr : wparameters.c_str(), nullptr,
-                                     showMode);
+    HINSTANCE result =
+        ShellExecuteW(static_cast<HWND>(owner), nullptr, wfile.c_str(),
+                      wparameters.empty() ? nullptr : wparameters.c_str(), nullptr, showMode);
     // ShellExecute reports success by a value above 32.
     return reinterpret_cast<INT_PTR>(result) > 32;
 }

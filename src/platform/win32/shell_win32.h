@@ -4,7 +4,7 @@
 namespace platform::win32 {
 
 class ShellWin32 final : public Shell {
-public:
+  public:
     std::string SpecialFolderPath(int number) override;
     bool StartProgram(WindowHandle owner, const std::string& file, const std::string& parameters,
                       int showMode) override;

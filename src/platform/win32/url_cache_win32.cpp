@@ -13,7 +13,7 @@ namespace {
 // One cache-entry record, sized anew for every entry. Backed by 8-byte units so the
 // record's pointer fields are aligned.
 class EntryBuffer {
-public:
+  public:
     void Resize(DWORD bytes) {
         storage_.assign((bytes + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t), 0);
         size_ = bytes;
@@ -26,7 +26,7 @@ public:
     }
     DWORD* Size() { return &size_; }
 
-private:
+  private:
     std::vector<std::uint64_t> storage_;
     DWORD size_ = 0;
 };

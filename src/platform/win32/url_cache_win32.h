@@ -4,7 +4,7 @@
 namespace platform::win32 {
 
 class UrlCacheWin32 final : public UrlCache {
-public:
+  public:
     std::size_t ClearUrlCache() override;
 };
 

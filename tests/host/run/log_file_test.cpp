@@ -1,9 +1,8 @@
 // The activity log file: its name, its bytes and its place.
 
-#include "engine/activity_log_file.h"
-
 #include <gtest/gtest.h>
 
+#include "engine/activity_log_file.h"
 #include "engine/cp1251.h"
 #include "run_fixture.h"
 
@@ -32,8 +31,8 @@ TEST(Cp1251, RussianLogLineBytes) {
 
 TEST(Cp1251, UnmappableAndMalformedTextBecomesQuestionMarks) {
     EXPECT_EQ(engine::Utf8ToCp1251("a中b"), "a?b");
-    EXPECT_EQ(engine::Utf8ToCp1251("a\xD0"), "a?");          // cut short
-    EXPECT_EQ(engine::Utf8ToCp1251("\xC0\xAF"), "?");        // overlong "/"
+    EXPECT_EQ(engine::Utf8ToCp1251("a\xD0"), "a?");              // cut short
+    EXPECT_EQ(engine::Utf8ToCp1251("\xC0\xAF"), "?");            // overlong "/"
     EXPECT_EQ(engine::Utf8ToCp1251("\xF0\x9F\x98\x80!"), "?!");  // outside the plane
 }
 
@@ -50,7 +49,8 @@ class SaveLog : public ::testing::Test, public RunTest {};
 
 TEST_F(SaveLog, WritesEveryLineWithCrLfIntoTheLogFolder) {
     fake.files.AddFile(fake.system.applicationFolder + "log\\06.12.2026_9-5-7.log", "old contents");
-    std::string path = engine::SaveActivityLog(fake.files, fake.system, {"", "Skarvel", "Trash (Корзина)"});
+    std::string path =
+        engine::SaveActivityLog(fake.files, fake.system, {"", "Skarvel", "Trash (Корзина)"});
 
     EXPECT_EQ(path, "C:\\Program Files\\Skarvel\\log\\06.12.2026_9-5-7.log");
     EXPECT_EQ(fake.files.ReadFile(path),

@@ -18,7 +18,7 @@ using engine::Choice;
 // Records every call the run makes, in order: "status X", "log X", "show X", "refresh",
 // "cue N", "error X".
 class RecordingView : public engine::CleaningView {
-public:
+  public:
     std::set<Category> checked;
     std::set<Choice> selected = {Choice::NoWriteHistory, Choice::NoWriteRecent,
                                  Choice::CutOffDrWatson};
@@ -51,7 +51,7 @@ public:
 };
 
 class RunTest {
-public:
+  public:
     RunTest() {
         fake.shell.specialFolders = {
             {8, "C:\\Documents and Settings\\user\\Recent"},

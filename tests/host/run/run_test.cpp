@@ -13,7 +13,7 @@ using platform::RegistryRoot;
 const char* kCutOff = "Cut off Dr. Watson (Отключить Dr. Watson)";
 
 class CleaningRun : public ::testing::Test, public RunTest {
-protected:
+  protected:
     // Every target of every category, present and holding something.
     void FillEveryTarget() {
         fake.files.AddFile("C:\\WINDOWS\\temp\\a.tmp");
@@ -42,24 +42,27 @@ TEST_F(CleaningRun, NothingCheckedStillAppliesTheChoicesAndReadsEveryBoxInOrder)
     Clean();
 
     EXPECT_EQ(view.lines, std::vector<std::string>{kCutOff});
-    EXPECT_EQ(view.events, (std::vector<std::string>{"status Wait please", std::string("log ") + kCutOff,
-                                                     "status Completed clean", "cue 1", "refresh"}));
-    EXPECT_EQ(view.asked,
-              (std::vector<Category>{Category::WindowsMessenger, Category::Trash,
-                                     Category::TemporaryIeFiles, Category::TempWindows,
-                                     Category::TempUser, Category::Prefetch, Category::History,
-                                     Category::Recent, Category::CookiesIe, Category::SpeedMemory,
-                                     Category::OperaCookies, Category::OperaPages,
-                                     Category::OperaIcons, Category::OperaLoads,
-                                     Category::OperaTemporary, Category::CacheDll,
-                                     Category::OfflineWebPages}));
+    EXPECT_EQ(view.events,
+              (std::vector<std::string>{"status Wait please", std::string("log ") + kCutOff,
+                                        "status Completed clean", "cue 1", "refresh"}));
+    EXPECT_EQ(
+        view.asked,
+        (std::vector<Category>{
+            Category::WindowsMessenger, Category::Trash, Category::TemporaryIeFiles,
+            Category::TempWindows, Category::TempUser, Category::Prefetch, Category::History,
+            Category::Recent, Category::CookiesIe, Category::SpeedMemory, Category::OperaCookies,
+            Category::OperaPages, Category::OperaIcons, Category::OperaLoads,
+            Category::OperaTemporary, Category::CacheDll, Category::OfflineWebPages}));
     // The three choices reach the registry; nothing else does.
-    EXPECT_EQ(fake.registry.AllValues(),
-              (std::set<std::string>{
-                  "hkcu\\software\\microsoft\\windows\\currentversion\\policies|norecentdocshistory",
-                  "hkcu\\software\\microsoft\\windows\\currentversion\\policies\\explorer|norecentdocshistory",
-                  "hkcu\\software\\microsoft\\windows\\currentversion\\policies\\explorer|norecentdocsmenu",
-                  "hklm\\software\\microsoft\\windows nt\\currentversion\\aedebug|auto"}));
+    EXPECT_EQ(
+        fake.registry.AllValues(),
+        (std::set<std::string>{
+            "hkcu\\software\\microsoft\\windows\\currentversion\\policies|norecentdocshistory",
+            "hkcu\\software\\microsoft\\windows\\currentversion\\policies\\explorer|"
+            "norecentdocshistory",
+            "hkcu\\software\\microsoft\\windows\\currentversion\\policies\\explorer|"
+            "norecentdocsmenu",
+            "hklm\\software\\microsoft\\windows nt\\currentversion\\aedebug|auto"}));
     EXPECT_TRUE(fake.shell.started.empty());
     EXPECT_TRUE(fake.shell.recycleBinCalls.empty());
     EXPECT_EQ(fake.urlCache.clearCalls, 0);
@@ -97,7 +100,8 @@ TEST_F(CleaningRun, EveryCategoryInItsOrderWithItsLine) {
           "C:\\WINDOWS\\system32\\dllcache", "C:\\WINDOWS\\Offline Web Pages"}) {
         EXPECT_EQ(fake.files.Snapshot(folder).size(), 1u) << folder;
     }
-    for (int n : {8, 33, 34}) EXPECT_EQ(fake.files.Snapshot(fake.shell.specialFolders[n]).size(), 1u);
+    for (int n : {8, 33, 34})
+        EXPECT_EQ(fake.files.Snapshot(fake.shell.specialFolders[n]).size(), 1u);
     EXPECT_EQ(fake.files.Snapshot(std::string(kOpera) + "images").size(), 1u);
     EXPECT_EQ(fake.files.Snapshot(std::string(kOpera) + "cache4").size(), 1u);
     EXPECT_FALSE(fake.files.Exists(std::string(kOpera) + "vlink4.dat"));
@@ -135,11 +139,11 @@ TEST_F(CleaningRun, MissingTargetsAddNoLineAndMoveNothing) {
     Clean();
 
     // Only the categories that are not folders or files log something.
-    EXPECT_EQ(view.lines, (std::vector<std::string>{
-                              "Delete Windows Messenger (Windows Messenger)", "Trash (Корзина)",
-                              "Temporary IE Files (Временные файлы IE)",
-                              "Speed Memory (Ускорение памяти)",
-                              "Dll Cache =10 Mb (Dll Кэш =10 Mb)", kCutOff}));
+    EXPECT_EQ(view.lines,
+              (std::vector<std::string>{
+                  "Delete Windows Messenger (Windows Messenger)", "Trash (Корзина)",
+                  "Temporary IE Files (Временные файлы IE)", "Speed Memory (Ускорение памяти)",
+                  "Dll Cache =10 Mb (Dll Кэш =10 Mb)", kCutOff}));
     for (const auto& e : view.events) EXPECT_NE(e.rfind("show ", 0), 0u) << e;
 }
 
@@ -221,9 +225,9 @@ TEST_F(CleaningRun, TwoRunsAppendToTheSameLog) {
     view.checked = {Category::Trash};
     Clean();
 
-    EXPECT_EQ(view.lines, (std::vector<std::string>{
-                              "", "header", "Temporary IE Files (Временные файлы IE)", kCutOff,
-                              "Trash (Корзина)", kCutOff}));
+    EXPECT_EQ(view.lines,
+              (std::vector<std::string>{"", "header", "Temporary IE Files (Временные файлы IE)",
+                                        kCutOff, "Trash (Корзина)", kCutOff}));
 }
 
 TEST_F(CleaningRun, AnErrorEndsTheRunAndKeepsWhatWasLogged) {

@@ -17,7 +17,7 @@ using Bytes = std::vector<std::uint8_t>;
 const Bytes kOne = {1, 0, 0, 0};
 
 class Tweaks : public ::testing::Test, public RunTest {
-protected:
+  protected:
     const fakes::FakeRegistry::Value* Value(RegistryRoot root, const char* key, const char* name) {
         return fake.registry.Find(root, key, name);
     }
@@ -51,7 +51,8 @@ TEST_F(Tweaks, TheOtherChoicesRemoveOnlyTheirOwnValues) {
     Clean();  // initial choices: everything written
     view.selected = {Choice::WriteHistory, Choice::NoWriteRecent, Choice::SwitchOnDrWatson};
     Clean();
-    EXPECT_EQ(Value(RegistryRoot::CurrentUser, engine::kPoliciesKey, "NoRecentDocsHistory"), nullptr);
+    EXPECT_EQ(Value(RegistryRoot::CurrentUser, engine::kPoliciesKey, "NoRecentDocsHistory"),
+              nullptr);
     // The binary twin in the Explorer key stays: only "Write Recent" removes it.
     ExpectValue(RegistryRoot::CurrentUser, engine::kExplorerPoliciesKey, "NoRecentDocsHistory",
                 RegistryType::Binary, kOne);
@@ -67,8 +68,8 @@ TEST_F(Tweaks, TheOtherChoicesRemoveOnlyTheirOwnValues) {
 }
 
 TEST_F(Tweaks, RemovalTouchesOnlyValuesThatArePresent) {
-    fake.registry.SetValue(RegistryRoot::CurrentUser, engine::kExplorerPoliciesKey, "NoRecentDocsMenu",
-                           RegistryType::Binary, kOne);
+    fake.registry.SetValue(RegistryRoot::CurrentUser, engine::kExplorerPoliciesKey,
+                           "NoRecentDocsMenu", RegistryType::Binary, kOne);
     engine::ApplyHistoryChoice(fake.registry, false);
     engine::ApplyRecentChoice(fake.registry, false);
     std::vector<std::string> deletes;
@@ -201,7 +202,8 @@ TEST_F(Tweaks, MessengerRemovalStartsRunDll32WithItsParameters) {
     ASSERT_EQ(fake.shell.started.size(), 1u);
     const auto& started = fake.shell.started[0];
     EXPECT_EQ(started.file, "RunDll32");
-    EXPECT_EQ(started.parameters, "advpack.dll,LaunchINFSection D:\\WINNT\\INF\\msmsgs.inf,BLC.Remove");
+    EXPECT_EQ(started.parameters,
+              "advpack.dll,LaunchINFSection D:\\WINNT\\INF\\msmsgs.inf,BLC.Remove");
     EXPECT_EQ(started.showMode, 1);
     EXPECT_EQ(started.owner, &view.ownerTag);
     EXPECT_EQ(view.lines.front(), "Delete Windows Messenger (Windows Messenger)");

@@ -1,9 +1,8 @@
 // The registry implementation against the real registry, in a scratch key, with the values
 // also read back by the system's own "reg query".
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -21,7 +20,7 @@ using wintest::Capture;
 using wintest::Squeeze;
 
 class RegistryWin32Test : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         key_ = "Software\\SkarvelTest\\Registry" + std::to_string(GetCurrentProcessId());
     }
@@ -42,7 +41,8 @@ TEST_F(RegistryWin32Test, OpeningModes) {
     EXPECT_EQ(registry_.OpenKey(RegistryRoot::CurrentUser, key_, KeyMode::OpenExisting), nullptr);
     EXPECT_EQ(registry_.OpenKey(RegistryRoot::CurrentUser, key_, KeyMode::ReadOnly), nullptr);
     // A leading backslash is taken from the root; missing parents are created.
-    auto created = registry_.OpenKey(RegistryRoot::CurrentUser, "\\" + key_ + "\\Sub", KeyMode::CreateIfMissing);
+    auto created = registry_.OpenKey(RegistryRoot::CurrentUser, "\\" + key_ + "\\Sub",
+                                     KeyMode::CreateIfMissing);
     ASSERT_NE(created, nullptr);
     created.reset();
     auto parent = registry_.OpenKey(RegistryRoot::CurrentUser, key_, KeyMode::OpenExisting);

@@ -1,15 +1,14 @@
 // A cleaning run on the real services: the registry values it writes, read back with
 // "reg query", and the settings file it settles the cache size in.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
 #include <memory>
+#include <set>
 
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
@@ -28,8 +27,9 @@ using engine::Choice;
 // The real system, with the application folder moved to a scratch folder so the settings
 // file lands there.
 class ScratchSystem : public platform::System {
-public:
-    ScratchSystem(platform::System& real, std::string folder) : real_(real), folder_(std::move(folder)) {}
+  public:
+    ScratchSystem(platform::System& real, std::string folder)
+        : real_(real), folder_(std::move(folder)) {}
     std::string ApplicationFolder() override { return folder_; }
     std::optional<std::string> WindowsFolder() override { return real_.WindowsFolder(); }
     std::string TempFolder() override { return real_.TempFolder(); }
@@ -38,16 +38,18 @@ public:
     std::string ShortDate() override { return real_.ShortDate(); }
     std::string LongTime() override { return real_.LongTime(); }
     platform::OsVersion Version() override { return real_.Version(); }
-    std::optional<std::string> CurrentThemeColorName() override { return real_.CurrentThemeColorName(); }
+    std::optional<std::string> CurrentThemeColorName() override {
+        return real_.CurrentThemeColorName();
+    }
     void Sleep(int milliseconds) override { real_.Sleep(milliseconds); }
 
-private:
+  private:
     platform::System& real_;
     std::string folder_;
 };
 
 class View : public engine::CleaningView {
-public:
+  public:
     std::set<Category> checked;
     std::set<Choice> selected;
     std::vector<std::string> lines;
@@ -93,11 +95,10 @@ TEST(RunOnRealServices, WritesTheRegistryValuesAndTheSettingsFile) {
     };
     (void)saved;
 
-    fs::path folder = fs::temp_directory_path() / ("skarvel-run-" + std::to_string(GetCurrentProcessId()));
+    fs::path folder =
+        fs::temp_directory_path() / ("skarvel-run-" + std::to_string(GetCurrentProcessId()));
     fs::create_directories(folder);
-    {
-        std::ofstream(folder / "Mordaun.ini") << "[DLLCache]\r\nCache_Mb=25\r\n";
-    }
+    { std::ofstream(folder / "Mordaun.ini") << "[DLLCache]\r\nCache_Mb=25\r\n"; }
 
     platform::win32::RealServices real;
     ScratchSystem system(*real.Get().system, platform::win32::Narrow(folder.wstring()) + "\\");
@@ -123,16 +124,18 @@ TEST(RunOnRealServices, WritesTheRegistryValuesAndTheSettingsFile) {
                     "IoPageLockLimit REG_SZ 65536000"));
     EXPECT_TRUE(Has(Query(std::wstring(L"HKLM\\") + kMemory, L"LargeSystemCache"),
                     "LargeSystemCache REG_BINARY 01000000"));
-    EXPECT_TRUE(Has(Query(std::wstring(L"HKLM\\") + kWinlogon, L"SfcQuota"),
-                    "SfcQuota REG_DWORD 0x19"));
+    EXPECT_TRUE(
+        Has(Query(std::wstring(L"HKLM\\") + kWinlogon, L"SfcQuota"), "SfcQuota REG_DWORD 0x19"));
     EXPECT_TRUE(Has(Query(std::wstring(L"HKLM\\") + kAeDebug, L"Auto"), "Auto REG_SZ 0"));
 
     // The other choices take the policy values away again.
     view.checked.clear();
     view.selected = {Choice::WriteHistory, Choice::WriteRecent, Choice::SwitchOnDrWatson};
     engine::RunCleaning(services, paths, view);
-    EXPECT_FALSE(Has(Query(std::wstring(L"HKCU\\") + kPolicies, L"NoRecentDocsHistory"), "REG_DWORD"));
-    EXPECT_FALSE(Has(Query(std::wstring(L"HKCU\\") + kExplorer, L"NoRecentDocsMenu"), "REG_BINARY"));
+    EXPECT_FALSE(
+        Has(Query(std::wstring(L"HKCU\\") + kPolicies, L"NoRecentDocsHistory"), "REG_DWORD"));
+    EXPECT_FALSE(
+        Has(Query(std::wstring(L"HKCU\\") + kExplorer, L"NoRecentDocsMenu"), "REG_BINARY"));
     EXPECT_TRUE(Has(Query(std::wstring(L"HKLM\\") + kAeDebug, L"Auto"), "Auto REG_SZ 1"));
 
     std::error_code ec;
@@ -140,7 +143,8 @@ TEST(RunOnRealServices, WritesTheRegistryValuesAndTheSettingsFile) {
 }
 
 TEST(RunOnRealServices, AMissingSettingsFileIsCreatedWithTheDefault) {
-    fs::path folder = fs::temp_directory_path() / ("skarvel-ini-" + std::to_string(GetCurrentProcessId()));
+    fs::path folder =
+        fs::temp_directory_path() / ("skarvel-ini-" + std::to_string(GetCurrentProcessId()));
     fs::create_directories(folder);
     platform::win32::RealServices real;
     std::string ini = platform::win32::Narrow((folder / "Mordaun.ini").wstring());

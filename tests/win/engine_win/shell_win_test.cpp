@@ -1,9 +1,11 @@
 // The shell and URL cache implementations against the real system.
 
+// <windows.h> must come first.
+// clang-format off
 #include <windows.h>
 #include <shellapi.h>
 #include <wininet.h>
-
+// clang-format on
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -41,11 +43,13 @@ TEST(ShellWin32, StartProgramRunsWithItsParameters) {
     platform::win32::ShellWin32 shell;
     fs::path folder = ScratchFolder("skarvel-start");
     fs::path marker = folder / "started.txt";
-    std::string parameters = "/c echo started> \"" + platform::win32::Narrow(marker.wstring()) + "\"";
+    std::string parameters =
+        "/c echo started> \"" + platform::win32::Narrow(marker.wstring()) + "\"";
     EXPECT_TRUE(shell.StartProgram(nullptr, "cmd.exe", parameters, platform::kShowNormal));
     for (int i = 0; i < 100 && !fs::exists(marker); ++i) Sleep(100);
     EXPECT_TRUE(fs::exists(marker));
-    EXPECT_FALSE(shell.StartProgram(nullptr, "no-such-program-skarvel.exe", "", platform::kShowNormal));
+    EXPECT_FALSE(
+        shell.StartProgram(nullptr, "no-such-program-skarvel.exe", "", platform::kShowNormal));
     Sleep(200);
     std::error_code ec;
     fs::remove_all(folder, ec);
@@ -60,21 +64,24 @@ bool TrashIsPrivate() {
     const char* wineHome = std::getenv("WINEHOMEDIR");
     if (!real || !data || !wineHome || !*real) return false;
     std::string realHome = std::string("\\??\\Z:") + real;
-    for (char& c : realHome) if (c == '/') c = '\\';
+    for (char& c : realHome)
+        if (c == '/') c = '\\';
     return std::string(data) != std::string(real) + "/.local/share" && wineHome != realHome;
 }
 
 // The Trash's "files" folder as a Windows path (Z: is the Linux root).
 fs::path TrashFiles() {
     std::string unix = std::string(std::getenv("XDG_DATA_HOME")) + "/Trash/files";
-    for (char& c : unix) if (c == '/') c = '\\';
+    for (char& c : unix)
+        if (c == '/') c = '\\';
     return fs::path(platform::win32::Widen("Z:" + unix));
 }
 
 int CountEntries(const fs::path& folder) {
     std::error_code ec;
     int n = 0;
-    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator(); ++it) ++n;
+    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator(); ++it)
+        ++n;
     return n;
 }
 
@@ -110,7 +117,8 @@ int CountCacheEntries() {
     while (find) {
         ++n;
         size = 0;
-        if (!FindNextUrlCacheEntryW(find, nullptr, &size) && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
+        if (!FindNextUrlCacheEntryW(find, nullptr, &size) &&
+            GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
             buffer.assign(size / 8 + 1, 0);
             info = reinterpret_cast<INTERNET_CACHE_ENTRY_INFOW*>(buffer.data());
             if (FindNextUrlCacheEntryW(find, info, &size)) continue;

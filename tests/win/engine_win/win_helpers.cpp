@@ -22,7 +22,8 @@ std::string Capture(const std::wstring& commandLine) {
     if (started) {
         char buffer[4096];
         DWORD n = 0;
-        while (ReadFile(readEnd, buffer, sizeof(buffer), &n, nullptr) && n > 0) out.append(buffer, n);
+        while (ReadFile(readEnd, buffer, sizeof(buffer), &n, nullptr) && n > 0)
+            out.append(buffer, n);
         WaitForSingleObject(process.hProcess, 30000);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
@@ -44,8 +45,8 @@ std::string Squeeze(const std::string& text) {
 SavedValue::SavedValue(HKEY root, std::wstring key, std::wstring name)
     : root_(root), key_(std::move(key)), name_(std::move(name)) {
     DWORD size = 0;
-    if (RegGetValueW(root_, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_,
-                     nullptr, &size) == ERROR_SUCCESS) {
+    if (RegGetValueW(root_, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_, nullptr,
+                     &size) == ERROR_SUCCESS) {
         data_.resize(size);
         existed_ = RegGetValueW(root_, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
                                 &type_, data_.data(), &size) == ERROR_SUCCESS;
@@ -57,7 +58,8 @@ SavedValue::~SavedValue() {
     HKEY key = nullptr;
     if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
     if (existed_) {
-        RegSetValueExW(key, name_.c_str(), 0, type_, data_.data(), static_cast<DWORD>(data_.size()));
+        RegSetValueExW(key, name_.c_str(), 0, type_, data_.data(),
+                       static_cast<DWORD>(data_.size()));
     } else {
         RegDeleteValueW(key, name_.c_str());
     }

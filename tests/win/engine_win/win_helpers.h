@@ -14,13 +14,13 @@ std::string Squeeze(const std::string& text);
 // Remembers one registry value and puts it back (or removes it) when destroyed, so a test
 // leaves the prefix's system settings as it found them.
 class SavedValue {
-public:
+  public:
     SavedValue(HKEY root, std::wstring key, std::wstring name);
     ~SavedValue();
     SavedValue(const SavedValue&) = delete;
     SavedValue& operator=(const SavedValue&) = delete;
 
-private:
+  private:
     HKEY root_;
     std::wstring key_, name_;
     bool existed_ = false;
