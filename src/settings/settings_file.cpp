@@ -50,9 +50,9 @@ SettingsFile::SettingsFile(platform::System& system, platform::Profile& profile)
 std::string SettingsFile::Path() const { return SettingsFilePath(system_); }
 
 std::string SettingsFile::ReadString(Setting id) const {
-    const SettingSpec& spec = Spec(id);
-    return profile_.ReadString(Path(), std::string(spec.section), std::string(spec.key),
-                               std::string(spec.defaultValue));
+    const SettingKey& entry = KeyOf(id);
+    return profile_.ReadString(Path(), std::string(entry.section), std::string(entry.key),
+                               std::string(entry.defaultValue));
 }
 
 std::optional<bool> SettingsFile::ReadFlag(Setting id) const {
@@ -63,17 +63,17 @@ std::optional<bool> SettingsFile::ReadFlag(Setting id) const {
 }
 
 int SettingsFile::ReadInteger(Setting id) const {
-    int fallback = *ParseInteger(Spec(id).defaultValue);
+    int fallback = *ParseInteger(KeyOf(id).defaultValue);
     return ParseInteger(ReadString(id)).value_or(fallback);
 }
 
 bool SettingsFile::SectionExists(Setting id) const {
-    return profile_.SectionExists(Path(), std::string(Spec(id).section));
+    return profile_.SectionExists(Path(), std::string(KeyOf(id).section));
 }
 
 void SettingsFile::WriteString(Setting id, const std::string& value) {
-    const SettingSpec& spec = Spec(id);
-    profile_.WriteString(Path(), std::string(spec.section), std::string(spec.key), value);
+    const SettingKey& entry = KeyOf(id);
+    profile_.WriteString(Path(), std::string(entry.section), std::string(entry.key), value);
 }
 
 void SettingsFile::WriteFlag(Setting id, bool value) { WriteString(id, value ? "true" : "false"); }

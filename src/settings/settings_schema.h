@@ -25,7 +25,7 @@ enum class Setting {
     DllCacheSize,  // system DLL cache quota in MB
 };
 
-struct SettingSpec {
+struct SettingKey {
     Setting id;
     std::string_view section;
     std::string_view key;
@@ -35,7 +35,7 @@ struct SettingSpec {
     std::string_view writtenBy;
 };
 
-inline constexpr std::array<SettingSpec, 9> kSettingsSchema = {{
+inline constexpr std::array<SettingKey, 9> kSettingsSchema = {{
     {Setting::LanguageFile, "Laguage", "LangResultFile", ValueKind::Path, "",
      "options window creation; log, disk, process and type manager creation",
      "double-click in the language list; Default Click (empty)"},
@@ -58,7 +58,7 @@ inline constexpr std::array<SettingSpec, 9> kSettingsSchema = {{
      "the cleaning run, when the file or the section is missing"},
 }};
 
-constexpr const SettingSpec& Spec(Setting id) {
+constexpr const SettingKey& KeyOf(Setting id) {
     return kSettingsSchema[static_cast<std::size_t>(id)];
 }
 

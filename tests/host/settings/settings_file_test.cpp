@@ -120,7 +120,7 @@ TEST(SettingsSchema, TableIsIndexedBySettingAndComplete) {
         keys.insert({settings::kSettingsSchema[i].section, settings::kSettingsSchema[i].key});
     }
     EXPECT_EQ(keys.size(), 9u);
-    EXPECT_EQ(settings::Spec(Setting::LanguageFile).section, "Laguage");
+    EXPECT_EQ(settings::KeyOf(Setting::LanguageFile).section, "Laguage");
 }
 
 TEST(ColorList, FiftyNamedColoursWithSystemColoursAfterTheFixedOnes) {
