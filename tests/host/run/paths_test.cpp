@@ -40,14 +40,5 @@ TEST_F(Paths, TheWindowsDirectoryKeepsTheLastValueRead) {
     EXPECT_EQ(paths.CategoryFolder(Category::CacheDll), "D:\\W\\system32\\dllcache");
 }
 
-TEST_F(Paths, CategoryFolders) {
-    EXPECT_EQ(paths.CategoryFolder(Category::TempUser), fake.system.tempFolder);
-    EXPECT_EQ(paths.CategoryFolder(Category::TemporaryIeFiles), fake.shell.specialFolders[32]);
-    EXPECT_EQ(paths.CategoryFolder(Category::OfflineWebPages), "C:\\WINDOWS\\Offline Web Pages");
-    EXPECT_EQ(paths.CategoryFolder(Category::Trash), "");
-    fake.shell.specialFolders.erase(34);
-    EXPECT_EQ(paths.CategoryFolder(Category::History), "");
-}
-
 }  // namespace
 }  // namespace runtest

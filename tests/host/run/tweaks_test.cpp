@@ -16,6 +16,15 @@ using Bytes = std::vector<std::uint8_t>;
 
 const Bytes kOne = {1, 0, 0, 0};
 
+// Expects STATEMENT to throw std::runtime_error with exactly TEXT.
+#define EXPECT_THROW_MESSAGE(statement, text)         \
+    try {                                             \
+        statement;                                    \
+        ADD_FAILURE() << "no error from " #statement; \
+    } catch (const std::runtime_error& e) {           \
+        EXPECT_STREQ(e.what(), text);                 \
+    }
+
 class Tweaks : public ::testing::Test, public RunTest {
   protected:
     const fakes::FakeRegistry::Value* Value(RegistryRoot root, const char* key, const char* name) {
@@ -110,47 +119,25 @@ TEST_F(Tweaks, UnopenableKeysArePassedOverSilently) {
 TEST_F(Tweaks, ARefusedWriteEndsTheRunWithTheValueName) {
     fake.registry.RefuseValueWrite("SfcQuota");
     view.checked = {Category::CacheDll};
-    EXPECT_THROW(
-        {
-            try {
-                Clean();
-            } catch (const std::runtime_error& e) {
-                EXPECT_STREQ(e.what(), "Failed to set data for 'SfcQuota'");
-                throw;
-            }
-        },
-        std::runtime_error);
+    EXPECT_THROW_MESSAGE(Clean(), "Failed to set data for 'SfcQuota'");
     EXPECT_TRUE(view.lines.empty());
 
     // A refused policy write ends it too, before anything is logged.
     fake.registry.RefuseValueWrite("NoRecentDocsHistory");
     view.checked.clear();
-    try {
-        Clean();
-        FAIL();
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Failed to set data for 'NoRecentDocsHistory'");
-    }
+    EXPECT_THROW_MESSAGE(Clean(), "Failed to set data for 'NoRecentDocsHistory'");
 }
 
-TEST_F(Tweaks, SpeedMemoryWithoutTheSecondKeyFailsOnItsFirstValue) {
-    fake.registry.RefuseKey(RegistryRoot::LocalMachine, engine::kMemoryManagementKey);
+TEST_F(Tweaks, SpeedMemoryFailures) {
     // The session manager key opens, its sub-key does not.
-    EXPECT_THROW(engine::WriteSpeedMemory(fake.registry), std::runtime_error);
-    try {
-        engine::WriteSpeedMemory(fake.registry);
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Failed to create key Memory Management");
-    }
-    fake.registry.RefuseValueWrite("DisablePagingExecutive");
-    fakes::FakeRegistry fresh;
-    fresh.RefuseValueWrite("DisablePagingExecutive");
-    try {
-        engine::WriteSpeedMemory(fresh);
-        FAIL();
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Failed to set data for 'DisablePagingExecutive'");
-    }
+    fakes::FakeRegistry noSubKey;
+    noSubKey.RefuseKey(RegistryRoot::LocalMachine, engine::kMemoryManagementKey);
+    EXPECT_THROW_MESSAGE(engine::WriteSpeedMemory(noSubKey),
+                         "Failed to create key Memory Management");
+    fakes::FakeRegistry refused;
+    refused.RefuseValueWrite("DisablePagingExecutive");
+    EXPECT_THROW_MESSAGE(engine::WriteSpeedMemory(refused),
+                         "Failed to set data for 'DisablePagingExecutive'");
 }
 
 TEST_F(Tweaks, CacheSizeRules) {
