@@ -57,8 +57,7 @@ class Run {
         }
         OperaSteps();
 
-        int cacheSizeMb =
-            SettleCacheSize(files_, profile_, system_.ApplicationFolder() + "Mordaun.ini");
+        int cacheSizeMb = SettleCacheSize(files_, system_, profile_);
         if (Checked(Category::CacheDll)) {
             ApplyDllCache(registry_, files_, cacheSizeMb, paths_.CategoryFolder(Category::CacheDll),
                           paths_.WindowsDirectory());

@@ -3,12 +3,12 @@
 #include <stdexcept>
 #include <vector>
 
-#include "engine/profile_integer.h"
 #include "engine/purge.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "settings/settings_file.h"
 
 namespace engine {
 
@@ -104,28 +104,26 @@ void WriteSpeedMemory(platform::Registry& registry) {
     WriteBinaryOne(memory.get(), "LargeSystemCache");
 }
 
-int SettleCacheSize(platform::FileSystem& files, platform::Profile& profile,
-                    const std::string& settingsPath) {
-    static const char* kSection = "DLLCache";
-    static const char* kKey = "Cache_Mb";
-    const std::string fallback = std::to_string(kDefaultCacheSizeMb);
+int SettleCacheSize(platform::FileSystem& files, platform::System& system,
+                    platform::Profile& profile) {
+    using settings::Setting;
+    settings::SettingsFile file(system, profile);
     // Writing the default is a courtesy to the user who wants to edit it: a settings file
     // that cannot be written must not stop the cleaning run.
     auto writeDefault = [&] {
         try {
-            profile.WriteString(settingsPath, kSection, kKey, fallback);
+            file.WriteInteger(Setting::DllCacheSize, kDefaultCacheSizeMb);
         } catch (const std::runtime_error&) {
         }
     };
 
-    if (!files.FileExists(settingsPath)) writeDefault();
-    if (!files.FileExists(settingsPath)) return kDefaultCacheSizeMb;
-    if (!profile.SectionExists(settingsPath, kSection)) {
+    if (!files.FileExists(file.Path())) writeDefault();
+    if (!files.FileExists(file.Path())) return kDefaultCacheSizeMb;
+    if (!file.SectionExists(Setting::DllCacheSize)) {
         writeDefault();
         return kDefaultCacheSizeMb;
     }
-    return ParseProfileInteger(profile.ReadString(settingsPath, kSection, kKey, fallback),
-                               kDefaultCacheSizeMb);
+    return file.ReadInteger(Setting::DllCacheSize);
 }
 
 void ApplyDllCache(platform::Registry& registry, platform::FileSystem& files, int sizeMb,

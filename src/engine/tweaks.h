@@ -17,6 +17,7 @@ class FileSystem;
 class Profile;
 class Registry;
 class Shell;
+class System;
 }  // namespace platform
 
 namespace engine {
@@ -32,11 +33,11 @@ void ApplyRecentChoice(platform::Registry& registry, bool noWrite);
 // "Speed Memory": the memory-manager values.
 void WriteSpeedMemory(platform::Registry& registry);
 
-// The file-protection cache size in MB from the settings file SETTINGSPATH (section
-// "DLLCache", key "Cache_Mb", default 10). Writes the default into the file when the file
-// or the section is missing.
-int SettleCacheSize(platform::FileSystem& files, platform::Profile& profile,
-                    const std::string& settingsPath);
+// The file-protection cache size in MB from the settings file (section "DLLCache", key
+// "Cache_Mb", default 10). Writes the default into the file when the file or the section
+// is missing; a file that cannot be written leaves the default.
+int SettleCacheSize(platform::FileSystem& files, platform::System& system,
+                    platform::Profile& profile);
 
 // "Cache Dll": writes the quota SIZEMB and, when the key opened, empties the cache folder
 // CACHEFOLDER. WINDOWSFOLDER guards the purge (see PurgeFolder).

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/profile_integer.h"
 #include "run_fixture.h"
 
 namespace runtest {
@@ -142,29 +141,29 @@ TEST_F(Tweaks, SpeedMemoryFailures) {
 
 TEST_F(Tweaks, CacheSizeRules) {
     // No settings file: the default is written, which creates the file.
-    EXPECT_EQ(engine::SettleCacheSize(fake.files, profile, kSettings), 10);
+    EXPECT_EQ(engine::SettleCacheSize(fake.files, fake.system, profile), 10);
     EXPECT_EQ(profile.ReadString(kSettings, "DLLCache", "Cache_Mb", ""), "10");
 
     // A file without the section gets it.
     WriteSettings("[Sound]\r\n1=true\r\n");
-    EXPECT_EQ(engine::SettleCacheSize(fake.files, profile, kSettings), 10);
+    EXPECT_EQ(engine::SettleCacheSize(fake.files, fake.system, profile), 10);
     EXPECT_EQ(profile.ReadString(kSettings, "DLLCache", "Cache_Mb", ""), "10");
     EXPECT_EQ(profile.ReadString(kSettings, "Sound", "1", ""), "true");
 
     for (auto [text, expected] : std::vector<std::pair<std::string, int>>{
              {"0x14", 20}, {"25", 25}, {"$1F", 31}, {"-3", -3}, {"abc", 10}, {"", 10}}) {
         WriteSettings("[DLLCache]\r\nCache_Mb=" + text + "\r\n");
-        EXPECT_EQ(engine::SettleCacheSize(fake.files, profile, kSettings), expected) << text;
+        EXPECT_EQ(engine::SettleCacheSize(fake.files, fake.system, profile), expected) << text;
     }
     // The section without the key.
     WriteSettings("[DLLCache]\r\nOther=1\r\n");
-    EXPECT_EQ(engine::SettleCacheSize(fake.files, profile, kSettings), 10);
+    EXPECT_EQ(engine::SettleCacheSize(fake.files, fake.system, profile), 10);
 }
 
 TEST_F(Tweaks, AnUnwritableSettingsFileLeavesTheDefault) {
-    const char* settings = "C:\\Missing folder\\Mordaun.ini";
-    EXPECT_EQ(engine::SettleCacheSize(fake.files, profile, settings), 10);
-    EXPECT_FALSE(fake.files.Exists(settings));
+    fake.system.applicationFolder = "C:\\Missing folder\\";
+    EXPECT_EQ(engine::SettleCacheSize(fake.files, fake.system, profile), 10);
+    EXPECT_FALSE(fake.files.Exists("C:\\Missing folder\\Mordaun.ini"));
 }
 
 TEST_F(Tweaks, CacheSizeFromTheFileGoesIntoTheQuotaAndTheLine) {
@@ -194,21 +193,6 @@ TEST_F(Tweaks, MessengerRemovalStartsRunDll32WithItsParameters) {
     EXPECT_EQ(started.showMode, 1);
     EXPECT_EQ(started.owner, &view.ownerTag);
     EXPECT_EQ(view.lines.front(), "Delete Windows Messenger (Windows Messenger)");
-}
-
-TEST(ProfileInteger, DecimalHexAndRejects) {
-    using engine::ParseProfileInteger;
-    EXPECT_EQ(ParseProfileInteger("0X1f", 7), 31);
-    EXPECT_EQ(ParseProfileInteger("0x", 7), 7);
-    EXPECT_EQ(ParseProfileInteger("$", 7), 7);
-    EXPECT_EQ(ParseProfileInteger("-", 7), 7);
-    EXPECT_EQ(ParseProfileInteger("2147483647", 7), 2147483647);
-    EXPECT_EQ(ParseProfileInteger("2147483648", 7), 7);
-    EXPECT_EQ(ParseProfileInteger("-2147483648", 7), -2147483647 - 1);
-    EXPECT_EQ(ParseProfileInteger("$FFFFFFFF", 7), -1);
-    EXPECT_EQ(ParseProfileInteger("0x100000000", 7), 7);
-    EXPECT_EQ(ParseProfileInteger("12a", 7), 7);
-    EXPECT_EQ(ParseProfileInteger("1.5", 7), 7);
 }
 
 }  // namespace

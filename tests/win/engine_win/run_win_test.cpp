@@ -147,8 +147,8 @@ TEST(RunOnRealServices, AMissingSettingsFileIsCreatedWithTheDefault) {
         fs::temp_directory_path() / ("skarvel-ini-" + std::to_string(GetCurrentProcessId()));
     fs::create_directories(folder);
     platform::win32::RealServices real;
-    std::string ini = platform::win32::Narrow((folder / "Mordaun.ini").wstring());
-    EXPECT_EQ(engine::SettleCacheSize(*real.Get().files, *real.Get().profile, ini), 10);
+    ScratchSystem system(*real.Get().system, platform::win32::Narrow(folder.wstring()) + "\\");
+    EXPECT_EQ(engine::SettleCacheSize(*real.Get().files, system, *real.Get().profile), 10);
     std::ifstream in(folder / "Mordaun.ini", std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), {});
     EXPECT_TRUE(Has(text, "[DLLCache]")) << text;
