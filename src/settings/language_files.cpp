@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 
 #include "platform/files.h"
 #include "platform/services.h"
@@ -12,7 +13,7 @@ namespace {
 
 bool EndsWithNoCase(std::string_view name, std::string_view suffix) {
     if (name.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), name.end() - static_cast<long>(suffix.size()),
+    return std::equal(suffix.begin(), suffix.end(), name.end() - static_cast<std::ptrdiff_t>(suffix.size()),
                       [](char a, char b) {
                           return std::tolower(static_cast<unsigned char>(a)) ==
                                  std::tolower(static_cast<unsigned char>(b));
