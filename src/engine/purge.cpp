@@ -29,6 +29,14 @@ bool IsReparsePoint(const platform::DirEntry& entry) {
     return (entry.attributes & attr::kReparsePoint) != 0;
 }
 
+// Sets the entry to archive alone, skipping the call when it is that already (most files
+// are, and the call costs a file open).
+void ClearAttributes(platform::FileSystem& files, const std::string& path,
+                     const platform::DirEntry& entry) {
+    if ((entry.attributes & ~attr::kDirectory) != attr::kArchive)
+        (void)files.SetAttributes(path, attr::kArchive);
+}
+
 bool IsDotEntry(const std::string& name) {
     return name.empty() || name == "." || name == "..";
 }
@@ -164,11 +172,11 @@ bool RemoveTree(platform::FileSystem& files, const std::string& path, bool clear
                 // cannot be removed completely.
                 result = false;
             } else {
-                if (clearAttributes) (void)files.SetAttributes(full, attr::kArchive);
+                if (clearAttributes) ClearAttributes(files, full, entry);
                 result = RemoveTree(files, full, clearAttributes, stopOnFailure, true);
             }
         } else {
-            if (clearAttributes) (void)files.SetAttributes(full, attr::kArchive);
+            if (clearAttributes) ClearAttributes(files, full, entry);
             result = files.DeleteFileAt(full);
         }
         if (!result && stopOnFailure) return false;
