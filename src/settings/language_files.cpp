@@ -13,11 +13,11 @@ namespace {
 
 bool EndsWithNoCase(std::string_view name, std::string_view suffix) {
     if (name.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), name.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                 std::tolower(static_cast<unsigned char>(b));
-                      });
+    auto tail = name.end() - static_cast<std::ptrdiff_t>(suffix.size());
+    return std::equal(suffix.begin(), suffix.end(), tail, [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
+    });
 }
 
 bool LessNoCase(const std::string& a, const std::string& b) {

@@ -13,7 +13,7 @@
 namespace platform {
 class FileSystem;
 struct Services;
-}
+}  // namespace platform
 
 namespace settings {
 
@@ -26,7 +26,7 @@ struct LanguageTargets {
 };
 
 class Languages {
-public:
+  public:
     // Uses SERVICES.system, .files and .profile.
     explicit Languages(const platform::Services& services);
 
@@ -44,7 +44,8 @@ public:
 
     // Options window creation: with a current file, retranslates the main window and then
     // the options window. Returns the file applied (empty when none).
-    std::string ApplyOnOptionsCreate(const LanguageTarget& main, const LanguageTarget& options) const;
+    std::string ApplyOnOptionsCreate(const LanguageTarget& main,
+                                     const LanguageTarget& options) const;
     // Creation of the log, disk, process or type manager: reads the current file again and
     // applies that window's table.
     std::string ApplyOnToolWindowCreate(LanguageWindow window, const LanguageTarget& target) const;
@@ -54,7 +55,7 @@ public:
     // remembers the empty string and changes no text. The write may throw "Unable to write to".
     void Switch(const std::string& path, const LanguageTargets& targets);
 
-private:
+  private:
     platform::System& system_;
     platform::FileSystem& files_;
     platform::Profile& profile_;

@@ -211,7 +211,9 @@ std::string Encode(std::u16string_view text, TextEncoding encoding, AnsiCodePage
             out.reserve(text.size());
             for (std::size_t i = 0; i < text.size(); ++i) {
                 // A surrogate pair is one character and becomes one "?".
-                if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+                bool pair = IsHighSurrogate(text[i]) && i + 1 < text.size() &&
+                            IsLowSurrogate(text[i + 1]);
+                if (pair) {
                     ++i;
                     out.push_back('?');
                     continue;

@@ -164,8 +164,8 @@ TEST_F(LanguageTest, StartUpAppliesTheRememberedFileOnlyWhenItExists) {
     EXPECT_EQ(languages.ApplyOnOptionsCreate(main.target, options.target), "");
     EXPECT_EQ(main["KVZXPCheckBox4"].Caption(), "design");
 
-    std::string path = AddLanguage("Korb.MordaunLang",
-                                   "[MainForm]\r\nTrash=Korb\r\n[TypeForm]\r\nType Manager=Typen\r\n");
+    std::string path = AddLanguage(
+        "Korb.MordaunLang", "[MainForm]\r\nTrash=Korb\r\n[TypeForm]\r\nType Manager=Typen\r\n");
     settingsFile.WriteString(settings::Setting::LanguageFile, path);
     EXPECT_EQ(languages.ApplyOnOptionsCreate(main.target, options.target), path);
     EXPECT_EQ(main["KVZXPCheckBox4"].Caption(), "Korb");
@@ -214,7 +214,8 @@ TEST_F(LanguageTest, ShippedLanguageFilesAreComplete) {
         }
     }
     languages.Switch(folder + "\\Russian.MordaunLang", Targets());
-    EXPECT_EQ(main["KVZXPCheckBox4"].Caption(), "\xD0\x9A\xD0\xBE\xD1\x80\xD0\xB7\xD0\xB8\xD0\xBD\xD0\xB0");
+    EXPECT_EQ(main["KVZXPCheckBox4"].Caption(),
+              "\xD0\x9A\xD0\xBE\xD1\x80\xD0\xB7\xD0\xB8\xD0\xBD\xD0\xB0");
 }
 
 }  // namespace

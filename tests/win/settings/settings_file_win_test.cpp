@@ -6,9 +6,9 @@
 #include <iterator>
 
 #include "fakes/fake_system.h"
+#include "platform/services.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/profile_win32.h"
-#include "platform/services.h"
 #include "settings/language_files.h"
 #include "settings/stored_options.h"
 
@@ -22,8 +22,8 @@ std::string ReadAll(const fs::path& path) {
 }
 
 struct SettingsOnDisk : ::testing::Test {
-    fs::path folder = fs::temp_directory_path() /
-                      ("skarvel-settings-" + std::to_string(GetCurrentProcessId()));
+    fs::path folder =
+        fs::temp_directory_path() / ("skarvel-settings-" + std::to_string(GetCurrentProcessId()));
     // The application folder is a private temp folder; files and profiles are the real ones.
     fakes::FakeSystem system;
     platform::win32::ProfileWin32 profile;
@@ -67,7 +67,8 @@ TEST_F(SettingsOnDisk, ARunLeavesTheDocumentedFileByteForByte) {
 TEST_F(SettingsOnDisk, ShippedRussianFileReadsAsUnicode) {
     const char* source = std::getenv("SKARVEL_SOURCE_DIR");
     ASSERT_NE(source, nullptr);
-    fs::path shipped = fs::path("Z:" + std::string(source)) / "resources/app/Language/Russian.MordaunLang";
+    fs::path shipped =
+        fs::path("Z:" + std::string(source)) / "resources/app/Language/Russian.MordaunLang";
     ASSERT_TRUE(fs::exists(shipped)) << shipped.string();
     std::string text = profile.ReadString(shipped.string(), "mainform", "trash", "");
     EXPECT_EQ(text, "\xD0\x9A\xD0\xBE\xD1\x80\xD0\xB7\xD0\xB8\xD0\xBD\xD0\xB0");
