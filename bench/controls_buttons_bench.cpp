@@ -60,16 +60,14 @@ void BM_Paint_RadioButton_Checked(benchmark::State& state) {
 BENCHMARK(BM_Paint_RadioButton_Checked);
 
 void BM_Paint_RadioGroup(benchmark::State& state) {
-    PaintButtonOnce<controls::TKVZXPRadioGroup>(state, 185, 105, [](auto& c, auto&) {
-        c.SetCaption("View processing");
-    });
+    PaintButtonOnce<controls::TKVZXPRadioGroup>(
+        state, 185, 105, [](auto& c, auto&) { c.SetCaption("View processing"); });
 }
 BENCHMARK(BM_Paint_RadioGroup);
 
 void BM_Paint_SpeedButton_Tool45x21(benchmark::State& state) {
-    PaintButtonOnce<controls::TKVZXPSpeedButton>(state, 45, 21, [](auto& c, auto&) {
-        c.SetGlyph(glyphs::ToolGlyph(glyphs::Tool::Help));
-    });
+    PaintButtonOnce<controls::TKVZXPSpeedButton>(
+        state, 45, 21, [](auto& c, auto&) { c.SetGlyph(glyphs::ToolGlyph(glyphs::Tool::Help)); });
 }
 BENCHMARK(BM_Paint_SpeedButton_Tool45x21);
 

@@ -82,15 +82,20 @@ GlyphList* GlyphCache::Acquire(int width, int height) {
 void GlyphCache::Release(GlyphList* list) {
     if (!g_cache || !list || list->Count() != 0) return;
     auto& lists = g_cache->lists;
-    lists.erase(std::remove_if(lists.begin(), lists.end(),
-                               [&](const std::unique_ptr<GlyphList>& l) { return l.get() == list; }),
-                lists.end());
+    lists.erase(
+        std::remove_if(lists.begin(), lists.end(),
+                       [&](const std::unique_ptr<GlyphList>& l) { return l.get() == list; }),
+        lists.end());
     FreeCacheIfUnused();
 }
 
-int GlyphCache::ListCount() { return g_cache ? static_cast<int>(g_cache->lists.size()) : -1; }
+int GlyphCache::ListCount() {
+    return g_cache ? static_cast<int>(g_cache->lists.size()) : -1;
+}
 
-void GlyphCache::HolderCreated() { ++g_holders; }
+void GlyphCache::HolderCreated() {
+    ++g_holders;
+}
 
 void GlyphCache::HolderDestroyed() {
     --g_holders;
@@ -163,7 +168,8 @@ int ButtonGlyph::ImageFor(TButtonState state, const ui::ColorResolver& colors) {
     if (index >= numGlyphs_) index = 0;
     ui::Color face = colors.Resolve(ui::clBtnFace);
     ui::Bitmap image(cell.width, cell.height, face);
-    image.CopyFrom(source_, ui::Rect::FromSize(index * cell.width, 0, cell.width, cell.height), 0, 0);
+    image.CopyFrom(source_, ui::Rect::FromSize(index * cell.width, 0, cell.width, cell.height), 0,
+                   0);
 
     if (perStateCells_ && state == TButtonState::bsDisabled) {
         ui::Color highlight = colors.Resolve(ui::clBtnHighlight);
@@ -174,7 +180,8 @@ int ButtonGlyph::ImageFor(TButtonState state, const ui::ColorResolver& colors) {
             for (int y = 0; y < cell.height; ++y)
                 for (int x = 0; x < cell.width; ++x) {
                     ui::Color c = image.Pixel(x, y);
-                    if (c != transparent_ && c != ui::clWhite) emboss.PutPixel(x + 1, y + 1, highlight);
+                    if (c != transparent_ && c != ui::clWhite)
+                        emboss.PutPixel(x + 1, y + 1, highlight);
                 }
             for (int y = 0; y < cell.height; ++y)
                 for (int x = 0; x < cell.width; ++x) {

@@ -21,7 +21,7 @@ enum class TButtonState : std::uint8_t { bsUp = 0, bsDisabled = 1, bsDown = 2, b
 // An image list of fixed image size. Each image keeps the colour that marks its transparent
 // pixels. Slots freed by Delete are reused by the next Add.
 class GlyphList {
-public:
+  public:
     GlyphList(int width, int height) : width_(width), height_(height) {}
 
     int Width() const { return width_; }
@@ -41,7 +41,7 @@ public:
     // Masked drawing; with ENABLED false the image is drawn as a greyed, embossed silhouette.
     void Draw(ui::Canvas& canvas, int slot, int x, int y, bool enabled) const;
 
-private:
+  private:
     struct Slot {
         ui::Bitmap image;
         ui::Color transparent = 0;
@@ -56,7 +56,7 @@ private:
 // The process-wide list of glyph lists, keyed by cell size. It exists while any holder does
 // or while it still holds a list.
 class GlyphCache {
-public:
+  public:
     // The list for WIDTH x HEIGHT cells: an existing one (newest first) or a new one.
     static GlyphList* Acquire(int width, int height);
     // Gives LIST back; it is freed when it holds no images.
@@ -64,7 +64,7 @@ public:
     // Number of lists in the cache, or -1 while the cache does not exist.
     static int ListCount();
 
-private:
+  private:
     friend class ButtonGlyph;
     static void HolderCreated();
     static void HolderDestroyed();
@@ -78,7 +78,7 @@ void DrawEmbossed(ui::Canvas& canvas, const ui::Bitmap& image, ui::Color transpa
 // One button's glyph: the source bitmap with up to four cells side by side and the images
 // built from it, one per button state.
 class ButtonGlyph {
-public:
+  public:
     // PER_STATE_CELLS: each state shows its own cell (0 up, 1 disabled, 2 down, 3 exclusive);
     // otherwise every state shows the first cell.
     explicit ButtonGlyph(bool perStateCells);
@@ -103,7 +103,7 @@ public:
 
     std::function<void()> OnChange;
 
-private:
+  private:
     void Changed();
 
     bool perStateCells_;

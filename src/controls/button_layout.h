@@ -10,9 +10,9 @@ namespace controls {
 enum class TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 struct ButtonLayoutResult {
-    ui::Point glyph;       // top-left corner of the glyph
-    ui::Rect text;         // caption rectangle
-    int margin = 0;        // margin and spacing as finally used
+    ui::Point glyph;  // top-left corner of the glyph
+    ui::Rect text;    // caption rectangle
+    int margin = 0;   // margin and spacing as finally used
     int spacing = 0;
 };
 

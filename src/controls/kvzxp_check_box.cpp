@@ -52,6 +52,7 @@ void TKVZXPCustomCheckBox::Paint(ui::Canvas& canvas) {
     ui::Color top = Hex(0xEFEBE7), bottom = Hex(0xFFFFFF);
     int size = 13, inset = 0;
     if (!enabled) {
+        // the disabled face is the plain one
     } else if (IsPressed()) {
         top = Hex(0xB6A898);
         bottom = Hex(0xF7F3EB);

@@ -12,14 +12,16 @@ namespace controls {
 enum class TCheckBoxState : std::uint8_t { cbUnchecked, cbChecked, cbGrayed };
 
 class TKVZXPCustomCheckBox : public XPCheckControl {
-public:
+  public:
     explicit TKVZXPCustomCheckBox(ui::Control* parent);
 
     TCheckBoxState State() const { return state_; }
     // Setting the state from code repaints the box but raises no OnClick.
     void SetState(TCheckBoxState s);
     bool Checked() const { return state_ == TCheckBoxState::cbChecked; }
-    void SetChecked(bool c) { SetState(c ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked); }
+    void SetChecked(bool c) {
+        SetState(c ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked);
+    }
     bool AllowGrayed() const { return allowGrayed_; }
     void SetAllowGrayed(bool a) { allowGrayed_ = a; }
 
@@ -29,10 +31,10 @@ public:
     void Click() override;
     void Paint(ui::Canvas& canvas) override;
 
-protected:
+  protected:
     void AcceleratorAction() override { Toggle(); }
 
-private:
+  private:
     TCheckBoxState state_ = TCheckBoxState::cbUnchecked;
     bool allowGrayed_ = false;
     ui::Bitmap face_;
@@ -40,7 +42,7 @@ private:
 };
 
 class TKVZXPCheckBox : public TKVZXPCustomCheckBox {
-public:
+  public:
     using TKVZXPCustomCheckBox::TKVZXPCustomCheckBox;
 };
 

@@ -22,7 +22,8 @@ void TKVZXPRadioButton::SetChecked(bool c) {
             if (Parent()) {
                 std::vector<ui::Control*> siblings = Parent()->Children();
                 for (ui::Control* sibling : siblings)
-                    if (auto* radio = dynamic_cast<TKVZXPRadioButton*>(sibling); radio && radio != this)
+                    if (auto* radio = dynamic_cast<TKVZXPRadioButton*>(sibling);
+                        radio && radio != this)
                         radio->SetChecked(false);
             }
             Click();

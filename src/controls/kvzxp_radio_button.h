@@ -7,7 +7,7 @@
 namespace controls {
 
 class TKVZXPRadioButton : public XPCheckControl {
-public:
+  public:
     explicit TKVZXPRadioButton(ui::Control* parent);
 
     bool Checked() const { return checked_; }
@@ -19,11 +19,11 @@ public:
     void Click() override;
     void Paint(ui::Canvas& canvas) override;
 
-protected:
+  protected:
     void AcceleratorAction() override { SetChecked(true); }
     void FocusedWithoutMouse() override { SetChecked(true); }
 
-private:
+  private:
     bool checked_ = false;
 };
 

@@ -29,8 +29,7 @@ void TXPGroupButton::KeyPress(char32_t& ch) {
 
 // ---- TKVZXPCustomRadioGroup
 
-TKVZXPCustomRadioGroup::TKVZXPCustomRadioGroup(ui::Control* parent)
-    : TKVZXPCustomGroupBox(parent) {
+TKVZXPCustomRadioGroup::TKVZXPCustomRadioGroup(ui::Control* parent) : TKVZXPCustomGroupBox(parent) {
     SetTabStop(false);
 }
 
@@ -69,7 +68,8 @@ void TKVZXPCustomRadioGroup::SetItemIndex(int index) {
     const int count = static_cast<int>(buttons_.size());
     index = std::clamp(index, -1, count - 1);
     if (index == itemIndex_) return;
-    if (itemIndex_ >= 0 && itemIndex_ < count) buttons_[static_cast<size_t>(itemIndex_)]->SetChecked(false);
+    if (itemIndex_ >= 0 && itemIndex_ < count)
+        buttons_[static_cast<size_t>(itemIndex_)]->SetChecked(false);
     itemIndex_ = index;
     if (index >= 0) buttons_[static_cast<size_t>(index)]->SetChecked(true);
 }
@@ -88,7 +88,8 @@ void TKVZXPCustomRadioGroup::EndLoad() {
 }
 
 void TKVZXPCustomRadioGroup::UpdateButtons() {
-    while (buttons_.size() < items_.size()) buttons_.push_back(std::make_unique<TXPGroupButton>(*this));
+    while (buttons_.size() < items_.size())
+        buttons_.push_back(std::make_unique<TXPGroupButton>(*this));
     while (buttons_.size() > items_.size()) buttons_.pop_back();
     for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->SetCaption(items_[i]);
     if (itemIndex_ >= 0 && itemIndex_ < static_cast<int>(buttons_.size())) {
@@ -107,8 +108,9 @@ void TKVZXPCustomRadioGroup::UpdateButtons() {
 
 void TKVZXPCustomRadioGroup::ButtonClicked(TXPGroupButton& button) {
     if (updating_) return;
-    auto it = std::find_if(buttons_.begin(), buttons_.end(),
-                           [&](const std::unique_ptr<TXPGroupButton>& b) { return b.get() == &button; });
+    auto it =
+        std::find_if(buttons_.begin(), buttons_.end(),
+                     [&](const std::unique_ptr<TXPGroupButton>& b) { return b.get() == &button; });
     if (it == buttons_.end()) return;
     itemIndex_ = static_cast<int>(it - buttons_.begin());
     Click();

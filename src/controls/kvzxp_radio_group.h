@@ -15,18 +15,18 @@ class TKVZXPCustomRadioGroup;
 
 // One radio button of a group. Its keys also reach the group.
 class TXPGroupButton : public TKVZXPRadioButton {
-public:
+  public:
     explicit TXPGroupButton(TKVZXPCustomRadioGroup& group);
 
     void KeyDown(int& key, ui::Shift s) override;
     void KeyPress(char32_t& ch) override;
 
-private:
+  private:
     TKVZXPCustomRadioGroup& group_;
 };
 
 class TKVZXPCustomRadioGroup : public TKVZXPCustomGroupBox {
-public:
+  public:
     explicit TKVZXPCustomRadioGroup(ui::Control* parent);
     ~TKVZXPCustomRadioGroup() override;
 
@@ -59,7 +59,7 @@ public:
     void BoundsChanged() override;
     void FontChanged() override;
 
-private:
+  private:
     friend class TXPGroupButton;
     void ItemsChanged();
     void UpdateButtons();
@@ -74,7 +74,7 @@ private:
 };
 
 class TKVZXPRadioGroup : public TKVZXPCustomRadioGroup {
-public:
+  public:
     using TKVZXPCustomRadioGroup::TKVZXPCustomRadioGroup;
 };
 

@@ -11,7 +11,9 @@ constexpr std::uint8_t kVertical = 1;
 
 TKVZXPSpeedButton::TKVZXPSpeedButton(ui::Control* parent) : SpeedButtonBase(parent, false) {}
 
-TKVZXPSpeedButton::~TKVZXPSpeedButton() { SetDropDownMenu(nullptr); }
+TKVZXPSpeedButton::~TKVZXPSpeedButton() {
+    SetDropDownMenu(nullptr);
+}
 
 bool TKVZXPSpeedButton::SameKind(const SpeedButtonBase& other) const {
     return dynamic_cast<const TKVZXPSpeedButton*>(&other) != nullptr;
@@ -96,7 +98,9 @@ void TKVZXPSpeedButton::Paint(ui::Canvas& canvas) {
     const ui::Point offset = pressed ? ui::Point{1, 1} : ui::Point{0, 0};
 
     if (Flat()) {
+        // A disabled flat button has no face.
         if (disabled) {
+            // nothing
         } else if (pressed || Down()) {
             DrawGradient(canvas, face_, 0, 0, w, h, Hex(0xE0E0E0), Hex(0xE4E4E4), 255);
         } else if (mouseInControl_) {
@@ -172,8 +176,14 @@ void TKVZXPSpeedButton::PaintBorder(ui::Canvas& canvas) {
         canvas.SetPixel(p.x, p.y, parentColor);
     for (ui::Point p : {ui::Point{1, 1}, {w - 2, 1}, {1, h - 2}, {w - 2, h - 2}})
         canvas.SetPixel(p.x, p.y, line);
-    for (ui::Point p : {ui::Point{1, 0}, {w - 2, 0}, {1, h - 1}, {w - 2, h - 1}, {0, 1}, {w - 1, 1},
-                        {0, h - 2}, {w - 1, h - 2}})
+    for (ui::Point p : {ui::Point{1, 0},
+                        {w - 2, 0},
+                        {1, h - 1},
+                        {w - 2, h - 1},
+                        {0, 1},
+                        {w - 1, 1},
+                        {0, h - 2},
+                        {w - 1, h - 2}})
         canvas.SetPixel(p.x, p.y, cornerA);
     for (ui::Point p : {ui::Point{2, 1}, {w - 3, 1}, {2, h - 2}, {1, 2}, {w - 2, 2}, {1, h - 3}})
         canvas.SetPixel(p.x, p.y, cornerB);

@@ -12,7 +12,7 @@
 namespace controls {
 
 class TKVZXPSpeedButton : public SpeedButtonBase {
-public:
+  public:
     explicit TKVZXPSpeedButton(ui::Control* parent);
     ~TKVZXPSpeedButton() override;
 
@@ -30,11 +30,11 @@ public:
 
     ui::Timer* RepeatTimer() const { return repeatTimer_.get(); }
 
-protected:
+  protected:
     void PressStarted() override;
     bool SameKind(const SpeedButtonBase& other) const override;
 
-private:
+  private:
     void RepeatTick();
     void ShowDropDown();
     // Renders a vertical gradient into BITMAP and draws it at (x, y).

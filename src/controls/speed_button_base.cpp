@@ -11,7 +11,9 @@ SpeedButtonBase::SpeedButtonBase(ui::Control* parent, bool perStateCells)
     glyph_.OnChange = [this] { Invalidate(); };
 }
 
-SpeedButtonBase::~SpeedButtonBase() { glyph_.OnChange = nullptr; }
+SpeedButtonBase::~SpeedButtonBase() {
+    glyph_.OnChange = nullptr;
+}
 
 void SpeedButtonBase::SetGlyph(const ui::Bitmap& bitmap) {
     glyph_.SetGlyph(bitmap);
@@ -88,7 +90,8 @@ void SpeedButtonBase::NotifyGroup() {
     std::vector<ui::Control*> siblings = Parent()->Children();
     for (ui::Control* c : siblings) {
         auto* other = dynamic_cast<SpeedButtonBase*>(c);
-        if (other && other != this && other->SameKind(*this)) other->ButtonPressed(groupIndex_, *this);
+        if (other && other != this && other->SameKind(*this))
+            other->ButtonPressed(groupIndex_, *this);
     }
 }
 
@@ -143,8 +146,9 @@ void SpeedButtonBase::MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) {
 void SpeedButtonBase::MouseMove(ui::Shift s, ui::Point p) {
     if (OnMouseMove) OnMouseMove(s, p);
     if (dragging_) {
-        TButtonState next = down_ ? TButtonState::bsExclusive
-                                  : (InsideForRelease(p) ? TButtonState::bsDown : TButtonState::bsUp);
+        TButtonState next = down_
+                                ? TButtonState::bsExclusive
+                                : (InsideForRelease(p) ? TButtonState::bsDown : TButtonState::bsUp);
         if (next != state_) {
             state_ = next;
             Invalidate();
@@ -174,9 +178,13 @@ void SpeedButtonBase::MouseUp(ui::MouseButton b, ui::Shift s, ui::Point p) {
     UpdateTracking();
 }
 
-bool SpeedButtonBase::MayEnter() const { return Enabled() && !AnyCapture(); }
+bool SpeedButtonBase::MayEnter() const {
+    return Enabled() && !AnyCapture();
+}
 
-bool SpeedButtonBase::MayLeave() const { return Enabled() && !(flat_ && dragging_); }
+bool SpeedButtonBase::MayLeave() const {
+    return Enabled() && !(flat_ && dragging_);
+}
 
 void SpeedButtonBase::MouseEnter() {
     ui::GraphicControl::MouseEnter();
@@ -220,7 +228,8 @@ bool SpeedButtonBase::DialogChar(char32_t ch) {
     return ui::GraphicControl::DialogChar(ch);
 }
 
-ButtonLayoutResult SpeedButtonBase::LayoutFor(ui::Canvas& canvas, ui::Point offset, ui::Size glyph) {
+ButtonLayoutResult SpeedButtonBase::LayoutFor(ui::Canvas& canvas, ui::Point offset,
+                                              ui::Size glyph) {
     ui::Size text;
     if (!Caption().empty()) {
         ui::Rect bounds{0, 0, Width(), 0};

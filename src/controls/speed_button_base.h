@@ -9,7 +9,7 @@
 namespace controls {
 
 class SpeedButtonBase : public ui::GraphicControl {
-public:
+  public:
     ~SpeedButtonBase() override;
 
     const ui::Bitmap& Glyph() const { return glyph_.Glyph(); }
@@ -50,7 +50,7 @@ public:
     bool DialogChar(char32_t ch) override;
     void EnabledChanged() override;
 
-protected:
+  protected:
     SpeedButtonBase(ui::Control* parent, bool perStateCells);
 
     // The left-button press of a mouse-down (repeat timers and such hook in here).
@@ -78,7 +78,7 @@ protected:
     bool dragging_ = false;
     bool mouseInControl_ = false;
 
-private:
+  private:
     // Tells every sibling of the same kind about this button's group state.
     void NotifyGroup();
     void ButtonPressed(int groupIndex, SpeedButtonBase& sender);

@@ -20,7 +20,9 @@ bool TWQMSpeedButton::SameKind(const SpeedButtonBase& other) const {
     return dynamic_cast<const TWQMSpeedButton*>(&other) != nullptr;
 }
 
-void TWQMSpeedButton::SetHotGlyph(const ui::Bitmap& bitmap) { hotGlyph_.SetGlyph(bitmap); }
+void TWQMSpeedButton::SetHotGlyph(const ui::Bitmap& bitmap) {
+    hotGlyph_.SetGlyph(bitmap);
+}
 
 void TWQMSpeedButton::SetNumHotGlyphs(int n) {
     if (n > 4) n = 4;
@@ -44,9 +46,13 @@ void TWQMSpeedButton::SetDropDownMenu(ui::PopupMenu* menu) {
     }
 }
 
-bool TWQMSpeedButton::MayEnter() const { return Flat() && Enabled() && !AnyCapture(); }
+bool TWQMSpeedButton::MayEnter() const {
+    return Flat() && Enabled() && !AnyCapture();
+}
 
-bool TWQMSpeedButton::MayLeave() const { return Flat() && Enabled() && !dragging_; }
+bool TWQMSpeedButton::MayLeave() const {
+    return Flat() && Enabled() && !dragging_;
+}
 
 void TWQMSpeedButton::MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) {
     if (b == ui::MouseButton::Left && Borderless() && dropDownMenu_) {
@@ -169,8 +175,9 @@ void TWQMSpeedButton::PaintContents(ui::Canvas& canvas, ui::Point offset) {
     if (slot >= 0 && holder.List()) {
         if (!Transparent() && state_ != TButtonState::bsExclusive) {
             ui::Size cell = holder.CellSize();
-            canvas.FillRect(ui::Rect::FromSize(layout.glyph.x, layout.glyph.y, cell.width, cell.height),
-                            ui::clBtnFace);
+            canvas.FillRect(
+                ui::Rect::FromSize(layout.glyph.x, layout.glyph.y, cell.width, cell.height),
+                ui::clBtnFace);
         }
         holder.List()->Draw(canvas, slot, layout.glyph.x, layout.glyph.y, true);
     }

@@ -13,7 +13,7 @@ namespace controls {
 enum class TWQMSpeedBtnFlatStyle : std::uint8_t { bfsStandard, bfsBorderless };
 
 class TWQMSpeedButton : public SpeedButtonBase {
-public:
+  public:
     explicit TWQMSpeedButton(ui::Control* parent);
     ~TWQMSpeedButton() override;
 
@@ -34,12 +34,12 @@ public:
     void MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) override;
     void MouseUp(ui::MouseButton b, ui::Shift s, ui::Point p) override;
 
-protected:
+  protected:
     bool MayEnter() const override;
     bool MayLeave() const override;
     bool SameKind(const SpeedButtonBase& other) const override;
 
-private:
+  private:
     bool Borderless() const { return flatStyle_ == TWQMSpeedBtnFlatStyle::bfsBorderless; }
     void DropMenu();
     void PaintBorderless(ui::Canvas& canvas);

@@ -12,7 +12,7 @@ namespace controls {
 enum class TLeftRight : std::uint8_t { taLeftJustify, taRightJustify };
 
 class XPCheckControl : public ui::Control {
-public:
+  public:
     // taRightJustify: box at the left, caption at its right; taLeftJustify: the other way.
     TLeftRight Alignment() const { return alignment_; }
     void SetAlignment(TLeftRight a);
@@ -42,7 +42,7 @@ public:
     bool DialogChar(char32_t ch) override;
     void EnabledChanged() override;
 
-protected:
+  protected:
     explicit XPCheckControl(ui::Control* parent);
 
     // What the accelerator does once the control has the focus.
@@ -56,7 +56,7 @@ protected:
 
     ui::Color ResolvedTextColor() const;
 
-private:
+  private:
     void PointerEnters();
     static bool NoModifiers(ui::Shift s);
     bool Inside(ui::Point p) const;

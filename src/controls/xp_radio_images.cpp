@@ -11,7 +11,9 @@ using ui::Hex;
 
 // Linear blend of A and B at T (0..1) per channel.
 ui::Color Mix(ui::Color a, ui::Color b, double t) {
-    auto ch = [&](int ca, int cb) { return static_cast<std::uint8_t>(std::lround(ca + (cb - ca) * t)); };
+    auto ch = [&](int ca, int cb) {
+        return static_cast<std::uint8_t>(std::lround(ca + (cb - ca) * t));
+    };
     return ui::Rgb(ch(ui::RedOf(a), ui::RedOf(b)), ch(ui::GreenOf(a), ui::GreenOf(b)),
                    ch(ui::BlueOf(a), ui::BlueOf(b)));
 }

@@ -25,7 +25,7 @@ struct MenuItem {
 };
 
 class PopupMenu {
-public:
+  public:
     explicit PopupMenu(Application& app);
     ~PopupMenu();
     PopupMenu(const PopupMenu&) = delete;
@@ -59,7 +59,7 @@ public:
 
     std::function<void()> OnPopup;
 
-private:
+  private:
     Application& app_;
     std::string name_;
     std::vector<MenuItem> items_;

@@ -12,7 +12,7 @@ using ui::Hex;
 
 // Drawing helpers over a magenta bitmap. Rectangles are half-open; Line includes both ends.
 class Painter {
-public:
+  public:
     Painter(int w, int h) : bitmap_(w, h, kTransparent), canvas_(bitmap_) {}
 
     void Fill(ui::Rect r, ui::Color c) { canvas_.FillRect(r, c); }
@@ -46,7 +46,7 @@ public:
         return std::move(bitmap_);
     }
 
-private:
+  private:
     ui::Bitmap bitmap_;
     ui::RasterCanvas canvas_;
 };
@@ -56,7 +56,9 @@ constexpr ui::Color kInk = Hex(0x303030), kGrey = Hex(0x808080), kSilver = Hex(0
                     kGreen = Hex(0x28A038), kDarkGreen = Hex(0x1A6E26), kRed = Hex(0xC82828),
                     kDarkRed = Hex(0x8A1B1B), kYellow = Hex(0xF0C020), kTeal = Hex(0x006C6C);
 
-void Page(Painter& p) { p.Box({3, 1, 13, 15}, kWhite, kGrey); }
+void Page(Painter& p) {
+    p.Box({3, 1, 13, 15}, kWhite, kGrey);
+}
 
 void Drive(Painter& p, int top) {
     p.Box({1, top, 15, top + 7}, kSilver, Hex(0x505050));
@@ -117,7 +119,8 @@ ui::Bitmap MechanicalOptions() {
     const ui::Color steel = Hex(0x707070);
     p.Fill({7, 1, 9, 15}, steel);
     p.Fill({1, 7, 15, 9}, steel);
-    for (auto [x, y] : {std::pair{3, 3}, {11, 3}, {3, 11}, {11, 11}}) p.Fill({x, y, x + 2, y + 2}, steel);
+    for (auto [x, y] : {std::pair{3, 3}, {11, 3}, {3, 11}, {11, 11}})
+        p.Fill({x, y, x + 2, y + 2}, steel);
     p.Disc({3, 3, 13, 13}, Hex(0x909090), Hex(0x505050));
     p.Disc({6, 6, 10, 10}, kTransparent, Hex(0x505050));
     return p.Take();
@@ -160,7 +163,7 @@ ui::Bitmap SystemOptions() {
     p.Fill({6, 11, 10, 13}, kGrey);
     p.Fill({4, 13, 12, 15}, kInk);
     p.Line(4, 5, 6, 7, kWhite);
-    p.Line(6, 7, 11, 2 + 1, kWhite);
+    p.Line(6, 7, 11, 3, kWhite);
     return p.Take();
 }
 
@@ -196,19 +199,32 @@ ui::Bitmap Nothing() {
 
 ui::Bitmap ToolGlyph(Tool tool) {
     switch (tool) {
-        case Tool::Help: return Help();
-        case Tool::LogManager: return LogManager();
-        case Tool::DiskManager: return DiskManager();
-        case Tool::ProcessManager: return ProcessManager();
-        case Tool::TypeManager: return TypeManager();
-        case Tool::MechanicalOptions: return MechanicalOptions();
-        case Tool::Regedit: return Regedit();
-        case Tool::CleanDisk: return CleanDisk();
-        case Tool::DirectXOptions: return DirectXOptions();
-        case Tool::SystemOptions: return SystemOptions();
-        case Tool::SystemServices: return SystemServices();
-        case Tool::All: return All();
-        case Tool::Nothing: return Nothing();
+        case Tool::Help:
+            return Help();
+        case Tool::LogManager:
+            return LogManager();
+        case Tool::DiskManager:
+            return DiskManager();
+        case Tool::ProcessManager:
+            return ProcessManager();
+        case Tool::TypeManager:
+            return TypeManager();
+        case Tool::MechanicalOptions:
+            return MechanicalOptions();
+        case Tool::Regedit:
+            return Regedit();
+        case Tool::CleanDisk:
+            return CleanDisk();
+        case Tool::DirectXOptions:
+            return DirectXOptions();
+        case Tool::SystemOptions:
+            return SystemOptions();
+        case Tool::SystemServices:
+            return SystemServices();
+        case Tool::All:
+            return All();
+        case Tool::Nothing:
+            return Nothing();
     }
     return {};
 }
@@ -245,9 +261,9 @@ ui::Bitmap GroupSelectGlyph(bool hot) {
 
 CursorImage HandCursor() {
     // The hand as a union of rectangles: fingers, palm and thumb.
-    const ui::Rect parts[] = {{5, 0, 9, 12},   {9, 4, 12, 12},  {12, 5, 15, 12}, {15, 6, 17, 12},
-                              {4, 9, 17, 17},  {5, 17, 16, 20}, {1, 8, 4, 11},   {2, 10, 5, 14},
-                              {3, 12, 5, 16}};
+    const ui::Rect parts[] = {{5, 0, 9, 12},   {9, 4, 12, 12}, {12, 5, 15, 12},
+                              {15, 6, 17, 12}, {4, 9, 17, 17}, {5, 17, 16, 20},
+                              {1, 8, 4, 11},   {2, 10, 5, 14}, {3, 12, 5, 16}};
     auto inHand = [&](int x, int y) {
         for (const ui::Rect& r : parts)
             if (r.Contains({x, y})) return true;
@@ -257,8 +273,8 @@ CursorImage HandCursor() {
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             if (!inHand(x, y)) continue;
-            bool edge = !inHand(x - 1, y) || !inHand(x + 1, y) || !inHand(x, y - 1) ||
-                        !inHand(x, y + 1);
+            bool edge =
+                !inHand(x - 1, y) || !inHand(x + 1, y) || !inHand(x, y - 1) || !inHand(x, y + 1);
             image.SetPixel(x, y, edge ? ui::clBlack : ui::clWhite);
         }
     // Creases between the fingers.

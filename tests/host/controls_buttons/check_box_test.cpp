@@ -162,9 +162,9 @@ TEST_F(CheckBoxTest, CodeSetsStateSilentlyAndClicksCycleThroughGrayed) {
         backend.Click(box, {5, 5});
         seen.push_back(box.State());
     }
-    EXPECT_EQ(seen, (std::vector<TCheckBoxState>{TCheckBoxState::cbGrayed,
-                                                 TCheckBoxState::cbChecked,
-                                                 TCheckBoxState::cbUnchecked}));
+    EXPECT_EQ(seen,
+              (std::vector<TCheckBoxState>{TCheckBoxState::cbGrayed, TCheckBoxState::cbChecked,
+                                           TCheckBoxState::cbUnchecked}));
     EXPECT_EQ(clicks, 3);
 }
 

@@ -61,8 +61,8 @@ TEST(ButtonLayout, MarginAndSpacingRules) {
     EXPECT_EQ(r.glyph.x, 100 - 2 - 16);
     EXPECT_EQ(r.text.left, r.glyph.x - r.spacing - 30);
     // Right-to-left swaps left and right; top layouts centre across.
-    r = CalcButtonLayout({0, 0, 48, 35}, {0, 0}, {32, 32}, {0, 0}, TButtonLayout::blGlyphLeft, 2,
-                         4, true);
+    r = CalcButtonLayout({0, 0, 48, 35}, {0, 0}, {32, 32}, {0, 0}, TButtonLayout::blGlyphLeft, 2, 4,
+                         true);
     EXPECT_EQ(r.glyph, (ui::Point{48 - 2 - 32, 2}));
     r = CalcButtonLayout({0, 0, 48, 35}, {0, 0}, {16, 16}, {20, 13}, TButtonLayout::blGlyphTop, -1,
                          4, false);
@@ -123,14 +123,32 @@ TEST_F(SpeedTest, RaisedBorderPixels) {
     const ui::Color line = Hex(0x244E93), a = Hex(0x9898DC), c = Hex(0xCFCFEF);
     for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
         EXPECT_EQ(b.Pixel(x, y), Hex(0x123456));
-    for (auto [x, y] : {std::pair{1, 1}, {w - 2, 1}, {1, h - 2}, {w - 2, h - 2}, {20, 0},
-                        {0, 10}, {20, h - 1}, {w - 1, 10}})
+    for (auto [x, y] : {std::pair{1, 1},
+                        {w - 2, 1},
+                        {1, h - 2},
+                        {w - 2, h - 2},
+                        {20, 0},
+                        {0, 10},
+                        {20, h - 1},
+                        {w - 1, 10}})
         EXPECT_EQ(b.Pixel(x, y), line) << x << "," << y;
-    for (auto [x, y] : {std::pair{1, 0}, {w - 2, 0}, {1, h - 1}, {w - 2, h - 1}, {0, 1}, {w - 1, 1},
-                        {0, h - 2}, {w - 1, h - 2}})
+    for (auto [x, y] : {std::pair{1, 0},
+                        {w - 2, 0},
+                        {1, h - 1},
+                        {w - 2, h - 1},
+                        {0, 1},
+                        {w - 1, 1},
+                        {0, h - 2},
+                        {w - 1, h - 2}})
         EXPECT_EQ(b.Pixel(x, y), a) << x << "," << y;
-    for (auto [x, y] : {std::pair{2, 1}, {w - 3, 1}, {2, h - 2}, {1, 2}, {w - 2, 2}, {1, h - 3},
-                        {w - 3, h - 2}, {w - 2, h - 3}})
+    for (auto [x, y] : {std::pair{2, 1},
+                        {w - 3, 1},
+                        {2, h - 2},
+                        {1, 2},
+                        {w - 2, 2},
+                        {1, h - 3},
+                        {w - 3, h - 2},
+                        {w - 2, h - 3}})
         EXPECT_EQ(b.Pixel(x, y), c) << x << "," << y;
     // Disabled: no border at all.
     button.SetEnabled(false);
@@ -196,8 +214,8 @@ TEST_F(SpeedTest, GroupsLatchOneButtonDown) {
     second.SetBounds(80, 20, 45, 21);
     otherKind.SetBounds(140, 20, 23, 22);
     for (controls::SpeedButtonBase* b : {static_cast<controls::SpeedButtonBase*>(&button),
-                                          static_cast<controls::SpeedButtonBase*>(&second),
-                                          static_cast<controls::SpeedButtonBase*>(&otherKind)})
+                                         static_cast<controls::SpeedButtonBase*>(&second),
+                                         static_cast<controls::SpeedButtonBase*>(&otherKind)})
         b->SetGroupIndex(1);
     otherKind.SetDown(true);
 

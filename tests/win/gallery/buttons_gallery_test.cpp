@@ -88,7 +88,7 @@ struct Compared {
 };
 
 class ButtonsGallery : public ::testing::Test {
-protected:
+  protected:
     platform::win32::Win32Backend backend;
     ui::Application app{backend};
     ui::Form form{app};
@@ -126,10 +126,11 @@ TEST_F(ButtonsGallery, WindowPixelsMatchTheRasterCanvasOutsideCaptions) {
     ui::Font arial{"Arial", 8, true, false, false, Hex(0x008080)};
 
     // Check boxes: unchecked, checked, grayed, hot, pressed, disabled checked, box at the right.
-    const char* checkNames[] = {"Unchecked", "Checked", "Grayed", "Hot", "Pressed", "Disabled",
-                                "Right box"};
+    const char* checkNames[] = {"Unchecked", "Checked",  "Grayed",   "Hot",
+                                "Pressed",   "Disabled", "Right box"};
     for (int i = 0; i < 7; ++i) {
-        auto& box = Add<controls::TKVZXPCheckBox>(&form, 10 + (i % 4) * 145, 10 + (i / 4) * 24, 135, 17);
+        auto& box =
+            Add<controls::TKVZXPCheckBox>(&form, 10 + (i % 4) * 145, 10 + (i / 4) * 24, 135, 17);
         box.SetCaption(checkNames[i]);
         box.SetFont(arial);
         box.SetColor(ui::clWhite);
@@ -198,9 +199,9 @@ TEST_F(ButtonsGallery, WindowPixelsMatchTheRasterCanvasOutsideCaptions) {
         b->SetGlyph(glyphs::GroupSelectGlyph(false));
         b->SetHotGlyph(glyphs::GroupSelectGlyph(true));
     }
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&tool, &toolHot, &toolDown, &toolOff, &begin,
-                                                             &beginHot, &all, &nothing, &group,
-                                                             &groupHot})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&tool, &toolHot, &toolDown, &toolOff, &begin,
+                                             &beginHot, &all, &nothing, &group, &groupHot})
         CompareAll(*c, "speed button " + std::to_string(c->Left()));
 
     auto& radioGroup = Add<controls::TKVZXPRadioGroup>(&form, 10, 170, 215, 105);

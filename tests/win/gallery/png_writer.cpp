@@ -25,10 +25,12 @@ std::uint32_t Crc32(const std::uint8_t* data, size_t size, std::uint32_t crc = 0
 }
 
 void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
-void Chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+void Chunk(std::vector<std::uint8_t>& out, const char* type,
+           const std::vector<std::uint8_t>& data) {
     Put32(out, static_cast<std::uint32_t>(data.size()));
     std::vector<std::uint8_t> body(type, type + 4);
     body.insert(body.end(), data.begin(), data.end());
