@@ -185,6 +185,8 @@ bool FileSystemWin32::SetAttributes(const std::string& path, std::uint32_t attri
 
 bool FileSystemWin32::Enumerate(const std::string& pattern, std::vector<DirEntry>& entries) {
     entries.clear();
+    cachedFolder_.clear();  // a new listing: folders may have changed since the last one
+    cachedFolderFinal_.clear();
     if (pattern.empty()) return false;
     WIN32_FIND_DATAW data;
     FindHandle find(FindFirstFileExW(LongPath(pattern).c_str(), FindExInfoBasic, &data,

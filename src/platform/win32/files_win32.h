@@ -39,7 +39,8 @@ class FileSystemWin32 final : public FileSystem {
     // entry at the long path FULL itself, not something a link on the way leads to.
     bool IsSameEntry(void* handle, const std::wstring& full);
 
-    // The final path of the folder last checked by IsSameEntry's slower branch.
+    // The final path of the folder last checked by IsSameEntry's slower branch; dropped at
+    // every enumeration.
     std::wstring cachedFolder_;
     std::wstring cachedFolderFinal_;
 };

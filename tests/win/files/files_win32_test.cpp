@@ -83,7 +83,6 @@ class Win32Files : public ::testing::Test {
     }
 
     void TearDown() override {
-        if (getenv("KEEP")) return;
         // Clean up with the code under test, links are left alone: drop them first.
         RemoveLinks(root);
         engine::RemoveTree(fs, root, true, false, true);
