@@ -2,6 +2,8 @@
 
 #include "app/main_form.h"
 #include "app/windows.h"
+#include "controls/xp_scheme.h"
+#include "controls/xp_theme_detect.h"
 #include "ui/application.h"
 
 namespace app {
@@ -9,9 +11,14 @@ namespace app {
 int RunSkarvel(ui::Backend& backend, const platform::Services& services) {
     ui::Application application(backend);
     application.SetTitle("Skarvel");
-    Windows windows(application, services);
-    windows.GetProgram().Form1->ShowForm();
-    application.Run();
+    // Controls in the automatic scheme follow the desktop theme.
+    controls::SetSchemeDetector([&services] { return controls::DetectXPColorScheme(*services.system); });
+    {
+        Windows windows(application, services);
+        windows.GetProgram().Form1->ShowForm();
+        application.Run();
+    }
+    controls::SetSchemeDetector({});
     return 0;
 }
 
