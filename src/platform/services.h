@@ -14,6 +14,7 @@ class Shell;
 class UrlCache;
 class Volumes;
 class Processes;
+class ShellFolder;
 
 struct Services {
     System* system = nullptr;
@@ -25,6 +26,7 @@ struct Services {
     UrlCache* urlCache = nullptr;
     Volumes* volumes = nullptr;
     Processes* processes = nullptr;
+    ShellFolder* shellFolder = nullptr;
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
+#include "fakes/fake_shell_folder.h"
 #include "fakes/fake_sound.h"
 #include "fakes/fake_system.h"
 #include "fakes/fake_url_cache.h"
@@ -21,6 +22,7 @@ struct FakeServices {
     FakeRegistry registry;
     FakeShell shell;
     FakeUrlCache urlCache;
+    FakeShellFolder shellFolder;
 
     platform::Services Get() {
         platform::Services s;
@@ -31,6 +33,7 @@ struct FakeServices {
         s.registry = &registry;
         s.shell = &shell;
         s.urlCache = &urlCache;
+        s.shellFolder = &shellFolder;
         return s;
     }
 };

@@ -1,0 +1,58 @@
+#include "ui/scroll_box.h"
+
+#include <algorithm>
+
+#include "ui/application.h"
+
+namespace ui {
+
+ScrollBox::ScrollBox(Control* parent) : Control(parent) { SetBounds(0, 0, 185, 41); }
+
+int ScrollBox::ContentHeight() const {
+    int bottom = 0;
+    for (const Control* child : Children())
+        if (child->Visible()) bottom = std::max(bottom, child->Bounds().bottom + scrollPos_);
+    return bottom;
+}
+
+int ScrollBox::MaxScroll() const { return std::max(0, ContentHeight() - ClientRect().Height()); }
+
+void ScrollBox::SetScrollPos(int pos) {
+    pos = std::clamp(pos, 0, MaxScroll());
+    if (pos == scrollPos_) return;
+    int delta = scrollPos_ - pos;
+    scrollPos_ = pos;
+    // Copy first: moving a child must not disturb the walk.
+    std::vector<Control*> children = Children();
+    for (Control* child : children) child->SetBounds(child->Bounds().Offset(0, delta));
+    NotifyPeer(Change::Model);
+    Invalidate();
+    if (OnScroll) App().Guard(OnScroll);
+}
+
+void ScrollBox::ScrollInView(const Control& child) {
+    const Rect& b = child.Bounds();
+    int visible = ClientRect().Height();
+    if (b.top < 0 || b.Height() > visible)
+        ScrollBy(b.top);
+    else if (b.bottom > visible)
+        ScrollBy(b.bottom - visible);
+}
+
+void ScrollBox::Wheel(int delta) {
+    // Whole notches scroll three lines each; fine wheels accumulate.
+    wheelRemainder_ += delta;
+    int notches = wheelRemainder_ / 120;
+    wheelRemainder_ -= notches * 120;
+    if (notches) ScrollBy(-notches * 3 * lineStep_);
+}
+
+void ScrollBox::ContentChanged() {
+    // A shorter content may leave the position past the new end.
+    if (scrollPos_ > MaxScroll()) SetScrollPos(MaxScroll());
+    NotifyPeer(Change::Model);
+}
+
+void ScrollBox::BoundsChanged() { ContentChanged(); }
+
+}  // namespace ui
