@@ -9,16 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+#include "platform/files.h"  // attr:: bits
 
-// File attribute bits, numbered as the platform numbers them.
-namespace attr {
-constexpr std::uint32_t kReadOnly = 0x1;
-constexpr std::uint32_t kHidden = 0x2;
-constexpr std::uint32_t kSystem = 0x4;
-constexpr std::uint32_t kDirectory = 0x10;
-constexpr std::uint32_t kArchive = 0x20;
-}  // namespace attr
+namespace platform {
 
 struct ShellItem {
     std::string name;             // display name

@@ -99,6 +99,7 @@ void ShellListView::ApplyFilter() {
         items_.push_back(item);
     }
     if (sorted_) std::stable_sort(items_.begin(), items_.end(), DisplayLess);
+    ++generation_;
     itemIndex_ = -1;
     if (!selected.empty()) {
         for (size_t i = 0; i < items_.size(); ++i)

@@ -52,6 +52,8 @@ public:
     // The shown items, filtered and in display order.
     const std::vector<platform::ShellItem>& Items() const { return items_; }
     int Count() const { return static_cast<int>(items_.size()); }
+    // Grows with every change of the shown items (not of the selection).
+    int Generation() const { return generation_; }
     // Column texts of item INDEX: 0 name, 1 size ("12 KB", "" for folders), 2 type, 3 empty
     // (the native view formats the time in the user's locale).
     std::string ColumnText(int index, int column) const;
@@ -105,6 +107,7 @@ private:
     std::vector<platform::ShellItem> all_;
     std::vector<platform::ShellItem> items_;
     int itemIndex_ = -1;
+    int generation_ = 0;
     ViewStyle viewStyle_ = ViewStyle::Report;
     bool gridLines_ = false;
     bool hotTrack_ = false;

@@ -3,6 +3,7 @@
 #include "platform/win32/files_win32.h"
 #include "platform/win32/profile_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
@@ -18,6 +19,7 @@ struct RealServices::Impl {
     RegistryWin32 registry;
     ShellWin32 shell;
     UrlCacheWin32 urlCache;
+    ShellFolderWin32 shellFolder;
 };
 
 RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
@@ -28,6 +30,7 @@ RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.registry = &impl_->registry;
     services_.shell = &impl_->shell;
     services_.urlCache = &impl_->urlCache;
+    services_.shellFolder = &impl_->shellFolder;
 }
 
 RealServices::~RealServices() = default;

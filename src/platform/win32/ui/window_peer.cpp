@@ -261,6 +261,18 @@ bool WindowPeer::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
                     return child->Reflect(msg, wParam, lParam, result);
             }
             return false;
+        case WM_DRAWITEM: {
+            // Owner-drawn child controls draw themselves.
+            auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+            if (draw && draw->CtlType != ODT_MENU) {
+                if (WindowPeer* child = FromHwnd(draw->hwndItem); child && child != this)
+                    return child->Reflect(msg, wParam, lParam, result);
+            }
+            return false;
+        }
+        case WM_THEMECHANGED:
+            control_.App().Guard([&] { control_.ThemeChanged(); });
+            return false;  // native controls reload their theme data too
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:

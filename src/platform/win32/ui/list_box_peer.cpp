@@ -1,0 +1,123 @@
+#include "platform/win32/ui/list_box_peer.h"
+
+#include "platform/win32/text.h"
+#include "platform/win32/ui/gdi_canvas.h"
+#include "platform/win32/ui/paint_over.h"
+#include "ui/application.h"
+#include "ui/list_box.h"
+
+namespace platform::win32 {
+
+ListBoxPeer::ListBoxPeer(Win32State& state, ui::ListBox& list) : WindowPeer(state, list), list_(list) {
+    DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+    // Owner drawing is chosen when the window is made; the system class cannot switch later.
+    if (OwnerDrawn()) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    CreateNativeWindow(L"LISTBOX", WS_EX_CLIENTEDGE, style);
+    PushFont();
+    if (OwnerDrawn()) SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, list_.ItemHeight());
+    PushItems();
+}
+
+bool ListBoxPeer::OwnerDrawn() const { return list_.Style() != ui::ListBoxStyle::Standard; }
+
+void ListBoxPeer::PushItems() {
+    if (list_.Items() != shown_) {
+        SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+        for (const std::string& item : list_.Items())
+            SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+        shown_ = list_.Items();
+        SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+    PushSelection();
+}
+
+void ListBoxPeer::PushSelection() {
+    if (SendMessageW(hwnd_, LB_GETCURSEL, 0, 0) != list_.ItemIndex())
+        SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(list_.ItemIndex()), 0);
+}
+
+void ListBoxPeer::PushFont() {
+    font_ = GdiCanvas::CreateGdiFont(list_.GetFont());
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+}
+
+void ListBoxPeer::Changed(ui::Change what) {
+    switch (what) {
+        case ui::Change::Model:
+            PushItems();
+            return;
+        case ui::Change::Font:
+            PushFont();
+            return;
+        case ui::Change::Style:
+            if (OwnerDrawn()) SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, list_.ItemHeight());
+            PushItems();
+            InvalidateWithFrame(hwnd_, nullptr);
+            return;
+        case ui::Change::BackColor:
+            InvalidateWithFrame(hwnd_, nullptr);
+            return;
+        default:
+            WindowPeer::Changed(what);
+    }
+}
+
+void ListBoxPeer::Invalidate(const ui::Rect& r) {
+    RECT rc{r.left, r.top, r.right, r.bottom};
+    InvalidateWithFrame(hwnd_, &rc);
+}
+
+void ListBoxPeer::DrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1) || static_cast<int>(item.itemID) >= list_.Count()) {
+        // An empty list with the focus: just the background.
+        GdiCanvas canvas(item.hDC, state_.colors);
+        const RECT& r = item.rcItem;
+        canvas.FillRect({r.left, r.top, r.right, r.bottom}, list_.GetColor());
+        return;
+    }
+    int index = static_cast<int>(item.itemID);
+    const RECT& rc = item.rcItem;
+    ui::Rect r{rc.left, rc.top, rc.right, rc.bottom};
+    bool selected = (item.itemState & ODS_SELECTED) != 0;
+    GdiCanvas canvas(item.hDC, state_.colors);
+    if (list_.OnDrawItem)
+        list_.App().Guard([&] { list_.OnDrawItem(canvas, index, r, selected); });
+    else
+        list_.DrawItemDefault(canvas, index, r, selected);
+}
+
+bool ListBoxPeer::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_COMMAND && HIWORD(wParam) == LBN_SELCHANGE) {
+        int index = static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
+        list_.SetItemIndexFromPeer(index == LB_ERR ? -1 : index);
+        result = 0;
+        return true;
+    }
+    if (msg == WM_DRAWITEM) {
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        result = TRUE;
+        return true;
+    }
+    if (msg == WM_CTLCOLORLISTBOX) {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        ui::Color back = state_.colors.Resolve(list_.GetColor());
+        SetTextColor(dc, state_.colors.Resolve(list_.GetFont().color));
+        SetBkColor(dc, back);
+        background_.reset(CreateSolidBrush(back));
+        result = reinterpret_cast<LRESULT>(background_.get());
+        return true;
+    }
+    return false;
+}
+
+bool ListBoxPeer::HandleNativeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_PAINT || msg == WM_NCPAINT) {
+        result = PaintNativeThenOver(hwnd_, msg, wParam, lParam, control_, state_.colors);
+        return true;
+    }
+    return WindowPeer::HandleNativeMessage(msg, wParam, lParam, result);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,39 @@
+#pragma once
+// ui::ListBox as a LISTBOX control. Owner-drawn lists (the style at creation) draw each item
+// through the model's OnDrawItem on a GDI canvas; the model keeps the order (no LBS_SORT).
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/ui/gdi.h"
+#include "platform/win32/ui/window_peer.h"
+
+namespace ui {
+class ListBox;
+}
+
+namespace platform::win32 {
+
+class ListBoxPeer final : public WindowPeer {
+public:
+    ListBoxPeer(Win32State& state, ui::ListBox& list);
+
+    void Changed(ui::Change what) override;
+    void Invalidate(const ui::Rect& r) override;
+    bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    bool HandleNativeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OwnerDrawn() const;
+    void PushItems();
+    void PushSelection();
+    void PushFont();
+    void DrawItem(const DRAWITEMSTRUCT& item);
+
+    ui::ListBox& list_;
+    std::vector<std::string> shown_;
+    FontPtr font_;
+    BrushPtr background_;
+};
+
+}  // namespace platform::win32

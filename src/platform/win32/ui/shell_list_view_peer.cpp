@@ -1,0 +1,215 @@
+#include "platform/win32/ui/shell_list_view_peer.h"
+
+#include <commctrl.h>
+#include <shlwapi.h>
+
+#include "platform/win32/shell_folder_win32.h"
+#include "platform/win32/text.h"
+#include "platform/win32/ui/gdi_canvas.h"
+#include "ui/application.h"
+#include "ui/shell_list_view.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr int kColumnWidths[ui::ShellListView::kColumnCount] = {150, 70, 110, 120};
+
+// The modified time in the user's short date and time formats; "" when unknown.
+std::wstring ModifiedText(std::int64_t ticks) {
+    if (ticks <= 0) return L"";
+    FILETIME utc{static_cast<DWORD>(ticks & 0xFFFFFFFF), static_cast<DWORD>(ticks >> 32)};
+    FILETIME local;
+    SYSTEMTIME st;
+    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st)) return L"";
+    wchar_t date[64] = {};
+    wchar_t time[64] = {};
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, 64);
+    GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &st, nullptr, time, 64);
+    return std::wstring(date) + L" " + time;
+}
+
+std::wstring SizeText(const platform::ShellItem& item) {
+    if (item.IsFolder()) return L"";
+    wchar_t text[64] = {};
+    if (StrFormatKBSizeW(static_cast<LONGLONG>(item.size), text, 64)) return text;
+    return Widen(ui::ShellListView::SizeText(item));
+}
+
+void SetSubItem(HWND list, int index, int column, const std::wstring& text) {
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
+ShellListViewPeer::ShellListViewPeer(Win32State& state, ui::ShellListView& view)
+    : WindowPeer(state, view), view_(view) {
+    // The system image lists are shared: the view must not destroy them.
+    CreateNativeWindow(WC_LISTVIEWW, WS_EX_CLIENTEDGE,
+                       ViewStyle() | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
+                           LVS_AUTOARRANGE | WS_TABSTOP);
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL,
+                 reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(false)));
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL,
+                 reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(true)));
+    PushColumns();
+    PushStyle();
+    PushFont();
+    PushColors();
+    PushItems();
+}
+
+DWORD ShellListViewPeer::ViewStyle() const {
+    switch (view_.GetViewStyle()) {
+        case ui::ViewStyle::List: return LVS_LIST;
+        case ui::ViewStyle::Icon: return LVS_ICON;
+        case ui::ViewStyle::SmallIcon: return LVS_SMALLICON;
+        case ui::ViewStyle::Report: break;
+    }
+    return LVS_REPORT;
+}
+
+void ShellListViewPeer::PushStyle() {
+    LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+    LONG_PTR wanted = (style & ~static_cast<LONG_PTR>(LVS_TYPEMASK)) | ViewStyle();
+    if (wanted != style) SetWindowLongPtrW(hwnd_, GWL_STYLE, wanted);
+    DWORD mask = LVS_EX_GRIDLINES | LVS_EX_TRACKSELECT | LVS_EX_FULLROWSELECT;
+    DWORD ex = LVS_EX_FULLROWSELECT;
+    if (view_.GridLines()) ex |= LVS_EX_GRIDLINES;
+    if (view_.HotTrack()) ex |= LVS_EX_TRACKSELECT;
+    SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, mask, ex);
+}
+
+void ShellListViewPeer::PushColumns() {
+    for (int c = 0; c < ui::ShellListView::kColumnCount; ++c) {
+        std::wstring title = Widen(view_.ColumnTitle(c));
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+        column.fmt = c == 1 ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        column.cx = kColumnWidths[c];
+        column.pszText = title.data();
+        column.iSubItem = c;
+        SendMessageW(hwnd_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c),
+                     reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+void ShellListViewPeer::PushColumnTitles() {
+    for (int c = 0; c < ui::ShellListView::kColumnCount; ++c) {
+        std::wstring title = Widen(view_.ColumnTitle(c));
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = title.data();
+        SendMessageW(hwnd_, LVM_SETCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+void ShellListViewPeer::PushItems() {
+    if (shownGeneration_ != view_.Generation()) {
+        shownGeneration_ = view_.Generation();
+        pushing_ = true;
+        SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(hwnd_, LVM_DELETEALLITEMS, 0, 0);
+        const auto& items = view_.Items();
+        SendMessageW(hwnd_, LVM_SETITEMCOUNT, items.size(), 0);
+        for (size_t i = 0; i < items.size(); ++i) {
+            const platform::ShellItem& shown = items[i];
+            std::wstring name = Widen(shown.name);
+            LVITEMW item{};
+            item.mask = LVIF_TEXT | LVIF_IMAGE;
+            item.iItem = static_cast<int>(i);
+            item.pszText = name.data();
+            item.iImage = shown.iconIndex;
+            int index = static_cast<int>(
+                SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+            if (index < 0) continue;
+            SetSubItem(hwnd_, index, 1, SizeText(shown));
+            SetSubItem(hwnd_, index, 2, Widen(shown.typeName));
+            SetSubItem(hwnd_, index, 3, ModifiedText(shown.modified));
+        }
+        SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        pushing_ = false;
+    }
+    PushSelection();
+}
+
+void ShellListViewPeer::PushSelection() {
+    int selected = static_cast<int>(SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (selected == view_.ItemIndex()) return;
+    pushing_ = true;
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = 0;
+    SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    if (view_.ItemIndex() >= 0) {
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(view_.ItemIndex()),
+                     reinterpret_cast<LPARAM>(&state));
+        SendMessageW(hwnd_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(view_.ItemIndex()), FALSE);
+    }
+    pushing_ = false;
+}
+
+void ShellListViewPeer::PushColors() {
+    COLORREF back = state_.colors.Resolve(view_.GetColor());
+    SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, back);
+    SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, back);
+    SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, state_.colors.Resolve(view_.GetFont().color));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void ShellListViewPeer::PushFont() {
+    font_ = GdiCanvas::CreateGdiFont(view_.GetFont());
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+}
+
+void ShellListViewPeer::Changed(ui::Change what) {
+    switch (what) {
+        case ui::Change::Model:
+            PushItems();
+            return;
+        case ui::Change::Style:
+            PushStyle();
+            return;
+        case ui::Change::Caption:
+            PushColumnTitles();
+            return;
+        case ui::Change::Font:
+            PushFont();
+            PushColors();  // the text colour is part of the font
+            return;
+        case ui::Change::BackColor:
+            PushColors();
+            return;
+        default:
+            WindowPeer::Changed(what);
+    }
+}
+
+bool ShellListViewPeer::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (msg != WM_NOTIFY) return false;
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header->code == LVN_ITEMCHANGED && !pushing_) {
+        auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
+        if ((change->uChanged & LVIF_STATE) &&
+            ((change->uNewState ^ change->uOldState) & LVIS_SELECTED)) {
+            int selected = static_cast<int>(
+                SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+            view_.SetItemIndexFromPeer(selected);
+        }
+        result = 0;
+        return true;
+    }
+    if (header->code == NM_DBLCLK) {
+        if (view_.OnDblClick) view_.App().Guard(view_.OnDblClick);
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,37 @@
+#pragma once
+// ui::ShellListView as a list view (SysListView32) with the columns Name, Size, Type and
+// Modified and the system image lists; refilled whenever the model re-read its root.
+
+#include "platform/win32/ui/gdi.h"
+#include "platform/win32/ui/window_peer.h"
+
+namespace ui {
+class ShellListView;
+}
+
+namespace platform::win32 {
+
+class ShellListViewPeer final : public WindowPeer {
+public:
+    ShellListViewPeer(Win32State& state, ui::ShellListView& view);
+
+    void Changed(ui::Change what) override;
+    bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    DWORD ViewStyle() const;
+    void PushStyle();
+    void PushColumns();
+    void PushColumnTitles();
+    void PushItems();
+    void PushSelection();
+    void PushColors();
+    void PushFont();
+
+    ui::ShellListView& view_;
+    FontPtr font_;
+    int shownGeneration_ = -1;
+    bool pushing_ = false;
+};
+
+}  // namespace platform::win32
