@@ -1,13 +1,28 @@
 #pragma once
-// TForm1: the main window. The category controls, tool buttons and file list are built on
-// the control set; the activity log (Memo1) lives here for the whole program run.
+// TForm1: the main window. The left column holds the cleaning categories in a scroll box,
+// the right column the file list, the tool buttons and "Begin"; the activity log (Memo1)
+// lives here for the whole program run.
 
+#include <array>
+#include <initializer_list>
 #include <string>
 
 #include "app/program.h"
+#include "controls/kvzxp_check_box.h"
+#include "controls/kvzxp_collapse_panel.h"
+#include "controls/kvzxp_group_box.h"
+#include "controls/kvzxp_header.h"
+#include "controls/kvzxp_radio_button.h"
+#include "controls/kvzxp_speed_button.h"
+#include "controls/wqm_speed_button.h"
+#include "engine/categories.h"
+#include "engine/cleaning_paths.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/memo.h"
+#include "ui/popup_menu.h"
+#include "ui/scroll_box.h"
+#include "ui/shell_list_view.h"
 #include "ui/timer.h"
 
 // The product banner and the window caption.
@@ -17,7 +32,7 @@ class TForm1 : public ui::Form {
 public:
     explicit TForm1(app::Program& program);
 
-    // Writes the activity-log header.
+    // Writes the activity-log header and shows the recycle bin in the file list.
     void FormCreate();
     // Keeps the main window disabled while a modal-like tool window is visible.
     void Timer1Timer();
@@ -26,10 +41,156 @@ public:
     // Appends one line to the activity log.
     void AppendLog(const std::string& line);
 
+    // The tray menu's "Exit": ends the program at once.
+    void Exit1Click();
+    // "All" and "Nothing".
+    void KVZXPSpeedButton3Click();
+    void KVZXPSpeedButton4Click();
+    // "Mechanical Options".
+    void KVZXPSpeedButton9Click();
+    // "Begin": one cleaning run.
+    void KVZXPSpeedButton10Click();
+
+    // Category clicks (the box has already toggled).
+    void KVZXPCheckBox1Click();
+    void KVZXPCheckBox2Click();
+    void KVZXPCheckBox3Click();
+    void KVZXPCheckBox4Click();
+    void KVZXPCheckBox5Click();
+    void KVZXPCheckBox6Click();
+    void KVZXPCheckBox7Click();
+    void KVZXPCheckBox8Click();
+    void KVZXPCheckBox9Click();
+    void KVZXPCheckBox10Click();
+    void KVZXPCheckBox11Click();
+    void KVZXPCheckBox12Click();
+    void KVZXPCheckBox13Click();
+    void KVZXPCheckBox14Click();
+    void KVZXPCheckBox15Click();
+    void KVZXPCheckBox16Click();
+    void KVZXPCheckBox17Click();
+    void KVZXPRadioButton1Click();
+    void KVZXPRadioButton2Click();
+    void KVZXPRadioButton3Click();
+    void KVZXPRadioButton4Click();
+    void KVZXPRadioButton5Click();
+    void KVZXPRadioButton6Click();
+
+    // Group-select buttons.
+    void WQMSpeedButton1Click();
+    void WQMSpeedButton2Click();
+    void WQMSpeedButton3Click();
+    void WQMSpeedButton4Click();
+    void WQMSpeedButton5Click();
+    void WQMSpeedButton6Click();
+    void WQMSpeedButton7Click();
+    void WQMSpeedButton8Click();
+    void WQMSpeedButton9Click();
+    void WQMSpeedButton10Click();
+    void WQMSpeedButton11Click();
+
+    // The check box of a category and the radio button of a choice.
+    controls::TKVZXPCheckBox& CategoryBox(engine::Category category);
+    controls::TKVZXPRadioButton& ChoiceButton(engine::Choice choice);
+    // KVZXPCheckBoxN for N = 1..17.
+    controls::TKVZXPCheckBox& CheckBox(int number);
+    // The tray menu's only item.
+    ui::MenuItem& Exit1() { return PopupMenu1.Items().front(); }
+    engine::CleaningPaths& Paths() { return paths_; }
+    app::Program& GetProgram() { return program_; }
+
+    // Left column.
+    controls::TKVZXPHeader KVZXPHeader1;
+    controls::TKVZXPCollapsePanel KVZXPCollapsePanel1;
+    ui::ScrollBox ScrollBox1;
+    // Group boxes, in their order in the scroll box.
+    controls::TKVZXPGroupBox KVZXPGroupBox1;
+    controls::TKVZXPGroupBox KVZXPGroupBox8;
+    controls::TKVZXPGroupBox KVZXPGroupBox9;
+    controls::TKVZXPGroupBox KVZXPGroupBox6;
+    controls::TKVZXPGroupBox KVZXPGroupBox5;
+    controls::TKVZXPGroupBox KVZXPGroupBox11;
+    controls::TKVZXPGroupBox KVZXPGroupBox2;
+    controls::TKVZXPGroupBox KVZXPGroupBox3;
+    controls::TKVZXPGroupBox KVZXPGroupBox4;
+    controls::TKVZXPGroupBox KVZXPGroupBox7;
+    controls::TKVZXPGroupBox KVZXPGroupBox10;
+    controls::TWQMSpeedButton WQMSpeedButton1;
+    controls::TWQMSpeedButton WQMSpeedButton8;
+    controls::TWQMSpeedButton WQMSpeedButton9;
+    controls::TWQMSpeedButton WQMSpeedButton2;
+    controls::TWQMSpeedButton WQMSpeedButton3;
+    controls::TWQMSpeedButton WQMSpeedButton11;
+    controls::TWQMSpeedButton WQMSpeedButton4;
+    controls::TWQMSpeedButton WQMSpeedButton5;
+    controls::TWQMSpeedButton WQMSpeedButton6;
+    controls::TWQMSpeedButton WQMSpeedButton7;
+    controls::TWQMSpeedButton WQMSpeedButton10;
+    controls::TKVZXPCheckBox KVZXPCheckBox1;
+    controls::TKVZXPCheckBox KVZXPCheckBox2;
+    controls::TKVZXPCheckBox KVZXPCheckBox3;
+    controls::TKVZXPCheckBox KVZXPCheckBox4;
+    controls::TKVZXPCheckBox KVZXPCheckBox5;
+    controls::TKVZXPCheckBox KVZXPCheckBox6;
+    controls::TKVZXPCheckBox KVZXPCheckBox7;
+    controls::TKVZXPCheckBox KVZXPCheckBox8;
+    controls::TKVZXPCheckBox KVZXPCheckBox9;
+    controls::TKVZXPCheckBox KVZXPCheckBox10;
+    controls::TKVZXPCheckBox KVZXPCheckBox11;
+    controls::TKVZXPCheckBox KVZXPCheckBox12;
+    controls::TKVZXPCheckBox KVZXPCheckBox13;
+    controls::TKVZXPCheckBox KVZXPCheckBox14;
+    controls::TKVZXPCheckBox KVZXPCheckBox15;
+    controls::TKVZXPCheckBox KVZXPCheckBox16;
+    controls::TKVZXPCheckBox KVZXPCheckBox17;
+    controls::TKVZXPRadioButton KVZXPRadioButton1;
+    controls::TKVZXPRadioButton KVZXPRadioButton2;
+    controls::TKVZXPRadioButton KVZXPRadioButton3;
+    controls::TKVZXPRadioButton KVZXPRadioButton4;
+    controls::TKVZXPRadioButton KVZXPRadioButton5;
+    controls::TKVZXPRadioButton KVZXPRadioButton6;
+    ui::Label Label1;
+    controls::TKVZXPSpeedButton KVZXPSpeedButton3;  // "All"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton4;  // "Nothing"
+
+    // Right column.
+    controls::TKVZXPHeader KVZXPHeader2;
+    controls::TKVZXPCollapsePanel KVZXPCollapsePanel2;
+    ui::ShellListView ShellListView1;
+    controls::TKVZXPSpeedButton KVZXPSpeedButton1;   // "Help"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton11;  // "Log Manager"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton12;  // "DIsk Manager"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton13;  // "process Manager"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton14;  // "Type Manager"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton9;   // "Mechanical Options"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton2;   // "Regedit"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton5;   // "Clean Disk"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton6;   // "DirectX Options"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton7;   // "System Options"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton8;   // "System Services"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton10;  // "Begin"
     ui::Memo Memo1;
+
     ui::Label Label2;
     ui::Timer Timer1;
+    ui::PopupMenu PopupMenu1;
 
 private:
+    void BuildLeftColumn();
+    void BuildCategoryGroups();
+    void BuildRightColumn();
+    void ConnectHandlers();
+    // Cue N through the options window's sound box.
+    void Cue(int cue);
+    // Shows FOLDER in the file list when the platform reports a directory there.
+    void ShowFolderIfPresent(const std::string& folder);
+    // A category box click that shows the category's folder while the box is checked.
+    void ShowWhileChecked(controls::TKVZXPCheckBox& box, engine::Category category);
+    // Checks BOXES in order, pausing 50 ms before each when PAUSE, then plays cue 5.
+    void SelectGroup(std::initializer_list<controls::TKVZXPCheckBox*> boxes, bool pause);
+    // Sets the 17 boxes in the order of "All" and "Nothing", 50 ms before each.
+    void SetAllBoxes(bool checked);
+
     app::Program& program_;
+    engine::CleaningPaths paths_;
 };

@@ -40,6 +40,9 @@ public:
     virtual void AnimateHide(int milliseconds) { (void)milliseconds; }
     // Forms: bring to the front and activate.
     virtual void Activate() {}
+    // The native window (an HWND on Windows) for platform calls that take an owner; null in
+    // backends without native windows.
+    virtual void* NativeHandle() const { return nullptr; }
 };
 
 // The native side of a timer.

@@ -34,6 +34,7 @@ public:
     bool HasFocus() const override;
     void SetCapture(bool capture) override;
     ui::Point ClientToScreen(ui::Point p) const override;
+    void* NativeHandle() const override { return hwnd_; }
 
     static LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
