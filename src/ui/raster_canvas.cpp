@@ -208,7 +208,7 @@ void RasterCanvas::DrawFocusRect(const Rect& r) {
     if (r.IsEmpty()) return;
     // Every other pixel, aligned to the device, inverted: drawing twice removes it.
     auto dot = [&](int x, int y) {
-        int ax = x + state_.origin.x, ay = y + state_.origin.y;
+        int ax = x + state_.origin.x - deviceOrigin_.x, ay = y + state_.origin.y - deviceOrigin_.y;
         if (((ax + ay) & 1) == 0) Invert(x, y);
     };
     for (int x = r.left; x < r.right; ++x) {

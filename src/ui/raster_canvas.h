@@ -15,6 +15,9 @@ public:
     explicit RasterCanvas(Bitmap& target, const ColorResolver& colors = DefaultColorResolver());
 
     Bitmap& Target() { return target_; }
+    // Where the window being painted sits in the target: dotted focus rectangles align to the
+    // window, as they align to the device on a screen.
+    void SetDeviceOrigin(Point origin) { deviceOrigin_ = origin; }
 
     using Canvas::DrawBitmap;
     using Canvas::DrawBitmapTransparent;
@@ -50,6 +53,7 @@ private:
     void DrawTextLine(int x, int y, std::string_view text, int underlineIndex);
 
     Bitmap& target_;
+    Point deviceOrigin_;
 };
 
 }  // namespace ui

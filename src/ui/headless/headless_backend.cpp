@@ -104,6 +104,7 @@ int HeadlessBackend::ShowPopupMenu(const PopupMenu& menu, Point screen) {
 
 void HeadlessBackend::RenderInto(Control& windowed, Bitmap& target, Point at) {
     RasterCanvas canvas(target, Colors());
+    canvas.SetDeviceOrigin(at);
     canvas.SetOrigin(at);
     canvas.SetClip(windowed.ClientRect());
     windowed.PaintWindow(canvas);

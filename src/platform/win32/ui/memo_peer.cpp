@@ -4,6 +4,7 @@
 
 #include "platform/win32/text.h"
 #include "platform/win32/ui/gdi_canvas.h"
+#include "platform/win32/ui/paint_over.h"
 #include "ui/memo.h"
 
 namespace platform::win32 {
@@ -70,6 +71,15 @@ bool MemoPeer::Reflect(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
         return true;
     }
     return false;
+}
+
+// The control draws over the native painting (the XP memo's frame over the sunken border).
+bool MemoPeer::HandleNativeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_PAINT || msg == WM_NCPAINT) {
+        result = PaintNativeThenOver(hwnd_, msg, wParam, lParam, control_, state_.colors);
+        return true;
+    }
+    return WindowPeer::HandleNativeMessage(msg, wParam, lParam, result);
 }
 
 }  // namespace platform::win32

@@ -17,6 +17,9 @@ public:
     void Changed(ui::Change what) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
+protected:
+    bool HandleNativeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
 private:
     DWORD Style() const;
     void PushText();

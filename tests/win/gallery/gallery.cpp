@@ -1,0 +1,181 @@
+#include "gallery.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "platform/win32/ui/gdi_canvas.h"
+#include "platform/win32/ui/window_peer.h"
+#include "png_writer.h"
+#include "ui/raster_canvas.h"
+
+namespace gallery {
+
+namespace {
+
+std::string GalleryFolder() {
+    const char* dir = std::getenv("SKARVEL_BINARY_DIR");
+    if (!dir) return {};
+    std::string folder = std::string("Z:") + dir + "/gallery";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+std::vector<ui::Bitmap>& Kept() {
+    static std::vector<ui::Bitmap> kept;
+    return kept;
+}
+
+// At the end of the run: every capture of the run, one under the other, in gallery.png.
+class CombinedGallery final : public ::testing::Environment {
+public:
+    void TearDown() override {
+        const std::vector<ui::Bitmap>& kept = Kept();
+        std::string folder = GalleryFolder();
+        if (kept.empty() || folder.empty()) return;
+        constexpr int kGap = 8;
+        int w = 0, h = kGap;
+        for (const ui::Bitmap& b : kept) {
+            w = std::max(w, b.Width());
+            h += b.Height() + kGap;
+        }
+        w += 2 * kGap;
+        ui::Bitmap all(w, h, ui::Hex(0x404040));
+        int y = kGap;
+        for (const ui::Bitmap& b : kept) {
+            for (int row = 0; row < b.Height(); ++row)
+                for (int col = 0; col < b.Width(); ++col)
+                    all.SetPixel(kGap + col, y + row, b.Pixel(col, row));
+            y += b.Height() + kGap;
+        }
+        EXPECT_TRUE(WritePng(all, folder + "/gallery.png"));
+    }
+};
+
+[[maybe_unused]] ::testing::Environment* const combined =
+    ::testing::AddGlobalTestEnvironment(new CombinedGallery);
+
+}  // namespace
+
+ui::Bitmap Capture(HWND hwnd, int w, int h) {
+    HDC source = GetDC(hwnd);
+    HDC dc = CreateCompatibleDC(source);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, dib);
+    BitBlt(dc, 0, 0, w, h, source, 0, 0, SRCCOPY);
+    GdiFlush();
+    ui::Bitmap out(w, h);
+    const auto* px = static_cast<const std::uint32_t*>(bits);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::uint32_t v = px[y * w + x];
+            out.SetPixel(x, y, ui::Rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
+        }
+    SelectObject(dc, old);
+    DeleteObject(dib);
+    DeleteDC(dc);
+    ReleaseDC(hwnd, source);
+    return out;
+}
+
+void RenderRaster(ui::Control& windowed, ui::Bitmap& target, ui::Point at,
+                  const ui::ColorResolver& colors) {
+    {
+        ui::RasterCanvas canvas(target, colors);
+        canvas.SetDeviceOrigin(at);
+        canvas.SetOrigin(at);
+        canvas.SetClip(windowed.ClientRect());
+        windowed.PaintWindow(canvas);
+        windowed.PaintOverWindow(canvas, windowed.ClientRect());
+    }
+    for (ui::Control* child : windowed.Children())
+        if (child->IsWindowed() && child->Visible())
+            RenderRaster(*child, target, at + child->Bounds().TopLeft(), colors);
+}
+
+ui::Size TextBound(const ui::Font& font, std::string_view text, const ui::ColorResolver& colors) {
+    ui::Bitmap scratch(1, 1);
+    ui::RasterCanvas raster(scratch, colors);
+    raster.font = font;
+    ui::Size r = raster.TextExtent(text);
+    HDC screen = GetDC(nullptr);
+    ui::Size g;
+    {
+        platform::win32::GdiCanvas gdi(screen, colors);
+        gdi.font = font;
+        g = gdi.TextExtent(text);
+    }
+    ReleaseDC(nullptr, screen);
+    return {std::max(r.width, g.width), std::max(r.height, g.height)};
+}
+
+GalleryTest::GalleryTest() { previousDither_ = controls::SetDefaultDither(&noDither_); }
+
+GalleryTest::~GalleryTest() {
+    owned.clear();
+    controls::SetDefaultDither(previousDither_);
+}
+
+void GalleryTest::Compare(ui::Control& c, const std::string& what, std::vector<ui::Rect> masks,
+                          int tolerance, ui::Rect area) {
+    compared.push_back({&c, area, std::move(masks), what, tolerance});
+}
+
+void GalleryTest::CaptureAndCompare(const std::string& name, int w, int h) {
+    for (int i = 0; i < 20; ++i) {
+        backend.ProcessMessages();
+        Sleep(20);
+    }
+    auto* peer = static_cast<platform::win32::WindowPeer*>(form.Peer());
+    ASSERT_NE(peer, nullptr);
+    RedrawWindow(peer->Hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    backend.ProcessMessages();
+
+    ui::Bitmap real = Capture(peer->Hwnd(), w, h);
+    ui::Bitmap raster(w, h, ui::clWhite);
+    RenderRaster(form, raster, {0, 0}, backend.Colors());
+    if (std::string folder = GalleryFolder(); !folder.empty()) {
+        EXPECT_TRUE(WritePng(real, folder + "/" + name + ".png"));
+        EXPECT_TRUE(WritePng(raster, folder + "/" + name + "_raster.png"));
+    }
+    Kept().push_back(real);
+
+    for (const Compared& c : compared) {
+        // The control's top-left corner: a native window's client area lies inside its border.
+        ui::Control* parent = c.control->Parent();
+        ui::Point origin = parent->ClientToScreen(c.control->Bounds().TopLeft()) -
+                           form.ClientToScreen({0, 0});
+        ui::Rect area = c.area;
+        if (area.Width() <= 0 || area.Height() <= 0) area = c.control->ClientRect();
+        int differences = 0;
+        std::string first;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) {
+                ui::Point p{x, y};
+                if (std::any_of(c.masks.begin(), c.masks.end(),
+                                [&](const ui::Rect& m) { return m.Contains(p); }))
+                    continue;
+                int fx = origin.x + x, fy = origin.y + y;
+                if (real.Pixel(fx, fy) == raster.Pixel(fx, fy)) continue;
+                if (differences++ < 3) {
+                    char line[96];
+                    std::snprintf(line, sizeof line, " (%d,%d) window %06x raster %06x", x, y,
+                                  real.Pixel(fx, fy), raster.Pixel(fx, fy));
+                    first += line;
+                }
+            }
+        EXPECT_LE(differences, c.tolerance) << c.what << ": " << differences << " pixels" << first;
+    }
+    compared.clear();
+}
+
+}  // namespace gallery
