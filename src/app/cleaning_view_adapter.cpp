@@ -20,7 +20,9 @@ void CleaningViewAdapter::SetStatus(const std::string& text) {
     form_.Label2.Update();
 }
 
-void CleaningViewAdapter::AppendLog(const std::string& line) { form_.AppendLog(line); }
+void CleaningViewAdapter::AppendLog(const std::string& line) {
+    form_.AppendLog(line);
+}
 
 void CleaningViewAdapter::ShowFolder(const std::string& folder) {
     form_.ShellListView1.SetRoot(folder);
@@ -30,9 +32,13 @@ std::string CleaningViewAdapter::FileListRoot() {
     return form_.ShellListView1.RootIsRecycleBin() ? std::string() : form_.ShellListView1.Root();
 }
 
-void CleaningViewAdapter::RefreshFileList() { form_.ShellListView1.Refresh(); }
+void CleaningViewAdapter::RefreshFileList() {
+    form_.ShellListView1.Refresh();
+}
 
-void CleaningViewAdapter::PlayCue(int cue) { app::PlayCue(form_.GetProgram(), cue); }
+void CleaningViewAdapter::PlayCue(int cue) {
+    app::PlayCue(form_.GetProgram(), cue);
+}
 
 void CleaningViewAdapter::ShowError(const std::string& text) {
     (void)form_.App().GetBackend().ShowMessage(text, "Error", ui::MessageKind::Error,

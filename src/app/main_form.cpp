@@ -121,17 +121,22 @@ TForm1::TForm1(app::Program& program)
     ConnectHandlers();
 }
 
-void TForm1::AppendLog(const std::string& line) { Memo1.AddLine(line); }
+void TForm1::AppendLog(const std::string& line) {
+    Memo1.AddLine(line);
+}
 
-void TForm1::Cue(int cue) { app::PlayCue(program_, cue); }
+void TForm1::Cue(int cue) {
+    app::PlayCue(program_, cue);
+}
 
 void TForm1::FormCreate() {
     platform::System& system = *program_.services.system;
     std::optional<std::string> user = system.UserName();
-    for (const std::string& line : {kRule, std::string(), std::string(kProductVersion) + "  system cleaner",
-                                    std::string(), system.ShortDate(), system.LongTime(),
-                                    std::string(), "Name User:   " + user.value_or("No"),
-                                    std::string(), kRule, std::string(), std::string()})
+    for (const std::string& line :
+         {kRule, std::string(), std::string(kProductVersion) + "  system cleaner", std::string(),
+          system.ShortDate(), system.LongTime(), std::string(),
+          "Name User:   " + user.value_or("No"), std::string(), kRule, std::string(),
+          std::string()})
         AppendLog(line);
     ShellListView1.SetRoot(std::string(ui::ShellListView::kRecycleBin));
 }
@@ -149,7 +154,9 @@ void TForm1::FormClose(ui::CloseAction& action) {
     AnimateHide(600);
 }
 
-void TForm1::Exit1Click() { program_.application.Terminate(); }
+void TForm1::Exit1Click() {
+    program_.application.Terminate();
+}
 
 void TForm1::KVZXPSpeedButton9Click() {
     Cue(4);
@@ -173,23 +180,40 @@ controls::TKVZXPCheckBox& TForm1::CheckBox(int number) {
 controls::TKVZXPCheckBox& TForm1::CategoryBox(engine::Category category) {
     using engine::Category;
     switch (category) {
-        case Category::TempWindows: return KVZXPCheckBox1;
-        case Category::TempUser: return KVZXPCheckBox2;
-        case Category::Prefetch: return KVZXPCheckBox3;
-        case Category::Trash: return KVZXPCheckBox4;
-        case Category::TemporaryIeFiles: return KVZXPCheckBox5;
-        case Category::History: return KVZXPCheckBox6;
-        case Category::Recent: return KVZXPCheckBox7;
-        case Category::CookiesIe: return KVZXPCheckBox8;
-        case Category::WindowsMessenger: return KVZXPCheckBox9;
-        case Category::SpeedMemory: return KVZXPCheckBox10;
-        case Category::OperaCookies: return KVZXPCheckBox11;
-        case Category::OperaPages: return KVZXPCheckBox12;
-        case Category::OperaIcons: return KVZXPCheckBox13;
-        case Category::OperaLoads: return KVZXPCheckBox14;
-        case Category::OperaTemporary: return KVZXPCheckBox15;
-        case Category::CacheDll: return KVZXPCheckBox16;
-        case Category::OfflineWebPages: return KVZXPCheckBox17;
+        case Category::TempWindows:
+            return KVZXPCheckBox1;
+        case Category::TempUser:
+            return KVZXPCheckBox2;
+        case Category::Prefetch:
+            return KVZXPCheckBox3;
+        case Category::Trash:
+            return KVZXPCheckBox4;
+        case Category::TemporaryIeFiles:
+            return KVZXPCheckBox5;
+        case Category::History:
+            return KVZXPCheckBox6;
+        case Category::Recent:
+            return KVZXPCheckBox7;
+        case Category::CookiesIe:
+            return KVZXPCheckBox8;
+        case Category::WindowsMessenger:
+            return KVZXPCheckBox9;
+        case Category::SpeedMemory:
+            return KVZXPCheckBox10;
+        case Category::OperaCookies:
+            return KVZXPCheckBox11;
+        case Category::OperaPages:
+            return KVZXPCheckBox12;
+        case Category::OperaIcons:
+            return KVZXPCheckBox13;
+        case Category::OperaLoads:
+            return KVZXPCheckBox14;
+        case Category::OperaTemporary:
+            return KVZXPCheckBox15;
+        case Category::CacheDll:
+            return KVZXPCheckBox16;
+        case Category::OfflineWebPages:
+            return KVZXPCheckBox17;
     }
     return KVZXPCheckBox1;
 }
@@ -197,12 +221,18 @@ controls::TKVZXPCheckBox& TForm1::CategoryBox(engine::Category category) {
 controls::TKVZXPRadioButton& TForm1::ChoiceButton(engine::Choice choice) {
     using engine::Choice;
     switch (choice) {
-        case Choice::NoWriteHistory: return KVZXPRadioButton1;
-        case Choice::WriteHistory: return KVZXPRadioButton2;
-        case Choice::NoWriteRecent: return KVZXPRadioButton3;
-        case Choice::WriteRecent: return KVZXPRadioButton4;
-        case Choice::CutOffDrWatson: return KVZXPRadioButton5;
-        case Choice::SwitchOnDrWatson: return KVZXPRadioButton6;
+        case Choice::NoWriteHistory:
+            return KVZXPRadioButton1;
+        case Choice::WriteHistory:
+            return KVZXPRadioButton2;
+        case Choice::NoWriteRecent:
+            return KVZXPRadioButton3;
+        case Choice::WriteRecent:
+            return KVZXPRadioButton4;
+        case Choice::CutOffDrWatson:
+            return KVZXPRadioButton5;
+        case Choice::SwitchOnDrWatson:
+            return KVZXPRadioButton6;
     }
     return KVZXPRadioButton1;
 }

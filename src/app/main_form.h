@@ -29,7 +29,7 @@
 inline constexpr char kProductVersion[] = "Skarvel 1.0.7.977";
 
 class TForm1 : public ui::Form {
-public:
+  public:
     explicit TForm1(app::Program& program);
 
     // Writes the activity-log header and shows the recycle bin in the file list.
@@ -175,7 +175,7 @@ public:
     ui::Timer Timer1;
     ui::PopupMenu PopupMenu1;
 
-private:
+  private:
     void BuildLeftColumn();
     void BuildCategoryGroups();
     void BuildRightColumn();

@@ -21,12 +21,24 @@ void TForm1::ShowWhileChecked(controls::TKVZXPCheckBox& box, Category category) 
     if (box.Checked()) ShowFolderIfPresent(paths_.CategoryFolder(category));
 }
 
-void TForm1::KVZXPCheckBox1Click() { ShowWhileChecked(KVZXPCheckBox1, Category::TempWindows); }
-void TForm1::KVZXPCheckBox2Click() { ShowWhileChecked(KVZXPCheckBox2, Category::TempUser); }
-void TForm1::KVZXPCheckBox3Click() { ShowWhileChecked(KVZXPCheckBox3, Category::Prefetch); }
-void TForm1::KVZXPCheckBox6Click() { ShowWhileChecked(KVZXPCheckBox6, Category::History); }
-void TForm1::KVZXPCheckBox7Click() { ShowWhileChecked(KVZXPCheckBox7, Category::Recent); }
-void TForm1::KVZXPCheckBox8Click() { ShowWhileChecked(KVZXPCheckBox8, Category::CookiesIe); }
+void TForm1::KVZXPCheckBox1Click() {
+    ShowWhileChecked(KVZXPCheckBox1, Category::TempWindows);
+}
+void TForm1::KVZXPCheckBox2Click() {
+    ShowWhileChecked(KVZXPCheckBox2, Category::TempUser);
+}
+void TForm1::KVZXPCheckBox3Click() {
+    ShowWhileChecked(KVZXPCheckBox3, Category::Prefetch);
+}
+void TForm1::KVZXPCheckBox6Click() {
+    ShowWhileChecked(KVZXPCheckBox6, Category::History);
+}
+void TForm1::KVZXPCheckBox7Click() {
+    ShowWhileChecked(KVZXPCheckBox7, Category::Recent);
+}
+void TForm1::KVZXPCheckBox8Click() {
+    ShowWhileChecked(KVZXPCheckBox8, Category::CookiesIe);
+}
 
 // The recycle bin is shown on every click, checked or not.
 void TForm1::KVZXPCheckBox4Click() {
@@ -43,12 +55,24 @@ void TForm1::KVZXPCheckBox5Click() {
     if (!folder.empty()) ShellListView1.SetRoot(folder);
 }
 
-void TForm1::KVZXPCheckBox9Click() { Cue(kCueCategory); }
-void TForm1::KVZXPCheckBox10Click() { Cue(kCueCategory); }
-void TForm1::KVZXPCheckBox11Click() { Cue(kCueCategory); }
-void TForm1::KVZXPCheckBox12Click() { Cue(kCueCategory); }
-void TForm1::KVZXPCheckBox14Click() { Cue(kCueCategory); }
-void TForm1::KVZXPCheckBox16Click() { Cue(kCueCategory); }
+void TForm1::KVZXPCheckBox9Click() {
+    Cue(kCueCategory);
+}
+void TForm1::KVZXPCheckBox10Click() {
+    Cue(kCueCategory);
+}
+void TForm1::KVZXPCheckBox11Click() {
+    Cue(kCueCategory);
+}
+void TForm1::KVZXPCheckBox12Click() {
+    Cue(kCueCategory);
+}
+void TForm1::KVZXPCheckBox14Click() {
+    Cue(kCueCategory);
+}
+void TForm1::KVZXPCheckBox16Click() {
+    Cue(kCueCategory);
+}
 
 // "Opera Icons" and "Offline Web Pages" show their folder on every click, checked or not.
 void TForm1::KVZXPCheckBox13Click() {
@@ -69,9 +93,21 @@ void TForm1::KVZXPCheckBox15Click() {
     Cue(kCueCategory);
 }
 
-void TForm1::KVZXPRadioButton1Click() { Cue(kCueCategory); }
-void TForm1::KVZXPRadioButton2Click() { Cue(kCueCategory); }
-void TForm1::KVZXPRadioButton3Click() { Cue(kCueCategory); }
-void TForm1::KVZXPRadioButton4Click() { Cue(kCueCategory); }
-void TForm1::KVZXPRadioButton5Click() { Cue(kCueCategory); }
-void TForm1::KVZXPRadioButton6Click() { Cue(kCueCategory); }
+void TForm1::KVZXPRadioButton1Click() {
+    Cue(kCueCategory);
+}
+void TForm1::KVZXPRadioButton2Click() {
+    Cue(kCueCategory);
+}
+void TForm1::KVZXPRadioButton3Click() {
+    Cue(kCueCategory);
+}
+void TForm1::KVZXPRadioButton4Click() {
+    Cue(kCueCategory);
+}
+void TForm1::KVZXPRadioButton5Click() {
+    Cue(kCueCategory);
+}
+void TForm1::KVZXPRadioButton6Click() {
+    Cue(kCueCategory);
+}

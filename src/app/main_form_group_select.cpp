@@ -22,18 +22,32 @@ void TForm1::SelectGroup(std::initializer_list<controls::TKVZXPCheckBox*> boxes,
 void TForm1::WQMSpeedButton1Click() {
     SelectGroup({&KVZXPCheckBox1, &KVZXPCheckBox2, &KVZXPCheckBox3}, true);
 }
-void TForm1::WQMSpeedButton8Click() { SelectGroup({&KVZXPCheckBox6}, true); }
-void TForm1::WQMSpeedButton9Click() { SelectGroup({&KVZXPCheckBox7}, true); }
-void TForm1::WQMSpeedButton2Click() { SelectGroup({&KVZXPCheckBox5, &KVZXPCheckBox8}, true); }
-void TForm1::WQMSpeedButton3Click() {
-    SelectGroup({&KVZXPCheckBox11, &KVZXPCheckBox12, &KVZXPCheckBox13, &KVZXPCheckBox14,
-                 &KVZXPCheckBox15},
-                true);
+void TForm1::WQMSpeedButton8Click() {
+    SelectGroup({&KVZXPCheckBox6}, true);
 }
-void TForm1::WQMSpeedButton4Click() { SelectGroup({&KVZXPCheckBox4}, true); }
-void TForm1::WQMSpeedButton5Click() { SelectGroup({&KVZXPCheckBox9}, true); }
-void TForm1::WQMSpeedButton6Click() { SelectGroup({&KVZXPCheckBox10}, true); }
-void TForm1::WQMSpeedButton7Click() { SelectGroup({&KVZXPCheckBox16}, false); }
+void TForm1::WQMSpeedButton9Click() {
+    SelectGroup({&KVZXPCheckBox7}, true);
+}
+void TForm1::WQMSpeedButton2Click() {
+    SelectGroup({&KVZXPCheckBox5, &KVZXPCheckBox8}, true);
+}
+void TForm1::WQMSpeedButton3Click() {
+    SelectGroup(
+        {&KVZXPCheckBox11, &KVZXPCheckBox12, &KVZXPCheckBox13, &KVZXPCheckBox14, &KVZXPCheckBox15},
+        true);
+}
+void TForm1::WQMSpeedButton4Click() {
+    SelectGroup({&KVZXPCheckBox4}, true);
+}
+void TForm1::WQMSpeedButton5Click() {
+    SelectGroup({&KVZXPCheckBox9}, true);
+}
+void TForm1::WQMSpeedButton6Click() {
+    SelectGroup({&KVZXPCheckBox10}, true);
+}
+void TForm1::WQMSpeedButton7Click() {
+    SelectGroup({&KVZXPCheckBox16}, false);
+}
 
 // "Offline Web Pages": the cue comes first, then the box.
 void TForm1::WQMSpeedButton11Click() {
@@ -56,5 +70,9 @@ void TForm1::SetAllBoxes(bool checked) {
     Cue(kCueAllOrNothing);
 }
 
-void TForm1::KVZXPSpeedButton3Click() { SetAllBoxes(true); }
-void TForm1::KVZXPSpeedButton4Click() { SetAllBoxes(false); }
+void TForm1::KVZXPSpeedButton3Click() {
+    SetAllBoxes(true);
+}
+void TForm1::KVZXPSpeedButton4Click() {
+    SetAllBoxes(false);
+}

@@ -9,11 +9,11 @@ namespace {
 
 // Inside a group box: the group-select button at the top left, the category controls in a
 // column to its right, one row each.
-constexpr int kRowLeft = 30;
-constexpr int kRowWidth = 138;
+constexpr int kRowLeft = 28;
+constexpr int kRowWidth = 143;
 constexpr int kRowTop = 6;
 constexpr int kRowStep = 19;
-constexpr int kGroupWidth = 170;
+constexpr int kGroupWidth = 172;
 constexpr int kGroupGap = 3;
 
 void StyleRow(ui::Control& row, const std::string& caption, int index, ui::Color background) {
@@ -46,9 +46,9 @@ void TForm1::BuildLeftColumn() {
         glyphs::Tool glyph;
         int left;
     };
-    for (const Tool& t : {Tool{KVZXPSpeedButton3, "KVZXPSpeedButton3", "All", glyphs::Tool::All, 6},
-                          Tool{KVZXPSpeedButton4, "KVZXPSpeedButton4", "Nothing",
-                               glyphs::Tool::Nothing, 30}}) {
+    for (const Tool& t :
+         {Tool{KVZXPSpeedButton3, "KVZXPSpeedButton3", "All", glyphs::Tool::All, 6},
+          Tool{KVZXPSpeedButton4, "KVZXPSpeedButton4", "Nothing", glyphs::Tool::Nothing, 30}}) {
         t.button.SetName(t.name);
         t.button.SetBounds(t.left, 418, 21, 21);
         t.button.SetFlat(true);
@@ -69,38 +69,72 @@ void TForm1::BuildCategoryGroups() {
     };
     // Each row: the control and its caption.
     const Group groups[] = {
-        {KVZXPGroupBox1, "KVZXPGroupBox1", WQMSpeedButton1, "WQMSpeedButton1",
+        {KVZXPGroupBox1,
+         "KVZXPGroupBox1",
+         WQMSpeedButton1,
+         "WQMSpeedButton1",
          {{&KVZXPCheckBox1, "Temp (Windows)"},
           {&KVZXPCheckBox2, "Temp (User)"},
           {&KVZXPCheckBox3, "Prefetch"}}},
-        {KVZXPGroupBox8, "KVZXPGroupBox8", WQMSpeedButton8, "WQMSpeedButton8",
+        {KVZXPGroupBox8,
+         "KVZXPGroupBox8",
+         WQMSpeedButton8,
+         "WQMSpeedButton8",
          {{&KVZXPCheckBox6, "History"},
           {&KVZXPRadioButton1, "No Write History"},
           {&KVZXPRadioButton2, "Write History"}}},
-        {KVZXPGroupBox9, "KVZXPGroupBox9", WQMSpeedButton9, "WQMSpeedButton9",
+        {KVZXPGroupBox9,
+         "KVZXPGroupBox9",
+         WQMSpeedButton9,
+         "WQMSpeedButton9",
          {{&KVZXPCheckBox7, "Recent"},
           {&KVZXPRadioButton3, "No Write Recent"},
           {&KVZXPRadioButton4, "Write Recent"}}},
-        {KVZXPGroupBox6, "KVZXPGroupBox6", WQMSpeedButton2, "WQMSpeedButton2",
+        {KVZXPGroupBox6,
+         "KVZXPGroupBox6",
+         WQMSpeedButton2,
+         "WQMSpeedButton2",
          {{&KVZXPCheckBox5, "Temporary IE Files"}, {&KVZXPCheckBox8, "Cookies IE"}}},
-        {KVZXPGroupBox5, "KVZXPGroupBox5", WQMSpeedButton3, "WQMSpeedButton3",
+        {KVZXPGroupBox5,
+         "KVZXPGroupBox5",
+         WQMSpeedButton3,
+         "WQMSpeedButton3",
          {{&KVZXPCheckBox11, "Opera Cookies"},
           {&KVZXPCheckBox12, "Opera Pages"},
           {&KVZXPCheckBox13, "Opera Icons"},
           {&KVZXPCheckBox14, "Opera loads"},
           {&KVZXPCheckBox15, "Opera Temporary"}}},
-        {KVZXPGroupBox11, "KVZXPGroupBox11", WQMSpeedButton11, "WQMSpeedButton11",
+        {KVZXPGroupBox11,
+         "KVZXPGroupBox11",
+         WQMSpeedButton11,
+         "WQMSpeedButton11",
          {{&KVZXPCheckBox17, "Offline Web Pages"}}},
-        {KVZXPGroupBox2, "KVZXPGroupBox2", WQMSpeedButton4, "WQMSpeedButton4",
+        {KVZXPGroupBox2,
+         "KVZXPGroupBox2",
+         WQMSpeedButton4,
+         "WQMSpeedButton4",
          {{&KVZXPCheckBox4, "Trash"}}},
-        {KVZXPGroupBox3, "KVZXPGroupBox3", WQMSpeedButton5, "WQMSpeedButton5",
+        {KVZXPGroupBox3,
+         "KVZXPGroupBox3",
+         WQMSpeedButton5,
+         "WQMSpeedButton5",
          {{&Label1, "Delete"}, {&KVZXPCheckBox9, "Windows Messenger"}}},
-        {KVZXPGroupBox4, "KVZXPGroupBox4", WQMSpeedButton6, "WQMSpeedButton6",
+        {KVZXPGroupBox4,
+         "KVZXPGroupBox4",
+         WQMSpeedButton6,
+         "WQMSpeedButton6",
          {{&KVZXPCheckBox10, "Speed Memory"}}},
-        {KVZXPGroupBox7, "KVZXPGroupBox7", WQMSpeedButton7, "WQMSpeedButton7",
+        {KVZXPGroupBox7,
+         "KVZXPGroupBox7",
+         WQMSpeedButton7,
+         "WQMSpeedButton7",
          {{&KVZXPCheckBox16, "Cache Dll"}}},
-        {KVZXPGroupBox10, "KVZXPGroupBox10", WQMSpeedButton10, "WQMSpeedButton10",
-         {{&KVZXPRadioButton5, "Cut off Dr. Watson"}, {&KVZXPRadioButton6, "Switch on Dr. Watson"}}},
+        {KVZXPGroupBox10,
+         "KVZXPGroupBox10",
+         WQMSpeedButton10,
+         "WQMSpeedButton10",
+         {{&KVZXPRadioButton5, "Cut off Dr. Watson"},
+          {&KVZXPRadioButton6, "Switch on Dr. Watson"}}},
     };
 
     int top = 0;

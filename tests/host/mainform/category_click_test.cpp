@@ -69,12 +69,12 @@ TEST_F(CategoryClick, OperaIconsOfflinePagesAndTrashMoveTheListOnEveryClick) {
     ClickOn(Form().CheckBox(13));
     TakeTrace();
     auto [pagesOn, pagesOff] = CheckAndUncheck(17);
-    EXPECT_EQ(pagesOn, (std::vector<std::string>{"cue 3 [13,17]",
-                                                 "list C:\\WINDOWS\\Offline Web Pages"}));
+    EXPECT_EQ(pagesOn,
+              (std::vector<std::string>{"cue 3 [13,17]", "list C:\\WINDOWS\\Offline Web Pages"}));
     // Unchecking "Opera Icons" still moves the list back to its folder.
     ClickOn(Form().CheckBox(13));
-    EXPECT_EQ(TakeTrace(), (std::vector<std::string>{"cue 3 []",
-                                                     "list " + std::string(kOpera) + "images"}));
+    EXPECT_EQ(TakeTrace(),
+              (std::vector<std::string>{"cue 3 []", "list " + std::string(kOpera) + "images"}));
     auto [trashOn, trashOff] = CheckAndUncheck(4);
     EXPECT_EQ(trashOn, (std::vector<std::string>{"cue 3 [4]", "list rfRecycleBin"}));
     // Checked after the last click: the view is on the bin; open another and uncheck.
@@ -101,8 +101,8 @@ TEST_F(CategoryClick, OperaTemporaryMovesTheListBeforeItsCue) {
     fakes.files.AddFolder(std::string(kOpera) + "cache4");
     Start();
     auto [on, off] = CheckAndUncheck(15);
-    EXPECT_EQ(on, (std::vector<std::string>{"list " + std::string(kOpera) + "cache4",
-                                            "cue 3 [15]"}));
+    EXPECT_EQ(on,
+              (std::vector<std::string>{"list " + std::string(kOpera) + "cache4", "cue 3 [15]"}));
     EXPECT_EQ(off, (std::vector<std::string>{"cue 3 []"}));
 }
 

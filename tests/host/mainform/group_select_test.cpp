@@ -22,12 +22,12 @@ class GroupSelect : public MainFormTest {
 TEST_F(GroupSelect, ChecksTheGroupInOrderWithAPauseBeforeEachThenCue5) {
     TForm1& form = Start();
     ClickOn(form.WQMSpeedButton1);
-    EXPECT_EQ(TakeTrace(), (Trace{"sleep 50 []", "sleep 50 [1]", "sleep 50 [1,2]", "cue 5 [1,2,3]"}));
+    EXPECT_EQ(TakeTrace(),
+              (Trace{"sleep 50 []", "sleep 50 [1]", "sleep 50 [1,2]", "cue 5 [1,2,3]"}));
     ClickOn(form.WQMSpeedButton3);
     EXPECT_EQ(TakeTrace(), (Trace{"sleep 50 [1,2,3]", "sleep 50 [1,2,3,11]",
                                   "sleep 50 [1,2,3,11,12]", "sleep 50 [1,2,3,11,12,13]",
-                                  "sleep 50 [1,2,3,11,12,13,14]",
-                                  "cue 5 [1,2,3,11,12,13,14,15]"}));
+                                  "sleep 50 [1,2,3,11,12,13,14]", "cue 5 [1,2,3,11,12,13,14,15]"}));
     EXPECT_TRUE(form.ShellListView1.RootIsRecycleBin());
 }
 

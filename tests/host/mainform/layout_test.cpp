@@ -46,10 +46,10 @@ TEST_F(LayoutTest, ColumnsHeadersAndPanels) {
 
 TEST_F(LayoutTest, GroupsStackInTheirOrderWithTheirButtonsAndControls) {
     TForm1& form = Start();
-    const std::vector<std::string> order = {
-        "KVZXPGroupBox1", "KVZXPGroupBox8", "KVZXPGroupBox9", "KVZXPGroupBox6",
-        "KVZXPGroupBox5", "KVZXPGroupBox11", "KVZXPGroupBox2", "KVZXPGroupBox3",
-        "KVZXPGroupBox4", "KVZXPGroupBox7", "KVZXPGroupBox10"};
+    const std::vector<std::string> order = {"KVZXPGroupBox1", "KVZXPGroupBox8", "KVZXPGroupBox9",
+                                            "KVZXPGroupBox6", "KVZXPGroupBox5", "KVZXPGroupBox11",
+                                            "KVZXPGroupBox2", "KVZXPGroupBox3", "KVZXPGroupBox4",
+                                            "KVZXPGroupBox7", "KVZXPGroupBox10"};
     const auto& boxes = form.ScrollBox1.Children();
     ASSERT_EQ(boxes.size(), order.size());
     for (std::size_t i = 0; i < order.size(); ++i) {

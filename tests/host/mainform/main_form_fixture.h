@@ -5,15 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/main_form.h"
 #include "app/windows.h"
-#include "settings/options_form.h"
 #include "fakes/fake_services.h"
+#include "settings/options_form.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
@@ -37,8 +36,8 @@ class MainFormTest : public ::testing::Test {
         MainFormTest* test = nullptr;
         void PlayAsync(const std::string& name) override {
             const std::size_t slash = name.rfind('\\');
-            test->trace.push_back("cue " + name.substr(slash + 1, 1) + " [" +
-                                  test->CheckedBoxes() + "]");
+            test->trace.push_back("cue " + name.substr(slash + 1, 1) + " [" + test->CheckedBoxes() +
+                                  "]");
         }
     };
 

@@ -1,0 +1,166 @@
+// Starts the real skarvel.exe and works it with real mouse messages at the places the main
+// window's layout gives: "Begin" alone writes the Dr. Watson value but leaves the Windows temp
+// folder alone; after a click on "Temp (Windows)" the next "Begin" empties it.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr wchar_t kAeDebug[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug";
+
+std::wstring ProgramPath() {
+    const char* dir = std::getenv("SKARVEL_BINARY_DIR");
+    std::string path = dir ? std::string("Z:") + dir + "/bin/skarvel.exe" : "skarvel.exe";
+    for (char& ch : path)
+        if (ch == '/') ch = '\\';
+    return std::wstring(path.begin(), path.end());
+}
+
+std::optional<std::wstring> ReadAuto() {
+    wchar_t data[64] = {};
+    DWORD size = sizeof(data);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kAeDebug, L"Auto", RRF_RT_REG_SZ, nullptr, data, &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    return std::wstring(data);
+}
+
+void WriteAuto(const std::optional<std::wstring>& value) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kAeDebug, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    if (value) {
+        RegSetValueExW(key, L"Auto", 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
+                       static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
+    } else {
+        RegDeleteValueW(key, L"Auto");
+    }
+    RegCloseKey(key);
+}
+
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 20000) {
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (done()) return true;
+        Sleep(50);
+    }
+    return done();
+}
+
+struct Search {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != search->pid || !IsWindowVisible(hwnd)) return TRUE;
+    wchar_t title[256];
+    const std::wstring t(title, static_cast<size_t>(GetWindowTextW(hwnd, title, 256)));
+    const std::wstring suffix = L"Skarvel 1.0.7.977";
+    if (t.size() >= suffix.size() &&
+        t.compare(t.size() - suffix.size(), suffix.size(), suffix) == 0) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A left click at POINT of the main window's client area, posted to the deepest visible child
+// window there, as a user's click arrives.
+void ClickAt(HWND main, POINT point) {
+    HWND target = main;
+    POINT local = point;
+    for (;;) {
+        HWND child = ChildWindowFromPointEx(target, local, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (!child || child == target) break;
+        MapWindowPoints(target, child, &local, 1);
+        target = child;
+    }
+    const LPARAM at = MAKELPARAM(local.x, local.y);
+    PostMessageW(target, WM_MOUSEMOVE, 0, at);
+    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(target, WM_LBUTTONUP, 0, at);
+}
+
+// Client points of the main window, from its layout: the left panel at (0, 40), the scroll
+// box at (6, 4) in it, the first group at its top, "Temp (Windows)" at (28, 6) in the group;
+// the right panel at (200, 40) with "Begin" (48 x 35) at (382, 404).
+constexpr POINT kTempWindowsBox{0 + 6 + 0 + 28 + 8, 40 + 4 + 0 + 6 + 8};
+constexpr POINT kBegin{200 + 382 + 24, 40 + 404 + 17};
+
+class Program {
+  public:
+    Program() {
+        std::wstring exe = ProgramPath();
+        std::wstring commandLine = L"\"" + exe + L"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
+        started_ = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                  nullptr, nullptr, &si, &pi_) != 0;
+        Search search{pi_.dwProcessId, nullptr};
+        for (int i = 0; started_ && i < 300 && !search.found; ++i) {
+            Sleep(100);
+            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+        }
+        main_ = search.found;
+    }
+    ~Program() {
+        if (!started_) return;
+        if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(pi_.hProcess, 20000) != WAIT_OBJECT_0) {
+            TerminateProcess(pi_.hProcess, 1);
+        }
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+    }
+    HWND Main() const { return main_; }
+
+  private:
+    bool started_ = false;
+    PROCESS_INFORMATION pi_{};
+    HWND main_ = nullptr;
+};
+
+TEST(MainWindowClicks, BeginCleansTheWindowsTempFolderOnlyAfterItsBoxWasClicked) {
+    wchar_t windows[MAX_PATH];
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::wstring probe = std::wstring(windows) + L"\\temp\\skarvel_mainform_probe.tmp";
+    CreateDirectoryW((std::wstring(windows) + L"\\temp").c_str(), nullptr);
+    HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    const std::optional<std::wstring> savedAuto = ReadAuto();
+    WriteAuto(L"1");
+    auto probeExists = [&] { return GetFileAttributesW(probe.c_str()) != INVALID_FILE_ATTRIBUTES; };
+
+    {
+        Program program;
+        ASSERT_NE(program.Main(), nullptr) << "main window not found";
+
+        // Nothing ticked: the run still applies "Cut off Dr. Watson", and the file stays.
+        ClickAt(program.Main(), kBegin);
+        EXPECT_TRUE(WaitFor([] { return ReadAuto() == std::wstring(L"0"); }))
+            << "the run did not write the debugger value";
+        EXPECT_TRUE(probeExists());
+
+        ClickAt(program.Main(), kTempWindowsBox);
+        ClickAt(program.Main(), kBegin);
+        EXPECT_TRUE(WaitFor([&] { return !probeExists(); }))
+            << "the Windows temp folder was not emptied";
+    }
+
+    WriteAuto(savedAuto);
+    DeleteFileW(probe.c_str());
+}
+
+}  // namespace
