@@ -112,7 +112,8 @@ public:
     virtual Size TextExtent(std::string_view text) = 0;
     virtual void TextAt(int x, int y, std::string_view text) = 0;
     // Lays out TEXT in R with the text:: flags; returns the text height. With kCalcRect, R is
-    // adjusted to the bounds the text needs and nothing is drawn.
+    // adjusted to the bounds the text needs and nothing is drawn. Glyphs are clipped by the
+    // canvas clip only, not by R.
     virtual int DrawTextIn(std::string_view text, Rect& r, std::uint32_t flags) = 0;
     int TextWidth(std::string_view t) { return TextExtent(t).width; }
     int TextHeight(std::string_view t) { return TextExtent(t).height; }

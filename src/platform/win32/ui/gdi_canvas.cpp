@@ -220,7 +220,9 @@ void GdiCanvas::TextAt(int x, int y, std::string_view text) {
 
 int GdiCanvas::DrawTextIn(std::string_view text, ui::Rect& r, std::uint32_t flags) {
     PrepareText();
-    UINT f = 0;
+    // Text is clipped by the canvas clip only, never by the layout rectangle, as on the
+    // raster canvas: bold glyphs may overhang their measured width by a pixel or two.
+    UINT f = DT_NOCLIP;
     if (flags & ui::text::kCenter) f |= DT_CENTER;
     if (flags & ui::text::kRight) f |= DT_RIGHT;
     if (flags & ui::text::kVCenter) f |= DT_VCENTER;
