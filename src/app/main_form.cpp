@@ -279,3 +279,11 @@ void TForm1::ConnectHandlers() {
     KVZXPSpeedButton9.OnClick = [this] { KVZXPSpeedButton9Click(); };
     KVZXPSpeedButton10.OnClick = [this] { KVZXPSpeedButton10Click(); };
 }
+
+settings::LanguageTarget TForm1::TextTarget() {
+    return {this, [this](const settings::TextEntry& entry, const std::string& text) {
+                if (entry.control != "Exit1") return false;
+                Exit1().caption = text;
+                return true;
+            }};
+}

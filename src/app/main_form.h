@@ -17,6 +17,7 @@
 #include "controls/wqm_speed_button.h"
 #include "engine/categories.h"
 #include "engine/cleaning_paths.h"
+#include "settings/retranslate.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/memo.h"
@@ -34,6 +35,8 @@ class TForm1 : public ui::Form {
 
     // Writes the activity-log header and shows the recycle bin in the file list.
     void FormCreate();
+    // This window for a language file: its controls, plus the tray menu's "Exit" item.
+    settings::LanguageTarget TextTarget();
     // Keeps the main window disabled while a modal-like tool window is visible.
     void Timer1Timer();
     // Fades out, then lets the close end the program.

@@ -1,5 +1,8 @@
 #include "app/window_frame.h"
 
+#include "app/program.h"
+#include "settings/language_files.h"
+
 namespace app {
 
 void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame) {
@@ -10,6 +13,11 @@ void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame) {
     form.SetStayOnTop(frame.stayOnTop);
     form.SetPosition(frame.position);
     form.SetColor(ui::clBlack);
+}
+
+void ApplyToolWindowLanguage(Program& program, ui::Form& form, settings::LanguageWindow window) {
+    settings::Languages languages(program.services);
+    (void)languages.ApplyOnToolWindowCreate(window, {&form, {}});
 }
 
 }  // namespace app

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "settings/language_tables.h"
 #include "ui/form.h"
 
 namespace app {
@@ -17,5 +18,10 @@ struct WindowFrame {
 };
 
 void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame);
+
+struct Program;
+
+// A tool window's creation: applies its section of the language file in use, if any.
+void ApplyToolWindowLanguage(Program& program, ui::Form& form, settings::LanguageWindow window);
 
 }  // namespace app

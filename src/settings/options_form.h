@@ -1,5 +1,6 @@
 #pragma once
-// TForm2: the options window. It holds the user's choices for the program run.
+// TForm2: the options window. It holds the user's choices for the program run, and at its
+// creation applies the chosen language file to the main window and to itself.
 
 #include "app/program.h"
 #include "ui/form.h"
@@ -8,6 +9,7 @@ class TForm2 : public ui::Form {
 public:
     explicit TForm2(app::Program& program);
 
+    void FormCreate();
 
     // "Sound in Skarvel" (stored as [Sound] ALL, checked by default).
     bool SoundEnabled() const { return soundInSkarvel_; }

@@ -8,6 +8,8 @@ class TForm5 : public ui::Form {
 public:
     explicit TForm5(app::Program& program);
 
+    void FormCreate();
+
 
 private:
     app::Program& program_;

@@ -6,3 +6,7 @@ TForm4::TForm4(app::Program& program) : ui::Form(program.application), program_(
     SetName("Form4");
     app::ApplyWindowFrame(*this, {"Log Manager Skarvel", 641, 272, false});
 }
+
+void TForm4::FormCreate() {
+    app::ApplyToolWindowLanguage(program_, *this, settings::LanguageWindow::LogManager);
+}

@@ -8,6 +8,8 @@ class TForm4 : public ui::Form {
 public:
     explicit TForm4(app::Program& program);
 
+    void FormCreate();
+
 
 private:
     app::Program& program_;

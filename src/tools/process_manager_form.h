@@ -8,6 +8,8 @@ class TForm6 : public ui::Form {
 public:
     explicit TForm6(app::Program& program);
 
+    void FormCreate();
+
 
 private:
     app::Program& program_;

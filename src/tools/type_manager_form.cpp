@@ -6,3 +6,7 @@ TForm7::TForm7(app::Program& program) : ui::Form(program.application), program_(
     SetName("Form7");
     app::ApplyWindowFrame(*this, {"Type Manager Skarvel", 641, 271, true});
 }
+
+void TForm7::FormCreate() {
+    app::ApplyToolWindowLanguage(program_, *this, settings::LanguageWindow::TypeManager);
+}

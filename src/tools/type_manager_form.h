@@ -8,6 +8,8 @@ class TForm7 : public ui::Form {
 public:
     explicit TForm7(app::Program& program);
 
+    void FormCreate();
+
 
 private:
     app::Program& program_;
