@@ -32,25 +32,6 @@ Handle Open(const std::wstring& path, DWORD access, DWORD flags) {
     return Handle(h == INVALID_HANDLE_VALUE ? nullptr : h);
 }
 
-// The system's text for an error code ("Access is denied."), or "System error XXXXXXXX".
-std::string ErrorText(DWORD code) {
-    wchar_t* buffer = nullptr;
-    DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text;
-    if (n != 0 && buffer) text.assign(buffer, n);
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
-        text.pop_back();
-    if (text.empty()) {
-        wchar_t hex[16];
-        swprintf(hex, 16, L"%08X", static_cast<unsigned>(code));
-        text = L"System error " + std::wstring(hex);
-    }
-    return Narrow(text);
-}
-
 // The path of an open handle from the object manager, when it is a DOS-device path
 // ("\??\C:\..."), as "\\?\C:\..."; empty otherwise. Wine's GetFinalPathNameByHandleW fails
 // for paths longer than MAX_PATH, while this query answers for any length.
@@ -260,7 +241,7 @@ bool FileSystemWin32::WriteFile(const std::string& path, const std::string& byte
                               : CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                                             nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (raw == INVALID_HANDLE_VALUE) {
-        error = ErrorText(path.empty() ? ERROR_PATH_NOT_FOUND : GetLastError());
+        error = SystemErrorText(path.empty() ? ERROR_PATH_NOT_FOUND : GetLastError());
         return false;
     }
     Handle h(raw);
@@ -269,7 +250,7 @@ bool FileSystemWin32::WriteFile(const std::string& path, const std::string& byte
         DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
         DWORD written = 0;
         if (!::WriteFile(h.get(), bytes.data() + done, chunk, &written, nullptr)) {
-            error = ErrorText(GetLastError());
+            error = SystemErrorText(GetLastError());
             return false;
         }
         done += written;

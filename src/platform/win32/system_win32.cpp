@@ -79,24 +79,6 @@ OsVersion SystemWin32::Version() {
 
 namespace {
 
-// The system's text for an error code, as the general error report shows it.
-std::string SystemErrorText(DWORD code) {
-    wchar_t* buffer = nullptr;
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text;
-    if (n != 0 && buffer) text.assign(buffer, n);
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
-        text.pop_back();
-    if (text.empty()) {
-        wchar_t code16[16];
-        swprintf(code16, 16, L"%08X", static_cast<unsigned>(code));
-        text = L"System error " + std::wstring(code16);
-    }
-    return Narrow(text);
-}
 
 struct LibraryDeleter {
     void operator()(HMODULE m) const { FreeLibrary(m); }

@@ -26,9 +26,9 @@ void GdiCanvas::OnStateChanged() {
 
 void GdiCanvas::FillRect(const ui::Rect& r, ui::Color c) {
     if (r.IsEmpty()) return;
-    BrushPtr brush(CreateSolidBrush(Resolve(c)));
+    BrushPtr solid(CreateSolidBrush(Resolve(c)));
     RECT rc{r.left, r.top, r.right, r.bottom};
-    ::FillRect(dc_, &rc, brush.get());
+    ::FillRect(dc_, &rc, solid.get());
 }
 
 void GdiCanvas::SetPixel(int x, int y, ui::Color c) { SetPixelV(dc_, x, y, Resolve(c)); }
@@ -40,9 +40,9 @@ ui::Color GdiCanvas::GetPixel(int x, int y) {
 
 void GdiCanvas::FrameRect(const ui::Rect& r, ui::Color c) {
     if (r.IsEmpty()) return;
-    BrushPtr brush(CreateSolidBrush(Resolve(c)));
+    BrushPtr solid(CreateSolidBrush(Resolve(c)));
     RECT rc{r.left, r.top, r.right, r.bottom};
-    ::FrameRect(dc_, &rc, brush.get());
+    ::FrameRect(dc_, &rc, solid.get());
 }
 
 PenPtr GdiCanvas::MakePen() const {
