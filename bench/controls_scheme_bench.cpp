@@ -15,6 +15,16 @@
 
 namespace {
 
+// Baseline for the gradient: one solid fill of the same band.
+void BM_Baseline_SolidFill_441x26(benchmark::State& state) {
+    ui::Bitmap band(441, 26);
+    for (auto _ : state) {
+        band.FillRect({0, 0, 441, 26}, ui::Hex(0xC6D7F7));
+        benchmark::DoNotOptimize(band.Pixels().data());
+    }
+}
+BENCHMARK(BM_Baseline_SolidFill_441x26);
+
 void BM_PaintXPGradient_441x26(benchmark::State& state) {
     ui::Bitmap band;
     for (auto _ : state) {
