@@ -26,7 +26,7 @@ class TKVZXPSpeedButton : public SpeedButtonBase {
     void MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) override;
     void MouseUp(ui::MouseButton b, ui::Shift s, ui::Point p) override;
     // The system colours changed: rebuild the glyph images.
-    void SystemColorsChanged();
+    void SystemColorsChanged() override;
 
     ui::Timer* RepeatTimer() const { return repeatTimer_.get(); }
 

@@ -352,6 +352,11 @@ bool Control::DialogChar(char32_t ch) {
         if (child->visible_ && child->enabled_ && child->DialogChar(ch)) return true;
     return false;
 }
+void Control::SystemColorsChanged() {
+    for (Control* child : children_) child->SystemColorsChanged();
+    Invalidate();
+}
+
 void Control::Click() {
     if (OnClick) OnClick();
 }

@@ -164,6 +164,8 @@ public:
     virtual void PaintOverWindow(Canvas& canvas, const Rect& window) { (void)canvas, (void)window; }
     // The desktop theme changed (the platform's theme-changed notification).
     virtual void ThemeChanged() {}
+    // The system colours changed; the default passes it on to every child.
+    virtual void SystemColorsChanged();
     // Every control of a form hears which control now has the focus (nullptr: none).
     virtual void FocusAnnounced(Control* focused) { (void)focused; }
     // Lets a child ask whether a key goes to it (arrows, Enter, Tab) rather than the form.

@@ -83,6 +83,20 @@ TEST_F(Dispatch, GraphicChildrenPaintInsideTheirBoundsOnly) {
     EXPECT_EQ(backend.Render(form).Pixel(5, 5), ui::clBlack);
 }
 
+TEST_F(Dispatch, SystemColourChangesReachEveryControl) {
+    struct Counter : ui::GraphicControl {
+        using GraphicControl::GraphicControl;
+        int changes = 0;
+        void SystemColorsChanged() override { ++changes; }
+    };
+    ui::Form form(app);
+    ui::Control panel(&form);
+    Counter direct(&form), nested(&panel);
+    form.SystemColorsChanged();
+    EXPECT_EQ(direct.changes, 1);
+    EXPECT_EQ(nested.changes, 1);
+}
+
 TEST_F(Dispatch, TimersFireOnTheirIntervalWhileEnabled) {
     ui::Timer timer(app);
     timer.SetInterval(250);

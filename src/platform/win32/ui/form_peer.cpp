@@ -131,6 +131,18 @@ LRESULT FormPeer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (!IsIconic(hwnd_)) form_.PeerResized({client.right, client.bottom});
             break;
         }
+        case WM_SYSCOLORCHANGE:
+            // Only top-level windows get it: tell the controls, and pass it on to the
+            // native child controls, which need it too.
+            form_.App().Guard([&] { form_.SystemColorsChanged(); });
+            EnumChildWindows(
+                hwnd_,
+                [](HWND child, LPARAM) -> BOOL {
+                    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+                    return TRUE;
+                },
+                0);
+            return 0;
         case WM_ACTIVATE:
             // Give focus back to the control that had it.
             if (LOWORD(wParam) != WA_INACTIVE) {
