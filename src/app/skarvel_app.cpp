@@ -2,6 +2,7 @@
 
 #include "app/main_form.h"
 #include "app/windows.h"
+#include "controls/glyphs/button_glyphs.h"
 #include "controls/xp_scheme.h"
 #include "controls/xp_theme_detect.h"
 #include "ui/application.h"
@@ -11,6 +12,9 @@ namespace app {
 int RunSkarvel(ui::Backend& backend, const platform::Services& services) {
     ui::Application application(backend);
     application.SetTitle("Skarvel");
+    // The program's own pointing hand over headers and category captions.
+    glyphs::CursorImage hand = glyphs::HandCursor();
+    backend.SetCursorImage(ui::Cursor::Hand, hand.image, glyphs::kTransparent, hand.hotSpot);
     // Controls in the automatic scheme follow the desktop theme.
     controls::SetSchemeDetector([&services] { return controls::DetectXPColorScheme(*services.system); });
     {

@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "ui/bitmap.h"
 #include "ui/color.h"
+#include "ui/input.h"
 #include "ui/geometry.h"
 
 namespace ui {
@@ -90,6 +92,11 @@ public:
     // alignment), returns when it closes: the index of the chosen item, or -1.
     virtual int ShowPopupMenu(const PopupMenu& menu, Point screen) = 0;
     virtual MenuMetrics GetMenuMetrics() const = 0;
+
+    // Replaces the platform's image for cursor WHICH with IMAGE (pixels of colour
+    // TRANSPARENT are see-through), pointing at HOT_SPOT.
+    virtual void SetCursorImage(Cursor which, const Bitmap& image, Color transparent,
+                                Point hotSpot) = 0;
 };
 
 }  // namespace ui

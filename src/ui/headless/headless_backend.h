@@ -3,6 +3,7 @@
 // inject mouse, key, focus and timer events. Message boxes are recorded, not shown.
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,14 @@ public:
     void RunMessageLoop() override {}
     void Terminate() override { terminated_ = true; }
     void ProcessMessages() override {}
+    void SetCursorImage(Cursor which, const Bitmap& image, Color, Point) override {
+        cursorImages_[which] = image.GetSize();
+    }
+    // The size of the image set for cursor WHICH, or {0, 0}.
+    Size CursorImageSize(Cursor which) const {
+        auto it = cursorImages_.find(which);
+        return it == cursorImages_.end() ? Size{} : it->second;
+    }
     int ShowPopupMenu(const PopupMenu& menu, Point screen) override;
     MenuMetrics GetMenuMetrics() const override { return menuMetrics; }
 
@@ -112,6 +121,7 @@ private:
     };
     std::vector<TimerState> timers_;
     long long now_ = 0;
+    std::map<Cursor, Size> cursorImages_;
 };
 
 }  // namespace ui

@@ -56,8 +56,11 @@ TEST_P(LanguageStart, EveryMainWindowTextComesFromTheFile) {
             }
             ui::Control* target = e.control.empty() ? &form : form.FindControl(e.control);
             ASSERT_NE(target, nullptr) << e.control;
-            if (e.kind == settings::TextKind::Caption) EXPECT_EQ(target->Caption(), expected) << e.key;
-            if (e.kind == settings::TextKind::Hint) EXPECT_EQ(target->Hint(), expected) << e.key;
+            if (e.kind == settings::TextKind::Caption) {
+                EXPECT_EQ(target->Caption(), expected) << e.key;
+            } else if (e.kind == settings::TextKind::Hint) {
+                EXPECT_EQ(target->Hint(), expected) << e.key;
+            }
             ++checked;
         }
     }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <vector>
+
 #include "platform/win32/text.h"
 #include "platform/win32/ui/gdi_canvas.h"
 #include "platform/win32/ui/peer_factory.h"
@@ -106,6 +108,7 @@ Win32Backend::Win32Backend() : state_(std::make_unique<Win32State>()) {
 
 Win32Backend::~Win32Backend() {
     if (state_->timerWindow) DestroyWindow(state_->timerWindow);
+    for (auto& [which, cursor] : state_->cursors) DestroyCursor(cursor);
 }
 
 const ui::ColorResolver& Win32Backend::Colors() const { return state_->colors; }
@@ -216,6 +219,42 @@ ui::MenuMetrics Win32Backend::GetMenuMetrics() const {
     m.borderWidth = GetSystemMetrics(SM_CXBORDER);
     m.itemHeight = GetSystemMetrics(SM_CYMENU);
     return m;
+}
+
+}  // namespace platform::win32
+
+namespace platform::win32 {
+
+void Win32Backend::SetCursorImage(ui::Cursor which, const ui::Bitmap& image, ui::Color transparent,
+                                  ui::Point hotSpot) {
+    if (image.Empty()) return;
+    // Colour pixels are black where the cursor is see-through; the mask is 1 there.
+    ui::Bitmap color = image;
+    int w = image.Width(), h = image.Height();
+    size_t stride = static_cast<size_t>((w + 15) / 16) * 2;
+    std::vector<std::uint8_t> maskBits(stride * static_cast<size_t>(h), 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (image.Pixel(x, y) == (transparent & 0xFFFFFF)) {
+                color.SetPixel(x, y, ui::clBlack);
+                maskBits[static_cast<size_t>(y) * stride + static_cast<size_t>(x / 8)] |=
+                    static_cast<std::uint8_t>(0x80u >> (x % 8));
+            }
+    HDC screen = GetDC(nullptr);
+    BitmapPtr colorBitmap = ToDib(screen, color);
+    ReleaseDC(nullptr, screen);
+    BitmapPtr mask(CreateBitmap(w, h, 1, 1, maskBits.data()));
+    ICONINFO info{};
+    info.fIcon = FALSE;
+    info.xHotspot = static_cast<DWORD>(hotSpot.x);
+    info.yHotspot = static_cast<DWORD>(hotSpot.y);
+    info.hbmMask = mask.get();
+    info.hbmColor = colorBitmap.get();
+    HCURSOR cursor = CreateIconIndirect(&info);  // copies the bitmaps
+    if (!cursor) return;
+    HCURSOR& slot = state_->cursors[which];
+    if (slot) DestroyCursor(slot);
+    slot = cursor;
 }
 
 }  // namespace platform::win32

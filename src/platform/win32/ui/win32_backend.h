@@ -29,6 +29,8 @@ public:
     void ProcessMessages() override;
     int ShowPopupMenu(const ui::PopupMenu& menu, ui::Point screen) override;
     ui::MenuMetrics GetMenuMetrics() const override;
+    void SetCursorImage(ui::Cursor which, const ui::Bitmap& image, ui::Color transparent,
+                        ui::Point hotSpot) override;
 
 private:
     std::unique_ptr<Win32State> state_;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/color.h"
+#include "ui/input.h"
 
 namespace ui {
 class Control;
@@ -33,6 +34,8 @@ struct Win32State {
     std::string title;
     // One tool-tip window per top-level form window.
     std::map<HWND, HWND> toolTips;
+    // Cursors the program drew itself, used instead of the system's.
+    std::map<ui::Cursor, HCURSOR> cursors;
 };
 
 // The toolkit's window class name.

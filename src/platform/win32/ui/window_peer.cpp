@@ -234,7 +234,9 @@ bool WindowPeer::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
                 ScreenToClient(hwnd_, &pt);
                 ui::Cursor c = control_.CursorAt({pt.x, pt.y});
                 if (c == ui::Cursor::Default && native_) return false;
-                ::SetCursor(LoadCursorW(nullptr, CursorResource(c)));
+                auto own = state_.cursors.find(c);
+                ::SetCursor(own != state_.cursors.end() ? own->second
+                                                        : LoadCursorW(nullptr, CursorResource(c)));
                 result = TRUE;
                 return true;
             }
