@@ -17,30 +17,17 @@ constexpr int kW = 64, kH = 48;
 ui::Bitmap DrawWithGdi(const std::function<void(ui::Canvas&)>& draw) {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kW;
-    info.bmiHeader.biHeight = -kH;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, dib);
+    platform::win32::BitmapPtr target = platform::win32::ToDib(screen, ui::Bitmap(kW, kH));
+    ui::Bitmap out;
     {
-        platform::win32::GdiCanvas canvas(dc, ui::DefaultColorResolver());
-        canvas.FillRect({0, 0, kW, kH}, ui::clWhite);
-        draw(canvas);
-    }
-    GdiFlush();
-    ui::Bitmap out(kW, kH);
-    auto* px = static_cast<const std::uint32_t*>(bits);
-    for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x) {
-            std::uint32_t v = px[y * kW + x];
-            out.SetPixel(x, y, ui::Rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
+        platform::win32::SelectGuard select(dc, target.get());
+        {
+            platform::win32::GdiCanvas canvas(dc, ui::DefaultColorResolver());
+            canvas.FillRect({0, 0, kW, kH}, ui::clWhite);
+            draw(canvas);
         }
-    SelectObject(dc, old);
-    DeleteObject(dib);
+        out = platform::win32::CopyFromDc(dc, kW, kH);
+    }
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
     return out;

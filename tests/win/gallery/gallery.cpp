@@ -60,28 +60,7 @@ public:
 
 ui::Bitmap Capture(HWND hwnd, int w, int h) {
     HDC source = GetDC(hwnd);
-    HDC dc = CreateCompatibleDC(source);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, dib);
-    BitBlt(dc, 0, 0, w, h, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    ui::Bitmap out(w, h);
-    const auto* px = static_cast<const std::uint32_t*>(bits);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            std::uint32_t v = px[y * w + x];
-            out.SetPixel(x, y, ui::Rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
-        }
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
+    ui::Bitmap out = platform::win32::CopyFromDc(source, w, h);
     ReleaseDC(hwnd, source);
     return out;
 }

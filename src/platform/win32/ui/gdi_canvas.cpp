@@ -126,6 +126,27 @@ BitmapPtr ToDib(HDC reference, const ui::Bitmap& bitmap) {
     return dib;
 }
 
+ui::Bitmap CopyFromDc(HDC source, int width, int height) {
+    ui::Bitmap out(width, height);
+    BitmapPtr dib = ToDib(source, out);
+    DIBSECTION section{};
+    if (!dib || GetObjectW(dib.get(), sizeof(section), &section) == 0) return out;
+    HDC mem = CreateCompatibleDC(source);
+    {
+        SelectGuard g(mem, dib.get());
+        BitBlt(mem, 0, 0, width, height, source, 0, 0, SRCCOPY);
+        GdiFlush();
+    }
+    DeleteDC(mem);
+    const auto* px = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint32_t v = px[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+            out.SetPixel(x, y, ui::Rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
+        }
+    return out;
+}
+
 void GdiCanvas::DrawBitmap(int x, int y, const ui::Bitmap& bitmap, const ui::Rect& source) {
     if (bitmap.Empty()) return;
     BitmapPtr dib = ToDib(dc_, bitmap);

@@ -55,5 +55,8 @@ private:
 
 // Copies a toolkit bitmap into a new top-down 32-bit DIB section.
 BitmapPtr ToDib(HDC reference, const ui::Bitmap& bitmap);
+// Copies the top-left WIDTH x HEIGHT pixels of a device context into a toolkit bitmap
+// (screenshots and pixel tests).
+ui::Bitmap CopyFromDc(HDC source, int width, int height);
 
 }  // namespace platform::win32
