@@ -137,7 +137,7 @@ TEST_F(SchemeGallery, WindowPixelsMatchTheRasterCanvasOutsideText) {
 
     form.ShowForm();
     // Pointer states, set as the pointer would; the focus on a memo keeps the default look.
-    for (auto* header : hotHeaders) header->MouseMove(0, {100, 30});
+    for (auto* hot : hotHeaders) hot->MouseMove(0, {100, 30});
     for (auto* button : hotButtons) button->MouseEnter();
     for (auto* button : pressedButtons) {
         button->MouseDown(ui::MouseButton::Left, ui::shift::kLeft, {5, 5});
