@@ -5,22 +5,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "win/support/running_program.h"
+
 namespace {
 
 constexpr wchar_t kAeDebug[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug";
-
-std::wstring ProgramPath() {
-    const char* dir = std::getenv("SKARVEL_BINARY_DIR");
-    std::string path = dir ? std::string("Z:") + dir + "/bin/skarvel.exe" : "skarvel.exe";
-    for (char& ch : path)
-        if (ch == '/') ch = '\\';
-    return std::wstring(path.begin(), path.end());
-}
 
 std::optional<std::wstring> ReadAuto() {
     wchar_t data[64] = {};
@@ -53,27 +46,6 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds = 20000) {
     return done();
 }
 
-struct Search {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != search->pid || !IsWindowVisible(hwnd)) return TRUE;
-    wchar_t title[256];
-    const std::wstring t(title, static_cast<size_t>(GetWindowTextW(hwnd, title, 256)));
-    const std::wstring suffix = L"Skarvel 1.0.7.977";
-    if (t.size() >= suffix.size() &&
-        t.compare(t.size() - suffix.size(), suffix.size(), suffix) == 0) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A left click at POINT of the main window's client area, posted to the deepest visible child
 // window there, as a user's click arrives.
 void ClickAt(HWND main, POINT point) {
@@ -97,39 +69,6 @@ void ClickAt(HWND main, POINT point) {
 constexpr POINT kTempWindowsBox{0 + 6 + 0 + 28 + 8, 40 + 4 + 0 + 6 + 8};
 constexpr POINT kBegin{200 + 382 + 24, 40 + 404 + 17};
 
-class Program {
-  public:
-    Program() {
-        std::wstring exe = ProgramPath();
-        std::wstring commandLine = L"\"" + exe + L"\"";
-        STARTUPINFOW si{};
-        si.cb = sizeof(si);
-        started_ = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &si, &pi_) != 0;
-        Search search{pi_.dwProcessId, nullptr};
-        for (int i = 0; started_ && i < 300 && !search.found; ++i) {
-            Sleep(100);
-            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        }
-        main_ = search.found;
-    }
-    ~Program() {
-        if (!started_) return;
-        if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(pi_.hProcess, 20000) != WAIT_OBJECT_0) {
-            TerminateProcess(pi_.hProcess, 1);
-        }
-        CloseHandle(pi_.hThread);
-        CloseHandle(pi_.hProcess);
-    }
-    HWND Main() const { return main_; }
-
-  private:
-    bool started_ = false;
-    PROCESS_INFORMATION pi_{};
-    HWND main_ = nullptr;
-};
-
 TEST(MainWindowClicks, BeginCleansTheWindowsTempFolderOnlyAfterItsBoxWasClicked) {
     wchar_t windows[MAX_PATH];
     GetWindowsDirectoryW(windows, MAX_PATH);
@@ -144,7 +83,7 @@ TEST(MainWindowClicks, BeginCleansTheWindowsTempFolderOnlyAfterItsBoxWasClicked)
     auto probeExists = [&] { return GetFileAttributesW(probe.c_str()) != INVALID_FILE_ATTRIBUTES; };
 
     {
-        Program program;
+        wintest::RunningProgram program;
         ASSERT_NE(program.Main(), nullptr) << "main window not found";
 
         // Nothing ticked: the run still applies "Cut off Dr. Watson", and the file stays.
