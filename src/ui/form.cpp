@@ -37,6 +37,11 @@ void Form::SetBorderIcons(unsigned icons) {
     NotifyPeer(Change::Style);
 }
 
+void Form::SetWindowState(WindowState s) {
+    windowState_ = s;
+    NotifyPeer(Change::Style);
+}
+
 void Form::SetStayOnTop(bool s) {
     stayOnTop_ = s;
     NotifyPeer(Change::Style);

@@ -11,6 +11,7 @@ namespace ui {
 enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
 enum class Position { Designed, DesktopCenter, ScreenCenter, MainFormCenter, OwnerFormCenter };
 enum class CloseAction { None, Hide, Free, Minimize };
+enum class WindowState { Normal, Minimized, Maximized };
 
 namespace border_icon {
 constexpr unsigned kSystemMenu = 1u << 0;
@@ -39,6 +40,9 @@ public:
     void SetBorderStyle(BorderStyle s);
     unsigned BorderIcons() const { return borderIcons_; }
     void SetBorderIcons(unsigned icons);
+    // How the window opens when shown.
+    WindowState GetWindowState() const { return windowState_; }
+    void SetWindowState(WindowState s);
     bool StayOnTop() const { return stayOnTop_; }
     void SetStayOnTop(bool s);
     Position GetPosition() const { return position_; }
@@ -95,6 +99,7 @@ private:
     unsigned borderIcons_ = border_icon::kSystemMenu | border_icon::kMinimize |
                             border_icon::kMaximize;
     bool stayOnTop_ = false;
+    WindowState windowState_ = WindowState::Normal;
     Position position_ = Position::Designed;
     Form* centerOn_ = nullptr;
     Control* activeControl_ = nullptr;

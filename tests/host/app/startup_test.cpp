@@ -46,6 +46,8 @@ TEST_F(StartUp, CreatesTheSevenWindowsInOrderWithTheirFrames) {
     EXPECT_EQ(p.Form6->ClientSize(), (ui::Size{642, 271}));
     EXPECT_TRUE(p.Form6->StayOnTop());
     EXPECT_FALSE(p.Form5->StayOnTop());
+    EXPECT_EQ(p.Form3->GetWindowState(), ui::WindowState::Maximized);
+    EXPECT_EQ(p.Form1->GetWindowState(), ui::WindowState::Normal);
     for (ui::Form* f : forms) EXPECT_FALSE(f->Visible());
 }
 

@@ -95,17 +95,26 @@ void FormPeer::Changed(ui::Change what) {
         case ui::Change::ClientSize:
         case ui::Change::Style:
             ApplyStyles();
+            if (IsWindowVisible(hwnd_)) ShowInState();
             return;
         case ui::Change::Visible:
             if (form_.Visible()) {
                 if (!form_.Positioned()) form_.ApplyPosition();
-                ShowWindow(hwnd_, SW_SHOWNORMAL);
+                ShowInState();
             } else {
                 ShowWindow(hwnd_, SW_HIDE);
             }
             return;
         default:
             WindowPeer::Changed(what);
+    }
+}
+
+void FormPeer::ShowInState() {
+    switch (form_.GetWindowState()) {
+        case ui::WindowState::Maximized: ShowWindow(hwnd_, SW_SHOWMAXIMIZED); break;
+        case ui::WindowState::Minimized: ShowWindow(hwnd_, SW_SHOWMINIMIZED); break;
+        case ui::WindowState::Normal: ShowWindow(hwnd_, SW_SHOWNORMAL); break;
     }
 }
 

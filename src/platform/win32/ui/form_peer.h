@@ -23,6 +23,8 @@ private:
     // Outer window rectangle for the form's client size at its current position.
     RECT OuterRect() const;
     void ApplyStyles();
+    // Shows the window normal, maximised or minimised as the form asks.
+    void ShowInState();
 
     ui::Form& form_;
 };

@@ -1,0 +1,64 @@
+// Forms on real windows: frame styles, client size, placement and window state.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/win32/ui/win32_backend.h"
+#include "ui/application.h"
+#include "ui/form.h"
+
+namespace {
+
+HWND HwndOf(ui::Form& form) { return static_cast<HWND>(form.Peer()->NativeHandle()); }
+
+struct FormPeer : ::testing::Test {
+    platform::win32::Win32Backend backend;
+    ui::Application app{backend};
+};
+
+TEST_F(FormPeer, AFixedFormWithCloseBoxOnlyGetsItsClientSizeAndStaysOnTop) {
+    ui::Form form(app);
+    form.SetClientSize(361, 305);
+    form.SetBorderStyle(ui::BorderStyle::Single);
+    form.SetBorderIcons(ui::border_icon::kSystemMenu);
+    form.SetStayOnTop(true);
+    form.ShowForm();
+    HWND hwnd = HwndOf(form);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, 361);
+    EXPECT_EQ(client.bottom, 305);
+    LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(FormPeer, SecondaryFormsAreCentredOnTheMainForm) {
+    ui::Form main(app), other(app);
+    main.SetClientSize(641, 504);
+    main.SetPosition(ui::Position::DesktopCenter);
+    other.SetClientSize(200, 100);
+    other.SetPosition(ui::Position::MainFormCenter);
+    main.ShowForm();
+    other.ShowForm();
+    RECT a{}, b{};
+    GetWindowRect(HwndOf(main), &a);
+    GetWindowRect(HwndOf(other), &b);
+    EXPECT_NEAR((a.left + a.right) / 2, (b.left + b.right) / 2, 1);
+    EXPECT_NEAR((a.top + a.bottom) / 2, (b.top + b.bottom) / 2, 1);
+}
+
+TEST_F(FormPeer, AMaximisedFormOpensMaximised) {
+    ui::Form main(app), help(app);
+    main.ShowForm();
+    help.SetClientSize(809, 527);
+    help.SetWindowState(ui::WindowState::Maximized);
+    help.ShowForm();
+    EXPECT_TRUE(IsZoomed(HwndOf(help)));
+    EXPECT_FALSE(IsZoomed(HwndOf(main)));
+}
+
+}  // namespace
