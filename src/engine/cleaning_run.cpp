@@ -82,21 +82,21 @@ class Run {
     bool Checked(Category category) { return view_.IsChecked(category); }
 
     // A folder category: when ticked and its folder is there, (optionally) show the folder,
-    // empty it and log the line.
+    // empty it and log the line. A folder the purge refuses gets no line: nothing was cleaned.
     void PurgeStep(Category category, bool clearAttributes, bool stopOnFailure, bool show,
                    const char* line) {
         if (!Checked(category)) return;
         std::string folder = paths_.CategoryFolder(category);
         if (!files_.DirectoryExists(folder)) return;
         if (show) view_.ShowFolder(folder);
-        PurgeFolder(files_, folder, clearAttributes, stopOnFailure, paths_.WindowsDirectory());
-        view_.AppendLog(line);
+        if (PurgeFolder(files_, folder, clearAttributes, stopOnFailure, paths_.WindowsDirectory()))
+            view_.AppendLog(line);
     }
 
-    // The user's temp folder: the tree walk and the recursive pass work on the folder
-    // without its trailing backslash, the mask pass on the path with it, which deletes
-    // the dotted files directly in the folder. A temp path that names a drive root or the
-    // Windows folder (the platform takes it from the environment) is left alone.
+    // The user's temp folder: the tree walk and the recursive pass work on the folder, the
+    // mask pass on the path with its trailing backslash, which deletes the dotted files
+    // directly in the folder. A temp path that names a drive root or the Windows folder (the
+    // platform takes it from the environment) is refused by the purge and gets no line.
     void CleanUserTemp() {
         std::string withSlash = paths_.TempFolder();
         if (withSlash.size() < 2) return;
@@ -106,18 +106,15 @@ class Run {
         else
             withSlash += '\\';
         if (!files_.DirectoryExists(folder)) return;
-        if (!IsSafePurgeTarget(files_, folder, paths_.WindowsDirectory())) return;
-        (void)RemoveTree(files_, folder, false, false, false);
-        EraseFilesByMask(files_, withSlash);
-        EraseFilesRecursive(files_, folder);
-        view_.AppendLog(log_lines::kTempUser);
+        if (PurgeFolder(files_, withSlash, false, false, paths_.WindowsDirectory()))
+            view_.AppendLog(log_lines::kTempUser);
     }
 
     // Deletes the profile file ITEM when it is there; returns whether it was there.
     bool DeleteOperaFile(const char* item) {
         std::string path = paths_.OperaProfileItem(item);
         if (!files_.FileExists(path)) return false;
-        (void)files_.DeleteFileAt(path);  // the line depends on the file having been there
+        (void)DeleteFileChecked(files_, path);  // the line depends on the file having been there
         return true;
     }
 

@@ -3,7 +3,7 @@
 // with long-path support. Every call reports failure by its result and never throws.
 
 #include <cstdint>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +27,42 @@ struct DirEntry {
     std::uint64_t size = 0;
 };
 
+// What makes two spellings of a path name the same object: the volume's serial number and
+// the object's index on it.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// Why an entry is opened; decides the access asked for.
+enum class OpenFor {
+    Listing,        // a folder to list and identify; links on the way and at the end followed
+    Removal,        // a folder to list, change and remove; a link at the end is not followed
+    Deletion,       // a file to delete; a link at the end is not followed
+    AttributeReset  // a file to change and delete; a link at the end is not followed
+};
+
+// A file or folder held open. What is checked through it and what is changed through it are
+// the same object, whatever happens to its path meanwhile. Closing (destroying) it completes
+// a deletion marked with MarkForDeletion.
+class OpenEntry {
+  public:
+    virtual ~OpenEntry() = default;
+
+    // Where the object really is, links resolved: "\\?\C:\..." or "\\?\UNC\...";
+    // empty when the platform cannot tell.
+    virtual std::string FinalPath() = 0;
+    virtual std::optional<FileIdentity> Identity() = 0;
+    // A folder's entries in the platform's order, "." and ".." left out. False when the
+    // object cannot be listed.
+    virtual bool List(std::vector<DirEntry>& entries) = 0;
+    virtual bool SetAttributes(std::uint32_t attributes) = 0;
+    // Deletes the object when this handle closes. Refused (false) for a read-only file and a
+    // folder that is not empty.
+    virtual bool MarkForDeletion() = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -44,11 +80,12 @@ public:
     // them. Returns false when nothing could be enumerated.
     virtual bool Enumerate(const std::string& pattern, std::vector<DirEntry>& entries) = 0;
 
-    // Deletes the file PATH, which must be the entry it was enumerated as: a link that
-    // resolves elsewhere is refused (false) rather than followed.
-    virtual bool DeleteFileAt(const std::string& path) = 0;
-    // Removes the empty folder PATH; a reparse point is refused (false), never followed.
-    virtual bool RemoveFolder(const std::string& path) = 0;
+    // Opens PATH for PURPOSE; nullptr when it cannot be opened so. A path that begins with
+    // "\\?\" is used literally: no "." or ".." applied, no trailing dots or spaces dropped.
+    // Any other path is made absolute and normalised as the platform does.
+    virtual std::unique_ptr<OpenEntry> Open(const std::string& path, OpenFor purpose) = 0;
+    // The root of every fixed drive ("C:\\"), for refusing them by identity.
+    virtual std::vector<std::string> FixedDriveRoots() = 0;
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual std::string CurrentDirectory() = 0;
 

@@ -9,6 +9,7 @@ namespace attr = platform::attr;
 
 struct FakeFileSystem::Node {
     std::string name;
+    std::string shortName;
     bool isDirectory = false;
     std::uint32_t attributes = 0;
     std::string contents;
@@ -16,8 +17,10 @@ struct FakeFileSystem::Node {
     bool linkAsReparse = false;
     bool inUse = false;
     bool unremovable = false;
-    Node* parent = nullptr;
-    std::vector<std::unique_ptr<Node>> children;
+    Node* parent = nullptr;  // null for a root and for a node taken out of the tree
+    bool isRoot = false;
+    std::uint64_t index = 0;
+    std::vector<Node*> children;
 
     bool IsLink() const { return !linkTarget.empty(); }
 };
@@ -25,6 +28,7 @@ struct FakeFileSystem::Node {
 namespace {
 
 constexpr int kMaxLinkDepth = 16;
+const std::string kStreamSuffix = "::$index_allocation";
 
 char Lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -37,6 +41,10 @@ std::string LowerCopy(std::string s) {
 
 bool SameName(const std::string& a, const std::string& b) {
     return LowerCopy(a) == LowerCopy(b);
+}
+
+bool StartsWithNoCase(const std::string& s, const std::string& prefix) {
+    return s.size() >= prefix.size() && SameName(s.substr(0, prefix.size()), prefix);
 }
 
 std::vector<std::string> Split(const std::string& s) {
@@ -52,6 +60,11 @@ std::vector<std::string> Split(const std::string& s) {
     }
     parts.push_back(part);
     return parts;
+}
+
+std::string Trimmed(std::string name) {
+    while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
+    return name;
 }
 
 // The platform's enumeration pattern: "*" any run, "?" one character, case-insensitive; a
@@ -82,20 +95,101 @@ bool PatternMatches(const std::string& pattern, const std::string& name) {
 
 }  // namespace
 
+// ---- Handles ------------------------------------------------------------------------------
+
+class FakeFileSystem::Handle final : public platform::OpenEntry {
+  public:
+    Handle(FakeFileSystem& fs, Node* node, platform::OpenFor purpose, bool mayDelete)
+        : fs_(fs), node_(node), purpose_(purpose), mayDelete_(mayDelete) {}
+
+    ~Handle() override {
+        if (!pending_ || node_->parent == nullptr) return;
+        fs_.log.push_back((node_->isDirectory ? "rmdir " : "delete ") + fs_.DisplayPath(node_));
+        fs_.Unlink(node_);
+    }
+
+    std::string FinalPath() override { return fs_.FinalPath(node_); }
+
+    std::optional<platform::FileIdentity> Identity() override {
+        Node* root = node_;
+        while (root->parent != nullptr) root = root->parent;
+        if (!root->isRoot) return std::nullopt;
+        return platform::FileIdentity{root->index, node_->index};
+    }
+
+    bool List(std::vector<platform::DirEntry>& entries) override {
+        entries.clear();
+        if (!node_->isDirectory) return false;
+        for (Node* child : node_->children) {
+            Node* target = child->isDirectory ? child : fs_.Follow(child, 0);
+            std::uint64_t size = target != nullptr ? target->contents.size() : 0;
+            entries.push_back({child->name, fs_.ListedAttributes(child), size});
+        }
+        return true;
+    }
+
+    bool SetAttributes(std::uint32_t attributes) override {
+        if (purpose_ != platform::OpenFor::Removal &&
+            purpose_ != platform::OpenFor::AttributeReset)
+            return false;
+        constexpr std::uint32_t settable =
+            attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive;
+        node_->attributes = (node_->attributes & ~settable) | (attributes & settable);
+        return true;
+    }
+
+    bool MarkForDeletion() override {
+        if (!mayDelete_ || (node_->attributes & attr::kReadOnly) != 0) return false;
+        if (node_->isDirectory &&
+            (!node_->children.empty() || node_->unremovable || node_->parent == nullptr))
+            return false;
+        pending_ = true;
+        return true;
+    }
+
+  private:
+    FakeFileSystem& fs_;
+    Node* node_;
+    platform::OpenFor purpose_;
+    bool mayDelete_;
+    bool pending_ = false;
+};
+
+// ---- The tree -----------------------------------------------------------------------------
+
 FakeFileSystem::FakeFileSystem() {
     RootOf("C:", true);
 }
 FakeFileSystem::~FakeFileSystem() = default;
 
 FakeFileSystem::Parsed FakeFileSystem::Parse(const std::string& raw) const {
+    Parsed parsed;
+    if (raw.starts_with("\\\\?\\")) {
+        // Literal: name by name, nothing normalised.
+        std::string rest = raw.substr(4);
+        std::vector<std::string> parts = Split(rest);
+        std::size_t rootParts = 1;
+        if (StartsWithNoCase(rest, "UNC\\")) {
+            parsed.root = "\\\\" + (parts.size() > 1 ? parts[1] : "") + "\\" +
+                          (parts.size() > 2 ? parts[2] : "");
+            rootParts = 3;
+        } else if (rest.size() >= 2 && rest[1] == ':') {
+            parsed.root = std::string(1, static_cast<char>(std::toupper(rest[0]))) + ":";
+            if (rest.size() > 2 && rest[2] != '\\') parsed.root.clear();  // "\\?\C:x"
+        } else {
+            rootParts = StartsWithNoCase(rest, "GLOBALROOT\\") ? 3 : 1;
+            parsed.root = "\\\\?";
+            for (std::size_t i = 0; i < rootParts && i < parts.size(); ++i)
+                parsed.root += "\\" + parts[i];
+        }
+        for (std::size_t i = rootParts; i < parts.size(); ++i)
+            if (!parts[i].empty()) parsed.components.push_back(parts[i]);
+        return parsed;
+    }
+
     std::string path = raw;
     std::replace(path.begin(), path.end(), '/', '\\');
-    if (path.starts_with("\\\\?\\UNC\\"))
-        path = "\\\\" + path.substr(8);
-    else if (path.starts_with("\\\\?\\") || path.starts_with("\\\\.\\"))
-        path = path.substr(4);
-
-    Parsed parsed;
+    if (path.starts_with("\\\\.\\")) path = path.substr(4);
     std::string rest;
     if (path.size() >= 2 && path[1] == ':') {
         parsed.root = std::string(1, static_cast<char>(std::toupper(path[0]))) + ":";
@@ -122,27 +216,55 @@ FakeFileSystem::Parsed FakeFileSystem::Parse(const std::string& raw) const {
             if (!parsed.components.empty()) parsed.components.pop_back();
             continue;
         }
-        parsed.components.push_back(part);
+        std::string name = Trimmed(part);
+        if (!name.empty()) parsed.components.push_back(name);
     }
     return parsed;
 }
 
-FakeFileSystem::Node* FakeFileSystem::RootOf(const std::string& root, bool create) {
-    for (auto& node : roots_)
-        if (SameName(node->name, root)) return node.get();
-    if (!create) return nullptr;
+FakeFileSystem::Node* FakeFileSystem::NewNode(Node* parent, const std::string& name,
+                                              bool isDirectory, std::uint32_t attributes) {
     auto node = std::make_unique<Node>();
-    node->name = root;
-    node->isDirectory = true;
-    node->attributes = attr::kDirectory;
-    roots_.push_back(std::move(node));
-    return roots_.back().get();
+    node->name = name;
+    node->isDirectory = isDirectory;
+    node->attributes =
+        isDirectory ? (attributes | attr::kDirectory) : (attributes & ~attr::kDirectory);
+    node->parent = parent;
+    node->index = nodes_.size() + 1;
+    nodes_.push_back(std::move(node));
+    if (parent != nullptr) parent->children.push_back(nodes_.back().get());
+    return nodes_.back().get();
+}
+
+FakeFileSystem::Node* FakeFileSystem::RootOf(const std::string& root, bool create) {
+    for (Node* node : roots_)
+        if (SameName(node->name, root)) return node;
+    auto alias = aliases_.find(LowerCopy(root));
+    if (alias != aliases_.end()) return Find(alias->second, true);
+    if (!create || root.empty()) return nullptr;
+    Node* node = NewNode(nullptr, root, true, attr::kDirectory);
+    node->isRoot = true;
+    roots_.push_back(node);
+    return node;
 }
 
 FakeFileSystem::Node* FakeFileSystem::Follow(Node* node, int depth) {
     if (node == nullptr || !node->IsLink()) return node;
     if (depth > kMaxLinkDepth) return nullptr;
     return FindParsed(Parse(node->linkTarget), static_cast<std::size_t>(-1), true, depth + 1);
+}
+
+FakeFileSystem::Node* FakeFileSystem::Child(Node* folder, const std::string& name) {
+    for (Node* child : folder->children)
+        if (SameName(child->name, name)) return child;
+    for (Node* child : folder->children)
+        if (!child->shortName.empty() && SameName(child->shortName, name)) return child;
+    // "name::$INDEX_ALLOCATION" is the folder's own index: the folder itself.
+    if (name.size() > kStreamSuffix.size() && LowerCopy(name).ends_with(kStreamSuffix)) {
+        Node* child = Child(folder, name.substr(0, name.size() - kStreamSuffix.size()));
+        if (child != nullptr && child->isDirectory) return child;
+    }
+    return nullptr;
 }
 
 FakeFileSystem::Node* FakeFileSystem::FindParsed(const Parsed& parsed, std::size_t count,
@@ -152,10 +274,7 @@ FakeFileSystem::Node* FakeFileSystem::FindParsed(const Parsed& parsed, std::size
     for (std::size_t i = 0; i < n && node != nullptr; ++i) {
         node = Follow(node, depth);
         if (node == nullptr || !node->isDirectory) return nullptr;
-        Node* next = nullptr;
-        for (auto& child : node->children)
-            if (SameName(child->name, parsed.components[i])) next = child.get();
-        node = next;
+        node = Child(node, parsed.components[i]);
     }
     return followLast ? Follow(node, depth) : node;
 }
@@ -171,18 +290,8 @@ FakeFileSystem::Node* FakeFileSystem::MakeParents(const Parsed& parsed) {
         node = Follow(node, 0);
         if (node == nullptr || !node->isDirectory)
             throw std::logic_error("fake file system: a parent is not a folder");
-        Node* next = nullptr;
-        for (auto& child : node->children)
-            if (SameName(child->name, parsed.components[i])) next = child.get();
-        if (next == nullptr) {
-            auto folder = std::make_unique<Node>();
-            folder->name = parsed.components[i];
-            folder->isDirectory = true;
-            folder->attributes = attr::kDirectory;
-            folder->parent = node;
-            node->children.push_back(std::move(folder));
-            next = node->children.back().get();
-        }
+        Node* next = Child(node, parsed.components[i]);
+        if (next == nullptr) next = NewNode(node, parsed.components[i], true, attr::kDirectory);
         node = next;
     }
     return Follow(node, 0);
@@ -193,18 +302,40 @@ FakeFileSystem::Node* FakeFileSystem::AddNode(const std::string& path, bool isDi
     Parsed parsed = Parse(path);
     if (parsed.components.empty()) return RootOf(parsed.root, true);
     Node* parent = MakeParents(parsed);
-    for (auto& child : parent->children)
+    for (Node* child : parent->children)
         if (SameName(child->name, parsed.components.back()))
             throw std::logic_error("fake file system: exists already: " + path);
-    auto node = std::make_unique<Node>();
-    node->name = parsed.components.back();
-    node->isDirectory = isDirectory;
-    node->attributes =
-        isDirectory ? (attributes | attr::kDirectory) : (attributes & ~attr::kDirectory);
-    node->parent = parent;
-    parent->children.push_back(std::move(node));
-    return parent->children.back().get();
+    return NewNode(parent, parsed.components.back(), isDirectory, attributes);
 }
+
+void FakeFileSystem::Unlink(Node* node) {
+    if (node->parent == nullptr) return;
+    auto& siblings = node->parent->children;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), node));
+    node->parent = nullptr;
+}
+
+std::string FakeFileSystem::DisplayPath(Node* node) {
+    std::vector<std::string> names;
+    for (; node != nullptr && !node->isRoot; node = node->parent) names.push_back(node->name);
+    if (node == nullptr) return {};
+    std::string out = node->name;
+    for (auto it = names.rbegin(); it != names.rend(); ++it) out += "\\" + *it;
+    return names.empty() ? out + "\\" : out;
+}
+
+std::string FakeFileSystem::FinalPath(Node* node) {
+    std::vector<std::string> names;
+    for (; node != nullptr && !node->isRoot; node = node->parent)
+        names.push_back(trimsFinalNames ? Trimmed(node->name) : node->name);
+    if (node == nullptr) return {};
+    std::string out = node->name.starts_with("\\\\") ? "\\\\?\\UNC" + node->name.substr(1)
+                                                     : "\\\\?\\" + node->name;
+    for (auto it = names.rbegin(); it != names.rend(); ++it) out += "\\" + *it;
+    return names.empty() ? out + "\\" : out;
+}
+
+// ---- Building -----------------------------------------------------------------------------
 
 void FakeFileSystem::AddFolder(const std::string& path, std::uint32_t attributes) {
     AddNode(path, true, attributes);
@@ -227,20 +358,36 @@ void FakeFileSystem::AddFileLink(const std::string& path, const std::string& tar
     node->linkAsReparse = asReparsePoint;
 }
 
-void FakeFileSystem::SetInUse(const std::string& path, bool inUse) {
-    Node* node = Find(path, false);
+void FakeFileSystem::AddAlias(const std::string& spelling, const std::string& target) {
+    aliases_[LowerCopy(spelling)] = target;
+}
+
+namespace {
+template <typename T>
+T* Existing(T* node, const std::string& path) {
     if (node == nullptr) throw std::logic_error("fake file system: no such entry: " + path);
-    node->inUse = inUse;
+    return node;
+}
+}  // namespace
+
+void FakeFileSystem::SetShortName(const std::string& path, const std::string& shortName) {
+    Existing(Find(path, false), path)->shortName = shortName;
+}
+
+void FakeFileSystem::SetInUse(const std::string& path, bool inUse) {
+    Existing(Find(path, false), path)->inUse = inUse;
 }
 
 void FakeFileSystem::SetUnremovable(const std::string& path, bool unremovable) {
-    Node* node = Find(path, false);
-    if (node == nullptr) throw std::logic_error("fake file system: no such entry: " + path);
-    node->unremovable = unremovable;
+    Existing(Find(path, false), path)->unremovable = unremovable;
 }
 
 void FakeFileSystem::SetCurrentDirectory(const std::string& path) {
     currentDirectory_ = path;
+}
+
+void FakeFileSystem::Remove(const std::string& path) {
+    Unlink(Existing(Find(path, false), path));
 }
 
 bool FakeFileSystem::Exists(const std::string& path) {
@@ -250,19 +397,14 @@ bool FakeFileSystem::Exists(const std::string& path) {
 void FakeFileSystem::Collect(Node* node, const std::string& prefix,
                              std::map<std::string, Item>& out) {
     out[LowerCopy(prefix)] = Item{node->attributes, node->contents, node->linkTarget};
-    for (auto& child : node->children)
-        Collect(child.get(), prefix + (prefix.ends_with("\\") ? "" : "\\") + child->name, out);
+    for (Node* child : node->children)
+        Collect(child, prefix + (prefix.ends_with("\\") ? "" : "\\") + child->name, out);
 }
 
 std::map<std::string, FakeFileSystem::Item> FakeFileSystem::Snapshot(const std::string& path) {
     std::map<std::string, Item> out;
-    Parsed parsed = Parse(path);
-    Node* node = FindParsed(parsed, static_cast<std::size_t>(-1), false, 0);
-    if (node == nullptr) return out;
-    std::string full = parsed.root + "\\";
-    for (std::size_t i = 0; i < parsed.components.size(); ++i)
-        full += (i ? "\\" : "") + parsed.components[i];
-    Collect(node, full, out);
+    Node* node = Find(path, false);
+    if (node != nullptr) Collect(node, DisplayPath(node), out);
     return out;
 }
 
@@ -272,6 +414,8 @@ std::uint32_t FakeFileSystem::ListedAttributes(Node* node) {
     std::uint32_t a = target != nullptr ? target->attributes : attr::kArchive;
     return node->linkAsReparse ? (a | attr::kReparsePoint) : a;
 }
+
+// ---- platform::FileSystem -----------------------------------------------------------------
 
 bool FakeFileSystem::DirectoryExists(const std::string& path) {
     Node* node = Find(path, true);
@@ -290,8 +434,8 @@ std::optional<std::uint32_t> FakeFileSystem::Attributes(const std::string& path)
 }
 
 bool FakeFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
-    Node* node = Find(path, false);
-    if (node == nullptr || node->IsLink()) return false;
+    Node* node = Find(path, true);
+    if (node == nullptr) return false;
     constexpr std::uint32_t settable =
         attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive;
     node->attributes = (node->attributes & ~settable) | (attributes & settable);
@@ -308,42 +452,39 @@ bool FakeFileSystem::Enumerate(const std::string& pattern,
     std::string mask = cut == std::string::npos ? normalized : normalized.substr(cut + 1);
     Node* node = Find(folder, true);
     if (node == nullptr || !node->isDirectory || mask.empty()) return false;
-    if (node->parent != nullptr) {
+    if (!node->isRoot) {
         for (const char* dot : {".", ".."})
             if (PatternMatches(mask, dot)) entries.push_back({dot, attr::kDirectory, 0});
     }
-    for (auto& child : node->children) {
+    for (Node* child : node->children) {
         if (!PatternMatches(mask, child->name)) continue;
-        Node* target = child->isDirectory ? child.get() : Follow(child.get(), 0);
+        Node* target = child->isDirectory ? child : Follow(child, 0);
         std::uint64_t size = target != nullptr ? target->contents.size() : 0;
-        entries.push_back({child->name, ListedAttributes(child.get()), size});
+        entries.push_back({child->name, ListedAttributes(child), size});
     }
     return !entries.empty();
 }
 
-bool FakeFileSystem::DeleteFileAt(const std::string& path) {
-    Node* node = Find(path, false);
-    if (node == nullptr || node->isDirectory || node->IsLink() || node->inUse ||
-        (node->attributes & attr::kReadOnly) != 0)
-        return false;
-    log.push_back("delete " + path);
-    auto& siblings = node->parent->children;
-    siblings.erase(std::find_if(siblings.begin(), siblings.end(),
-                                [node](const auto& c) { return c.get() == node; }));
-    return true;
+std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& path,
+                                                          platform::OpenFor purpose) {
+    ++opens;
+    if (beforeOpen) beforeOpen(path);
+    Node* node = Find(path, true);  // as under Wine: a link is followed even at the end
+    if (node == nullptr) return nullptr;
+    bool mayDelete = purpose != platform::OpenFor::Listing;
+    if (purpose == platform::OpenFor::Deletion || purpose == platform::OpenFor::AttributeReset) {
+        if (node->isDirectory || node->inUse) return nullptr;  // not a file / sharing refused
+    } else if (node->inUse) {
+        mayDelete = false;  // a folder held open elsewhere can still be listed
+    }
+    return std::make_unique<Handle>(*this, node, purpose, mayDelete);
 }
 
-bool FakeFileSystem::RemoveFolder(const std::string& path) {
-    Node* node = Find(path, false);
-    if (node == nullptr || !node->isDirectory || node->IsLink() || node->parent == nullptr ||
-        node->unremovable || node->inUse || !node->children.empty() ||
-        (node->attributes & attr::kReadOnly) != 0)
-        return false;
-    log.push_back("rmdir " + path);
-    auto& siblings = node->parent->children;
-    siblings.erase(std::find_if(siblings.begin(), siblings.end(),
-                                [node](const auto& c) { return c.get() == node; }));
-    return true;
+std::vector<std::string> FakeFileSystem::FixedDriveRoots() {
+    std::vector<std::string> roots;
+    for (Node* root : roots_)
+        if (root->name.size() == 2 && root->name[1] == ':') roots.push_back(root->name + "\\");
+    return roots;
 }
 
 bool FakeFileSystem::CreateFolder(const std::string& path) {
@@ -351,14 +492,9 @@ bool FakeFileSystem::CreateFolder(const std::string& path) {
     if (parsed.components.empty()) return false;
     Node* parent = FindParsed(parsed, parsed.components.size() - 1, true, 0);
     if (parent == nullptr || !parent->isDirectory) return false;
-    for (auto& child : parent->children)
+    for (Node* child : parent->children)
         if (SameName(child->name, parsed.components.back())) return false;
-    auto node = std::make_unique<Node>();
-    node->name = parsed.components.back();
-    node->isDirectory = true;
-    node->attributes = attr::kDirectory;
-    node->parent = parent;
-    parent->children.push_back(std::move(node));
+    NewNode(parent, parsed.components.back(), true, attr::kDirectory);
     return true;
 }
 
@@ -396,7 +532,7 @@ bool FakeFileSystem::WriteFile(const std::string& path, const std::string& bytes
             error = "The system cannot find the path specified.";
             return false;
         }
-        node = AddNode(path, false, attr::kArchive);
+        node = NewNode(parent, parsed.components.back(), false, attr::kArchive);
     }
     node->contents = bytes;
     return true;

@@ -3,12 +3,22 @@
 // drives and shares, attributes, enumeration in creation order ("." and ".." included below
 // a root, as the platform lists them), files in use (deletion and writing refused),
 // read-only files, folders that cannot be removed, folder reparse points (junctions) that
-// lead to other folders, file links, and the current directory. Paths are case-insensitive,
-// accept "/" and the "\\?\" prefix, and are resolved against the current directory.
-// Links behave as FileSystem promises: paths through them are followed, but DeleteFileAt,
-// SetAttributes and RemoveFolder refuse a link itself.
+// lead to other folders, file links, and the current directory.
+//
+// Paths as the platform reads them: case-insensitive; a path beginning with "\\?\" is
+// literal (taken name by name), any other is normalised first ("/" read as "\", "." and ".."
+// applied, trailing dots and spaces dropped from every name), so "sub." reaches "sub".
+// 8.3 short names, "name::$INDEX_ALLOCATION" (the folder itself) and other spellings of a
+// root (subst and mapped drives, administrative shares, device paths) lead where they do on
+// Windows.
+//
+// Handles behave as under Wine, the harder case for the purge: links are followed even at
+// the end of the path, final paths show where a handle really is, with names trimmed of
+// trailing dots and spaces (unless trimsFinalNames is off), and a deletion marked on a
+// handle happens when the handle is closed.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -47,25 +57,37 @@ class FakeFileSystem : public platform::FileSystem {
     // shows a Unix symlink, or with the reparse-point bit added when AS_REPARSE_POINT.
     void AddFileLink(const std::string& path, const std::string& target,
                      bool asReparsePoint = false);
+    // Another spelling of a root that leads to the folder TARGET: "S:" (subst, mapped
+    // drive), "\\localhost\C$", "\\?\GLOBALROOT\Device\HarddiskVolume1".
+    void AddAlias(const std::string& spelling, const std::string& target);
+    void SetShortName(const std::string& path, const std::string& shortName);
     void SetInUse(const std::string& path, bool inUse = true);
     void SetUnremovable(const std::string& path, bool unremovable = true);
     void SetCurrentDirectory(const std::string& path);
+    // Takes PATH (a link itself, not its target) out of the tree with all below it.
+    void Remove(const std::string& path);
 
     // True when PATH exists (a link counts itself, whether or not its target exists).
     bool Exists(const std::string& path);
     // Every entry below and including PATH (links not followed), by full lower-case path.
     std::map<std::string, Item> Snapshot(const std::string& path = "C:\\");
 
-    // Successful DeleteFileAt and RemoveFolder calls, in order ("delete X", "rmdir X").
+    // Called with the path at the start of every Open, so a test can change the tree between
+    // a walk's listing and its use of an entry.
+    std::function<void(const std::string& path)> beforeOpen;
+    bool trimsFinalNames = true;
+    // Deletions and removals done through handles, in order ("delete X", "rmdir X").
     std::vector<std::string> log;
+    int opens = 0;
 
     bool DirectoryExists(const std::string& path) override;
     bool FileExists(const std::string& path) override;
     std::optional<std::uint32_t> Attributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     bool Enumerate(const std::string& pattern, std::vector<platform::DirEntry>& entries) override;
-    bool DeleteFileAt(const std::string& path) override;
-    bool RemoveFolder(const std::string& path) override;
+    std::unique_ptr<platform::OpenEntry> Open(const std::string& path,
+                                              platform::OpenFor purpose) override;
+    std::vector<std::string> FixedDriveRoots() override;
     bool CreateFolder(const std::string& path) override;
     std::string CurrentDirectory() override;
     std::optional<std::string> ReadFile(const std::string& path) override;
@@ -74,9 +96,10 @@ class FakeFileSystem : public platform::FileSystem {
 
   private:
     struct Node;
+    class Handle;
     struct Parsed {
-        std::string root;                     // "C:" or "\\server\share"
-        std::vector<std::string> components;  // below the root, "." and ".." resolved
+        std::string root;                     // "C:", "\\server\share" or a device root
+        std::vector<std::string> components;  // below the root
     };
 
     Parsed Parse(const std::string& path) const;
@@ -85,12 +108,20 @@ class FakeFileSystem : public platform::FileSystem {
     Node* Find(const std::string& path, bool followLast);
     Node* FindParsed(const Parsed& parsed, std::size_t count, bool followLast, int depth);
     Node* Follow(Node* node, int depth);
+    Node* Child(Node* folder, const std::string& name);
     Node* MakeParents(const Parsed& parsed);
+    Node* NewNode(Node* parent, const std::string& name, bool isDirectory,
+                  std::uint32_t attributes);
     Node* AddNode(const std::string& path, bool isDirectory, std::uint32_t attributes);
+    void Unlink(Node* node);
+    std::string DisplayPath(Node* node);  // "C:\a\b"; empty when out of the tree
+    std::string FinalPath(Node* node);
     std::uint32_t ListedAttributes(Node* node);
     void Collect(Node* node, const std::string& prefix, std::map<std::string, Item>& out);
 
-    std::vector<std::unique_ptr<Node>> roots_;
+    std::vector<std::unique_ptr<Node>> nodes_;  // every node ever made, so handles stay valid
+    std::vector<Node*> roots_;
+    std::map<std::string, std::string> aliases_;  // lower-case spelling -> target path
     std::string currentDirectory_ = "C:\\";
 };
 

@@ -25,7 +25,7 @@ struct FindCloser {
 };
 using FindHandle = std::unique_ptr<void, FindCloser>;
 
-Handle Open(const std::wstring& path, DWORD access, DWORD flags) {
+Handle OpenHandle(const std::wstring& path, DWORD access, DWORD flags) {
     HANDLE h =
         CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, flags, nullptr);
@@ -59,7 +59,7 @@ std::wstring ObjectPath(HANDLE h) {
 
 // The path of an open handle as "\\?\C:\..." or "\\?\UNC\server\share\...", links
 // resolved; empty on failure.
-std::wstring FinalPath(HANDLE h) {
+std::wstring FinalPathOf(HANDLE h) {
     constexpr DWORD kFlags = FILE_NAME_NORMALIZED | VOLUME_NAME_DOS;
     wchar_t local[MAX_PATH];
     DWORD n = GetFinalPathNameByHandleW(h, local, MAX_PATH, kFlags);
@@ -70,11 +70,6 @@ std::wstring FinalPath(HANDLE h) {
         if (m > 0 && m <= n) return buffer.substr(0, m);
     }
     return ObjectPath(h);
-}
-
-bool EqualNoCase(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
-                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 bool IsRootPath(const std::wstring& longPath) {
@@ -88,6 +83,62 @@ bool IsRootPath(const std::wstring& longPath) {
     }
     return false;
 }
+
+// A handle held for the purge: its final path and identity, a folder's listing through it,
+// attributes and deletion-on-close set through it.
+class OpenEntryWin32 final : public OpenEntry {
+  public:
+    explicit OpenEntryWin32(Handle handle) : handle_(std::move(handle)) {}
+
+    std::string FinalPath() override { return Narrow(FinalPathOf(handle_.get())); }
+
+    std::optional<FileIdentity> Identity() override {
+        BY_HANDLE_FILE_INFORMATION info;
+        if (!GetFileInformationByHandle(handle_.get(), &info)) return std::nullopt;
+        return FileIdentity{info.dwVolumeSerialNumber,
+                            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) |
+                                info.nFileIndexLow};
+    }
+
+    bool List(std::vector<DirEntry>& entries) override {
+        entries.clear();
+        std::vector<std::uint64_t> buffer(8 * 1024);  // 64 KB, aligned for the records
+        const DWORD size = static_cast<DWORD>(buffer.size() * sizeof buffer[0]);
+        FILE_INFO_BY_HANDLE_CLASS kind = FileIdBothDirectoryRestartInfo;
+        for (;;) {
+            if (!GetFileInformationByHandleEx(handle_.get(), kind, buffer.data(), size))
+                return GetLastError() == ERROR_NO_MORE_FILES;
+            kind = FileIdBothDirectoryInfo;
+            const auto* bytes = reinterpret_cast<const unsigned char*>(buffer.data());
+            for (;;) {
+                const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes);
+                std::wstring_view name(info->FileName, info->FileNameLength / sizeof(wchar_t));
+                if (name != L"." && name != L"..")
+                    entries.push_back({Narrow(name), info->FileAttributes,
+                                       static_cast<std::uint64_t>(info->EndOfFile.QuadPart)});
+                if (info->NextEntryOffset == 0) break;
+                bytes += info->NextEntryOffset;
+            }
+        }
+    }
+
+    bool SetAttributes(std::uint32_t attributes) override {
+        FILE_BASIC_INFO info{};  // zero times: left unchanged
+        DWORD settable = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY);
+        info.FileAttributes = settable == 0 ? FILE_ATTRIBUTE_NORMAL : settable;
+        return SetFileInformationByHandle(handle_.get(), FileBasicInfo, &info, sizeof info) !=
+               FALSE;
+    }
+
+    bool MarkForDeletion() override {
+        FILE_DISPOSITION_INFO disposition{TRUE};
+        return SetFileInformationByHandle(handle_.get(), FileDispositionInfo, &disposition,
+                                          sizeof disposition) != FALSE;
+    }
+
+  private:
+    Handle handle_;
+};
 
 DWORD AttributesOf(const std::string& path) {
     if (path.empty()) return INVALID_FILE_ATTRIBUTES;
@@ -112,30 +163,6 @@ std::wstring FileSystemWin32::LongPath(const std::string& path) {
     return out;
 }
 
-bool FileSystemWin32::IsSameEntry(void* handle, const std::wstring& full) {
-    std::wstring final = FinalPath(handle);
-    if (final.empty()) return false;
-    if (EqualNoCase(final, full)) return true;
-
-    // The folder part may be spelt differently (short names, or the folder itself reached
-    // through a link). The entry is still itself when its final path is its folder's final
-    // path plus its own name.
-    std::size_t cut = full.find_last_of(L'\\');
-    if (cut == std::wstring::npos) return false;
-    std::wstring folder = full.substr(0, cut);
-    std::wstring name = full.substr(cut + 1);
-    if (!EqualNoCase(folder, cachedFolder_) || cachedFolderFinal_.empty()) {
-        Handle dir = Open(IsRootPath(folder + L"\\") ? folder + L"\\" : folder,
-                          FILE_READ_ATTRIBUTES, FILE_FLAG_BACKUP_SEMANTICS);
-        cachedFolder_ = folder;
-        cachedFolderFinal_ = dir ? FinalPath(dir.get()) : std::wstring();
-        if (cachedFolderFinal_.empty()) return false;
-    }
-    std::wstring expected = cachedFolderFinal_;
-    if (expected.back() != L'\\') expected += L'\\';
-    return EqualNoCase(final, expected + name);
-}
-
 bool FileSystemWin32::DirectoryExists(const std::string& path) {
     DWORD a = AttributesOf(path);
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -154,20 +181,13 @@ std::optional<std::uint32_t> FileSystemWin32::Attributes(const std::string& path
 
 bool FileSystemWin32::SetAttributes(const std::string& path, std::uint32_t attributes) {
     if (path.empty()) return false;
-    std::wstring full = LongPath(path);
-    Handle h = Open(full, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS);
-    if (!h || !IsSameEntry(h.get(), full)) return false;
-    FILE_BASIC_INFO info{};  // zero times: left unchanged
     DWORD settable = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY);
-    info.FileAttributes = settable == 0 ? FILE_ATTRIBUTE_NORMAL : settable;
-    return SetFileInformationByHandle(h.get(), FileBasicInfo, &info, sizeof info) != FALSE;
+    return SetFileAttributesW(LongPath(path).c_str(),
+                              settable == 0 ? FILE_ATTRIBUTE_NORMAL : settable) != FALSE;
 }
 
 bool FileSystemWin32::Enumerate(const std::string& pattern, std::vector<DirEntry>& entries) {
     entries.clear();
-    cachedFolder_.clear();  // a new listing: folders may have changed since the last one
-    cachedFolderFinal_.clear();
     if (pattern.empty()) return false;
     WIN32_FIND_DATAW data;
     FindHandle find(FindFirstFileExW(LongPath(pattern).c_str(), FindExInfoBasic, &data,
@@ -184,24 +204,47 @@ bool FileSystemWin32::Enumerate(const std::string& pattern, std::vector<DirEntry
     return true;
 }
 
-bool FileSystemWin32::DeleteFileAt(const std::string& path) {
-    if (path.empty()) return false;
-    std::wstring full = LongPath(path);
-    Handle h = Open(full, DELETE | FILE_READ_ATTRIBUTES, FILE_FLAG_OPEN_REPARSE_POINT);
-    if (!h || !IsSameEntry(h.get(), full)) return false;
-    FILE_DISPOSITION_INFO disposition{TRUE};
-    return SetFileInformationByHandle(h.get(), FileDispositionInfo, &disposition,
-                                      sizeof disposition) != FALSE;
+std::unique_ptr<OpenEntry> FileSystemWin32::Open(const std::string& path, OpenFor purpose) {
+    if (path.empty()) return nullptr;
+    const std::wstring full = LongPath(path);
+    constexpr DWORD kList = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+    constexpr DWORD kDelete = DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+    constexpr DWORD kNoFollow = FILE_FLAG_OPEN_REPARSE_POINT;
+    Handle h;
+    switch (purpose) {
+    case OpenFor::Listing:
+        h = OpenHandle(full, kList, FILE_FLAG_BACKUP_SEMANTICS);
+        break;
+    case OpenFor::Removal:
+        h = OpenHandle(full, kList | DELETE | FILE_WRITE_ATTRIBUTES,
+                 FILE_FLAG_BACKUP_SEMANTICS | kNoFollow);
+        // Held open elsewhere without delete sharing, or not ours to remove: it can still be
+        // emptied.
+        if (!h && (GetLastError() == ERROR_ACCESS_DENIED ||
+                   GetLastError() == ERROR_SHARING_VIOLATION))
+            h = OpenHandle(full, kList, FILE_FLAG_BACKUP_SEMANTICS | kNoFollow);
+        break;
+    case OpenFor::Deletion:
+        h = OpenHandle(full, kDelete, kNoFollow);
+        break;
+    case OpenFor::AttributeReset:
+        h = OpenHandle(full, kDelete | FILE_WRITE_ATTRIBUTES, kNoFollow);
+        break;
+    }
+    if (!h) return nullptr;
+    return std::make_unique<OpenEntryWin32>(std::move(h));
 }
 
-bool FileSystemWin32::RemoveFolder(const std::string& path) {
-    if (path.empty()) return false;
-    std::wstring full = LongPath(path);
-    DWORD a = GetFileAttributesW(full.c_str());
-    if (a == INVALID_FILE_ATTRIBUTES || (a & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
-        (a & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
-        return false;
-    return RemoveDirectoryW(full.c_str()) != FALSE;
+std::vector<std::string> FileSystemWin32::FixedDriveRoots() {
+    std::vector<std::string> roots;
+    const DWORD drives = GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if ((drives & (1u << i)) == 0) continue;
+        const wchar_t root[] = {static_cast<wchar_t>(L'A' + i), L':', L'\\', 0};
+        const UINT type = GetDriveTypeW(root);
+        if (type == DRIVE_FIXED || type == DRIVE_RAMDISK) roots.push_back(Narrow(root));
+    }
+    return roots;
 }
 
 bool FileSystemWin32::CreateFolder(const std::string& path) {

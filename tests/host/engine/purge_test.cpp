@@ -1,8 +1,13 @@
 #include "engine/purge.h"
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 
+#include <utility>
+
+#include "engine/entry_path.h"
 #include "engine/mask_matcher.h"
+#include "engine/purge_target.h"
 #include "fakes/fake_file_system.h"
 
 namespace {
@@ -10,6 +15,7 @@ namespace {
 namespace attr = platform::attr;
 using engine::EraseFilesByMask;
 using engine::EraseFilesRecursive;
+using engine::IsSafePurgeTarget;
 using engine::PurgeFolder;
 using engine::RemoveTree;
 using fakes::FakeFileSystem;
@@ -28,31 +34,24 @@ TEST_F(Purge, NestedEmptyFoldersGoAndTheTargetStays) {
     fs.AddFolder("C:\\T\\a\\b\\c");
     fs.AddFolder("C:\\T\\d", attr::kDirectory | attr::kHidden | attr::kReadOnly);
     fs.AddFile("C:\\T\\a\\b\\file.txt", "x");
-    PurgeFolder(fs, "C:\\T", true, false, kWindows);
+    EXPECT_TRUE(PurgeFolder(fs, "C:\\T", true, false, kWindows));
     EXPECT_TRUE(fs.DirectoryExists("C:\\T"));
     EXPECT_EQ(CountBelow("C:\\T"), 0u);
 }
 
 TEST_F(Purge, ReadOnlyAndSystemFilesNeedAttributeClearing) {
-    auto build = [&] {
-        fs.AddFile("C:\\T\\ro.txt", "1", attr::kReadOnly);
-        fs.AddFile("C:\\T\\sys", "2", attr::kHidden | attr::kSystem | attr::kReadOnly);
-        fs.AddFile("C:\\T\\plain.txt", "3");
-    };
-    build();
-    PurgeFolder(fs, "C:\\T\\", false, false, kWindows);
-    EXPECT_TRUE(fs.FileExists("C:\\T\\ro.txt"));
-    EXPECT_EQ(fs.Attributes("C:\\T\\ro.txt"), attr::kReadOnly);  // left as it was
-    EXPECT_TRUE(fs.FileExists("C:\\T\\sys"));
-    EXPECT_FALSE(fs.FileExists("C:\\T\\plain.txt"));
-
-    fs.DeleteFileAt("C:\\T\\ro.txt");  // refused: still read-only
-    fs.SetAttributes("C:\\T\\ro.txt", 0);
-    fs.SetAttributes("C:\\T\\sys", 0);
-    ASSERT_TRUE(fs.DeleteFileAt("C:\\T\\ro.txt") && fs.DeleteFileAt("C:\\T\\sys"));
-    build();
-    PurgeFolder(fs, "C:\\T\\", true, false, kWindows);
-    EXPECT_EQ(CountBelow("C:\\T"), 0u);
+    for (bool clear : {false, true}) {
+        fs.AddFile("C:\\T" + std::to_string(clear) + "\\ro.txt", "1", attr::kReadOnly);
+        fs.AddFile("C:\\T" + std::to_string(clear) + "\\sys", "2",
+                   attr::kHidden | attr::kSystem | attr::kReadOnly);
+        fs.AddFile("C:\\T" + std::to_string(clear) + "\\plain.txt", "3");
+    }
+    PurgeFolder(fs, "C:\\T0\\", false, false, kWindows);
+    EXPECT_EQ(fs.Attributes("C:\\T0\\ro.txt"), attr::kReadOnly);  // left as it was
+    EXPECT_TRUE(fs.FileExists("C:\\T0\\sys"));
+    EXPECT_FALSE(fs.FileExists("C:\\T0\\plain.txt"));
+    PurgeFolder(fs, "C:\\T1\\", true, false, kWindows);
+    EXPECT_EQ(CountBelow("C:\\T1"), 0u);
 }
 
 TEST_F(Purge, StopOnFailureEndsTheWalkButLaterPassesStillDeleteFiles) {
@@ -61,7 +60,7 @@ TEST_F(Purge, StopOnFailureEndsTheWalkButLaterPassesStillDeleteFiles) {
     fs.AddFile("C:\\T\\sub2\\x");
     fs.SetInUse("C:\\T\\sub1\\locked.dat");
 
-    EXPECT_FALSE(RemoveTree(fs, "C:\\T", false, true, false));
+    EXPECT_FALSE(RemoveTree(fs, "C:\\T", false, true, false, kWindows));
     EXPECT_TRUE(fs.FileExists("C:\\T\\sub1\\after.txt"));  // never reached
     EXPECT_TRUE(fs.FileExists("C:\\T\\sub2\\x"));
 
@@ -83,12 +82,16 @@ TEST_F(Purge, TheResultFollowsTheLatestStep) {
     fs.SetInUse("C:\\T\\keep\\busy");
     fs.SetUnremovable("C:\\T\\stuck");
 
-    EXPECT_TRUE(RemoveTree(fs, "C:\\T", false, false, false));  // the last entry went
+    EXPECT_TRUE(RemoveTree(fs, "C:\\T", false, false, false, kWindows));  // the last entry went
     EXPECT_TRUE(fs.DirectoryExists("C:\\T\\keep"));  // its contents failed, so not attempted
     EXPECT_TRUE(fs.DirectoryExists("C:\\T\\stuck"));
     EXPECT_FALSE(fs.DirectoryExists("C:\\T\\empty"));
     EXPECT_FALSE(fs.FileExists("C:\\T\\ok.txt"));
-    EXPECT_FALSE(RemoveTree(fs, "C:\\missing", false, false, false));
+    EXPECT_FALSE(RemoveTree(fs, "C:\\missing", false, false, false, kWindows));
+
+    fs.AddFolder("C:\\U\\sub");
+    EXPECT_TRUE(RemoveTree(fs, "C:\\U", false, false, true, kWindows));  // the root too
+    EXPECT_FALSE(fs.Exists("C:\\U"));
 }
 
 TEST_F(Purge, DottedSubFolderIsOnlyEmptiedByTheTreeWalk) {
@@ -96,12 +99,12 @@ TEST_F(Purge, DottedSubFolderIsOnlyEmptiedByTheTreeWalk) {
     fs.AddFile("C:\\T\\Content.IE5\\ABCD\\b.gif");
     fs.AddFile("C:\\T\\plain\\c");
 
-    EraseFilesRecursive(fs, "C:\\T");
+    EraseFilesRecursive(fs, "C:\\T", kWindows);
     EXPECT_EQ(CountBelow("C:\\T\\Content.IE5"), 3u);
     EXPECT_FALSE(fs.FileExists("C:\\T\\plain\\c"));
     EXPECT_TRUE(fs.DirectoryExists("C:\\T\\plain"));  // the file pass removes no folder
 
-    EXPECT_TRUE(RemoveTree(fs, "C:\\T", false, false, false));
+    EXPECT_TRUE(RemoveTree(fs, "C:\\T", false, false, false, kWindows));
     EXPECT_FALSE(fs.Exists("C:\\T\\Content.IE5"));
 }
 
@@ -111,30 +114,27 @@ TEST_F(Purge, MaskPassNeedsATrailingBackslash) {
     fs.AddFile("C:\\T\\ro.txt", "", attr::kReadOnly);
     fs.AddFile("C:\\T\\dir.x\\inner.txt");
 
-    EraseFilesByMask(fs, "C:\\T");
+    EraseFilesByMask(fs, "C:\\T", kWindows);
     EXPECT_TRUE(fs.log.empty());
 
-    EraseFilesByMask(fs, "C:\\T\\");
+    EraseFilesByMask(fs, "C:\\T\\", kWindows);
     EXPECT_EQ(fs.log, std::vector<std::string>{"delete C:\\T\\a.txt"});
     EXPECT_TRUE(fs.FileExists("C:\\T\\README"));
     EXPECT_TRUE(fs.FileExists("C:\\T\\ro.txt"));
     EXPECT_TRUE(fs.FileExists("C:\\T\\dir.x\\inner.txt"));
-}
 
-TEST_F(Purge, MaskPassWithoutFolderUsesTheCurrentDirectory) {
     fs.AddFile("C:\\W\\x.log");
     fs.AddFile("C:\\W\\x.txt");
     fs.SetCurrentDirectory("C:\\W");
-    EraseFilesByMask(fs, "*.LOG");
+    EraseFilesByMask(fs, "*.LOG", kWindows);  // no folder part: the current directory
     EXPECT_FALSE(fs.FileExists("C:\\W\\x.log"));
+    EXPECT_TRUE(fs.FileExists("C:\\W\\x.txt"));
+
+    EXPECT_THROW(EraseFilesByMask(fs, "C:\\W\\[a", kWindows), engine::MaskError);
     EXPECT_TRUE(fs.FileExists("C:\\W\\x.txt"));
 }
 
-TEST_F(Purge, BadMaskRaisesBeforeDeletingAnything) {
-    fs.AddFile("C:\\T\\a.txt");
-    EXPECT_THROW(EraseFilesByMask(fs, "C:\\T\\[a"), engine::MaskError);
-    EXPECT_TRUE(fs.FileExists("C:\\T\\a.txt"));
-}
+// ---- Staying inside the target --------------------------------------------------------------
 
 TEST_F(Purge, NothingOutsideTheTargetIsTouchedThroughLinks) {
     fs.AddFile("C:\\Outside\\keep.txt", "precious", attr::kReadOnly);
@@ -146,6 +146,8 @@ TEST_F(Purge, NothingOutsideTheTargetIsTouchedThroughLinks) {
     fs.AddFolderLink("C:\\T\\nested\\toEmpty", "C:\\Outside\\empty");
     fs.AddFileLink("C:\\T\\file.lnk", "C:\\Outside\\keep.txt");
     fs.AddFileLink("C:\\T\\deep", "C:\\Outside\\sub\\deep.dat", true);
+    fs.AddFileLink("C:\\T\\nested\\loop", "C:\\T\\nested\\loop");
+    fs.AddFileLink("C:\\T\\dangling", "C:\\Nowhere\\x");
     auto outside = fs.Snapshot("C:\\Outside");
 
     for (bool clear : {false, true})
@@ -153,55 +155,142 @@ TEST_F(Purge, NothingOutsideTheTargetIsTouchedThroughLinks) {
 
     EXPECT_EQ(fs.Snapshot("C:\\Outside"), outside);
     EXPECT_FALSE(fs.Exists("C:\\T\\junk.tmp"));
-    EXPECT_TRUE(fs.Exists("C:\\T\\junction"));  // a link is never removed either
-    EXPECT_TRUE(fs.Exists("C:\\T\\nested\\toEmpty"));
-    EXPECT_TRUE(fs.Exists("C:\\T\\file.lnk"));
+    for (const char* link : {"C:\\T\\junction", "C:\\T\\nested\\toEmpty", "C:\\T\\file.lnk",
+                             "C:\\T\\nested\\loop", "C:\\T\\dangling"})
+        EXPECT_TRUE(fs.Exists(link)) << link;  // a link is never removed either
 }
 
-TEST_F(Purge, RefusesRootsEmptyPathsAndTheWindowsFolder) {
+// The walk once made child paths through the platform's normalisation, which reads "sib."
+// as "sib": with a link "sib" beside a folder "sib.", it emptied the link's target.
+TEST_F(Purge, TrailingDotsAndSpacesNeverLeadToATwin) {
+    for (bool trims : {true, false}) {
+        FakeFileSystem files;
+        files.trimsFinalNames = trims;
+        files.AddFile("C:\\Outside\\a.doc", "precious");
+        files.AddFile("C:\\Outside\\b.doc", "precious");
+        files.AddFolderLink("C:\\T\\sib", "C:\\Outside");
+        files.AddFile("\\\\?\\C:\\T\\sib.\\a.doc", "junk");
+        files.AddFolderLink("C:\\T\\tw", "C:\\Outside");
+        files.AddFile("\\\\?\\C:\\T\\tw \\b.doc", "junk");
+        files.AddFile("\\\\?\\C:\\T\\trailingdot.", "junk");
+        files.AddFile("\\\\?\\C:\\T\\trailsp ", "junk");
+        files.AddFileLink("\\\\?\\C:\\T\\b.doc.", "C:\\Outside\\b.doc");
+        auto outside = files.Snapshot("C:\\Outside");
+
+        EXPECT_TRUE(PurgeFolder(files, "C:\\T", true, false, kWindows));
+        EXPECT_EQ(files.Snapshot("C:\\Outside"), outside) << trims;
+        for (const char* gone : {"\\\\?\\C:\\T\\sib.", "\\\\?\\C:\\T\\tw ",
+                                 "\\\\?\\C:\\T\\trailingdot.", "\\\\?\\C:\\T\\trailsp "})
+            EXPECT_FALSE(files.Exists(gone)) << gone << " " << trims;
+        EXPECT_TRUE(files.Exists("C:\\T\\sib"));
+    }
+}
+
+// A folder swapped for a link after its parent was listed, or a file swapped after its
+// folder was entered: the handle shows where it leads, and nothing there is touched.
+TEST_F(Purge, AnEntrySwappedForALinkAfterTheListingIsLeftAlone) {
+    for (const char* swapped : {"\\victim", "\\victim\\inner", "\\victim\\f.txt"}) {
+        FakeFileSystem files;
+        files.AddFile("C:\\Outside\\inner\\f.txt", "precious");
+        files.AddFile("C:\\Outside\\f.txt", "precious");
+        files.AddFile("C:\\T\\victim\\f.txt", "junk");
+        files.AddFile("C:\\T\\victim\\inner\\f.txt", "junk");
+        const std::string path = std::string("C:\\T") + swapped;
+        const std::string outsidePath = std::string("C:\\Outside") + (swapped + 7);
+        files.beforeOpen = [&](const std::string& opened) {
+            if (!opened.ends_with(swapped) || !files.Exists(path) ||
+                files.Snapshot(path).begin()->second.linkTarget != "")
+                return;
+            files.Remove(path);
+            if (files.DirectoryExists(outsidePath))
+                files.AddFolderLink(path, outsidePath);
+            else
+                files.AddFileLink(path, outsidePath);
+        };
+        auto outside = files.Snapshot("C:\\Outside");
+        PurgeFolder(files, "C:\\T", true, false, kWindows);
+        EXPECT_EQ(files.Snapshot("C:\\Outside"), outside) << swapped;
+    }
+}
+
+// A thousand levels on a thread with a small stack: a walk that recursed per level would
+// overflow it.
+TEST_F(Purge, ADeepTreeNeedsNoDeepStack) {
+    std::string path = "C:\\T";
+    for (int i = 0; i < 1000; ++i) path += "\\d";
+    fs.AddFile(path + "\\last.txt");
+    bool purged = false;
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, 128 * 1024);
+    pthread_t thread;
+    auto body = [](void* self) -> void* {
+        auto* test = static_cast<std::pair<FakeFileSystem*, bool*>*>(self);
+        *test->second = PurgeFolder(*test->first, "C:\\T", false, false, kWindows);
+        return nullptr;
+    };
+    std::pair<FakeFileSystem*, bool*> arguments{&fs, &purged};
+    ASSERT_EQ(pthread_create(&thread, &attributes, body, &arguments), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+    EXPECT_TRUE(purged);
+    EXPECT_EQ(CountBelow("C:\\T"), 0u);
+}
+
+TEST_F(Purge, RefusesRootsEmptyPathsAndTheWindowsFolderInEverySpelling) {
     fs.AddFile("C:\\a.txt");
     fs.AddFile("C:\\WINDOWS\\system.ini");
     fs.AddFile("C:\\WINDOWS\\system32\\kernel32.dll");
     fs.AddFile("\\\\server\\share\\doc.txt");
     fs.AddFile("D:\\data.bin");
+    fs.SetShortName("C:\\WINDOWS", "WINDOW~1");
+    fs.AddAlias("\\\\localhost\\C$", "C:\\");
+    fs.AddAlias("\\\\?\\GLOBALROOT\\Device\\HarddiskVolume1", "C:\\");
+    fs.AddAlias("S:", "C:\\WINDOWS");  // subst
+    fs.AddAlias("M:", "C:\\");         // a mapped drive
+    fs.AddFolderLink("C:\\Temp\\win", "C:\\WINDOWS");
+    fs.AddFolderLink("C:\\Temp\\root", "D:\\");
     fs.SetCurrentDirectory("C:\\WINDOWS\\system32");
     auto before = fs.Snapshot("C:\\");
     auto share = fs.Snapshot("\\\\server\\share");
 
-    for (const char* path : {"",
-                             "C:",
-                             "C:\\",
-                             "c:/",
-                             "C:\\.",
-                             "C:\\ ",
-                             "\\\\?\\C:\\",
-                             "\\\\.\\C:",
-                             "\\",
-                             "..\\..",
-                             "C:\\WINDOWS\\system32\\..\\..",
-                             "C:\\WINDOWS",
-                             "c:\\windows\\",
-                             "C:/Windows/.",
-                             "\\\\?\\C:\\WINDOWS",
-                             "C:\\WINDOWS\\system32\\..",
-                             "C:..",
-                             "\\\\server\\share",
-                             "\\\\server\\share\\",
-                             "\\\\?\\UNC\\server\\share\\",
-                             "\\\\server",
-                             "D:\\",
-                             "\\\\?\\Volume{0b1c}\\"}) {
-        PurgeFolder(fs, path, true, false, kWindows);
-        EXPECT_FALSE(engine::IsSafePurgeTarget(fs, path, kWindows)) << path;
+    for (const char* path :
+         {"", "C:", "C:\\", "c:/", "C:\\.", "C:\\ ", "\\\\?\\C:\\", "\\\\.\\C:", "\\", "..\\..",
+          "C:\\WINDOWS\\system32\\..\\..", "C:\\WINDOWS", "c:\\windows\\", "C:/Windows/.",
+          "\\\\?\\C:\\WINDOWS", "C:\\WINDOWS\\system32\\..", "C:..", "\\\\server\\share",
+          "\\\\server\\share\\", "\\\\?\\UNC\\server\\share\\", "\\\\server", "D:\\",
+          "\\\\?\\Volume{0b1c}\\", "\\\\localhost\\C$\\windows", "\\\\?\\UNC\\localhost\\c$\\windows",
+          "\\\\?\\GLOBALROOT\\Device\\HarddiskVolume1\\Windows", "C:\\WINDOW~1",
+          "C:\\windows::$INDEX_ALLOCATION", "S:\\", "S:\\system32\\..", "M:\\WINDOWS",
+          "M:\\", "C:\\Temp\\win", "C:\\Temp\\win\\", "C:\\Temp\\root"}) {
+        EXPECT_FALSE(PurgeFolder(fs, path, true, false, kWindows)) << path;
+        EXPECT_FALSE(IsSafePurgeTarget(fs, path, kWindows)) << path;
     }
     EXPECT_EQ(fs.Snapshot("C:\\"), before);
     EXPECT_EQ(fs.Snapshot("\\\\server\\share"), share);
     EXPECT_TRUE(fs.FileExists("D:\\data.bin"));
 
-    EXPECT_FALSE(engine::IsSafePurgeTarget(fs, "C:\\OS", "C:\\OS\\WINDOWS"));  // holds it
-    for (const char* path : {"C:\\WINDOWS\\Temp", "C:\\WINDOWSX", "D:\\WINDOWS", "Temp", "C:x"})
-        EXPECT_TRUE(engine::IsSafePurgeTarget(fs, path, kWindows)) << path;
-    EXPECT_TRUE(engine::IsSafePurgeTarget(fs, "C:\\Temp", ""));
+    fs.AddFolder("C:\\OS\\WINDOWS");
+    EXPECT_FALSE(IsSafePurgeTarget(fs, "C:\\OS", "C:\\OS\\WINDOWS"));  // holds it
+    fs.AddFolder("C:\\WINDOWSX");
+    fs.AddFolder("D:\\WINDOWS");
+    fs.AddFolder("C:\\WINDOWS\\Temp");
+    fs.AddFolder("C:\\WINDOWS\\system32\\Temp");
+    for (const char* path : {"C:\\WINDOWS\\Temp", "S:\\Temp", "C:\\WINDOWSX", "D:\\WINDOWS", "Temp"})
+        EXPECT_TRUE(IsSafePurgeTarget(fs, path, kWindows)) << path;
+    EXPECT_FALSE(IsSafePurgeTarget(fs, "C:\\Missing", kWindows));
+}
+
+// Where names are reported trimmed, "C:\T" and a sibling "C:\T." look alike: a link in the
+// target could reach into the sibling unseen, so such a target is refused.
+TEST_F(Purge, ATargetWithATrimmedTwinIsRefused) {
+    fs.AddFolder("C:\\T");
+    fs.AddFolder("\\\\?\\C:\\T.");
+    fs.AddFolder("\\\\?\\C:\\U \\sub");
+    EXPECT_FALSE(IsSafePurgeTarget(fs, "C:\\T", kWindows));
+    EXPECT_FALSE(IsSafePurgeTarget(fs, "\\\\?\\C:\\U \\sub", kWindows));  // final path leads elsewhere
+    fs.AddFolder("C:\\V");
+    EXPECT_TRUE(IsSafePurgeTarget(fs, "C:\\V", kWindows));
 }
 
 TEST_F(Purge, DefaultWindowsTempIsPurgedRelativeToTheCurrentDirectory) {
@@ -212,6 +301,27 @@ TEST_F(Purge, DefaultWindowsTempIsPurgedRelativeToTheCurrentDirectory) {
     EXPECT_FALSE(fs.FileExists("C:\\WINDOWS\\Temp\\x.tmp"));
     EXPECT_TRUE(fs.DirectoryExists("C:\\WINDOWS\\Temp"));
     EXPECT_TRUE(fs.FileExists("C:\\WINDOWS\\keep.ini"));
+}
+
+TEST(EntryPath, OnlyTrailingDotsAndSpacesBelowTheTargetAreForgiven) {
+    const std::string t = "\\\\?\\C:\\T";
+    struct Case {
+        const char* final;
+        const char* expected;
+        bool same;
+    } cases[] = {
+        {"\\\\?\\C:\\T\\a", "\\\\?\\C:\\T\\a", true},
+        {"\\\\?\\C:\\T\\a\\b", "\\\\?\\C:\\T\\a.\\b ", true},
+        {"\\\\?\\C:\\T\\A", "\\\\?\\C:\\T\\a", false},        // another name, not another spelling
+        {"\\\\?\\C:\\T.\\a", "\\\\?\\C:\\T\\a", false},       // the target's part is exact
+        {"\\\\?\\C:\\Outside\\a", "\\\\?\\C:\\T\\a", false},
+        {"\\\\?\\C:\\T\\a\\b", "\\\\?\\C:\\T\\a", false},
+        {"\\\\?\\C:\\T", "\\\\?\\C:\\T\\a", false},
+        {"\\\\?\\C:\\T\\...", "\\\\?\\C:\\T\\...", false},  // nothing left to compare
+        {"", "\\\\?\\C:\\T\\a", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(engine::IsEntryAt(c.final, c.expected, t.size()), c.same) << c.final;
 }
 
 }  // namespace

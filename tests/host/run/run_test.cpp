@@ -202,6 +202,18 @@ TEST_F(CleaningRun, UserTempThatIsTooShortOrADriveRootIsLeftAlone) {
     }
 }
 
+// A folder category whose folder the purge refuses (here a link to the drive's root) has
+// nothing cleaned and so gets no line.
+TEST_F(CleaningRun, ARefusedFolderGetsNoLine) {
+    fake.files.AddFile("C:\\keep.txt");
+    fake.files.AddFolderLink("C:\\WINDOWS\\temp", "C:\\");
+    fake.files.AddFile("C:\\WINDOWS\\Prefetch\\X.pf");
+    view.checked = {Category::TempWindows, Category::Prefetch};
+    Clean();
+    EXPECT_EQ(view.lines, (std::vector<std::string>{"Prefetch (Ссылки системы)", kCutOff}));
+    EXPECT_TRUE(fake.files.Exists("C:\\keep.txt"));
+}
+
 TEST_F(CleaningRun, OfflinePagesComeAfterTheCompletion) {
     fake.files.AddFile("C:\\WINDOWS\\Offline Web Pages\\p.htm");
     view.checked = {Category::OfflineWebPages};

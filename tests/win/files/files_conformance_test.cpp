@@ -17,7 +17,7 @@ class Win32Env {
                 std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64());
         files_.CreateFolder(root_);
     }
-    ~Win32Env() { engine::RemoveTree(files_, root_, true, false, true); }
+    ~Win32Env() { engine::RemoveTree(files_, root_, true, false, true, "C:\\windows"); }
     platform::FileSystem& Files() { return files_; }
     std::string Root() { return root_; }
 

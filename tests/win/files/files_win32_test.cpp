@@ -9,14 +9,23 @@
 #include <string>
 
 #include "engine/purge.h"
+#include "engine/purge_target.h"
 #include "platform/win32/text.h"
+#include "win/support/linux_side.h"
 
 namespace {
 
 namespace attr = platform::attr;
+using engine::DeleteFileChecked;
+const std::string kWindows = "C:\\windows";
 using platform::win32::FileSystemWin32;
 using platform::win32::Narrow;
 using platform::win32::Widen;
+using wintest::LinuxSymlink;
+using wintest::Present;
+using wintest::RunLinux;
+using wintest::UnixPath;
+using wintest::WaitFor;
 
 struct HandleGuard {
     HANDLE h;
@@ -24,49 +33,6 @@ struct HandleGuard {
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     }
 };
-
-// The Unix path of a Windows path, when running under Wine; empty elsewhere.
-std::string UnixPath(const std::string& path) {
-    using Fn = char*(__cdecl*)(const wchar_t*);
-    auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (fn == nullptr) return {};
-    char* unix = fn(Widen(path).c_str());
-    if (unix == nullptr) return {};
-    std::string out = unix;
-    HeapFree(GetProcessHeap(), 0, unix);
-    return out;
-}
-
-// Runs a Linux program under Wine. The process handle Wine returns for it does not wait for
-// the program, so callers poll for its effect.
-void RunLinux(std::wstring commandLine) {
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &si, &pi))
-        return;
-    WaitForSingleObject(pi.hProcess, 10000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-}
-
-bool Present(const std::string& path) {
-    return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool WaitFor(const std::string& path, bool present) {
-    for (int i = 0; i < 500 && Present(path) != present; ++i) Sleep(10);
-    return Present(path) == present;
-}
-
-// Makes a Unix symbolic link LINK -> TARGET (Windows paths) with the Linux ln.
-bool LinuxSymlink(const std::string& target, const std::string& link) {
-    RunLinux(L"Z:\\bin\\ln -s \"" + Widen(UnixPath(target)) + L"\" \"" + Widen(UnixPath(link)) +
-             L"\"");
-    return WaitFor(link, true);
-}
 
 class Win32Files : public ::testing::Test {
   protected:
@@ -83,24 +49,9 @@ class Win32Files : public ::testing::Test {
     }
 
     void TearDown() override {
-        // Clean up with the code under test, links are left alone: drop them first.
-        RemoveLinks(root);
-        engine::RemoveTree(fs, root, true, false, true);
-    }
-
-    void RemoveLinks(const std::string& folder) {
-        std::vector<platform::DirEntry> entries;
-        fs.Enumerate(folder + "\\*", entries);
-        for (const auto& e : entries) {
-            if (e.name == "." || e.name == "..") continue;
-            std::string full = folder + "\\" + e.name;
-            std::string unix = UnixPath(full);
-            if (e.name.find("link") != std::string::npos && !unix.empty()) {
-                RunLinux(L"Z:\\bin\\rm -f \"" + Widen(unix) + L"\"");
-                WaitFor(full, false);
-            } else if (e.attributes & attr::kDirectory) {
-                RemoveLinks(full);
-            }
+        // Links, names a plain path cannot reach and deep trees: Linux removes them all.
+        if (!wintest::LinuxRemove(root)) {
+            engine::RemoveTree(fs, root, true, false, true, kWindows);
         }
     }
 
@@ -134,17 +85,14 @@ TEST_F(Win32Files, AttributesEnumerationAndReadOnlyFiles) {
     EXPECT_TRUE(fs.FileExists(root + "\\ro.txt") && !fs.DirectoryExists(root + "\\ro.txt"));
     EXPECT_FALSE(fs.Attributes(root + "\\nothing").has_value());
 
-    EXPECT_FALSE(fs.DeleteFileAt(root + "\\ro.txt"));  // read-only: refused
-    EXPECT_FALSE(fs.DeleteFileAt(root + "\\sub"));     // a folder is not a file
+    EXPECT_FALSE(DeleteFileChecked(fs, root + "\\ro.txt"));  // read-only: refused
+    EXPECT_FALSE(DeleteFileChecked(fs, root + "\\sub"));     // a folder is not a file
     EXPECT_TRUE(fs.FileExists(root + "\\ro.txt"));
     ASSERT_TRUE(fs.SetAttributes(root + "\\ro.txt", attr::kArchive));
     EXPECT_EQ(fs.Attributes(root + "\\ro.txt"), attr::kArchive);
-    EXPECT_TRUE(fs.DeleteFileAt(root + "\\ro.txt"));
+    EXPECT_TRUE(DeleteFileChecked(fs, root + "\\ro.txt"));
     EXPECT_FALSE(fs.FileExists(root + "\\ro.txt"));
-
-    EXPECT_TRUE(fs.DeleteFileAt(root + "\\hs.dat"));  // hidden and system alone do not stop it
-    EXPECT_FALSE(fs.RemoveFolder(root));              // not empty
-    EXPECT_TRUE(fs.RemoveFolder(root + "\\sub\\"));
+    EXPECT_TRUE(DeleteFileChecked(fs, root + "\\hs.dat"));  // hidden and system do not stop it
 }
 
 TEST_F(Win32Files, FileInUseIsLeftAndPurgeClearsAttributes) {
@@ -157,8 +105,8 @@ TEST_F(Win32Files, FileInUseIsLeftAndPurgeClearsAttributes) {
                                   nullptr)};
     ASSERT_NE(other.h, INVALID_HANDLE_VALUE);
 
-    EXPECT_FALSE(fs.DeleteFileAt(root + "\\busy.log"));
-    engine::PurgeFolder(fs, root, true, false, "C:\\windows");
+    EXPECT_FALSE(DeleteFileChecked(fs, root + "\\busy.log"));
+    engine::PurgeFolder(fs, root, true, false, kWindows);
     EXPECT_EQ(fs.ReadFile(root + "\\busy.log"), "busy");
     EXPECT_FALSE(fs.FileExists(root + "\\ro.txt"));
     EXPECT_FALSE(fs.DirectoryExists(root + "\\Content.IE5"));
@@ -166,7 +114,7 @@ TEST_F(Win32Files, FileInUseIsLeftAndPurgeClearsAttributes) {
 
     CloseHandle(other.h);
     other.h = INVALID_HANDLE_VALUE;
-    EXPECT_TRUE(fs.DeleteFileAt(root + "\\busy.log"));
+    EXPECT_TRUE(DeleteFileChecked(fs, root + "\\busy.log"));
 }
 
 TEST_F(Win32Files, PathsLongerThanTheOldLimit) {
@@ -179,7 +127,7 @@ TEST_F(Win32Files, PathsLongerThanTheOldLimit) {
     ASSERT_GT(deep.size(), 300u);
     Write(deep + "\\long.txt", "far down");
     Write(deep + "\\gone.txt", "x");
-    EXPECT_TRUE(fs.DeleteFileAt(deep + "\\gone.txt"));
+    EXPECT_TRUE(DeleteFileChecked(fs, deep + "\\gone.txt"));
     EXPECT_EQ(fs.ReadFile(deep + "\\long.txt"), "far down");
     EXPECT_TRUE(fs.CopyFileTo(deep + "\\long.txt", deep + "\\copy.txt", false));
     EXPECT_FALSE(fs.CopyFileTo(deep + "\\long.txt", deep + "\\copy.txt", false));
@@ -188,7 +136,7 @@ TEST_F(Win32Files, PathsLongerThanTheOldLimit) {
     EXPECT_TRUE(fs.Enumerate(deep + "\\*.txt", entries));
     EXPECT_EQ(entries.size(), 2u);
 
-    engine::PurgeFolder(fs, root, false, false, "C:\\windows");
+    EXPECT_TRUE(engine::PurgeFolder(fs, root, false, false, kWindows));
     EXPECT_FALSE(fs.DirectoryExists(root + "\\" + segment + "0"));
     EXPECT_TRUE(fs.DirectoryExists(root));
 }
@@ -223,12 +171,12 @@ TEST_F(Win32Files, ShortAndRelativeSpellingsStillDelete) {
     wchar_t shortPath[1024];
     DWORD n = GetShortPathNameW(Widen(root + "\\A Long Folder Name").c_str(), shortPath, 1024);
     ASSERT_GT(n, 0u);
-    EXPECT_TRUE(fs.DeleteFileAt(Narrow(shortPath) + "\\one.txt"));
+    EXPECT_TRUE(DeleteFileChecked(fs, Narrow(shortPath) + "\\one.txt"));
 
     std::string saved = fs.CurrentDirectory();
     ASSERT_TRUE(SetCurrentDirectoryW(Widen(root).c_str()));
     EXPECT_EQ(FileSystemWin32::LongPath("x").substr(0, 4), L"\\\\?\\");
-    EXPECT_TRUE(fs.DeleteFileAt("A Long Folder Name\\two.txt"));
+    EXPECT_TRUE(DeleteFileChecked(fs, "A Long Folder Name\\two.txt"));
     SetCurrentDirectoryW(Widen(saved).c_str());
     EXPECT_FALSE(fs.FileExists(root + "\\A Long Folder Name\\two.txt"));
 }
@@ -237,6 +185,7 @@ TEST_F(Win32Files, LinksToOutsideDataSurviveAPurge) {
     if (UnixPath(root).empty()) GTEST_SKIP() << "links are made from the Linux side";
     const std::string outside = root + "\\outside";
     const std::string target = root + "\\target";
+    const std::string literal = "\\\\?\\" + target;
     ASSERT_TRUE(fs.CreateFolder(outside) && fs.CreateFolder(outside + "\\sub"));
     Write(outside + "\\precious.doc", "precious bytes");
     Write(outside + "\\ro.ini", "read-only bytes", attr::kReadOnly);
@@ -249,34 +198,115 @@ TEST_F(Win32Files, LinksToOutsideDataSurviveAPurge) {
     ASSERT_TRUE(LinuxSymlink(outside + "\\precious.doc", target + "\\filelink.doc"));
     ASSERT_TRUE(LinuxSymlink(outside + "\\ro.ini", target + "\\rolink"));
     ASSERT_TRUE(LinuxSymlink(outside + "\\sub\\deep.dat", target + "\\nested\\deeplink"));
+    ASSERT_TRUE(LinuxSymlink(target + "\\nested\\loop", target + "\\nested\\loop"));
+    ASSERT_TRUE(LinuxSymlink(root + "\\nowhere", target + "\\dangling"));
+    // The twins a normalising walk mistook for the links beside them: "sib." and "tw ".
+    ASSERT_TRUE(LinuxSymlink(outside, target + "\\sib"));
+    ASSERT_TRUE(fs.CreateFolder(literal + "\\sib."));
+    Write(literal + "\\sib.\\precious.doc", "junk");
+    ASSERT_TRUE(LinuxSymlink(outside + "\\sub", target + "\\tw"));
+    ASSERT_TRUE(fs.CreateFolder(literal + "\\tw "));
+    Write(literal + "\\tw \\deep.dat", "junk");
+    Write(literal + "\\trailingdot.", "junk");
+    Write(literal + "\\trailsp ", "junk");
+    ASSERT_TRUE(LinuxSymlink(outside + "\\precious.doc", literal + "\\linkdot."));
 
     // Under Wine a directory link is a reparse point, a file link looks like a plain file.
     EXPECT_EQ(
         fs.Attributes(target + "\\dirlink").value_or(0) & (attr::kDirectory | attr::kReparsePoint),
         attr::kDirectory | attr::kReparsePoint);
-    EXPECT_FALSE(fs.DeleteFileAt(target + "\\filelink.doc"));
-    EXPECT_FALSE(fs.SetAttributes(target + "\\rolink", attr::kArchive));
-    EXPECT_FALSE(fs.RemoveFolder(target + "\\dirlink"));
+    EXPECT_FALSE(DeleteFileChecked(fs, target + "\\filelink.doc"));
 
     for (bool clear : {true, false})
         for (bool stop : {false, true}) {
-            engine::PurgeFolder(fs, target, clear, stop, "C:\\windows");
-            engine::PurgeFolder(fs, target + "\\", clear, stop, "C:\\windows");
+            engine::PurgeFolder(fs, target, clear, stop, kWindows);
+            engine::PurgeFolder(fs, target + "\\", clear, stop, kWindows);
         }
 
     EXPECT_EQ(fs.ReadFile(outside + "\\precious.doc"), "precious bytes");
     EXPECT_EQ(fs.ReadFile(outside + "\\ro.ini"), "read-only bytes");
     EXPECT_EQ(fs.Attributes(outside + "\\ro.ini").value_or(0) & attr::kReadOnly, attr::kReadOnly);
     EXPECT_EQ(fs.ReadFile(outside + "\\sub\\deep.dat"), "deep bytes");
-    EXPECT_FALSE(fs.FileExists(target + "\\junk.tmp"));
-    EXPECT_FALSE(fs.FileExists(target + "\\nested\\junk2"));
+    for (const char* gone : {"\\junk.tmp", "\\nested\\junk2", "\\sib.", "\\tw ",
+                             "\\trailingdot.", "\\trailsp "})
+        EXPECT_FALSE(fs.Attributes(literal + gone).has_value()) << gone;
+    for (const char* kept : {"\\dirlink", "\\sib", "\\tw", "\\nested\\sublink"})
+        EXPECT_TRUE(fs.DirectoryExists(target + kept)) << kept;
 
     // A target that is itself a link is purged where it leads.
     ASSERT_TRUE(LinuxSymlink(target + "\\nested", root + "\\rootlink"));
     Write(target + "\\nested\\fresh.txt", "fresh");
-    engine::PurgeFolder(fs, root + "\\rootlink", true, false, "C:\\windows");
+    EXPECT_TRUE(engine::PurgeFolder(fs, root + "\\rootlink", true, false, kWindows));
     EXPECT_FALSE(fs.FileExists(target + "\\nested\\fresh.txt"));
     EXPECT_EQ(fs.ReadFile(outside + "\\sub\\deep.dat"), "deep bytes");
+}
+
+// A folder turns into a link to outside data and back, again and again, from the Linux side
+// while the purge runs over and over: whatever the timing, nothing outside is lost.
+TEST_F(Win32Files, AFolderSwappedForALinkMidWalkLeadsNowhere) {
+    const std::string unixRoot = UnixPath(root);
+    if (unixRoot.empty()) GTEST_SKIP() << "links are made from the Linux side";
+    ASSERT_TRUE(fs.CreateFolder(root + "\\outside") && fs.CreateFolder(root + "\\T"));
+    for (const char* name : {"junk", "a.tmp", "b.tmp"}) Write(root + "\\outside\\" + name, "precious");
+    const std::string script =
+        "cd '" + unixRoot + "' && end=$(( $(date +%s) + 4 )); "
+        "while [ $(date +%s) -lt $end ]; do "
+        "mkdir -p T/victim && touch T/victim/junk T/victim/a.tmp T/victim/b.tmp; "
+        "mv -T T/victim T/held; ln -s ../outside T/victim; rm T/victim; mv -T T/held T/victim; "
+        "done; touch done";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::wstring command = L"Z:\\bin\\sh -c \"" + Widen(script) + L"\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &si, &pi));
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    int runs = 0;
+    for (; !Present(root + "\\done") && runs < 100000; ++runs)
+        engine::PurgeFolder(fs, root + "\\T", runs % 2 == 0, false, kWindows);
+    EXPECT_GT(runs, 10);
+    for (const char* name : {"junk", "a.tmp", "b.tmp"})
+        EXPECT_EQ(fs.ReadFile(root + "\\outside\\" + name), "precious") << name;
+}
+
+// Ten thousand nested folders, made from the Linux side: the walk keeps its own stack. Wine
+// reaches only as deep as a Unix path may be long; what it cannot reach stays.
+TEST_F(Win32Files, ATenThousandLevelTreeIsPurgedWithoutACrash) {
+    const std::string unixRoot = UnixPath(root);
+    if (unixRoot.empty()) GTEST_SKIP() << "the tree is made from the Linux side";
+    RunLinux(L"Z:\\bin\\sh -c \"cd '" + Widen(unixRoot) +
+             L"' && mkdir -p deep/$(printf 'eleven_char/%.0s' $(seq 10000)) && touch made\"");
+    ASSERT_TRUE(WaitFor(root + "\\made", true));
+    EXPECT_TRUE(engine::PurgeFolder(fs, root + "\\deep", false, false, kWindows));
+    EXPECT_TRUE(fs.DirectoryExists(root + "\\deep"));
+}
+
+// The Windows folder behind every spelling Wine can open, and a stand-in for it that may be
+// put at risk: refused, and nothing in it touched.
+TEST_F(Win32Files, TheWindowsFolderIsRefusedHoweverItIsSpelt) {
+    for (const std::string& path :
+         {std::string("C:\\windows"), std::string("c:\\WINDOWS\\"), std::string("\\\\?\\C:\\windows"),
+          std::string("\\\\.\\C:\\windows"), std::string("C:\\windows\\system32\\.."),
+          std::string("C:\\windows."), std::string("C:\\windows::$INDEX_ALLOCATION"),
+          std::string("C:\\"), std::string("Z:\\"), std::string("\\\\?\\Z:\\")})
+        EXPECT_FALSE(engine::IsSafePurgeTarget(fs, path, kWindows)) << path;
+
+    const std::string w = root + "\\W";
+    ASSERT_TRUE(fs.CreateFolder(w) && fs.CreateFolder(w + "\\sub"));
+    Write(w + "\\system.ini", "keep");
+    const std::string final = "\\\\?\\" + w;
+    std::vector<std::string> spellings = {w, w + "\\", final, "\\\\.\\" + w, w + "\\sub\\..",
+                                          w + ".", w + "::$INDEX_ALLOCATION", root};
+    if (!UnixPath(root).empty()) {
+        ASSERT_TRUE(LinuxSymlink(w, root + "\\wlink"));
+        spellings.push_back(root + "\\wlink");
+    }
+    for (const std::string& path : spellings) {
+        EXPECT_FALSE(engine::PurgeFolder(fs, path, true, false, w)) << path;
+        EXPECT_EQ(fs.ReadFile(w + "\\system.ini"), "keep") << path;
+    }
+    EXPECT_TRUE(engine::IsSafePurgeTarget(fs, w + "\\sub", w));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Starts the real skarvel.exe and works it with real mouse messages at the places the main
 // window's layout gives: "Begin" alone writes the Dr. Watson value but leaves the Windows temp
-// folder alone; after a click on "Temp (Windows)" the next "Begin" empties it.
+// folder alone; after a click on "Temp (Windows)" the next "Begin" empties it, and a link in
+// it beside a twin folder "sib." leads the purge nowhere outside.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "win/support/linux_side.h"
 #include "win/support/running_program.h"
 
 namespace {
@@ -44,6 +46,15 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds = 20000) {
         Sleep(50);
     }
     return done();
+}
+
+void WriteBytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    WriteFile(file, "bytes", 5, &written, nullptr);
+    CloseHandle(file);
 }
 
 // A left click at POINT of the main window's client area, posted to the deepest visible child
@@ -92,10 +103,31 @@ TEST(MainWindowClicks, BeginCleansTheWindowsTempFolderOnlyAfterItsBoxWasClicked)
             << "the run did not write the debugger value";
         EXPECT_TRUE(probeExists());
 
+        // Any standard user can make both: a link to data outside, and a folder whose name
+        // a normalised path reads as the link's.
+        char windowsA[MAX_PATH];
+        GetWindowsDirectoryA(windowsA, MAX_PATH);
+        const std::string temp = std::string(windowsA) + "\\temp";
+        const std::string outside = std::string(windowsA).substr(0, 3) + "skarvel-outside-probe";
+        const bool linked = !wintest::UnixPath(temp).empty();
+        if (linked) {
+            CreateDirectoryA(outside.c_str(), nullptr);
+            WriteBytes(outside + "\\precious.doc");
+            ASSERT_TRUE(wintest::LinuxSymlink(outside, temp + "\\sib"));
+            CreateDirectoryA(("\\\\?\\" + temp + "\\sib.").c_str(), nullptr);
+            WriteBytes("\\\\?\\" + temp + "\\sib.\\precious.doc");
+        }
+
         ClickAt(program.Main(), kTempWindowsBox);
         ClickAt(program.Main(), kBegin);
         EXPECT_TRUE(WaitFor([&] { return !probeExists(); }))
             << "the Windows temp folder was not emptied";
+        if (linked) {
+            EXPECT_TRUE(WaitFor([&] { return !wintest::Present("\\\\?\\" + temp + "\\sib."); }));
+            EXPECT_TRUE(wintest::Present(outside + "\\precious.doc")) << "data outside was lost";
+            wintest::LinuxRemove(temp + "\\sib");
+            wintest::LinuxRemove(outside);
+        }
     }
 
     WriteAuto(savedAuto);
