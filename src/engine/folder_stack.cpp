@@ -74,7 +74,8 @@ bool FolderStack::Leave(bool remove) {
 }
 
 bool FolderStack::DeleteFile(const platform::DirEntry& entry, bool resetAttributes) {
-    if (entry.name.empty()) return false;
+    // A file link listed as one is left alone: deleting it is not what emptying means.
+    if (entry.name.empty() || (entry.attributes & attr::kReparsePoint) != 0) return false;
     const bool reset = NeedsReset(entry, resetAttributes);
     auto file = OpenChecked(path_ + "\\" + entry.name,
                             reset ? platform::OpenFor::AttributeReset : platform::OpenFor::Deletion);

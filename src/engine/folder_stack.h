@@ -34,7 +34,8 @@ class FolderStack {
     // whether that worked.
     bool Leave(bool remove);
     // Deletes the file ENTRY of the innermost folder, setting it to archive alone first with
-    // RESETATTRIBUTES. False when refused or when deletion failed.
+    // RESETATTRIBUTES. False when refused (a link, or not the entry listed) or when deletion
+    // failed.
     bool DeleteFile(const platform::DirEntry& entry, bool resetAttributes);
     // Removes the target folder itself.
     bool RemoveTarget();
