@@ -5,6 +5,7 @@
 #include "engine/entry_path.h"
 #include "engine/folder_stack.h"
 #include "engine/mask_matcher.h"
+#include "engine/purge_session.h"
 #include "engine/purge_target.h"
 
 namespace engine {
@@ -17,14 +18,9 @@ bool IsFolder(const platform::DirEntry& entry) {
     return (entry.attributes & attr::kDirectory) != 0;
 }
 
-// A link, junction or mount point: its contents belong to another folder.
-bool IsReparsePoint(const platform::DirEntry& entry) {
-    return (entry.attributes & attr::kReparsePoint) != 0;
-}
-
-bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, bool clearAttributes,
-                  bool stopOnFailure, bool removeRoot) {
-    FolderStack stack(files, target);
+bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session,
+                  bool clearAttributes, bool stopOnFailure, bool removeRoot) {
+    FolderStack stack(files, target, session);
     for (;;) {
         const platform::DirEntry* entry = stack.Next();
         bool result = false;
@@ -35,24 +31,25 @@ bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, bool clearAt
             result = stack.Leave(result);
         } else if (!IsFolder(*entry)) {
             result = stack.DeleteFile(*entry, clearAttributes);
-        } else if (!IsReparsePoint(*entry) && stack.Enter(*entry, clearAttributes)) {
+        } else if (stack.Enter(*entry, clearAttributes)) {
             continue;  // its result comes when it is left
         }
-        // A link is neither entered nor removed, so its folder cannot be removed either.
+        // A link is never entered nor removed, so its folder cannot be removed either.
         stack.Result() = result;
         if (!result && stopOnFailure) return false;
     }
 }
 
-void EraseFilesByMaskIn(platform::FileSystem& files, PurgeTarget& target,
+void EraseFilesByMaskIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session,
                         const MaskMatcher& matcher) {
-    FolderStack stack(files, target);
+    FolderStack stack(files, target, session);
     while (const platform::DirEntry* entry = stack.Next())
         if (!IsFolder(*entry) && matcher.Matches(entry->name)) (void)stack.DeleteFile(*entry, false);
 }
 
-void EraseFilesRecursiveIn(platform::FileSystem& files, PurgeTarget& target) {
-    FolderStack stack(files, target);
+void EraseFilesRecursiveIn(platform::FileSystem& files, PurgeTarget& target,
+                           PurgeSession& session) {
+    FolderStack stack(files, target, session);
     for (;;) {
         const platform::DirEntry* entry = stack.Next();
         if (entry == nullptr) {
@@ -60,7 +57,7 @@ void EraseFilesRecursiveIn(platform::FileSystem& files, PurgeTarget& target) {
             (void)stack.Leave(false);
         } else if (!IsFolder(*entry)) {
             (void)stack.DeleteFile(*entry, false);
-        } else if (entry->name.find('.') == std::string::npos && !IsReparsePoint(*entry)) {
+        } else if (entry->name.find('.') == std::string::npos) {
             (void)stack.Enter(*entry, false);  // a dotted folder name is not entered
         }
     }
@@ -98,35 +95,51 @@ std::optional<PurgeTarget> Reopen(platform::FileSystem& files, const PurgeTarget
 bool RemoveTree(platform::FileSystem& files, const std::string& path, bool clearAttributes,
                 bool stopOnFailure, bool removeRoot, const std::string& windowsFolder) {
     std::optional<PurgeTarget> target = OpenPurgeTarget(files, path, windowsFolder);
-    return target && RemoveTreeIn(files, *target, clearAttributes, stopOnFailure, removeRoot);
+    PurgeSession session(PurgeMode::Clean, nullptr);
+    return target &&
+           RemoveTreeIn(files, *target, session, clearAttributes, stopOnFailure, removeRoot);
 }
 
 void EraseFilesByMask(platform::FileSystem& files, const std::string& folderAndMask,
                       const std::string& windowsFolder) {
     const MaskArgument argument = SplitMask(files, folderAndMask);
     const MaskMatcher matcher(argument.mask);  // a bad mask raises before anything is touched
+    PurgeSession session(PurgeMode::Clean, nullptr);
     if (auto target = OpenPurgeTarget(files, argument.folder, windowsFolder))
-        EraseFilesByMaskIn(files, *target, matcher);
+        EraseFilesByMaskIn(files, *target, session, matcher);
 }
 
 void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
                          const std::string& windowsFolder) {
+    PurgeSession session(PurgeMode::Clean, nullptr);
     if (auto target = OpenPurgeTarget(files, folder, windowsFolder))
-        EraseFilesRecursiveIn(files, *target);
+        EraseFilesRecursiveIn(files, *target, session);
 }
 
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder, bool clearAttributes,
                  bool stopOnFailure, const std::string& windowsFolder) {
+    return PurgeFolder(files, folder, windowsFolder,
+                       PurgeOptions{clearAttributes, stopOnFailure, PurgeMode::Clean, nullptr});
+}
+
+bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
+                 const std::string& windowsFolder, const PurgeOptions& options) {
     std::optional<PurgeTarget> target = OpenPurgeTarget(files, folder, windowsFolder);
-    if (!target) return false;
+    if (!target) {
+        if (options.report != nullptr) options.report->Refused(folder);
+        return false;
+    }
     const PurgeTarget base{nullptr, target->path, target->identity};
-    (void)RemoveTreeIn(files, *target, clearAttributes, stopOnFailure, false);
+    PurgeSession session(options.mode, options.report);
+    (void)RemoveTreeIn(files, *target, session, options.clearAttributes, options.stopOnFailure,
+                       false);
     // Without a trailing backslash the mask would be the folder's own name, matched in the
     // parent folder: it can find nothing inside the target, only neighbours outside it.
     if (folder.back() == '\\' || folder.back() == '/') {
-        if (auto again = Reopen(files, base)) EraseFilesByMaskIn(files, *again, MaskMatcher("*.*"));
+        if (auto again = Reopen(files, base))
+            EraseFilesByMaskIn(files, *again, session, MaskMatcher("*.*"));
     }
-    if (auto again = Reopen(files, base)) EraseFilesRecursiveIn(files, *again);
+    if (auto again = Reopen(files, base)) EraseFilesRecursiveIn(files, *again, session);
     return true;
 }
 
@@ -138,7 +151,8 @@ bool DeleteFileChecked(platform::FileSystem& files, const std::string& path) {
     // A plain path loses its name's trailing dots and spaces, as the platform reads it.
     std::string name = path.substr(cut + 1);
     if (!path.starts_with("\\\\?\\")) name = std::string(TrimmedName(name));
-    FolderStack stack(files, *folder);
+    PurgeSession session(PurgeMode::Clean, nullptr);
+    FolderStack stack(files, *folder, session);
     return stack.DeleteFile({name, attr::kArchive, 0}, false);
 }
 

@@ -13,9 +13,21 @@
 
 #include <string>
 
+#include "engine/purge_report.h"
 #include "platform/files.h"
 
 namespace engine {
+
+// A preview walks exactly as a clean does (same opens, same checks) but changes nothing,
+// and reports what the clean would delete.
+enum class PurgeMode { Clean, Preview };
+
+struct PurgeOptions {
+    bool clearAttributes = false;
+    bool stopOnFailure = false;
+    PurgeMode mode = PurgeMode::Clean;
+    PurgeReport* report = nullptr;  // may be null
+};
 
 // Deletes the files and sub-folders of PATH. CLEARATTRIBUTES sets every entry to archive
 // alone before deleting it; STOPONFAILURE ends the whole walk at the first failure;
@@ -40,6 +52,9 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
 // could only match entries of the parent folder, which lies outside the target.
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder, bool clearAttributes,
                  bool stopOnFailure, const std::string& windowsFolder);
+// The same, with a report of every entry, or as a preview.
+bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
+                 const std::string& windowsFolder, const PurgeOptions& options);
 
 // Deletes the file PATH when it is a file in its place, not a link leading elsewhere.
 bool DeleteFileChecked(platform::FileSystem& files, const std::string& path);

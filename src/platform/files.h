@@ -86,6 +86,9 @@ public:
     virtual std::unique_ptr<OpenEntry> Open(const std::string& path, OpenFor purpose) = 0;
     // The root of every fixed drive ("C:\\"), for refusing them by identity.
     virtual std::vector<std::string> FixedDriveRoots() = 0;
+    // The system's reason for the latest failed call made through this object or a handle it
+    // opened, for reports ("Access is denied.").
+    virtual std::string LastErrorText() = 0;
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual std::string CurrentDirectory() = 0;
 

@@ -28,6 +28,11 @@ struct FakeFileSystem::Node {
 namespace {
 
 constexpr int kMaxLinkDepth = 16;
+constexpr const char* kAccessDenied = "Access is denied.";
+constexpr const char* kNotEmpty = "The directory is not empty.";
+constexpr const char* kInUse =
+    "The process cannot access the file because it is being used by another process.";
+constexpr const char* kNotFound = "The system cannot find the file specified.";
 const std::string kStreamSuffix = "::$index_allocation";
 
 char Lower(char c) {
@@ -139,15 +144,20 @@ class FakeFileSystem::Handle final : public platform::OpenEntry {
     }
 
     bool MarkForDeletion() override {
-        if (!mayDelete_ || (node_->attributes & attr::kReadOnly) != 0) return false;
-        if (node_->isDirectory &&
-            (!node_->children.empty() || node_->unremovable || node_->parent == nullptr))
-            return false;
+        if (!mayDelete_ || (node_->attributes & attr::kReadOnly) != 0 ||
+            (node_->isDirectory && (node_->unremovable || node_->parent == nullptr)))
+            return Refuse(kAccessDenied);
+        if (node_->isDirectory && !node_->children.empty()) return Refuse(kNotEmpty);
         pending_ = true;
         return true;
     }
 
   private:
+    bool Refuse(const char* reason) {
+        fs_.lastError_ = reason;
+        return false;
+    }
+
     FakeFileSystem& fs_;
     Node* node_;
     platform::OpenFor purpose_;
@@ -470,10 +480,16 @@ std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& pat
     ++opens;
     if (beforeOpen) beforeOpen(path);
     Node* node = Find(path, true);  // as under Wine: a link is followed even at the end
-    if (node == nullptr) return nullptr;
+    if (node == nullptr) {
+        lastError_ = kNotFound;
+        return nullptr;
+    }
     bool mayDelete = purpose != platform::OpenFor::Listing;
     if (purpose == platform::OpenFor::Deletion || purpose == platform::OpenFor::AttributeReset) {
-        if (node->isDirectory || node->inUse) return nullptr;  // not a file / sharing refused
+        if (node->isDirectory || node->inUse) {  // not a file / sharing refused
+            lastError_ = node->inUse ? kInUse : kAccessDenied;
+            return nullptr;
+        }
     } else if (node->inUse) {
         mayDelete = false;  // a folder held open elsewhere can still be listed
     }
@@ -524,7 +540,7 @@ bool FakeFileSystem::WriteFile(const std::string& path, const std::string& bytes
         return false;
     }
     if (node != nullptr && node->inUse) {
-        error = "The process cannot access the file because it is being used by another process.";
+        error = kInUse;
         return false;
     }
     if (node == nullptr) {

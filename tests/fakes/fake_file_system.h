@@ -88,6 +88,7 @@ class FakeFileSystem : public platform::FileSystem {
     std::unique_ptr<platform::OpenEntry> Open(const std::string& path,
                                               platform::OpenFor purpose) override;
     std::vector<std::string> FixedDriveRoots() override;
+    std::string LastErrorText() override { return lastError_; }
     bool CreateFolder(const std::string& path) override;
     std::string CurrentDirectory() override;
     std::optional<std::string> ReadFile(const std::string& path) override;
@@ -123,6 +124,7 @@ class FakeFileSystem : public platform::FileSystem {
     std::vector<Node*> roots_;
     std::map<std::string, std::string> aliases_;  // lower-case spelling -> target path
     std::string currentDirectory_ = "C:\\";
+    std::string lastError_;
 };
 
 }  // namespace fakes

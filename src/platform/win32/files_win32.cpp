@@ -235,6 +235,10 @@ std::unique_ptr<OpenEntry> FileSystemWin32::Open(const std::string& path, OpenFo
     return std::make_unique<OpenEntryWin32>(std::move(h));
 }
 
+std::string FileSystemWin32::LastErrorText() {
+    return SystemErrorText(GetLastError());
+}
+
 std::vector<std::string> FileSystemWin32::FixedDriveRoots() {
     std::vector<std::string> roots;
     const DWORD drives = GetLogicalDrives();

@@ -23,6 +23,7 @@ class FileSystemWin32 final : public FileSystem {
     bool Enumerate(const std::string& pattern, std::vector<DirEntry>& entries) override;
     std::unique_ptr<OpenEntry> Open(const std::string& path, OpenFor purpose) override;
     std::vector<std::string> FixedDriveRoots() override;
+    std::string LastErrorText() override;
     bool CreateFolder(const std::string& path) override;
     std::string CurrentDirectory() override;
     std::optional<std::string> ReadFile(const std::string& path) override;

@@ -303,6 +303,76 @@ TEST_F(Purge, DefaultWindowsTempIsPurgedRelativeToTheCurrentDirectory) {
     EXPECT_TRUE(fs.FileExists("C:\\WINDOWS\\keep.ini"));
 }
 
+// Records what a purge reports, as a preview and a clean must agree on it.
+struct Recorded : engine::PurgeReport {
+    std::vector<std::string> deleted, removed, failed, refused;
+    std::uint64_t bytes = 0;
+    void Deleted(const std::string& path, std::uint64_t size) override {
+        deleted.push_back(path);
+        bytes += size;
+    }
+    void Removed(const std::string& path) override { removed.push_back(path); }
+    void Failed(const std::string& path, const std::string& reason) override {
+        failed.push_back(path + ": " + reason);
+    }
+    void Refused(const std::string& folder) override { refused.push_back(folder); }
+    void Entered(const std::string&) override {}
+};
+
+void BuildMixedTree(FakeFileSystem& files) {
+    files.AddFile("C:\\Outside\\keep.txt", "precious");
+    files.AddFile("C:\\T\\a.txt", "12345");
+    files.AddFile("C:\\T\\ro.txt", "ro", attr::kReadOnly);
+    files.AddFile("C:\\T\\sub1\\locked.dat", "L");
+    files.AddFile("C:\\T\\sub1\\after.txt", "after");
+    files.AddFile("C:\\T\\sub2\\x", "x");
+    files.AddFile("C:\\T\\Content.IE5\\y.htm", "yy");
+    files.AddFolderLink("C:\\T\\junction", "C:\\Outside");
+    files.AddFileLink("C:\\T\\file.lnk", "C:\\Outside\\keep.txt");
+    files.SetInUse("C:\\T\\sub1\\locked.dat");
+}
+
+TEST(PurgePreview, FindsExactlyWhatTheCleanThenDeletesAndChangesNothing) {
+    for (bool clear : {false, true})
+        for (bool stop : {false, true})
+            for (const char* folder : {"C:\\T", "C:\\T\\"}) {
+                FakeFileSystem files;
+                BuildMixedTree(files);
+                const auto before = files.Snapshot("C:\\");
+                Recorded preview, clean;
+                EXPECT_TRUE(PurgeFolder(files, folder, kWindows,
+                                        {clear, stop, engine::PurgeMode::Preview, &preview}));
+                EXPECT_EQ(files.Snapshot("C:\\"), before);
+                EXPECT_TRUE(PurgeFolder(files, folder, kWindows,
+                                        {clear, stop, engine::PurgeMode::Clean, &clean}));
+                const std::string what = std::string(folder) + " clear " +
+                                         std::to_string(clear) + " stop " + std::to_string(stop);
+                EXPECT_EQ(preview.deleted, clean.deleted) << what;
+                EXPECT_EQ(preview.removed, clean.removed) << what;
+                EXPECT_EQ(preview.bytes, clean.bytes) << what;
+                EXPECT_EQ(clean.deleted.size(), files.log.size() - clean.removed.size()) << what;
+                // Every failure is told once, with its reason; the clean's may be the system's.
+                EXPECT_EQ(preview.failed.size(), clean.failed.size()) << what;
+            }
+}
+
+TEST(PurgePreview, ReportsRefusalsAndWhyEntriesStay) {
+    FakeFileSystem files;
+    BuildMixedTree(files);
+    Recorded report;
+    EXPECT_FALSE(PurgeFolder(files, "C:\\", kWindows, {false, false, engine::PurgeMode::Clean, &report}));
+    EXPECT_EQ(report.refused, std::vector<std::string>{"C:\\"});
+    PurgeFolder(files, "C:\\T", kWindows, {false, false, engine::PurgeMode::Clean, &report});
+    EXPECT_EQ(report.failed,
+              (std::vector<std::string>{
+                  "\\\\?\\C:\\T\\ro.txt: Access is denied.",
+                  "\\\\?\\C:\\T\\sub1\\locked.dat: The process cannot access the file because it "
+                  "is being used by another process.",
+                  "\\\\?\\C:\\T\\sub1: The directory is not empty.",
+                  std::string("\\\\?\\C:\\T\\junction: ") + engine::kReasonLink,
+                  std::string("\\\\?\\C:\\T\\file.lnk: ") + engine::kReasonElsewhere}));
+}
+
 TEST(EntryPath, OnlyTrailingDotsAndSpacesBelowTheTargetAreForgiven) {
     const std::string t = "\\\\?\\C:\\T";
     struct Case {

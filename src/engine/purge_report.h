@@ -1,0 +1,32 @@
+#pragma once
+// What a purge did, or in a preview would do, entry by entry. Paths are the literal paths the
+// walk built ("\\?\C:\...").
+
+#include <cstdint>
+#include <string>
+
+namespace engine {
+
+class PurgeReport {
+  public:
+    virtual ~PurgeReport() = default;
+
+    // A file deleted (or, in a preview, that would be).
+    virtual void Deleted(const std::string& path, std::uint64_t bytes) = 0;
+    // A folder removed (or that would be).
+    virtual void Removed(const std::string& path) = 0;
+    // An entry left in place, with the reason: the system's text, or why the walk would not
+    // touch it (a link).
+    virtual void Failed(const std::string& path, const std::string& reason) = 0;
+    // The whole folder refused: a root, the Windows folder or a folder holding it.
+    virtual void Refused(const std::string& folder) = 0;
+    // The walk entered FOLDER (for progress).
+    virtual void Entered(const std::string& folder) = 0;
+};
+
+inline constexpr const char* kReasonLink = "a link: its contents belong elsewhere";
+inline constexpr const char* kReasonElsewhere = "leads outside the folder being emptied";
+inline constexpr const char* kReasonReadOnly = "read-only";
+inline constexpr const char* kReasonNotEmpty = "not empty";
+
+}  // namespace engine

@@ -1,0 +1,37 @@
+#include "engine/purge_session.h"
+
+namespace engine {
+
+void PurgeSession::Deleted(const std::string& path, std::uint64_t bytes) {
+    failed_.erase(path);
+    if (IsPreview()) gone_.insert(path);
+    if (report_ != nullptr) report_->Deleted(path, bytes);
+}
+
+void PurgeSession::Removed(const std::string& path) {
+    failed_.erase(path);
+    if (IsPreview()) gone_.insert(path);
+    if (report_ != nullptr) report_->Removed(path);
+}
+
+void PurgeSession::Failed(const std::string& path, const std::string& reason) {
+    if (failed_.emplace(path, reason).second) failedOrder_.push_back(path);
+}
+
+void PurgeSession::Entered(const std::string& folder) {
+    if (report_ != nullptr) report_->Entered(folder);
+}
+
+void PurgeSession::Finish() {
+    if (finished_) return;
+    finished_ = true;
+    if (report_ == nullptr) return;
+    for (const std::string& path : failedOrder_) {
+        auto it = failed_.find(path);
+        if (it == failed_.end()) continue;
+        report_->Failed(path, it->second);
+        failed_.erase(it);  // told once, even when it failed twice between deletions
+    }
+}
+
+}  // namespace engine

@@ -1,0 +1,44 @@
+#pragma once
+// What one purge shares across its passes: whether it changes anything, whom it tells, and,
+// in a preview, what the earlier passes would already have deleted (so a later pass does not
+// count it again). Failures are gathered and told once each, at the end, and only for entries
+// that no later pass deleted after all.
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/purge.h"
+
+namespace engine {
+
+class PurgeSession {
+  public:
+    PurgeSession(PurgeMode mode, PurgeReport* report) : mode_(mode), report_(report) {}
+    ~PurgeSession() { Finish(); }
+    PurgeSession(const PurgeSession&) = delete;
+    PurgeSession& operator=(const PurgeSession&) = delete;
+
+    bool IsPreview() const { return mode_ == PurgeMode::Preview; }
+    // In a preview: whether an earlier step would have deleted PATH already.
+    bool Gone(const std::string& path) const { return gone_.count(path) != 0; }
+
+    void Deleted(const std::string& path, std::uint64_t bytes);
+    void Removed(const std::string& path);
+    void Failed(const std::string& path, const std::string& reason);
+    void Entered(const std::string& folder);
+    // Tells the failures that stand. Called once, at the end.
+    void Finish();
+
+  private:
+    PurgeMode mode_;
+    PurgeReport* report_;
+    std::set<std::string> gone_;
+    std::map<std::string, std::string> failed_;  // path -> reason
+    std::vector<std::string> failedOrder_;
+    bool finished_ = false;
+};
+
+}  // namespace engine
