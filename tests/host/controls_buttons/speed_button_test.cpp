@@ -256,7 +256,7 @@ TEST_F(SpeedTest, AutoRepeatClicksWhileHeldAndStopsOnError) {
     EXPECT_EQ(clicks, 4);
 
     std::vector<std::string> errors;
-    app.OnErrorReported = [&](const std::string& e) { errors.push_back(e); };
+    ui::ScopedErrorReport report(app, [&](const std::string& e) { errors.push_back(e); });
     button.OnClick = [] { throw std::runtime_error("stop"); };
     backend.MouseDown(button, {5, 5});
     backend.AdvanceTime(1000);
