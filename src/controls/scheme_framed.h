@@ -4,6 +4,7 @@
 
 #include "controls/xp_scheme.h"
 #include "ui/canvas.h"
+#include "ui/control.h"
 
 namespace controls {
 
