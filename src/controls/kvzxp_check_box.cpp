@@ -21,6 +21,7 @@ void TKVZXPCustomCheckBox::SetState(TCheckBoxState s) {
     if (s == state_) return;
     state_ = s;
     RefreshBox();
+    if (OnStateChange) OnStateChange();
 }
 
 void TKVZXPCustomCheckBox::Toggle() {
@@ -36,6 +37,7 @@ void TKVZXPCustomCheckBox::Toggle() {
             break;
     }
     RefreshBox();
+    if (OnStateChange) OnStateChange();
 }
 
 void TKVZXPCustomCheckBox::Click() {
