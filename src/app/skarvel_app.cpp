@@ -16,7 +16,8 @@ int RunSkarvel(ui::Backend& backend, const platform::Services& services) {
     glyphs::CursorImage hand = glyphs::HandCursor();
     backend.SetCursorImage(ui::Cursor::Hand, hand.image, glyphs::kTransparent, hand.hotSpot);
     // Controls in the automatic scheme follow the desktop theme.
-    controls::SetSchemeDetector([&services] { return controls::DetectXPColorScheme(*services.system); });
+    (void)controls::SetSchemeDetector(
+        application, [&services] { return controls::DetectXPColorScheme(*services.system); });
     bool started = false;
     // A window that cannot be made ends the start with the general error report.
     application.Guard([&] {
@@ -25,7 +26,6 @@ int RunSkarvel(ui::Backend& backend, const platform::Services& services) {
         started = true;
         application.Run();
     });
-    controls::SetSchemeDetector({});
     return started ? 0 : 1;
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 // The application object: backend, title, forms, the message loop and the general error
-// report. Every control reaches it through its form.
+// report. Every control reaches it through its form. State that would otherwise be
+// process-wide (caches and detectors of the layers above) lives here too (Shared).
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
+#include <typeindex>
 #include <vector>
 
 #include "ui/backend.h"
@@ -52,6 +56,16 @@ public:
     using ErrorReport = std::function<void(const std::string& text)>;
     ErrorReport ReplaceErrorReport(ErrorReport report);
 
+    // The one object of type T the application keeps for the layers above the toolkit (the
+    // controls' glyph cache, their theme detector...): made on first use, destroyed with the
+    // application, after every form.
+    template <typename T>
+    T& Shared() {
+        std::shared_ptr<void>& slot = shared_[std::type_index(typeid(T))];
+        if (!slot) slot = std::make_shared<T>();
+        return *static_cast<T*>(slot.get());
+    }
+
 private:
     friend class Form;
     void RegisterForm(Form* form);
@@ -64,6 +78,7 @@ private:
     std::string title_;
     std::vector<Form*> forms_;
     bool terminated_ = false;
+    std::map<std::type_index, std::shared_ptr<void>> shared_;
 };
 
 // Sends the application's error reports to REPORT while it lives.
