@@ -1,6 +1,8 @@
 #include "app/windows.h"
 
 #include <initializer_list>
+#include <stdexcept>
+#include <string>
 
 #include "app/main_form.h"
 #include "settings/options_form.h"
@@ -12,12 +14,22 @@
 
 namespace app {
 
+namespace {
+// A service family the windows need; start-up fails plainly when it is missing.
+template <typename Service>
+Service& Required(Service* service, const char* family) {
+    if (!service) throw std::invalid_argument(std::string("No ") + family + " service was given");
+    return *service;
+}
+}  // namespace
+
 Windows::Windows(ui::Application& application, const platform::Services& services)
-    : cleaning_{*services.files,    *services.system, *services.profile,
-                *services.registry, *services.shell,  *services.urlCache},
-      shellFolder_(*services.shellFolder),
-      languages_(*services.system, *services.files, *services.profile),
-      cues_(*services.sound, *services.system, options_.sound) {
+    : cleaning_{Required(services.files, "files"),       Required(services.system, "system"),
+                Required(services.profile, "profile"),   Required(services.registry, "registry"),
+                Required(services.shell, "shell"),       Required(services.urlCache, "URL cache")},
+      shellFolder_(Required(services.shellFolder, "shell folder")),
+      languages_(cleaning_.system, cleaning_.files, cleaning_.profile),
+      cues_(Required(services.sound, "sound"), cleaning_.system, options_.sound) {
     // The order matters: the options window applies its settings to the main window.
     main_ = &forms_.Create<TForm1>(application, cleaning_, shellFolder_, cues_, *this);
     optionsWindow_ = &forms_.Create<TForm2>(application, languages_, *main_, options_);

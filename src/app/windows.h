@@ -28,8 +28,8 @@ namespace app {
 
 class Windows final : public ToolWindows {
 public:
-    // SERVICES must hold every family the windows use: system, sound, files, profile,
-    // registry, shell, urlCache and shellFolder.
+    // Unpacks SERVICES; raises std::invalid_argument when a family the windows use (system,
+    // sound, files, profile, registry, shell, urlCache, shellFolder) is missing.
     Windows(ui::Application& application, const platform::Services& services);
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
