@@ -1,7 +1,6 @@
 #include "app/cleaning_view_adapter.h"
 
 #include "app/main_form.h"
-#include "app/play_cue.h"
 #include "ui/application.h"
 
 namespace app {
@@ -37,7 +36,7 @@ void CleaningViewAdapter::RefreshFileList() {
 }
 
 void CleaningViewAdapter::PlayCue(int cue) {
-    app::PlayCue(form_.GetProgram(), cue);
+    form_.Cues().Play(cue);
 }
 
 void CleaningViewAdapter::ShowError(const std::string& text) {

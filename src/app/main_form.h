@@ -1,13 +1,14 @@
 #pragma once
 // TForm1: the main window. The left column holds the cleaning categories in a scroll box,
 // the right column the file list, the tool buttons and "Begin"; the activity log (Memo1)
-// lives here for the whole program run.
+// lives here for the whole program run. The tables in main_form_table.cpp name the category
+// controls and connect their handlers.
 
 #include <array>
 #include <initializer_list>
 #include <string>
 
-#include "app/program.h"
+#include "app/tool_windows.h"
 #include "controls/kvzxp_check_box.h"
 #include "controls/kvzxp_collapse_panel.h"
 #include "controls/kvzxp_group_box.h"
@@ -17,7 +18,9 @@
 #include "controls/wqm_speed_button.h"
 #include "engine/categories.h"
 #include "engine/cleaning_paths.h"
+#include "engine/cleaning_run.h"
 #include "settings/retranslate.h"
+#include "settings/sound_cues.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/memo.h"
@@ -29,14 +32,20 @@
 // The product banner and the window caption.
 inline constexpr char kProductVersion[] = "Skarvel 1.0.7.977";
 
-class TForm1 : public ui::Form {
+namespace platform {
+class ShellFolder;
+}
+
+class TForm1 : public ui::Form, public settings::RetranslationTarget {
   public:
-    explicit TForm1(app::Program& program);
+    TForm1(ui::Application& application, const engine::CleaningServices& services,
+           platform::ShellFolder& shellFolder, const settings::SoundCues& cues,
+           app::ToolWindows& toolWindows);
 
     // Writes the activity-log header and shows the recycle bin in the file list.
     void FormCreate();
     // This window for a language file: its controls, plus the tray menu's "Exit" item.
-    settings::LanguageTarget TextTarget();
+    settings::LanguageTarget TextTarget() override;
     // Keeps the main window disabled while a modal-like tool window is visible.
     void Timer1Timer();
     // Fades out, then lets the close end the program.
@@ -100,81 +109,81 @@ class TForm1 : public ui::Form {
     // The tray menu's only item.
     ui::MenuItem& Exit1() { return PopupMenu1.Items().front(); }
     engine::CleaningPaths& Paths() { return paths_; }
-    app::Program& GetProgram() { return program_; }
+    const settings::SoundCues& Cues() const { return cues_; }
 
     // Left column.
-    controls::TKVZXPHeader KVZXPHeader1;
-    controls::TKVZXPCollapsePanel KVZXPCollapsePanel1;
-    ui::ScrollBox ScrollBox1;
+    controls::TKVZXPHeader KVZXPHeader1{this};
+    controls::TKVZXPCollapsePanel KVZXPCollapsePanel1{this};
+    ui::ScrollBox ScrollBox1{&KVZXPCollapsePanel1};
     // Group boxes, in their order in the scroll box.
-    controls::TKVZXPGroupBox KVZXPGroupBox1;
-    controls::TKVZXPGroupBox KVZXPGroupBox8;
-    controls::TKVZXPGroupBox KVZXPGroupBox9;
-    controls::TKVZXPGroupBox KVZXPGroupBox6;
-    controls::TKVZXPGroupBox KVZXPGroupBox5;
-    controls::TKVZXPGroupBox KVZXPGroupBox11;
-    controls::TKVZXPGroupBox KVZXPGroupBox2;
-    controls::TKVZXPGroupBox KVZXPGroupBox3;
-    controls::TKVZXPGroupBox KVZXPGroupBox4;
-    controls::TKVZXPGroupBox KVZXPGroupBox7;
-    controls::TKVZXPGroupBox KVZXPGroupBox10;
-    controls::TWQMSpeedButton WQMSpeedButton1;
-    controls::TWQMSpeedButton WQMSpeedButton8;
-    controls::TWQMSpeedButton WQMSpeedButton9;
-    controls::TWQMSpeedButton WQMSpeedButton2;
-    controls::TWQMSpeedButton WQMSpeedButton3;
-    controls::TWQMSpeedButton WQMSpeedButton11;
-    controls::TWQMSpeedButton WQMSpeedButton4;
-    controls::TWQMSpeedButton WQMSpeedButton5;
-    controls::TWQMSpeedButton WQMSpeedButton6;
-    controls::TWQMSpeedButton WQMSpeedButton7;
-    controls::TWQMSpeedButton WQMSpeedButton10;
-    controls::TKVZXPCheckBox KVZXPCheckBox1;
-    controls::TKVZXPCheckBox KVZXPCheckBox2;
-    controls::TKVZXPCheckBox KVZXPCheckBox3;
-    controls::TKVZXPCheckBox KVZXPCheckBox4;
-    controls::TKVZXPCheckBox KVZXPCheckBox5;
-    controls::TKVZXPCheckBox KVZXPCheckBox6;
-    controls::TKVZXPCheckBox KVZXPCheckBox7;
-    controls::TKVZXPCheckBox KVZXPCheckBox8;
-    controls::TKVZXPCheckBox KVZXPCheckBox9;
-    controls::TKVZXPCheckBox KVZXPCheckBox10;
-    controls::TKVZXPCheckBox KVZXPCheckBox11;
-    controls::TKVZXPCheckBox KVZXPCheckBox12;
-    controls::TKVZXPCheckBox KVZXPCheckBox13;
-    controls::TKVZXPCheckBox KVZXPCheckBox14;
-    controls::TKVZXPCheckBox KVZXPCheckBox15;
-    controls::TKVZXPCheckBox KVZXPCheckBox16;
-    controls::TKVZXPCheckBox KVZXPCheckBox17;
-    controls::TKVZXPRadioButton KVZXPRadioButton1;
-    controls::TKVZXPRadioButton KVZXPRadioButton2;
-    controls::TKVZXPRadioButton KVZXPRadioButton3;
-    controls::TKVZXPRadioButton KVZXPRadioButton4;
-    controls::TKVZXPRadioButton KVZXPRadioButton5;
-    controls::TKVZXPRadioButton KVZXPRadioButton6;
-    ui::Label Label1;
-    controls::TKVZXPSpeedButton KVZXPSpeedButton3;  // "All"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton4;  // "Nothing"
+    controls::TKVZXPGroupBox KVZXPGroupBox1{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox8{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox9{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox6{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox5{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox11{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox2{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox3{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox4{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox7{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox10{&ScrollBox1};
+    controls::TWQMSpeedButton WQMSpeedButton1{&KVZXPGroupBox1};
+    controls::TWQMSpeedButton WQMSpeedButton8{&KVZXPGroupBox8};
+    controls::TWQMSpeedButton WQMSpeedButton9{&KVZXPGroupBox9};
+    controls::TWQMSpeedButton WQMSpeedButton2{&KVZXPGroupBox6};
+    controls::TWQMSpeedButton WQMSpeedButton3{&KVZXPGroupBox5};
+    controls::TWQMSpeedButton WQMSpeedButton11{&KVZXPGroupBox11};
+    controls::TWQMSpeedButton WQMSpeedButton4{&KVZXPGroupBox2};
+    controls::TWQMSpeedButton WQMSpeedButton5{&KVZXPGroupBox3};
+    controls::TWQMSpeedButton WQMSpeedButton6{&KVZXPGroupBox4};
+    controls::TWQMSpeedButton WQMSpeedButton7{&KVZXPGroupBox7};
+    controls::TWQMSpeedButton WQMSpeedButton10{&KVZXPGroupBox10};
+    controls::TKVZXPCheckBox KVZXPCheckBox1{&KVZXPGroupBox1};
+    controls::TKVZXPCheckBox KVZXPCheckBox2{&KVZXPGroupBox1};
+    controls::TKVZXPCheckBox KVZXPCheckBox3{&KVZXPGroupBox1};
+    controls::TKVZXPCheckBox KVZXPCheckBox4{&KVZXPGroupBox2};
+    controls::TKVZXPCheckBox KVZXPCheckBox5{&KVZXPGroupBox6};
+    controls::TKVZXPCheckBox KVZXPCheckBox6{&KVZXPGroupBox8};
+    controls::TKVZXPCheckBox KVZXPCheckBox7{&KVZXPGroupBox9};
+    controls::TKVZXPCheckBox KVZXPCheckBox8{&KVZXPGroupBox6};
+    controls::TKVZXPCheckBox KVZXPCheckBox9{&KVZXPGroupBox3};
+    controls::TKVZXPCheckBox KVZXPCheckBox10{&KVZXPGroupBox4};
+    controls::TKVZXPCheckBox KVZXPCheckBox11{&KVZXPGroupBox5};
+    controls::TKVZXPCheckBox KVZXPCheckBox12{&KVZXPGroupBox5};
+    controls::TKVZXPCheckBox KVZXPCheckBox13{&KVZXPGroupBox5};
+    controls::TKVZXPCheckBox KVZXPCheckBox14{&KVZXPGroupBox5};
+    controls::TKVZXPCheckBox KVZXPCheckBox15{&KVZXPGroupBox5};
+    controls::TKVZXPCheckBox KVZXPCheckBox16{&KVZXPGroupBox7};
+    controls::TKVZXPCheckBox KVZXPCheckBox17{&KVZXPGroupBox11};
+    controls::TKVZXPRadioButton KVZXPRadioButton1{&KVZXPGroupBox8};
+    controls::TKVZXPRadioButton KVZXPRadioButton2{&KVZXPGroupBox8};
+    controls::TKVZXPRadioButton KVZXPRadioButton3{&KVZXPGroupBox9};
+    controls::TKVZXPRadioButton KVZXPRadioButton4{&KVZXPGroupBox9};
+    controls::TKVZXPRadioButton KVZXPRadioButton5{&KVZXPGroupBox10};
+    controls::TKVZXPRadioButton KVZXPRadioButton6{&KVZXPGroupBox10};
+    ui::Label Label1{&KVZXPGroupBox3};
+    controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};  // "All"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton4{&KVZXPCollapsePanel1};  // "Nothing"
 
     // Right column.
-    controls::TKVZXPHeader KVZXPHeader2;
-    controls::TKVZXPCollapsePanel KVZXPCollapsePanel2;
+    controls::TKVZXPHeader KVZXPHeader2{this};
+    controls::TKVZXPCollapsePanel KVZXPCollapsePanel2{this};
     ui::ShellListView ShellListView1;
-    controls::TKVZXPSpeedButton KVZXPSpeedButton1;   // "Help"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton11;  // "Log Manager"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton12;  // "DIsk Manager"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton13;  // "process Manager"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton14;  // "Type Manager"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton9;   // "Mechanical Options"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton2;   // "Regedit"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton5;   // "Clean Disk"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton6;   // "DirectX Options"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton7;   // "System Options"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton8;   // "System Services"
-    controls::TKVZXPSpeedButton KVZXPSpeedButton10;  // "Begin"
-    ui::Memo Memo1;
+    controls::TKVZXPSpeedButton KVZXPSpeedButton1{&KVZXPCollapsePanel2};   // "Help"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton11{&KVZXPCollapsePanel2};  // "Log Manager"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton12{&KVZXPCollapsePanel2};  // "DIsk Manager"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton13{&KVZXPCollapsePanel2};  // "process Manager"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton14{&KVZXPCollapsePanel2};  // "Type Manager"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton9{&KVZXPCollapsePanel2};   // "Mechanical Options"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton2{&KVZXPCollapsePanel2};   // "Regedit"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton5{&KVZXPCollapsePanel2};   // "Clean Disk"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton6{&KVZXPCollapsePanel2};   // "DirectX Options"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton7{&KVZXPCollapsePanel2};   // "System Options"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton8{&KVZXPCollapsePanel2};   // "System Services"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton10{&KVZXPCollapsePanel2};  // "Begin"
+    ui::Memo Memo1{&KVZXPCollapsePanel2};
 
-    ui::Label Label2;
+    ui::Label Label2{this};
     ui::Timer Timer1;
     ui::PopupMenu PopupMenu1;
 
@@ -183,8 +192,8 @@ class TForm1 : public ui::Form {
     void BuildCategoryGroups();
     void BuildRightColumn();
     void ConnectHandlers();
-    // Cue N through the options window's sound box.
-    void Cue(int cue);
+    void NameCategoryControls();
+    void Cue(int cue) { cues_.Play(cue); }
     // Shows FOLDER in the file list when the platform reports a directory there.
     void ShowFolderIfPresent(const std::string& folder);
     // A category box click that shows the category's folder while the box is checked.
@@ -194,6 +203,8 @@ class TForm1 : public ui::Form {
     // Sets the 17 boxes in the order of "All" and "Nothing", 50 ms before each.
     void SetAllBoxes(bool checked);
 
-    app::Program& program_;
+    const engine::CleaningServices& services_;
+    const settings::SoundCues& cues_;
+    app::ToolWindows& toolWindows_;
     engine::CleaningPaths paths_;
 };

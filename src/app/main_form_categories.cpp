@@ -12,7 +12,7 @@ constexpr int kCueCategory = 3;
 }
 
 void TForm1::ShowFolderIfPresent(const std::string& folder) {
-    if (folder.empty() || !program_.services.files->DirectoryExists(folder)) return;
+    if (folder.empty() || !services_.files.DirectoryExists(folder)) return;
     ShellListView1.SetRoot(folder);
 }
 

@@ -13,7 +13,7 @@ constexpr int kCueGroupSelected = 5;
 
 void TForm1::SelectGroup(std::initializer_list<controls::TKVZXPCheckBox*> boxes, bool pause) {
     for (controls::TKVZXPCheckBox* box : boxes) {
-        if (pause) program_.services.system->Sleep(kPauseMs);
+        if (pause) services_.system.Sleep(kPauseMs);
         box->SetChecked(true);
     }
     Cue(kCueGroupSelected);
@@ -64,7 +64,7 @@ void TForm1::WQMSpeedButton10Click() {
 
 void TForm1::SetAllBoxes(bool checked) {
     for (int n : {1, 2, 3, 6, 7, 5, 8, 11, 12, 13, 14, 15, 17, 4, 9, 10, 16}) {
-        program_.services.system->Sleep(kPauseMs);
+        services_.system.Sleep(kPauseMs);
         CheckBox(n).SetChecked(checked);
     }
     Cue(kCueAllOrNothing);

@@ -62,77 +62,53 @@ void TForm1::BuildCategoryGroups() {
     const ui::Color background = ScrollBox1.GetColor();
     struct Group {
         controls::TKVZXPGroupBox& box;
-        const char* boxName;
         controls::TWQMSpeedButton& button;
-        const char* buttonName;
         std::initializer_list<std::pair<ui::Control*, const char*>> rows;
     };
     // Each row: the control and its caption.
     const Group groups[] = {
         {KVZXPGroupBox1,
-         "KVZXPGroupBox1",
          WQMSpeedButton1,
-         "WQMSpeedButton1",
          {{&KVZXPCheckBox1, "Temp (Windows)"},
           {&KVZXPCheckBox2, "Temp (User)"},
           {&KVZXPCheckBox3, "Prefetch"}}},
         {KVZXPGroupBox8,
-         "KVZXPGroupBox8",
          WQMSpeedButton8,
-         "WQMSpeedButton8",
          {{&KVZXPCheckBox6, "History"},
           {&KVZXPRadioButton1, "No Write History"},
           {&KVZXPRadioButton2, "Write History"}}},
         {KVZXPGroupBox9,
-         "KVZXPGroupBox9",
          WQMSpeedButton9,
-         "WQMSpeedButton9",
          {{&KVZXPCheckBox7, "Recent"},
           {&KVZXPRadioButton3, "No Write Recent"},
           {&KVZXPRadioButton4, "Write Recent"}}},
         {KVZXPGroupBox6,
-         "KVZXPGroupBox6",
          WQMSpeedButton2,
-         "WQMSpeedButton2",
          {{&KVZXPCheckBox5, "Temporary IE Files"}, {&KVZXPCheckBox8, "Cookies IE"}}},
         {KVZXPGroupBox5,
-         "KVZXPGroupBox5",
          WQMSpeedButton3,
-         "WQMSpeedButton3",
          {{&KVZXPCheckBox11, "Opera Cookies"},
           {&KVZXPCheckBox12, "Opera Pages"},
           {&KVZXPCheckBox13, "Opera Icons"},
           {&KVZXPCheckBox14, "Opera loads"},
           {&KVZXPCheckBox15, "Opera Temporary"}}},
         {KVZXPGroupBox11,
-         "KVZXPGroupBox11",
          WQMSpeedButton11,
-         "WQMSpeedButton11",
          {{&KVZXPCheckBox17, "Offline Web Pages"}}},
         {KVZXPGroupBox2,
-         "KVZXPGroupBox2",
          WQMSpeedButton4,
-         "WQMSpeedButton4",
          {{&KVZXPCheckBox4, "Trash"}}},
         {KVZXPGroupBox3,
-         "KVZXPGroupBox3",
          WQMSpeedButton5,
-         "WQMSpeedButton5",
          {{&Label1, "Delete"}, {&KVZXPCheckBox9, "Windows Messenger"}}},
         {KVZXPGroupBox4,
-         "KVZXPGroupBox4",
          WQMSpeedButton6,
-         "WQMSpeedButton6",
          {{&KVZXPCheckBox10, "Speed Memory"}}},
         {KVZXPGroupBox7,
-         "KVZXPGroupBox7",
          WQMSpeedButton7,
-         "WQMSpeedButton7",
          {{&KVZXPCheckBox16, "Cache Dll"}}},
         {KVZXPGroupBox10,
-         "KVZXPGroupBox10",
          WQMSpeedButton10,
-         "WQMSpeedButton10",
          {{&KVZXPRadioButton5, "Cut off Dr. Watson"},
           {&KVZXPRadioButton6, "Switch on Dr. Watson"}}},
     };
@@ -141,12 +117,10 @@ void TForm1::BuildCategoryGroups() {
     for (const Group& g : groups) {
         const int rows = static_cast<int>(g.rows.size());
         const int height = kRowTop + rows * kRowStep + 6;
-        g.box.SetName(g.boxName);
         g.box.SetBounds(0, top, kGroupWidth, height);
         g.box.SetColor(background);
         top += height + kGroupGap;
 
-        g.button.SetName(g.buttonName);
         g.button.SetBounds(4, kRowTop, 23, 22);
         g.button.SetFlat(true);
         g.button.SetFlatStyle(controls::TWQMSpeedBtnFlatStyle::bfsBorderless);
@@ -161,19 +135,6 @@ void TForm1::BuildCategoryGroups() {
     }
     Label1.SetCursor(ui::Cursor::Default);
     Label1.SetTransparent(true);
-
-    const char* names[] = {"KVZXPCheckBox1",  "KVZXPCheckBox2",  "KVZXPCheckBox3",
-                           "KVZXPCheckBox4",  "KVZXPCheckBox5",  "KVZXPCheckBox6",
-                           "KVZXPCheckBox7",  "KVZXPCheckBox8",  "KVZXPCheckBox9",
-                           "KVZXPCheckBox10", "KVZXPCheckBox11", "KVZXPCheckBox12",
-                           "KVZXPCheckBox13", "KVZXPCheckBox14", "KVZXPCheckBox15",
-                           "KVZXPCheckBox16", "KVZXPCheckBox17"};
-    for (int n = 1; n <= 17; ++n) CheckBox(n).SetName(names[n - 1]);
-    controls::TKVZXPRadioButton* radios[] = {&KVZXPRadioButton1, &KVZXPRadioButton2,
-                                             &KVZXPRadioButton3, &KVZXPRadioButton4,
-                                             &KVZXPRadioButton5, &KVZXPRadioButton6};
-    for (int n = 1; n <= 6; ++n) radios[n - 1]->SetName("KVZXPRadioButton" + std::to_string(n));
-    Label1.SetName("Label1");
 
     // The first choice of each pair (set before the handlers are connected, so no cue).
     KVZXPRadioButton1.SetChecked(true);

@@ -16,14 +16,17 @@ int RunSkarvel(ui::Backend& backend, const platform::Services& services) {
     glyphs::CursorImage hand = glyphs::HandCursor();
     backend.SetCursorImage(ui::Cursor::Hand, hand.image, glyphs::kTransparent, hand.hotSpot);
     // Controls in the automatic scheme follow the desktop theme.
-    controls::SetSchemeDetector([&services] { return controls::DetectXPColorScheme(*services.system); });
-    {
+    (void)controls::SetSchemeDetector(
+        application, [&services] { return controls::DetectXPColorScheme(*services.system); });
+    bool started = false;
+    // A window that cannot be made ends the start with the general error report.
+    application.Guard([&] {
         Windows windows(application, services);
-        windows.GetProgram().Form1->ShowForm();
+        windows.MainWindow().ShowForm();
+        started = true;
         application.Run();
-    }
-    controls::SetSchemeDetector({});
-    return 0;
+    });
+    return started ? 0 : 1;
 }
 
 }  // namespace app

@@ -1,5 +1,9 @@
 #include "app/windows.h"
 
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+
 #include "app/main_form.h"
 #include "settings/options_form.h"
 #include "tools/disk_manager_form.h"
@@ -7,48 +11,42 @@
 #include "tools/log_manager_form.h"
 #include "tools/process_manager_form.h"
 #include "tools/type_manager_form.h"
-#include "ui/application.h"
 
 namespace app {
 
 namespace {
-// Creates one window, gives it its native peer and runs its creation handler.
-template <typename Form>
-std::unique_ptr<Form> Create(Program& program, Form*& reference) {
-    auto form = std::make_unique<Form>(program);
-    reference = form.get();
-    form->Realize();
-    if constexpr (requires { form->FormCreate(); }) {
-        program.application.Guard([&] { form->FormCreate(); });
-    }
-    return form;
+// A service family the windows need; start-up fails plainly when it is missing.
+template <typename Service>
+Service& Required(Service* service, const char* family) {
+    if (!service) throw std::invalid_argument(std::string("No ") + family + " service was given");
+    return *service;
 }
 }  // namespace
 
 Windows::Windows(ui::Application& application, const platform::Services& services)
-    : program_{application, services} {
+    : cleaning_{Required(services.files, "files"),       Required(services.system, "system"),
+                Required(services.profile, "profile"),   Required(services.registry, "registry"),
+                Required(services.shell, "shell"),       Required(services.urlCache, "URL cache")},
+      shellFolder_(Required(services.shellFolder, "shell folder")),
+      languages_(cleaning_.system, cleaning_.files, cleaning_.profile),
+      cues_(Required(services.sound, "sound"), cleaning_.system, options_.sound) {
     // The order matters: the options window applies its settings to the main window.
-    form1_ = Create(program_, program_.Form1);
-    form2_ = Create(program_, program_.Form2);
-    form3_ = Create(program_, program_.Form3);
-    form4_ = Create(program_, program_.Form4);
-    form5_ = Create(program_, program_.Form5);
-    form6_ = Create(program_, program_.Form6);
-    form7_ = Create(program_, program_.Form7);
+    main_ = &forms_.Create<TForm1>(application, cleaning_, shellFolder_, cues_, *this);
+    optionsWindow_ = &forms_.Create<TForm2>(application, languages_, *main_, options_);
+    help_ = &forms_.Create<TForm3>(application);
+    logManager_ = &forms_.Create<TForm4>(application, languages_);
+    diskManager_ = &forms_.Create<TForm5>(application, languages_);
+    processManager_ = &forms_.Create<TForm6>(application, languages_);
+    typeManager_ = &forms_.Create<TForm7>(application, languages_);
 }
 
-Windows::~Windows() {
-    // Last created first, as the owner of all windows destroys its components.
-    ui::Form* order[] = {form7_.get(), form6_.get(), form5_.get(), form4_.get(),
-                         form3_.get(), form2_.get(), form1_.get()};
-    for (ui::Form* form : order) form->BeforeDestruction();
-    form7_.reset();
-    form6_.reset();
-    form5_.reset();
-    form4_.reset();
-    form3_.reset();
-    form2_.reset();
-    form1_.reset();
+void Windows::ShowOptions() { optionsWindow_->ShowForm(); }
+
+bool Windows::BlockingWindowVisible() const {
+    for (const ui::Form* form : std::initializer_list<const ui::Form*>{
+             optionsWindow_, logManager_, diskManager_, processManager_, typeManager_})
+        if (form && form->Visible()) return true;
+    return false;
 }
 
 }  // namespace app

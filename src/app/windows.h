@@ -1,11 +1,24 @@
 #pragma once
-// Owns the seven windows of a program run: creates them in their fixed order and destroys
-// them in the reverse order, running every window's destruction handler while all are whole.
+// The seven windows of a program run and what they share, made at start-up: the services are
+// unpacked here into the references each window takes, the options model and the sound cues
+// are owned here, and the windows are created in their fixed order and destroyed in reverse.
+// This is the one place that names every window's class.
 
-#include <memory>
-
-#include "app/program.h"
+#include "app/tool_windows.h"
+#include "engine/cleaning_run.h"
 #include "platform/services.h"
+#include "settings/language_files.h"
+#include "settings/options.h"
+#include "settings/sound_cues.h"
+#include "ui/form_owner.h"
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
 
 namespace ui {
 class Application;
@@ -13,24 +26,41 @@ class Application;
 
 namespace app {
 
-class Windows {
+class Windows final : public ToolWindows {
 public:
+    // Unpacks SERVICES; raises std::invalid_argument when a family the windows use (system,
+    // sound, files, profile, registry, shell, urlCache, shellFolder) is missing.
     Windows(ui::Application& application, const platform::Services& services);
-    ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
 
-    Program& GetProgram() { return program_; }
+    TForm1& MainWindow() const { return *main_; }
+    TForm2& OptionsWindow() const { return *optionsWindow_; }
+    TForm3& HelpWindow() const { return *help_; }
+    TForm4& LogManager() const { return *logManager_; }
+    TForm5& DiskManager() const { return *diskManager_; }
+    TForm6& ProcessManager() const { return *processManager_; }
+    TForm7& TypeManager() const { return *typeManager_; }
+    settings::Options& GetOptions() { return options_; }
+
+    // ToolWindows
+    void ShowOptions() override;
+    bool BlockingWindowVisible() const override;
 
 private:
-    Program program_;
-    std::unique_ptr<TForm1> form1_;
-    std::unique_ptr<TForm2> form2_;
-    std::unique_ptr<TForm3> form3_;
-    std::unique_ptr<TForm4> form4_;
-    std::unique_ptr<TForm5> form5_;
-    std::unique_ptr<TForm6> form6_;
-    std::unique_ptr<TForm7> form7_;
+    engine::CleaningServices cleaning_;
+    platform::ShellFolder& shellFolder_;
+    settings::Languages languages_;
+    settings::Options options_;
+    settings::SoundCues cues_;
+    ui::FormOwner forms_;  // last: the windows borrow everything above
+    TForm1* main_ = nullptr;
+    TForm2* optionsWindow_ = nullptr;
+    TForm3* help_ = nullptr;
+    TForm4* logManager_ = nullptr;
+    TForm5* diskManager_ = nullptr;
+    TForm6* processManager_ = nullptr;
+    TForm7* typeManager_ = nullptr;
 };
 
 }  // namespace app

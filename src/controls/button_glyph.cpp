@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/application.h"
+
 namespace controls {
 
 // ---- GlyphList
@@ -58,59 +60,37 @@ void DrawEmbossed(ui::Canvas& canvas, const ui::Bitmap& image, ui::Color transpa
 
 // ---- GlyphCache
 
-namespace {
-struct CacheState {
-    std::vector<std::unique_ptr<GlyphList>> lists;
-};
-std::unique_ptr<CacheState> g_cache;
-int g_holders = 0;
-
-void FreeCacheIfUnused() {
-    if (g_cache && g_holders == 0 && g_cache->lists.empty()) g_cache.reset();
-}
-}  // namespace
+GlyphCache& GlyphCache::Of(ui::Application& app) { return app.Shared<GlyphCache>(); }
 
 GlyphList* GlyphCache::Acquire(int width, int height) {
-    if (!g_cache) g_cache = std::make_unique<CacheState>();
-    auto& lists = g_cache->lists;
-    for (auto it = lists.rbegin(); it != lists.rend(); ++it)
+    for (auto it = lists_.rbegin(); it != lists_.rend(); ++it)
         if ((*it)->Width() == width && (*it)->Height() == height) return it->get();
-    lists.push_back(std::make_unique<GlyphList>(width, height));
-    return lists.back().get();
+    lists_.push_back(std::make_unique<GlyphList>(width, height));
+    return lists_.back().get();
 }
 
 void GlyphCache::Release(GlyphList* list) {
-    if (!g_cache || !list || list->Count() != 0) return;
-    auto& lists = g_cache->lists;
-    lists.erase(
-        std::remove_if(lists.begin(), lists.end(),
-                       [&](const std::unique_ptr<GlyphList>& l) { return l.get() == list; }),
-        lists.end());
-    FreeCacheIfUnused();
+    if (!list || list->Count() != 0) return;
+    lists_.erase(std::remove_if(lists_.begin(), lists_.end(),
+                                [&](const std::unique_ptr<GlyphList>& l) { return l.get() == list; }),
+                 lists_.end());
 }
 
-int GlyphCache::ListCount() {
-    return g_cache ? static_cast<int>(g_cache->lists.size()) : -1;
-}
-
-void GlyphCache::HolderCreated() {
-    ++g_holders;
-}
-
-void GlyphCache::HolderDestroyed() {
-    --g_holders;
-    FreeCacheIfUnused();
+int GlyphCache::ListCount() const {
+    if (holders_ == 0 && lists_.empty()) return -1;
+    return static_cast<int>(lists_.size());
 }
 
 // ---- ButtonGlyph
 
-ButtonGlyph::ButtonGlyph(bool perStateCells) : perStateCells_(perStateCells) {
-    GlyphCache::HolderCreated();
+ButtonGlyph::ButtonGlyph(GlyphCache& cache, bool perStateCells)
+    : cache_(cache), perStateCells_(perStateCells) {
+    cache_.HolderCreated();
 }
 
 ButtonGlyph::~ButtonGlyph() {
     ClearImages();
-    GlyphCache::HolderDestroyed();
+    cache_.HolderDestroyed();
 }
 
 void ButtonGlyph::ClearImages() {
@@ -121,7 +101,7 @@ void ButtonGlyph::ClearImages() {
     if (list_) {
         GlyphList* old = list_;
         list_ = nullptr;
-        GlyphCache::Release(old);
+        cache_.Release(old);
     }
 }
 
@@ -162,7 +142,7 @@ int ButtonGlyph::ImageFor(TButtonState state, const ui::ColorResolver& colors) {
     if (source_.Empty()) return -1;
     ui::Size cell = CellSize();
     if (cell.width <= 0) return -1;
-    if (!list_) list_ = GlyphCache::Acquire(cell.width, cell.height);
+    if (!list_) list_ = cache_.Acquire(cell.width, cell.height);
 
     int index = perStateCells_ ? static_cast<int>(state) : 0;
     if (index >= numGlyphs_) index = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Glyph images of the speed buttons: image lists of one cell size shared by every button
-// through a process-wide cache, and the per-button holder that builds one image per state.
+// through the application's glyph cache, and the per-button holder that builds one image per
+// state.
 
 #include <array>
 #include <cstdint>
@@ -12,6 +13,10 @@
 #include "ui/canvas.h"
 #include "ui/color.h"
 #include "ui/geometry.h"
+
+namespace ui {
+class Application;
+}
 
 namespace controls {
 
@@ -53,21 +58,27 @@ class GlyphList {
     std::vector<Slot> slots_;
 };
 
-// The process-wide list of glyph lists, keyed by cell size. It exists while any holder does
-// or while it still holds a list.
+// The glyph lists of one application, keyed by cell size. It is in use while any holder
+// exists or while it still holds a list.
 class GlyphCache {
   public:
+    // The application's cache.
+    static GlyphCache& Of(ui::Application& app);
+
     // The list for WIDTH x HEIGHT cells: an existing one (newest first) or a new one.
-    static GlyphList* Acquire(int width, int height);
+    GlyphList* Acquire(int width, int height);
     // Gives LIST back; it is freed when it holds no images.
-    static void Release(GlyphList* list);
-    // Number of lists in the cache, or -1 while the cache does not exist.
-    static int ListCount();
+    void Release(GlyphList* list);
+    // Number of lists in the cache, or -1 while it is not in use.
+    int ListCount() const;
 
   private:
     friend class ButtonGlyph;
-    static void HolderCreated();
-    static void HolderDestroyed();
+    void HolderCreated() { ++holders_; }
+    void HolderDestroyed() { --holders_; }
+
+    std::vector<std::unique_ptr<GlyphList>> lists_;
+    int holders_ = 0;
 };
 
 // Draws the mask of IMAGE (pixels other than TRANSPARENT and white) as an embossed silhouette:
@@ -80,8 +91,8 @@ void DrawEmbossed(ui::Canvas& canvas, const ui::Bitmap& image, ui::Color transpa
 class ButtonGlyph {
   public:
     // PER_STATE_CELLS: each state shows its own cell (0 up, 1 disabled, 2 down, 3 exclusive);
-    // otherwise every state shows the first cell.
-    explicit ButtonGlyph(bool perStateCells);
+    // otherwise every state shows the first cell. The images live in CACHE.
+    ButtonGlyph(GlyphCache& cache, bool perStateCells);
     ~ButtonGlyph();
     ButtonGlyph(const ButtonGlyph&) = delete;
     ButtonGlyph& operator=(const ButtonGlyph&) = delete;
@@ -106,6 +117,7 @@ class ButtonGlyph {
   private:
     void Changed();
 
+    GlyphCache& cache_;
     bool perStateCells_;
     ui::Bitmap source_;
     int numGlyphs_ = 1;

@@ -27,7 +27,7 @@ TKVZXPButton::~TKVZXPButton() {
 
 void TKVZXPButton::SetXPScheme(TXPScheme scheme) {
     scheme_ = scheme;
-    int palette = PaletteIndexFor(scheme);
+    int palette = PaletteIndexFor(scheme, App());
     if (palette == palette_) return;
     palette_ = palette;
     Invalidate();
@@ -239,11 +239,12 @@ void TKVZXPButton::Paint(ui::Canvas& canvas) {
     } else if (default_) {
         inset = 3;
     }
-    PaintXPGradient(w - 2 * inset, h - 2 * inset, faceColours.top, faceColours.bottom, 255, 1,
-                    true, face_);
-    PaintXPGradient(w, h, palette.hotRing.top, palette.hotRing.bottom, 16, 1, true, hotRing_);
-    PaintXPGradient(w, h, palette.focusRing.top, palette.focusRing.bottom, 16, 1, true,
-                    focusRing_);
+    PaintXPGradient(w - 2 * inset, h - 2 * inset, faceColours.top, faceColours.bottom, 255, 1, true,
+                    face_, DitherFor(App()));
+    PaintXPGradient(w, h, palette.hotRing.top, palette.hotRing.bottom, 16, 1, true, hotRing_,
+                    DitherFor(App()));
+    PaintXPGradient(w, h, palette.focusRing.top, palette.focusRing.bottom, 16, 1, true, focusRing_,
+                    DitherFor(App()));
 
     if (enabled && ((hot_ && !held_) || held_)) canvas.DrawBitmap(0, 0, hotRing_);
     if (focused && !held_ && !hot_) canvas.DrawBitmap(0, 0, focusRing_);

@@ -21,6 +21,7 @@ void TKVZXPCustomCheckBox::SetState(TCheckBoxState s) {
     if (s == state_) return;
     state_ = s;
     RefreshBox();
+    if (OnStateChange) OnStateChange();
 }
 
 void TKVZXPCustomCheckBox::Toggle() {
@@ -36,6 +37,7 @@ void TKVZXPCustomCheckBox::Toggle() {
             break;
     }
     RefreshBox();
+    if (OnStateChange) OnStateChange();
 }
 
 void TKVZXPCustomCheckBox::Click() {
@@ -60,8 +62,9 @@ void TKVZXPCustomCheckBox::Paint(ui::Canvas& canvas) {
         size = 7;
         inset = 3;
     }
-    PaintXPGradient(size, size, top, bottom, 255, kVertical, true, face_);
-    PaintXPGradient(13, 13, Hex(0xFFD382), Hex(0xFFC251), 16, kVertical, true, ring_);
+    PaintXPGradient(size, size, top, bottom, 255, kVertical, true, face_, DitherFor(App()));
+    PaintXPGradient(13, 13, Hex(0xFFD382), Hex(0xFFC251), 16, kVertical, true, ring_,
+                    DitherFor(App()));
     if (inset == 3) canvas.DrawBitmap(l, t, ring_);
     canvas.DrawBitmap(l + inset, t + inset, face_);
 

@@ -3,6 +3,7 @@
 // an amber ring when hot and a green tick (or a green square when grayed).
 
 #include <cstdint>
+#include <functional>
 
 #include "controls/xp_check_control.h"
 #include "ui/bitmap.h"
@@ -30,6 +31,9 @@ class TKVZXPCustomCheckBox : public XPCheckControl {
     // A user click: toggle, then OnClick.
     void Click() override;
     void Paint(ui::Canvas& canvas) override;
+
+    // After every change of the state, by the user or by code (a binding to a model listens).
+    std::function<void()> OnStateChange;
 
   protected:
     void AcceleratorAction() override { Toggle(); }

@@ -38,7 +38,7 @@ void TKVZXPHeader::ApplyPalette(int palette) {
 void TKVZXPHeader::SetXPScheme(THXPScheme scheme) {
     scheme_ = scheme;
     // There is no orange header: the previous palette stays.
-    if (scheme != THXPScheme::xpOrange) ApplyPalette(PaletteIndexFor(scheme));
+    if (scheme != THXPScheme::xpOrange) ApplyPalette(PaletteIndexFor(scheme, App()));
     Invalidate();
 }
 
@@ -224,7 +224,7 @@ void TKVZXPHeader::Paint(ui::Canvas& canvas) {
     canvas.FillRect(ClientRect(), colour);
     canvas.FillRect(band, ui::clWhite);
     PaintXPGradient(w - 2 * border_ - 40, kBandHeight, ui::clWhite, palette.headerBandEnd, 24, 0,
-                    true, band_);
+                    true, band_, DitherFor(App()));
     canvas.DrawBitmap(l + 40, t, band_);
     canvas.DrawBitmap(r - 25, t + 3, toggleImage_);
 

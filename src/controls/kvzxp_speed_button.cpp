@@ -81,7 +81,8 @@ void TKVZXPSpeedButton::ShowDropDown() {
 void TKVZXPSpeedButton::DrawGradient(ui::Canvas& canvas, ui::Bitmap& bitmap, int x, int y, int w,
                                      int h, ui::Color top, ui::Color bottom, int steps) {
     if (w <= 0 || h <= 0) return;
-    PaintXPGradient(w, h, top, bottom, static_cast<std::uint8_t>(steps), kVertical, true, bitmap);
+    PaintXPGradient(w, h, top, bottom, static_cast<std::uint8_t>(steps), kVertical, true, bitmap,
+                    DitherFor(App()));
     canvas.DrawBitmap(x, y, bitmap);
 }
 
@@ -119,8 +120,10 @@ void TKVZXPSpeedButton::Paint(ui::Canvas& canvas) {
         } else if (mouseInControl_ && !MouseCapture()) {
             inset = 3;
         }
-        PaintXPGradient(w - 2 * inset, h - 2 * inset, top, bottom, 255, kVertical, true, face_);
-        PaintXPGradient(w, h, Hex(0xFFE2AE), Hex(0xFFC251), 16, kVertical, true, ring_);
+        PaintXPGradient(w - 2 * inset, h - 2 * inset, top, bottom, 255, kVertical, true, face_,
+                        DitherFor(App()));
+        PaintXPGradient(w, h, Hex(0xFFE2AE), Hex(0xFFC251), 16, kVertical, true, ring_,
+                        DitherFor(App()));
         if (inset == 3) canvas.DrawBitmap(0, 0, ring_);
         canvas.DrawBitmap(inset, inset, face_);
     }

@@ -4,6 +4,7 @@
 
 #include "controls/xp_scheme.h"
 #include "ui/canvas.h"
+#include "ui/control.h"
 
 namespace controls {
 
@@ -16,7 +17,7 @@ public:
     // Stores the scheme, maps it to a palette and redraws the frame, changed or not.
     void SetXPScheme(TXPScheme scheme) {
         scheme_ = scheme;
-        palette_ = PaletteIndexFor(scheme);
+        palette_ = PaletteIndexFor(scheme, this->App());
         this->Repaint();
     }
     int PaletteIndex() const { return palette_; }

@@ -6,7 +6,7 @@
 namespace controls {
 
 SpeedButtonBase::SpeedButtonBase(ui::Control* parent, bool perStateCells)
-    : ui::GraphicControl(parent), glyph_(perStateCells) {
+    : ui::GraphicControl(parent), glyph_(GlyphCache::Of(App()), perStateCells) {
     SetBounds(0, 0, 23, 22);
     glyph_.OnChange = [this] { Invalidate(); };
 }

@@ -5,7 +5,7 @@
 namespace controls {
 
 TWQMSpeedButton::TWQMSpeedButton(ui::Control* parent)
-    : SpeedButtonBase(parent, true), hotGlyph_(true) {
+    : SpeedButtonBase(parent, true), hotGlyph_(GlyphCache::Of(App()), true) {
     hotGlyph_.OnChange = [this] {
         if (mouseInControl_) Invalidate();
     };

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <utility>
 
+#include "ui/application.h"
+
 namespace controls {
 
 using ui::Hex;
@@ -38,11 +40,6 @@ constexpr XPPalette kPalettes[4] = {
      Hex(0x333399), Hex(0xF98715)},
 };
 
-SchemeDetector& Detector() {
-    static SchemeDetector detector;
-    return detector;
-}
-
 class XorShiftDither final : public DitherGenerator {
 public:
     int Below(int bound) override {
@@ -57,15 +54,14 @@ private:
     std::uint64_t state_ = 0x9E3779B97F4A7C15ull;
 };
 
-XorShiftDither& BuiltInDither() {
-    static XorShiftDither generator;
-    return generator;
-}
+// What the controls of one application share about schemes (ui::Application::Shared).
+struct SchemeState {
+    SchemeDetector detector;
+    XorShiftDither builtInDither;
+    DitherGenerator* dither = &builtInDither;
+};
 
-DitherGenerator*& CurrentDither() {
-    static DitherGenerator* current = &BuiltInDither();
-    return current;
-}
+SchemeState& StateOf(ui::Application& app) { return app.Shared<SchemeState>(); }
 
 // a * b / c rounded to the nearest integer (halves away from zero), for non-negative values.
 int MulDiv(int a, int b, int c) {
@@ -80,16 +76,18 @@ const XPPalette& PaletteColors(int palette) {
     return kPalettes[palette];
 }
 
-void SetSchemeDetector(SchemeDetector detector) { Detector() = std::move(detector); }
+SchemeDetector SetSchemeDetector(ui::Application& app, SchemeDetector detector) {
+    return std::exchange(StateOf(app).detector, std::move(detector));
+}
 
-int DetectCurrentPalette() {
-    const SchemeDetector& detector = Detector();
+int DetectCurrentPalette(ui::Application& app) {
+    const SchemeDetector& detector = StateOf(app).detector;
     if (!detector) return kPaletteBlue;
     int palette = detector();
     return (palette >= 0 && palette <= 2) ? palette : kPaletteBlue;
 }
 
-int PaletteIndexFor(TXPScheme scheme) {
+int PaletteIndexFor(TXPScheme scheme, ui::Application& app) {
     switch (scheme) {
         case TXPScheme::xpBlue:
             return kPaletteBlue;
@@ -98,26 +96,19 @@ int PaletteIndexFor(TXPScheme scheme) {
         case TXPScheme::xpGreen:
             return kPaletteGreen;
         case TXPScheme::xpAutomatic:
-            return DetectCurrentPalette();
+            return DetectCurrentPalette(app);
         case TXPScheme::xpOrange:
             return kPaletteOrange;
     }
     return kPaletteBlue;
 }
 
-DitherGenerator& DefaultDither() { return *CurrentDither(); }
+DitherGenerator& DitherFor(ui::Application& app) { return *StateOf(app).dither; }
 
-DitherGenerator* SetDefaultDither(DitherGenerator* generator) {
-    DitherGenerator* previous = CurrentDither();
-    CurrentDither() = generator ? generator : &BuiltInDither();
-    return previous;
-}
+ScopedDither::ScopedDither(ui::Application& app, DitherGenerator& generator)
+    : app_(app), previous_(std::exchange(StateOf(app).dither, &generator)) {}
 
-void PaintXPGradient(int width, int height, ui::Color colour1, ui::Color colour2,
-                     std::uint8_t steps, std::uint8_t direction, bool dither, ui::Bitmap& bitmap) {
-    PaintXPGradient(width, height, colour1, colour2, steps, direction, dither, bitmap,
-                    DefaultDither());
-}
+ScopedDither::~ScopedDither() { StateOf(app_).dither = previous_; }
 
 void PaintXPGradient(int width, int height, ui::Color colour1, ui::Color colour2,
                      std::uint8_t steps, std::uint8_t direction, bool dither, ui::Bitmap& bitmap,

@@ -10,6 +10,10 @@
 #include "ui/color.h"
 #include "ui/geometry.h"
 
+namespace ui {
+class Application;
+}
+
 namespace controls {
 
 // The palette index is not the enumeration value: xpAutomatic sits at 3, xpOrange at 4,
@@ -51,15 +55,30 @@ constexpr ui::Color kDisabledFrameBase = ui::Hex(0xB7A593);
 // Palette 0..3; any other index gives the blue palette.
 const XPPalette& PaletteColors(int palette);
 
-// Decides the palette of xpAutomatic: 0, 1 or 2. The program installs one that asks the
-// running desktop theme (DetectXPColorScheme); until then automatic means blue. An exception
-// from it reaches whoever set the scheme.
+// Decides the palette of xpAutomatic: 0, 1 or 2. Each application has one: the program installs
+// one that asks the running desktop theme (DetectXPColorScheme); until then automatic means
+// blue. An exception from it reaches whoever set the scheme.
 using SchemeDetector = std::function<int()>;
-void SetSchemeDetector(SchemeDetector detector);
-int DetectCurrentPalette();
+// Installs DETECTOR for the controls of APP and returns the one it replaces.
+SchemeDetector SetSchemeDetector(ui::Application& app, SchemeDetector detector);
+int DetectCurrentPalette(ui::Application& app);
 
-// The palette index for SCHEME (xpAutomatic asks the installed detector).
-int PaletteIndexFor(TXPScheme scheme);
+// The palette index for SCHEME (xpAutomatic asks APP's detector).
+int PaletteIndexFor(TXPScheme scheme, ui::Application& app);
+
+// Installs a detector for as long as it lives (tests).
+class ScopedSchemeDetector {
+public:
+    ScopedSchemeDetector(ui::Application& app, SchemeDetector detector)
+        : app_(app), previous_(SetSchemeDetector(app, std::move(detector))) {}
+    ~ScopedSchemeDetector() { SetSchemeDetector(app_, std::move(previous_)); }
+    ScopedSchemeDetector(const ScopedSchemeDetector&) = delete;
+    ScopedSchemeDetector& operator=(const ScopedSchemeDetector&) = delete;
+
+private:
+    ui::Application& app_;
+    SchemeDetector previous_;
+};
 
 // Source of the pseudo-random offsets that fray gradient band boundaries.
 class DitherGenerator {
@@ -68,17 +87,27 @@ public:
     // A value in [0, bound); 0 when bound <= 0.
     virtual int Below(int bound) = 0;
 };
-// A process-wide xorshift generator.
-DitherGenerator& DefaultDither();
-// Replaces the generator PaintXPGradient uses by default (nullptr restores the built-in one);
-// returns the previous one. Tests install a fixed sequence to get repeatable pixels.
-DitherGenerator* SetDefaultDither(DitherGenerator* generator);
+// The generator the controls of APP fray their gradients with: an xorshift sequence of its own
+// unless one is installed (ScopedDither).
+DitherGenerator& DitherFor(ui::Application& app);
+
+// Makes the controls of APP use GENERATOR for as long as it lives: tests install a fixed
+// sequence to get repeatable pixels.
+class ScopedDither {
+public:
+    ScopedDither(ui::Application& app, DitherGenerator& generator);
+    ~ScopedDither();
+    ScopedDither(const ScopedDither&) = delete;
+    ScopedDither& operator=(const ScopedDither&) = delete;
+
+private:
+    ui::Application& app_;
+    DitherGenerator* previous_;
+};
 
 // Resizes BITMAP to WIDTH x HEIGHT and paints a STEPS-colour gradient into it. Direction 0 and 2
 // run left to right, others top to bottom; 2 and 3 exchange the colours. With DITHER the band
 // boundaries are frayed inside a 16-pixel strip that is then tiled across the bitmap.
-void PaintXPGradient(int width, int height, ui::Color colour1, ui::Color colour2,
-                     std::uint8_t steps, std::uint8_t direction, bool dither, ui::Bitmap& bitmap);
 void PaintXPGradient(int width, int height, ui::Color colour1, ui::Color colour2,
                      std::uint8_t steps, std::uint8_t direction, bool dither, ui::Bitmap& bitmap,
                      DitherGenerator& generator);

@@ -16,13 +16,13 @@ namespace {
 
 class Run {
   public:
-    Run(const platform::Services& services, CleaningPaths& paths, CleaningView& view)
-        : files_(*services.files),
-          system_(*services.system),
-          profile_(*services.profile),
-          registry_(*services.registry),
-          shell_(*services.shell),
-          urlCache_(*services.urlCache),
+    Run(const CleaningServices& services, CleaningPaths& paths, CleaningView& view)
+        : files_(services.files),
+          system_(services.system),
+          profile_(services.profile),
+          registry_(services.registry),
+          shell_(services.shell),
+          urlCache_(services.urlCache),
           paths_(paths),
           view_(view) {}
 
@@ -146,7 +146,7 @@ class Run {
 
 }  // namespace
 
-void RunCleaning(const platform::Services& services, CleaningPaths& paths, CleaningView& view) {
+void RunCleaning(const CleaningServices& services, CleaningPaths& paths, CleaningView& view) {
     Run(services, paths, view).Execute();
 }
 

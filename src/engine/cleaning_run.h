@@ -5,12 +5,30 @@
 #include <string>
 
 #include "engine/categories.h"
-#include "platform/services.h"
 #include "platform/window_handle.h"
+
+namespace platform {
+class FileSystem;
+class Profile;
+class Registry;
+class Shell;
+class System;
+class UrlCache;
+}  // namespace platform
 
 namespace engine {
 
 class CleaningPaths;
+
+// The operating-system services a run uses.
+struct CleaningServices {
+    platform::FileSystem& files;
+    platform::System& system;
+    platform::Profile& profile;
+    platform::Registry& registry;
+    platform::Shell& shell;
+    platform::UrlCache& urlCache;
+};
 
 // What the run needs from the main window. Boxes are read at the moment their step comes up.
 class CleaningView {
@@ -39,9 +57,8 @@ inline constexpr const char* kStatusWorking = "Wait please";
 inline constexpr const char* kStatusDone = "Completed clean";
 inline constexpr int kCueRunFinished = 1;
 
-// Runs the pass. SERVICES must hold system, files, profile, registry, shell and urlCache.
-// An error of a step (a refused registry write) propagates as std::runtime_error and ends
+// Runs the pass. An error of a step (a refused registry write) propagates as std::runtime_error and ends
 // the run there: lines appended so far stay, the status keeps "Wait please".
-void RunCleaning(const platform::Services& services, CleaningPaths& paths, CleaningView& view);
+void RunCleaning(const CleaningServices& services, CleaningPaths& paths, CleaningView& view);
 
 }  // namespace engine

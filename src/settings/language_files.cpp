@@ -5,7 +5,6 @@
 #include <cstddef>
 
 #include "platform/files.h"
-#include "platform/services.h"
 #include "platform/system.h"
 
 namespace settings {
@@ -29,8 +28,9 @@ bool LessNoCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-Languages::Languages(const platform::Services& services)
-    : system_(*services.system), files_(*services.files), profile_(*services.profile) {}
+Languages::Languages(platform::System& system, platform::FileSystem& files,
+                     platform::Profile& profile)
+    : system_(system), files_(files), profile_(profile) {}
 
 std::string Languages::Folder() const {
     return system_.ApplicationFolder() + std::string(kLanguageFolderName);

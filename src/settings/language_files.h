@@ -12,7 +12,8 @@
 
 namespace platform {
 class FileSystem;
-struct Services;
+class Profile;
+class System;
 }  // namespace platform
 
 namespace settings {
@@ -27,8 +28,7 @@ struct LanguageTargets {
 
 class Languages {
   public:
-    // Uses SERVICES.system, .files and .profile.
-    explicit Languages(const platform::Services& services);
+    Languages(platform::System& system, platform::FileSystem& files, platform::Profile& profile);
 
     // The application folder + "Language" (no trailing backslash).
     std::string Folder() const;

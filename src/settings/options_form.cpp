@@ -1,15 +1,15 @@
 #include "settings/options_form.h"
 
-#include "app/main_form.h"
-#include "app/window_frame.h"
-#include "settings/language_files.h"
+#include "controls/window_frame.h"
 
-TForm2::TForm2(app::Program& program) : ui::Form(program.application), program_(program) {
+TForm2::TForm2(ui::Application& application, const settings::Languages& languages,
+               settings::RetranslationTarget& mainWindow, settings::Options& options)
+    : ui::Form(application), languages_(languages), mainWindow_(mainWindow), options_(options) {
     SetName("Form2");
-    app::ApplyWindowFrame(*this, {"Mechanical Options Skarvel", 361, 305, true});
+    controls::ApplyWindowFrame(*this, {"Mechanical Options Skarvel", 361, 305, true});
+    OnCreate = [this] { FormCreate(); };
 }
 
 void TForm2::FormCreate() {
-    settings::Languages languages(program_.services);
-    (void)languages.ApplyOnOptionsCreate(program_.Form1->TextTarget(), {this});
+    (void)languages_.ApplyOnOptionsCreate(mainWindow_.TextTarget(), {this});
 }

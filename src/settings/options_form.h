@@ -1,21 +1,22 @@
 #pragma once
-// TForm2: the options window. It holds the user's choices for the program run, and at its
-// creation applies the chosen language file to the main window and to itself.
+// TForm2: the options window. It holds the user's choices for the program run (the Options
+// model, which its check boxes are bound to), and at its creation applies the chosen language
+// file to the main window and to itself.
 
-#include "app/program.h"
+#include "settings/language_files.h"
+#include "settings/options.h"
+#include "settings/retranslate.h"
 #include "ui/form.h"
 
 class TForm2 : public ui::Form {
 public:
-    explicit TForm2(app::Program& program);
+    TForm2(ui::Application& application, const settings::Languages& languages,
+           settings::RetranslationTarget& mainWindow, settings::Options& options);
 
     void FormCreate();
 
-    // "Sound in Skarvel" (stored as [Sound] ALL, checked by default).
-    bool SoundEnabled() const { return soundInSkarvel_; }
-    void SetSoundEnabled(bool on) { soundInSkarvel_ = on; }
-
 private:
-    app::Program& program_;
-    bool soundInSkarvel_ = true;
+    const settings::Languages& languages_;
+    settings::RetranslationTarget& mainWindow_;
+    settings::Options& options_;
 };

@@ -26,6 +26,16 @@ struct LanguageTarget {
     ExtraTextTarget extra;
 };
 
+// A window as a language file reaches it from another window (the options window retranslates
+// the main window through this, without knowing its class).
+class RetranslationTarget {
+public:
+    virtual LanguageTarget TextTarget() = 0;
+
+protected:
+    ~RetranslationTarget() = default;
+};
+
 // For each entry, in order: reads (section, key, default) from the language file PATH and
 // sets the text of the target found by name on FORM (FindControl; an empty name is the form's
 // own caption). Column titles go through ui::ColumnTitleHost. A target the form does not have

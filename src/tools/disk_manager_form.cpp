@@ -1,12 +1,14 @@
 #include "tools/disk_manager_form.h"
 
-#include "app/window_frame.h"
+#include "controls/window_frame.h"
 
-TForm5::TForm5(app::Program& program) : ui::Form(program.application), program_(program) {
+TForm5::TForm5(ui::Application& application, const settings::Languages& languages)
+    : ui::Form(application), languages_(languages) {
     SetName("Form5");
-    app::ApplyWindowFrame(*this, {"Disk Manager Skarvel", 640, 271, false});
+    controls::ApplyWindowFrame(*this, {"Disk Manager Skarvel", 640, 271, false});
+    OnCreate = [this] { FormCreate(); };
 }
 
 void TForm5::FormCreate() {
-    app::ApplyToolWindowLanguage(program_, *this, settings::LanguageWindow::DiskManager);
+    (void)languages_.ApplyOnToolWindowCreate(settings::LanguageWindow::DiskManager, {this, {}});
 }

@@ -1,12 +1,14 @@
 #include "tools/log_manager_form.h"
 
-#include "app/window_frame.h"
+#include "controls/window_frame.h"
 
-TForm4::TForm4(app::Program& program) : ui::Form(program.application), program_(program) {
+TForm4::TForm4(ui::Application& application, const settings::Languages& languages)
+    : ui::Form(application), languages_(languages) {
     SetName("Form4");
-    app::ApplyWindowFrame(*this, {"Log Manager Skarvel", 641, 272, false});
+    controls::ApplyWindowFrame(*this, {"Log Manager Skarvel", 641, 272, false});
+    OnCreate = [this] { FormCreate(); };
 }
 
 void TForm4::FormCreate() {
-    app::ApplyToolWindowLanguage(program_, *this, settings::LanguageWindow::LogManager);
+    (void)languages_.ApplyOnToolWindowCreate(settings::LanguageWindow::LogManager, {this, {}});
 }

@@ -1,16 +1,16 @@
 #pragma once
 // TForm4: the log manager: lists, shows, copies and deletes the saved logs.
 
-#include "app/program.h"
+#include "settings/language_files.h"
 #include "ui/form.h"
 
 class TForm4 : public ui::Form {
 public:
-    explicit TForm4(app::Program& program);
+    TForm4(ui::Application& application, const settings::Languages& languages);
 
+    // Applies this window's section of the language file in use, if any.
     void FormCreate();
 
-
 private:
-    app::Program& program_;
+    const settings::Languages& languages_;
 };

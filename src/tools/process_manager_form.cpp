@@ -1,12 +1,14 @@
 #include "tools/process_manager_form.h"
 
-#include "app/window_frame.h"
+#include "controls/window_frame.h"
 
-TForm6::TForm6(app::Program& program) : ui::Form(program.application), program_(program) {
+TForm6::TForm6(ui::Application& application, const settings::Languages& languages)
+    : ui::Form(application), languages_(languages) {
     SetName("Form6");
-    app::ApplyWindowFrame(*this, {"Process Manager Skarvel", 642, 271, true});
+    controls::ApplyWindowFrame(*this, {"Process Manager Skarvel", 642, 271, true});
+    OnCreate = [this] { FormCreate(); };
 }
 
 void TForm6::FormCreate() {
-    app::ApplyToolWindowLanguage(program_, *this, settings::LanguageWindow::ProcessManager);
+    (void)languages_.ApplyOnToolWindowCreate(settings::LanguageWindow::ProcessManager, {this, {}});
 }

@@ -1,16 +1,16 @@
 #pragma once
 // TForm6: the process manager: lists the running processes.
 
-#include "app/program.h"
+#include "settings/language_files.h"
 #include "ui/form.h"
 
 class TForm6 : public ui::Form {
 public:
-    explicit TForm6(app::Program& program);
+    TForm6(ui::Application& application, const settings::Languages& languages);
 
+    // Applies this window's section of the language file in use, if any.
     void FormCreate();
 
-
 private:
-    app::Program& program_;
+    const settings::Languages& languages_;
 };

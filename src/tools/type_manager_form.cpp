@@ -1,12 +1,14 @@
 #include "tools/type_manager_form.h"
 
-#include "app/window_frame.h"
+#include "controls/window_frame.h"
 
-TForm7::TForm7(app::Program& program) : ui::Form(program.application), program_(program) {
+TForm7::TForm7(ui::Application& application, const settings::Languages& languages)
+    : ui::Form(application), languages_(languages) {
     SetName("Form7");
-    app::ApplyWindowFrame(*this, {"Type Manager Skarvel", 641, 271, true});
+    controls::ApplyWindowFrame(*this, {"Type Manager Skarvel", 641, 271, true});
+    OnCreate = [this] { FormCreate(); };
 }
 
 void TForm7::FormCreate() {
-    app::ApplyToolWindowLanguage(program_, *this, settings::LanguageWindow::TypeManager);
+    (void)languages_.ApplyOnToolWindowCreate(settings::LanguageWindow::TypeManager, {this, {}});
 }

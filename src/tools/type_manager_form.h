@@ -1,16 +1,16 @@
 #pragma once
 // TForm7: the type manager: lists the registered file types.
 
-#include "app/program.h"
+#include "settings/language_files.h"
 #include "ui/form.h"
 
 class TForm7 : public ui::Form {
 public:
-    explicit TForm7(app::Program& program);
+    TForm7(ui::Application& application, const settings::Languages& languages);
 
+    // Applies this window's section of the language file in use, if any.
     void FormCreate();
 
-
 private:
-    app::Program& program_;
+    const settings::Languages& languages_;
 };

@@ -1,6 +1,8 @@
 #include "ui/application.h"
 
 #include <algorithm>
+#include <exception>
+#include <utility>
 
 #include "ui/form.h"
 
@@ -21,20 +23,27 @@ void Application::Terminate() {
     backend_.Terminate();
 }
 
-void Application::Guard(const std::function<void()>& fn) {
+void Application::ReportCurrentException() {
+    std::string text = "Unknown error";
     try {
-        fn();
+        throw;
     } catch (const std::exception& e) {
-        ShowException(e);
+        text = e.what();
     } catch (...) {
-        ShowException(std::runtime_error("Unknown error"));
+        // Not one of ours: reported all the same, under a general text.
     }
+    if (errorReport_)
+        errorReport_(text);
+    else
+        ShowError(text);
 }
 
-void Application::ShowException(const std::exception& e) {
-    std::string text = e.what();
-    if (OnErrorReported) OnErrorReported(text);
+void Application::ShowError(const std::string& text) {
     (void)backend_.ShowMessage(text, title_, MessageKind::Error, MessageButtons::Ok);
+}
+
+Application::ErrorReport Application::ReplaceErrorReport(ErrorReport report) {
+    return std::exchange(errorReport_, std::move(report));
 }
 
 void Application::RegisterForm(Form* form) { forms_.push_back(form); }

@@ -1,10 +1,13 @@
 #pragma once
 // The application object: backend, title, forms, the message loop and the general error
-// report. Every control reaches it through its form.
+// report. Every control reaches it through its form. State that would otherwise be
+// process-wide (caches and detectors of the layers above) lives here too (Shared).
 
-#include <exception>
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
+#include <typeindex>
 #include <vector>
 
 #include "ui/backend.h"
@@ -33,22 +36,63 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
 
-    // Runs FN; an exception from it is shown in an error message box (the general error
-    // report) and swallowed, so the program goes on. Every event dispatch goes through here.
-    void Guard(const std::function<void()>& fn);
-    void ShowException(const std::exception& e);
-    // Optional observer of reported errors (tests, diagnostics).
-    std::function<void(const std::string&)> OnErrorReported;
+    // Runs FN; an exception from it goes to the general error report and the program goes
+    // on. Only the places where the platform calls into the program use it: window and timer
+    // procedures, the headless backend's input, start-up and shut-down.
+    template <typename Fn>
+    void Guard(Fn&& fn) {
+        try {
+            fn();
+        } catch (...) {
+            ReportCurrentException();
+        }
+    }
+    // The general error report of the exception being handled: its text (or "Unknown error"
+    // for one that carries none) in an error message box with the application title.
+    void ReportCurrentException();
+
+    // Where reported errors go; the default shows the message box. Tests replace it through
+    // ScopedErrorReport.
+    using ErrorReport = std::function<void(const std::string& text)>;
+    ErrorReport ReplaceErrorReport(ErrorReport report);
+
+    // The one object of type T the application keeps for the layers above the toolkit (the
+    // controls' glyph cache, their theme detector...): made on first use, destroyed with the
+    // application, after every form.
+    template <typename T>
+    T& Shared() {
+        std::shared_ptr<void>& slot = shared_[std::type_index(typeid(T))];
+        if (!slot) slot = std::make_shared<T>();
+        return *static_cast<T*>(slot.get());
+    }
 
 private:
     friend class Form;
     void RegisterForm(Form* form);
     void UnregisterForm(Form* form);
 
+    void ShowError(const std::string& text);
+
     Backend& backend_;
+    ErrorReport errorReport_;
     std::string title_;
     std::vector<Form*> forms_;
     bool terminated_ = false;
+    std::map<std::type_index, std::shared_ptr<void>> shared_;
+};
+
+// Sends the application's error reports to REPORT while it lives.
+class ScopedErrorReport {
+public:
+    ScopedErrorReport(Application& app, Application::ErrorReport report)
+        : app_(app), previous_(app.ReplaceErrorReport(std::move(report))) {}
+    ~ScopedErrorReport() { app_.ReplaceErrorReport(std::move(previous_)); }
+    ScopedErrorReport(const ScopedErrorReport&) = delete;
+    ScopedErrorReport& operator=(const ScopedErrorReport&) = delete;
+
+private:
+    Application& app_;
+    Application::ErrorReport previous_;
 };
 
 }  // namespace ui

@@ -2,9 +2,7 @@
 // The interface a toolkit backend implements. Two exist: the Win32 backend (real windows,
 // GDI, the message loop) and the headless backend (no screen, for tests).
 //
-// Adding a standard control: write its model as a Control subclass in ui/ with its own
-// PeerKind(); the headless backend needs nothing more (the model is the state); the Win32
-// backend gets one peer class realising it and one line in its peer factory.
+// Standard controls reach their peers through PeerFactory (typed double dispatch).
 
 #include <memory>
 #include <string>
@@ -18,6 +16,7 @@ namespace ui {
 
 class Canvas;
 class Control;
+class PeerFactory;
 class PopupMenu;
 class Timer;
 
@@ -70,7 +69,8 @@ public:
     virtual ~Backend() = default;
 
     virtual const ColorResolver& Colors() const = 0;
-    virtual std::unique_ptr<ControlPeer> CreatePeer(Control& control) = 0;
+    // Makes the peer of each kind of control (Control::Realize asks it through the control).
+    virtual PeerFactory& Peers() = 0;
     virtual std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) = 0;
     // A canvas for measuring text outside of painting.
     virtual std::unique_ptr<Canvas> CreateMeasureCanvas() = 0;

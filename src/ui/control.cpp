@@ -6,6 +6,7 @@
 #include "ui/application.h"
 #include "ui/backend.h"
 #include "ui/form.h"
+#include "ui/peer_factory.h"
 
 namespace ui {
 
@@ -19,15 +20,15 @@ Control::Control(Control* parent) : parent_(parent) {
 Control::Control(Application& app, std::nullptr_t) : app_(&app) {}
 
 Control::~Control() {
+    assert(children_.empty() && "children are destroyed before their parent");
+    peer_.reset();
+    // Should a child outlive its parent all the same, it is left without one.
     for (Control* child : children_) child->parent_ = nullptr;
     if (parent_) parent_->RemoveChild(this);
-    peer_.reset();
 }
 
-void Control::AddChild(Control* child) {
-    children_.push_back(child);
-    if (Realized()) child->Realize();
-}
+// The child is not whole yet (this runs in its base constructor): it is realised later.
+void Control::AddChild(Control* child) { children_.push_back(child); }
 
 void Control::RemoveChild(Control* child) {
     children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
@@ -232,9 +233,13 @@ bool Control::MouseCapture() const {
 void Control::Realize() {
     if (IsWindowed() && !peer_) {
         if (parent_ && !parent_->WindowedAncestor()->peer_) return;
-        peer_ = app_->GetBackend().CreatePeer(*this);
+        peer_ = CreatePeer(app_->GetBackend().Peers());
     }
     for (Control* child : children_) child->Realize();
+}
+
+std::unique_ptr<ControlPeer> Control::CreatePeer(PeerFactory& factory) {
+    return factory.MakeCustom(*this);
 }
 
 void Control::NotifyPeer(Change what) {
@@ -264,8 +269,8 @@ void Control::SetHovered(Control* child) {
     if (child == hoveredChild_) return;
     Control* old = hoveredChild_;
     hoveredChild_ = child;
-    if (old) app_->Guard([&] { old->MouseLeave(); });
-    if (child) app_->Guard([&] { child->MouseEnter(); });
+    if (old) old->MouseLeave();
+    if (child) child->MouseEnter();
     NotifyPeer(Change::Hint);
 }
 
@@ -278,7 +283,7 @@ void Control::DispatchMouseDown(MouseButton b, Shift s, Point p) {
         if (peer_) peer_->SetCapture(true);
     }
     Point local = ToTarget(target, p);
-    app_->Guard([&] { target->MouseDown(b, s, local); });
+    target->MouseDown(b, s, local);
 }
 
 void Control::DispatchMouseUp(MouseButton b, Shift s, Point p) {
@@ -289,7 +294,7 @@ void Control::DispatchMouseUp(MouseButton b, Shift s, Point p) {
         if (peer_) peer_->SetCapture(false);
     }
     Point local = ToTarget(target, p);
-    app_->Guard([&] { target->MouseUp(b, s, local); });
+    target->MouseUp(b, s, local);
 }
 
 void Control::DispatchMouseMove(Shift s, Point p) {
@@ -298,12 +303,12 @@ void Control::DispatchMouseMove(Shift s, Point p) {
     Control* target = captureChild_ ? captureChild_ : under;
     if (!target || !target->enabled_) target = this;
     Point local = ToTarget(target, p);
-    app_->Guard([&] { target->MouseMove(s, local); });
+    target->MouseMove(s, local);
 }
 
 void Control::DispatchMouseLeave() {
     SetHovered(nullptr);
-    app_->Guard([&] { MouseLeave(); });
+    MouseLeave();
 }
 
 std::string Control::HintAt(Point p) {

@@ -6,8 +6,12 @@
 // from the backend (a real child window on Win32); graphic controls (IsWindowed() false)
 // are painted by their windowed parent and receive mouse events routed by it.
 //
-// Children are owned by whoever created them (normally the form, as members); a control
-// detaches itself from its parent when destroyed.
+// No constructor creates a peer: Realize() does, once the control is whole (a virtual call
+// from a base constructor would answer for the base). A control added under a realised parent
+// gets its peer at the next Realize() of itself or of an ancestor.
+//
+// Children are owned by whoever created them (normally the form, as members) and are destroyed
+// before their parent; a control detaches itself from its parent when destroyed.
 
 #include <functional>
 #include <memory>
@@ -27,6 +31,7 @@ namespace ui {
 class Application;
 class ControlPeer;
 class Form;
+class PeerFactory;
 
 
 class Control {
@@ -114,10 +119,8 @@ public:
     // Windowed controls: the graphic child holding the mouse, or nullptr.
     Control* MouseCaptureChild() const { return captureChild_; }
 
-    // The kind of native peer this control needs ("custom" for self-painted windows).
-    virtual std::string_view PeerKind() const { return "custom"; }
     ControlPeer* Peer() const { return peer_.get(); }
-    // Creates the peers of this control and its windowed descendants (idempotent).
+    // Creates the peers of this control and its windowed descendants that have none yet.
     void Realize();
     bool Realized() const { return peer_ != nullptr || (!IsWindowed() && parent_ && parent_->Realized()); }
 
@@ -185,6 +188,12 @@ public:
     std::function<void()> OnExit;
 
 protected:
+    // Asks FACTORY for this control's kind of peer; controls with a native counterpart
+    // override it to call the factory function of their own type.
+    virtual std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory);
+    // Destroys the peer. A control whose peer knows its derived type calls this in its own
+    // destructor, so the peer never outlives the part of the control it mirrors.
+    void ReleasePeer() { peer_.reset(); }
     // Tells the peer (if any) what changed.
     void NotifyPeer(Change what);
     // For forms, which have no parent.

@@ -1,6 +1,5 @@
 #include "ui/dispatch.h"
 
-#include "ui/application.h"
 #include "ui/control.h"
 #include "ui/form.h"
 
@@ -9,18 +8,16 @@ namespace ui {
 bool DispatchKeyDown(Control& focused, int key, Shift s) {
     Form* form = focused.GetForm();
     if (form && !focused.WantsKey(key) && form->HandleDialogKey(key, s)) return true;
-    focused.App().Guard([&] { focused.KeyDown(key, s); });
+    focused.KeyDown(key, s);
     return false;
 }
 
-void DispatchKeyUp(Control& focused, int key, Shift s) {
-    focused.App().Guard([&] { focused.KeyUp(key, s); });
-}
+void DispatchKeyUp(Control& focused, int key, Shift s) { focused.KeyUp(key, s); }
 
 void DispatchChar(Control& focused, char32_t ch, bool alt) {
     Form* form = focused.GetForm();
     if (!alt) {
-        focused.App().Guard([&] { focused.KeyPress(ch); });
+        focused.KeyPress(ch);
         if (ch == 0 || focused.WantsKey(0)) return;
         if (ch < 0x20) return;
     }
@@ -29,11 +26,11 @@ void DispatchChar(Control& focused, char32_t ch, bool alt) {
 
 void DispatchFocusChange(Control* old, Control* now) {
     if (old == now) return;
-    if (old) old->App().Guard([&] { old->FocusExit(); });
+    if (old) old->FocusExit();
     if (now) {
         Form* form = now->GetForm();
         if (form) form->SetActiveControl(now);
-        now->App().Guard([&] { now->FocusEnter(); });
+        now->FocusEnter();
         if (form) form->AnnounceFocus();
     }
 }

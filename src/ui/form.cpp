@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/peer_factory.h"
 
 namespace ui {
 
@@ -11,12 +12,19 @@ Form::Form(Application& app) : Control(app, nullptr) {
     app.RegisterForm(this);
 }
 
-Form::~Form() { App().UnregisterForm(this); }
+Form::~Form() {
+    ReleasePeer();
+    App().UnregisterForm(this);
+}
+
+std::unique_ptr<ControlPeer> Form::CreatePeer(PeerFactory& factory) {
+    return factory.MakeForm(*this);
+}
 
 void Form::BeforeDestruction() {
     if (destroying_) return;
     destroying_ = true;
-    if (OnDestroy) App().Guard(OnDestroy);
+    if (OnDestroy) OnDestroy();
 }
 
 void Form::SetClientSize(int width, int height) {
@@ -87,9 +95,9 @@ void Form::ShowForm() {
 
 void Form::VisibleChanged() {
     if (Visible()) {
-        if (OnShow) App().Guard(OnShow);
+        if (OnShow) OnShow();
     } else {
-        if (OnHide) App().Guard(OnHide);
+        if (OnHide) OnHide();
     }
 }
 
@@ -115,7 +123,7 @@ void Form::AnnounceFocus() {
             tell(child);
         }
     };
-    App().Guard([&] { tell(this); });
+    tell(this);
 }
 
 Control* Form::NextTabStop(Control* from, bool forward) {
@@ -147,13 +155,13 @@ bool Form::HandleDialogKey(int key, Shift s) {
         }
         case key::kReturn:
             if (defaultControl_ && defaultControl_->Enabled() && defaultControl_->Showing()) {
-                App().Guard([&] { defaultControl_->Click(); });
+                defaultControl_->Click();
                 return true;
             }
             return false;
         case key::kEscape:
             if (cancelControl_ && cancelControl_->Enabled() && cancelControl_->Showing()) {
-                App().Guard([&] { cancelControl_->Click(); });
+                cancelControl_->Click();
                 return true;
             }
             return false;
@@ -163,9 +171,7 @@ bool Form::HandleDialogKey(int key, Shift s) {
 }
 
 bool Form::HandleAccelerator(char32_t ch) {
-    bool taken = false;
-    App().Guard([&] { taken = DialogChar(ch); });
-    return taken;
+    return DialogChar(ch);
 }
 
 }  // namespace ui

@@ -25,7 +25,6 @@ public:
     explicit Form(Application& app);
     ~Form() override;
 
-    std::string_view PeerKind() const override { return "form"; }
     Rect ClientRect() const override { return {0, 0, clientSize_.width, clientSize_.height}; }
 
     // The client area size; Bounds() holds the outer window rectangle on screen.
@@ -87,11 +86,14 @@ public:
     std::function<void()> OnHide;
     std::function<void(CloseAction&)> OnClose;
 
-    // Runs OnDestroy once. The owner of the forms calls it on each form, while every form is
-    // still whole, before destroying them.
+    // Runs OnDestroy once. The owner of the forms (FormOwner) calls it on each form, while
+    // every form is still whole, before destroying them.
     void BeforeDestruction();
 
     void VisibleChanged() override;
+
+protected:
+    std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
 private:
     Size clientSize_;

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "ui/application.h"
+#include "ui/peer_factory.h"
 
 namespace ui {
 
@@ -21,6 +22,12 @@ ListBox::ListBox(Control* parent) : Control(parent) {
     SetColor(clWindow);
     SetTabStop(true);
     SetBounds(0, 0, 121, 97);
+}
+
+ListBox::~ListBox() { ReleasePeer(); }
+
+std::unique_ptr<ControlPeer> ListBox::CreatePeer(PeerFactory& factory) {
+    return factory.MakeListBox(*this);
 }
 
 bool ListBox::WantsKey(int key) const {
@@ -66,7 +73,7 @@ void ListBox::SetItemIndexFromPeer(int index) {
     if (index < -1 || index >= Count()) index = -1;
     itemIndex_ = index;
     Invalidate();
-    if (OnChange) App().Guard(OnChange);
+    if (OnChange) OnChange();
 }
 
 void ListBox::SetSorted(bool sorted) {
@@ -112,7 +119,7 @@ void ListBox::Paint(Canvas& canvas) {
         bool selected = i == itemIndex_;
         if (style_ != ListBoxStyle::Standard && OnDrawItem) {
             CanvasStateGuard guard(canvas);
-            App().Guard([&] { OnDrawItem(canvas, i, r, selected); });
+            OnDrawItem(canvas, i, r, selected);
         } else {
             DrawItemDefault(canvas, i, r, selected);
         }

@@ -16,7 +16,7 @@ class ListBox : public Control {
 public:
     explicit ListBox(Control* parent);
 
-    std::string_view PeerKind() const override { return "listbox"; }
+    ~ListBox() override;
     bool WantsKey(int key) const override;
 
     const std::vector<std::string>& Items() const { return items_; }
@@ -49,6 +49,9 @@ public:
     std::function<void()> OnChange;
     // Owner drawing: (canvas, index, rectangle, selected).
     std::function<void(Canvas&, int, const Rect&, bool)> OnDrawItem;
+
+protected:
+    std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
 private:
     void SortItems();

@@ -1,12 +1,19 @@
 #include "ui/memo.h"
 
 #include "ui/application.h"
+#include "ui/peer_factory.h"
 
 namespace ui {
 
 Memo::Memo(Control* parent) : Control(parent) {
     SetColor(clWindow);
     SetTabStop(true);
+}
+
+Memo::~Memo() { ReleasePeer(); }
+
+std::unique_ptr<ControlPeer> Memo::CreatePeer(PeerFactory& factory) {
+    return factory.MakeMemo(*this);
 }
 
 bool Memo::WantsKey(int key) const {
@@ -49,7 +56,7 @@ void Memo::SetTextFromPeer(const std::string& text) {
         start = end + 1;
     }
     lines_ = std::move(lines);
-    if (OnChange) App().Guard(OnChange);
+    if (OnChange) OnChange();
 }
 
 void Memo::SetReadOnly(bool r) {

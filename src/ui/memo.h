@@ -15,7 +15,7 @@ class Memo : public Control {
 public:
     explicit Memo(Control* parent);
 
-    std::string_view PeerKind() const override { return "memo"; }
+    ~Memo() override;
     bool WantsKey(int key) const override;
 
     const std::vector<std::string>& Lines() const { return lines_; }
@@ -38,6 +38,9 @@ public:
     void Paint(Canvas& canvas) override;
 
     std::function<void()> OnChange;
+
+protected:
+    std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
 private:
     std::vector<std::string> lines_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/peer_factory.h"
 
 namespace ui {
 
@@ -13,6 +14,12 @@ int ScrollBox::ContentHeight() const {
     for (const Control* child : Children())
         if (child->Visible()) bottom = std::max(bottom, child->Bounds().bottom + scrollPos_);
     return bottom;
+}
+
+ScrollBox::~ScrollBox() { ReleasePeer(); }
+
+std::unique_ptr<ControlPeer> ScrollBox::CreatePeer(PeerFactory& factory) {
+    return factory.MakeScrollBox(*this);
 }
 
 int ScrollBox::MaxScroll() const { return std::max(0, ContentHeight() - ClientRect().Height()); }
@@ -27,7 +34,7 @@ void ScrollBox::SetScrollPos(int pos) {
     for (Control* child : children) child->SetBounds(child->Bounds().Offset(0, delta));
     NotifyPeer(Change::Model);
     Invalidate();
-    if (OnScroll) App().Guard(OnScroll);
+    if (OnScroll) OnScroll();
 }
 
 void ScrollBox::ScrollInView(const Control& child) {

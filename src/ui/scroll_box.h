@@ -14,7 +14,7 @@ class ScrollBox : public Control {
 public:
     explicit ScrollBox(Control* parent);
 
-    std::string_view PeerKind() const override { return "scrollbox"; }
+    ~ScrollBox() override;
 
     // Pixels scrolled from the top, 0..MaxScroll().
     int ScrollPos() const { return scrollPos_; }
@@ -38,6 +38,7 @@ public:
     std::function<void()> OnScroll;
 
 protected:
+    std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
     void BoundsChanged() override;
 
 private:

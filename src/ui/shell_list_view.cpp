@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/peer_factory.h"
 #include "ui/timer.h"
 
 namespace ui {
@@ -38,7 +39,11 @@ ShellListView::ShellListView(Control* parent, platform::ShellFolder* shell)
     timer_->OnTimer = [this] { PollChanges(); };
 }
 
-ShellListView::~ShellListView() = default;
+ShellListView::~ShellListView() { ReleasePeer(); }
+
+std::unique_ptr<ControlPeer> ShellListView::CreatePeer(PeerFactory& factory) {
+    return factory.MakeShellListView(*this);
+}
 
 bool ShellListView::WantsKey(int key) const {
     return key == key::kUp || key == key::kDown || key == key::kLeft || key == key::kRight ||
@@ -86,7 +91,7 @@ void ShellListView::ReadRoot() {
     failed_ = !root_.empty() && !listing;
     all_ = listing ? std::move(*listing) : std::vector<platform::ShellItem>{};
     ApplyFilter();
-    if (OnChange) App().Guard(OnChange);
+    if (OnChange) OnChange();
 }
 
 void ShellListView::ApplyFilter() {
@@ -139,7 +144,7 @@ void ShellListView::SetItemIndexFromPeer(int index) {
     if (index < -1 || index >= Count()) index = -1;
     if (index == itemIndex_) return;
     itemIndex_ = index;
-    if (OnSelectItem) App().Guard(OnSelectItem);
+    if (OnSelectItem) OnSelectItem();
 }
 
 void ShellListView::SetViewStyle(ViewStyle style) {

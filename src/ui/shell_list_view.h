@@ -31,7 +31,6 @@ public:
     ShellListView(Control* parent, platform::ShellFolder* shell = nullptr);
     ~ShellListView() override;
 
-    std::string_view PeerKind() const override { return "shelllistview"; }
     bool WantsKey(int key) const override;
 
     // Where listings come from. Setting it re-reads the current root.
@@ -95,6 +94,9 @@ public:
     // After every re-read.
     std::function<void()> OnChange;
     std::function<void()> OnSelectItem;
+
+protected:
+    std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
 private:
     void ReadRoot();

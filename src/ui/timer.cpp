@@ -22,7 +22,7 @@ void Timer::SetEnabled(bool enabled) {
 }
 
 void Timer::Fire() {
-    if (enabled_ && OnTimer) app_.Guard(OnTimer);
+    if (enabled_ && OnTimer) OnTimer();
 }
 
 }  // namespace ui

@@ -22,8 +22,10 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
-    // Called by the backend when the interval has passed; runs OnTimer under the error guard.
+    // Called by the backend when the interval has passed: runs OnTimer (the backend catches
+    // what it raises).
     void Fire();
+    Application& App() const { return app_; }
 
     std::function<void()> OnTimer;
 

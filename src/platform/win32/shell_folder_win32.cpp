@@ -10,43 +10,20 @@
 
 #include <functional>
 
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/text.h"
 
 namespace platform::win32 {
 
 namespace {
 
-// Releases a COM interface pointer.
-template <typename T>
-class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef() {
-        if (p_) p_->Release();
-    }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    T* operator->() const { return p_; }
-    T* Get() const { return p_; }
-    T** Out() { return &p_; }
-    void** OutVoid() { return reinterpret_cast<void**>(&p_); }
-
-private:
-    T* p_ = nullptr;
-};
-
-// An item identifier list from the shell allocator.
-struct PidlFree {
-    void operator()(ITEMIDLIST* pidl) const { CoTaskMemFree(pidl); }
-};
-using Pidl = std::unique_ptr<ITEMIDLIST, PidlFree>;
+using Pidl = CoTaskMemOwner<ITEMIDLIST>;
 
 std::string StrRetText(STRRET& ret, LPCITEMIDLIST child) {
-    wchar_t* text = nullptr;
-    if (FAILED(StrRetToStrW(&ret, child, &text)) || !text) return "";
-    std::string result = Narrow(text);
-    CoTaskMemFree(text);
-    return result;
+    wchar_t* raw = nullptr;
+    if (FAILED(StrRetToStrW(&ret, child, &raw)) || !raw) return "";
+    CoTaskMemOwner<wchar_t> text(raw);
+    return Narrow(text.get());
 }
 
 std::string DisplayName(IShellFolder* folder, LPCITEMIDLIST child, SHGDNF flags) {
@@ -74,7 +51,7 @@ void FillDetails(IShellFolder* folder, LPCITEMIDLIST child, ShellItem& item) {
         FillFromFindData(item, data);
         return;
     }
-    ComRef<IShellFolder2> folder2;
+    ComPtr<IShellFolder2> folder2;
     if (SUCCEEDED(folder->QueryInterface(IID_IShellFolder2, folder2.OutVoid()))) {
         SHCOLUMNID size{FMTID_Storage, PID_STG_SIZE};
         SHCOLUMNID written{FMTID_Storage, PID_STG_WRITETIME};
@@ -129,11 +106,11 @@ void FillTypeAndIcon(LPCITEMIDLIST absolute, ShellItem& item) {
 
 // Lists every item of the folder FOLDER_PIDL (absolute).
 std::optional<std::vector<ShellItem>> ListPidl(IShellFolder* desktop, LPCITEMIDLIST folderPidl) {
-    ComRef<IShellFolder> folder;
+    ComPtr<IShellFolder> folder;
     if (folderPidl->mkid.cb == 0) return std::nullopt;  // the desktop itself is never asked for
     if (FAILED(desktop->BindToObject(folderPidl, nullptr, IID_IShellFolder, folder.OutVoid())))
         return std::nullopt;
-    ComRef<IEnumIDList> items;
+    ComPtr<IEnumIDList> items;
     SHCONTF what = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN;
     HRESULT hr = folder->EnumObjects(nullptr, what, items.Out());
     std::vector<ShellItem> result;
@@ -195,18 +172,9 @@ private:
 
 }  // namespace
 
-ShellFolderWin32::ShellFolderWin32() {
-    HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    comInitialized_ = SUCCEEDED(hr);
-}
-
-ShellFolderWin32::~ShellFolderWin32() {
-    if (comInitialized_) CoUninitialize();
-}
-
 std::optional<std::vector<ShellItem>> ShellFolderWin32::ListFolder(const std::string& path) {
     if (path.empty()) return std::nullopt;
-    ComRef<IShellFolder> desktop;
+    ComPtr<IShellFolder> desktop;
     if (FAILED(SHGetDesktopFolder(desktop.Out()))) return std::nullopt;
     std::wstring wide = Widen(path);
     ITEMIDLIST* raw = nullptr;
@@ -217,7 +185,7 @@ std::optional<std::vector<ShellItem>> ShellFolderWin32::ListFolder(const std::st
 }
 
 std::optional<std::vector<ShellItem>> ShellFolderWin32::ListRecycleBin() {
-    ComRef<IShellFolder> desktop;
+    ComPtr<IShellFolder> desktop;
     if (FAILED(SHGetDesktopFolder(desktop.Out()))) return std::nullopt;
     ITEMIDLIST* raw = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_BITBUCKET, &raw))) return std::nullopt;

@@ -7,21 +7,13 @@
 #include <shlobj.h>
 // clang-format on
 
-#include <memory>
-
+#include "platform/win32/com_ptr.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/text.h"
 
 namespace platform::win32 {
 
 namespace {
-
-struct IdListFree {
-    void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
-};
-
-struct LibraryFree {
-    void operator()(HMODULE module) const { FreeLibrary(module); }
-};
 
 using EmptyRecycleBinW = HRESULT(WINAPI*)(HWND, LPCWSTR, DWORD);
 using EmptyRecycleBinA = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
@@ -33,7 +25,7 @@ constexpr DWORD kQuietEmpty = SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_
 std::string ShellWin32::SpecialFolderPath(int number) {
     ITEMIDLIST* raw = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, number, &raw)) || !raw) return {};
-    std::unique_ptr<ITEMIDLIST, IdListFree> list(raw);
+    CoTaskMemOwner<ITEMIDLIST> list(raw);
     wchar_t path[MAX_PATH + 1] = {};
     if (!SHGetPathFromIDListW(list.get(), path)) return {};
     return Narrow(path);
@@ -51,7 +43,7 @@ bool ShellWin32::StartProgram(WindowHandle owner, const std::string& file,
 }
 
 RecycleBinStatus ShellWin32::EmptyRecycleBins(WindowHandle owner) {
-    std::unique_ptr<HINSTANCE__, LibraryFree> shell32(LoadLibraryW(L"Shell32.dll"));
+    LibraryOwner shell32(LoadLibraryW(L"Shell32.dll"));
     if (!shell32) return RecycleBinStatus::LibraryMissing;
     HWND window = static_cast<HWND>(owner);
     // The cast goes through void* to silence the function-pointer cast warning.

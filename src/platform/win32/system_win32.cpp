@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/text.h"
 
 namespace platform::win32 {
@@ -77,18 +78,8 @@ OsVersion SystemWin32::Version() {
     return {};
 }
 
-namespace {
-
-
-struct LibraryDeleter {
-    void operator()(HMODULE m) const { FreeLibrary(m); }
-};
-using LibraryHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryDeleter>;
-
-}  // namespace
-
 std::optional<std::string> SystemWin32::CurrentThemeColorName() {
-    LibraryHandle uxtheme(LoadLibraryW(L"uxtheme.dll"));
+    LibraryOwner uxtheme(LoadLibraryW(L"uxtheme.dll"));
     if (!uxtheme) return std::nullopt;
     using GetCurrentThemeNameFn = HRESULT(WINAPI*)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
     auto fn = reinterpret_cast<GetCurrentThemeNameFn>(

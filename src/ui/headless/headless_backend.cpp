@@ -2,16 +2,23 @@
 
 #include <algorithm>
 
-#include "ui/control.h"
+#include "ui/application.h"
 #include "ui/dispatch.h"
+#include "ui/form.h"
+#include "ui/list_box.h"
+#include "ui/memo.h"
 #include "ui/raster_canvas.h"
+#include "ui/scroll_box.h"
+#include "ui/shell_list_view.h"
 #include "ui/timer.h"
 
 namespace ui {
 
 class HeadlessBackend::Peer final : public ControlPeer {
 public:
-    Peer(HeadlessBackend& backend, Control& control) : backend_(backend), control_(control) {}
+    Peer(HeadlessBackend& backend, Control& control, std::string_view kind)
+        : backend_(backend), control_(control), kind_(kind) {}
+    std::string_view Kind() const { return kind_; }
     ~Peer() override {
         if (backend_.focused_ == &control_) backend_.focused_ = nullptr;
         if (backend_.captured_ == &control_) backend_.captured_ = nullptr;
@@ -40,6 +47,7 @@ public:
 private:
     HeadlessBackend& backend_;
     Control& control_;
+    std::string_view kind_;
 };
 
 class HeadlessBackend::TimerSlot final : public TimerPeer {
@@ -78,8 +86,28 @@ HeadlessBackend::~HeadlessBackend() = default;
 
 const ColorResolver& HeadlessBackend::Colors() const { return DefaultColorResolver(); }
 
-std::unique_ptr<ControlPeer> HeadlessBackend::CreatePeer(Control& control) {
-    return std::make_unique<Peer>(*this, control);
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeCustom(Control& control) {
+    return std::make_unique<Peer>(*this, control, "custom");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeForm(Form& form) {
+    return std::make_unique<Peer>(*this, form, "form");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeListBox(ListBox& list) {
+    return std::make_unique<Peer>(*this, list, "listbox");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeMemo(Memo& memo) {
+    return std::make_unique<Peer>(*this, memo, "memo");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeScrollBox(ScrollBox& box) {
+    return std::make_unique<Peer>(*this, box, "scrollbox");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeShellListView(ShellListView& view) {
+    return std::make_unique<Peer>(*this, view, "shelllistview");
+}
+
+std::string HeadlessBackend::PeerKind(const Control& control) const {
+    auto* peer = dynamic_cast<const Peer*>(control.Peer());
+    return peer ? std::string(peer->Kind()) : std::string();
 }
 
 std::unique_ptr<TimerPeer> HeadlessBackend::CreateTimerPeer(Timer& timer) {
@@ -107,9 +135,11 @@ void HeadlessBackend::RenderInto(Control& windowed, Bitmap& target, Point at) {
     canvas.SetDeviceOrigin(at);
     canvas.SetOrigin(at);
     canvas.SetClip(windowed.ClientRect());
-    windowed.PaintWindow(canvas);
-    // Headless windows have no border: the whole window is the client area.
-    windowed.PaintOverWindow(canvas, windowed.ClientRect());
+    windowed.App().Guard([&] {
+        windowed.PaintWindow(canvas);
+        // Headless windows have no border: the whole window is the client area.
+        windowed.PaintOverWindow(canvas, windowed.ClientRect());
+    });
     for (Control* child : windowed.Children()) {
         if (!child->IsWindowed() || !child->Visible()) continue;
         RenderInto(*child, target, at + child->Bounds().TopLeft());
@@ -133,20 +163,20 @@ Point HeadlessBackend::WindowPoint(Control& target, Point p, Control*& window) {
 void HeadlessBackend::MoveMouse(Control& target, Point p, Shift s) {
     Control* window;
     Point wp = WindowPoint(target, p, window);
-    window->DispatchMouseMove(s, wp);
+    window->App().Guard([&] { window->DispatchMouseMove(s, wp); });
 }
 
 void HeadlessBackend::MouseDown(Control& target, Point p, MouseButton b, Shift s) {
     Control* window;
     Point wp = WindowPoint(target, p, window);
     if (b == MouseButton::Left) s |= shift::kLeft;
-    window->DispatchMouseDown(b, s, wp);
+    window->App().Guard([&] { window->DispatchMouseDown(b, s, wp); });
 }
 
 void HeadlessBackend::MouseUp(Control& target, Point p, MouseButton b, Shift s) {
     Control* window;
     Point wp = WindowPoint(target, p, window);
-    window->DispatchMouseUp(b, s, wp);
+    window->App().Guard([&] { window->DispatchMouseUp(b, s, wp); });
 }
 
 void HeadlessBackend::Click(Control& target, Point p) {
@@ -163,19 +193,20 @@ void HeadlessBackend::DoubleClick(Control& target, Point p) {
 }
 
 void HeadlessBackend::MouseLeave(Control& target) {
-    target.WindowedAncestor()->DispatchMouseLeave();
+    Control* window = target.WindowedAncestor();
+    window->App().Guard([&] { window->DispatchMouseLeave(); });
 }
 
 void HeadlessBackend::KeyDown(int key, Shift s) {
-    if (focused_) DispatchKeyDown(*focused_, key, s);
+    if (Control* c = focused_) c->App().Guard([&] { DispatchKeyDown(*c, key, s); });
 }
 
 void HeadlessBackend::KeyUp(int key, Shift s) {
-    if (focused_) DispatchKeyUp(*focused_, key, s);
+    if (Control* c = focused_) c->App().Guard([&] { DispatchKeyUp(*c, key, s); });
 }
 
 void HeadlessBackend::Char(char32_t ch, bool alt) {
-    if (focused_) DispatchChar(*focused_, ch, alt);
+    if (Control* c = focused_) c->App().Guard([&] { DispatchChar(*c, ch, alt); });
 }
 
 void HeadlessBackend::PressKey(int key, Shift s) {
@@ -186,10 +217,13 @@ void HeadlessBackend::PressKey(int key, Shift s) {
 
 void HeadlessBackend::Focus(Control& control) { control.SetFocus(); }
 
+// Focus moves on the program's request (SetFocus) or the platform's (a control hidden): the
+// program hears of it as from a window procedure.
 void HeadlessBackend::SetFocusTo(Control* control) {
     Control* old = focused_;
     focused_ = control;
-    DispatchFocusChange(old, control);
+    Control* any = control ? control : old;
+    if (any) any->App().Guard([&] { DispatchFocusChange(old, control); });
 }
 
 void HeadlessBackend::AdvanceTime(int milliseconds) {
@@ -204,7 +238,8 @@ void HeadlessBackend::AdvanceTime(int milliseconds) {
         if (!next) break;
         now_ = next->due;
         next->due = now_ + next->timer->Interval();
-        next->timer->Fire();
+        Timer* timer = next->timer;
+        timer->App().Guard([&] { timer->Fire(); });
     }
     now_ = end;
 }

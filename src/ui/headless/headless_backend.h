@@ -1,6 +1,8 @@
 #pragma once
 // The headless backend: no screen. Controls paint into a raster canvas on request, and tests
-// inject mouse, key, focus and timer events. Message boxes are recorded, not shown.
+// inject mouse, key, focus and timer events. Message boxes are recorded, not shown. Like a
+// window procedure, each injected event is the platform calling into the program: what it
+// raises goes to the application's error report.
 
 #include <functional>
 #include <map>
@@ -11,13 +13,14 @@
 #include "ui/bitmap.h"
 #include "ui/geometry.h"
 #include "ui/input.h"
+#include "ui/peer_factory.h"
 
 namespace ui {
 
 class Control;
 class Timer;
 
-class HeadlessBackend final : public Backend {
+class HeadlessBackend final : public Backend, private PeerFactory {
 public:
     struct ShownMessage {
         std::string text;
@@ -30,7 +33,7 @@ public:
 
     // Backend.
     const ColorResolver& Colors() const override;
-    std::unique_ptr<ControlPeer> CreatePeer(Control& control) override;
+    PeerFactory& Peers() override { return *this; }
     std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) override;
     std::unique_ptr<Canvas> CreateMeasureCanvas() override;
     MessageResult ShowMessage(const std::string& text, const std::string& caption, MessageKind kind,
@@ -60,6 +63,8 @@ public:
     // The answer given to the next message boxes.
     MessageResult nextAnswer = MessageResult::Ok;
     Control* Focused() const { return focused_; }
+    // The kind of peer CONTROL was given ("custom", "form", "listbox"...); "" for none.
+    std::string PeerKind(const Control& control) const;
     Control* Captured() const { return captured_; }
     int InvalidationCount() const { return invalidations_; }
     void SetScreenSize(Size s) { screen_ = s; }
@@ -98,6 +103,14 @@ public:
     void AdvanceTime(int milliseconds);
 
 private:
+    // PeerFactory: one peer class for every kind, labelled with the kind.
+    std::unique_ptr<ControlPeer> MakeCustom(Control& control) override;
+    std::unique_ptr<ControlPeer> MakeForm(Form& form) override;
+    std::unique_ptr<ControlPeer> MakeListBox(ListBox& list) override;
+    std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) override;
+    std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) override;
+    std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) override;
+
     class Peer;
     class TimerSlot;
     friend class Peer;

@@ -42,7 +42,7 @@ struct LanguageStart : ::testing::TestWithParam<const char*> {
 TEST_P(LanguageStart, EveryMainWindowTextComesFromTheFile) {
     std::string path = ChooseShippedFile(std::string(GetParam()) + ".MordaunLang");
     app::Windows windows(application, fakes.Get());
-    TForm1& form = *windows.GetProgram().Form1;
+    TForm1& form = windows.MainWindow();
     int checked = 0;
     for (const settings::WindowTexts& w : settings::AllWindowTexts()) {
         if (w.window != settings::LanguageWindow::Main) continue;
@@ -79,7 +79,7 @@ TEST(LanguageStartMissing, ARememberedFileThatIsGoneLeavesTheEnglishTexts) {
     fakes.profile.WriteString(app + "Mordaun.ini", "Laguage", "LangResultFile",
                               app + "Language\\Gone.MordaunLang");
     app::Windows windows(application, fakes.Get());
-    EXPECT_EQ(windows.GetProgram().Form1->FindControl("KVZXPCheckBox4")->Caption(), "Trash");
+    EXPECT_EQ(windows.MainWindow().FindControl("KVZXPCheckBox4")->Caption(), "Trash");
     EXPECT_TRUE(backend.Messages().empty());
 }
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form.h"
-#include "app/play_cue.h"
 #include "app/windows.h"
 #include "fakes/fake_services.h"
 #include "settings/options_form.h"
+#include "settings/sound_cues.h"
 #include "tools/disk_manager_form.h"
 #include "tools/help_form.h"
 #include "tools/log_manager_form.h"
@@ -14,6 +14,21 @@
 #include "ui/headless/headless_backend.h"
 
 namespace {
+
+// The seven windows by their numbers.
+struct Seven {
+    TForm1* Form1;
+    TForm2* Form2;
+    TForm3* Form3;
+    TForm4* Form4;
+    TForm5* Form5;
+    TForm6* Form6;
+    TForm7* Form7;
+};
+Seven FormsOf(const app::Windows& w) {
+    return {&w.MainWindow(),  &w.OptionsWindow(),  &w.HelpWindow(),  &w.LogManager(),
+            &w.DiskManager(), &w.ProcessManager(), &w.TypeManager()};
+}
 
 struct StartUp : ::testing::Test {
     ui::HeadlessBackend backend;
@@ -27,7 +42,7 @@ struct StartUp : ::testing::Test {
 
 TEST_F(StartUp, CreatesTheSevenWindowsInOrderWithTheirFrames) {
     auto windows = Start();
-    app::Program& p = windows->GetProgram();
+    Seven p = FormsOf(*windows);
     const auto& forms = application.Forms();
     ASSERT_EQ(forms.size(), 7u);
     EXPECT_EQ(forms[0], p.Form1);
@@ -56,7 +71,7 @@ TEST_F(StartUp, WritesTheTwelveLineHeaderAfterTheMemosEmptyLine) {
     fakes.system.longTime = "9:05:07";
     fakes.system.userName = "anna";
     auto windows = Start();
-    const auto& lines = windows->GetProgram().Form1->Memo1.Lines();
+    const auto& lines = windows->MainWindow().Memo1.Lines();
     ASSERT_EQ(lines.size(), 13u);
     const std::string rule(51, '_');
     EXPECT_EQ(lines[0], "");
@@ -72,18 +87,18 @@ TEST_F(StartUp, WritesTheTwelveLineHeaderAfterTheMemosEmptyLine) {
     EXPECT_EQ(lines[10], rule);
     EXPECT_EQ(lines[11], "");
     EXPECT_EQ(lines[12], "");
-    EXPECT_FALSE(windows->GetProgram().Form1->Memo1.Visible());
+    EXPECT_FALSE(windows->MainWindow().Memo1.Visible());
 }
 
 TEST_F(StartUp, AnUnreadableUserNameIsLoggedAsNo) {
     fakes.system.userName.reset();
     auto windows = Start();
-    EXPECT_EQ(windows->GetProgram().Form1->Memo1.Lines()[8], "Name User:   No");
+    EXPECT_EQ(windows->MainWindow().Memo1.Lines()[8], "Name User:   No");
 }
 
 TEST_F(StartUp, TheTimerDisablesTheMainWindowWhileAToolWindowIsOpen) {
     auto windows = Start();
-    app::Program& p = windows->GetProgram();
+    Seven p = FormsOf(*windows);
     p.Form1->ShowForm();
     backend.AdvanceTime(250);
     EXPECT_TRUE(p.Form1->Enabled());
@@ -103,20 +118,20 @@ TEST_F(StartUp, TheTimerDisablesTheMainWindowWhileAToolWindowIsOpen) {
 }
 
 TEST_F(StartUp, CuesPlayFromTheSoundFolderOnlyWhileSoundIsOn) {
-    EXPECT_EQ(app::CuePath("C:\\Skarvel\\", 3), "C:\\Skarvel\\Sound\\3.wav");
+    EXPECT_EQ(settings::CuePath("C:\\Skarvel\\", 3), "C:\\Skarvel\\Sound\\3.wav");
     fakes.system.applicationFolder = "D:\\Tools\\Sk\\";
     auto windows = Start();
-    app::Program& p = windows->GetProgram();
-    app::PlayCue(p, 4);
+    Seven p = FormsOf(*windows);
+    p.Form1->Cues().Play(4);
     EXPECT_EQ(fakes.sound.played, (std::vector<std::string>{"D:\\Tools\\Sk\\Sound\\4.wav"}));
-    p.Form2->SetSoundEnabled(false);
-    for (int cue = 1; cue <= 5; ++cue) app::PlayCue(p, cue);
+    windows->GetOptions().sound.Set(false);
+    for (int cue = 1; cue <= 5; ++cue) p.Form1->Cues().Play(cue);
     EXPECT_EQ(fakes.sound.played.size(), 1u);
 }
 
 TEST_F(StartUp, ClosingTheMainWindowFadesItOutAndEndsTheProgram) {
     auto windows = Start();
-    app::Program& p = windows->GetProgram();
+    Seven p = FormsOf(*windows);
     p.Form1->ShowForm();
     p.Form1->Close();
     EXPECT_FALSE(p.Form1->Visible());  // the headless fade hides the window

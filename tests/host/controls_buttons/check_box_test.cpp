@@ -143,6 +143,7 @@ TEST_F(CheckBoxTest, SpaceClicksOnReleaseButNotWithModifiers) {
 
     // Losing the focus with Space down releases the box but no click follows.
     TKVZXPCheckBox other{&form};
+    other.Realize();
     backend.KeyDown(ui::key::kSpace);
     backend.Focus(other);
     EXPECT_FALSE(box.IsPressed());

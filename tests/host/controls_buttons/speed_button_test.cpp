@@ -70,7 +70,8 @@ TEST(ButtonLayout, MarginAndSpacingRules) {
 }
 
 TEST(ButtonGlyphs, NumGlyphsFromWidthAndCacheBySize) {
-    ButtonGlyph holder(false);
+    GlyphCache cache;
+    ButtonGlyph holder(cache, false);
     holder.SetGlyph(ui::Bitmap(64, 16));
     EXPECT_EQ(holder.NumGlyphs(), 4);
     holder.SetGlyph(ui::Bitmap(80, 16));
@@ -79,7 +80,7 @@ TEST(ButtonGlyphs, NumGlyphsFromWidthAndCacheBySize) {
     holder.SetGlyph(ui::Bitmap(30, 16));
     EXPECT_EQ(holder.NumGlyphs(), 2);
 
-    ButtonGlyph a(false), b(true);
+    ButtonGlyph a(cache, false), b(cache, true);
     a.SetGlyph(Cells({ui::clRed}));
     b.SetGlyph(Cells({ui::clRed, ui::clBlue}));
     const auto& colors = ui::DefaultColorResolver();
@@ -97,23 +98,24 @@ TEST(ButtonGlyphs, NumGlyphsFromWidthAndCacheBySize) {
     // A freed slot is taken again; the list is dropped once empty.
     b.SetGlyph(ui::Bitmap());
     EXPECT_EQ(a.List()->Count(), 1);
-    ButtonGlyph c(false);
+    ButtonGlyph c(cache, false);
     c.SetGlyph(Cells({ui::clLime}));
     EXPECT_EQ(c.ImageFor(TButtonState::bsUp, colors), slotB);
-    EXPECT_EQ(GlyphCache::ListCount(), 2 - 1);
+    EXPECT_EQ(cache.ListCount(), 2 - 1);
 }
 
 TEST(ButtonGlyphs, CacheGoesAwayWithTheLastHolder) {
+    GlyphCache cache;
     {
-        ButtonGlyph a(false);
+        ButtonGlyph a(cache, false);
         a.SetGlyph(Cells({ui::clRed}));
         (void)a.ImageFor(TButtonState::bsUp, ui::DefaultColorResolver());
-        ButtonGlyph big(false);
+        ButtonGlyph big(cache, false);
         big.SetGlyph(ui::Bitmap(32, 32, ui::clRed));
         (void)big.ImageFor(TButtonState::bsUp, ui::DefaultColorResolver());
-        EXPECT_EQ(GlyphCache::ListCount(), 2);
+        EXPECT_EQ(cache.ListCount(), 2);
     }
-    EXPECT_EQ(GlyphCache::ListCount(), -1);
+    EXPECT_EQ(cache.ListCount(), -1);
 }
 
 TEST_F(SpeedTest, RaisedBorderPixels) {
@@ -256,7 +258,7 @@ TEST_F(SpeedTest, AutoRepeatClicksWhileHeldAndStopsOnError) {
     EXPECT_EQ(clicks, 4);
 
     std::vector<std::string> errors;
-    app.OnErrorReported = [&](const std::string& e) { errors.push_back(e); };
+    ui::ScopedErrorReport report(app, [&](const std::string& e) { errors.push_back(e); });
     button.OnClick = [] { throw std::runtime_error("stop"); };
     backend.MouseDown(button, {5, 5});
     backend.AdvanceTime(1000);

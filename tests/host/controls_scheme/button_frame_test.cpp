@@ -44,9 +44,10 @@ struct ButtonFixture : FormFixture {
         form.Realize();
     }
     // Row 1 of a whole-button face: 255 steps over 25 rows scatter nothing at random.
-    static ui::Color Face(std::uint32_t top, std::uint32_t bottom) {
+    ui::Color Face(std::uint32_t top, std::uint32_t bottom) {
         ui::Bitmap face;
-        controls::PaintXPGradient(75, 25, Hex(top), Hex(bottom), 255, 1, true, face);
+        controls::PaintXPGradient(75, 25, Hex(top), Hex(bottom), 255, 1, true, face,
+                                  controls::DitherFor(app));
         return face.Pixel(10, 1);
     }
     ui::Color At(TKVZXPButton& b, int x, int y) {

@@ -6,6 +6,8 @@
 #include "controls/xp_scheme.h"
 #include "controls/xp_theme_detect.h"
 #include "fakes/fake_system.h"
+#include "ui/application.h"
+#include "ui/headless/headless_backend.h"
 #include "ui/raster_canvas.h"
 
 using controls::PaintXPGradient;
@@ -175,12 +177,17 @@ TEST(DetectXPColorScheme, FollowsVersionAndThemeName) {
     EXPECT_THROW(controls::DetectXPColorScheme(system), std::runtime_error);
 }
 
-TEST(PaletteIndexFor, MapsSchemesAndAsksTheDetectorForAutomatic) {
+TEST(PaletteIndexFor, MapsSchemesAndAsksTheApplicationsDetectorForAutomatic) {
     using controls::TXPScheme;
-    EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpOrange), 3);
-    EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpGreen), 2);
-    EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpAutomatic), 0);
-    controls::SetSchemeDetector([] { return 2; });
-    EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpAutomatic), 2);
-    controls::SetSchemeDetector(nullptr);
+    ui::HeadlessBackend backend;
+    ui::Application app(backend), other(backend);
+    EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpOrange, app), 3);
+    EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpGreen, app), 2);
+    EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpAutomatic, app), 0);
+    {
+        controls::ScopedSchemeDetector detector(app, [] { return 2; });
+        EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpAutomatic, app), 2);
+        EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpAutomatic, other), 0);
+    }
+    EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpAutomatic, app), 0);
 }

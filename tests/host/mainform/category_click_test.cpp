@@ -142,7 +142,7 @@ TEST_F(CategoryClick, OtherBoxesOnlySoundAndRadioPairsExcludeWithinTheirGroup) {
 TEST_F(CategoryClick, NoCueSoundsWithSoundSwitchedOff) {
     fakes.files.AddFolder("C:\\WINDOWS\\temp");
     TForm1& form = Start();
-    windows->GetProgram().Form2->SetSoundEnabled(false);
+    windows->GetOptions().sound.Set(false);
     ClickOn(form.KVZXPCheckBox1);
     ClickOn(form.KVZXPRadioButton6);
     EXPECT_EQ(TakeTrace(), (std::vector<std::string>{"list C:\\WINDOWS\\temp"}));

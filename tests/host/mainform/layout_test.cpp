@@ -75,7 +75,7 @@ TEST_F(LayoutTest, TrayMenuExitEndsTheProgramAndMechanicalOptionsShowsTheOptions
     ASSERT_EQ(form.PopupMenu1.Items().size(), 1u);
     EXPECT_FALSE(form.PopupMenu1.AutoPopup());
     ClickOn(form.KVZXPSpeedButton9);
-    EXPECT_TRUE(windows->GetProgram().Form2->Visible());
+    EXPECT_TRUE(windows->OptionsWindow().Visible());
     EXPECT_EQ(TakeTrace(), (std::vector<std::string>{"cue 4 []"}));
     form.Exit1().OnClick();
     EXPECT_TRUE(application.Terminated());

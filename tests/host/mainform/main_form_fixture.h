@@ -54,14 +54,14 @@ class MainFormTest : public ::testing::Test {
         services.system = &system;
         services.sound = &sound;
         windows = std::make_unique<app::Windows>(application, services);
-        TForm1& form = *windows->GetProgram().Form1;
+        TForm1& form = windows->MainWindow();
         form.ShellListView1.OnChange = [this, &form] {
             trace.push_back("list " + form.ShellListView1.Root());
         };
         trace.clear();
         return form;
     }
-    TForm1& Form() { return *windows->GetProgram().Form1; }
+    TForm1& Form() { return windows->MainWindow(); }
 
     // The numbers of the checked category boxes, "1,2,3".
     std::string CheckedBoxes() {

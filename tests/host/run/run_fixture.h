@@ -61,8 +61,6 @@ class RunTest {
         };
         fake.files.AddFolder("C:\\WINDOWS\\system32");
         fake.files.AddFolder("C:\\Program Files\\Skarvel");
-        services = fake.Get();
-        services.profile = &profile;
     }
 
     void Clean() { engine::RunCleaning(services, paths, view); }
@@ -73,7 +71,8 @@ class RunTest {
 
     fakes::FakeServices fake;
     platform::portable::IniProfile profile{fake.files};
-    platform::Services services;
+    engine::CleaningServices services{fake.files, fake.system,  profile,
+                                      fake.registry, fake.shell, fake.urlCache};
     engine::CleaningPaths paths{fake.system, fake.shell};
     RecordingView view;
 };

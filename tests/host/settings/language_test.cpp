@@ -74,7 +74,7 @@ struct LanguageTest : ::testing::Test {
     ui::HeadlessBackend backend;
     ui::Application app{backend};
     fakes::FakeServices fake;
-    settings::Languages languages{fake.Get()};
+    settings::Languages languages{fake.system, fake.files, fake.profile};
     settings::SettingsFile settingsFile{fake.system, fake.profile};
     StandIn main{app, LanguageWindow::Main}, options{app, LanguageWindow::Options},
         log{app, LanguageWindow::LogManager}, disk{app, LanguageWindow::DiskManager},

@@ -6,6 +6,8 @@
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/memo.h"
 #include "ui/timer.h"
 
 namespace {
@@ -155,6 +157,29 @@ TEST_F(Dispatch, CentredFormsAreCentredOnTheDesktopOrTheMainForm) {
     other.ShowForm();
     EXPECT_EQ(main.Bounds(), (ui::Rect{200, 200, 800, 600}));
     EXPECT_EQ(other.Bounds(), (ui::Rect{400, 350, 600, 450}));
+}
+
+TEST_F(Dispatch, ControlsGetThePeerOfTheirKindOnceWholeAndChildrenDieFirst) {
+    ui::Form form(app);
+    form.Realize();
+    ui::ListBox list(&form);
+    ui::Label label(&form);
+    ui::Memo memo(&form);
+    EXPECT_EQ(list.Peer(), nullptr) << "no peer from a constructor";
+    form.Realize();
+    EXPECT_EQ(backend.PeerKind(form), "form");
+    EXPECT_EQ(backend.PeerKind(list), "listbox");
+    EXPECT_EQ(backend.PeerKind(memo), "memo");
+    EXPECT_EQ(backend.PeerKind(label), "") << "painted by its parent";
+#if !defined(NDEBUG) && GTEST_HAS_DEATH_TEST
+    EXPECT_DEATH(
+        {
+            auto panel = std::make_unique<ui::Control>(&form);
+            ui::Control child(panel.get());
+            panel.reset();
+        },
+        "children are destroyed before their parent");
+#endif
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "platform/win32/ui/gdi.h"
 #include "platform/win32/ui/gdi_canvas.h"
 #include "ui/raster_canvas.h"
 
@@ -15,22 +16,16 @@ constexpr int kW = 64, kH = 48;
 
 // Draws with DRAW on a real GDI device (a DIB section) and returns the pixels.
 ui::Bitmap DrawWithGdi(const std::function<void(ui::Canvas&)>& draw) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    platform::win32::BitmapPtr target = platform::win32::ToDib(screen, ui::Bitmap(kW, kH));
-    ui::Bitmap out;
+    using namespace platform::win32;
+    WindowDc screen(nullptr, WindowDc::Area::Client);
+    BitmapOwner target = ToDib(screen.get(), ui::Bitmap(kW, kH));
+    CompatibleDc dc(screen.get(), target.get());
     {
-        platform::win32::SelectGuard select(dc, target.get());
-        {
-            platform::win32::GdiCanvas canvas(dc, ui::DefaultColorResolver());
-            canvas.FillRect({0, 0, kW, kH}, ui::clWhite);
-            draw(canvas);
-        }
-        out = platform::win32::CopyFromDc(dc, kW, kH);
+        GdiCanvas canvas(dc.Get(), ui::DefaultColorResolver());
+        canvas.FillRect({0, 0, kW, kH}, ui::clWhite);
+        draw(canvas);
     }
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return out;
+    return CopyFromDc(dc.Get(), kW, kH);
 }
 
 ui::Bitmap DrawWithRaster(const std::function<void(ui::Canvas&)>& draw) {

@@ -102,9 +102,10 @@ TEST(RunOnRealServices, WritesTheRegistryValuesAndTheSettingsFile) {
 
     platform::win32::RealServices real;
     ScratchSystem system(*real.Get().system, platform::win32::Narrow(folder.wstring()) + "\\");
-    platform::Services services = real.Get();
-    services.system = &system;
-    engine::CleaningPaths paths(system, *services.shell);
+    const platform::Services& all = real.Get();
+    engine::CleaningServices services{*all.files,    system,       *all.profile,
+                                      *all.registry, *all.shell, *all.urlCache};
+    engine::CleaningPaths paths(system, services.shell);
     View view;
     view.checked = {Category::SpeedMemory, Category::CacheDll};
     view.selected = {Choice::NoWriteHistory, Choice::NoWriteRecent, Choice::CutOffDrWatson};

@@ -96,11 +96,11 @@ ui::Size TextBound(const ui::Font& font, std::string_view text, const ui::ColorR
     return {std::max(r.width, g.width), std::max(r.height, g.height)};
 }
 
-GalleryTest::GalleryTest() { previousDither_ = controls::SetDefaultDither(&noDither_); }
+GalleryTest::GalleryTest() = default;
 
 GalleryTest::~GalleryTest() {
-    owned.clear();
-    controls::SetDefaultDither(previousDither_);
+    // Children before their parents: the last made first.
+    while (!owned.empty()) owned.pop_back();
 }
 
 void GalleryTest::Compare(ui::Control& c, const std::string& what, std::vector<ui::Rect> masks,

@@ -74,7 +74,7 @@ protected:
 
 private:
     NoDither noDither_;
-    controls::DitherGenerator* previousDither_ = nullptr;
+    controls::ScopedDither dither_{app, noDither_};
 };
 
 }  // namespace gallery

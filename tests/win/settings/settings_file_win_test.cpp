@@ -37,20 +37,13 @@ struct SettingsOnDisk : ::testing::Test {
         std::error_code ec;
         fs::remove_all(folder, ec);
     }
-    platform::Services Services() {
-        platform::Services s;
-        s.system = &system;
-        s.files = &files;
-        s.profile = &profile;
-        return s;
-    }
 };
 
 TEST_F(SettingsOnDisk, ARunLeavesTheDocumentedFileByteForByte) {
     fs::path language = folder / "Language" / "Deutsch.MordaunLang";
     std::ofstream(language, std::ios::binary) << "[MainForm]\r\nTrash=Papierkorb\r\n";
 
-    settings::Languages languages(Services());
+    settings::Languages languages(system, files, profile);
     languages.Switch(languages.PathOfSelection("Deutsch.MordaunLang"), {});
     settings::SettingsFile file(system, profile);
     file.WriteInteger(settings::Setting::DllCacheSize, 10);

@@ -130,7 +130,7 @@ void FormPeer::Activate() {
 LRESULT FormPeer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CLOSE:
-            form_.App().Guard([&] { form_.Close(); });
+            form_.Close();
             return 0;
         case WM_WINDOWPOSCHANGED: {
             RECT window, client;
@@ -143,7 +143,7 @@ LRESULT FormPeer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_SYSCOLORCHANGE:
             // Only top-level windows get it: tell the controls, and pass it on to the
             // native child controls, which need it too.
-            form_.App().Guard([&] { form_.SystemColorsChanged(); });
+            form_.SystemColorsChanged();
             EnumChildWindows(
                 hwnd_,
                 [](HWND child, LPARAM) -> BOOL {

@@ -1,31 +1,20 @@
 #pragma once
-// RAII for GDI objects and device contexts.
+// Device-context helpers over the handle owners: selecting an object for a scope, and memory
+// DCs that put the old bitmap back before the DC goes.
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
+#include "platform/win32/handles.h"
 
 namespace platform::win32 {
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const {
-        if (object) DeleteObject(object);
-    }
-};
-template <typename T>
-using GdiPtr = std::unique_ptr<std::remove_pointer_t<T>, GdiObjectDeleter>;
-using PenPtr = GdiPtr<HPEN>;
-using BrushPtr = GdiPtr<HBRUSH>;
-using FontPtr = GdiPtr<HFONT>;
-using BitmapPtr = GdiPtr<HBITMAP>;
-using RegionPtr = GdiPtr<HRGN>;
 
 // Selects an object into a DC and restores the previous one.
 class SelectGuard {
 public:
     SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~SelectGuard() { SelectObject(dc_, old_); }
+    ~SelectGuard() {
+        if (old_) SelectObject(dc_, old_);
+    }
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
 
@@ -34,26 +23,30 @@ private:
     HGDIOBJ old_;
 };
 
-// A memory DC with a compatible bitmap selected; restores the old bitmap before deleting.
+// A memory DC compatible with REFERENCE with BITMAP (owned by the caller, who keeps it longer)
+// selected into it.
+class CompatibleDc {
+public:
+    CompatibleDc(HDC reference, HBITMAP bitmap)
+        : dc_(CreateCompatibleDC(reference)), select_(dc_.get(), bitmap) {}
+    HDC Get() const { return dc_.get(); }
+
+private:
+    DcOwner dc_;
+    SelectGuard select_;
+};
+
+// An off-screen buffer of WIDTH x HEIGHT (at least 1 x 1) compatible with REFERENCE.
 class MemoryDC {
 public:
     MemoryDC(HDC reference, int width, int height)
-        : dc_(CreateCompatibleDC(reference)),
-          bitmap_(CreateCompatibleBitmap(reference, width > 0 ? width : 1, height > 0 ? height : 1)),
-          old_(SelectObject(dc_, bitmap_)) {}
-    ~MemoryDC() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC Get() const { return dc_; }
+        : bitmap_(CreateCompatibleBitmap(reference, width > 0 ? width : 1, height > 0 ? height : 1)),
+          dc_(reference, bitmap_.get()) {}
+    HDC Get() const { return dc_.Get(); }
 
 private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
+    BitmapOwner bitmap_;  // before the DC that borrows it
+    CompatibleDc dc_;
 };
 
 }  // namespace platform::win32

@@ -17,7 +17,7 @@ void GdiCanvas::OnStateChanged() {
     SetViewportOrgEx(dc_, s.origin.x, s.origin.y, nullptr);
     if (s.clipped) {
         // Clip regions are in device coordinates.
-        RegionPtr region(CreateRectRgn(s.clip.left, s.clip.top, s.clip.right, s.clip.bottom));
+        RegionOwner region(CreateRectRgn(s.clip.left, s.clip.top, s.clip.right, s.clip.bottom));
         SelectClipRgn(dc_, region.get());
     } else {
         SelectClipRgn(dc_, nullptr);
@@ -26,7 +26,7 @@ void GdiCanvas::OnStateChanged() {
 
 void GdiCanvas::FillRect(const ui::Rect& r, ui::Color c) {
     if (r.IsEmpty()) return;
-    BrushPtr solid(CreateSolidBrush(Resolve(c)));
+    BrushOwner solid(CreateSolidBrush(Resolve(c)));
     RECT rc{r.left, r.top, r.right, r.bottom};
     ::FillRect(dc_, &rc, solid.get());
 }
@@ -40,25 +40,25 @@ ui::Color GdiCanvas::GetPixel(int x, int y) {
 
 void GdiCanvas::FrameRect(const ui::Rect& r, ui::Color c) {
     if (r.IsEmpty()) return;
-    BrushPtr solid(CreateSolidBrush(Resolve(c)));
+    BrushOwner solid(CreateSolidBrush(Resolve(c)));
     RECT rc{r.left, r.top, r.right, r.bottom};
     ::FrameRect(dc_, &rc, solid.get());
 }
 
-PenPtr GdiCanvas::MakePen() const {
+PenOwner GdiCanvas::MakePen() const {
     int style = pen.style == ui::PenStyle::Clear ? PS_NULL
                 : pen.style == ui::PenStyle::Dot ? PS_DOT
                                                  : PS_SOLID;
-    return PenPtr(CreatePen(style, pen.width, Resolve(pen.color)));
+    return PenOwner(CreatePen(style, pen.width, Resolve(pen.color)));
 }
 
-BrushPtr GdiCanvas::MakeBrush() const {
-    if (brush.style == ui::BrushStyle::Clear) return BrushPtr(nullptr);
-    return BrushPtr(CreateSolidBrush(Resolve(brush.color)));
+BrushOwner GdiCanvas::MakeBrush() const {
+    if (brush.style == ui::BrushStyle::Clear) return BrushOwner(nullptr);
+    return BrushOwner(CreateSolidBrush(Resolve(brush.color)));
 }
 
 void GdiCanvas::LineTo(int x, int y) {
-    PenPtr p = MakePen();
+    PenOwner p = MakePen();
     SelectGuard g(dc_, p.get());
     MoveToEx(dc_, position_.x, position_.y, nullptr);
     ::LineTo(dc_, x, y);
@@ -66,24 +66,24 @@ void GdiCanvas::LineTo(int x, int y) {
 }
 
 void GdiCanvas::Rectangle(const ui::Rect& r) {
-    PenPtr p = MakePen();
-    BrushPtr b = MakeBrush();
+    PenOwner p = MakePen();
+    BrushOwner b = MakeBrush();
     SelectGuard gp(dc_, p.get());
     SelectGuard gb(dc_, b ? static_cast<HGDIOBJ>(b.get()) : GetStockObject(NULL_BRUSH));
     ::Rectangle(dc_, r.left, r.top, r.right, r.bottom);
 }
 
 void GdiCanvas::RoundRect(const ui::Rect& r, int ellipseWidth, int ellipseHeight) {
-    PenPtr p = MakePen();
-    BrushPtr b = MakeBrush();
+    PenOwner p = MakePen();
+    BrushOwner b = MakeBrush();
     SelectGuard gp(dc_, p.get());
     SelectGuard gb(dc_, b ? static_cast<HGDIOBJ>(b.get()) : GetStockObject(NULL_BRUSH));
     ::RoundRect(dc_, r.left, r.top, r.right, r.bottom, ellipseWidth, ellipseHeight);
 }
 
 void GdiCanvas::Ellipse(const ui::Rect& r) {
-    PenPtr p = MakePen();
-    BrushPtr b = MakeBrush();
+    PenOwner p = MakePen();
+    BrushOwner b = MakeBrush();
     SelectGuard gp(dc_, p.get());
     SelectGuard gb(dc_, b ? static_cast<HGDIOBJ>(b.get()) : GetStockObject(NULL_BRUSH));
     ::Ellipse(dc_, r.left, r.top, r.right, r.bottom);
@@ -93,8 +93,8 @@ void GdiCanvas::Polygon(const ui::Point* points, int count) {
     if (count < 2) return;
     std::vector<POINT> pts(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) pts[static_cast<size_t>(i)] = {points[i].x, points[i].y};
-    PenPtr p = MakePen();
-    BrushPtr b = MakeBrush();
+    PenOwner p = MakePen();
+    BrushOwner b = MakeBrush();
     SelectGuard gp(dc_, p.get());
     SelectGuard gb(dc_, b ? static_cast<HGDIOBJ>(b.get()) : GetStockObject(NULL_BRUSH));
     ::Polygon(dc_, pts.data(), count);
@@ -105,7 +105,7 @@ void GdiCanvas::DrawFocusRect(const ui::Rect& r) {
     ::DrawFocusRect(dc_, &rc);
 }
 
-BitmapPtr ToDib(HDC reference, const ui::Bitmap& bitmap) {
+BitmapOwner ToDib(HDC reference, const ui::Bitmap& bitmap) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = bitmap.Width();
@@ -114,7 +114,7 @@ BitmapPtr ToDib(HDC reference, const ui::Bitmap& bitmap) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    BitmapPtr dib(CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    BitmapOwner dib(CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib || !bits) return dib;
     auto* out = static_cast<std::uint32_t*>(bits);
     for (size_t i = 0; i < bitmap.Pixels().size(); ++i) {
@@ -128,16 +128,14 @@ BitmapPtr ToDib(HDC reference, const ui::Bitmap& bitmap) {
 
 ui::Bitmap CopyFromDc(HDC source, int width, int height) {
     ui::Bitmap out(width, height);
-    BitmapPtr dib = ToDib(source, out);
+    BitmapOwner dib = ToDib(source, out);
     DIBSECTION section{};
     if (!dib || GetObjectW(dib.get(), sizeof(section), &section) == 0) return out;
-    HDC mem = CreateCompatibleDC(source);
     {
-        SelectGuard g(mem, dib.get());
-        BitBlt(mem, 0, 0, width, height, source, 0, 0, SRCCOPY);
+        CompatibleDc mem(source, dib.get());
+        BitBlt(mem.Get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
         GdiFlush();
     }
-    DeleteDC(mem);
     const auto* px = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
@@ -149,13 +147,9 @@ ui::Bitmap CopyFromDc(HDC source, int width, int height) {
 
 void GdiCanvas::DrawBitmap(int x, int y, const ui::Bitmap& bitmap, const ui::Rect& source) {
     if (bitmap.Empty()) return;
-    BitmapPtr dib = ToDib(dc_, bitmap);
-    HDC mem = CreateCompatibleDC(dc_);
-    {
-        SelectGuard g(mem, dib.get());
-        BitBlt(dc_, x, y, source.Width(), source.Height(), mem, source.left, source.top, SRCCOPY);
-    }
-    DeleteDC(mem);
+    BitmapOwner dib = ToDib(dc_, bitmap);
+    CompatibleDc mem(dc_, dib.get());
+    BitBlt(dc_, x, y, source.Width(), source.Height(), mem.Get(), source.left, source.top, SRCCOPY);
 }
 
 void GdiCanvas::DrawBitmapTransparent(int x, int y, const ui::Bitmap& bitmap,
@@ -166,7 +160,7 @@ void GdiCanvas::DrawBitmapTransparent(int x, int y, const ui::Bitmap& bitmap,
     ui::Rect src = source.Intersect({0, 0, bitmap.Width(), bitmap.Height()});
     ui::Bitmap patch(src.Width(), src.Height());
     patch.CopyFrom(bitmap, src, 0, 0);
-    BitmapPtr dib = ToDib(dc_, patch);
+    BitmapOwner dib = ToDib(dc_, patch);
     int w = patch.Width(), h = patch.Height();
     // One-bit mask, rows padded to 16 bits, most significant bit first: 1 = opaque pixel.
     size_t stride = static_cast<size_t>((w + 15) / 16) * 2;
@@ -176,18 +170,14 @@ void GdiCanvas::DrawBitmapTransparent(int x, int y, const ui::Bitmap& bitmap,
             if (patch.Pixel(col, row) != key)
                 maskBits[static_cast<size_t>(row) * stride + static_cast<size_t>(col / 8)] |=
                     static_cast<std::uint8_t>(0x80u >> (col % 8));
-    BitmapPtr mask(CreateBitmap(w, h, 1, 1, maskBits.data()));
-    HDC mem = CreateCompatibleDC(dc_);
-    {
-        SelectGuard g(mem, dib.get());
-        // Mask bit 1: copy the source (foreground ROP); 0: keep the destination.
-        int dx = x + (src.left - source.left), dy = y + (src.top - source.top);
-        MaskBlt(dc_, dx, dy, w, h, mem, 0, 0, mask.get(), 0, 0, MAKEROP4(SRCCOPY, 0x00AA0029));
-    }
-    DeleteDC(mem);
+    BitmapOwner mask(CreateBitmap(w, h, 1, 1, maskBits.data()));
+    CompatibleDc mem(dc_, dib.get());
+    // Mask bit 1: copy the source (foreground ROP); 0: keep the destination.
+    int dx = x + (src.left - source.left), dy = y + (src.top - source.top);
+    MaskBlt(dc_, dx, dy, w, h, mem.Get(), 0, 0, mask.get(), 0, 0, MAKEROP4(SRCCOPY, 0x00AA0029));
 }
 
-FontPtr GdiCanvas::CreateGdiFont(const ui::Font& font) {
+FontOwner GdiCanvas::CreateGdiFont(const ui::Font& font) {
     LOGFONTW lf{};
     lf.lfHeight = -font.PixelHeight();
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
@@ -197,7 +187,7 @@ FontPtr GdiCanvas::CreateGdiFont(const ui::Font& font) {
     lf.lfQuality = NONANTIALIASED_QUALITY;
     std::wstring name = Widen(font.name);
     wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
-    return FontPtr(CreateFontIndirectW(&lf));
+    return FontOwner(CreateFontIndirectW(&lf));
 }
 
 HFONT GdiCanvas::CurrentFont() {

@@ -39,22 +39,22 @@ public:
     int DrawTextIn(std::string_view text, ui::Rect& r, std::uint32_t flags) override;
 
     // A GDI font for FONT (cached per canvas).
-    static FontPtr CreateGdiFont(const ui::Font& font);
+    static FontOwner CreateGdiFont(const ui::Font& font);
 
 private:
     void OnStateChanged() override;
-    PenPtr MakePen() const;
-    BrushPtr MakeBrush() const;
+    PenOwner MakePen() const;
+    BrushOwner MakeBrush() const;
     HFONT CurrentFont();
     void PrepareText();
 
     HDC dc_;
     int savedDc_;
-    std::map<std::string, FontPtr> fonts_;
+    std::map<std::string, FontOwner> fonts_;
 };
 
 // Copies a toolkit bitmap into a new top-down 32-bit DIB section.
-BitmapPtr ToDib(HDC reference, const ui::Bitmap& bitmap);
+BitmapOwner ToDib(HDC reference, const ui::Bitmap& bitmap);
 // Copies the top-left WIDTH x HEIGHT pixels of a device context into a toolkit bitmap
 // (screenshots and pixel tests).
 ui::Bitmap CopyFromDc(HDC source, int width, int height);

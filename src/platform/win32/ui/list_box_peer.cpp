@@ -2,18 +2,18 @@
 
 #include "platform/win32/text.h"
 #include "platform/win32/ui/gdi_canvas.h"
-#include "platform/win32/ui/paint_over.h"
 #include "ui/application.h"
 #include "ui/list_box.h"
 
 namespace platform::win32 {
 
-ListBoxPeer::ListBoxPeer(Win32State& state, ui::ListBox& list) : WindowPeer(state, list), list_(list) {
+ListBoxPeer::ListBoxPeer(Win32State& state, ui::ListBox& list)
+    : NativeControlPeer(state, list), list_(list) {
     DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
     // Owner drawing is chosen when the window is made; the system class cannot switch later.
+    // The item height is asked for during creation (WM_MEASUREITEM) and set again after it.
     if (OwnerDrawn()) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
-    CreateNativeWindow(L"LISTBOX", WS_EX_CLIENTEDGE, style);
-    PushFont();
+    CreateControl(L"LISTBOX", WS_EX_CLIENTEDGE, style);
     if (OwnerDrawn()) SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, list_.ItemHeight());
     PushItems();
 }
@@ -38,35 +38,19 @@ void ListBoxPeer::PushSelection() {
         SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(list_.ItemIndex()), 0);
 }
 
-void ListBoxPeer::PushFont() {
-    font_ = GdiCanvas::CreateGdiFont(list_.GetFont());
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-}
-
 void ListBoxPeer::Changed(ui::Change what) {
     switch (what) {
         case ui::Change::Model:
             PushItems();
             return;
-        case ui::Change::Font:
-            PushFont();
-            return;
         case ui::Change::Style:
             if (OwnerDrawn()) SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, list_.ItemHeight());
             PushItems();
-            InvalidateWithFrame(hwnd_, nullptr);
-            return;
-        case ui::Change::BackColor:
-            InvalidateWithFrame(hwnd_, nullptr);
+            InvalidateWithFrame(nullptr);
             return;
         default:
-            WindowPeer::Changed(what);
+            NativeControlPeer::Changed(what);
     }
-}
-
-void ListBoxPeer::Invalidate(const ui::Rect& r) {
-    RECT rc{r.left, r.top, r.right, r.bottom};
-    InvalidateWithFrame(hwnd_, &rc);
 }
 
 void ListBoxPeer::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -83,7 +67,7 @@ void ListBoxPeer::DrawItem(const DRAWITEMSTRUCT& item) {
     bool selected = (item.itemState & ODS_SELECTED) != 0;
     GdiCanvas canvas(item.hDC, state_.colors);
     if (list_.OnDrawItem)
-        list_.App().Guard([&] { list_.OnDrawItem(canvas, index, r, selected); });
+        list_.OnDrawItem(canvas, index, r, selected);
     else
         list_.DrawItemDefault(canvas, index, r, selected);
 }
@@ -100,24 +84,17 @@ bool ListBoxPeer::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         result = TRUE;
         return true;
     }
+    if (msg == WM_MEASUREITEM) {
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
+            static_cast<UINT>(list_.ItemHeight());
+        result = TRUE;
+        return true;
+    }
     if (msg == WM_CTLCOLORLISTBOX) {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        ui::Color back = state_.colors.Resolve(list_.GetColor());
-        SetTextColor(dc, state_.colors.Resolve(list_.GetFont().color));
-        SetBkColor(dc, back);
-        background_.reset(CreateSolidBrush(back));
-        result = reinterpret_cast<LRESULT>(background_.get());
+        result = ColorMessage(reinterpret_cast<HDC>(wParam));
         return true;
     }
     return false;
-}
-
-bool ListBoxPeer::HandleNativeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (msg == WM_PAINT || msg == WM_NCPAINT) {
-        result = PaintNativeThenOver(hwnd_, msg, wParam, lParam, control_, state_.colors);
-        return true;
-    }
-    return WindowPeer::HandleNativeMessage(msg, wParam, lParam, result);
 }
 
 }  // namespace platform::win32

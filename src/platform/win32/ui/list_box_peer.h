@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/ui/gdi.h"
-#include "platform/win32/ui/window_peer.h"
+#include "platform/win32/ui/native_control_peer.h"
 
 namespace ui {
 class ListBox;
@@ -14,26 +13,21 @@ class ListBox;
 
 namespace platform::win32 {
 
-class ListBoxPeer final : public WindowPeer {
+class ListBoxPeer final : public NativeControlPeer {
 public:
     ListBoxPeer(Win32State& state, ui::ListBox& list);
 
     void Changed(ui::Change what) override;
-    void Invalidate(const ui::Rect& r) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    bool HandleNativeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OwnerDrawn() const;
     void PushItems();
     void PushSelection();
-    void PushFont();
     void DrawItem(const DRAWITEMSTRUCT& item);
 
     ui::ListBox& list_;
     std::vector<std::string> shown_;
-    FontPtr font_;
-    BrushPtr background_;
 };
 
 }  // namespace platform::win32

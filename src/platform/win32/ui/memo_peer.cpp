@@ -3,15 +3,12 @@
 #include <vector>
 
 #include "platform/win32/text.h"
-#include "platform/win32/ui/gdi_canvas.h"
-#include "platform/win32/ui/paint_over.h"
 #include "ui/memo.h"
 
 namespace platform::win32 {
 
-MemoPeer::MemoPeer(Win32State& state, ui::Memo& memo) : WindowPeer(state, memo), memo_(memo) {
-    CreateNativeWindow(L"EDIT", WS_EX_CLIENTEDGE, Style());
-    PushFont();
+MemoPeer::MemoPeer(Win32State& state, ui::Memo& memo) : NativeControlPeer(state, memo), memo_(memo) {
+    CreateControl(L"EDIT", WS_EX_CLIENTEDGE, Style());
     PushText();
 }
 
@@ -31,29 +28,21 @@ void MemoPeer::PushText() {
     pushing_ = false;
 }
 
-void MemoPeer::PushFont() {
-    font_ = GdiCanvas::CreateGdiFont(memo_.GetFont());
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-}
-
 void MemoPeer::Changed(ui::Change what) {
     switch (what) {
         case ui::Change::Model:
             PushText();
             return;
-        case ui::Change::Font:
-            PushFont();
-            return;
         case ui::Change::Style:
             SendMessageW(hwnd_, EM_SETREADONLY, memo_.ReadOnly(), 0);
             return;
         default:
-            WindowPeer::Changed(what);
+            NativeControlPeer::Changed(what);
     }
 }
 
 bool MemoPeer::Reflect(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (msg == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && !pushing_) {
+    if (msg == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && !pushing_ && hwnd_) {
         int n = GetWindowTextLengthW(hwnd_);
         std::vector<wchar_t> buffer(static_cast<size_t>(n) + 1);
         GetWindowTextW(hwnd_, buffer.data(), n + 1);
@@ -62,24 +51,10 @@ bool MemoPeer::Reflect(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
         return true;
     }
     if (msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORSTATIC) {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        ui::Color back = state_.colors.Resolve(memo_.GetColor());
-        SetTextColor(dc, state_.colors.Resolve(memo_.GetFont().color));
-        SetBkColor(dc, back);
-        background_.reset(CreateSolidBrush(back));
-        result = reinterpret_cast<LRESULT>(background_.get());
+        result = ColorMessage(reinterpret_cast<HDC>(wParam));
         return true;
     }
     return false;
-}
-
-// The control draws over the native painting (the XP memo's frame over the sunken border).
-bool MemoPeer::HandleNativeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (msg == WM_PAINT || msg == WM_NCPAINT) {
-        result = PaintNativeThenOver(hwnd_, msg, wParam, lParam, control_, state_.colors);
-        return true;
-    }
-    return WindowPeer::HandleNativeMessage(msg, wParam, lParam, result);
 }
 
 }  // namespace platform::win32

@@ -6,24 +6,26 @@
 #include "platform/win32/ui/memo_peer.h"
 #include "platform/win32/ui/scroll_box_peer.h"
 #include "platform/win32/ui/shell_list_view_peer.h"
-#include "ui/form.h"
-#include "ui/list_box.h"
-#include "ui/memo.h"
-#include "ui/scroll_box.h"
-#include "ui/shell_list_view.h"
 
 namespace platform::win32 {
 
-// One line per standard control.
-std::unique_ptr<ui::ControlPeer> CreateWin32Peer(Win32State& state, ui::Control& control) {
-    std::string_view kind = control.PeerKind();
-    if (kind == "form") return std::make_unique<FormPeer>(state, static_cast<ui::Form&>(control));
-    if (kind == "memo") return std::make_unique<MemoPeer>(state, static_cast<ui::Memo&>(control));
-    if (kind == "listbox") return std::make_unique<ListBoxPeer>(state, static_cast<ui::ListBox&>(control));
-    if (kind == "scrollbox") return std::make_unique<ScrollBoxPeer>(state, static_cast<ui::ScrollBox&>(control));
-    if (kind == "shelllistview")
-        return std::make_unique<ShellListViewPeer>(state, static_cast<ui::ShellListView&>(control));
-    return std::make_unique<CustomPeer>(state, control);
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeCustom(ui::Control& control) {
+    return std::make_unique<CustomPeer>(state_, control);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeForm(ui::Form& form) {
+    return std::make_unique<FormPeer>(state_, form);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeListBox(ui::ListBox& list) {
+    return std::make_unique<ListBoxPeer>(state_, list);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeMemo(ui::Memo& memo) {
+    return std::make_unique<MemoPeer>(state_, memo);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeScrollBox(ui::ScrollBox& box) {
+    return std::make_unique<ScrollBoxPeer>(state_, box);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeShellListView(ui::ShellListView& view) {
+    return std::make_unique<ShellListViewPeer>(state_, view);
 }
 
 }  // namespace platform::win32

@@ -1,13 +1,29 @@
 #pragma once
-// Picks the native peer for a control by its PeerKind().
+// The Win32 peer of each kind of control (typed double dispatch from ui::Control::CreatePeer).
 
 #include <memory>
 
 #include "platform/win32/ui/win32_state.h"
-#include "ui/backend.h"
+#include "ui/peer_factory.h"
 
 namespace platform::win32 {
 
-std::unique_ptr<ui::ControlPeer> CreateWin32Peer(Win32State& state, ui::Control& control);
+class Win32PeerFactory final : public ui::PeerFactory {
+public:
+    explicit Win32PeerFactory(Win32State& state) : state_(state) {}
+
+    // The backend state the peers share, for peers made outside this factory.
+    Win32State& State() const { return state_; }
+
+    std::unique_ptr<ui::ControlPeer> MakeCustom(ui::Control& control) override;
+    std::unique_ptr<ui::ControlPeer> MakeForm(ui::Form& form) override;
+    std::unique_ptr<ui::ControlPeer> MakeListBox(ui::ListBox& list) override;
+    std::unique_ptr<ui::ControlPeer> MakeMemo(ui::Memo& memo) override;
+    std::unique_ptr<ui::ControlPeer> MakeScrollBox(ui::ScrollBox& box) override;
+    std::unique_ptr<ui::ControlPeer> MakeShellListView(ui::ShellListView& view) override;
+
+private:
+    Win32State& state_;
+};
 
 }  // namespace platform::win32

@@ -65,10 +65,10 @@ void ScrollBoxPeer::Scroll(int code) {
 LRESULT ScrollBoxPeer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_VSCROLL:
-            box_.App().Guard([&] { Scroll(LOWORD(wParam)); });
+            Scroll(LOWORD(wParam));
             return 0;
         case WM_MOUSEWHEEL:
-            box_.App().Guard([&] { box_.Wheel(GET_WHEEL_DELTA_WPARAM(wParam)); });
+            box_.Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
             SyncBar();
             return 0;
         case WM_PAINT:

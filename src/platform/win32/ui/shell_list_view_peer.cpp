@@ -5,7 +5,6 @@
 
 #include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/text.h"
-#include "platform/win32/ui/gdi_canvas.h"
 #include "ui/application.h"
 #include "ui/shell_list_view.h"
 
@@ -46,9 +45,9 @@ void SetSubItem(HWND list, int index, int column, const std::wstring& text) {
 }  // namespace
 
 ShellListViewPeer::ShellListViewPeer(Win32State& state, ui::ShellListView& view)
-    : WindowPeer(state, view), view_(view) {
+    : NativeControlPeer(state, view), view_(view) {
     // The system image lists are shared: the view must not destroy them.
-    CreateNativeWindow(WC_LISTVIEWW, WS_EX_CLIENTEDGE,
+    CreateControl(WC_LISTVIEWW, WS_EX_CLIENTEDGE,
                        ViewStyle() | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
                            LVS_AUTOARRANGE | WS_TABSTOP);
     SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL,
@@ -57,7 +56,6 @@ ShellListViewPeer::ShellListViewPeer(Win32State& state, ui::ShellListView& view)
                  reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(true)));
     PushColumns();
     PushStyle();
-    PushFont();
     PushColors();
     PushItems();
 }
@@ -162,11 +160,6 @@ void ShellListViewPeer::PushColors() {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void ShellListViewPeer::PushFont() {
-    font_ = GdiCanvas::CreateGdiFont(view_.GetFont());
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-}
-
 void ShellListViewPeer::Changed(ui::Change what) {
     switch (what) {
         case ui::Change::Model:
@@ -186,12 +179,12 @@ void ShellListViewPeer::Changed(ui::Change what) {
             PushColors();
             return;
         default:
-            WindowPeer::Changed(what);
+            NativeControlPeer::Changed(what);
     }
 }
 
 bool ShellListViewPeer::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (msg != WM_NOTIFY) return false;
+    if (msg != WM_NOTIFY || !hwnd_) return false;
     auto* header = reinterpret_cast<NMHDR*>(lParam);
     if (header->code == LVN_ITEMCHANGED && !pushing_) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
@@ -205,7 +198,7 @@ bool ShellListViewPeer::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result
         return true;
     }
     if (header->code == NM_DBLCLK) {
-        if (view_.OnDblClick) view_.App().Guard(view_.OnDblClick);
+        if (view_.OnDblClick) view_.OnDblClick();
         result = 0;
         return true;
     }

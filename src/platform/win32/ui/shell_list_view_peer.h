@@ -2,8 +2,7 @@
 // ui::ShellListView as a list view (SysListView32) with the columns Name, Size, Type and
 // Modified and the system image lists; refilled whenever the model re-read its root.
 
-#include "platform/win32/ui/gdi.h"
-#include "platform/win32/ui/window_peer.h"
+#include "platform/win32/ui/native_control_peer.h"
 
 namespace ui {
 class ShellListView;
@@ -11,7 +10,7 @@ class ShellListView;
 
 namespace platform::win32 {
 
-class ShellListViewPeer final : public WindowPeer {
+class ShellListViewPeer final : public NativeControlPeer {
 public:
     ShellListViewPeer(Win32State& state, ui::ShellListView& view);
 
@@ -26,10 +25,8 @@ private:
     void PushItems();
     void PushSelection();
     void PushColors();
-    void PushFont();
 
     ui::ShellListView& view_;
-    FontPtr font_;
     int shownGeneration_ = -1;
     bool pushing_ = false;
 };

@@ -3,13 +3,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "platform/win32/text.h"
 #include "platform/win32/ui/gdi_canvas.h"
 #include "platform/win32/ui/peer_factory.h"
-#include "platform/win32/ui/window_peer.h"
 #include "platform/win32/ui/win32_state.h"
+#include "platform/win32/ui/window_peer.h"
+#include "ui/application.h"
 #include "ui/popup_menu.h"
 #include "ui/timer.h"
 
@@ -24,7 +26,10 @@ LRESULT CALLBACK TimerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
         auto* state = reinterpret_cast<Win32State*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (state) {
             auto it = state->timers.find(static_cast<UINT_PTR>(wParam));
-            if (it != state->timers.end()) it->second->Fire();  // Fire guards the handler
+            if (it != state->timers.end()) {
+                ui::Timer* timer = it->second;
+                timer->App().Guard([&] { timer->Fire(); });
+            }
         }
         return 0;
     }
@@ -39,13 +44,13 @@ public:
         Reset();
     }
     ~Win32TimerPeer() override {
-        KillTimer(state_.timerWindow, id_);
+        KillTimer(state_.timerWindow.get(), id_);
         state_.timers.erase(id_);
     }
     void Reset() override {
-        KillTimer(state_.timerWindow, id_);
+        KillTimer(state_.timerWindow.get(), id_);
         if (timer_.Enabled() && timer_.Interval() > 0)
-            SetTimer(state_.timerWindow, id_, static_cast<UINT>(timer_.Interval()), nullptr);
+            SetTimer(state_.timerWindow.get(), id_, static_cast<UINT>(timer_.Interval()), nullptr);
     }
 
 private:
@@ -58,8 +63,7 @@ private:
 class MeasureCanvas final : public ui::Canvas {
 public:
     explicit MeasureCanvas(const ui::ColorResolver& colors)
-        : Canvas(colors), dc_(CreateCompatibleDC(nullptr)), inner_(dc_, colors) {}
-    ~MeasureCanvas() override { DeleteDC(dc_); }
+        : Canvas(colors), dc_(CreateCompatibleDC(nullptr)), inner_(dc_.get(), colors) {}
     void FillRect(const ui::Rect&, ui::Color) override {}
     void SetPixel(int, int, ui::Color) override {}
     ui::Color GetPixel(int, int) override { return ui::clNone; }
@@ -83,13 +87,14 @@ public:
     }
 
 private:
-    HDC dc_;
+    DcOwner dc_;  // before the canvas that borrows it, which restores it when it goes
     GdiCanvas inner_;
 };
 
 }  // namespace
 
-Win32Backend::Win32Backend() : state_(std::make_unique<Win32State>()) {
+Win32Backend::Win32Backend()
+    : state_(std::make_unique<Win32State>()), peers_(std::make_unique<Win32PeerFactory>(*state_)) {
     state_->instance = GetModuleHandleW(nullptr);
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
@@ -101,21 +106,19 @@ Win32Backend::Win32Backend() : state_(std::make_unique<Win32State>()) {
     wc.hInstance = state_->instance;
     wc.lpszClassName = kTimerClass;
     RegisterClassExW(&wc);
-    state_->timerWindow = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                          state_->instance, nullptr);
-    SetWindowLongPtrW(state_->timerWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state_.get()));
+    state_->timerWindow.reset(CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                              nullptr, state_->instance, nullptr));
+    if (!state_->timerWindow)
+        throw std::runtime_error("Cannot create the timer window. " + SystemErrorText(GetLastError()));
+    SetWindowLongPtrW(state_->timerWindow.get(), GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(state_.get()));
 }
 
-Win32Backend::~Win32Backend() {
-    if (state_->timerWindow) DestroyWindow(state_->timerWindow);
-    for (auto& [which, cursor] : state_->cursors) DestroyCursor(cursor);
-}
+Win32Backend::~Win32Backend() = default;
 
 const ui::ColorResolver& Win32Backend::Colors() const { return state_->colors; }
 
-std::unique_ptr<ui::ControlPeer> Win32Backend::CreatePeer(ui::Control& control) {
-    return CreateWin32Peer(*state_, control);
-}
+ui::PeerFactory& Win32Backend::Peers() { return *peers_; }
 
 std::unique_ptr<ui::TimerPeer> Win32Backend::CreateTimerPeer(ui::Timer& timer) {
     return std::make_unique<Win32TimerPeer>(*state_, timer);
@@ -164,6 +167,7 @@ void Win32Backend::SetTitle(const std::string& title) { state_->title = title; }
 void Win32Backend::RunMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (OfferBeforeTranslation(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -178,6 +182,7 @@ void Win32Backend::ProcessMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
+        if (OfferBeforeTranslation(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -188,29 +193,29 @@ void Win32Backend::ProcessMessages() {
 namespace platform::win32 {
 
 int Win32Backend::ShowPopupMenu(const ui::PopupMenu& menu, ui::Point screen) {
-    HMENU handle = CreatePopupMenu();
+    MenuOwner handle(CreatePopupMenu());
+    if (!handle) throw std::runtime_error("Cannot create a menu. " + SystemErrorText(GetLastError()));
     const auto& items = menu.Items();
     for (size_t i = 0; i < items.size(); ++i) {
         const ui::MenuItem& item = items[i];
         if (!item.visible) continue;
         if (item.caption == "-") {
-            AppendMenuW(handle, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(handle.get(), MF_SEPARATOR, 0, nullptr);
             continue;
         }
         UINT flags = MF_STRING | (item.enabled ? 0 : MF_GRAYED) | (item.checked ? MF_CHECKED : 0);
-        AppendMenuW(handle, flags, i + 1, Widen(item.caption).c_str());
+        AppendMenuW(handle.get(), flags, i + 1, Widen(item.caption).c_str());
     }
     UINT align = menu.Alignment() == ui::PopupAlignment::Right    ? TPM_RIGHTALIGN
                  : menu.Alignment() == ui::PopupAlignment::Center ? TPM_CENTERALIGN
                                                                   : TPM_LEFTALIGN;
     // The menu needs a foreground owner window to close properly when clicked away.
     HWND owner = GetActiveWindow();
-    if (!owner) owner = state_->timerWindow;
+    if (!owner) owner = state_->timerWindow.get();
     SetForegroundWindow(owner);
-    int chosen = static_cast<int>(TrackPopupMenu(handle, align | TPM_RETURNCMD | TPM_RIGHTBUTTON,
+    int chosen = static_cast<int>(TrackPopupMenu(handle.get(), align | TPM_RETURNCMD | TPM_RIGHTBUTTON,
                                                  screen.x, screen.y, 0, owner, nullptr));
     PostMessageW(owner, WM_NULL, 0, 0);
-    DestroyMenu(handle);
     return chosen > 0 ? chosen - 1 : -1;
 }
 
@@ -240,21 +245,17 @@ void Win32Backend::SetCursorImage(ui::Cursor which, const ui::Bitmap& image, ui:
                 maskBits[static_cast<size_t>(y) * stride + static_cast<size_t>(x / 8)] |=
                     static_cast<std::uint8_t>(0x80u >> (x % 8));
             }
-    HDC screen = GetDC(nullptr);
-    BitmapPtr colorBitmap = ToDib(screen, color);
-    ReleaseDC(nullptr, screen);
-    BitmapPtr mask(CreateBitmap(w, h, 1, 1, maskBits.data()));
+    BitmapOwner colorBitmap = ToDib(WindowDc(nullptr, WindowDc::Area::Client).get(), color);
+    BitmapOwner mask(CreateBitmap(w, h, 1, 1, maskBits.data()));
     ICONINFO info{};
     info.fIcon = FALSE;
     info.xHotspot = static_cast<DWORD>(hotSpot.x);
     info.yHotspot = static_cast<DWORD>(hotSpot.y);
     info.hbmMask = mask.get();
     info.hbmColor = colorBitmap.get();
-    HCURSOR cursor = CreateIconIndirect(&info);  // copies the bitmaps
-    if (!cursor) return;
-    HCURSOR& slot = state_->cursors[which];
-    if (slot) DestroyCursor(slot);
-    slot = cursor;
+    CursorOwner cursor(CreateIconIndirect(&info));  // copies the bitmaps
+    if (!cursor) return;  // the system's cursor stays
+    state_->cursors[which] = std::move(cursor);
 }
 
 }  // namespace platform::win32

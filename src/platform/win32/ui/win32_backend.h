@@ -9,6 +9,7 @@
 namespace platform::win32 {
 
 struct Win32State;
+class Win32PeerFactory;
 
 class Win32Backend final : public ui::Backend {
 public:
@@ -16,7 +17,7 @@ public:
     ~Win32Backend() override;
 
     const ui::ColorResolver& Colors() const override;
-    std::unique_ptr<ui::ControlPeer> CreatePeer(ui::Control& control) override;
+    ui::PeerFactory& Peers() override;
     std::unique_ptr<ui::TimerPeer> CreateTimerPeer(ui::Timer& timer) override;
     std::unique_ptr<ui::Canvas> CreateMeasureCanvas() override;
     ui::MessageResult ShowMessage(const std::string& text, const std::string& caption,
@@ -34,6 +35,7 @@ public:
 
 private:
     std::unique_ptr<Win32State> state_;
+    std::unique_ptr<Win32PeerFactory> peers_;
 };
 
 }  // namespace platform::win32

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "platform/win32/handles.h"
 #include "ui/color.h"
 #include "ui/input.h"
 
@@ -27,15 +28,16 @@ public:
 struct Win32State {
     SystemColorResolver colors;
     HINSTANCE instance = nullptr;
-    HWND timerWindow = nullptr;
+    // The message-only window that receives the timers' WM_TIMER.
+    WindowOwner timerWindow;
     std::map<UINT_PTR, ui::Timer*> timers;
     UINT_PTR nextTimerId = 1;
     ui::Control* focused = nullptr;
     std::string title;
-    // One tool-tip window per top-level form window.
+    // One tool-tip window per top-level form window (owned by that window, which destroys it).
     std::map<HWND, HWND> toolTips;
     // Cursors the program drew itself, used instead of the system's.
-    std::map<ui::Cursor, HCURSOR> cursors;
+    std::map<ui::Cursor, CursorOwner> cursors;
 };
 
 // The toolkit's window class name.

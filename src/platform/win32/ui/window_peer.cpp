@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "platform/win32/text.h"
 #include "platform/win32/ui/gdi.h"
 #include "platform/win32/ui/gdi_canvas.h"
@@ -15,6 +18,12 @@ namespace platform::win32 {
 namespace {
 
 constexpr wchar_t kPeerProperty[] = L"SkarvelPeer";
+constexpr UINT_PTR kSubclassId = 1;
+// Child IDs: above the dialog manager's IDOK, IDCANCEL...; WM_COMMAND carries 16 bits of them.
+constexpr UINT kFirstChildId = 100;
+constexpr UINT kLastChildId = 0xFFFF;
+
+UINT NextChildId(UINT id) { return id >= kLastChildId ? kFirstChildId : id + 1; }
 
 ui::Shift MouseShift(WPARAM wParam) {
     ui::Shift s = 0;
@@ -50,31 +59,30 @@ LPCWSTR CursorResource(ui::Cursor c) {
 
 }  // namespace
 
-WindowPeer::WindowPeer(Win32State& state, ui::Control& control) : state_(state), control_(control) {}
+WindowPeer::WindowPeer(Win32State& state, ui::Control& control)
+    : state_(state), control_(control), nextChildId_(kFirstChildId) {}
 
 WindowPeer::~WindowPeer() {
-    if (!hwnd_) return;
-    if (state_.focused == &control_) state_.focused = nullptr;
-    if (native_) RemoveWindowSubclass(hwnd_, SubclassProc, 1);
-    RemovePropW(hwnd_, kPeerProperty);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    auto tip = state_.toolTips.find(hwnd_);
-    if (tip != state_.toolTips.end()) {
-        DestroyWindow(tip->second);
-        state_.toolTips.erase(tip);
-    }
-    DestroyWindow(hwnd_);
+    DestroyOwnedWindow();
+    LeaveParent();
 }
 
 WindowPeer* WindowPeer::FromHwnd(HWND hwnd) {
     return static_cast<WindowPeer*>(GetPropW(hwnd, kPeerProperty));
 }
 
-HWND WindowPeer::ParentHwnd() const {
-    ui::Control* parent = control_.Parent();
+namespace {
+// The peer of the window CONTROL's window lives in: its windowed ancestor's.
+WindowPeer* ParentPeerOf(const ui::Control& control) {
+    ui::Control* parent = control.Parent();
     ui::Control* window = parent ? parent->WindowedAncestor() : nullptr;
-    auto* peer = window ? dynamic_cast<WindowPeer*>(window->Peer()) : nullptr;
-    return peer ? peer->hwnd_ : nullptr;
+    return window ? dynamic_cast<WindowPeer*>(window->Peer()) : nullptr;
+}
+}  // namespace
+
+HWND WindowPeer::ParentHwnd() const {
+    WindowPeer* parent = ParentPeerOf(control_);
+    return parent ? parent->hwnd_ : nullptr;
 }
 
 RECT WindowPeer::ChildRect() const {
@@ -83,11 +91,94 @@ RECT WindowPeer::ChildRect() const {
     return {b.left + offset.x, b.top + offset.y, b.right + offset.x, b.bottom + offset.y};
 }
 
+UINT WindowPeer::JoinParent() {
+    WindowPeer* parent = ParentPeerOf(control_);
+    if (!parent) return 0;
+    UINT id = parent->nextChildId_;
+    while (parent->children_.count(id)) id = NextChildId(id);
+    parent->nextChildId_ = NextChildId(id);
+    parent->children_[id] = this;
+    parentPeer_ = parent;
+    childId_ = id;
+    return id;
+}
+
+void WindowPeer::LeaveParent() {
+    if (parentPeer_) parentPeer_->children_.erase(childId_);
+    parentPeer_ = nullptr;
+    childId_ = 0;
+}
+
+WindowPeer* WindowPeer::ReflectionTarget(UINT msg, WPARAM wParam, LPARAM lParam) const {
+    UINT id = 0;
+    HWND from = nullptr;
+    switch (msg) {
+        case WM_COMMAND:
+            if (!lParam) return nullptr;  // menus and accelerators
+            id = LOWORD(wParam);
+            from = reinterpret_cast<HWND>(lParam);
+            break;
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            id = static_cast<UINT>(header->idFrom);
+            from = header->hwndFrom;
+            break;
+        }
+        case WM_DRAWITEM: {
+            auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (draw->CtlType == ODT_MENU) return nullptr;
+            id = draw->CtlID;
+            from = draw->hwndItem;
+            break;
+        }
+        case WM_MEASUREITEM: {
+            // Sent while the child is being created: its ID is all there is to go by.
+            auto* measure = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+            if (measure->CtlType == ODT_MENU) return nullptr;
+            id = measure->CtlID;
+            break;
+        }
+        case WM_COMPAREITEM: {
+            auto* compare = reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam);
+            id = compare->CtlID;
+            from = compare->hwndItem;
+            break;
+        }
+        case WM_DELETEITEM: {
+            auto* item = reinterpret_cast<const DELETEITEMSTRUCT*>(lParam);
+            id = item->CtlID;
+            from = item->hwndItem;
+            break;
+        }
+        default:  // WM_CTLCOLOR*: the child's window in LPARAM
+            from = reinterpret_cast<HWND>(lParam);
+            id = static_cast<UINT>(GetDlgCtrlID(from));
+            break;
+    }
+    auto it = children_.find(id);
+    if (it == children_.end()) return nullptr;
+    WindowPeer* child = it->second;
+    // A window of ours must be the one that sent it (a foreign window may use the same ID).
+    if (from && child->hwnd_ && child->hwnd_ != from) return nullptr;
+    return child;
+}
+
+HWND WindowPeer::CheckCreated(HWND hwnd, const char* what) {
+    if (hwnd) return hwnd;
+    DWORD error = GetLastError();
+    LeaveParent();
+    throw std::runtime_error("Cannot create " + std::string(what) + " window. " +
+                             SystemErrorText(error));
+}
+
 void WindowPeer::CreateOwnWindow(DWORD exStyle, DWORD style, HWND parent, const RECT& r) {
-    hwnd_ = CreateWindowExW(exStyle, kWindowClass, Widen(control_.Caption()).c_str(), style, r.left,
-                            r.top, r.right - r.left, r.bottom - r.top, parent, nullptr,
-                            state_.instance, this);
-    SetPropW(hwnd_, kPeerProperty, this);
+    UINT id = (style & WS_CHILD) ? JoinParent() : 0;
+    HMENU menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
+    // WM_NCCREATE stores the handle in hwnd_ and the peer in the window.
+    HWND hwnd = CreateWindowExW(exStyle, kWindowClass, Widen(control_.Caption()).c_str(), style,
+                                r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                                menuOrId, state_.instance, this);
+    hwnd_ = CheckCreated(hwnd, "a");
     AddToolTip();
 }
 
@@ -95,13 +186,52 @@ void WindowPeer::CreateNativeWindow(const wchar_t* className, DWORD exStyle, DWO
     RECT r = ChildRect();
     if (control_.Visible()) style |= WS_VISIBLE;
     if (!control_.Enabled()) style |= WS_DISABLED;
-    hwnd_ = CreateWindowExW(exStyle, className, Widen(control_.Caption()).c_str(),
-                            style | WS_CHILD | WS_CLIPSIBLINGS, r.left, r.top, r.right - r.left,
-                            r.bottom - r.top, ParentHwnd(), nullptr, state_.instance, nullptr);
+    HWND parent = ParentHwnd();
+    UINT id = JoinParent();
+    HWND hwnd = CreateWindowExW(exStyle, className, Widen(control_.Caption()).c_str(),
+                                style | WS_CHILD | WS_CLIPSIBLINGS, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, parent,
+                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), state_.instance,
+                                nullptr);
+    hwnd_ = CheckCreated(hwnd, Narrow(className).c_str());
     native_ = true;
     SetPropW(hwnd_, kPeerProperty, this);
-    SetWindowSubclass(hwnd_, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     AddToolTip();
+}
+
+void WindowPeer::DestroyOwnedWindow() {
+    if (!hwnd_) return;
+    HWND hwnd = hwnd_;
+    // Detached first: the control, which may be half destroyed, hears nothing of the end.
+    if (native_)
+        RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+    else
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    ForgetWindow();
+    DestroyWindow(hwnd);
+}
+
+void WindowPeer::ForgetWindow() {
+    if (!hwnd_) return;
+    if (state_.focused == &control_) state_.focused = nullptr;
+    RemovePropW(hwnd_, kPeerProperty);
+    HWND top = GetAncestor(hwnd_, GA_ROOT);
+    auto tip = state_.toolTips.find(top);
+    if (tip != state_.toolTips.end()) {
+        if (top == hwnd_) {
+            // The tool tip is owned by this window and goes with it.
+            state_.toolTips.erase(tip);
+        } else if (IsWindow(tip->second)) {
+            TTTOOLINFOW info{};
+            info.cbSize = sizeof(info);
+            info.hwnd = hwnd_;
+            info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+            SendMessageW(tip->second, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        }
+    }
+    LeaveParent();
+    hwnd_ = nullptr;
 }
 
 void WindowPeer::AddToolTip() {
@@ -110,9 +240,15 @@ void WindowPeer::AddToolTip() {
     if (!top) top = hwnd_;
     HWND& tip = state_.toolTips[top];
     if (!tip) {
-        tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, top,
-                              nullptr, state_.instance, nullptr);
+        // Owned by the top-level window, which destroys it with itself.
+        tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, top, nullptr, state_.instance, nullptr);
+        if (!tip) {
+            DWORD error = GetLastError();
+            state_.toolTips.erase(top);
+            throw std::runtime_error("Cannot create a tool tip window. " + SystemErrorText(error));
+        }
         SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 400);
     }
     TTTOOLINFOW info{};
@@ -190,23 +326,21 @@ ui::Point WindowPeer::ClientToScreen(ui::Point p) const {
 
 bool WindowPeer::Reflect(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
+bool WindowPeer::PreTranslate(MSG&) { return false; }
+
 void WindowPeer::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    PaintDc paint(hwnd_);
     RECT client;
     GetClientRect(hwnd_, &client);
+    // Double buffered: paint everything off screen, then copy once.
+    MemoryDC buffer(paint.get(), client.right, client.bottom);
     {
-        // Double buffered: paint everything off screen, then copy once.
-        MemoryDC buffer(dc, client.right, client.bottom);
-        {
-            GdiCanvas canvas(buffer.Get(), state_.colors);
-            control_.App().Guard([&] { control_.PaintWindow(canvas); });
-        }
-        BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-               ps.rcPaint.bottom - ps.rcPaint.top, buffer.Get(), ps.rcPaint.left, ps.rcPaint.top,
-               SRCCOPY);
+        GdiCanvas canvas(buffer.Get(), state_.colors);
+        control_.PaintWindow(canvas);
     }
-    EndPaint(hwnd_, &ps);
+    const RECT& dirty = paint.Dirty();
+    BitBlt(paint.get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
+           buffer.Get(), dirty.left, dirty.top, SRCCOPY);
 }
 
 bool WindowPeer::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -235,52 +369,39 @@ bool WindowPeer::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
                 ui::Cursor c = control_.CursorAt({pt.x, pt.y});
                 if (c == ui::Cursor::Default && native_) return false;
                 auto own = state_.cursors.find(c);
-                ::SetCursor(own != state_.cursors.end() ? own->second
+                ::SetCursor(own != state_.cursors.end() ? own->second.get()
                                                         : LoadCursorW(nullptr, CursorResource(c)));
                 result = TRUE;
                 return true;
             }
             return false;
-        case WM_NOTIFY: {
-            auto* hdr = reinterpret_cast<NMHDR*>(lParam);
-            if (hdr->code == TTN_GETDISPINFOW) {
+        case WM_NOTIFY:
+            if (reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW) {
                 auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
                 POINT pt;
                 GetCursorPos(&pt);
                 ScreenToClient(hwnd_, &pt);
-                static std::wstring text;  // must outlive the notification
-                text = Widen(control_.HintAt({pt.x, pt.y}));
-                info->lpszText = text.data();
+                toolTipText_ = Widen(control_.HintAt({pt.x, pt.y}));
+                info->lpszText = toolTipText_.data();
                 return true;
             }
-            if (WindowPeer* child = FromHwnd(hdr->hwndFrom); child && child != this)
-                return child->Reflect(msg, wParam, lParam, result);
-            return false;
-        }
+            [[fallthrough]];
         case WM_COMMAND:
-            if (lParam) {
-                if (WindowPeer* child = FromHwnd(reinterpret_cast<HWND>(lParam)); child && child != this)
-                    return child->Reflect(msg, wParam, lParam, result);
-            }
-            return false;
-        case WM_DRAWITEM: {
-            // Owner-drawn child controls draw themselves.
-            auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-            if (draw && draw->CtlType != ODT_MENU) {
-                if (WindowPeer* child = FromHwnd(draw->hwndItem); child && child != this)
-                    return child->Reflect(msg, wParam, lParam, result);
-            }
-            return false;
-        }
-        case WM_THEMECHANGED:
-            control_.App().Guard([&] { control_.ThemeChanged(); });
-            return false;  // native controls reload their theme data too
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+        case WM_COMPAREITEM:
+        case WM_DELETEITEM:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
-            if (WindowPeer* child = FromHwnd(reinterpret_cast<HWND>(lParam)); child && child != this)
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSCROLLBAR:
+            if (WindowPeer* child = ReflectionTarget(msg, wParam, lParam))
                 return child->Reflect(msg, wParam, lParam, result);
             return false;
+        case WM_THEMECHANGED:
+            control_.ThemeChanged();
+            return false;  // native controls reload their theme data too
         default:
             break;
     }
@@ -376,33 +497,50 @@ LRESULT CALLBACK WindowPeer::OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam, L
         auto* peer = static_cast<WindowPeer*>(create->lpCreateParams);
         peer->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
+        SetPropW(hwnd, kPeerProperty, peer);
     }
     auto* peer = reinterpret_cast<WindowPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     if (!peer) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    LRESULT result = 0;
-    try {
-        result = peer->HandleMessage(msg, wParam, lParam);
-    } catch (const std::exception& e) {
-        peer->control_.App().ShowException(e);
-    } catch (...) {
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        peer->ForgetWindow();
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
+    LRESULT result = 0;
+    peer->control_.App().Guard([&] { result = peer->HandleMessage(msg, wParam, lParam); });
     return result;
 }
 
 LRESULT CALLBACK WindowPeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR, DWORD_PTR data) {
     auto* peer = reinterpret_cast<WindowPeer*>(data);
-    LRESULT result = 0;
-    try {
-        if (peer && peer->HandleNativeMessage(msg, wParam, lParam, result)) return result;
-    } catch (const std::exception& e) {
-        peer->control_.App().ShowException(e);
-        return 0;
-    } catch (...) {
-        return 0;
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+        peer->ForgetWindow();
+        return DefSubclassProc(hwnd, msg, wParam, lParam);
     }
+    LRESULT result = 0;
+    bool handled = false;
+    bool failed = true;
+    peer->control_.App().Guard([&] {
+        handled = peer->HandleNativeMessage(msg, wParam, lParam, result);
+        failed = false;
+    });
+    // A message whose handling failed is not passed on either.
+    if (handled || failed) return result;
     return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+bool OfferBeforeTranslation(MSG& msg) {
+    for (HWND h = msg.hwnd; h; h = GetParent(h)) {
+        if (WindowPeer* peer = WindowPeer::FromHwnd(h)) {
+            bool taken = false;
+            peer->GetControl().App().Guard([&] { taken = peer->PreTranslate(msg); });
+            if (taken) return true;
+        }
+        if (!(GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD)) break;  // the top-level window
+    }
+    return false;
 }
 
 // Registers the toolkit's window class (once per process).

@@ -1,10 +1,22 @@
 #pragma once
 // The native side of a windowed control: one HWND. Own windows (forms, self-painted controls)
-// use the toolkit's window class; standard controls wrap a system class and are subclassed.
-// The window procedure turns messages into toolkit events; every exception is caught at this
-// boundary (Application::Guard) so none unwinds through the system.
+// use the toolkit's window class; standard controls wrap a system class and are subclassed
+// (NativeControlPeer).
+//
+// Lifetime: the peer stores itself at WM_NCCREATE and forgets its handle at WM_NCDESTROY, so a
+// window the system destroyed first (with its parent) is never touched again. A child window
+// gets an ID unique under its parent, registered before CreateWindowExW: a control may ask its
+// parent for WM_MEASUREITEM while it is being created. The parent reflects the notifications of
+// its children to them by that ID.
+//
+// Exceptions: the window procedures are where the platform calls into the program; each catches
+// what the program raises and hands it to the application's error report, so nothing unwinds
+// through the system.
 
 #include <windows.h>
+
+#include <map>
+#include <string>
 
 #include "platform/win32/ui/win32_state.h"
 #include "ui/backend.h"
@@ -22,8 +34,11 @@ public:
     WindowPeer(const WindowPeer&) = delete;
     WindowPeer& operator=(const WindowPeer&) = delete;
 
+    // Null before creation and after the window was destroyed.
     HWND Hwnd() const { return hwnd_; }
     ui::Control& GetControl() const { return control_; }
+    // The ID of this child window under its parent (0 for top-level windows).
+    UINT ChildId() const { return childId_; }
     static WindowPeer* FromHwnd(HWND hwnd);
 
     // ui::ControlPeer
@@ -38,14 +53,23 @@ public:
 
     static LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-    // Messages a parent forwards to its child control (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*).
+    // A notification of this child that its parent passes on (WM_COMMAND, WM_NOTIFY,
+    // WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*...); true when handled, with RESULT. May come
+    // during creation, before Hwnd() is known.
     virtual bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The message loop offers every message to the peers of its window and that window's
+    // ancestors, innermost first, before translating and dispatching it (a hosted control takes
+    // its Tab, Enter and accelerators here). True when taken: the message goes no further.
+    virtual bool PreTranslate(MSG& msg);
 
 protected:
-    // Creates a window of the toolkit's own class.
+    // Creates a window of the toolkit's own class. Raises the system's error text on failure.
     void CreateOwnWindow(DWORD exStyle, DWORD style, HWND parent, const RECT& r);
-    // Creates a window of a system class and subclasses it.
+    // Creates a child window of a system class and subclasses it. Raises on failure.
     void CreateNativeWindow(const wchar_t* className, DWORD exStyle, DWORD style);
+    // Destroys the window now. Peers that own what the window borrows (fonts, brushes) call it
+    // in their destructor, before those go.
+    void DestroyOwnedWindow();
     // The parent HWND and the rectangle of a child control within it.
     HWND ParentHwnd() const;
     RECT ChildRect() const;
@@ -56,7 +80,6 @@ protected:
     // Input, focus, cursor and tool tips common to both kinds; false when not handled.
     bool HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Paint();
-    void AddToolTip();
 
     Win32State& state_;
     ui::Control& control_;
@@ -67,7 +90,26 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);
+    // Registers this peer under its parent window's peer and returns the new ID (0: none).
+    UINT JoinParent();
+    void LeaveParent();
+    // The child to reflect MSG to, by its ID; null when it is none of ours.
+    WindowPeer* ReflectionTarget(UINT msg, WPARAM wParam, LPARAM lParam) const;
+    HWND CheckCreated(HWND hwnd, const char* what);
+    void AddToolTip();
+    // The bookkeeping when the window is gone (WM_NCDESTROY) or about to go.
+    void ForgetWindow();
+
+    WindowPeer* parentPeer_ = nullptr;
+    UINT childId_ = 0;
+    std::map<UINT, WindowPeer*> children_;
+    UINT nextChildId_;
+    std::wstring toolTipText_;  // outlives the tool tip's request for it
 };
+
+// Offers MSG to WindowPeer::PreTranslate of its window and that window's ancestors; true when
+// one took it. The message loops call it before TranslateMessage.
+bool OfferBeforeTranslation(MSG& msg);
 
 // Registers the toolkit's window class (once per process).
 void RegisterWindowClass(HINSTANCE instance);

@@ -4,10 +4,9 @@
 
 #include <string>
 
-#include "settings/language_tables.h"
 #include "ui/form.h"
 
-namespace app {
+namespace controls {
 
 struct WindowFrame {
     std::string caption;
@@ -19,9 +18,4 @@ struct WindowFrame {
 
 void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame);
 
-struct Program;
-
-// A tool window's creation: applies its section of the language file in use, if any.
-void ApplyToolWindowLanguage(Program& program, ui::Form& form, settings::LanguageWindow window);
-
-}  // namespace app
+}  // namespace controls

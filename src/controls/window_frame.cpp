@@ -1,9 +1,6 @@
-#include "app/window_frame.h"
+#include "controls/window_frame.h"
 
-#include "app/program.h"
-#include "settings/language_files.h"
-
-namespace app {
+namespace controls {
 
 void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame) {
     form.SetCaption(frame.caption);
@@ -15,9 +12,4 @@ void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame) {
     form.SetColor(ui::clBlack);
 }
 
-void ApplyToolWindowLanguage(Program& program, ui::Form& form, settings::LanguageWindow window) {
-    settings::Languages languages(program.services);
-    (void)languages.ApplyOnToolWindowCreate(window, {&form, {}});
-}
-
-}  // namespace app
+}  // namespace controls

@@ -1,0 +1,31 @@
+#pragma once
+// The user's options for a program run: a model owned by start-up. The options window's check
+// boxes are bound to it (CheckBoxBinding), so a box and its option cannot disagree and the box
+// stays the live store; the other windows read the options here, never the window.
+
+#include <functional>
+
+namespace settings {
+
+// One on/off option. OnChange tells its binding of every change.
+class Switch {
+public:
+    explicit Switch(bool on) : on_(on) {}
+    bool On() const { return on_; }
+    void Set(bool on) {
+        if (on == on_) return;
+        on_ = on;
+        if (OnChange) OnChange();
+    }
+    std::function<void()> OnChange;
+
+private:
+    bool on_;
+};
+
+struct Options {
+    // "Sound in Skarvel" ([Sound] ALL): ticked by design.
+    Switch sound{true};
+};
+
+}  // namespace settings

@@ -1,0 +1,17 @@
+#include "settings/sound_cues.h"
+
+#include "platform/sound.h"
+#include "platform/system.h"
+
+namespace settings {
+
+std::string CuePath(const std::string& applicationFolder, int cue) {
+    return applicationFolder + "Sound\\" + std::to_string(cue) + ".wav";
+}
+
+void SoundCues::Play(int cue) const {
+    if (!enabled_.On()) return;
+    sound_.PlayAsync(CuePath(system_.ApplicationFolder(), cue));
+}
+
+}  // namespace settings
