@@ -57,6 +57,7 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options);
 
 // Deletes the file PATH when it is a file in its place, not a link leading elsewhere.
-bool DeleteFileChecked(platform::FileSystem& files, const std::string& path);
+bool DeleteFileChecked(platform::FileSystem& files, const std::string& path,
+                       PurgeReport* report = nullptr);
 
 }  // namespace engine
