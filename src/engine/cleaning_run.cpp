@@ -101,7 +101,7 @@ class Run {
     }
 
     // Deletes the profile file ITEM when it is there; returns whether it was there.
-    bool DeleteOperaFile(Category category, const char* item) {
+    bool DeleteOperaFile(Category category, const std::string& item) {
         std::string path = paths_.OperaProfileItem(item);
         if (!files_.FileExists(path)) return false;
         // The line depends on the file having been there, not on its deletion.
@@ -109,21 +109,20 @@ class Run {
         return true;
     }
 
+    // An Opera file category: its files deleted in order, the line when the last was there.
+    void ProfileFileStep(Category category, const char* line) {
+        if (!Checked(category)) return;
+        bool lastThere = false;
+        for (const std::string& item : ProfileFilesOf(category))
+            lastThere = DeleteOperaFile(category, item);
+        if (lastThere) view_.AppendLog(line);
+    }
+
     void OperaSteps() {
-        if (Checked(Category::OperaCookies) &&
-            DeleteOperaFile(Category::OperaCookies, "cookies4.dat")) {
-            view_.AppendLog(log_lines::kOperaCookies);
-        }
-        if (Checked(Category::OperaPages)) {
-            DeleteOperaFile(Category::OperaPages, "global.dat");
-            DeleteOperaFile(Category::OperaPages, "opera.dir");
-            if (DeleteOperaFile(Category::OperaPages, "vlink4.dat"))
-                view_.AppendLog(log_lines::kOperaPages);
-        }
+        ProfileFileStep(Category::OperaCookies, log_lines::kOperaCookies);
+        ProfileFileStep(Category::OperaPages, log_lines::kOperaPages);
         PurgeStep(Category::OperaIcons, false, log_lines::kOperaIcons);
-        if (Checked(Category::OperaLoads) && DeleteOperaFile(Category::OperaLoads, "download.dat")) {
-            view_.AppendLog(log_lines::kOperaLoads);
-        }
+        ProfileFileStep(Category::OperaLoads, log_lines::kOperaLoads);
         PurgeStep(Category::OperaTemporary, false, log_lines::kOperaTemporary);
     }
 

@@ -52,4 +52,17 @@ std::optional<FolderStep> FolderStepOf(Category category, CleaningPaths& paths) 
     return std::nullopt;
 }
 
+std::vector<std::string> ProfileFilesOf(Category category) {
+    switch (category) {
+        case Category::OperaCookies:
+            return {"cookies4.dat"};
+        case Category::OperaPages:
+            return {"global.dat", "opera.dir", "vlink4.dat"};
+        case Category::OperaLoads:
+            return {"download.dat"};
+        default:
+            return {};
+    }
+}
+
 }  // namespace engine

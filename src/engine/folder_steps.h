@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/categories.h"
 #include "engine/cleaning_paths.h"
@@ -20,5 +21,9 @@ struct FolderStep {
 // The step of a folder category; nullopt for the others (Opera files, the recycle bin, the
 // Internet cache, the tweaks).
 std::optional<FolderStep> FolderStepOf(Category category, CleaningPaths& paths);
+
+// The Opera profile files a file category deletes, in the run's order (none for the others).
+// "Opera Pages" logs its line when the last of them was there.
+std::vector<std::string> ProfileFilesOf(Category category);
 
 }  // namespace engine

@@ -144,7 +144,7 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
 }
 
 bool DeleteFileChecked(platform::FileSystem& files, const std::string& path,
-                       PurgeReport* report) {
+                       PurgeReport* report, PurgeMode mode) {
     const std::size_t cut = path.find_last_of("\\/");
     if (cut == std::string::npos || cut + 1 == path.size()) return false;
     std::optional<PurgeTarget> folder = OpenPurgeTarget(files, path.substr(0, cut + 1), "");
@@ -155,7 +155,7 @@ bool DeleteFileChecked(platform::FileSystem& files, const std::string& path,
     std::vector<platform::DirEntry> entries;
     if (report != nullptr) (void)files.Enumerate(path, entries);  // its size, for the report
     const std::uint64_t size = entries.size() == 1 ? entries.front().size : 0;
-    PurgeSession session(PurgeMode::Clean, report);
+    PurgeSession session(mode, report);
     FolderStack stack(files, *folder, session);
     return stack.DeleteFile({name, attr::kArchive, size}, false);
 }
