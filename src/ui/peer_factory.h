@@ -12,6 +12,7 @@ namespace ui {
 
 class Control;
 class ControlPeer;
+class FileListBox;
 class Form;
 class ListBox;
 class Memo;
@@ -25,6 +26,7 @@ public:
     virtual std::unique_ptr<ControlPeer> MakeCustom(Control& control) = 0;
     virtual std::unique_ptr<ControlPeer> MakeForm(Form& form) = 0;
     virtual std::unique_ptr<ControlPeer> MakeListBox(ListBox& list) = 0;
+    virtual std::unique_ptr<ControlPeer> MakeFileListBox(FileListBox& list) = 0;
     virtual std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) = 0;
     virtual std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) = 0;

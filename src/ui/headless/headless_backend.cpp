@@ -4,6 +4,7 @@
 
 #include "ui/application.h"
 #include "ui/dispatch.h"
+#include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/memo.h"
@@ -94,6 +95,9 @@ std::unique_ptr<ControlPeer> HeadlessBackend::MakeForm(Form& form) {
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeListBox(ListBox& list) {
     return std::make_unique<Peer>(*this, list, "listbox");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeFileListBox(FileListBox& list) {
+    return std::make_unique<Peer>(*this, list, "filelistbox");
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeMemo(Memo& memo) {
     return std::make_unique<Peer>(*this, memo, "memo");
