@@ -11,6 +11,7 @@
 namespace ui {
 
 class Control;
+class ColorBox;
 class ControlPeer;
 class FileListBox;
 class Form;
@@ -25,6 +26,7 @@ public:
     // A window painted by its control (check boxes, panels, headers...).
     virtual std::unique_ptr<ControlPeer> MakeCustom(Control& control) = 0;
     virtual std::unique_ptr<ControlPeer> MakeForm(Form& form) = 0;
+    virtual std::unique_ptr<ControlPeer> MakeColorBox(ColorBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeListBox(ListBox& list) = 0;
     virtual std::unique_ptr<ControlPeer> MakeFileListBox(FileListBox& list) = 0;
     virtual std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) = 0;

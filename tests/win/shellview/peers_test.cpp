@@ -14,6 +14,7 @@
 #include "platform/win32/ui/window_peer.h"
 #include "shellview_test_support.h"
 #include "ui/application.h"
+#include "ui/color_box.h"
 #include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
@@ -186,6 +187,42 @@ TEST_F(PeerTest, FileListBoxShowsTheFilesWithTheirShellIconsAndReportsADoubleCli
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.front(), "change " + path);
     EXPECT_EQ(events.back(), "double " + path);
+}
+
+TEST_F(PeerTest, ColorBoxDrawsItsEntriesThroughTheModelAndReportsTheUsersChoice) {
+    ui::ColorBox box(&form);
+    box.SetBounds(10, 10, 97, 22);
+    box.SetItems({{"clRed", ui::clRed}, {"clLime", ui::clLime}, {"clBlue", ui::clBlue}});
+    box.SetItemIndex(0);
+    int changes = 0;
+    box.OnChange = [&] { ++changes; };
+    form.Realize();
+    form.Show();
+    HWND hwnd = HwndOf(box);
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_STYLE) & CBS_OWNERDRAWFIXED);
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), 0);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(hwnd, &info));
+    EXPECT_GE(info.rcItem.bottom - info.rcItem.top, box.ItemHeight());
+
+    // The user moves to the next colour with the keyboard; the field shows its swatch.
+    SetFocus(hwnd);
+    SendMessageW(hwnd, WM_KEYDOWN, VK_DOWN, 0);
+    Pump(50);
+    EXPECT_EQ(box.ItemIndex(), 1);
+    EXPECT_EQ(changes, 1);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(hwnd);
+    COLORREF swatch = GetPixel(dc, info.rcItem.left + 6, (info.rcItem.top + info.rcItem.bottom) / 2);
+    ReleaseDC(hwnd, dc);
+    EXPECT_EQ(swatch, RGB(0, 255, 0));
+
+    box.SetItemIndex(2);
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(changes, 1);
 }
 
 TEST_F(PeerTest, ScrollBoxBarFollowsTheContentAndMovesTheChildren) {
