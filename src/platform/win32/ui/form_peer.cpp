@@ -127,6 +127,8 @@ void FormPeer::Activate() {
     SetActiveWindow(hwnd_);
 }
 
+void FormPeer::MinimizeInBackground() { ShowWindow(hwnd_, SW_SHOWMINNOACTIVE); }
+
 LRESULT FormPeer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CLOSE:
