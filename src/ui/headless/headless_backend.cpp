@@ -43,6 +43,7 @@ public:
         return p;
     }
     void AnimateHide(int) override { control_.Hide(); }
+    void Show(ShowCommand how) override { backend_.shows_.push_back({&control_, how}); }
 
 private:
     HeadlessBackend& backend_;

@@ -66,6 +66,12 @@ public:
     // The kind of peer CONTROL was given ("custom", "form", "listbox"...); "" for none.
     std::string PeerKind(const Control& control) const;
     Control* Captured() const { return captured_; }
+    // Every show command given to a form's window, in order.
+    struct ShownAs {
+        const Control* form;
+        ShowCommand how;
+    };
+    const std::vector<ShownAs>& ShowCommands() const { return shows_; }
     int InvalidationCount() const { return invalidations_; }
     void SetScreenSize(Size s) { screen_ = s; }
 
@@ -125,6 +131,7 @@ private:
     bool terminated_ = false;
     std::vector<ShownMessage> messages_;
     std::vector<ShownMenu> menus_;
+    std::vector<ShownAs> shows_;
     Control* focused_ = nullptr;
     Control* captured_ = nullptr;
     int invalidations_ = 0;
