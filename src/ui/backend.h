@@ -28,6 +28,12 @@ enum class Change {
     Bounds, ClientSize, Visible, Enabled, Caption, Font, BackColor, Hint, Cursor, Model, Style
 };
 
+// How the application's own top-level window is shown, as the platform's show commands do it.
+enum class ShowCommand {
+    Normal,              // shown in its normal state (restored when minimised)
+    MinimizedNoActivate  // minimised without taking the focus
+};
+
 // The native side of one windowed control.
 class ControlPeer {
 public:
@@ -44,8 +50,8 @@ public:
     virtual void AnimateHide(int milliseconds) { (void)milliseconds; }
     // Forms: bring to the front and activate.
     virtual void Activate() {}
-    // Forms: minimise without taking the focus from whichever window has it.
-    virtual void MinimizeInBackground() {}
+    // Forms: show the window as HOW says.
+    virtual void Show(ShowCommand how) { (void)how; }
     // The native window (an HWND on Windows) for platform calls that take an owner; null in
     // backends without native windows.
     virtual void* NativeHandle() const { return nullptr; }

@@ -116,10 +116,6 @@ void Form::AnimateHide(int milliseconds) {
     if (Peer()) Peer()->AnimateHide(milliseconds);
 }
 
-void Form::MinimizeInBackground() {
-    if (Peer()) Peer()->MinimizeInBackground();
-}
-
 void Form::AnnounceFocus() {
     std::function<void(Control*)> tell = [&](Control* c) {
         for (Control* child : c->Children()) {

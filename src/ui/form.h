@@ -57,9 +57,6 @@ public:
     void Close();
     // Fades the window out over MILLISECONDS and hides it (a no-op while unrealized).
     void AnimateHide(int milliseconds);
-    // Minimises the window without taking the focus (a no-op while unrealized); the window
-    // state it opens in is unchanged.
-    void MinimizeInBackground();
 
     // The focused control of this form (tracked by the backend), or nullptr.
     Control* ActiveControl() const { return activeControl_; }

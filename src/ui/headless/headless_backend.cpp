@@ -45,7 +45,7 @@ public:
         return p;
     }
     void AnimateHide(int) override { control_.Hide(); }
-    void MinimizeInBackground() override { backend_.minimized_.push_back(&control_); }
+    void Show(ShowCommand how) override { backend_.shows_.push_back({&control_, how}); }
 
 private:
     HeadlessBackend& backend_;

@@ -74,8 +74,12 @@ public:
     };
     const std::vector<SaveDialogRun>& SaveDialogRuns() const { return saveDialogRuns_; }
     std::optional<std::string> nextSaveFileName;
-    // Forms minimised without taking the focus, in order.
-    const std::vector<Control*>& MinimizedInBackground() const { return minimized_; }
+    // Every show command given to a form's window, in order.
+    struct ShownAs {
+        const Control* form;
+        ShowCommand how;
+    };
+    const std::vector<ShownAs>& ShowCommands() const { return shows_; }
     int InvalidationCount() const { return invalidations_; }
     void SetScreenSize(Size s) { screen_ = s; }
 
@@ -137,7 +141,7 @@ private:
     std::vector<ShownMessage> messages_;
     std::vector<ShownMenu> menus_;
     std::vector<SaveDialogRun> saveDialogRuns_;
-    std::vector<Control*> minimized_;
+    std::vector<ShownAs> shows_;
     Control* focused_ = nullptr;
     Control* captured_ = nullptr;
     int invalidations_ = 0;

@@ -122,12 +122,14 @@ void FormPeer::AnimateHide(int milliseconds) {
     AnimateWindow(hwnd_, static_cast<DWORD>(milliseconds), AW_HIDE | AW_BLEND);
 }
 
+void FormPeer::Show(ui::ShowCommand how) {
+    ShowWindow(hwnd_, how == ui::ShowCommand::Normal ? SW_SHOWNORMAL : SW_SHOWMINNOACTIVE);
+}
+
 void FormPeer::Activate() {
     SetForegroundWindow(hwnd_);
     SetActiveWindow(hwnd_);
 }
-
-void FormPeer::MinimizeInBackground() { ShowWindow(hwnd_, SW_SHOWMINNOACTIVE); }
 
 LRESULT FormPeer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
