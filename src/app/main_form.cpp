@@ -85,6 +85,16 @@ void TForm1::KVZXPSpeedButton9Click() {
     toolWindows_.ShowOptions();
 }
 
+void TForm1::KVZXPSpeedButton11Click() {
+    Cue(4);
+    toolWindows_.ShowLogManager();
+}
+
+void TForm1::KVZXPSpeedButton12Click() {
+    Cue(4);
+    toolWindows_.ShowDiskManager();
+}
+
 void TForm1::KVZXPSpeedButton10Click() {
     app::CleaningViewAdapter view(*this);
     engine::RunCleaning(services_, paths_, view);

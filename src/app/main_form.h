@@ -60,6 +60,9 @@ class TForm1 : public ui::Form, public settings::RetranslationTarget {
     void KVZXPSpeedButton4Click();
     // "Mechanical Options".
     void KVZXPSpeedButton9Click();
+    // "Log Manager" and "DIsk Manager".
+    void KVZXPSpeedButton11Click();
+    void KVZXPSpeedButton12Click();
     // "Begin": one cleaning run.
     void KVZXPSpeedButton10Click();
 

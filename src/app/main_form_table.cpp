@@ -127,6 +127,8 @@ void TForm1::ConnectHandlers() {
     KVZXPSpeedButton4.OnClick = [this] { KVZXPSpeedButton4Click(); };
     KVZXPSpeedButton9.OnClick = [this] { KVZXPSpeedButton9Click(); };
     KVZXPSpeedButton10.OnClick = [this] { KVZXPSpeedButton10Click(); };
+    KVZXPSpeedButton11.OnClick = [this] { KVZXPSpeedButton11Click(); };
+    KVZXPSpeedButton12.OnClick = [this] { KVZXPSpeedButton12Click(); };
 }
 
 controls::TKVZXPCheckBox& TForm1::CheckBox(int number) {

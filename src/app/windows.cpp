@@ -29,18 +29,21 @@ Windows::Windows(ui::Application& application, const platform::Services& service
                 Required(services.shell, "shell"),       Required(services.urlCache, "URL cache")},
       shellFolder_(Required(services.shellFolder, "shell folder")),
       languages_(cleaning_.system, cleaning_.files, cleaning_.profile),
-      cues_(Required(services.sound, "sound"), cleaning_.system, options_.sound) {
+      cues_(Required(services.sound, "sound"), cleaning_.system, options_.sound),
+      toolContext_{languages_, cues_, options_, {cleaning_.system, cleaning_.profile}} {
     // The order matters: the options window applies its settings to the main window.
     main_ = &forms_.Create<TForm1>(application, cleaning_, shellFolder_, cues_, *this);
     optionsWindow_ = &forms_.Create<TForm2>(application, languages_, *main_, options_);
     help_ = &forms_.Create<TForm3>(application);
-    logManager_ = &forms_.Create<TForm4>(application, languages_);
-    diskManager_ = &forms_.Create<TForm5>(application, languages_);
+    logManager_ = &forms_.Create<TForm4>(application, toolContext_);
+    diskManager_ = &forms_.Create<TForm5>(application, toolContext_);
     processManager_ = &forms_.Create<TForm6>(application, languages_);
     typeManager_ = &forms_.Create<TForm7>(application, languages_);
 }
 
 void Windows::ShowOptions() { optionsWindow_->ShowForm(); }
+void Windows::ShowLogManager() { logManager_->ShowForm(); }
+void Windows::ShowDiskManager() { diskManager_->ShowForm(); }
 
 bool Windows::BlockingWindowVisible() const {
     for (const ui::Form* form : std::initializer_list<const ui::Form*>{

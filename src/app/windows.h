@@ -10,6 +10,7 @@
 #include "settings/language_files.h"
 #include "settings/options.h"
 #include "settings/sound_cues.h"
+#include "tools/tool_window.h"
 #include "ui/form_owner.h"
 
 class TForm1;
@@ -45,6 +46,8 @@ public:
 
     // ToolWindows
     void ShowOptions() override;
+    void ShowLogManager() override;
+    void ShowDiskManager() override;
     bool BlockingWindowVisible() const override;
 
 private:
@@ -53,6 +56,7 @@ private:
     settings::Languages languages_;
     settings::Options options_;
     settings::SoundCues cues_;
+    tools::ToolWindowContext toolContext_;
     ui::FormOwner forms_;  // last: the windows borrow everything above
     TForm1* main_ = nullptr;
     TForm2* optionsWindow_ = nullptr;

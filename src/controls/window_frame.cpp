@@ -12,4 +12,22 @@ void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame) {
     form.SetColor(ui::clBlack);
 }
 
+void StyleHeaderBar(TKVZXPHeader& header) {
+    ui::Font f = header.GetFont();
+    f.bold = true;
+    f.color = ui::Hex(0x055CE0);
+    header.SetFont(f);
+    header.SetColor(ui::clTeal);
+    header.SetEnabled(false);
+}
+
+ui::Font TealBoldArial() {
+    ui::Font f;
+    f.name = "Arial";
+    f.size = 8;
+    f.bold = true;
+    f.color = ui::clTeal;
+    return f;
+}
+
 }  // namespace controls

@@ -1,9 +1,12 @@
 #pragma once
 // Builds the frame every secondary window shares: caption, client size, fixed single border
 // with the close box only, black background, placement. The windows add their contents.
+// Also the looks every window's content shares: the header bars and the teal bold text.
 
 #include <string>
 
+#include "controls/kvzxp_header.h"
+#include "ui/font.h"
 #include "ui/form.h"
 
 namespace controls {
@@ -17,5 +20,11 @@ struct WindowFrame {
 };
 
 void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame);
+
+// Header bars: teal, disabled (greyed, no mouse), bold caption in #055CE0.
+void StyleHeaderBar(TKVZXPHeader& header);
+
+// Captions, lists and text boxes: bold 8-point Arial in teal.
+ui::Font TealBoldArial();
 
 }  // namespace controls

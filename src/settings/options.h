@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "settings/color_list.h"
+
 namespace settings {
 
 // One on/off option. OnChange tells its binding of every change.
@@ -26,6 +28,12 @@ private:
 struct Options {
     // "Sound in Skarvel" ([Sound] ALL): ticked by design.
     Switch sound{true};
+    // "Automatic Clear Log" ([Log] Auto_Clear): the log manager clears the log folder at its
+    // creation while this is on. Off by design.
+    Switch autoClearLog{false};
+    // The colour box's position in the colour list ([color] 1), -1 when nothing is selected:
+    // every window's header bars and panels take the colour there (ColorForIndex).
+    int colorIndex = kDefaultColorIndex;
 };
 
 }  // namespace settings

@@ -1,16 +1,16 @@
 #pragma once
 // TForm5: the disk manager: tabulates the logical drives.
 
-#include "settings/language_files.h"
-#include "ui/form.h"
+#include "tools/tool_window.h"
 
-class TForm5 : public ui::Form {
+class TForm5 : public tools::ToolWindow {
 public:
-    TForm5(ui::Application& application, const settings::Languages& languages);
+    TForm5(ui::Application& application, const tools::ToolWindowContext& context);
 
-    // Applies this window's section of the language file in use, if any.
+    // Takes the colour selected in the options and this window's language section.
     void FormCreate();
+    // "Exit": cue 4, then hide.
+    void KVZXPSpeedButton1Click();
 
-private:
-    const settings::Languages& languages_;
+    controls::TKVZXPSpeedButton KVZXPSpeedButton1{&KVZXPCollapsePanel1};  // "Exit"
 };

@@ -1,16 +1,16 @@
 #pragma once
 // TForm4: the log manager: lists, shows, copies and deletes the saved logs.
 
-#include "settings/language_files.h"
-#include "ui/form.h"
+#include "tools/tool_window.h"
 
-class TForm4 : public ui::Form {
+class TForm4 : public tools::ToolWindow {
 public:
-    TForm4(ui::Application& application, const settings::Languages& languages);
+    TForm4(ui::Application& application, const tools::ToolWindowContext& context);
 
-    // Applies this window's section of the language file in use, if any.
+    // Takes the stored colour and this window's language section.
     void FormCreate();
+    // "Exit": cue 4, hide, and restore the program's own window if it was minimised.
+    void KVZXPSpeedButton3Click();
 
-private:
-    const settings::Languages& languages_;
+    controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};  // "Exit"
 };

@@ -13,6 +13,19 @@ void Application::SetTitle(std::string title) {
     backend_.SetTitle(title_);
 }
 
+void* Application::MainWindowHandle() const {
+    Form* main = MainForm();
+    ControlPeer* peer = main ? main->Peer() : nullptr;
+    return peer ? peer->NativeHandle() : nullptr;
+}
+
+void Application::ShowMainWindow(ShowCommand how) {
+    Form* main = MainForm();
+    if (!main) return;
+    main->SetVisible(true);  // the command leaves the window visible in either case
+    if (ControlPeer* peer = main->Peer()) peer->Show(how);
+}
+
 void Application::Run() {
     if (!terminated_) backend_.RunMessageLoop();
 }

@@ -32,6 +32,12 @@ public:
     Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
     const std::vector<Form*>& Forms() const { return forms_; }
 
+    // The application's own top-level window (the main form's native window, an HWND on
+    // Windows), for platform calls that take an owner; null while it has none.
+    void* MainWindowHandle() const;
+    // Shows the application's own top-level window as HOW says.
+    void ShowMainWindow(ShowCommand how);
+
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }

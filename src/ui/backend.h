@@ -5,6 +5,7 @@
 // Standard controls reach their peers through PeerFactory (typed double dispatch).
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ui/bitmap.h"
@@ -16,13 +17,21 @@ namespace ui {
 
 class Canvas;
 class Control;
+class Form;
 class PeerFactory;
 class PopupMenu;
+class SaveDialog;
 class Timer;
 
 // What changed in a control, for its peer to mirror.
 enum class Change {
     Bounds, ClientSize, Visible, Enabled, Caption, Font, BackColor, Hint, Cursor, Model, Style
+};
+
+// How the application's own top-level window is shown, as the platform's show commands do it.
+enum class ShowCommand {
+    Normal,              // shown in its normal state (restored when minimised)
+    MinimizedNoActivate  // minimised without taking the focus
 };
 
 // The native side of one windowed control.
@@ -41,6 +50,8 @@ public:
     virtual void AnimateHide(int milliseconds) { (void)milliseconds; }
     // Forms: bring to the front and activate.
     virtual void Activate() {}
+    // Forms: show the window as HOW says.
+    virtual void Show(ShowCommand how) { (void)how; }
     // The native window (an HWND on Windows) for platform calls that take an owner; null in
     // backends without native windows.
     virtual void* NativeHandle() const { return nullptr; }
@@ -77,6 +88,8 @@ public:
 
     virtual MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                       MessageKind kind, MessageButtons buttons) = 0;
+    // Runs DIALOG modal to OWNER; the chosen file name, or nullopt when the user cancelled.
+    virtual std::optional<std::string> RunSaveDialog(const SaveDialog& dialog, Form& owner) = 0;
     // The mouse pointer in screen coordinates, now.
     virtual Point CursorPos() const = 0;
     virtual Size ScreenSize() const = 0;

@@ -19,6 +19,7 @@ class ListBox;
 class Memo;
 class ScrollBox;
 class ShellListView;
+class WebBrowser;
 
 class PeerFactory {
 public:
@@ -32,6 +33,7 @@ public:
     virtual std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) = 0;
     virtual std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) = 0;
+    virtual std::unique_ptr<ControlPeer> MakeWebBrowser(WebBrowser& browser) = 0;
 };
 
 }  // namespace ui

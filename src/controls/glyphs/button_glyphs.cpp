@@ -195,6 +195,48 @@ ui::Bitmap Nothing() {
     return p.Take();
 }
 
+// Two pages, the front one shifted down and right.
+ui::Bitmap CopyLogs() {
+    Painter p(16, 16);
+    p.Box({1, 1, 9, 11}, kWhite, kGrey);
+    p.Box({6, 5, 15, 15}, kWhite, kNavy);
+    for (int y = 8; y <= 12; y += 2) p.Line(8, y, 12, y, kBlue);
+    return p.Take();
+}
+
+// A page struck through by a red cross.
+ui::Bitmap DeleteLogs() {
+    Painter p(16, 16);
+    Page(p);
+    for (int y = 4; y <= 12; y += 2) p.Line(5, y, 10, y, kSilver);
+    for (int d = 0; d < 2; ++d) {
+        p.Line(4 + d, 5, 11 + d, 12, kRed);
+        p.Line(11 + d, 5, 4 + d, 12, kRed);
+    }
+    return p.Take();
+}
+
+// A circular arrow: a green ring open at the top right, with its head there.
+ui::Bitmap ListRefresh() {
+    Painter p(16, 16);
+    p.Disc({2, 2, 14, 14}, kTransparent, kDarkGreen);
+    p.Disc({3, 3, 13, 13}, kTransparent, kGreen);
+    p.Fill({9, 1, 15, 7}, kTransparent);
+    p.Fill({9, 2, 14, 3}, kDarkGreen);
+    p.Fill({12, 2, 14, 7}, kDarkGreen);
+    return p.Take();
+}
+
+// A floppy disk.
+ui::Bitmap SaveToFile() {
+    Painter p(16, 16);
+    p.Box({1, 1, 15, 15}, kBlue, kNavy);
+    p.Box({4, 1, 12, 7}, kWhite, kNavy);
+    p.Fill({9, 2, 11, 6}, kNavy);
+    p.Box({4, 10, 12, 15}, kSilver, kNavy);
+    return p.Take();
+}
+
 }  // namespace
 
 ui::Bitmap ToolGlyph(Tool tool) {
@@ -225,6 +267,14 @@ ui::Bitmap ToolGlyph(Tool tool) {
             return All();
         case Tool::Nothing:
             return Nothing();
+        case Tool::CopyLogs:
+            return CopyLogs();
+        case Tool::DeleteLogs:
+            return DeleteLogs();
+        case Tool::ListRefresh:
+            return ListRefresh();
+        case Tool::SaveToFile:
+            return SaveToFile();
     }
     return {};
 }

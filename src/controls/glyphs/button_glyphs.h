@@ -9,7 +9,7 @@ namespace glyphs {
 
 constexpr ui::Color kTransparent = ui::Hex(0xFF00FF);
 
-// 16 x 16 glyphs of the main window's tool buttons.
+// 16 x 16 glyphs of the main window's tool buttons and of the tool windows' buttons.
 enum class Tool {
     Help,
     LogManager,
@@ -24,6 +24,10 @@ enum class Tool {
     SystemServices,
     All,
     Nothing,
+    CopyLogs,
+    DeleteLogs,
+    ListRefresh,
+    SaveToFile,
 };
 
 ui::Bitmap ToolGlyph(Tool tool);

@@ -10,9 +10,11 @@
 #include "ui/list_box.h"
 #include "ui/memo.h"
 #include "ui/raster_canvas.h"
+#include "ui/save_dialog.h"
 #include "ui/scroll_box.h"
 #include "ui/shell_list_view.h"
 #include "ui/timer.h"
+#include "ui/web_browser.h"
 
 namespace ui {
 
@@ -45,6 +47,7 @@ public:
         return p;
     }
     void AnimateHide(int) override { control_.Hide(); }
+    void Show(ShowCommand how) override { backend_.shows_.push_back({&control_, how}); }
 
 private:
     HeadlessBackend& backend_;
@@ -113,6 +116,10 @@ std::unique_ptr<ControlPeer> HeadlessBackend::MakeShellListView(ShellListView& v
     return std::make_unique<Peer>(*this, view, "shelllistview");
 }
 
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeWebBrowser(WebBrowser& browser) {
+    return std::make_unique<Peer>(*this, browser, "webbrowser");
+}
+
 std::string HeadlessBackend::PeerKind(const Control& control) const {
     auto* peer = dynamic_cast<const Peer*>(control.Peer());
     return peer ? std::string(peer->Kind()) : std::string();
@@ -130,6 +137,11 @@ MessageResult HeadlessBackend::ShowMessage(const std::string& text, const std::s
                                            MessageKind kind, MessageButtons) {
     messages_.push_back({text, caption, kind});
     return nextAnswer;
+}
+
+std::optional<std::string> HeadlessBackend::RunSaveDialog(const SaveDialog& dialog, Form& owner) {
+    saveDialogRuns_.push_back({dialog.Filter(), &owner});
+    return nextSaveFileName;
 }
 
 int HeadlessBackend::ShowPopupMenu(const PopupMenu& menu, Point screen) {

@@ -122,6 +122,10 @@ void FormPeer::AnimateHide(int milliseconds) {
     AnimateWindow(hwnd_, static_cast<DWORD>(milliseconds), AW_HIDE | AW_BLEND);
 }
 
+void FormPeer::Show(ui::ShowCommand how) {
+    ShowWindow(hwnd_, how == ui::ShowCommand::Normal ? SW_SHOWNORMAL : SW_SHOWMINNOACTIVE);
+}
+
 void FormPeer::Activate() {
     SetForegroundWindow(hwnd_);
     SetActiveWindow(hwnd_);

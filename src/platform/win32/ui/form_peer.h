@@ -16,6 +16,7 @@ public:
     void Changed(ui::Change what) override;
     void AnimateHide(int milliseconds) override;
     void Activate() override;
+    void Show(ui::ShowCommand how) override;
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -8,6 +8,7 @@
 #include "platform/win32/ui/memo_peer.h"
 #include "platform/win32/ui/scroll_box_peer.h"
 #include "platform/win32/ui/shell_list_view_peer.h"
+#include "platform/win32/ui/web_browser_peer.h"
 
 namespace platform::win32 {
 
@@ -34,6 +35,9 @@ std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeScrollBox(ui::ScrollBox& 
 }
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeShellListView(ui::ShellListView& view) {
     return std::make_unique<ShellListViewPeer>(state_, view);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeWebBrowser(ui::WebBrowser& browser) {
+    return std::make_unique<WebBrowserPeer>(state_, browser);
 }
 
 }  // namespace platform::win32

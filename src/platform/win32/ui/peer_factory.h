@@ -23,6 +23,7 @@ public:
     std::unique_ptr<ui::ControlPeer> MakeMemo(ui::Memo& memo) override;
     std::unique_ptr<ui::ControlPeer> MakeScrollBox(ui::ScrollBox& box) override;
     std::unique_ptr<ui::ControlPeer> MakeShellListView(ui::ShellListView& view) override;
+    std::unique_ptr<ui::ControlPeer> MakeWebBrowser(ui::WebBrowser& browser) override;
 
 private:
     Win32State& state_;

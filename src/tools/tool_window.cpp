@@ -1,0 +1,64 @@
+#include "tools/tool_window.h"
+
+#include <utility>
+
+#include "settings/color_list.h"
+
+namespace tools {
+
+ToolWindow::ToolWindow(ui::Application& application, const ToolWindowContext& context,
+                       ToolWindowDesign design)
+    : ui::Form(application), context_(context), design_(std::move(design)) {
+    controls::ApplyWindowFrame(*this, design_.frame);
+
+    KVZXPHeader1.SetName("KVZXPHeader1");
+    KVZXPHeader1.SetBounds(0, 0, design_.width, 40);
+    KVZXPHeader1.SetCaption(design_.header);
+    controls::StyleHeaderBar(KVZXPHeader1);
+
+    KVZXPCollapsePanel1.SetName("KVZXPCollapsePanel1");
+    KVZXPCollapsePanel1.SetBounds(0, 40, design_.width, design_.panelHeight);
+    KVZXPCollapsePanel1.SetColorBackground(ui::clTeal);
+}
+
+void ToolWindow::ApplyColor(ui::Color color) {
+    KVZXPHeader1.SetColor(color);
+    KVZXPCollapsePanel1.SetColorBackground(color);
+}
+
+void ToolWindow::ApplyColorAndLanguage() {
+    settings::Options& options = context_.options;
+    if (design_.readsStoredColor) {
+        int stored = context_.settingsFile.ReadInteger(settings::Setting::ColorIndex);
+        options.colorIndex = settings::IsColorIndex(stored) ? stored : -1;
+    }
+    ApplyColor(settings::ColorForIndex(options.colorIndex));
+    (void)context_.languages.ApplyOnToolWindowCreate(design_.language, TextTarget());
+}
+
+void ToolWindow::SetUpButton(controls::TKVZXPSpeedButton& button, std::string_view name,
+                             const ui::Rect& bounds, std::string_view hint,
+                             std::function<void()> click) {
+    button.SetName(std::string(name));
+    button.SetBounds(bounds);
+    button.SetHint(std::string(hint));
+    button.SetShowHint(true);
+    button.OnClick = std::move(click);
+}
+
+void ToolWindow::AddColumnButton(controls::TKVZXPSpeedButton& button, std::string_view name,
+                                 const ui::Rect& bounds, glyphs::Tool glyph,
+                                 std::string_view hint, std::function<void()> click) {
+    SetUpButton(button, name, bounds, hint, std::move(click));
+    button.SetGlyph(glyphs::ToolGlyph(glyph));
+}
+
+void ToolWindow::AddExitButton(controls::TKVZXPSpeedButton& button, std::string_view name,
+                               const ui::Rect& bounds, std::string_view hint,
+                               std::function<void()> click) {
+    SetUpButton(button, name, bounds, hint, std::move(click));
+    button.SetFlat(true);
+    button.SetGlyph(glyphs::ExitGlyph());
+}
+
+}  // namespace tools

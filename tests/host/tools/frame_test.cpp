@@ -1,0 +1,128 @@
+// The frame the tool windows share: header and panel, colour, language section, exit button,
+// close box; and the main window's buttons that show them.
+
+#include "settings/color_list.h"
+#include "tools/disk_manager_form.h"
+#include "tools/log_manager_form.h"
+#include "tools_fixture.h"
+
+namespace {
+
+using toolstest::ToolsTest;
+
+struct FrameCase {
+    const char* name;
+    tools::ToolWindow& (*window)(app::Windows&);
+    const char* header;
+    const char* exitName;
+    ui::Rect exitBounds;
+};
+
+tools::ToolWindow& LogWindow(app::Windows& w) { return w.LogManager(); }
+tools::ToolWindow& DiskWindow(app::Windows& w) { return w.DiskManager(); }
+
+const FrameCase kFrames[] = {
+    {"log", LogWindow, "Log Manager", "KVZXPSpeedButton3", ui::Rect::FromSize(584, 192, 48, 35)},
+    {"disk", DiskWindow, "Disk Manager", "KVZXPSpeedButton1", ui::Rect::FromSize(584, 191, 48, 35)},
+};
+
+TEST_F(ToolsTest, FrameHeaderPanelAndExitButtonOfEachWindow) {
+    app::Windows& w = Start();
+    for (const FrameCase& c : kFrames) {
+        SCOPED_TRACE(c.name);
+        tools::ToolWindow& form = c.window(w);
+        EXPECT_EQ(form.KVZXPHeader1.Caption(), c.header);
+        EXPECT_EQ(form.KVZXPHeader1.Bounds(), ui::Rect::FromSize(0, 0, 641, 40));
+        EXPECT_FALSE(form.KVZXPHeader1.Enabled());
+        EXPECT_EQ(form.KVZXPHeader1.GetFont().color, ui::Hex(0x055CE0));
+        EXPECT_EQ(form.KVZXPCollapsePanel1.Bounds(), ui::Rect::FromSize(0, 40, 641, 233));
+        EXPECT_EQ(form.KVZXPCollapsePanel1.GetColor(), ui::Hex(0xCBDBF8));
+        auto* exit = dynamic_cast<controls::TKVZXPSpeedButton*>(form.FindControl(c.exitName));
+        ASSERT_NE(exit, nullptr);
+        EXPECT_EQ(exit->Parent(), &form.KVZXPCollapsePanel1);
+        EXPECT_EQ(exit->Bounds(), c.exitBounds);
+        EXPECT_TRUE(exit->Flat());
+        EXPECT_EQ(exit->Hint(), "Exit");
+        EXPECT_EQ(exit->Glyph().GetSize(), (ui::Size{32, 32}));
+    }
+}
+
+// The log manager reads the stored index and selects it in the options; the disk manager,
+// created after it, takes that selection as it stands.
+TEST_F(ToolsTest, ColourFromTheStoredIndexOrTheScrollBarColourWhenItSelectsNothing) {
+    struct Case {
+        const char* stored;
+        int selected;
+    } cases[] = {{nullptr, 6}, {"2", 2}, {"49", 49}, {"50", -1}, {"-1", -1}, {"x", 6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "missing");
+        if (c.stored) WriteSetting("color", "1", c.stored);
+        app::Windows& w = Start();
+        EXPECT_EQ(w.GetOptions().colorIndex, c.selected);
+        const ui::Color expected = settings::ColorForIndex(c.selected);
+        for (const FrameCase& f : kFrames) {
+            EXPECT_EQ(f.window(w).KVZXPHeader1.GetColor(), expected) << f.name;
+            EXPECT_EQ(f.window(w).KVZXPCollapsePanel1.ColorBackground(), expected) << f.name;
+        }
+    }
+}
+
+TEST_F(ToolsTest, ApplyColorRecoloursHeaderAndPanel) {
+    tools::ToolWindow& form = Start().DiskManager();
+    form.ApplyColor(ui::clMaroon);
+    EXPECT_EQ(form.KVZXPHeader1.GetColor(), ui::clMaroon);
+    EXPECT_EQ(form.KVZXPCollapsePanel1.ColorBackground(), ui::clMaroon);
+}
+
+// The log manager's exit hint follows the main window's "Exit", not its own section.
+TEST_F(ToolsTest, LanguageSectionsAtCreation) {
+    ChooseLanguage(
+        "[MainForm]\nExit=Beenden\n"
+        "[LogForm]\nLog Manager Skarvel=Protokolle\nLog Manager=Protokoll\nHint_Exit=Nein\n"
+        "[DiskForm]\nDisk Manager=Laufwerke\nHint_Exit=Ende\n");
+    app::Windows& w = Start();
+    EXPECT_EQ(w.LogManager().Caption(), "Protokolle");
+    EXPECT_EQ(w.LogManager().KVZXPHeader1.Caption(), "Protokoll");
+    EXPECT_EQ(w.LogManager().KVZXPSpeedButton3.Hint(), "Beenden");
+    EXPECT_EQ(w.DiskManager().Caption(), "Disk Manager Skarvel");  // missing key: default
+    EXPECT_EQ(w.DiskManager().KVZXPHeader1.Caption(), "Laufwerke");
+    EXPECT_EQ(w.DiskManager().KVZXPSpeedButton1.Hint(), "Ende");
+}
+
+// The main window's buttons show the windows with cue 4; "Exit" hides with cue 4 (the log
+// manager also restores the program's window); the close box hides without a sound.
+TEST_F(ToolsTest, ShownByTheMainWindowHiddenByExitAndByTheCloseBox) {
+    app::Windows& w = Start();
+    TForm1& main = w.MainWindow();
+    main.ShowForm();
+    TakeCues();
+
+    Click(main.KVZXPSpeedButton11);
+    EXPECT_TRUE(w.LogManager().Visible());
+    EXPECT_EQ(TakeCues(), "4");
+    Click(w.LogManager().KVZXPSpeedButton3);
+    EXPECT_FALSE(w.LogManager().Visible());
+    EXPECT_EQ(TakeCues(), "4");
+    ASSERT_FALSE(backend.ShowCommands().empty());
+    EXPECT_EQ(backend.ShowCommands().back().form, &main);
+    EXPECT_EQ(backend.ShowCommands().back().how, ui::ShowCommand::Normal);
+
+    const std::size_t shows = backend.ShowCommands().size();
+    Click(main.KVZXPSpeedButton12);
+    EXPECT_TRUE(w.DiskManager().Visible());
+    EXPECT_EQ(TakeCues(), "4");
+    Click(w.DiskManager().KVZXPSpeedButton1);
+    EXPECT_FALSE(w.DiskManager().Visible());
+    EXPECT_EQ(TakeCues(), "4");
+    EXPECT_EQ(backend.ShowCommands().size(), shows);
+
+    for (ui::Form* form : {static_cast<ui::Form*>(&w.LogManager()),
+                           static_cast<ui::Form*>(&w.DiskManager())}) {
+        form->ShowForm();
+        form->Close();
+        EXPECT_FALSE(form->Visible());
+    }
+    EXPECT_EQ(TakeCues(), "");
+}
+
+}  // namespace
