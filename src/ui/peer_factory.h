@@ -14,6 +14,7 @@ class Control;
 class ControlPeer;
 class Form;
 class ListBox;
+class ListView;
 class Memo;
 class ScrollBox;
 class ShellListView;
@@ -25,6 +26,7 @@ public:
     virtual std::unique_ptr<ControlPeer> MakeCustom(Control& control) = 0;
     virtual std::unique_ptr<ControlPeer> MakeForm(Form& form) = 0;
     virtual std::unique_ptr<ControlPeer> MakeListBox(ListBox& list) = 0;
+    virtual std::unique_ptr<ControlPeer> MakeListView(ListView& view) = 0;
     virtual std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) = 0;
     virtual std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) = 0;

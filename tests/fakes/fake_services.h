@@ -8,6 +8,7 @@
 #include "fakes/fake_sound.h"
 #include "fakes/fake_system.h"
 #include "fakes/fake_url_cache.h"
+#include "fakes/fake_volumes.h"
 #include "platform/portable/ini_profile.h"
 #include "platform/services.h"
 
@@ -23,6 +24,7 @@ struct FakeServices {
     FakeShell shell;
     FakeUrlCache urlCache;
     FakeShellFolder shellFolder;
+    FakeVolumes volumes;
 
     platform::Services Get() {
         platform::Services s;
@@ -34,6 +36,7 @@ struct FakeServices {
         s.shell = &shell;
         s.urlCache = &urlCache;
         s.shellFolder = &shellFolder;
+        s.volumes = &volumes;
         return s;
     }
 };

@@ -8,6 +8,7 @@
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
 #include "platform/win32/url_cache_win32.h"
+#include "platform/win32/volumes_win32.h"
 
 namespace platform::win32 {
 
@@ -20,6 +21,7 @@ struct RealServices::Impl {
     ShellWin32 shell;
     UrlCacheWin32 urlCache;
     ShellFolderWin32 shellFolder;
+    VolumesWin32 volumes;
 };
 
 RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
@@ -31,6 +33,7 @@ RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.shell = &impl_->shell;
     services_.urlCache = &impl_->urlCache;
     services_.shellFolder = &impl_->shellFolder;
+    services_.volumes = &impl_->volumes;
 }
 
 RealServices::~RealServices() = default;

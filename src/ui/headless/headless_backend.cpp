@@ -6,6 +6,7 @@
 #include "ui/dispatch.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
+#include "ui/list_view.h"
 #include "ui/memo.h"
 #include "ui/raster_canvas.h"
 #include "ui/scroll_box.h"
@@ -95,6 +96,9 @@ std::unique_ptr<ControlPeer> HeadlessBackend::MakeForm(Form& form) {
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeListBox(ListBox& list) {
     return std::make_unique<Peer>(*this, list, "listbox");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeListView(ListView& view) {
+    return std::make_unique<Peer>(*this, view, "listview");
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeMemo(Memo& memo) {
     return std::make_unique<Peer>(*this, memo, "memo");
