@@ -28,6 +28,7 @@ Windows::Windows(ui::Application& application, const platform::Services& service
                 Required(services.profile, "profile"),   Required(services.registry, "registry"),
                 Required(services.shell, "shell"),       Required(services.urlCache, "URL cache")},
       shellFolder_(Required(services.shellFolder, "shell folder")),
+      volumes_(Required(services.volumes, "volumes")),
       languages_(cleaning_.system, cleaning_.files, cleaning_.profile),
       cues_(Required(services.sound, "sound"), cleaning_.system, options_.sound),
       toolContext_{languages_, cues_, options_, {cleaning_.system, cleaning_.profile}} {
@@ -36,7 +37,7 @@ Windows::Windows(ui::Application& application, const platform::Services& service
     optionsWindow_ = &forms_.Create<TForm2>(application, languages_, *main_, options_);
     help_ = &forms_.Create<TForm3>(application);
     logManager_ = &forms_.Create<TForm4>(application, toolContext_);
-    diskManager_ = &forms_.Create<TForm5>(application, toolContext_);
+    diskManager_ = &forms_.Create<TForm5>(application, toolContext_, volumes_);
     processManager_ = &forms_.Create<TForm6>(application, languages_);
     typeManager_ = &forms_.Create<TForm7>(application, languages_);
 }

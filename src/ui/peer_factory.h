@@ -16,6 +16,7 @@ class ControlPeer;
 class FileListBox;
 class Form;
 class ListBox;
+class ListView;
 class Memo;
 class ScrollBox;
 class ShellListView;
@@ -30,6 +31,7 @@ public:
     virtual std::unique_ptr<ControlPeer> MakeColorBox(ColorBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeListBox(ListBox& list) = 0;
     virtual std::unique_ptr<ControlPeer> MakeFileListBox(FileListBox& list) = 0;
+    virtual std::unique_ptr<ControlPeer> MakeListView(ListView& view) = 0;
     virtual std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) = 0;
     virtual std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) = 0;

@@ -9,6 +9,7 @@
 #include "fakes/fake_sound.h"
 #include "fakes/fake_system.h"
 #include "fakes/fake_url_cache.h"
+#include "fakes/fake_volumes.h"
 #include "platform/portable/ini_profile.h"
 #include "platform/services.h"
 
@@ -25,6 +26,7 @@ struct FakeServices {
     FakeUrlCache urlCache;
     FakeShellFolder shellFolder;
     FakeProcesses processes;
+    FakeVolumes volumes;
 
     platform::Services Get() {
         platform::Services s;
@@ -37,6 +39,7 @@ struct FakeServices {
         s.urlCache = &urlCache;
         s.shellFolder = &shellFolder;
         s.processes = &processes;
+        s.volumes = &volumes;
         return s;
     }
 };

@@ -9,6 +9,7 @@
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
 #include "platform/win32/url_cache_win32.h"
+#include "platform/win32/volumes_win32.h"
 
 namespace platform::win32 {
 
@@ -22,6 +23,7 @@ struct RealServices::Impl {
     UrlCacheWin32 urlCache;
     ShellFolderWin32 shellFolder;
     ProcessesWin32 processes;
+    VolumesWin32 volumes;
 };
 
 RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
@@ -34,6 +36,7 @@ RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.urlCache = &impl_->urlCache;
     services_.shellFolder = &impl_->shellFolder;
     services_.processes = &impl_->processes;
+    services_.volumes = &impl_->volumes;
 }
 
 RealServices::~RealServices() = default;

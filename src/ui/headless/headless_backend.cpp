@@ -8,6 +8,7 @@
 #include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
+#include "ui/list_view.h"
 #include "ui/memo.h"
 #include "ui/raster_canvas.h"
 #include "ui/save_dialog.h"
@@ -105,6 +106,9 @@ std::unique_ptr<ControlPeer> HeadlessBackend::MakeListBox(ListBox& list) {
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeFileListBox(FileListBox& list) {
     return std::make_unique<Peer>(*this, list, "filelistbox");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeListView(ListView& view) {
+    return std::make_unique<Peer>(*this, view, "listview");
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeMemo(Memo& memo) {
     return std::make_unique<Peer>(*this, memo, "memo");

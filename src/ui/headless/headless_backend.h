@@ -123,6 +123,7 @@ private:
     std::unique_ptr<ControlPeer> MakeColorBox(ColorBox& box) override;
     std::unique_ptr<ControlPeer> MakeListBox(ListBox& list) override;
     std::unique_ptr<ControlPeer> MakeFileListBox(FileListBox& list) override;
+    std::unique_ptr<ControlPeer> MakeListView(ListView& view) override;
     std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) override;
     std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) override;
     std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) override;

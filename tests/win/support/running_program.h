@@ -44,6 +44,7 @@ public:
     bool Started() const { return started_; }
     // The visible top-level window of the process whose caption ends with the product name.
     HWND Main() const { return main_; }
+    DWORD ProcessId() const { return pi_.dwProcessId; }
 
     // Closes the main window and waits for the process; returns its exit code, or
     // kStillRunning when it did not end within 20 s (it is then terminated).

@@ -5,6 +5,7 @@
 #include "platform/win32/ui/file_list_box_peer.h"
 #include "platform/win32/ui/form_peer.h"
 #include "platform/win32/ui/list_box_peer.h"
+#include "platform/win32/ui/list_view_peer.h"
 #include "platform/win32/ui/memo_peer.h"
 #include "platform/win32/ui/scroll_box_peer.h"
 #include "platform/win32/ui/shell_list_view_peer.h"
@@ -26,6 +27,9 @@ std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeListBox(ui::ListBox& list
 }
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeFileListBox(ui::FileListBox& list) {
     return std::make_unique<FileListBoxPeer>(state_, list);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeListView(ui::ListView& view) {
+    return std::make_unique<ListViewPeer>(state_, view);
 }
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeMemo(ui::Memo& memo) {
     return std::make_unique<MemoPeer>(state_, memo);

@@ -1,0 +1,165 @@
+#include "platform/win32/ui/list_view_peer.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/text.h"
+#include "ui/application.h"
+
+namespace platform::win32 {
+
+namespace {
+
+int ColumnFormat(ui::Alignment alignment) {
+    switch (alignment) {
+        case ui::Alignment::Right: return LVCFMT_RIGHT;
+        case ui::Alignment::Center: return LVCFMT_CENTER;
+        case ui::Alignment::Left: break;
+    }
+    return LVCFMT_LEFT;
+}
+
+}  // namespace
+
+ListViewPeer::ListViewPeer(Win32State& state, ui::ListView& view)
+    : NativeControlPeer(state, view), view_(view) {
+    CreateControl(WC_LISTVIEWW, view_.Border() ? WS_EX_CLIENTEDGE : 0,
+                  LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP);
+    PushStyle();
+    PushColumns();
+    PushColors();
+    PushRows();
+}
+
+void ListViewPeer::PushStyle() {
+    LONG_PTR ex = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
+    LONG_PTR wanted = view_.Border() ? (ex | WS_EX_CLIENTEDGE) : (ex & ~WS_EX_CLIENTEDGE);
+    if (wanted != ex) {
+        SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, wanted);
+        SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+    DWORD extended = 0;
+    if (view_.GridLines()) extended |= LVS_EX_GRIDLINES;
+    if (view_.RowSelect()) extended |= LVS_EX_FULLROWSELECT;
+    SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
+                 extended);
+}
+
+// Columns are added once they are known; later changes only retitle them.
+void ListViewPeer::PushColumns() {
+    const auto& columns = view_.Columns();
+    for (size_t c = 0; c < columns.size(); ++c) {
+        std::wstring title = Widen(columns[c].title);
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+        column.fmt = ColumnFormat(columns[c].alignment);
+        column.cx = columns[c].width;
+        column.pszText = title.data();
+        column.iSubItem = static_cast<int>(c);
+        if (c < shownColumns_.size()) {
+            if (columns[c] == shownColumns_[c]) continue;
+            SendMessageW(hwnd_, LVM_SETCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
+        } else {
+            SendMessageW(hwnd_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
+        }
+    }
+    shownColumns_ = columns;
+}
+
+void ListViewPeer::PushRows() {
+    if (view_.Rows() != shownRows_) {
+        pushing_ = true;
+        SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(hwnd_, LVM_DELETEALLITEMS, 0, 0);
+        const int columns = static_cast<int>(view_.Columns().size());
+        for (int r = 0; r < view_.Count(); ++r) {
+            std::wstring caption = Widen(view_.Cell(r, 0));
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = r;
+            item.pszText = caption.data();
+            const int index = static_cast<int>(
+                SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+            if (index < 0) continue;
+            for (int c = 1; c < columns; ++c) {
+                std::wstring text = Widen(view_.Cell(r, c));
+                LVITEMW cell{};
+                cell.iSubItem = c;
+                cell.pszText = text.data();
+                SendMessageW(hwnd_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(&cell));
+            }
+        }
+        shownRows_ = view_.Rows();
+        SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        pushing_ = false;
+    }
+    PushSelection();
+}
+
+void ListViewPeer::PushSelection() {
+    const int selected = static_cast<int>(
+        SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (selected == view_.ItemIndex()) return;
+    pushing_ = true;
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    if (view_.ItemIndex() >= 0) {
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(view_.ItemIndex()),
+                     reinterpret_cast<LPARAM>(&state));
+        SendMessageW(hwnd_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(view_.ItemIndex()), FALSE);
+    }
+    pushing_ = false;
+}
+
+void ListViewPeer::PushColors() {
+    const COLORREF back = state_.colors.Resolve(view_.GetColor());
+    SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, back);
+    SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, back);
+    SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, state_.colors.Resolve(view_.GetFont().color));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void ListViewPeer::Changed(ui::Change what) {
+    switch (what) {
+        case ui::Change::Model:
+            PushRows();
+            return;
+        case ui::Change::Style:
+            PushStyle();
+            PushColumns();
+            PushRows();
+            return;
+        case ui::Change::Caption:
+            PushColumns();
+            return;
+        case ui::Change::Font:
+            PushFont();
+            PushColors();  // the text colour is part of the font
+            return;
+        case ui::Change::BackColor:
+            PushColors();
+            return;
+        default:
+            NativeControlPeer::Changed(what);
+    }
+}
+
+bool ListViewPeer::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (msg != WM_NOTIFY || !hwnd_) return false;
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->code != LVN_ITEMCHANGED || pushing_) return false;
+    const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+    if ((change->uChanged & LVIF_STATE) &&
+        ((change->uNewState ^ change->uOldState) & LVIS_SELECTED)) {
+        view_.SetItemIndexFromPeer(static_cast<int>(
+            SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
+    }
+    result = 0;
+    return true;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,32 @@
+#pragma once
+// ui::ListView as a report list view (SysListView32): the model's columns, rows and selection,
+// grid lines and whole-row selection as extended styles, its colours.
+
+#include <vector>
+
+#include "platform/win32/ui/native_control_peer.h"
+#include "ui/list_view.h"
+
+namespace platform::win32 {
+
+class ListViewPeer final : public NativeControlPeer {
+public:
+    ListViewPeer(Win32State& state, ui::ListView& view);
+
+    void Changed(ui::Change what) override;
+    bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void PushStyle();
+    void PushColumns();
+    void PushRows();
+    void PushSelection();
+    void PushColors();
+
+    ui::ListView& view_;
+    std::vector<ui::ListColumn> shownColumns_;
+    std::vector<ui::ListView::Row> shownRows_;
+    bool pushing_ = false;
+};
+
+}  // namespace platform::win32
