@@ -2,6 +2,7 @@
 // One bundle of fakes wired into a platform::Services.
 
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_notification_area.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_shell_folder.h"
@@ -23,6 +24,7 @@ struct FakeServices {
     FakeShell shell;
     FakeUrlCache urlCache;
     FakeShellFolder shellFolder;
+    FakeNotificationArea notificationArea;
 
     platform::Services Get() {
         platform::Services s;
@@ -34,6 +36,7 @@ struct FakeServices {
         s.shell = &shell;
         s.urlCache = &urlCache;
         s.shellFolder = &shellFolder;
+        s.notificationArea = &notificationArea;
         return s;
     }
 };

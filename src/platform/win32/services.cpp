@@ -1,6 +1,7 @@
 #include "platform/win32/services.h"
 
 #include "platform/win32/files_win32.h"
+#include "platform/win32/notification_area_win32.h"
 #include "platform/win32/profile_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_folder_win32.h"
@@ -20,6 +21,7 @@ struct RealServices::Impl {
     ShellWin32 shell;
     UrlCacheWin32 urlCache;
     ShellFolderWin32 shellFolder;
+    NotificationAreaWin32 notificationArea;
 };
 
 RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
@@ -31,6 +33,7 @@ RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.shell = &impl_->shell;
     services_.urlCache = &impl_->urlCache;
     services_.shellFolder = &impl_->shellFolder;
+    services_.notificationArea = &impl_->notificationArea;
 }
 
 RealServices::~RealServices() = default;
