@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "settings/language_files.h"
 #include "settings/options.h"
+#include "settings/options_links.h"
 #include "settings/sound_cues.h"
 #include "ui/form_owner.h"
 
@@ -26,10 +27,11 @@ class Application;
 
 namespace app {
 
-class Windows final : public ToolWindows {
+class Windows final : public ToolWindows, public settings::ToolWindowLinks {
 public:
     // Unpacks SERVICES; raises std::invalid_argument when a family the windows use (system,
-    // sound, files, profile, registry, shell, urlCache, shellFolder) is missing.
+    // sound, files, profile, registry, shell, urlCache, shellFolder, notificationArea) is
+    // missing.
     Windows(ui::Application& application, const platform::Services& services);
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
@@ -46,10 +48,13 @@ public:
     // ToolWindows
     void ShowOptions() override;
     bool BlockingWindowVisible() const override;
+    // settings::ToolWindowLinks
+    ui::Form* ToolWindow(settings::LanguageWindow which) override;
 
 private:
     engine::CleaningServices cleaning_;
     platform::ShellFolder& shellFolder_;
+    platform::NotificationArea& notificationArea_;
     settings::Languages languages_;
     settings::Options options_;
     settings::SoundCues cues_;
