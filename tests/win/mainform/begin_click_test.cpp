@@ -6,47 +6,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "win/support/linux_side.h"
+#include "win/support/program_input.h"
 #include "win/support/running_program.h"
 
 namespace {
 
-constexpr wchar_t kAeDebug[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug";
-
-std::optional<std::wstring> ReadAuto() {
-    wchar_t data[64] = {};
-    DWORD size = sizeof(data);
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, kAeDebug, L"Auto", RRF_RT_REG_SZ, nullptr, data, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return std::wstring(data);
-}
-
-void WriteAuto(const std::optional<std::wstring>& value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kAeDebug, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    if (value) {
-        RegSetValueExW(key, L"Auto", 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
-                       static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
-    } else {
-        RegDeleteValueW(key, L"Auto");
-    }
-    RegCloseKey(key);
-}
-
-bool WaitFor(const std::function<bool()>& done, int milliseconds = 20000) {
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (done()) return true;
-        Sleep(50);
-    }
-    return done();
-}
+using wintest::ClickAt;
+using wintest::ReadAuto;
+using wintest::WaitFor;
+using wintest::WriteAuto;
 
 void WriteBytes(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -55,23 +27,6 @@ void WriteBytes(const std::string& path) {
     DWORD written = 0;
     WriteFile(file, "bytes", 5, &written, nullptr);
     CloseHandle(file);
-}
-
-// A left click at POINT of the main window's client area, posted to the deepest visible child
-// window there, as a user's click arrives.
-void ClickAt(HWND main, POINT point) {
-    HWND target = main;
-    POINT local = point;
-    for (;;) {
-        HWND child = ChildWindowFromPointEx(target, local, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-        if (!child || child == target) break;
-        MapWindowPoints(target, child, &local, 1);
-        target = child;
-    }
-    const LPARAM at = MAKELPARAM(local.x, local.y);
-    PostMessageW(target, WM_MOUSEMOVE, 0, at);
-    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(target, WM_LBUTTONUP, 0, at);
 }
 
 // Client points of the main window, from its layout: the left panel at (0, 40), the scroll
