@@ -1,7 +1,7 @@
 #pragma once
 // The looks the main window's controls share.
 
-#include "controls/kvzxp_header.h"
+#include "controls/header_style.h"
 #include "ui/font.h"
 
 namespace mainform {
@@ -16,14 +16,7 @@ inline ui::Font TealBoldArial() {
     return f;
 }
 
-// Header bars: teal, disabled (greyed, no mouse), bold caption in #055CE0.
-inline void StyleHeader(controls::TKVZXPHeader& header) {
-    ui::Font f = header.GetFont();
-    f.bold = true;
-    f.color = ui::Hex(0x055CE0);
-    header.SetFont(f);
-    header.SetColor(ui::clTeal);
-    header.SetEnabled(false);
-}
+// Header bars: the look every window's header shares.
+inline void StyleHeader(controls::TKVZXPHeader& header) { controls::StyleWindowHeader(header); }
 
 }  // namespace mainform

@@ -1,22 +1,9 @@
 #include "settings/options_form.h"
 
+#include "controls/header_style.h"
 #include "controls/window_frame.h"
 #include "settings/stored_options.h"
 #include "shell/tray.h"
-
-namespace {
-
-// The header bar's look: teal, disabled (greyed, no mouse), bold caption in #055CE0.
-void StyleHeader(controls::TKVZXPHeader& header) {
-    ui::Font f = header.GetFont();
-    f.bold = true;
-    f.color = ui::Hex(0x055CE0);
-    header.SetFont(f);
-    header.SetColor(ui::clTeal);
-    header.SetEnabled(false);
-}
-
-}  // namespace
 
 TForm2::TForm2(ui::Application& application, const settings::OptionsServices& services,
                settings::Languages& languages, settings::MainWindowLink& mainWindow,
@@ -43,7 +30,7 @@ void TForm2::BuildControls() {
     KVZXPHeader1.SetName("KVZXPHeader1");
     KVZXPHeader1.SetBounds(0, 0, 361, 40);
     KVZXPHeader1.SetCaption("Mechanical Options");
-    StyleHeader(KVZXPHeader1);
+    controls::StyleWindowHeader(KVZXPHeader1);
     KVZXPCollapsePanel1.SetName("KVZXPCollapsePanel1");
     KVZXPCollapsePanel1.SetBounds(0, 40, 361, 265);
     KVZXPCollapsePanel1.SetColorBackground(ui::clTeal);
