@@ -149,20 +149,6 @@ TEST_F(OptionsWindow, TheChosenColourReachesEveryWindowInTurn) {
     EXPECT_EQ(windows->GetOptions().color.Index(), 9);
 }
 
-TEST_F(OptionsWindow, TheViewButtonsSetTheListStyle) {
-    Start();
-    const std::pair<controls::TKVZXPRadioButton*, ui::ViewStyle> buttons[] = {
-        {&Options().KVZXPRadioButton1, ui::ViewStyle::List},
-        {&Options().KVZXPRadioButton2, ui::ViewStyle::Icon},
-        {&Options().KVZXPRadioButton4, ui::ViewStyle::SmallIcon},
-        {&Options().KVZXPRadioButton3, ui::ViewStyle::Report},
-    };
-    for (const auto& [button, style] : buttons) {
-        backend.Click(*button, {5, 5});
-        EXPECT_EQ(Main().ShellListView1.GetViewStyle(), style);
-    }
-}
-
 TEST_F(OptionsWindow, TheAutoStartBoxWritesAndRemovesTheEntryAndAReportedRefusalKeepsItTicked) {
     Start();
     backend.Click(Options().KVZXPCheckBox2, {5, 5});

@@ -42,26 +42,16 @@ std::string ReadAll(const std::wstring& path) {
 }
 
 void RemoveLogFolder() {
-    std::wstring log = Folder() + L"log";
-    WIN32_FIND_DATAW found;
-    HANDLE h = FindFirstFileW((log + L"\\*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do DeleteFileW((log + L"\\" + found.cFileName).c_str());
-        while (FindNextFileW(h, &found));
-        FindClose(h);
-    }
-    RemoveDirectoryW(log.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(Folder() + L"log"), ignored);
 }
 
-std::vector<std::wstring> Logs() {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE h = FindFirstFileW((Folder() + L"log\\*.log").c_str(), &found);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do names.push_back(found.cFileName);
-    while (FindNextFileW(h, &found));
-    FindClose(h);
-    return names;
+std::vector<std::filesystem::path> Logs() {
+    std::vector<std::filesystem::path> logs;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(Folder() + L"log", ignored))
+        if (entry.path().extension() == L".log") logs.push_back(entry.path());
+    return logs;
 }
 
 bool AutoStartEntryExists() {
@@ -213,9 +203,9 @@ TEST_F(OptionsEndToEnd, StoredOptionsLanguageAndLogSurviveTheProgramsRuns) {
                              "[Log]\r\nALL=true\r\nAuto_Clear=false\r\n", "Russian.MordaunLang\r\n"})
         EXPECT_NE(settings.find(kept), std::string::npos) << kept << " in\n" << settings;
 
-    std::vector<std::wstring> logs = Logs();
+    std::vector<std::filesystem::path> logs = Logs();
     ASSERT_EQ(logs.size(), 1u);
-    std::string log = ReadAll(Folder() + L"log\\" + logs[0]);
+    std::string log = ReadAll(logs[0].wstring());
     // "Cut off Dr. Watson (Отключить Dr. Watson)" in Windows-1251, every line ending in CR LF.
     EXPECT_NE(log.find("Cut off Dr. Watson (\xCE\xF2\xEA\xEB\xFE\xF7\xE8\xF2\xFC Dr. Watson)\r\n"),
               std::string::npos);

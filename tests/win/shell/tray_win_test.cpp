@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/win32/handles.h"
 #include "platform/win32/notification_area_win32.h"
 #include "platform/win32/ui/win32_backend.h"
 #include "shell/tray.h"
@@ -50,24 +49,6 @@ TEST_F(TrayWin, TheShellTakesTheIconAndADoubleClickOnItShowsTheOwner) {
     // Other messages get the default processing.
     wchar_t text[8] = L"x";
     EXPECT_EQ(SendMessageW(window, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(text)), 0);
-}
-
-TEST_F(TrayWin, IconsMadeFromPixelsAreGivenBack) {
-    int before = platform::win32::LiveUserHandles();
-    {
-        std::vector<std::uint32_t> pixels(16 * 16, 0x0000FF);
-        pixels[0] = 0xFFFFFF;
-        auto icon = area.MakeIcon(16, 16, pixels, 0xFFFFFF);
-        ASSERT_NE(icon, nullptr);
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(static_cast<HICON>(icon->Handle()), &info));
-        EXPECT_TRUE(info.fIcon);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        EXPECT_EQ(platform::win32::LiveUserHandles(), before + 1);
-    }
-    EXPECT_EQ(platform::win32::LiveUserHandles(), before);
-    EXPECT_EQ(area.MakeIcon(16, 16, {}, 0), nullptr) << "too few pixels";
 }
 
 }  // namespace
