@@ -2,6 +2,7 @@
 
 #include "app/cleaning_view_adapter.h"
 #include "app/main_form_style.h"
+#include "engine/activity_log_file.h"
 #include "platform/system.h"
 #include "ui/application.h"
 
@@ -12,12 +13,13 @@ const std::string kRule(51, '_');
 }  // namespace
 
 TForm1::TForm1(ui::Application& application, const engine::CleaningServices& services,
-               platform::ShellFolder& shellFolder, const settings::SoundCues& cues,
-               app::ToolWindows& toolWindows)
+               platform::ShellFolder& shellFolder, platform::NotificationArea& notificationArea,
+               const settings::SoundCues& cues, app::ToolWindows& toolWindows)
     : ui::Form(application),
       ShellListView1(&KVZXPCollapsePanel2, &shellFolder),
       Timer1(application),
       PopupMenu1(application),
+      Tray1(*this, notificationArea),
       services_(services),
       cues_(cues),
       toolWindows_(toolWindows),
@@ -43,6 +45,7 @@ TForm1::TForm1(ui::Application& application, const engine::CleaningServices& ser
     PopupMenu1.SetName("PopupMenu1");
     PopupMenu1.SetAutoPopup(false);  // the tray icon shows it
     PopupMenu1.AddItem("Exit", [this] { Exit1Click(); });
+    Tray1.SetPopupMenu(&PopupMenu1);  // no image: the program's own icon; no hint
 
     Timer1.SetInterval(250);
     Timer1.OnTimer = [this] { Timer1Timer(); };
@@ -98,6 +101,12 @@ void TForm1::KVZXPSpeedButton12Click() {
 void TForm1::KVZXPSpeedButton10Click() {
     app::CleaningViewAdapter view(*this);
     engine::RunCleaning(services_, paths_, view);
+}
+
+void TForm1::SetFileListStyle(ui::ViewStyle style) { ShellListView1.SetViewStyle(style); }
+
+void TForm1::SaveActivityLog() {
+    (void)engine::SaveActivityLog(services_.files, services_.system, Memo1.Lines());
 }
 
 settings::LanguageTarget TForm1::TextTarget() {

@@ -19,7 +19,9 @@
 #include "engine/categories.h"
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
+#include "settings/options_links.h"
 #include "settings/retranslate.h"
+#include "shell/tray.h"
 #include "settings/sound_cues.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -33,19 +35,24 @@
 inline constexpr char kProductVersion[] = "Skarvel 1.0.7.977";
 
 namespace platform {
+class NotificationArea;
 class ShellFolder;
 }
 
-class TForm1 : public ui::Form, public settings::RetranslationTarget {
+class TForm1 : public ui::Form, public settings::MainWindowLink {
   public:
     TForm1(ui::Application& application, const engine::CleaningServices& services,
-           platform::ShellFolder& shellFolder, const settings::SoundCues& cues,
-           app::ToolWindows& toolWindows);
+           platform::ShellFolder& shellFolder, platform::NotificationArea& notificationArea,
+           const settings::SoundCues& cues, app::ToolWindows& toolWindows);
 
     // Writes the activity-log header and shows the recycle bin in the file list.
     void FormCreate();
     // This window for a language file: its controls, plus the tray menu's "Exit" item.
     settings::LanguageTarget TextTarget() override;
+    // The options window's reach into this window.
+    void SetFileListStyle(ui::ViewStyle style) override;
+    shell::TTray& Tray() override { return Tray1; }
+    void SaveActivityLog() override;
     // Keeps the main window disabled while a modal-like tool window is visible.
     void Timer1Timer();
     // Fades out, then lets the close end the program.
@@ -189,6 +196,7 @@ class TForm1 : public ui::Form, public settings::RetranslationTarget {
     ui::Label Label2{this};
     ui::Timer Timer1;
     ui::PopupMenu PopupMenu1;
+    shell::TTray Tray1;  // its menu is PopupMenu1, declared before it
 
   private:
     void BuildLeftColumn();

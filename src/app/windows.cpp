@@ -29,12 +29,18 @@ Windows::Windows(ui::Application& application, const platform::Services& service
                 Required(services.shell, "shell"),       Required(services.urlCache, "URL cache")},
       shellFolder_(Required(services.shellFolder, "shell folder")),
       volumes_(Required(services.volumes, "volumes")),
+      notificationArea_(Required(services.notificationArea, "notification area")),
       languages_(cleaning_.system, cleaning_.files, cleaning_.profile),
       cues_(Required(services.sound, "sound"), cleaning_.system, options_.sound),
       toolContext_{languages_, cues_, options_, {cleaning_.system, cleaning_.profile}} {
     // The order matters: the options window applies its settings to the main window.
-    main_ = &forms_.Create<TForm1>(application, cleaning_, shellFolder_, cues_, *this);
-    optionsWindow_ = &forms_.Create<TForm2>(application, languages_, *main_, options_);
+    main_ = &forms_.Create<TForm1>(application, cleaning_, shellFolder_, notificationArea_, cues_,
+                                   *this);
+    optionsWindow_ = &forms_.Create<TForm2>(
+        application,
+        settings::OptionsServices{cleaning_.system, cleaning_.files, cleaning_.profile,
+                                  cleaning_.registry, cleaning_.shell},
+        languages_, *main_, *this, options_);
     help_ = &forms_.Create<TForm3>(application);
     logManager_ = &forms_.Create<TForm4>(application, toolContext_);
     diskManager_ = &forms_.Create<TForm5>(application, toolContext_, volumes_);
@@ -45,6 +51,16 @@ Windows::Windows(ui::Application& application, const platform::Services& service
 void Windows::ShowOptions() { optionsWindow_->ShowForm(); }
 void Windows::ShowLogManager() { logManager_->ShowForm(); }
 void Windows::ShowDiskManager() { diskManager_->ShowForm(); }
+
+ui::Form* Windows::ToolWindow(settings::LanguageWindow which) {
+    switch (which) {
+        case settings::LanguageWindow::LogManager: return logManager_;
+        case settings::LanguageWindow::DiskManager: return diskManager_;
+        case settings::LanguageWindow::ProcessManager: return processManager_;
+        case settings::LanguageWindow::TypeManager: return typeManager_;
+        default: return nullptr;
+    }
+}
 
 bool Windows::BlockingWindowVisible() const {
     for (const ui::Form* form : std::initializer_list<const ui::Form*>{

@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "settings/language_files.h"
 #include "settings/options.h"
+#include "settings/options_links.h"
 #include "settings/sound_cues.h"
 #include "tools/tool_window.h"
 #include "ui/form_owner.h"
@@ -27,10 +28,11 @@ class Application;
 
 namespace app {
 
-class Windows final : public ToolWindows {
+class Windows final : public ToolWindows, public settings::ToolWindowLinks {
 public:
     // Unpacks SERVICES; raises std::invalid_argument when a family the windows use (system,
-    // sound, files, profile, registry, shell, urlCache, shellFolder, volumes) is missing.
+    // sound, files, profile, registry, shell, urlCache, shellFolder, volumes,
+    // notificationArea) is missing.
     Windows(ui::Application& application, const platform::Services& services);
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
@@ -49,11 +51,14 @@ public:
     void ShowLogManager() override;
     void ShowDiskManager() override;
     bool BlockingWindowVisible() const override;
+    // settings::ToolWindowLinks
+    ui::Form* ToolWindow(settings::LanguageWindow which) override;
 
 private:
     engine::CleaningServices cleaning_;
     platform::ShellFolder& shellFolder_;
     platform::Volumes& volumes_;
+    platform::NotificationArea& notificationArea_;
     settings::Languages languages_;
     settings::Options options_;
     settings::SoundCues cues_;

@@ -12,15 +12,6 @@ void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame) {
     form.SetColor(ui::clBlack);
 }
 
-void StyleHeaderBar(TKVZXPHeader& header) {
-    ui::Font f = header.GetFont();
-    f.bold = true;
-    f.color = ui::Hex(0x055CE0);
-    header.SetFont(f);
-    header.SetColor(ui::clTeal);
-    header.SetEnabled(false);
-}
-
 ui::Font TealBoldArial() {
     ui::Font f;
     f.name = "Arial";

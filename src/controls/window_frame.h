@@ -21,9 +21,6 @@ struct WindowFrame {
 
 void ApplyWindowFrame(ui::Form& form, const WindowFrame& frame);
 
-// Header bars: teal, disabled (greyed, no mouse), bold caption in #055CE0.
-void StyleHeaderBar(TKVZXPHeader& header);
-
 // Captions, lists and text boxes: bold 8-point Arial in teal.
 ui::Font TealBoldArial();
 

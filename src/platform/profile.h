@@ -15,7 +15,9 @@
 //   other files in the system's ANSI code page.
 
 #include <cstddef>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -25,11 +27,31 @@ public:
 
     virtual std::string ReadString(const std::string& path, const std::string& section,
                                    const std::string& key, const std::string& defaultValue) = 0;
-    // Throws std::runtime_error("Unable to write to " + path) when the platform refuses.
-    virtual void WriteString(const std::string& path, const std::string& section,
-                             const std::string& key, const std::string& value) = 0;
+    // Throws std::runtime_error("Unable to write to " + path) when the platform refuses, and
+    // before any implementation sees the write when it could add lines of its own to the
+    // file: a line break in the section, key or value, a "=" in the key, a "]" in the section.
+    void WriteString(const std::string& path, const std::string& section, const std::string& key,
+                     const std::string& value) {
+        if (!IsSafeProfileWrite(section, key, value))
+            throw std::runtime_error("Unable to write to " + path);
+        WriteValue(path, section, key, value);
+    }
     // True when the first section of that name holds at least one key.
     virtual bool SectionExists(const std::string& path, const std::string& section) = 0;
+
+    static bool IsSafeProfileWrite(std::string_view section, std::string_view key,
+                                   std::string_view value) {
+        constexpr std::string_view kBreaks = "\r\n";
+        return section.find_first_of(kBreaks) == std::string_view::npos &&
+               key.find_first_of(kBreaks) == std::string_view::npos &&
+               value.find_first_of(kBreaks) == std::string_view::npos &&
+               key.find('=') == std::string_view::npos && section.find(']') == std::string_view::npos;
+    }
+
+protected:
+    // The write itself, once it is known to be safe.
+    virtual void WriteValue(const std::string& path, const std::string& section,
+                            const std::string& key, const std::string& value) = 0;
 };
 
 // The longest value a read returns, in UTF-16 code units.

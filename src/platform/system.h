@@ -26,6 +26,8 @@ class System {
 public:
     virtual ~System() = default;
 
+    // The running executable's full path; empty when the platform cannot tell.
+    virtual std::string ExecutablePath() = 0;
     // Folder of the running executable, always with a trailing backslash.
     virtual std::string ApplicationFolder() = 0;
     // The Windows directory without trailing backslash; nullopt when the call fails.

@@ -1,7 +1,8 @@
 #pragma once
 // The user's options for a program run: a model owned by start-up. The options window's check
-// boxes are bound to it (CheckBoxBinding), so a box and its option cannot disagree and the box
-// stays the live store; the other windows read the options here, never the window.
+// boxes and colour box are bound to it (CheckBoxBinding, ColorBoxBinding), so a control and its
+// option cannot disagree and the control stays the live store; the other windows read the
+// options here, never the window.
 
 #include <functional>
 
@@ -25,15 +26,38 @@ private:
     bool on_;
 };
 
+// The position chosen in the colour list; -1 when nothing is chosen.
+class ColorChoice {
+public:
+    int Index() const { return index_; }
+    // A position outside the list chooses nothing.
+    void Select(int index) {
+        if (!IsColorIndex(index)) index = -1;
+        if (index == index_) return;
+        index_ = index;
+        if (OnChange) OnChange();
+    }
+    // The colour the windows take: the entry, or the scroll-bar colour with nothing chosen.
+    ui::Color Color() const { return ColorForIndex(index_); }
+    std::function<void()> OnChange;
+
+private:
+    int index_ = kDefaultColorIndex;
+};
+
 struct Options {
+    // "Visible in tray" ([tray] Checked).
+    Switch trayIcon{false};
+    // "AutoRun with system" ([AutoRun] 1); the registry entry follows the user's clicks.
+    Switch autoRun{false};
     // "Sound in Skarvel" ([Sound] ALL): ticked by design.
     Switch sound{true};
-    // "Automatic Clear Log" ([Log] Auto_Clear): the log manager clears the log folder at its
-    // creation while this is on. Off by design.
+    // "Cost accounting": save the activity log at exit ([Log] ALL).
+    Switch saveLog{false};
+    // "Automatic Clear Log" ([Log] Auto_Clear), which the log manager reads at its creation.
     Switch autoClearLog{false};
-    // The colour box's position in the colour list ([color] 1), -1 when nothing is selected:
-    // every window's header bars and panels take the colour there (ColorForIndex).
-    int colorIndex = kDefaultColorIndex;
+    // The colour of every window's header and panel ([color] 1).
+    ColorChoice color;
 };
 
 }  // namespace settings

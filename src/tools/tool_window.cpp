@@ -1,5 +1,7 @@
 #include "tools/tool_window.h"
 
+#include "controls/header_style.h"
+
 #include <utility>
 
 #include "settings/color_list.h"
@@ -14,7 +16,7 @@ ToolWindow::ToolWindow(ui::Application& application, const ToolWindowContext& co
     KVZXPHeader1.SetName("KVZXPHeader1");
     KVZXPHeader1.SetBounds(0, 0, design_.width, 40);
     KVZXPHeader1.SetCaption(design_.header);
-    controls::StyleHeaderBar(KVZXPHeader1);
+    controls::StyleWindowHeader(KVZXPHeader1);
 
     KVZXPCollapsePanel1.SetName("KVZXPCollapsePanel1");
     KVZXPCollapsePanel1.SetBounds(0, 40, design_.width, design_.panelHeight);
@@ -29,10 +31,9 @@ void ToolWindow::ApplyColor(ui::Color color) {
 void ToolWindow::ApplyColorAndLanguage() {
     settings::Options& options = context_.options;
     if (design_.readsStoredColor) {
-        int stored = context_.settingsFile.ReadInteger(settings::Setting::ColorIndex);
-        options.colorIndex = settings::IsColorIndex(stored) ? stored : -1;
+        options.color.Select(context_.settingsFile.ReadInteger(settings::Setting::ColorIndex));
     }
-    ApplyColor(settings::ColorForIndex(options.colorIndex));
+    ApplyColor(options.color.Color());
     (void)context_.languages.ApplyOnToolWindowCreate(design_.language, TextTarget());
 }
 

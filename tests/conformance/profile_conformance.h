@@ -144,6 +144,32 @@ TYPED_TEST_P(ProfileConformance, RefusedWriteRaisesUnableToWrite) {
     }
 }
 
+TYPED_TEST_P(ProfileConformance, WritesThatCouldAddLinesAreRefusedAndChangeNothing) {
+    const std::string before = "[S]\r\nk=v\r\n";
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        {"S", "k", "v\r\n[Injected]\r\nx=1"}, {"S", "k", "v\nx=1"},  {"S", "k", "v\rx"},
+        {"S", "k\r\nx", "1"},                  {"S", "k=x", "1"},      {"S]\r\n[T", "k", "1"},
+        {"S]x", "k", "1"},                      {"S\n", "k", "1"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const std::string name = "i" + std::to_string(++n) + ".ini";
+        this->env.Put(name, before);
+        std::string path = this->env.PathOf(name);
+        try {
+            this->P().WriteString(path, c.section, c.key, c.value);
+            ADD_FAILURE() << "written: [" << c.section << "] " << c.key << "=" << c.value;
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+        }
+        EXPECT_EQ(this->env.Get(name).value_or("<none>"), before) << c.section << c.key;
+    }
+}
+
 TYPED_TEST_P(ProfileConformance, SectionExistsOnlyWithKeys) {
     this->env.Put("s.ini", "[Full]\r\nk=\r\n[Empty]\r\n[Next]\r\nx=1\r\n");
     EXPECT_TRUE(this->P().SectionExists(this->env.PathOf("s.ini"), "full"));
@@ -185,5 +211,6 @@ REGISTER_TYPED_TEST_SUITE_P(ProfileConformance, BlanksAroundNamesAndValuesAreIgn
                             NamesMatchWithoutRegardToCase, FirstSectionAndFirstKeyWin,
                             LongValuesAreCutAt2047Characters, WritesAppendSectionsAndKeysInOrder,
                             ExistingKeyIsReplacedInPlace, RefusedWriteRaisesUnableToWrite,
+                            WritesThatCouldAddLinesAreRefusedAndChangeNothing,
                             SectionExistsOnlyWithKeys, UnicodeFilesReadInTheirEncoding,
                             AnsiFilesReadInTheAnsiCodePage, WritesKeepTheFileEncoding);

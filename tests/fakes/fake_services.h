@@ -3,6 +3,7 @@
 
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_processes.h"
+#include "fakes/fake_notification_area.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_shell_folder.h"
@@ -27,6 +28,7 @@ struct FakeServices {
     FakeShellFolder shellFolder;
     FakeProcesses processes;
     FakeVolumes volumes;
+    FakeNotificationArea notificationArea;
 
     platform::Services Get() {
         platform::Services s;
@@ -40,6 +42,7 @@ struct FakeServices {
         s.shellFolder = &shellFolder;
         s.processes = &processes;
         s.volumes = &volumes;
+        s.notificationArea = &notificationArea;
         return s;
     }
 };

@@ -11,6 +11,7 @@ namespace fakes {
 class FakeSystem : public platform::System {
 public:
     std::string applicationFolder = "C:\\Program Files\\Skarvel\\";
+    std::string executableName = "skarvel.exe";
     std::optional<std::string> windowsFolder = std::string("C:\\WINDOWS");
     std::string tempFolder = "C:\\DOCUME~1\\user\\LOCALS~1\\Temp\\";
     std::optional<std::string> userName = std::string("user");
@@ -23,6 +24,7 @@ public:
     int themeCalls = 0;
     std::vector<int> sleeps;
 
+    std::string ExecutablePath() override { return applicationFolder + executableName; }
     std::string ApplicationFolder() override { return applicationFolder; }
     std::optional<std::string> WindowsFolder() override { return windowsFolder; }
     std::string TempFolder() override { return tempFolder; }

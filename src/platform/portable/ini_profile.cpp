@@ -40,8 +40,8 @@ std::string IniProfile::ReadString(const std::string& path, const std::string& s
     return Utf16ToUtf8(text);
 }
 
-void IniProfile::WriteString(const std::string& path, const std::string& section,
-                             const std::string& key, const std::string& value) {
+void IniProfile::WriteValue(const std::string& path, const std::string& section,
+                            const std::string& key, const std::string& value) {
     auto bytes = files_.ReadFile(path);
     // A file that exists but cannot be read is never replaced by a fresh one.
     if (!bytes && files_.FileExists(path)) throw std::runtime_error("Unable to write to " + path);

@@ -15,9 +15,11 @@ public:
 
     std::string ReadString(const std::string& path, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
-    void WriteString(const std::string& path, const std::string& section, const std::string& key,
-                     const std::string& value) override;
     bool SectionExists(const std::string& path, const std::string& section) override;
+
+protected:
+    void WriteValue(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value) override;
 
 private:
     FileSystem& files_;

@@ -84,6 +84,7 @@ using DcOwner = HandleOwner<HDC, &DeleteDC, HandleCount::Gdi>;
 // USER objects.
 using MenuOwner = HandleOwner<HMENU, &DestroyMenu, HandleCount::User>;
 using CursorOwner = HandleOwner<HCURSOR, &DestroyCursor, HandleCount::User>;
+using IconOwner = HandleOwner<HICON, &DestroyIcon, HandleCount::User>;
 using WindowOwner = HandleOwner<HWND, &DestroyWindow>;
 // Kernel and loader handles.
 using LibraryOwner = HandleOwner<HMODULE, &FreeLibrary>;

@@ -18,8 +18,8 @@ std::string ProfileWin32::ReadString(const std::string& path, const std::string&
     return Narrow(buffer);
 }
 
-void ProfileWin32::WriteString(const std::string& path, const std::string& section,
-                               const std::string& key, const std::string& value) {
+void ProfileWin32::WriteValue(const std::string& path, const std::string& section,
+                              const std::string& key, const std::string& value) {
     if (!WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(),
                                     Widen(value).c_str(), Widen(path).c_str())) {
         throw std::runtime_error("Unable to write to " + path);

@@ -2,6 +2,7 @@
 
 #include "platform/win32/files_win32.h"
 #include "platform/win32/processes_win32.h"
+#include "platform/win32/notification_area_win32.h"
 #include "platform/win32/profile_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_folder_win32.h"
@@ -24,6 +25,7 @@ struct RealServices::Impl {
     ShellFolderWin32 shellFolder;
     ProcessesWin32 processes;
     VolumesWin32 volumes;
+    NotificationAreaWin32 notificationArea;
 };
 
 RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
@@ -37,6 +39,7 @@ RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.shellFolder = &impl_->shellFolder;
     services_.processes = &impl_->processes;
     services_.volumes = &impl_->volumes;
+    services_.notificationArea = &impl_->notificationArea;
 }
 
 RealServices::~RealServices() = default;

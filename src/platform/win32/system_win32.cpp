@@ -13,18 +13,19 @@
 
 namespace platform::win32 {
 
-std::string SystemWin32::ApplicationFolder() {
+std::string SystemWin32::ExecutablePath() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return {};
-        if (n < buffer.size()) {
-            std::wstring path(buffer.data(), n);
-            size_t slash = path.find_last_of(L"\\/:");
-            return Narrow(path.substr(0, slash + 1));
-        }
+        if (n < buffer.size()) return Narrow(std::wstring_view(buffer.data(), n));
         buffer.resize(buffer.size() * 2);
     }
+}
+
+std::string SystemWin32::ApplicationFolder() {
+    std::string path = ExecutablePath();
+    return path.substr(0, path.find_last_of("\\/:") + 1);
 }
 
 std::optional<std::string> SystemWin32::WindowsFolder() {

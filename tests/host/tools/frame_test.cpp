@@ -58,7 +58,7 @@ TEST_F(ToolsTest, ColourFromTheStoredIndexOrTheScrollBarColourWhenItSelectsNothi
         SCOPED_TRACE(c.stored ? c.stored : "missing");
         if (c.stored) WriteSetting("color", "1", c.stored);
         app::Windows& w = Start();
-        EXPECT_EQ(w.GetOptions().colorIndex, c.selected);
+        EXPECT_EQ(w.GetOptions().color.Index(), c.selected);
         const ui::Color expected = settings::ColorForIndex(c.selected);
         for (const FrameCase& f : kFrames) {
             EXPECT_EQ(f.window(w).KVZXPHeader1.GetColor(), expected) << f.name;

@@ -35,13 +35,4 @@ TEST_F(ColorBoxTest, OnlyTheUsersChoiceRaisesOnChangeAndAnIndexOutsideSelectsNot
     EXPECT_EQ(backend.PeerKind(box), "colorbox");
 }
 
-TEST_F(ColorBoxTest, TheFieldShowsTheSwatchOfTheSelectedColour) {
-    box.SetItemIndex(2);
-    ui::Bitmap shot = backend.Render(box);
-    EXPECT_EQ(shot.Pixel(6, 10), ui::clBlue);
-    box.SetItemIndex(-1);
-    shot = backend.Render(box);
-    EXPECT_NE(shot.Pixel(6, 10), ui::clBlue);
-}
-
 }  // namespace

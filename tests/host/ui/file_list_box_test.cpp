@@ -104,16 +104,4 @@ TEST_F(FileListBoxTest, APressSelectsAsTheUserAndADoubleClickFollowsTheSelection
     EXPECT_EQ(backend.PeerKind(list), "filelistbox");
 }
 
-TEST_F(FileListBoxTest, EveryRowShowsAGlyphBeforeItsName) {
-    list.SetMask("*.log");
-    list.SetDirectory(kFolder);
-    list.SetColor(ui::clWhite);
-    ui::Bitmap shot = backend.Render(list);
-    ui::Rect glyph = ui::FileListBox::GlyphRect({0, 0, 200, ui::FileListBox::kGlyphSize});
-    bool drawn = false;
-    for (int y = glyph.top; y < glyph.bottom; ++y)
-        for (int x = glyph.left; x < glyph.right; ++x) drawn |= shot.Pixel(x, y) != ui::clWhite;
-    EXPECT_TRUE(drawn);
-}
-
 }  // namespace

@@ -30,6 +30,7 @@ class ScratchSystem : public platform::System {
   public:
     ScratchSystem(platform::System& real, std::string folder)
         : real_(real), folder_(std::move(folder)) {}
+    std::string ExecutablePath() override { return folder_ + "skarvel.exe"; }
     std::string ApplicationFolder() override { return folder_; }
     std::optional<std::string> WindowsFolder() override { return real_.WindowsFolder(); }
     std::string TempFolder() override { return real_.TempFolder(); }

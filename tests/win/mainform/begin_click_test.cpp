@@ -11,37 +11,15 @@
 
 #include "win/support/linux_side.h"
 #include "win/support/remote_window.h"
+#include "win/support/program_input.h"
 #include "win/support/running_program.h"
 
 namespace {
 
 using wintest::ClickAt;
+using wintest::ReadAuto;
 using wintest::WaitFor;
-
-constexpr wchar_t kAeDebug[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug";
-
-std::optional<std::wstring> ReadAuto() {
-    wchar_t data[64] = {};
-    DWORD size = sizeof(data);
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, kAeDebug, L"Auto", RRF_RT_REG_SZ, nullptr, data, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return std::wstring(data);
-}
-
-void WriteAuto(const std::optional<std::wstring>& value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kAeDebug, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    if (value) {
-        RegSetValueExW(key, L"Auto", 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
-                       static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
-    } else {
-        RegDeleteValueW(key, L"Auto");
-    }
-    RegCloseKey(key);
-}
+using wintest::WriteAuto;
 
 void WriteBytes(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -1,6 +1,6 @@
 #pragma once
-// Working the real program's windows from a test process, as a user and as a screen reader
-// would: clicks posted at client points, windows found by caption or class, and messages
+// Working the real program's windows from a test process, as a screen reader would: windows
+// found by caption or class, and messages
 // whose parameters point at data, through memory allocated in the program's process (the
 // system passes such pointers on unchanged, so the control reads and writes them there).
 
@@ -10,33 +10,9 @@
 #include <functional>
 #include <string>
 
+#include "win/support/program_input.h"  // clicks and waiting
+
 namespace wintest {
-
-// Polls DONE every 50 ms until it holds or MILLISECONDS have passed.
-inline bool WaitFor(const std::function<bool()>& done, int milliseconds = 20000) {
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (done()) return true;
-        Sleep(50);
-    }
-    return done();
-}
-
-// A left click at POINT of WINDOW's client area, posted to the deepest visible child window
-// there, as a user's click arrives.
-inline void ClickAt(HWND window, POINT point) {
-    HWND target = window;
-    POINT local = point;
-    for (;;) {
-        HWND child = ChildWindowFromPointEx(target, local, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-        if (!child || child == target) break;
-        MapWindowPoints(target, child, &local, 1);
-        target = child;
-    }
-    const LPARAM at = MAKELPARAM(local.x, local.y);
-    PostMessageW(target, WM_MOUSEMOVE, 0, at);
-    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(target, WM_LBUTTONUP, 0, at);
-}
 
 inline std::wstring WindowText(HWND window) {
     wchar_t text[512] = {};

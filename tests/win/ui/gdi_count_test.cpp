@@ -34,6 +34,10 @@ TEST(GdiHandles, EveryWindowAndControlKindGivesBackWhatItMade) {
     {
         fakes::FakeServices fakes;
         fakes.files.AddFolder("C:\\WINDOWS\\system32");
+        // The settings file is written at exit: its folder must be there, or the refusal would
+        // be reported in a message box that waits for a user.
+        const std::string folder = fakes.system.applicationFolder;
+        fakes.files.AddFolder(folder.substr(0, folder.size() - 1));
         app::Windows windows(app, fakes.Get());
 
         // The standard controls the program's windows do not have yet.

@@ -14,7 +14,10 @@ FileListBoxPeer::FileListBoxPeer(Win32State& state, ui::FileListBox& list)
     : ListBoxPeer(state, list), files_(list) {}
 
 void FileListBoxPeer::Changed(ui::Change what) {
-    if (what == ui::Change::Model && files_.Count() == 0) icons_.clear();
+    if (what == ui::Change::Model && files_.Directory() != iconsOf_) {
+        icons_.clear();
+        iconsOf_ = files_.Directory();
+    }
     ListBoxPeer::Changed(what);
 }
 

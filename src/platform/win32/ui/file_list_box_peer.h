@@ -17,7 +17,7 @@ class FileListBoxPeer final : public ListBoxPeer {
 public:
     FileListBoxPeer(Win32State& state, ui::FileListBox& list);
 
-    // A new listing forgets the icons of the old one.
+    // Another folder forgets the icons of the one before.
     void Changed(ui::Change what) override;
 
 protected:
@@ -29,7 +29,8 @@ private:
     int IconIndex(const std::string& path);
 
     ui::FileListBox& files_;
-    std::map<std::string, int> icons_;
+    std::map<std::string, int> icons_;  // by full path
+    std::string iconsOf_;               // the folder they belong to
 };
 
 }  // namespace platform::win32

@@ -85,22 +85,9 @@ bool ListBoxPeer::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         result = 0;
         return true;
     }
-    if (msg == WM_DRAWITEM) {
-        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        result = TRUE;
-        return true;
-    }
-    if (msg == WM_MEASUREITEM) {
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
-            static_cast<UINT>(list_.ItemHeight());
-        result = TRUE;
-        return true;
-    }
-    if (msg == WM_CTLCOLORLISTBOX) {
-        result = ColorMessage(reinterpret_cast<HDC>(wParam));
-        return true;
-    }
-    return false;
+    return ReflectListDrawing(
+        msg, wParam, lParam, list_.ItemHeight(),
+        [this](const DRAWITEMSTRUCT& item) { DrawItem(item); }, result);
 }
 
 }  // namespace platform::win32

@@ -34,6 +34,26 @@ LRESULT NativeControlPeer::ColorMessage(HDC dc) {
     return reinterpret_cast<LRESULT>(background_.get());
 }
 
+bool NativeControlPeer::ReflectListDrawing(UINT msg, WPARAM wParam, LPARAM lParam, int itemHeight,
+                                           const std::function<void(const DRAWITEMSTRUCT&)>& draw,
+                                           LRESULT& result) {
+    switch (msg) {
+        case WM_DRAWITEM:
+            draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            result = TRUE;
+            return true;
+        case WM_MEASUREITEM:
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(itemHeight);
+            result = TRUE;
+            return true;
+        case WM_CTLCOLORLISTBOX:
+            result = ColorMessage(reinterpret_cast<HDC>(wParam));
+            return true;
+        default:
+            return false;
+    }
+}
+
 void NativeControlPeer::InvalidateWithFrame(const RECT* r) {
     if (hwnd_) RedrawWindow(hwnd_, r, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
 }

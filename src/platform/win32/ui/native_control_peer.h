@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/window_peer.h"
 
@@ -29,6 +31,12 @@ protected:
     LRESULT ColorMessage(HDC dc);
     // Invalidates R (the whole client when null) and the frame.
     void InvalidateWithFrame(const RECT* r);
+    // The drawing messages of an owner-drawn list (list box, combo box): WM_DRAWITEM goes to
+    // DRAW, WM_MEASUREITEM is answered with ITEM_HEIGHT, WM_CTLCOLORLISTBOX with the control's
+    // colours. False for any other message.
+    bool ReflectListDrawing(UINT msg, WPARAM wParam, LPARAM lParam, int itemHeight,
+                            const std::function<void(const DRAWITEMSTRUCT&)>& draw,
+                            LRESULT& result);
     bool HandleNativeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/win32/icon_pixels.h"
 #include "platform/win32/text.h"
 #include "platform/win32/ui/gdi_canvas.h"
 #include "platform/win32/ui/peer_factory.h"
@@ -241,27 +242,8 @@ namespace platform::win32 {
 void Win32Backend::SetCursorImage(ui::Cursor which, const ui::Bitmap& image, ui::Color transparent,
                                   ui::Point hotSpot) {
     if (image.Empty()) return;
-    // Colour pixels are black where the cursor is see-through; the mask is 1 there.
-    ui::Bitmap color = image;
-    int w = image.Width(), h = image.Height();
-    size_t stride = static_cast<size_t>((w + 15) / 16) * 2;
-    std::vector<std::uint8_t> maskBits(stride * static_cast<size_t>(h), 0);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (image.Pixel(x, y) == (transparent & 0xFFFFFF)) {
-                color.SetPixel(x, y, ui::clBlack);
-                maskBits[static_cast<size_t>(y) * stride + static_cast<size_t>(x / 8)] |=
-                    static_cast<std::uint8_t>(0x80u >> (x % 8));
-            }
-    BitmapOwner colorBitmap = ToDib(WindowDc(nullptr, WindowDc::Area::Client).get(), color);
-    BitmapOwner mask(CreateBitmap(w, h, 1, 1, maskBits.data()));
-    ICONINFO info{};
-    info.fIcon = FALSE;
-    info.xHotspot = static_cast<DWORD>(hotSpot.x);
-    info.yHotspot = static_cast<DWORD>(hotSpot.y);
-    info.hbmMask = mask.get();
-    info.hbmColor = colorBitmap.get();
-    CursorOwner cursor(CreateIconIndirect(&info));  // copies the bitmaps
+    CursorOwner cursor(IconFromPixels(image.Width(), image.Height(), image.Pixels().data(),
+                                      transparent & 0xFFFFFF, true, {hotSpot.x, hotSpot.y}));
     if (!cursor) return;  // the system's cursor stays
     state_->cursors[which] = std::move(cursor);
 }

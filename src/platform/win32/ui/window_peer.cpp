@@ -551,6 +551,11 @@ void RegisterWindowClass(HINSTANCE instance) {
     wc.lpfnWndProc = WindowPeer::OwnWindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    // The program's own icon; the system's default where the executable has none (tests).
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);
 }

@@ -1,0 +1,222 @@
+// The real skarvel.exe with a prepared settings file: the stored colour, view style and tray
+// icon are in force at start; a double-click on the Russian language file turns the main
+// window Russian for this run and the next; the auto-start box writes and removes its entry;
+// at exit the settings file holds the options and the log folder the run's log.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "win/support/program_input.h"
+#include "win/support/running_program.h"
+
+namespace {
+
+using wintest::ClickAt;
+using wintest::WaitFor;
+
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Client points, from the layouts: "Begin" and "Mechanical Options" in the main window's right
+// panel at (200, 40); the auto-start box at (8, 17) in its group at (184, 0) of the options
+// window's panel at (0, 40).
+constexpr POINT kBegin{200 + 382 + 24, 40 + 404 + 17};
+constexpr POINT kMechanicalOptions{200 + 384 + 22, 40 + 123 + 10};
+constexpr POINT kAutoStartBox{184 + 8 + 6, 40 + 17 + 8};
+
+std::wstring Folder() {
+    std::wstring exe = wintest::ProgramPath();
+    return exe.substr(0, exe.find_last_of(L'\\') + 1);
+}
+
+std::string ReadAll(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void RemoveLogFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(Folder() + L"log"), ignored);
+}
+
+std::vector<std::filesystem::path> Logs() {
+    std::vector<std::filesystem::path> logs;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(Folder() + L"log", ignored))
+        if (entry.path().extension() == L".log") logs.push_back(entry.path());
+    return logs;
+}
+
+bool AutoStartEntryExists() {
+    return RegGetValueW(HKEY_LOCAL_MACHINE, kRunKey, wintest::ProgramPath().c_str(), RRF_RT_REG_SZ,
+                        nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+// The texts of every child window of TOP.
+std::set<std::wstring> ChildTexts(HWND top) {
+    std::set<std::wstring> texts;
+    EnumChildWindows(
+        top,
+        [](HWND child, LPARAM param) {
+            wchar_t text[256];
+            int n = GetWindowTextW(child, text, 256);
+            reinterpret_cast<std::set<std::wstring>*>(param)->insert(std::wstring(text, n));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+HWND ChildOfClass(HWND top, const wchar_t* className) {
+    struct Search {
+        const wchar_t* name;
+        HWND found = nullptr;
+    } search{className};
+    EnumChildWindows(
+        top,
+        [](HWND child, LPARAM param) {
+            auto* s = reinterpret_cast<Search*>(param);
+            wchar_t cls[64];
+            GetClassNameW(child, cls, 64);
+            if (lstrcmpiW(cls, s->name) != 0) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The options window of the process that owns MAIN (hidden or not).
+HWND OptionsWindow(HWND main) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(main, &pid);
+    HWND w = nullptr;
+    while ((w = FindWindowExW(nullptr, w, nullptr, nullptr))) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        wchar_t title[128];
+        GetWindowTextW(w, title, 128);
+        if (owner == pid && w != main && std::wstring(title).find(L"Skarvel") != std::wstring::npos &&
+            ChildOfClass(w, L"COMBOBOX"))
+            return w;
+    }
+    return nullptr;
+}
+
+struct OptionsEndToEnd : ::testing::Test {
+    std::optional<std::wstring> savedAuto = wintest::ReadAuto();
+    const std::wstring ini = Folder() + L"Mordaun.ini";
+    // The Russian text of the recycle-bin box, as the shipped file has it.
+    std::wstring russianTrash;
+
+    OptionsEndToEnd() {
+        DeleteFileW(ini.c_str());
+        RemoveLogFolder();
+        wchar_t text[128] = {};
+        GetPrivateProfileStringW(L"MainForm", L"Trash", L"", text, 128,
+                                 (Folder() + L"Language\\Russian.MordaunLang").c_str());
+        russianTrash = text;
+    }
+    ~OptionsEndToEnd() override {
+        DeleteFileW(ini.c_str());
+        RemoveLogFolder();
+        wintest::WriteAuto(savedAuto);
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+            RegDeleteValueW(key, wintest::ProgramPath().c_str());
+            RegCloseKey(key);
+        }
+    }
+};
+
+TEST_F(OptionsEndToEnd, StoredOptionsLanguageAndLogSurviveTheProgramsRuns) {
+    ASSERT_FALSE(russianTrash.empty());
+    {
+        std::ofstream(std::filesystem::path(ini), std::ios::binary)
+            << "[color]\r\n1=12\r\n[view]\r\nradio=2\r\n[tray]\r\nChecked=true\r\n[Log]\r\nALL=true\r\n";
+    }
+    {
+        wintest::RunningProgram program;
+        ASSERT_NE(program.Main(), nullptr) << "main window not found";
+        HWND main = program.Main();
+
+        // The list shows large icons; the panels' surround is blue; the icon is in the tray
+        // (Wine shows its own tray window once an icon is there).
+        HWND list = ChildOfClass(main, L"SysListView32");
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK, LVS_ICON);
+        RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        HDC dc = GetDC(main);
+        COLORREF surround = GetPixel(dc, 1, 300);
+        ReleaseDC(main, dc);
+        EXPECT_EQ(surround, RGB(0, 0, 255));
+        HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+        EXPECT_TRUE(tray && IsWindowVisible(tray));
+
+        // A run, for the log.
+        const std::optional<std::wstring> before = wintest::ReadAuto();
+        wintest::WriteAuto(L"1");
+        ClickAt(main, kBegin);
+        EXPECT_TRUE(WaitFor([] { return wintest::ReadAuto() == std::wstring(L"0"); }));
+        wintest::WriteAuto(before);
+
+        // The options window; a real double-click on the Russian entry of its language list.
+        ClickAt(main, kMechanicalOptions);
+        HWND options = nullptr;
+        ASSERT_TRUE(WaitFor([&] {
+            options = OptionsWindow(main);
+            return options && IsWindowVisible(options);
+        }));
+        HWND languages = ChildOfClass(options, L"LISTBOX");
+        ASSERT_NE(languages, nullptr);
+        LRESULT russian = SendMessageW(languages, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(L"Russian.MordaunLang"));
+        ASSERT_NE(russian, LB_ERR);
+        RECT item{};
+        SendMessageW(languages, LB_GETITEMRECT, static_cast<WPARAM>(russian),
+                     reinterpret_cast<LPARAM>(&item));
+        POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+        MapWindowPoints(languages, options, &at, 1);
+        ClickAt(options, at, true);
+        EXPECT_TRUE(WaitFor([&] { return ChildTexts(main).count(russianTrash) == 1; }));
+
+        // The auto-start box writes its entry and takes it away again.
+        ClickAt(options, kAutoStartBox);
+        EXPECT_TRUE(WaitFor(AutoStartEntryExists));
+        ClickAt(options, kAutoStartBox);
+        EXPECT_TRUE(WaitFor([] { return !AutoStartEntryExists(); }));
+
+        PostMessageW(options, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+        EXPECT_EQ(program.Close(), 0u);
+    }
+    std::string settings = ReadAll(ini);
+    for (const char* kept : {"[tray]\r\nChecked=true\r\n", "[color]\r\n1=12\r\n", "[view]\r\nradio=2\r\n",
+                             "[AutoRun]\r\n1=false\r\n", "[Sound]\r\nALL=true\r\n",
+                             "[Log]\r\nALL=true\r\nAuto_Clear=false\r\n", "Russian.MordaunLang\r\n"})
+        EXPECT_NE(settings.find(kept), std::string::npos) << kept << " in\n" << settings;
+
+    std::vector<std::filesystem::path> logs = Logs();
+    ASSERT_EQ(logs.size(), 1u);
+    std::string log = ReadAll(logs[0].wstring());
+    // "Cut off Dr. Watson (Отключить Dr. Watson)" in Windows-1251, every line ending in CR LF.
+    EXPECT_NE(log.find("Cut off Dr. Watson (\xCE\xF2\xEA\xEB\xFE\xF7\xE8\xF2\xFC Dr. Watson)\r\n"),
+              std::string::npos);
+    EXPECT_EQ(log.find("\n"), log.find("\r\n") + 1);
+    EXPECT_NE(log.find("Name User:   "), std::string::npos);
+
+    // The next run starts in Russian.
+    wintest::RunningProgram again;
+    ASSERT_NE(again.Main(), nullptr);
+    EXPECT_TRUE(WaitFor([&] { return ChildTexts(again.Main()).count(russianTrash) == 1; }));
+    EXPECT_EQ(again.Close(), 0u);
+}
+
+}  // namespace

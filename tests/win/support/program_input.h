@@ -1,0 +1,73 @@
+#pragma once
+// Working a running program from outside as a user would: clicks posted to the window under a
+// point, waiting for an effect, and the debugger value a cleaning run writes (saved and put
+// back around the tests that press "Begin").
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace wintest {
+
+inline bool WaitFor(const std::function<bool()>& done, int milliseconds = 20000) {
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (done()) return true;
+        Sleep(50);
+    }
+    return done();
+}
+
+// The deepest visible child window of TOP at POINT (client coordinates of TOP), with POINT
+// turned into that window's client coordinates.
+inline HWND WindowAt(HWND top, POINT& point) {
+    HWND target = top;
+    for (;;) {
+        HWND child = ChildWindowFromPointEx(target, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (!child || child == target) return target;
+        MapWindowPoints(target, child, &point, 1);
+        target = child;
+    }
+}
+
+// A left click (or, with DOUBLE, a double-click) at POINT of TOP's client area, posted to the
+// deepest visible child window there, as a user's click arrives.
+inline void ClickAt(HWND top, POINT point, bool twice = false) {
+    HWND target = WindowAt(top, point);
+    const LPARAM at = MAKELPARAM(point.x, point.y);
+    PostMessageW(target, WM_MOUSEMOVE, 0, at);
+    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(target, WM_LBUTTONUP, 0, at);
+    if (!twice) return;
+    PostMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageW(target, WM_LBUTTONUP, 0, at);
+}
+
+// The Dr. Watson auto-start value every cleaning run writes.
+constexpr wchar_t kAeDebug[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug";
+
+inline std::optional<std::wstring> ReadAuto() {
+    wchar_t data[64] = {};
+    DWORD size = sizeof(data);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kAeDebug, L"Auto", RRF_RT_REG_SZ, nullptr, data, &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    return std::wstring(data);
+}
+
+inline void WriteAuto(const std::optional<std::wstring>& value) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kAeDebug, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    if (value) {
+        RegSetValueExW(key, L"Auto", 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
+                       static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
+    } else {
+        RegDeleteValueW(key, L"Auto");
+    }
+    RegCloseKey(key);
+}
+
+}  // namespace wintest
