@@ -154,12 +154,15 @@ bool Form::HandleDialogKey(int key, Shift s) {
             return true;
         }
         case key::kReturn:
+            // Only the plain keys: Shift+Enter, Ctrl+Enter or Alt+Escape are someone else's.
+            if (s & (shift::kShift | shift::kCtrl | shift::kAlt)) return false;
             if (defaultControl_ && defaultControl_->Enabled() && defaultControl_->Showing()) {
                 defaultControl_->Click();
                 return true;
             }
             return false;
         case key::kEscape:
+            if (s & (shift::kShift | shift::kCtrl | shift::kAlt)) return false;
             if (cancelControl_ && cancelControl_->Enabled() && cancelControl_->Showing()) {
                 cancelControl_->Click();
                 return true;
