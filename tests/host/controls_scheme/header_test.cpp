@@ -3,6 +3,7 @@
 #include "controls/kvzxp_collapse_panel.h"
 #include "controls/kvzxp_header.h"
 #include "ui/application.h"
+#include "ui/dispatch.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
 
@@ -213,4 +214,14 @@ TEST_F(HeaderFixture, PanelPaintShowsFrameSidesAndBottom) {
     EXPECT_EQ(px(56, 10), ui::clTeal);
     EXPECT_EQ(px(30, 35), ui::clWhite);          // bottom line, 4 pixels above the edge
     EXPECT_EQ(px(30, 36), ui::clTeal);
+}
+
+// The header has no window of its own: its windowed parent passes the theme change on.
+TEST_F(HeaderFixture, ThemeChangeReachesTheHeaderThroughItsWindow) {
+    int palette = 0;
+    controls::ScopedSchemeDetector detector(app, [&] { return palette; });
+    header.SetXPScheme(controls::THXPScheme::xpAutomatic);
+    palette = 1;
+    ui::DispatchThemeChanged(form);
+    EXPECT_EQ(header.PaletteIndex(), 1);
 }
