@@ -32,7 +32,14 @@ void Form::SetClientSize(int width, int height) {
     // Without a peer the window frame is not known; the client size is the outer size.
     if (!Peer()) SetBounds(Left(), Top(), width, height);
     NotifyPeer(Change::ClientSize);
+    AlignControls();
     Invalidate();
+}
+
+void Form::PeerResized(Size client) {
+    if (client == clientSize_) return;
+    clientSize_ = client;
+    AlignControls();
 }
 
 void Form::SetBorderStyle(BorderStyle s) {

@@ -1,5 +1,6 @@
 #include <functional>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -211,4 +212,17 @@ TEST_F(CheckBoxTest, AcceleratorFocusesAndTogglesWithoutClick) {
     box.SetEnabled(false);
     EXPECT_FALSE(form.HandleAccelerator(U't'));
     EXPECT_TRUE(box.Checked());
+}
+
+TEST_F(CheckBoxTest, EveryKeyReachesOnKeyDownAndOnKeyUpSpaceIncluded) {
+    std::vector<std::string> seen;
+    box.OnKeyDown = [&](int& key, ui::Shift) { seen.push_back("down " + std::to_string(key)); };
+    box.OnKeyUp = [&](int& key, ui::Shift) { seen.push_back("up " + std::to_string(key)); };
+    backend.Focus(box);
+    for (int key : {ui::key::kSpace, int{'A'}}) {
+        backend.KeyDown(key);
+        backend.KeyUp(key);
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"down 32", "up 32", "down 65", "up 65"}));
+    EXPECT_EQ(clicks, 1);
 }
