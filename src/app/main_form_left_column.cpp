@@ -8,12 +8,13 @@
 namespace {
 
 // Inside a group box: the group-select button at the top left, the category controls in a
-// column to its right, one row each.
+// column to its right, one row each. The rows end one pixel short of the frame's right line
+// (x = width - 3): a row is a window of its own and would cover the line.
+constexpr int kGroupWidth = 172;
 constexpr int kRowLeft = 28;
-constexpr int kRowWidth = 143;
+constexpr int kRowWidth = kGroupWidth - 4 - kRowLeft;
 constexpr int kRowTop = 6;
 constexpr int kRowStep = 19;
-constexpr int kGroupWidth = 172;
 constexpr int kGroupGap = 3;
 
 void StyleRow(ui::Control& row, const std::string& caption, int index, ui::Color background) {

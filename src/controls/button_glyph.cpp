@@ -155,19 +155,18 @@ int ButtonGlyph::ImageFor(TButtonState state, const ui::ColorResolver& colors) {
         ui::Color highlight = colors.Resolve(ui::clBtnHighlight);
         ui::Color shadow = colors.Resolve(ui::clBtnShadow);
         if (numGlyphs_ == 1) {
-            // An embossed silhouette of the single cell on the button face.
+            // An embossed silhouette of the single cell's mask (every pixel not of the
+            // transparent colour, white ones too) on the button face.
             ui::Bitmap emboss(cell.width, cell.height, face);
-            for (int y = 0; y < cell.height; ++y)
-                for (int x = 0; x < cell.width; ++x) {
-                    ui::Color c = image.Pixel(x, y);
-                    if (c != transparent_ && c != ui::clWhite)
-                        emboss.PutPixel(x + 1, y + 1, highlight);
-                }
-            for (int y = 0; y < cell.height; ++y)
-                for (int x = 0; x < cell.width; ++x) {
-                    ui::Color c = image.Pixel(x, y);
-                    if (c != transparent_ && c != ui::clWhite) emboss.SetPixel(x, y, shadow);
-                }
+            const struct {
+                ui::Color ink;
+                int shift;
+            } passes[] = {{highlight, 1}, {shadow, 0}};
+            for (const auto& pass : passes)
+                for (int y = 0; y < cell.height; ++y)
+                    for (int x = 0; x < cell.width; ++x)
+                        if (image.Pixel(x, y) != transparent_)
+                            emboss.PutPixel(x + pass.shift, y + pass.shift, pass.ink);
             image = std::move(emboss);
         } else {
             // The drawn disabled cell, mapped to the system's 3-D colours.

@@ -68,15 +68,11 @@ void TKVZXPCustomCheckBox::Paint(ui::Canvas& canvas) {
     if (inset == 3) canvas.DrawBitmap(l, t, ring_);
     canvas.DrawBitmap(l + inset, t + inset, face_);
 
-    canvas.pen = {enabled ? kFrame : kFrameDisabled, 1, ui::PenStyle::Solid};
-    canvas.MoveTo(l, t);
-    canvas.LineTo(l, b - 1);
-    canvas.MoveTo(l, b);
-    canvas.LineTo(r + 1, b);
-    canvas.MoveTo(l, t);
-    canvas.LineTo(r, t);
-    canvas.MoveTo(r + 1, t);
-    canvas.LineTo(r + 1, b - 1);
+    // The frame's four lines, end points included, close the 13 x 13 square: left x = L and
+    // right x = R + 1 from T to B - 1, top y = T from L to R, bottom y = B from L to R + 1. Its
+    // right column lies outside the strip a box refresh repaints, and never changes with the
+    // hot or pressed state.
+    canvas.FrameRect({l, t, r + 2, b + 1}, enabled ? kFrame : kFrameDisabled);
 
     if (state_ == TCheckBoxState::cbChecked) {
         canvas.pen = {enabled ? kTick : kMarkDisabled, 1, ui::PenStyle::Solid};

@@ -22,6 +22,7 @@ void TKVZXPCollapsePanel::SetBorder(int border) {
     border = ClampBorder(border);
     if (border == border_) return;
     border_ = border;
+    AlignControls();
     Invalidate();
 }
 

@@ -24,8 +24,8 @@ public:
     void SetColorBackground(ui::Color c);
     // Color() (the fill of the framed area) is the control's own colour.
 
-    // Where children that fill or dock are placed.
-    ui::Rect AlignRect() const;
+    // Where aligned children are placed: inside the frame.
+    ui::Rect AlignRect() const override;
 
     void Paint(ui::Canvas& canvas) override;
     void MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) override;

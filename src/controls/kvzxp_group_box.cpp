@@ -5,6 +5,7 @@ namespace controls {
 TKVZXPCustomGroupBox::TKVZXPCustomGroupBox(ui::Control* parent) : ui::Control(parent) {
     SetBounds(0, 0, 185, 105);
     SetTabStop(false);
+    SetParentColor(true);
 }
 
 void TKVZXPCustomGroupBox::Paint(ui::Canvas& canvas) {

@@ -11,6 +11,8 @@ constexpr std::uint32_t kCaptionFlags = ui::text::kSingleLine | ui::text::kVCent
 
 XPCheckControl::XPCheckControl(ui::Control* parent) : ui::Control(parent) {
     SetBounds(0, 0, 120, 17);
+    // The caption area shows the parent's colour until the control is given its own.
+    SetParentColor(true);
 }
 
 void XPCheckControl::SetAlignment(TLeftRight a) {

@@ -59,16 +59,70 @@ Form* Control::GetForm() {
 void Control::SetBounds(const Rect& r) {
     if (r == bounds_) return;
     if (!IsWindowed() && parent_) parent_->InvalidateRect(bounds_);
+    const bool resized = r.GetSize() != bounds_.GetSize();
     bounds_ = r;
     NotifyPeer(Change::Bounds);
     BoundsChanged();
     Invalidate();
+    Realign(resized);
 }
 
 void Control::PeerMoved(const Rect& r) {
     if (r == bounds_) return;
+    const bool resized = r.GetSize() != bounds_.GetSize();
     bounds_ = r;
     BoundsChanged();
+    Realign(resized);
+}
+
+void Control::Realign(bool resized) {
+    if (resized) AlignControls();
+    if (align_ != Align::None && parent_) parent_->AlignControls();
+}
+
+void Control::SetAlign(Align a) {
+    if (a == align_) return;
+    align_ = a;
+    if (parent_) parent_->AlignControls();
+}
+
+void Control::AlignControls() {
+    // Placing a child reports back here: one pass at a time.
+    if (aligning_) return;
+    struct Pass {
+        bool& flag;
+        explicit Pass(bool& f) : flag(f) { flag = true; }
+        ~Pass() { flag = false; }
+    } pass(aligning_);
+    Rect area = AlignRect();
+    for (Align edge : {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client}) {
+        for (Control* child : children_) {
+            if (child->align_ != edge || !child->visible_) continue;
+            const int w = std::min(child->Width(), std::max(0, area.Width()));
+            const int h = std::min(child->Height(), std::max(0, area.Height()));
+            switch (edge) {
+                case Align::Top:
+                    child->SetBounds(area.left, area.top, area.Width(), h);
+                    area.top += h;
+                    break;
+                case Align::Bottom:
+                    child->SetBounds(area.left, area.bottom - h, area.Width(), h);
+                    area.bottom -= h;
+                    break;
+                case Align::Left:
+                    child->SetBounds(area.left, area.top, w, area.Height());
+                    area.left += w;
+                    break;
+                case Align::Right:
+                    child->SetBounds(area.right - w, area.top, w, area.Height());
+                    area.right -= w;
+                    break;
+                default:
+                    child->SetBounds(area);
+                    break;
+            }
+        }
+    }
 }
 
 Point Control::OffsetInWindow() const {
@@ -110,6 +164,7 @@ void Control::SetVisible(bool v) {
     }
     NotifyPeer(Change::Visible);
     if (!IsWindowed() && parent_) parent_->InvalidateRect(bounds_);
+    if (align_ != Align::None && parent_) parent_->AlignControls();
     VisibleChanged();
 }
 
@@ -141,17 +196,41 @@ void Control::SetHint(std::string hint) {
 }
 
 void Control::SetFont(const Font& f) {
+    parentFont_ = false;
+    AdoptFont(f);
+}
+
+void Control::SetColor(Color c) {
+    parentColor_ = false;
+    AdoptColor(c);
+}
+
+void Control::SetParentFont(bool p) {
+    parentFont_ = p;
+    if (p && parent_) AdoptFont(parent_->font_);
+}
+
+void Control::SetParentColor(bool p) {
+    parentColor_ = p;
+    if (p && parent_) AdoptColor(parent_->color_);
+}
+
+void Control::AdoptFont(const Font& f) {
     if (f == font_) return;
     font_ = f;
     NotifyPeer(Change::Font);
+    for (Control* child : children_)
+        if (child->parentFont_) child->AdoptFont(f);
     FontChanged();
     Invalidate();
 }
 
-void Control::SetColor(Color c) {
+void Control::AdoptColor(Color c) {
     if (c == color_) return;
     color_ = c;
     NotifyPeer(Change::BackColor);
+    for (Control* child : children_)
+        if (child->parentColor_) child->AdoptColor(c);
     ColorChanged();
     Invalidate();
 }
@@ -342,7 +421,9 @@ void Control::MouseLeave() {
 void Control::KeyDown(int& key, Shift s) {
     if (OnKeyDown) OnKeyDown(key, s);
 }
-void Control::KeyUp(int& key, Shift s) { (void)key, (void)s; }
+void Control::KeyUp(int& key, Shift s) {
+    if (OnKeyUp) OnKeyUp(key, s);
+}
 void Control::KeyPress(char32_t& ch) {
     if (OnKeyPress) OnKeyPress(ch);
 }

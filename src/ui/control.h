@@ -33,6 +33,9 @@ class ControlPeer;
 class Form;
 class PeerFactory;
 
+// How a parent places a child: along one edge of its AlignRect() (Top, Bottom, Left, Right,
+// taken in that order and then in order of creation), or over what the others leave (Client).
+enum class Align { None, Top, Bottom, Left, Right, Client };
 
 class Control {
 public:
@@ -86,15 +89,28 @@ public:
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool s) { showHint_ = s; }
 
+    // Setting the control's own font or colour ends ParentFont or ParentColor: while on, the
+    // control shows its parent's and follows every change of it. ParentFont starts on.
     const Font& GetFont() const { return font_; }
     void SetFont(const Font& f);
     Color GetColor() const { return color_; }
     void SetColor(Color c);
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool p);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool p);
     Cursor GetCursor() const { return cursor_; }
     void SetCursor(Cursor c);
 
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool t) { tabStop_ = t; }
+
+    Align GetAlign() const { return align_; }
+    void SetAlign(Align a);
+    // The area aligned children share.
+    virtual Rect AlignRect() const { return ClientRect(); }
+    // Places the visible aligned children again (after a change of size or of AlignRect()).
+    void AlignControls();
 
     // Painting.
     virtual bool IsWindowed() const { return true; }
@@ -183,6 +199,7 @@ public:
     std::function<void()> OnMouseEnter;
     std::function<void()> OnMouseLeave;
     std::function<void(int&, Shift)> OnKeyDown;
+    std::function<void(int&, Shift)> OnKeyUp;
     std::function<void(char32_t&)> OnKeyPress;
     std::function<void()> OnEnter;
     std::function<void()> OnExit;
@@ -205,6 +222,11 @@ private:
     void AddChild(Control* child);
     void RemoveChild(Control* child);
     void SetHovered(Control* child);
+    // Store a new font or colour and pass it on to the children that take their parent's.
+    void AdoptFont(const Font& f);
+    void AdoptColor(Color c);
+    // After a change of this control's size or alignment.
+    void Realign(bool resized);
 
     Application* app_ = nullptr;
     Control* parent_ = nullptr;
@@ -219,6 +241,10 @@ private:
     std::string hint_;
     Font font_;
     Color color_ = clBtnFace;
+    bool parentFont_ = true;
+    bool parentColor_ = false;
+    Align align_ = Align::None;
+    bool aligning_ = false;
     Cursor cursor_ = Cursor::Default;
     // For windowed controls: the graphic child holding the mouse and the one under it.
     Control* captureChild_ = nullptr;

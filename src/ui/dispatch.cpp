@@ -35,4 +35,10 @@ void DispatchFocusChange(Control* old, Control* now) {
     }
 }
 
+void DispatchThemeChanged(Control& window) {
+    window.ThemeChanged();
+    for (Control* child : window.Children())
+        if (!child->IsWindowed()) DispatchThemeChanged(*child);
+}
+
 }  // namespace ui

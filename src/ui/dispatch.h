@@ -17,5 +17,8 @@ void DispatchKeyUp(Control& focused, int key, Shift s);
 void DispatchChar(Control& focused, char32_t ch, bool alt);
 // Focus moved from OLD to NOW (either may be null).
 void DispatchFocusChange(Control* old, Control* now);
+// The desktop theme changed: WINDOW hears it, and so do its graphic controls, which have no
+// window of their own to be told.
+void DispatchThemeChanged(Control& window);
 
 }  // namespace ui

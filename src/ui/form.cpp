@@ -32,7 +32,14 @@ void Form::SetClientSize(int width, int height) {
     // Without a peer the window frame is not known; the client size is the outer size.
     if (!Peer()) SetBounds(Left(), Top(), width, height);
     NotifyPeer(Change::ClientSize);
+    AlignControls();
     Invalidate();
+}
+
+void Form::PeerResized(Size client) {
+    if (client == clientSize_) return;
+    clientSize_ = client;
+    AlignControls();
 }
 
 void Form::SetBorderStyle(BorderStyle s) {
@@ -154,12 +161,15 @@ bool Form::HandleDialogKey(int key, Shift s) {
             return true;
         }
         case key::kReturn:
+            // Only the plain keys: Shift+Enter, Ctrl+Enter or Alt+Escape are someone else's.
+            if (s & (shift::kShift | shift::kCtrl | shift::kAlt)) return false;
             if (defaultControl_ && defaultControl_->Enabled() && defaultControl_->Showing()) {
                 defaultControl_->Click();
                 return true;
             }
             return false;
         case key::kEscape:
+            if (s & (shift::kShift | shift::kCtrl | shift::kAlt)) return false;
             if (cancelControl_ && cancelControl_->Enabled() && cancelControl_->Showing()) {
                 cancelControl_->Click();
                 return true;

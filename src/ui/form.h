@@ -31,7 +31,7 @@ public:
     Size ClientSize() const { return clientSize_; }
     void SetClientSize(int width, int height);
     // The backend reports the client size of the native window.
-    void PeerResized(Size client) { clientSize_ = client; }
+    void PeerResized(Size client);
     // Whether the position rule has been applied (it is, once, at the first show).
     bool Positioned() const { return positioned_; }
 

@@ -3,7 +3,7 @@
 namespace ui {
 
 Label::Label(Control* parent) : GraphicControl(parent) {
-    SetColor(parent->GetColor());
+    SetParentColor(true);
 }
 
 void Label::SetTransparent(bool t) {

@@ -272,39 +272,15 @@ void RasterCanvas::TextAt(int x, int y, std::string_view text) {
 }
 
 int RasterCanvas::DrawTextIn(std::string_view text, Rect& r, std::uint32_t flags) {
-    auto measure = [this](std::string_view s) { return TextExtent(s).width; };
-    TextLine stripped = StripPrefix(text, (flags & text::kNoPrefix) != 0);
-    bool single = (flags & text::kSingleLine) != 0;
-    std::vector<TextLine> lines;
-    if (single) {
-        // Line breaks show as ordinary characters on a single line.
-        lines.push_back(stripped);
-    } else {
-        lines = BreakLines(stripped, (flags & text::kWordBreak) != 0, r.Width(), measure);
-    }
-    if (flags & text::kEndEllipsis)
-        for (TextLine& l : lines) Ellipsize(l, r.Width(), measure);
-    int lineHeight = FontCellHeight();
-    int total = lineHeight * static_cast<int>(lines.size());
+    TextBlock block = LayOutText(text, r, flags, FontCellHeight(),
+                                 [this](std::string_view s) { return TextExtent(s).width; });
     if (flags & text::kCalcRect) {
-        int widest = 0;
-        for (const TextLine& l : lines) widest = std::max(widest, measure(l.text));
-        r.right = r.left + widest;
-        r.bottom = r.top + total;
-        return total;
+        r = block.bounds;
+    } else {
+        for (const PlacedLine& l : block.lines)
+            DrawTextLine(l.at.x, l.at.y, l.line.text, l.line.underline);
     }
-    int y = r.top;
-    if (single && (flags & text::kVCenter)) y = r.top + (r.Height() - lineHeight) / 2;
-    if (single && (flags & text::kBottom)) y = r.bottom - lineHeight;
-    for (const TextLine& l : lines) {
-        int width = measure(l.text);
-        int x = r.left;
-        if (flags & text::kCenter) x = r.left + (r.Width() - width) / 2;
-        if (flags & text::kRight) x = r.right - width;
-        DrawTextLine(x, y, l.text, (flags & text::kHidePrefix) ? -1 : l.underline);
-        y += lineHeight;
-    }
-    return total;
+    return block.bounds.Height();
 }
 
 }  // namespace ui

@@ -1,5 +1,9 @@
 #include "ui/text_layout.h"
 
+#include <algorithm>
+
+#include "ui/canvas.h"
+
 namespace ui {
 
 namespace {
@@ -116,6 +120,40 @@ void Ellipsize(TextLine& line, int width, const std::function<int(std::string_vi
     }
     line.text = base + "...";
     if (line.underline >= static_cast<int>(base.size())) line.underline = -1;
+}
+
+TextBlock LayOutText(std::string_view text, const Rect& r, std::uint32_t flags, int lineHeight,
+                     const std::function<int(std::string_view)>& measure) {
+    TextLine stripped = StripPrefix(text, (flags & text::kNoPrefix) != 0);
+    if (flags & text::kHidePrefix) stripped.underline = -1;
+    const bool single = (flags & text::kSingleLine) != 0;
+    std::vector<TextLine> lines;
+    if (single) {
+        // Line breaks show as ordinary characters on a single line.
+        lines.push_back(std::move(stripped));
+    } else {
+        lines = BreakLines(stripped, (flags & text::kWordBreak) != 0, r.Width(), measure);
+    }
+    if (flags & text::kEndEllipsis)
+        for (TextLine& l : lines) Ellipsize(l, r.Width(), measure);
+
+    TextBlock block;
+    const int total = lineHeight * static_cast<int>(lines.size());
+    int widest = 0;
+    int y = r.top;
+    if (single && (flags & text::kVCenter)) y = r.top + (r.Height() - lineHeight) / 2;
+    if (single && (flags & text::kBottom)) y = r.bottom - lineHeight;
+    for (TextLine& l : lines) {
+        const int width = measure(l.text);
+        widest = std::max(widest, width);
+        int x = r.left;
+        if (flags & text::kCenter) x = r.left + (r.Width() - width) / 2;
+        if (flags & text::kRight) x = r.right - width;
+        block.lines.push_back({{x, y}, std::move(l)});
+        y += lineHeight;
+    }
+    block.bounds = {r.left, r.top, r.left + widest, r.top + total};
+    return block;
 }
 
 }  // namespace ui

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/geometry.h"
+
 namespace ui {
 
 struct TextLine {
@@ -29,6 +31,22 @@ std::vector<TextLine> BreakLines(const TextLine& text, bool wrap, int width,
 
 // Shortens LINE with "..." at its end so that it fits WIDTH.
 void Ellipsize(TextLine& line, int width, const std::function<int(std::string_view)>& measure);
+
+// One line of laid-out text and where it starts (its cell's top-left corner).
+struct PlacedLine {
+    Point at;
+    TextLine line;
+};
+
+struct TextBlock {
+    std::vector<PlacedLine> lines;
+    Rect bounds;  // what a measuring draw reports: R's corner, the widest line, every line
+};
+
+// Lays TEXT out in R as DrawText does with the text:: FLAGS: lines LINE_HEIGHT apart, widths
+// from MEASURE. Both canvases draw through it, so they break, align and shorten alike.
+TextBlock LayOutText(std::string_view text, const Rect& r, std::uint32_t flags, int lineHeight,
+                     const std::function<int(std::string_view)>& measure);
 
 // Number of characters (UTF-8 code points) in S.
 int CodePoints(std::string_view s);

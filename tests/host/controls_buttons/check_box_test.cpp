@@ -1,5 +1,8 @@
+#include <functional>
 #include <set>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "controls/kvzxp_check_box.h"
 #include "fixture.h"
@@ -37,25 +40,56 @@ std::set<std::pair<int, int>> TickPixels() {
 
 }  // namespace
 
-TEST_F(CheckBoxTest, FrameLinesLeaveTheirEndPointsOpen) {
+TEST_F(CheckBoxTest, FrameClosesTheThirteenPixelSquare) {
     for (bool enabled : {true, false}) {
         box.SetEnabled(enabled);
         ui::Bitmap b = Render(box);
         const ui::Color frame = enabled ? Hex(0x006C6C) : Hex(0xB8AA9A);
-        for (int y = 2; y <= 12; ++y) {
-            EXPECT_EQ(b.Pixel(2, y), frame) << y;
-            EXPECT_EQ(b.Pixel(14, y), frame) << y;
+        for (int i = 2; i <= 14; ++i) {
+            EXPECT_EQ(b.Pixel(2, i), frame) << "left " << i;
+            EXPECT_EQ(b.Pixel(14, i), frame) << "right " << i;
+            EXPECT_EQ(b.Pixel(i, 2), frame) << "top " << i;
+            EXPECT_EQ(b.Pixel(i, 14), frame) << "bottom " << i;
         }
-        for (int x = 2; x <= 12; ++x) EXPECT_EQ(b.Pixel(x, 2), frame) << x;
-        for (int x = 2; x <= 13; ++x) EXPECT_EQ(b.Pixel(x, 14), frame) << x;
-        // Line ends are not drawn.
-        EXPECT_NE(b.Pixel(2, 13), frame);
-        EXPECT_NE(b.Pixel(13, 2), frame);
-        EXPECT_NE(b.Pixel(14, 13), frame);
-        EXPECT_NE(b.Pixel(14, 14), frame);
+        EXPECT_NE(b.Pixel(13, 13), frame);
         // Nothing outside the square.
         EXPECT_EQ(b.Pixel(1, 8), ui::clWhite);
         EXPECT_EQ(b.Pixel(15, 8), ui::clWhite);
+        EXPECT_EQ(b.Pixel(8, 15), ui::clWhite);
+    }
+}
+
+// A hot, pressed or state change repaints only the box strip (on Win32 only that strip is
+// copied to the screen): every pixel outside it must stay as it was, the box's right column
+// included.
+TEST_F(CheckBoxTest, BoxChangesStayInsideTheRefreshedStrip) {
+    for (auto alignment : {controls::TLeftRight::taRightJustify, controls::TLeftRight::taLeftJustify}) {
+        box.SetAlignment(alignment);
+        const ui::Rect strip = box.BoxStrip();
+        const ui::Point in{strip.left + 5, 8}, out{60, 40};
+        const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+            {"enter", [&] { backend.MoveMouse(box, in); }},
+            {"press", [&] { backend.MouseDown(box, in); }},
+            {"drag out", [&] { backend.MoveMouse(box, out); }},
+            {"drag in", [&] { backend.MoveMouse(box, in); }},
+            {"release", [&] { backend.MouseUp(box, in); }},
+            {"leave", [&] { backend.MouseLeave(box); }},
+            {"grayed", [&] { box.SetState(TCheckBoxState::cbGrayed); }},
+        };
+        backend.Focus(box);  // the focus rectangle changes with the focus, not with the box
+        ui::Bitmap before = Render(box);
+        for (const auto& [what, step] : steps) {
+            step();
+            ui::Bitmap after = Render(box);
+            for (int y = 0; y < box.Height(); ++y)
+                for (int x = 0; x < box.Width(); ++x)
+                    if (x < strip.left || x >= strip.right) {
+                        ASSERT_EQ(after.Pixel(x, y), before.Pixel(x, y))
+                            << what << " at " << x << "," << y;
+                    }
+            before = after;
+        }
+        box.SetChecked(false);
     }
 }
 
@@ -178,4 +212,17 @@ TEST_F(CheckBoxTest, AcceleratorFocusesAndTogglesWithoutClick) {
     box.SetEnabled(false);
     EXPECT_FALSE(form.HandleAccelerator(U't'));
     EXPECT_TRUE(box.Checked());
+}
+
+TEST_F(CheckBoxTest, EveryKeyReachesOnKeyDownAndOnKeyUpSpaceIncluded) {
+    std::vector<std::string> seen;
+    box.OnKeyDown = [&](int& key, ui::Shift) { seen.push_back("down " + std::to_string(key)); };
+    box.OnKeyUp = [&](int& key, ui::Shift) { seen.push_back("up " + std::to_string(key)); };
+    backend.Focus(box);
+    for (int key : {ui::key::kSpace, int{'A'}}) {
+        backend.KeyDown(key);
+        backend.KeyUp(key);
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"down 32", "up 32", "down 65", "up 65"}));
+    EXPECT_EQ(clicks, 1);
 }

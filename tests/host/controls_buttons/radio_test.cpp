@@ -191,3 +191,24 @@ TEST_F(GroupTest, LoadingKeepsItemIndexUntilTheEnd) {
     EXPECT_TRUE(group.Buttons()[1]->Checked());
     EXPECT_EQ(clicks, 0);  // checked while updating
 }
+
+TEST_F(GroupTest, ItemsPaintInTheGroupsColourAndFontAndFollowThem) {
+    group.SetColor(ui::clWhite);
+    group.SetItems({"a", "b"});
+    auto& item = *group.Buttons()[0];
+    auto captionPixel = [&] { return Render(item).Pixel(item.Width() - 2, 1); };
+    EXPECT_EQ(captionPixel(), ui::clWhite);
+    group.SetColor(ui::clNavy);
+    EXPECT_EQ(captionPixel(), ui::clNavy);
+    ui::Font bold = group.GetFont();
+    bold.bold = true;
+    group.SetFont(bold);
+    EXPECT_TRUE(item.GetFont().bold);
+    EXPECT_TRUE(item.ParentFont());
+    // An item given its own colour keeps it.
+    item.SetColor(ui::clYellow);
+    EXPECT_FALSE(item.ParentColor());
+    group.SetColor(ui::clWhite);
+    EXPECT_EQ(captionPixel(), ui::clYellow);
+    EXPECT_EQ(Render(*group.Buttons()[1]).Pixel(1, 1), ui::clWhite);
+}

@@ -339,13 +339,17 @@ TEST_F(WqmTest, HotGlyphUnderThePointerAndNoBorder) {
     EXPECT_EQ(b.Pixel(4, 3), ui::clRed);
 }
 
-TEST_F(WqmTest, DisabledSingleCellIsEmbossed) {
+TEST_F(WqmTest, DisabledSingleCellIsEmbossedAlongTheWholeMask) {
     button.SetEnabled(false);
-    ui::Bitmap b = Render(button);
     const auto& colors = ui::DefaultColorResolver();
-    EXPECT_EQ(b.Pixel(4, 3), colors.SystemRgb(ui::sys::kBtnShadow));
-    // The highlight shows below the silhouette's last row (image row 15, screen row 18).
-    EXPECT_EQ(b.Pixel(19, 18), colors.SystemRgb(ui::sys::kBtnHighlight));
+    // White pixels belong to the mask like any other colour.
+    for (ui::Color glyph : {ui::clRed, ui::clWhite}) {
+        button.SetGlyph(Cells({glyph}));
+        ui::Bitmap b = Render(button);
+        EXPECT_EQ(b.Pixel(4, 3), colors.SystemRgb(ui::sys::kBtnShadow)) << glyph;
+        // The highlight shows below the silhouette's last row (image row 15, screen row 18).
+        EXPECT_EQ(b.Pixel(19, 18), colors.SystemRgb(ui::sys::kBtnHighlight)) << glyph;
+    }
 }
 
 TEST_F(WqmTest, DropDownMenuOpensOnPressAndCanBeVetoed) {

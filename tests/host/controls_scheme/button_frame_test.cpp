@@ -138,6 +138,22 @@ TEST_F(ButtonFixture, EnterClicksTheFocusedButtonOnce) {
     EXPECT_EQ(okClicks, 2);
 }
 
+TEST_F(ButtonFixture, EnterAndEscapeClickOnlyWithoutModifiers) {
+    ok.SetDefault(true);
+    other.SetCancel(true);
+    backend.Focus(box);
+    for (ui::Shift held : {ui::shift::kShift, ui::shift::kCtrl, ui::shift::kAlt}) {
+        backend.PressKey(ui::key::kReturn, held);
+        backend.PressKey(ui::key::kEscape, held);
+    }
+    EXPECT_EQ(okClicks, 0);
+    EXPECT_EQ(otherClicks, 0);
+    backend.PressKey(ui::key::kReturn);
+    backend.PressKey(ui::key::kEscape);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(otherClicks, 1);
+}
+
 TEST_F(ButtonFixture, ClickSetsModalResultAndAcceleratorClicks) {
     ok.SetModalResult(1);
     ok.SetCaption("&Go");

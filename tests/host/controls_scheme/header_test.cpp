@@ -3,6 +3,7 @@
 #include "controls/kvzxp_collapse_panel.h"
 #include "controls/kvzxp_header.h"
 #include "ui/application.h"
+#include "ui/dispatch.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
 
@@ -213,4 +214,33 @@ TEST_F(HeaderFixture, PanelPaintShowsFrameSidesAndBottom) {
     EXPECT_EQ(px(56, 10), ui::clTeal);
     EXPECT_EQ(px(30, 35), ui::clWhite);          // bottom line, 4 pixels above the edge
     EXPECT_EQ(px(30, 36), ui::clTeal);
+}
+
+TEST_F(HeaderFixture, PanelLaysOutItsAlignedChildrenInsideTheFrame) {
+    ui::Control top(&panel), fill(&panel), placed(&panel);
+    top.SetBounds(0, 0, 10, 20);
+    top.SetAlign(ui::Align::Top);
+    fill.SetAlign(ui::Align::Client);
+    placed.SetBounds(3, 4, 5, 6);
+    panel.SetBounds(0, 100, 170, 90);
+    for (int border : {4, 10, 0}) {
+        panel.SetBorder(border);
+        EXPECT_EQ(top.Bounds(), (ui::Rect{border + 1, 1, 170 - border - 1, 21})) << border;
+        EXPECT_EQ(fill.Bounds(), (ui::Rect{border + 1, 21, 170 - border - 1, 85})) << border;
+    }
+    panel.SetBounds(0, 100, 100, 50);  // a resize lays them out again too
+    EXPECT_EQ(fill.Bounds(), (ui::Rect{1, 21, 99, 45}));
+    top.Hide();
+    EXPECT_EQ(fill.Bounds(), (ui::Rect{1, 1, 99, 45}));
+    EXPECT_EQ(placed.Bounds(), ui::Rect::FromSize(3, 4, 5, 6)) << "unaligned children stay";
+}
+
+// The header has no window of its own: its windowed parent passes the theme change on.
+TEST_F(HeaderFixture, ThemeChangeReachesTheHeaderThroughItsWindow) {
+    int palette = 0;
+    controls::ScopedSchemeDetector detector(app, [&] { return palette; });
+    header.SetXPScheme(controls::THXPScheme::xpAutomatic);
+    palette = 1;
+    ui::DispatchThemeChanged(form);
+    EXPECT_EQ(header.PaletteIndex(), 1);
 }

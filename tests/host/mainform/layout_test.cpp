@@ -83,3 +83,22 @@ TEST_F(LayoutTest, TrayMenuExitEndsTheProgramAndMechanicalOptionsShowsTheOptions
 
 }  // namespace
 }  // namespace mainformtest
+
+namespace mainformtest {
+namespace {
+
+TEST_F(LayoutTest, EveryGroupFrameIsWholeBesideItsControls) {
+    TForm1& form = Start();
+    const ui::Color frame = controls::TKVZXPGroupBox::kFrameColor;
+    for (ui::Control* box : form.ScrollBox1.Children()) {
+        ui::Bitmap b = backend.Render(*box);
+        // The straight parts of the left and right lines, clear of the rounded corners.
+        for (int y = 12; y < box->Height() - 8; ++y) {
+            EXPECT_EQ(b.Pixel(2, y), frame) << box->Name() << " left, y " << y;
+            EXPECT_EQ(b.Pixel(box->Width() - 3, y), frame) << box->Name() << " right, y " << y;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace mainformtest

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <stdexcept>
+#include <string_view>
 
 #include "fakes/fake_services.h"
 #include "settings/color_list.h"
@@ -123,20 +125,56 @@ TEST(SettingsSchema, TableIsIndexedBySettingAndComplete) {
     EXPECT_EQ(settings::KeyOf(Setting::LanguageFile).section, "Laguage");
 }
 
-TEST(ColorList, FiftyNamedColoursWithSystemColoursAfterTheFixedOnes) {
-    std::set<std::string_view> names;
-    for (int i = 0; i < settings::kColorCount; ++i) {
-        const auto& c = settings::kColorList[static_cast<std::size_t>(i)];
-        names.insert(c.name);
-        EXPECT_EQ(ui::IsSystemColor(c.value), i >= 20) << c.name;
+TEST(ColorList, FiftyColoursInTheirStoredOrder) {
+    // Positions 20 to 49 are system colours: 0xFF000000 plus the platform's colour index.
+    struct Entry {
+        std::string_view name;
+        std::uint32_t value;
+    };
+    constexpr std::uint32_t kSys = 0xFF000000u;
+    const Entry expected[settings::kColorCount] = {
+        {"clBlack", 0x000000},      {"clMaroon", 0x000080},     {"clGreen", 0x008000},
+        {"clOlive", 0x008080},      {"clNavy", 0x800000},       {"clPurple", 0x800080},
+        {"clTeal", 0x808000},       {"clGray", 0x808080},       {"clSilver", 0xC0C0C0},
+        {"clRed", 0x0000FF},        {"clLime", 0x00FF00},       {"clYellow", 0x00FFFF},
+        {"clBlue", 0xFF0000},       {"clFuchsia", 0xFF00FF},    {"clAqua", 0xFFFF00},
+        {"clWhite", 0xFFFFFF},      {"clMoneyGreen", 0xC0DCC0}, {"clSkyBlue", 0xF0CAA6},
+        {"clCream", 0xF0FBFF},      {"clMedGray", 0xA4A0A0},
+        {"clActiveBorder", kSys | 10},
+        {"clActiveCaption", kSys | 2},
+        {"clAppWorkSpace", kSys | 12},
+        {"clBackground", kSys | 1},
+        {"clBtnFace", kSys | 15},
+        {"clBtnHighlight", kSys | 20},
+        {"clBtnShadow", kSys | 16},
+        {"clBtnText", kSys | 18},
+        {"clCaptionText", kSys | 9},
+        {"clGradientActiveCaption", kSys | 27},
+        {"clGradientInactiveCaption", kSys | 28},
+        {"clGrayText", kSys | 17},
+        {"clHighlight", kSys | 13},
+        {"clHighlightText", kSys | 14},
+        {"clHotLight", kSys | 26},
+        {"clInactiveBorder", kSys | 11},
+        {"clInactiveCaption", kSys | 3},
+        {"clInactiveCaptionText", kSys | 19},
+        {"clInfoBk", kSys | 24},
+        {"clInfoText", kSys | 23},
+        {"clMenu", kSys | 4},
+        {"clMenuBar", kSys | 30},
+        {"clMenuHighlight", kSys | 29},
+        {"clMenuText", kSys | 7},
+        {"clScrollBar", kSys | 0},
+        {"cl3DDkShadow", kSys | 21},
+        {"cl3DLight", kSys | 22},
+        {"clWindow", kSys | 5},
+        {"clWindowFrame", kSys | 6},
+        {"clWindowText", kSys | 8},
+    };
+    for (std::size_t i = 0; i < settings::kColorList.size(); ++i) {
+        EXPECT_EQ(settings::kColorList[i].name, expected[i].name) << i;
+        EXPECT_EQ(settings::kColorList[i].value, expected[i].value) << expected[i].name;
     }
-    EXPECT_EQ(names.size(), 50u);
-    EXPECT_EQ(settings::kColorList[6].name, "clTeal");
-    EXPECT_EQ(settings::kColorList[6].value, ui::clTeal);
-    EXPECT_EQ(settings::kColorList[17].value, 0xF0CAA6u);
-    EXPECT_EQ(settings::kColorList[44].name, "clScrollBar");
-    EXPECT_EQ(settings::kColorList[44].value, ui::SystemColor(ui::sys::kScrollBar));
-    EXPECT_EQ(settings::kColorList[49].value, ui::clWindowText);
 }
 
 }  // namespace

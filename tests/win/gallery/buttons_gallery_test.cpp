@@ -13,6 +13,7 @@
 #include "controls/wqm_speed_button.h"
 #include "controls/xp_scheme.h"
 #include "gallery.h"
+#include "ui/text_layout.h"
 
 namespace {
 
@@ -26,6 +27,24 @@ protected:
     void CompareBox(controls::XPCheckControl& c, const std::string& what, int tolerance = 0) {
         Compare(c, what, {}, tolerance,
                 ui::Rect::FromSize(c.BoxRect().left, c.BoxRect().top, 13, 13));
+    }
+    // The caption beside the box: whole, and inside the rectangle the control measured for it.
+    // It is looked for on the caption's side of the box (a disabled caption has the colour of
+    // the disabled frame).
+    void CompareCaption(controls::XPCheckControl& c, const std::string& what) {
+        ui::Font font = c.GetFont();
+        if (!c.Enabled()) font.color = Hex(0xB8AA9A);
+        const std::string text = ui::StripPrefix(c.Caption(), false).text;
+        const ui::Rect strip = c.BoxStrip();
+        const ui::Rect search = c.Alignment() == controls::TLeftRight::taRightJustify
+                                    ? ui::Rect{strip.right + 1, 0, c.Width(), c.Height()}
+                                    : ui::Rect{0, 0, strip.left - 1, c.Height()};
+        GalleryTest::CompareCaption(c, what + " caption", text, font,
+                                    c.CaptionRect(GdiTextExtent(font, text).width), search);
+    }
+    void CompareControl(controls::XPCheckControl& c, const std::string& what, int tolerance = 0) {
+        CompareBox(c, what, tolerance);
+        CompareCaption(c, what);
     }
 };
 
@@ -55,7 +74,7 @@ TEST_F(ButtonsGallery, WindowPixelsMatchTheRasterCanvasOutsideCaptions) {
     check(5).SetEnabled(false);
     check(6).SetAlignment(controls::TLeftRight::taLeftJustify);
     check(6).SetChecked(true);
-    for (int i = 0; i < 7; ++i) CompareBox(check(i), std::string("check box ") + checkNames[i]);
+    for (int i = 0; i < 7; ++i) CompareControl(check(i), std::string("check box ") + checkNames[i]);
 
     // Radio buttons, each on its own panel so that they do not uncheck each other.
     const char* radioNames[] = {"Off", "On", "Hot", "Pressed", "Disabled"};
@@ -67,12 +86,13 @@ TEST_F(ButtonsGallery, WindowPixelsMatchTheRasterCanvasOutsideCaptions) {
         radio.SetCaption(radioNames[i]);
         radio.SetFont(arial);
         radio.SetColor(ui::clWhite);
-        CompareBox(radio, std::string("radio button ") + radioNames[i], 2);
         radios.push_back(&radio);
     }
     radios[1]->SetChecked(true);
     radios[4]->SetChecked(true);
     radios[4]->SetEnabled(false);
+    for (int i = 0; i < 5; ++i)
+        CompareControl(*radios[static_cast<size_t>(i)], std::string("radio button ") + radioNames[i], 2);
 
     // Speed buttons at the program's sizes and styles.
     auto& tool = Add<controls::TKVZXPSpeedButton>(&form, 10, 130, 45, 21);
@@ -131,7 +151,13 @@ TEST_F(ButtonsGallery, WindowPixelsMatchTheRasterCanvasOutsideCaptions) {
     toolHot.MouseEnter();
     beginHot.MouseEnter();
     groupHot.MouseEnter();
-    for (auto& b : radioGroup.Buttons()) CompareBox(*b, "group button " + b->Caption(), 2);
+    for (auto& b : radioGroup.Buttons()) CompareControl(*b, "group button " + b->Caption(), 2);
+    ui::Font groupCaption = radioGroup.GetFont();
+    groupCaption.color = controls::TKVZXPCustomGroupBox::kCaptionColor;
+    const ui::Size captionSize = GdiTextExtent(groupCaption, radioGroup.Caption());
+    GalleryTest::CompareCaption(radioGroup, "radio group caption", radioGroup.Caption(), groupCaption,
+                                {10, 0, 10 + captionSize.width, captionSize.height},
+                                {0, 0, radioGroup.Width(), captionSize.height});
 
     CaptureAndCompare("buttons", 600, 330);
 }

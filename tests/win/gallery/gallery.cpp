@@ -1,10 +1,12 @@
 #include "gallery.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
+#include "platform/win32/ui/gdi.h"
 #include "platform/win32/ui/gdi_canvas.h"
 #include "platform/win32/ui/window_peer.h"
 #include "png_writer.h"
@@ -80,11 +82,7 @@ void RenderRaster(ui::Control& windowed, ui::Bitmap& target, ui::Point at,
             RenderRaster(*child, target, at + child->Bounds().TopLeft(), colors);
 }
 
-ui::Size TextBound(const ui::Font& font, std::string_view text, const ui::ColorResolver& colors) {
-    ui::Bitmap scratch(1, 1);
-    ui::RasterCanvas raster(scratch, colors);
-    raster.font = font;
-    ui::Size r = raster.TextExtent(text);
+ui::Size GdiTextExtent(const ui::Font& font, std::string_view text, const ui::ColorResolver& colors) {
     HDC screen = GetDC(nullptr);
     ui::Size g;
     {
@@ -93,10 +91,77 @@ ui::Size TextBound(const ui::Font& font, std::string_view text, const ui::ColorR
         g = gdi.TextExtent(text);
     }
     ReleaseDC(nullptr, screen);
+    return g;
+}
+
+ui::Size TextBound(const ui::Font& font, std::string_view text, const ui::ColorResolver& colors) {
+    ui::Bitmap scratch(1, 1);
+    ui::RasterCanvas raster(scratch, colors);
+    raster.font = font;
+    ui::Size r = raster.TextExtent(text);
+    ui::Size g = GdiTextExtent(font, text, colors);
     return {std::max(r.width, g.width), std::max(r.height, g.height)};
 }
 
+namespace {
+
+// The pixels of colour INK in AREA of IMAGE: how many, and their bounding box.
+struct Ink {
+    int count = 0;
+    ui::Rect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+};
+Ink InkIn(const ui::Bitmap& image, ui::Rect area, ui::Color ink) {
+    Ink found;
+    area = area.Intersect({0, 0, image.Width(), image.Height()});
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            if (image.Pixel(x, y) != (ink & 0xFFFFFF)) continue;
+            ++found.count;
+            found.box = {std::min(found.box.left, x), std::min(found.box.top, y),
+                         std::max(found.box.right, x + 1), std::max(found.box.bottom, y + 1)};
+        }
+    return found;
+}
+
+// TEXT drawn alone in FONT on white.
+ui::Bitmap DrawnAlone(const ui::Font& font, const std::string& text, const ui::ColorResolver& colors) {
+    const ui::Size size = GdiTextExtent(font, text, colors);
+    const int w = size.width + 16, h = size.height + 8;
+    HDC screen = GetDC(nullptr);
+    ui::Bitmap out;
+    {
+        platform::win32::MemoryDC buffer(screen, w, h);
+        {
+            platform::win32::GdiCanvas canvas(buffer.Get(), colors);
+            canvas.FillRect({0, 0, w, h}, ui::clWhite);
+            canvas.font = font;
+            canvas.TextAt(4, 4, text);
+        }
+        out = platform::win32::CopyFromDc(buffer.Get(), w, h);
+    }
+    ReleaseDC(nullptr, screen);
+    return out;
+}
+
+}  // namespace
+
 GalleryTest::GalleryTest() = default;
+
+void GalleryTest::CheckCaption(const ComparedCaption& c, const ui::Bitmap& real) {
+    const ui::Point origin = c.control->Parent()->ClientToScreen(c.control->Bounds().TopLeft()) -
+                             form.ClientToScreen({0, 0});
+    const ui::Color ink = backend.Colors().Resolve(c.font.color);
+    const Ink shown = InkIn(real, c.search.Offset(origin.x, origin.y), ink);
+    const ui::Bitmap alone = DrawnAlone(c.font, c.text, backend.Colors());
+    const Ink expected = InkIn(alone, {0, 0, alone.Width(), alone.Height()}, ink);
+    ASSERT_GT(expected.count, 0) << c.what;
+    EXPECT_EQ(shown.count, expected.count) << c.what << ": caption pixels";
+    EXPECT_EQ(shown.box.Width(), expected.box.Width()) << c.what << ": caption width";
+    EXPECT_EQ(shown.box.Height(), expected.box.Height()) << c.what << ": caption height";
+    const ui::Rect laidOut = c.laidOut.Offset(origin.x, origin.y);
+    EXPECT_GE(shown.box.left, laidOut.left) << c.what << ": ink before the caption's rectangle";
+    EXPECT_LE(shown.box.right, laidOut.right) << c.what << ": ink beyond the caption's rectangle";
+}
 
 GalleryTest::~GalleryTest() {
     // Children before their parents: the last made first.
@@ -128,6 +193,8 @@ void GalleryTest::CaptureAndCompare(const std::string& name, int w, int h) {
     }
     Kept().push_back(real);
 
+    for (const ComparedCaption& c : captions) CheckCaption(c, real);
+    captions.clear();
     for (const Compared& c : compared) {
         // The control's top-left corner: a native window's client area lies inside its border.
         ui::Control* parent = c.control->Parent();

@@ -1,8 +1,10 @@
 #pragma once
 // Shared machinery of the Windows gallery tests: a form of controls is painted into a real
 // window, captured, and compared with the raster canvas's rendering of the same controls.
-// Text is masked out (the two canvases draw different fonts). Every capture is written to
-// <build>/gallery/<name>.png and, at the end of the run, all of them into gallery.png.
+// Text is masked out of that comparison (the two canvases draw different fonts); captions are
+// compared on their own with the caption drawn alone in the same font. Every capture is
+// written to <build>/gallery/<name>.png and, at the end of the run, all of them into
+// gallery.png.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -34,6 +36,8 @@ void RenderRaster(ui::Control& windowed, ui::Bitmap& target, ui::Point at,
 
 // The larger of the GDI and the raster canvas's extent of TEXT in FONT.
 ui::Size TextBound(const ui::Font& font, std::string_view text, const ui::ColorResolver& colors);
+// The extent GDI measures for TEXT in FONT.
+ui::Size GdiTextExtent(const ui::Font& font, std::string_view text, const ui::ColorResolver& colors);
 
 struct Compared {
     ui::Control* control;
@@ -41,6 +45,18 @@ struct Compared {
     std::vector<ui::Rect> masks;  // text, control coordinates: not compared
     std::string what;
     int tolerance = 0;            // pixels allowed to differ
+};
+
+// A caption: its pixels of FONT's colour, looked for in SEARCH, must be those of TEXT drawn
+// alone in FONT (nothing cut, nothing added) and lie inside LAID_OUT, the rectangle the
+// control measured for it (control coordinates both).
+struct ComparedCaption {
+    ui::Control* control;
+    std::string text;
+    ui::Font font;
+    ui::Rect laidOut;
+    ui::Rect search;
+    std::string what;
 };
 
 class GalleryTest : public ::testing::Test {
@@ -59,11 +75,18 @@ protected:
     // Compares AREA of C (the whole control, as it is at capture, when empty) outside MASKS.
     void Compare(ui::Control& c, const std::string& what, std::vector<ui::Rect> masks = {},
                  int tolerance = 0, ui::Rect area = {});
+    void CompareCaption(ui::Control& c, const std::string& what, std::string text,
+                        const ui::Font& font, ui::Rect laidOut, ui::Rect search) {
+        captions.push_back({&c, std::move(text), font, laidOut, search, what});
+    }
     ui::Size TextBound(const ui::Font& font, std::string_view text) {
         return gallery::TextBound(font, text, backend.Colors());
     }
+    ui::Size GdiTextExtent(const ui::Font& font, std::string_view text) {
+        return gallery::GdiTextExtent(font, text, backend.Colors());
+    }
     // Lets the form paint, captures W x H of its client area, writes the pictures under NAME
-    // and checks every compared control. The compared list is emptied.
+    // and checks every compared control and caption. The compared lists are emptied.
     void CaptureAndCompare(const std::string& name, int w, int h);
 
     platform::win32::Win32Backend backend;
@@ -71,8 +94,11 @@ protected:
     ui::Form form{app};
     std::vector<std::unique_ptr<ui::Control>> owned;
     std::vector<Compared> compared;
+    std::vector<ComparedCaption> captions;
 
 private:
+    void CheckCaption(const ComparedCaption& c, const ui::Bitmap& real);
+
     NoDither noDither_;
     controls::ScopedDither dither_{app, noDither_};
 };

@@ -36,6 +36,18 @@ protected:
         return header;
     }
 
+    // The caption of a header that is not hot: whole, and inside the rectangle it measures
+    // from x = border + 10 (the chevrons, in the caption's colour, lie beyond the search).
+    void CompareHeaderCaption(controls::TKVZXPHeader& header) {
+        ui::Font font = header.GetFont();
+        if (!header.Enabled()) font.color = Hex(0xB8AA9A);
+        const int left = header.Border() + 10, top = header.Height() - 26;
+        const ui::Size text = GdiTextExtent(font, header.Caption());
+        CompareCaption(header, "header caption " + header.Caption(), header.Caption(), font,
+                       {left, top, left + text.width, header.Height()},
+                       {header.Border(), top, header.Width() - header.Border() - 28, header.Height()});
+    }
+
     controls::TKVZXPButton& AddButton(int x, int y, TXPScheme scheme, const std::string& caption) {
         auto& button = Add<controls::TKVZXPButton>(&form, x, y, 75, 25);
         button.SetXPScheme(scheme);
@@ -65,10 +77,14 @@ TEST_F(SchemeGallery, WindowPixelsMatchTheRasterCanvasOutsideText) {
     for (int row = 0; row < 3; ++row) {
         int y = 10 + row * 48;
         TXPScheme scheme = headerSchemes[row];
-        AddHeader(10, y, scheme, "Processing");
+        CompareHeaderCaption(AddHeader(10, y, scheme, "Processing"));
         hotHeaders.push_back(&AddHeader(190, y, scheme, "Hot"));
-        AddHeader(370, y, scheme, "Hidden").SetCollapsed(false);
-        AddHeader(550, y, scheme, "Disabled").SetEnabled(false);
+        auto& hidden = AddHeader(370, y, scheme, "Hidden");
+        hidden.SetCollapsed(false);
+        CompareHeaderCaption(hidden);
+        auto& disabled = AddHeader(550, y, scheme, "Disabled");
+        disabled.SetEnabled(false);
+        CompareHeaderCaption(disabled);
     }
 
     // Push buttons: a row per palette; normal, hot, pressed, default, disabled.
@@ -99,6 +115,12 @@ TEST_F(SchemeGallery, WindowPixelsMatchTheRasterCanvasOutsideText) {
         Compare(group, "group box",
                 {{0, 0, group.Width(), text.height / 2 + 3}, {8, 0, 12 + text.width, text.height + 1}},
                 6);
+        ui::Font caption = kTextFont;
+        caption.color = controls::TKVZXPCustomGroupBox::kCaptionColor;
+        const ui::Size measured = GdiTextExtent(caption, group.Caption());
+        CompareCaption(group, "group box caption", group.Caption(), caption,
+                       {10, 0, 10 + measured.width, measured.height},
+                       {0, 0, group.Width(), measured.height});
     }
 
     // A header linked to a collapse panel that holds the framed standard controls, enabled

@@ -179,3 +179,27 @@ TEST_F(WindowPeerTest, TheMessageLoopOffersKeysToThePeersBeforeTranslation) {
 }
 
 }  // namespace
+
+namespace {
+
+// Counts the theme changes it hears.
+struct ThemeListener : ui::GraphicControl {
+    using ui::GraphicControl::GraphicControl;
+    int heard = 0;
+    void ThemeChanged() override { ++heard; }
+};
+
+}  // namespace
+
+TEST_F(WindowPeerTest, ThemeChangesReachTheGraphicControlsOfTheWindowThatHearsThem) {
+    ui::Control panel(&form);
+    ThemeListener onForm(&form), onPanel(&panel), nested(&onForm);
+    form.Realize();
+    EXPECT_EQ(SendMessageW(HwndOf(form), WM_THEMECHANGED, 0, 0), 0);
+    EXPECT_EQ(onForm.heard, 1);
+    EXPECT_EQ(nested.heard, 1);
+    EXPECT_EQ(onPanel.heard, 0) << "the panel's own window is told separately";
+    SendMessageW(HwndOf(panel), WM_THEMECHANGED, 0, 0);
+    EXPECT_EQ(onPanel.heard, 1);
+    EXPECT_EQ(onForm.heard, 1);
+}

@@ -1,9 +1,11 @@
 #include "platform/win32/ui/gdi_canvas.h"
 
+#include <climits>
 #include <cstring>
 #include <vector>
 
 #include "platform/win32/text.h"
+#include "ui/text_layout.h"
 
 namespace platform::win32 {
 
@@ -224,32 +226,57 @@ ui::Size GdiCanvas::TextExtent(std::string_view text) {
 
 void GdiCanvas::TextAt(int x, int y, std::string_view text) {
     PrepareText();
+    position_ = {x + DrawTextLine(x, y, text, -1), y};
+}
+
+// Each character is placed at the advance GDI measures for it. Left to itself a renderer may
+// space glyphs wider than it measures them (Wine's monochrome glyphs run up to five pixels
+// longer on a bold caption), and the text would overrun what was laid out for it.
+int GdiCanvas::DrawTextLine(int x, int y, std::string_view text, int underline) {
     std::wstring w = Widen(text);
-    TextOutW(dc_, x, y, w.c_str(), static_cast<int>(w.size()));
-    position_ = {x + TextExtent(text).width, y};
+    const int n = static_cast<int>(w.size());
+    if (n == 0) return 0;
+    std::vector<INT> ends(w.size());
+    int fit = 0;
+    SIZE size{};
+    GetTextExtentExPointW(dc_, w.c_str(), n, INT_MAX, &fit, ends.data(), &size);
+    std::vector<INT> advances(w.size());
+    for (size_t i = 0; i < w.size(); ++i) advances[i] = ends[i] - (i ? ends[i - 1] : 0);
+    ExtTextOutW(dc_, x, y, 0, nullptr, w.c_str(), static_cast<UINT>(n), advances.data());
+    if (underline >= 0) {
+        // The accelerator's underline, one pixel below the baseline.
+        const size_t at = Widen(text.substr(0, static_cast<size_t>(underline))).size();
+        if (at < w.size()) {
+            TEXTMETRICW tm{};
+            GetTextMetricsW(dc_, &tm);
+            BrushOwner ink(CreateSolidBrush(Resolve(font.color)));
+            RECT line{x + (at ? ends[at - 1] : 0), y + tm.tmAscent + 1, x + ends[at],
+                      y + tm.tmAscent + 2};
+            ::FillRect(dc_, &line, ink.get());
+        }
+    }
+    return ends.back();
 }
 
 int GdiCanvas::DrawTextIn(std::string_view text, ui::Rect& r, std::uint32_t flags) {
     PrepareText();
-    // Text is clipped by the canvas clip only, never by the layout rectangle, as on the
-    // raster canvas: bold glyphs may overhang their measured width by a pixel or two.
-    UINT f = DT_NOCLIP;
-    if (flags & ui::text::kCenter) f |= DT_CENTER;
-    if (flags & ui::text::kRight) f |= DT_RIGHT;
-    if (flags & ui::text::kVCenter) f |= DT_VCENTER;
-    if (flags & ui::text::kBottom) f |= DT_BOTTOM;
-    if (flags & ui::text::kWordBreak) f |= DT_WORDBREAK;
-    if (flags & ui::text::kSingleLine) f |= DT_SINGLELINE;
-    if (flags & ui::text::kEndEllipsis) f |= DT_END_ELLIPSIS;
-    if (flags & ui::text::kNoPrefix) f |= DT_NOPREFIX;
-    if (flags & ui::text::kHidePrefix) f |= DT_HIDEPREFIX;
-    if (flags & ui::text::kCalcRect) f |= DT_CALCRECT;
-    if (flags & ui::text::kExpandTabs) f |= DT_EXPANDTABS;
-    std::wstring w = Widen(text);
-    RECT rc{r.left, r.top, r.right, r.bottom};
-    int h = DrawTextW(dc_, w.c_str(), static_cast<int>(w.size()), &rc, f);
-    if (flags & ui::text::kCalcRect) r = {rc.left, rc.top, rc.right, rc.bottom};
-    return h;
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc_, &tm);
+    ui::TextBlock block =
+        ui::LayOutText(text, r, flags, tm.tmHeight, [this](std::string_view s) {
+            std::wstring w = Widen(s);
+            SIZE size{};
+            GetTextExtentPoint32W(dc_, w.c_str(), static_cast<int>(w.size()), &size);
+            return static_cast<int>(size.cx);
+        });
+    if (flags & ui::text::kCalcRect) {
+        r = block.bounds;
+    } else {
+        // Glyphs are clipped by the canvas clip only, as on the raster canvas.
+        for (const ui::PlacedLine& l : block.lines)
+            DrawTextLine(l.at.x, l.at.y, l.line.text, l.line.underline);
+    }
+    return block.bounds.Height();
 }
 
 }  // namespace platform::win32

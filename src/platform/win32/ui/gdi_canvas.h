@@ -47,6 +47,9 @@ private:
     BrushOwner MakeBrush() const;
     HFONT CurrentFont();
     void PrepareText();
+    // Draws one line of TEXT with its cell's top-left corner at (X, Y), the character at byte
+    // UNDERLINE (or none when -1) underlined; returns the line's width.
+    int DrawTextLine(int x, int y, std::string_view text, int underline);
 
     HDC dc_;
     int savedDc_;

@@ -400,8 +400,9 @@ bool WindowPeer::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
                 return child->Reflect(msg, wParam, lParam, result);
             return false;
         case WM_THEMECHANGED:
-            control_.ThemeChanged();
-            return false;  // native controls reload their theme data too
+            ui::DispatchThemeChanged(control_);
+            // Handled (result 0); native controls still reload their own theme data.
+            return !native_;
         default:
             break;
     }
