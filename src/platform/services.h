@@ -15,6 +15,7 @@ class UrlCache;
 class Volumes;
 class Processes;
 class ShellFolder;
+class FolderDialog;
 
 struct Services {
     System* system = nullptr;
@@ -27,6 +28,7 @@ struct Services {
     Volumes* volumes = nullptr;
     Processes* processes = nullptr;
     ShellFolder* shellFolder = nullptr;
+    FolderDialog* folderDialog = nullptr;
 };
 
 }  // namespace platform

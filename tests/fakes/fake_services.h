@@ -2,6 +2,7 @@
 // One bundle of fakes wired into a platform::Services.
 
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_folder_dialog.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_shell_folder.h"
@@ -25,6 +26,7 @@ struct FakeServices {
     FakeUrlCache urlCache;
     FakeShellFolder shellFolder;
     FakeVolumes volumes;
+    FakeFolderDialog folderDialog;
 
     platform::Services Get() {
         platform::Services s;
@@ -37,6 +39,7 @@ struct FakeServices {
         s.urlCache = &urlCache;
         s.shellFolder = &shellFolder;
         s.volumes = &volumes;
+        s.folderDialog = &folderDialog;
         return s;
     }
 };

@@ -1,6 +1,7 @@
 #include "platform/win32/services.h"
 
 #include "platform/win32/files_win32.h"
+#include "platform/win32/folder_dialog_win32.h"
 #include "platform/win32/profile_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_folder_win32.h"
@@ -22,6 +23,7 @@ struct RealServices::Impl {
     UrlCacheWin32 urlCache;
     ShellFolderWin32 shellFolder;
     VolumesWin32 volumes;
+    FolderDialogWin32 folderDialog;
 };
 
 RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
@@ -34,6 +36,7 @@ RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.urlCache = &impl_->urlCache;
     services_.shellFolder = &impl_->shellFolder;
     services_.volumes = &impl_->volumes;
+    services_.folderDialog = &impl_->folderDialog;
 }
 
 RealServices::~RealServices() = default;
