@@ -30,7 +30,7 @@ namespace app {
 class Windows final : public ToolWindows {
 public:
     // Unpacks SERVICES; raises std::invalid_argument when a family the windows use (system,
-    // sound, files, profile, registry, shell, urlCache, shellFolder, volumes) is missing.
+    // sound, files, profile, registry, shell, urlCache, shellFolder, volumes, folderDialog) is missing.
     Windows(ui::Application& application, const platform::Services& services);
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
