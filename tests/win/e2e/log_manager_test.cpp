@@ -39,6 +39,18 @@ std::string Read(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The logs the list is to show: "*.log" files that are not system files.
+LRESULT CountLogs(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((folder + "\\*.log").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    LRESULT n = 0;
+    do n += !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM));
+    while (FindNextFileA(find, &found));
+    FindClose(find);
+    return n;
+}
+
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -48,13 +60,14 @@ TEST(LogManager, ListsShowsCopiesAndDeletesTheLogs) {
     const bool madeFolder = CreateDirectoryA(logs.c_str(), nullptr) != 0;
     ASSERT_TRUE(Exists(logs));
     const std::string first = "first run\r\nTemp(Windows)\r\n";
-    Write(logs + "\\2026-01-01 e2e.log", first);
-    Write(logs + "\\2026-01-02 e2e.log", "second run\r\n");
+    // Named to come first in the list, before any log the program wrote.
+    Write(logs + "\\0000 e2e first.log", first);
+    Write(logs + "\\0000 e2e second.log", "second run\r\n");
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     const std::string target = std::string(temp) + "skarvel-e2e-copies";
     CreateDirectoryA(target.c_str(), nullptr);
-    Write(target + "\\2026-01-01 e2e.log", "an older copy");
+    Write(target + "\\0000 e2e first.log", "an older copy");
 
     {
         wintest::RunningProgram program;
@@ -69,7 +82,7 @@ TEST(LogManager, ListsShowsCopiesAndDeletesTheLogs) {
         HWND viewer = wintest::FindChildOfClass(window, L"Edit");
         ASSERT_NE(list, nullptr);
         ASSERT_NE(viewer, nullptr);
-        EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
+        EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), CountLogs(logs));
 
         wintest::ClickAt(window, kFirstLog);
         EXPECT_TRUE(wintest::WaitFor(
@@ -87,20 +100,20 @@ TEST(LogManager, ListsShowsCopiesAndDeletesTheLogs) {
         SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, text.At());
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(wintest::WaitFor([&] {
-            return Read(target + "\\2026-01-01 e2e.log") == first &&
-                   Read(target + "\\2026-01-02 e2e.log") == "second run\r\n";
+            return Read(target + "\\0000 e2e first.log") == first &&
+                   Read(target + "\\0000 e2e second.log") == "second run\r\n";
         })) << "the logs were not copied";
 
         wintest::ClickAt(window, kDellAllLogs);
         EXPECT_TRUE(wintest::WaitFor([&] {
-            return !Exists(logs + "\\2026-01-01 e2e.log") && !Exists(logs + "\\2026-01-02 e2e.log");
+            return !Exists(logs + "\\0000 e2e first.log") && !Exists(logs + "\\0000 e2e second.log");
         })) << "the logs were not deleted";
         EXPECT_TRUE(Exists(logs));
         EXPECT_TRUE(wintest::WaitFor([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 0; }));
         EXPECT_EQ(wintest::WindowText(viewer), L"");
     }
 
-    for (const char* name : {"\\2026-01-01 e2e.log", "\\2026-01-02 e2e.log"}) {
+    for (const char* name : {"\\0000 e2e first.log", "\\0000 e2e second.log"}) {
         DeleteFileA((target + name).c_str());
         DeleteFileA((logs + name).c_str());
     }
