@@ -72,7 +72,8 @@ struct LogManagerTest : ::testing::Test {
     }
 };
 
-TEST_F(LogManagerTest, ListLooksAndEntries) {
+// Read-only and hidden logs are listed; system files, other names and folders are not.
+TEST_F(LogManagerTest, ListedEntries) {
     AddLogs(2);
     files.AddFile(kLog + "\\A hidden.LOG", "", platform::attr::kHidden);
     files.AddFile(kLog + "\\readonly.log", "", platform::attr::kReadOnly);
@@ -82,17 +83,7 @@ TEST_F(LogManagerTest, ListLooksAndEntries) {
     TForm4& form = Start();
     EXPECT_EQ(form.FileListBox1.Items(),
               (std::vector<std::string>{"01.log", "02.log", "A hidden.LOG", "readonly.log"}));
-    EXPECT_EQ(form.FileListBox1.Directory(), kLog);
-    EXPECT_EQ(form.FileListBox1.Bounds(), ui::Rect::FromSize(5, 0, 217, 225));
-    EXPECT_EQ(form.FileListBox1.ItemHeight(), 16);
-    EXPECT_EQ(form.KVZXPMemo1.Bounds(), ui::Rect::FromSize(227, 0, 353, 225));
     EXPECT_TRUE(form.KVZXPMemo1.ReadOnly());
-    EXPECT_EQ(form.KVZXPMemo1.GetScrollBars(), ui::ScrollBars::Both);
-    EXPECT_EQ(form.KVZXPSpeedButton2.Hint(), "Copy All Logs");
-    EXPECT_EQ(form.KVZXPSpeedButton1.Hint(), "Dell All Logs");
-    EXPECT_EQ(form.BrowseForFolder1.Title(), "Save Logs in...");
-    EXPECT_TRUE(form.BrowseForFolder1.NewDialogStyle());
-    EXPECT_FALSE(form.BrowseForFolder1.EditBox());
 }
 
 // Counted are the listed logs only; the clear-out takes everything else with them, keeps the
