@@ -12,9 +12,14 @@ struct LocalTime {
     int hour = 0, minute = 0, second = 0;
 };
 
+// Platform ids, numbered as the platform numbers them.
+constexpr std::uint32_t kPlatformWindows = 1;  // the older Windows family
+constexpr std::uint32_t kPlatformNt = 2;
+
 struct OsVersion {
     std::uint32_t major = 0;
     std::uint32_t minor = 0;
+    std::uint32_t platformId = kPlatformNt;
 };
 
 class System {
@@ -37,6 +42,8 @@ public:
     virtual std::string LongTime() = 0;
 
     virtual OsVersion Version() = 0;
+    // UTF8 in the system's ANSI code page; nullopt when that page cannot hold every character.
+    virtual std::optional<std::string> ToAnsiCodePage(const std::string& utf8) = 0;
     // The colour name of the running visual style ("NormalColor", "Metallic", "HomeStead"...);
     // nullopt when the theme library or its theme-name function is missing. Throws
     // std::runtime_error when the theme-name call itself fails.

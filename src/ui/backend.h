@@ -5,6 +5,7 @@
 // Standard controls reach their peers through PeerFactory (typed double dispatch).
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ui/bitmap.h"
@@ -16,8 +17,10 @@ namespace ui {
 
 class Canvas;
 class Control;
+class Form;
 class PeerFactory;
 class PopupMenu;
+class SaveDialog;
 class Timer;
 
 // What changed in a control, for its peer to mirror.
@@ -85,6 +88,8 @@ public:
 
     virtual MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                       MessageKind kind, MessageButtons buttons) = 0;
+    // Runs DIALOG modal to OWNER; the chosen file name, or nullopt when the user cancelled.
+    virtual std::optional<std::string> RunSaveDialog(const SaveDialog& dialog, Form& owner) = 0;
     // The mouse pointer in screen coordinates, now.
     virtual Point CursorPos() const = 0;
     virtual Size ScreenSize() const = 0;

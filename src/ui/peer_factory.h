@@ -20,6 +20,7 @@ class ListView;
 class Memo;
 class ScrollBox;
 class ShellListView;
+class WebBrowser;
 
 class PeerFactory {
 public:
@@ -29,11 +30,12 @@ public:
     virtual std::unique_ptr<ControlPeer> MakeForm(Form& form) = 0;
     virtual std::unique_ptr<ControlPeer> MakeColorBox(ColorBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeListBox(ListBox& list) = 0;
-    virtual std::unique_ptr<ControlPeer> MakeListView(ListView& view) = 0;
     virtual std::unique_ptr<ControlPeer> MakeFileListBox(FileListBox& list) = 0;
+    virtual std::unique_ptr<ControlPeer> MakeListView(ListView& view) = 0;
     virtual std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) = 0;
     virtual std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) = 0;
+    virtual std::unique_ptr<ControlPeer> MakeWebBrowser(WebBrowser& browser) = 0;
 };
 
 }  // namespace ui

@@ -126,6 +126,9 @@ std::unique_ptr<platform::RegistryKey> FakeRegistry::OpenKey(platform::RegistryR
     if (writable && localMachineReadOnly && root == platform::RegistryRoot::LocalMachine) {
         return nullptr;
     }
+    if (writable && classesRootReadOnly && root == platform::RegistryRoot::ClassesRoot) {
+        return nullptr;
+    }
     if (!keys_.count(name)) {
         if (mode != platform::KeyMode::CreateIfMissing) return nullptr;
         // Parents come into being with the key.

@@ -31,6 +31,8 @@ class FakeRegistry : public platform::Registry {
     void RefuseValueWrite(const std::string& name);
     // Every open of HKEY_LOCAL_MACHINE with full access fails, as for a standard user.
     bool localMachineReadOnly = false;
+    // Every open of HKEY_CLASSES_ROOT with full access fails, as for a standard user.
+    bool classesRootReadOnly = false;
 
     void SetValue(platform::RegistryRoot root, const std::string& path, const std::string& name,
                   platform::RegistryType type, std::vector<std::uint8_t> data);

@@ -3,6 +3,7 @@
 
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_folder_dialog.h"
+#include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_shell_folder.h"
@@ -25,6 +26,7 @@ struct FakeServices {
     FakeShell shell;
     FakeUrlCache urlCache;
     FakeShellFolder shellFolder;
+    FakeProcesses processes;
     FakeVolumes volumes;
     FakeFolderDialog folderDialog;
 
@@ -38,6 +40,7 @@ struct FakeServices {
         s.shell = &shell;
         s.urlCache = &urlCache;
         s.shellFolder = &shellFolder;
+        s.processes = &processes;
         s.volumes = &volumes;
         s.folderDialog = &folderDialog;
         return s;

@@ -28,6 +28,7 @@ class FakeShell : public platform::Shell {
     // Copies made through the shell ("FROM -> TO"); what copying does, if anything.
     std::vector<std::string> copies;
     std::function<bool(const std::string& from, const std::string& to)> onCopy;
+    std::optional<platform::RecycleBinContents> recycleBin = platform::RecycleBinContents{};
 
     std::string SpecialFolderPath(int number) override {
         auto it = specialFolders.find(number);
@@ -50,6 +51,7 @@ class FakeShell : public platform::Shell {
         }
         return recycleBinStatus;
     }
+    std::optional<platform::RecycleBinContents> QueryRecycleBins() override { return recycleBin; }
 };
 
 }  // namespace fakes

@@ -31,6 +31,21 @@ public:
     std::string ShortDate() override { return shortDate; }
     std::string LongTime() override { return longTime; }
     platform::OsVersion Version() override { return version; }
+    // The fake's ANSI code page is Latin-1: code points up to U+00FF are one byte each.
+    std::optional<std::string> ToAnsiCodePage(const std::string& utf8) override {
+        std::string bytes;
+        for (size_t i = 0; i < utf8.size(); ++i) {
+            unsigned char c = static_cast<unsigned char>(utf8[i]);
+            if (c < 0x80) {
+                bytes += static_cast<char>(c);
+            } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size()) {
+                bytes += static_cast<char>(((c & 0x03) << 6) | (utf8[++i] & 0x3F));
+            } else {
+                return std::nullopt;
+            }
+        }
+        return bytes;
+    }
     std::optional<std::string> CurrentThemeColorName() override {
         ++themeCalls;
         if (themeCallFails) throw std::runtime_error("Catastrophic failure");

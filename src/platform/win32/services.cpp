@@ -2,6 +2,7 @@
 
 #include "platform/win32/files_win32.h"
 #include "platform/win32/folder_dialog_win32.h"
+#include "platform/win32/processes_win32.h"
 #include "platform/win32/profile_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_folder_win32.h"
@@ -22,6 +23,7 @@ struct RealServices::Impl {
     ShellWin32 shell;
     UrlCacheWin32 urlCache;
     ShellFolderWin32 shellFolder;
+    ProcessesWin32 processes;
     VolumesWin32 volumes;
     FolderDialogWin32 folderDialog;
 };
@@ -35,6 +37,7 @@ RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.shell = &impl_->shell;
     services_.urlCache = &impl_->urlCache;
     services_.shellFolder = &impl_->shellFolder;
+    services_.processes = &impl_->processes;
     services_.volumes = &impl_->volumes;
     services_.folderDialog = &impl_->folderDialog;
 }

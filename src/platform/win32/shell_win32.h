@@ -10,6 +10,7 @@ class ShellWin32 final : public Shell {
                       int showMode) override;
     bool CopyToFolder(WindowHandle owner, const std::string& from, const std::string& to) override;
     RecycleBinStatus EmptyRecycleBins(WindowHandle owner) override;
+    std::optional<RecycleBinContents> QueryRecycleBins() override;
 };
 
 }  // namespace platform::win32

@@ -73,9 +73,24 @@ OsVersion SystemWin32::Version() {
     if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll")) {
         auto fn = reinterpret_cast<RtlGetVersionFn>(
             reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
-        if (fn && fn(&info) == 0) return {info.dwMajorVersion, info.dwMinorVersion};
+        if (fn && fn(&info) == 0)
+            return {info.dwMajorVersion, info.dwMinorVersion, info.dwPlatformId};
     }
     return {};
+}
+
+std::optional<std::string> SystemWin32::ToAnsiCodePage(const std::string& utf8) {
+    if (GetACP() == CP_UTF8) return utf8;  // the page holds everything (and takes no default)
+    std::wstring wide = Widen(utf8);
+    if (wide.empty()) return std::string();
+    BOOL lossy = FALSE;
+    int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
+    if (n <= 0 || lossy) return std::nullopt;
+    std::string bytes(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                        bytes.data(), n, nullptr, nullptr);
+    return bytes;
 }
 
 std::optional<std::string> SystemWin32::CurrentThemeColorName() {

@@ -13,6 +13,7 @@ public:
     std::string ShortDate() override;
     std::string LongTime() override;
     OsVersion Version() override;
+    std::optional<std::string> ToAnsiCodePage(const std::string& utf8) override;
     std::optional<std::string> CurrentThemeColorName() override;
     void Sleep(int milliseconds) override;
 };

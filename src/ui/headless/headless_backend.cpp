@@ -11,9 +11,11 @@
 #include "ui/list_view.h"
 #include "ui/memo.h"
 #include "ui/raster_canvas.h"
+#include "ui/save_dialog.h"
 #include "ui/scroll_box.h"
 #include "ui/shell_list_view.h"
 #include "ui/timer.h"
+#include "ui/web_browser.h"
 
 namespace ui {
 
@@ -102,11 +104,11 @@ std::unique_ptr<ControlPeer> HeadlessBackend::MakeColorBox(ColorBox& box) {
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeListBox(ListBox& list) {
     return std::make_unique<Peer>(*this, list, "listbox");
 }
-std::unique_ptr<ControlPeer> HeadlessBackend::MakeListView(ListView& view) {
-    return std::make_unique<Peer>(*this, view, "listview");
-}
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeFileListBox(FileListBox& list) {
     return std::make_unique<Peer>(*this, list, "filelistbox");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeListView(ListView& view) {
+    return std::make_unique<Peer>(*this, view, "listview");
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeMemo(Memo& memo) {
     return std::make_unique<Peer>(*this, memo, "memo");
@@ -116,6 +118,10 @@ std::unique_ptr<ControlPeer> HeadlessBackend::MakeScrollBox(ScrollBox& box) {
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeShellListView(ShellListView& view) {
     return std::make_unique<Peer>(*this, view, "shelllistview");
+}
+
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeWebBrowser(WebBrowser& browser) {
+    return std::make_unique<Peer>(*this, browser, "webbrowser");
 }
 
 std::string HeadlessBackend::PeerKind(const Control& control) const {
@@ -135,6 +141,11 @@ MessageResult HeadlessBackend::ShowMessage(const std::string& text, const std::s
                                            MessageKind kind, MessageButtons) {
     messages_.push_back({text, caption, kind});
     return nextAnswer;
+}
+
+std::optional<std::string> HeadlessBackend::RunSaveDialog(const SaveDialog& dialog, Form& owner) {
+    saveDialogRuns_.push_back({dialog.Filter(), &owner});
+    return nextSaveFileName;
 }
 
 int HeadlessBackend::ShowPopupMenu(const PopupMenu& menu, Point screen) {

@@ -38,6 +38,7 @@ public:
     std::unique_ptr<Canvas> CreateMeasureCanvas() override;
     MessageResult ShowMessage(const std::string& text, const std::string& caption, MessageKind kind,
                               MessageButtons buttons) override;
+    std::optional<std::string> RunSaveDialog(const SaveDialog& dialog, Form& owner) override;
     Point CursorPos() const override { return cursor_; }
     Size ScreenSize() const override { return screen_; }
     void SetTitle(const std::string& title) override { title_ = title; }
@@ -66,6 +67,13 @@ public:
     // The kind of peer CONTROL was given ("custom", "form", "listbox"...); "" for none.
     std::string PeerKind(const Control& control) const;
     Control* Captured() const { return captured_; }
+    // Save dialogs: each run is recorded; the user "chooses" nextSaveFileName (nullopt: cancel).
+    struct SaveDialogRun {
+        std::string filter;
+        Form* owner;
+    };
+    const std::vector<SaveDialogRun>& SaveDialogRuns() const { return saveDialogRuns_; }
+    std::optional<std::string> nextSaveFileName;
     // Every show command given to a form's window, in order.
     struct ShownAs {
         const Control* form;
@@ -114,11 +122,12 @@ private:
     std::unique_ptr<ControlPeer> MakeForm(Form& form) override;
     std::unique_ptr<ControlPeer> MakeColorBox(ColorBox& box) override;
     std::unique_ptr<ControlPeer> MakeListBox(ListBox& list) override;
-    std::unique_ptr<ControlPeer> MakeListView(ListView& view) override;
     std::unique_ptr<ControlPeer> MakeFileListBox(FileListBox& list) override;
+    std::unique_ptr<ControlPeer> MakeListView(ListView& view) override;
     std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) override;
     std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) override;
     std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) override;
+    std::unique_ptr<ControlPeer> MakeWebBrowser(WebBrowser& browser) override;
 
     class Peer;
     class TimerSlot;
@@ -134,6 +143,7 @@ private:
     bool terminated_ = false;
     std::vector<ShownMessage> messages_;
     std::vector<ShownMenu> menus_;
+    std::vector<SaveDialogRun> saveDialogRuns_;
     std::vector<ShownAs> shows_;
     Control* focused_ = nullptr;
     Control* captured_ = nullptr;

@@ -38,6 +38,9 @@ class ScratchSystem : public platform::System {
     std::string ShortDate() override { return real_.ShortDate(); }
     std::string LongTime() override { return real_.LongTime(); }
     platform::OsVersion Version() override { return real_.Version(); }
+    std::optional<std::string> ToAnsiCodePage(const std::string& utf8) override {
+        return real_.ToAnsiCodePage(utf8);
+    }
     std::optional<std::string> CurrentThemeColorName() override {
         return real_.CurrentThemeColorName();
     }

@@ -9,6 +9,7 @@
 #include "platform/win32/ui/memo_peer.h"
 #include "platform/win32/ui/scroll_box_peer.h"
 #include "platform/win32/ui/shell_list_view_peer.h"
+#include "platform/win32/ui/web_browser_peer.h"
 
 namespace platform::win32 {
 
@@ -24,11 +25,11 @@ std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeColorBox(ui::ColorBox& bo
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeListBox(ui::ListBox& list) {
     return std::make_unique<ListBoxPeer>(state_, list);
 }
-std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeListView(ui::ListView& view) {
-    return std::make_unique<ListViewPeer>(state_, view);
-}
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeFileListBox(ui::FileListBox& list) {
     return std::make_unique<FileListBoxPeer>(state_, list);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeListView(ui::ListView& view) {
+    return std::make_unique<ListViewPeer>(state_, view);
 }
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeMemo(ui::Memo& memo) {
     return std::make_unique<MemoPeer>(state_, memo);
@@ -38,6 +39,9 @@ std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeScrollBox(ui::ScrollBox& 
 }
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeShellListView(ui::ShellListView& view) {
     return std::make_unique<ShellListViewPeer>(state_, view);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeWebBrowser(ui::WebBrowser& browser) {
+    return std::make_unique<WebBrowserPeer>(state_, browser);
 }
 
 }  // namespace platform::win32

@@ -9,9 +9,11 @@
 #include "platform/win32/text.h"
 #include "platform/win32/ui/gdi_canvas.h"
 #include "platform/win32/ui/peer_factory.h"
+#include "platform/win32/ui/save_dialog_win32.h"
 #include "platform/win32/ui/win32_state.h"
 #include "platform/win32/ui/window_peer.h"
 #include "ui/application.h"
+#include "ui/form.h"
 #include "ui/popup_menu.h"
 #include "ui/timer.h"
 
@@ -150,6 +152,12 @@ ui::MessageResult Win32Backend::ShowMessage(const std::string& text, const std::
         case IDNO: return ui::MessageResult::No;
         default: return ui::MessageResult::Ok;
     }
+}
+
+std::optional<std::string> Win32Backend::RunSaveDialog(const ui::SaveDialog& dialog,
+                                                      ui::Form& owner) {
+    auto* peer = owner.Peer();
+    return RunSaveFileDialog(dialog, peer ? static_cast<HWND>(peer->NativeHandle()) : nullptr);
 }
 
 ui::Point Win32Backend::CursorPos() const {

@@ -22,6 +22,7 @@ public:
     std::unique_ptr<ui::Canvas> CreateMeasureCanvas() override;
     ui::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                   ui::MessageKind kind, ui::MessageButtons buttons) override;
+    std::optional<std::string> RunSaveDialog(const ui::SaveDialog& dialog, ui::Form& owner) override;
     ui::Point CursorPos() const override;
     ui::Size ScreenSize() const override;
     void SetTitle(const std::string& title) override;

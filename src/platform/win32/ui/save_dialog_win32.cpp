@@ -1,0 +1,55 @@
+#include "platform/win32/ui/save_dialog_win32.h"
+
+// <windows.h> must come first.
+// clang-format off
+#include <windows.h>
+#include <commdlg.h>
+// clang-format on
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "platform/win32/text.h"
+#include "ui/save_dialog.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// "label|pattern|..." as the dialog takes it: NUL between the parts, two at the end.
+std::wstring FilterText(const std::string& filter) {
+    std::wstring text = Widen(filter);
+    for (wchar_t& ch : text)
+        if (ch == L'|') ch = L'\0';
+    text.push_back(L'\0');
+    text.push_back(L'\0');
+    return text;
+}
+
+// Room for the longest path there is.
+constexpr size_t kNameRoom = 32768;
+
+}  // namespace
+
+std::optional<std::string> RunSaveFileDialog(const ui::SaveDialog& dialog, HWND owner) {
+    std::wstring filter = FilterText(dialog.Filter());
+    std::wstring name = Widen(dialog.FileName());
+    name.resize(kNameRoom, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = dialog.Filter().empty() ? nullptr : filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    // No overwrite question and no default extension; the program's folder stays current.
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+    if (GetSaveFileNameW(&ofn)) return Narrow(name.c_str());
+    DWORD error = CommDlgExtendedError();
+    if (error == 0) return std::nullopt;  // cancelled
+    char text[64];
+    std::snprintf(text, sizeof(text), "The save dialog failed (error 0x%04lX).", error);
+    throw std::runtime_error(text);
+}
+
+}  // namespace platform::win32

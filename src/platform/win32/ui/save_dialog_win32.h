@@ -1,0 +1,19 @@
+#pragma once
+// The system's file-save dialog for a ui::SaveDialog.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace ui {
+class SaveDialog;
+}
+
+namespace platform::win32 {
+
+// Runs the dialog modal to OWNER; the chosen path, or nullopt when the user cancelled. Raises
+// the dialog's error when it cannot be shown.
+std::optional<std::string> RunSaveFileDialog(const ui::SaveDialog& dialog, HWND owner);
+
+}  // namespace platform::win32

@@ -1,0 +1,34 @@
+#pragma once
+// The process manager's listing and its saved file.
+
+#include <string>
+#include <vector>
+
+namespace platform {
+class FileSystem;
+class Processes;
+class System;
+}  // namespace platform
+
+namespace tools {
+
+// One line per running process, in the platform's order: on the older Windows family the
+// executable names of a process snapshot; on the NT family the main module path of every
+// process that can be opened for query and read (the others give no line). Empty when the
+// processes cannot be enumerated.
+std::vector<std::string> ListProcesses(platform::System& system, platform::Processes& processes);
+
+// The file "Save to file" writes for the name chosen in the dialog: ".txt" is always appended.
+std::string ProcessListFileName(const std::string& chosen);
+
+// The saved list: every line ended by CR LF, in the system's ANSI code page; a list that the
+// page cannot hold (a path with characters outside it) is written as UTF-8 after a byte-order
+// mark instead, so no character turns into "?".
+std::string ProcessListBytes(platform::System& system, const std::vector<std::string>& lines);
+
+// Writes LINES to PATH, replacing any file there. A file that cannot be created raises
+// "Cannot create file "PATH". REASON".
+void SaveProcessList(platform::FileSystem& files, platform::System& system,
+                     const std::string& path, const std::vector<std::string>& lines);
+
+}  // namespace tools
