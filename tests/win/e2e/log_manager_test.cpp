@@ -94,10 +94,18 @@ TEST(LogManager, ListsShowsCopiesAndDeletesTheLogs) {
         ASSERT_TRUE(wintest::WaitFor([&] {
             return (dialog = wintest::FindProcessWindow(program.ProcessId(), L"", L"#32770"));
         })) << "the folder dialog did not show";
+        // The dialog fills its tree after it shows: select the folder until the tree shows
+        // it selected, then confirm.
+        HWND tree = nullptr;
+        ASSERT_TRUE(wintest::WaitFor(
+            [&] { return (tree = wintest::FindChildOfClass(dialog, WC_TREEVIEWW)); }));
         const std::wstring path(target.begin(), target.end());
         wintest::RemoteBuffer text(dialog, (path.size() + 1) * sizeof(wchar_t));
         ASSERT_TRUE(text.Write(path.c_str(), (path.size() + 1) * sizeof(wchar_t)));
-        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, text.At());
+        ASSERT_TRUE(wintest::WaitFor([&] {
+            SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, text.At());
+            return wintest::TreeViewSelectedText(tree) == L"skarvel-e2e-copies";
+        })) << "the folder dialog did not select the target folder";
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(wintest::WaitFor([&] {
             return Read(target + "\\0000 e2e first.log") == first &&
