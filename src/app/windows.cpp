@@ -42,7 +42,11 @@ Windows::Windows(ui::Application& application, const platform::Services& service
                                   cleaning_.registry, cleaning_.shell},
         languages_, *main_, *this, options_);
     help_ = &forms_.Create<TForm3>(application);
-    logManager_ = &forms_.Create<TForm4>(application, toolContext_);
+    logManager_ = &forms_.Create<TForm4>(
+        application, toolContext_,
+        tools::LogManagerServices{cleaning_.files, cleaning_.shell,
+                                  Required(services.folderDialog, "folder dialog"),
+                                  cleaning_.system});
     diskManager_ = &forms_.Create<TForm5>(application, toolContext_, volumes_);
     processManager_ = &forms_.Create<TForm6>(application, languages_);
     typeManager_ = &forms_.Create<TForm7>(application, languages_);

@@ -32,7 +32,7 @@ class Windows final : public ToolWindows, public settings::ToolWindowLinks {
 public:
     // Unpacks SERVICES; raises std::invalid_argument when a family the windows use (system,
     // sound, files, profile, registry, shell, urlCache, shellFolder, volumes,
-    // notificationArea) is missing.
+    // notificationArea, folderDialog) is missing.
     Windows(ui::Application& application, const platform::Services& services);
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;

@@ -16,6 +16,7 @@ class Volumes;
 class Processes;
 class ShellFolder;
 class NotificationArea;
+class FolderDialog;
 
 struct Services {
     System* system = nullptr;
@@ -29,6 +30,7 @@ struct Services {
     Processes* processes = nullptr;
     ShellFolder* shellFolder = nullptr;
     NotificationArea* notificationArea = nullptr;
+    FolderDialog* folderDialog = nullptr;
 };
 
 }  // namespace platform

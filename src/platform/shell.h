@@ -43,6 +43,12 @@ class Shell {
     virtual bool StartProgram(WindowHandle owner, const std::string& file,
                               const std::string& parameters, int showMode) = 0;
 
+    // Copies the file FROM into the folder TO with the shell's copy operation: a file of the
+    // same name there is replaced without a question, the copy can be undone, and the
+    // shell's own progress and error displays show. Returns whether the shell reported success.
+    virtual bool CopyToFolder(WindowHandle owner, const std::string& from,
+                              const std::string& to) = 0;
+
     // Empties the recycle bins of every drive without confirmation, progress window or
     // sound. The shell library is loaded for this call only.
     virtual RecycleBinStatus EmptyRecycleBins(WindowHandle owner) = 0;

@@ -2,6 +2,7 @@
 // One bundle of fakes wired into a platform::Services.
 
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_folder_dialog.h"
 #include "fakes/fake_processes.h"
 #include "fakes/fake_notification_area.h"
 #include "fakes/fake_registry.h"
@@ -29,6 +30,7 @@ struct FakeServices {
     FakeProcesses processes;
     FakeVolumes volumes;
     FakeNotificationArea notificationArea;
+    FakeFolderDialog folderDialog;
 
     platform::Services Get() {
         platform::Services s;
@@ -43,6 +45,7 @@ struct FakeServices {
         s.processes = &processes;
         s.volumes = &volumes;
         s.notificationArea = &notificationArea;
+        s.folderDialog = &folderDialog;
         return s;
     }
 };

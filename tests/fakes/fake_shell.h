@@ -26,6 +26,9 @@ class FakeShell : public platform::Shell {
     platform::RecycleBinStatus recycleBinStatus = platform::RecycleBinStatus::Called;
     std::vector<platform::WindowHandle> recycleBinCalls;  // the owner of each call
     std::function<void()> onEmptyRecycleBins;             // what emptying does, if anything
+    // Copies made through the shell ("FROM -> TO"); what copying does, if anything.
+    std::vector<std::string> copies;
+    std::function<bool(const std::string& from, const std::string& to)> onCopy;
     std::optional<platform::RecycleBinContents> recycleBin = platform::RecycleBinContents{};
 
     std::string SpecialFolderPath(int number) override {
@@ -36,6 +39,11 @@ class FakeShell : public platform::Shell {
                       const std::string& parameters, int showMode) override {
         started.push_back({owner, file, parameters, showMode});
         return startSucceeds;
+    }
+    bool CopyToFolder(platform::WindowHandle, const std::string& from,
+                      const std::string& to) override {
+        copies.push_back(from + " -> " + to);
+        return onCopy ? onCopy(from, to) : true;
     }
     platform::RecycleBinStatus EmptyRecycleBins(platform::WindowHandle owner) override {
         recycleBinCalls.push_back(owner);

@@ -1,6 +1,7 @@
 #include "platform/win32/services.h"
 
 #include "platform/win32/files_win32.h"
+#include "platform/win32/folder_dialog_win32.h"
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/notification_area_win32.h"
 #include "platform/win32/profile_win32.h"
@@ -26,6 +27,7 @@ struct RealServices::Impl {
     ProcessesWin32 processes;
     VolumesWin32 volumes;
     NotificationAreaWin32 notificationArea;
+    FolderDialogWin32 folderDialog;
 };
 
 RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
@@ -40,6 +42,7 @@ RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.processes = &impl_->processes;
     services_.volumes = &impl_->volumes;
     services_.notificationArea = &impl_->notificationArea;
+    services_.folderDialog = &impl_->folderDialog;
 }
 
 RealServices::~RealServices() = default;

@@ -42,6 +42,19 @@ bool ShellWin32::StartProgram(WindowHandle owner, const std::string& file,
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+bool ShellWin32::CopyToFolder(WindowHandle owner, const std::string& from, const std::string& to) {
+    // Both are lists of paths, each ended by a NUL, the list by another.
+    const std::wstring source = Widen(from) + L'\0';
+    const std::wstring destination = Widen(to) + L'\0';
+    SHFILEOPSTRUCTW operation{};
+    operation.hwnd = static_cast<HWND>(owner);
+    operation.wFunc = FO_COPY;
+    operation.pFrom = source.c_str();
+    operation.pTo = destination.c_str();
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_ALLOWUNDO;
+    return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
 RecycleBinStatus ShellWin32::EmptyRecycleBins(WindowHandle owner) {
     LibraryOwner shell32(LoadLibraryW(L"Shell32.dll"));
     if (!shell32) return RecycleBinStatus::LibraryMissing;

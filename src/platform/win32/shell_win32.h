@@ -8,6 +8,7 @@ class ShellWin32 final : public Shell {
     std::string SpecialFolderPath(int number) override;
     bool StartProgram(WindowHandle owner, const std::string& file, const std::string& parameters,
                       int showMode) override;
+    bool CopyToFolder(WindowHandle owner, const std::string& from, const std::string& to) override;
     RecycleBinStatus EmptyRecycleBins(WindowHandle owner) override;
     std::optional<RecycleBinContents> QueryRecycleBins() override;
 };

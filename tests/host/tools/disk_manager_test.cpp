@@ -57,16 +57,10 @@ TEST(DiskTable, RowsForPresentDrivesInLetterOrder) {
                                                        "info N:\\", "space N:\\"}));
 }
 
-TEST_F(ToolsTest, DriveTableColumnsAndLooks) {
+// Ten centred columns after an invisible first one; the peer is a native list view.
+TEST_F(ToolsTest, DriveTableColumns) {
     TForm5& form = Start().DiskManager();
     const ui::ListView& list = form.ListView1;
-    EXPECT_EQ(list.Parent(), &form.KVZXPCollapsePanel1);
-    EXPECT_EQ(list.Bounds(), ui::Rect::FromSize(4, 0, 573, 225));
-    EXPECT_TRUE(list.GridLines());
-    EXPECT_TRUE(list.RowSelect());
-    EXPECT_FALSE(list.Border());
-    EXPECT_EQ(list.GetColor(), ui::Hex(0xCBDBF8));
-    EXPECT_EQ(list.GetFont(), controls::TealBoldArial());
     const std::vector<ui::ListColumn> columns = {
         {"", 0, ui::Alignment::Left},
         {"Disk", 40, ui::Alignment::Center},      {"Type", 100, ui::Alignment::Center},
@@ -75,8 +69,7 @@ TEST_F(ToolsTest, DriveTableColumnsAndLooks) {
         {"Lenght", 60, ui::Alignment::Center},    {"FS FLag", 80, ui::Alignment::Center},
         {"Serial", 80, ui::Alignment::Center}};
     EXPECT_EQ(list.Columns(), columns);
-    EXPECT_EQ(form.KVZXPSpeedButton2.Bounds(), ui::Rect::FromSize(584, 8, 45, 21));
-    EXPECT_EQ(form.KVZXPSpeedButton2.Hint(), "List Refresh");
+    EXPECT_TRUE(list.GridLines() && list.RowSelect() && !list.Border());
     EXPECT_EQ(backend.PeerKind(list), "listview");
 }
 

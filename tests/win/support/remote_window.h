@@ -119,4 +119,23 @@ inline std::wstring ListViewText(HWND list, int item, int column) {
     return text;
 }
 
+// The text of the selected item of a tree view in another process; empty with none.
+inline std::wstring TreeViewSelectedText(HWND tree) {
+    const LPARAM item = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    if (!item) return {};
+    constexpr int kChars = 260;
+    RemoteBuffer buffer(tree, sizeof(TVITEMW) + kChars * sizeof(wchar_t));
+    if (!buffer.Valid()) return {};
+    TVITEMW request{};
+    request.mask = TVIF_TEXT;
+    request.hItem = reinterpret_cast<HTREEITEM>(item);
+    request.cchTextMax = kChars;
+    request.pszText = reinterpret_cast<wchar_t*>(buffer.At(sizeof(TVITEMW)));
+    buffer.Write(&request, sizeof request);
+    SendMessageW(tree, TVM_GETITEMW, 0, buffer.At());
+    wchar_t text[kChars] = {};
+    buffer.Read(text, sizeof text - sizeof(wchar_t), sizeof(TVITEMW));
+    return text;
+}
+
 }  // namespace wintest
