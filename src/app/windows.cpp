@@ -28,6 +28,7 @@ Windows::Windows(ui::Application& application, const platform::Services& service
                 Required(services.profile, "profile"),   Required(services.registry, "registry"),
                 Required(services.shell, "shell"),       Required(services.urlCache, "URL cache")},
       shellFolder_(Required(services.shellFolder, "shell folder")),
+      processes_(Required(services.processes, "processes")),
       languages_(cleaning_.system, cleaning_.files, cleaning_.profile),
       cues_(Required(services.sound, "sound"), cleaning_.system, options_.sound),
       toolContext_{languages_, cues_, options_, {cleaning_.system, cleaning_.profile}} {
@@ -37,13 +38,17 @@ Windows::Windows(ui::Application& application, const platform::Services& service
     help_ = &forms_.Create<TForm3>(application);
     logManager_ = &forms_.Create<TForm4>(application, toolContext_);
     diskManager_ = &forms_.Create<TForm5>(application, toolContext_);
-    processManager_ = &forms_.Create<TForm6>(application, languages_);
-    typeManager_ = &forms_.Create<TForm7>(application, languages_);
+    processManager_ = &forms_.Create<TForm6>(application, toolContext_, processes_,
+                                             cleaning_.system, cleaning_.files);
+    typeManager_ = &forms_.Create<TForm7>(application, toolContext_, cleaning_.registry);
 }
 
 void Windows::ShowOptions() { optionsWindow_->ShowForm(); }
 void Windows::ShowLogManager() { logManager_->ShowForm(); }
 void Windows::ShowDiskManager() { diskManager_->ShowForm(); }
+void Windows::ShowHelp() { help_->ShowHelpPage(); }
+void Windows::ShowProcessManager() { processManager_->ShowAndListProcesses(); }
+void Windows::ShowTypeManager() { typeManager_->ListFileTypes(); }
 
 bool Windows::BlockingWindowVisible() const {
     for (const ui::Form* form : std::initializer_list<const ui::Form*>{

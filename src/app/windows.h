@@ -30,7 +30,8 @@ namespace app {
 class Windows final : public ToolWindows {
 public:
     // Unpacks SERVICES; raises std::invalid_argument when a family the windows use (system,
-    // sound, files, profile, registry, shell, urlCache, shellFolder) is missing.
+    // sound, files, profile, registry, shell, urlCache, shellFolder, processes) is
+    // missing.
     Windows(ui::Application& application, const platform::Services& services);
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
@@ -48,11 +49,15 @@ public:
     void ShowOptions() override;
     void ShowLogManager() override;
     void ShowDiskManager() override;
+    void ShowHelp() override;
+    void ShowProcessManager() override;
+    void ShowTypeManager() override;
     bool BlockingWindowVisible() const override;
 
 private:
     engine::CleaningServices cleaning_;
     platform::ShellFolder& shellFolder_;
+    platform::Processes& processes_;
     settings::Languages languages_;
     settings::Options options_;
     settings::SoundCues cues_;

@@ -22,6 +22,7 @@ class FakeShell : public platform::Shell {
 
     std::map<int, std::string> specialFolders;
     std::vector<Started> started;
+    bool startSucceeds = true;  // what StartProgram reports
     platform::RecycleBinStatus recycleBinStatus = platform::RecycleBinStatus::Called;
     std::vector<platform::WindowHandle> recycleBinCalls;  // the owner of each call
     std::function<void()> onEmptyRecycleBins;             // what emptying does, if anything
@@ -33,7 +34,7 @@ class FakeShell : public platform::Shell {
     bool StartProgram(platform::WindowHandle owner, const std::string& file,
                       const std::string& parameters, int showMode) override {
         started.push_back({owner, file, parameters, showMode});
-        return true;
+        return startSucceeds;
     }
     platform::RecycleBinStatus EmptyRecycleBins(platform::WindowHandle owner) override {
         recycleBinCalls.push_back(owner);

@@ -6,14 +6,17 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "win/support/linux_side.h"
 #include "win/support/running_program.h"
+#include "win/support/user_input.h"
 
 namespace {
+
+using wintest::ClickAt;
+using wintest::WaitUntil;
 
 constexpr wchar_t kAeDebug[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug";
 
@@ -40,14 +43,6 @@ void WriteAuto(const std::optional<std::wstring>& value) {
     RegCloseKey(key);
 }
 
-bool WaitFor(const std::function<bool()>& done, int milliseconds = 20000) {
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (done()) return true;
-        Sleep(50);
-    }
-    return done();
-}
-
 void WriteBytes(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -55,23 +50,6 @@ void WriteBytes(const std::string& path) {
     DWORD written = 0;
     WriteFile(file, "bytes", 5, &written, nullptr);
     CloseHandle(file);
-}
-
-// A left click at POINT of the main window's client area, posted to the deepest visible child
-// window there, as a user's click arrives.
-void ClickAt(HWND main, POINT point) {
-    HWND target = main;
-    POINT local = point;
-    for (;;) {
-        HWND child = ChildWindowFromPointEx(target, local, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-        if (!child || child == target) break;
-        MapWindowPoints(target, child, &local, 1);
-        target = child;
-    }
-    const LPARAM at = MAKELPARAM(local.x, local.y);
-    PostMessageW(target, WM_MOUSEMOVE, 0, at);
-    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(target, WM_LBUTTONUP, 0, at);
 }
 
 // Client points of the main window, from its layout: the left panel at (0, 40), the scroll
@@ -99,7 +77,7 @@ TEST(MainWindowClicks, BeginCleansTheWindowsTempFolderOnlyAfterItsBoxWasClicked)
 
         // Nothing ticked: the run still applies "Cut off Dr. Watson", and the file stays.
         ClickAt(program.Main(), kBegin);
-        EXPECT_TRUE(WaitFor([] { return ReadAuto() == std::wstring(L"0"); }))
+        EXPECT_TRUE(WaitUntil([] { return ReadAuto() == std::wstring(L"0"); }))
             << "the run did not write the debugger value";
         EXPECT_TRUE(probeExists());
 
@@ -120,10 +98,10 @@ TEST(MainWindowClicks, BeginCleansTheWindowsTempFolderOnlyAfterItsBoxWasClicked)
 
         ClickAt(program.Main(), kTempWindowsBox);
         ClickAt(program.Main(), kBegin);
-        EXPECT_TRUE(WaitFor([&] { return !probeExists(); }))
+        EXPECT_TRUE(WaitUntil([&] { return !probeExists(); }))
             << "the Windows temp folder was not emptied";
         if (linked) {
-            EXPECT_TRUE(WaitFor([&] { return !wintest::Present("\\\\?\\" + temp + "\\sib."); }));
+            EXPECT_TRUE(WaitUntil([&] { return !wintest::Present("\\\\?\\" + temp + "\\sib."); }));
             EXPECT_TRUE(wintest::Present(outside + "\\precious.doc")) << "data outside was lost";
             wintest::LinuxRemove(temp + "\\sib");
             wintest::LinuxRemove(outside);
