@@ -80,35 +80,27 @@ std::vector<std::wstring> ListItems(HWND list) {
     return items;
 }
 
-// Waits for the program's window CAPTION to be shown; null when it is not within 20 s.
-HWND ShownWindow(const RunningProgram& program, const wchar_t* caption) {
+// Clicks the main window's BUTTON, waits for the window CAPTION it shows and returns that
+// window's first child of one of CLASSES; null when either does not come.
+HWND ShownChild(const RunningProgram& program, POINT button, const wchar_t* caption,
+                std::initializer_list<const wchar_t*> classes) {
+    ClickAt(program.Main(), button);
     HWND window = nullptr;
     WaitUntil([&] {
         window = program.Window(caption);
         return window && IsWindowVisible(window);
     });
-    return window && IsWindowVisible(window) ? window : nullptr;
+    return window && IsWindowVisible(window) ? ChildOfClass(window, classes) : nullptr;
 }
 
-// Message boxes of the program: a shown dialog of the system's dialog class.
-bool ShowsAMessageBox(DWORD pid) {
-    struct Search {
-        DWORD pid;
-        bool found = false;
-    } search{pid};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t name[16];
-            GetClassNameW(hwnd, name, 16);
-            if (owner == s->pid && IsWindowVisible(hwnd) && std::wstring(name) == L"#32770")
-                s->found = true;
-            return !s->found;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+// A message box of the program: a shown window of the system's dialog class.
+bool ShowsAMessageBox(const RunningProgram& program) {
+    for (HWND hwnd : program.TopLevelWindows()) {
+        wchar_t name[16];
+        GetClassNameW(hwnd, name, 16);
+        if (IsWindowVisible(hwnd) && std::wstring(name) == L"#32770") return true;
+    }
+    return false;
 }
 
 TEST(SystemTools, ProcessManagerListsThisTestsOwnExecutable) {
@@ -116,11 +108,8 @@ TEST(SystemTools, ProcessManagerListsThisTestsOwnExecutable) {
     GetModuleFileNameW(nullptr, own, MAX_PATH);
     RunningProgram program;
     ASSERT_NE(program.Main(), nullptr);
-    ClickAt(program.Main(), kProcessManager);
-    HWND window = ShownWindow(program, L"Process Manager Skarvel");
-    ASSERT_NE(window, nullptr) << "the process manager did not show";
-    HWND list = ChildOfClass(window, {L"ListBox"});
-    ASSERT_NE(list, nullptr);
+    HWND list = ShownChild(program, kProcessManager, L"Process Manager Skarvel", {L"ListBox"});
+    ASSERT_NE(list, nullptr) << "the process manager and its list did not show";
     std::vector<std::wstring> items;
     EXPECT_TRUE(WaitUntil([&] {
         items = ListItems(list);
@@ -153,11 +142,8 @@ TEST(SystemTools, TypeManagerListsATypeRegisteredUnderTheClassesRoot) {
     {
         RunningProgram program;
         ASSERT_NE(program.Main(), nullptr);
-        ClickAt(program.Main(), kTypeManager);
-        HWND window = ShownWindow(program, L"Type Manager Skarvel");
-        ASSERT_NE(window, nullptr) << "the type manager did not show";
-        HWND memo = ChildOfClass(window, {L"Edit"});
-        ASSERT_NE(memo, nullptr);
+        HWND memo = ShownChild(program, kTypeManager, L"Type Manager Skarvel", {L"Edit"});
+        ASSERT_NE(memo, nullptr) << "the type manager and its text did not show";
         const std::wstring entry =
             L"Extension:  \".skarvel-e2e\"\r\n"
             L"Typename:  \"SkarvelE2eFile\", Displayname:  \"Skarvel test document\"\r\n"
@@ -171,20 +157,17 @@ TEST(SystemTools, TypeManagerListsATypeRegisteredUnderTheClassesRoot) {
 TEST(SystemTools, HelpShowsThePageAsReadableTextWithoutAnError) {
     RunningProgram program;
     ASSERT_NE(program.Main(), nullptr);
-    ClickAt(program.Main(), kHelp);
-    HWND help = ShownWindow(program, L"Help Skarvel");
-    ASSERT_NE(help, nullptr) << "the help window did not show";
-    EXPECT_TRUE(IsZoomed(help));
     // No HTML engine here: the page shows as formatted text.
-    HWND text = ChildOfClass(help, {L"RICHEDIT50W", L"RichEdit20W"});
-    ASSERT_NE(text, nullptr);
+    HWND text = ShownChild(program, kHelp, L"Help Skarvel", {L"RICHEDIT50W", L"RichEdit20W"});
+    ASSERT_NE(text, nullptr) << "the help window and its text did not show";
+    EXPECT_TRUE(IsZoomed(GetAncestor(text, GA_ROOT)));
     const std::wstring page = WindowText(text);
     for (const wchar_t* part : {L"Программа Skarvel", L"Над программой работали:",
                                 L"История версий:", L"Skarvel 1.0.7.977",
                                 L"Тестовое оборудование:", L"Система:\u00A0 Windows XP"})
         EXPECT_NE(page.find(part), std::wstring::npos) << "missing a part of the page";
     EXPECT_EQ(page.find(L"<"), std::wstring::npos) << "markup shown as text";
-    EXPECT_FALSE(ShowsAMessageBox(program.ProcessId()));
+    EXPECT_FALSE(ShowsAMessageBox(program));
 }
 
 TEST(SystemTools, ALauncherLeavesTheProgramRunningAndMinimised) {
