@@ -33,6 +33,24 @@ protected:
     }
 };
 
+TEST_F(SystemToolsTest, TheProcessAndTypeManagersTakeTheirLanguageSections) {
+    ChooseLanguage(
+        "[ProcessForm]\nProcess Manager Skarvel=Prozesse Skarvel\nProcess Manager=Prozesse\n"
+        "Hint_List Refresh=Neu\nHint_Exit=Ende\nHint_Save to file=Sichern\n"
+        "[TypeForm]\nType Manager Skarvel=Typen Skarvel\nType Manager=Typen\nHint_Exit=Aus\n");
+    app::Windows& w = Start();
+    TForm6& process = w.ProcessManager();
+    EXPECT_EQ(process.Caption(), "Prozesse Skarvel");
+    EXPECT_EQ(process.KVZXPHeader1.Caption(), "Prozesse");
+    EXPECT_EQ(process.KVZXPSpeedButton13.Hint(), "Neu");
+    EXPECT_EQ(process.KVZXPSpeedButton1.Hint(), "Sichern");
+    EXPECT_EQ(process.KVZXPSpeedButton3.Hint(), "Ende");
+    TForm7& type = w.TypeManager();
+    EXPECT_EQ(type.Caption(), "Typen Skarvel");
+    EXPECT_EQ(type.KVZXPHeader1.Caption(), "Typen");
+    EXPECT_EQ(type.KVZXPSpeedButton3.Hint(), "Aus");
+}
+
 TEST_F(SystemToolsTest, ProcessManagerButtonAlwaysRefillsTheSortedListOtherShowingsDoNot) {
     app::Windows& w = Start();
     TForm6& form = w.ProcessManager();
