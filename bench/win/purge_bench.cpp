@@ -6,7 +6,7 @@
 //
 //   purge_bench [ROUNDS] [FOLDERS] [FILES]   driver: prints every run and the median ratio
 //   purge_bench --make FOLDERS FILES ROOT     makes a tree
-//   purge_bench --purge safe|plain ROOT       empties ROOT, prints "seconds peak base" (KB)
+//   purge_bench --purge safe|plain|preview ROOT   empties (or previews) ROOT, prints "seconds peak base" (KB)
 //                                             and its thread id (for counting requests)
 #include <windows.h>
 #include <psapi.h>
@@ -72,12 +72,16 @@ int Purge(const std::string& variant, const std::string& root) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
-    if (variant == "safe") {
+    if (variant == "safe" || variant == "preview") {
         platform::win32::FileSystemWin32 files;
         wchar_t windows[MAX_PATH];
         GetWindowsDirectoryW(windows, MAX_PATH);
         std::string windowsFolder(windows, windows + wcslen(windows));
-        engine::PurgeFolder(files, root, false, false, windowsFolder);
+        engine::PurgeFolder(files, root, windowsFolder,
+                            {false, false,
+                             variant == "safe" ? engine::PurgeMode::Clean
+                                               : engine::PurgeMode::Preview,
+                             nullptr});
     } else {
         PlainWalk(Widen(root));
     }
@@ -153,22 +157,33 @@ int main(int argc, char** argv) {
         std::to_string(GetCurrentProcessId());
 
     std::printf("%d folders x %d empty files, %d rounds, alternating\n", folders, files, rounds);
-    std::vector<double> safe, plain, ratios;
+    std::vector<double> safe, plain, preview, ratios, previewRatios;
+    auto measure = [&](const char* variant, std::vector<double>& times, int round) {
+        const Run run = RunChild(variant, root);
+        times.push_back(run.seconds);
+        std::printf("round %d %-7s %8.3f s  peak working set %6zu KB (%+zd KB over start)\n",
+                    round + 1, variant, run.seconds, run.peakKb,
+                    static_cast<std::ptrdiff_t>(run.peakKb - run.baseKb));
+    };
     for (int round = 0; round < rounds; ++round) {
-        // Alternate which goes first, so neither always meets a warmer cache.
+        // Alternate which goes first, so neither always meets a warmer cache. The preview
+        // walks the tree the safe purge then empties.
         for (int k = 0; k < 2; ++k) {
-            const bool safeTurn = (round + k) % 2 == 0;
             MakeTree(folders, files, root);
-            const Run run = RunChild(safeTurn ? "safe" : "plain", root);
-            (safeTurn ? safe : plain).push_back(run.seconds);
-            std::printf("round %d %-5s %8.3f s  peak working set %6zu KB (%+zd KB over start)\n",
-                        round + 1, safeTurn ? "safe" : "plain", run.seconds, run.peakKb,
-                        static_cast<std::ptrdiff_t>(run.peakKb - run.baseKb));
+            if ((round + k) % 2 == 0) {
+                measure("preview", preview, round);
+                measure("safe", safe, round);
+            } else {
+                measure("plain", plain, round);
+            }
             RemoveDirectoryW(Widen(root).c_str());
         }
         ratios.push_back(safe.back() / plain.back());
+        previewRatios.push_back(preview.back() / safe.back());
     }
-    std::printf("median: safe %.3f s, plain %.3f s, median ratio of rounds %.2f\n", Median(safe),
+    std::printf("median: safe %.3f s, plain %.3f s, median ratio safe/plain %.2f\n", Median(safe),
                 Median(plain), Median(ratios));
+    std::printf("median: preview %.3f s, median ratio preview/safe %.2f\n", Median(preview),
+                Median(previewRatios));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "engine/cleaning_run.h"
 
 #include "engine/cleaning_paths.h"
+#include "engine/folder_steps.h"
 #include "engine/log_lines.h"
 #include "engine/purge.h"
 #include "engine/recycle_bin.h"
@@ -41,16 +42,16 @@ class Run {
             (void)urlCache_.ClearUrlCache();
             view_.AppendLog(log_lines::kTemporaryIeFiles);
         }
-        PurgeStep(Category::TempWindows, true, false, false, log_lines::kTempWindows);
-        if (Checked(Category::TempUser)) CleanUserTemp();
-        PurgeStep(Category::Prefetch, false, false, false, log_lines::kPrefetch);
-        PurgeStep(Category::History, false, false, true, log_lines::kHistory);
+        PurgeStep(Category::TempWindows, false, log_lines::kTempWindows);
+        PurgeStep(Category::TempUser, false, log_lines::kTempUser);
+        PurgeStep(Category::Prefetch, false, log_lines::kPrefetch);
+        PurgeStep(Category::History, true, log_lines::kHistory);
         if (view_.IsSelected(Choice::NoWriteHistory)) ApplyHistoryChoice(registry_, true);
         if (view_.IsSelected(Choice::WriteHistory)) ApplyHistoryChoice(registry_, false);
-        PurgeStep(Category::Recent, false, true, true, log_lines::kRecent);
+        PurgeStep(Category::Recent, true, log_lines::kRecent);
         if (view_.IsSelected(Choice::NoWriteRecent)) ApplyRecentChoice(registry_, true);
         if (view_.IsSelected(Choice::WriteRecent)) ApplyRecentChoice(registry_, false);
-        PurgeStep(Category::CookiesIe, false, false, true, log_lines::kCookiesIe);
+        PurgeStep(Category::CookiesIe, true, log_lines::kCookiesIe);
         if (Checked(Category::SpeedMemory)) {
             WriteSpeedMemory(registry_);
             view_.AppendLog(log_lines::kSpeedMemory);
@@ -59,8 +60,9 @@ class Run {
 
         int cacheSizeMb = SettleCacheSize(files_, system_, profile_);
         if (Checked(Category::CacheDll)) {
-            ApplyDllCache(registry_, files_, cacheSizeMb, paths_.CategoryFolder(Category::CacheDll),
-                          paths_.WindowsDirectory());
+            // The cache is emptied only when its quota could be written; the line tells the
+            // quota, so it comes either way.
+            if (ApplyDllCacheQuota(registry_, cacheSizeMb)) (void)Purge(Category::CacheDll);
             view_.AppendLog(log_lines::DllCache(cacheSizeMb));
         }
         if (files_.DirectoryExists(view_.FileListRoot())) view_.RefreshFileList();
@@ -75,63 +77,53 @@ class Run {
         view_.SetStatus(kStatusDone);
         view_.PlayCue(kCueRunFinished);
         view_.RefreshFileList();
-        PurgeStep(Category::OfflineWebPages, false, false, false, log_lines::kOfflineWebPages);
+        PurgeStep(Category::OfflineWebPages, false, log_lines::kOfflineWebPages);
     }
 
   private:
     bool Checked(Category category) { return view_.IsChecked(category); }
 
-    // A folder category: when ticked and its folder is there, (optionally) show the folder,
-    // empty it and log the line. A folder the purge refuses gets no line: nothing was cleaned.
-    void PurgeStep(Category category, bool clearAttributes, bool stopOnFailure, bool show,
-                   const char* line) {
-        if (!Checked(category)) return;
-        std::string folder = paths_.CategoryFolder(category);
-        if (!files_.DirectoryExists(folder)) return;
-        if (show) view_.ShowFolder(folder);
-        if (PurgeFolder(files_, folder, clearAttributes, stopOnFailure, paths_.WindowsDirectory()))
-            view_.AppendLog(line);
+    // Empties CATEGORY's folder when it is there; false when it is missing or refused.
+    bool Purge(Category category, bool show = false) {
+        const std::optional<FolderStep> step = FolderStepOf(category, paths_);
+        if (!step || step->folder.empty() || !files_.DirectoryExists(step->present)) return false;
+        if (show) view_.ShowFolder(step->folder);
+        return PurgeFolder(files_, step->folder, paths_.WindowsDirectory(),
+                           {step->clearAttributes, step->stopOnFailure, PurgeMode::Clean,
+                            view_.ReportFor(category)});
     }
 
-    // The user's temp folder: the tree walk and the recursive pass work on the folder, the
-    // mask pass on the path with its trailing backslash, which deletes the dotted files
-    // directly in the folder. A temp path that names a drive root or the Windows folder (the
-    // platform takes it from the environment) is refused by the purge and gets no line.
-    void CleanUserTemp() {
-        std::string withSlash = paths_.TempFolder();
-        if (withSlash.size() < 2) return;
-        std::string folder = withSlash;
-        if (folder.back() == '\\' || folder.back() == '/')
-            folder.pop_back();
-        else
-            withSlash += '\\';
-        if (!files_.DirectoryExists(folder)) return;
-        if (PurgeFolder(files_, withSlash, false, false, paths_.WindowsDirectory()))
-            view_.AppendLog(log_lines::kTempUser);
+    // A folder category: when ticked and its folder is there, (optionally) show the folder,
+    // empty it and log the line. A folder the purge refuses (a temp path from the
+    // environment that names a drive root, say) gets no line: nothing was cleaned.
+    void PurgeStep(Category category, bool show, const char* line) {
+        if (Checked(category) && Purge(category, show)) view_.AppendLog(line);
     }
 
     // Deletes the profile file ITEM when it is there; returns whether it was there.
-    bool DeleteOperaFile(const char* item) {
+    bool DeleteOperaFile(Category category, const std::string& item) {
         std::string path = paths_.OperaProfileItem(item);
         if (!files_.FileExists(path)) return false;
-        (void)DeleteFileChecked(files_, path);  // the line depends on the file having been there
+        // The line depends on the file having been there, not on its deletion.
+        (void)DeleteFileChecked(files_, path, view_.ReportFor(category));
         return true;
     }
 
+    // An Opera file category: its files deleted in order, the line when the last was there.
+    void ProfileFileStep(Category category, const char* line) {
+        if (!Checked(category)) return;
+        bool lastThere = false;
+        for (const std::string& item : ProfileFilesOf(category))
+            lastThere = DeleteOperaFile(category, item);
+        if (lastThere) view_.AppendLog(line);
+    }
+
     void OperaSteps() {
-        if (Checked(Category::OperaCookies) && DeleteOperaFile("cookies4.dat")) {
-            view_.AppendLog(log_lines::kOperaCookies);
-        }
-        if (Checked(Category::OperaPages)) {
-            DeleteOperaFile("global.dat");
-            DeleteOperaFile("opera.dir");
-            if (DeleteOperaFile("vlink4.dat")) view_.AppendLog(log_lines::kOperaPages);
-        }
-        PurgeStep(Category::OperaIcons, false, false, false, log_lines::kOperaIcons);
-        if (Checked(Category::OperaLoads) && DeleteOperaFile("download.dat")) {
-            view_.AppendLog(log_lines::kOperaLoads);
-        }
-        PurgeStep(Category::OperaTemporary, false, false, false, log_lines::kOperaTemporary);
+        ProfileFileStep(Category::OperaCookies, log_lines::kOperaCookies);
+        ProfileFileStep(Category::OperaPages, log_lines::kOperaPages);
+        PurgeStep(Category::OperaIcons, false, log_lines::kOperaIcons);
+        ProfileFileStep(Category::OperaLoads, log_lines::kOperaLoads);
+        PurgeStep(Category::OperaTemporary, false, log_lines::kOperaTemporary);
     }
 
     platform::FileSystem& files_;

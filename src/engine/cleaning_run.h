@@ -19,6 +19,7 @@ class UrlCache;
 namespace engine {
 
 class CleaningPaths;
+class PurgeReport;
 
 // The operating-system services a run uses.
 struct CleaningServices {
@@ -51,6 +52,12 @@ class CleaningView {
     virtual void ShowError(const std::string& text) = 0;
     // Owner for shell calls.
     virtual platform::WindowHandle OwnerWindow() = 0;
+    // Where the files and folders of CATEGORY's step are reported, entry by entry; none when
+    // null.
+    virtual PurgeReport* ReportFor(Category category) {
+        (void)category;
+        return nullptr;
+    }
 };
 
 inline constexpr const char* kStatusWorking = "Wait please";

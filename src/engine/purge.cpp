@@ -143,7 +143,8 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
     return true;
 }
 
-bool DeleteFileChecked(platform::FileSystem& files, const std::string& path) {
+bool DeleteFileChecked(platform::FileSystem& files, const std::string& path,
+                       PurgeReport* report, PurgeMode mode) {
     const std::size_t cut = path.find_last_of("\\/");
     if (cut == std::string::npos || cut + 1 == path.size()) return false;
     std::optional<PurgeTarget> folder = OpenPurgeTarget(files, path.substr(0, cut + 1), "");
@@ -151,9 +152,12 @@ bool DeleteFileChecked(platform::FileSystem& files, const std::string& path) {
     // A plain path loses its name's trailing dots and spaces, as the platform reads it.
     std::string name = path.substr(cut + 1);
     if (!path.starts_with("\\\\?\\")) name = std::string(TrimmedName(name));
-    PurgeSession session(PurgeMode::Clean, nullptr);
+    std::vector<platform::DirEntry> entries;
+    if (report != nullptr) (void)files.Enumerate(path, entries);  // its size, for the report
+    const std::uint64_t size = entries.size() == 1 ? entries.front().size : 0;
+    PurgeSession session(mode, report);
     FolderStack stack(files, *folder, session);
-    return stack.DeleteFile({name, attr::kArchive, 0}, false);
+    return stack.DeleteFile({name, attr::kArchive, size}, false);
 }
 
 }  // namespace engine

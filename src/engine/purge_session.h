@@ -26,6 +26,8 @@ class PurgeSession {
     bool Gone(const std::string& path) const { return gone_.count(path) != 0; }
 
     void Deleted(const std::string& path, std::uint64_t bytes);
+    // A folder removed (or that would be). In a preview it stands for everything below it,
+    // which is forgotten: the memory a preview keeps does not grow with what it would delete.
     void Removed(const std::string& path);
     void Failed(const std::string& path, const std::string& reason);
     void Entered(const std::string& folder);

@@ -3,7 +3,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "engine/purge.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
@@ -126,16 +125,11 @@ int SettleCacheSize(platform::FileSystem& files, platform::System& system,
     return file.ReadInteger(Setting::DllCacheSize);
 }
 
-void ApplyDllCache(platform::Registry& registry, platform::FileSystem& files, int sizeMb,
-                   const std::string& cacheFolder, const std::string& windowsFolder) {
-    {
-        auto key = OpenOrCreate(registry, RegistryRoot::LocalMachine, kWinlogonKey);
-        if (!key) return;
-        if (!key->WriteDword("SfcQuota", static_cast<std::uint32_t>(sizeMb))) {
-            FailedToSet("SfcQuota");
-        }
-    }
-    PurgeFolder(files, cacheFolder, true, false, windowsFolder);
+bool ApplyDllCacheQuota(platform::Registry& registry, int sizeMb) {
+    auto key = OpenOrCreate(registry, RegistryRoot::LocalMachine, kWinlogonKey);
+    if (!key) return false;
+    if (!key->WriteDword("SfcQuota", static_cast<std::uint32_t>(sizeMb))) FailedToSet("SfcQuota");
+    return true;
 }
 
 void ApplyDrWatsonChoice(platform::Registry& registry, bool cutOff) {

@@ -39,10 +39,9 @@ void WriteSpeedMemory(platform::Registry& registry);
 int SettleCacheSize(platform::FileSystem& files, platform::System& system,
                     platform::Profile& profile);
 
-// "Cache Dll": writes the quota SIZEMB and, when the key opened, empties the cache folder
-// CACHEFOLDER. WINDOWSFOLDER guards the purge (see PurgeFolder).
-void ApplyDllCache(platform::Registry& registry, platform::FileSystem& files, int sizeMb,
-                   const std::string& cacheFolder, const std::string& windowsFolder);
+// "Cache Dll": writes the quota SIZEMB. Returns whether the key opened, which is when the
+// run goes on to empty the cache folder.
+bool ApplyDllCacheQuota(platform::Registry& registry, int sizeMb);
 
 // "Cut off Dr. Watson" (CUTOFF true) sets the debugger auto-start value to "0",
 // "Switch on Dr. Watson" to "1".

@@ -1,6 +1,8 @@
 #pragma once
 // Shell services: special folders, starting programs, the recycle bin.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/window_handle.h"
@@ -21,6 +23,11 @@ enum class RecycleBinStatus {
     LibraryMissing  // the shell library could not be loaded
 };
 
+struct RecycleBinContents {
+    std::uint64_t items = 0;
+    std::uint64_t bytes = 0;
+};
+
 // Show modes for StartProgram, numbered as the platform numbers them.
 constexpr int kShowNormal = 1;
 
@@ -39,6 +46,8 @@ class Shell {
     // Empties the recycle bins of every drive without confirmation, progress window or
     // sound. The shell library is loaded for this call only.
     virtual RecycleBinStatus EmptyRecycleBins(WindowHandle owner) = 0;
+    // What the recycle bins of every drive hold; nullopt when the shell cannot tell.
+    virtual std::optional<RecycleBinContents> QueryRecycleBins() = 0;
 };
 
 }  // namespace platform

@@ -109,21 +109,43 @@ void ListBox::DrawItemDefault(Canvas& canvas, int index, const Rect& r, bool sel
     canvas.TextAt(r.left + 2, r.top, items_[static_cast<size_t>(index)]);
 }
 
+int ListBox::RowHeight() const {
+    if (style_ != ListBoxStyle::Standard) return itemHeight_;
+    std::unique_ptr<Canvas> measure = App().GetBackend().CreateMeasureCanvas();
+    measure->font = GetFont();
+    return std::max(1, measure->TextHeight("0"));
+}
+
+int ListBox::ItemAtPos(Point p) const {
+    if (p.x < 0 || p.x >= Width() || p.y < 0) return -1;
+    int index = topIndex_ + p.y / RowHeight();
+    return index < Count() ? index : -1;
+}
+
+void ListBox::MouseDown(MouseButton b, Shift s, Point p) {
+    if (b == MouseButton::Left) {
+        int index = ItemAtPos(p);
+        if (index >= 0 && index != itemIndex_) SetItemIndexFromPeer(index);
+    }
+    Control::MouseDown(b, s, p);  // OnMouseDown, and OnDblClick on a double press
+}
+
+void ListBox::DrawItem(Canvas& canvas, int index, const Rect& r, bool selected) {
+    if (style_ != ListBoxStyle::Standard && OnDrawItem) {
+        CanvasStateGuard guard(canvas);
+        OnDrawItem(canvas, index, r, selected);
+    } else {
+        DrawItemDefault(canvas, index, r, selected);
+    }
+}
+
 void ListBox::Paint(Canvas& canvas) {
     canvas.FillRect(ClientRect(), GetColor());
     canvas.font = GetFont();
-    int height = style_ == ListBoxStyle::Standard ? canvas.TextHeight("0") : itemHeight_;
+    int height = RowHeight();
     int y = 0;
-    for (int i = topIndex_; i < Count() && y < Height(); ++i, y += height) {
-        Rect r{0, y, Width(), y + height};
-        bool selected = i == itemIndex_;
-        if (style_ != ListBoxStyle::Standard && OnDrawItem) {
-            CanvasStateGuard guard(canvas);
-            OnDrawItem(canvas, i, r, selected);
-        } else {
-            DrawItemDefault(canvas, i, r, selected);
-        }
-    }
+    for (int i = topIndex_; i < Count() && y < Height(); ++i, y += height)
+        DrawItem(canvas, i, {0, y, Width(), y + height}, i == itemIndex_);
 }
 
 }  // namespace ui

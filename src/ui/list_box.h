@@ -41,8 +41,17 @@ public:
     int TopIndex() const { return topIndex_; }
     void SetTopIndex(int index);
 
-    // Headless rendering: the visible items, owner-drawn ones through OnDrawItem.
+    // The item under P (client coordinates), or -1.
+    int ItemAtPos(Point p) const;
+    // Runs only where no native list takes the mouse (headless): a left press selects the item
+    // under the pointer as the user's choice; a double press then raises OnDblClick.
+    void MouseDown(MouseButton b, Shift s, Point p) override;
+
+    // Headless rendering: the visible items, each through DrawItem.
     void Paint(Canvas& canvas) override;
+    // Draws item INDEX in R: owner-drawn lists through OnDrawItem when set, others the
+    // standard way.
+    virtual void DrawItem(Canvas& canvas, int index, const Rect& r, bool selected);
     // Draws item INDEX in R the standard way (selection highlighted).
     void DrawItemDefault(Canvas& canvas, int index, const Rect& r, bool selected);
 
@@ -54,6 +63,8 @@ protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
 private:
+    // The height of one row: the item height when owner-drawn, else the font's text height.
+    int RowHeight() const;
     void SortItems();
     std::vector<std::string> items_;
     int itemIndex_ = -1;

@@ -11,7 +11,9 @@
 namespace ui {
 
 class Control;
+class ColorBox;
 class ControlPeer;
+class FileListBox;
 class Form;
 class ListBox;
 class Memo;
@@ -25,7 +27,9 @@ public:
     // A window painted by its control (check boxes, panels, headers...).
     virtual std::unique_ptr<ControlPeer> MakeCustom(Control& control) = 0;
     virtual std::unique_ptr<ControlPeer> MakeForm(Form& form) = 0;
+    virtual std::unique_ptr<ControlPeer> MakeColorBox(ColorBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeListBox(ListBox& list) = 0;
+    virtual std::unique_ptr<ControlPeer> MakeFileListBox(FileListBox& list) = 0;
     virtual std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) = 0;
     virtual std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) = 0;

@@ -26,6 +26,7 @@ class FakeShell : public platform::Shell {
     platform::RecycleBinStatus recycleBinStatus = platform::RecycleBinStatus::Called;
     std::vector<platform::WindowHandle> recycleBinCalls;  // the owner of each call
     std::function<void()> onEmptyRecycleBins;             // what emptying does, if anything
+    std::optional<platform::RecycleBinContents> recycleBin = platform::RecycleBinContents{};
 
     std::string SpecialFolderPath(int number) override {
         auto it = specialFolders.find(number);
@@ -43,6 +44,7 @@ class FakeShell : public platform::Shell {
         }
         return recycleBinStatus;
     }
+    std::optional<platform::RecycleBinContents> QueryRecycleBins() override { return recycleBin; }
 };
 
 }  // namespace fakes

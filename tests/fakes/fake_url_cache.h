@@ -16,6 +16,7 @@ class FakeUrlCache : public platform::UrlCache {
     std::set<std::string> locked;
     int clearCalls = 0;
 
+    platform::UrlCacheContents CountUrlCache() override { return {entries.size(), 0}; }
     std::size_t ClearUrlCache() override {
         ++clearCalls;
         std::size_t before = entries.size();

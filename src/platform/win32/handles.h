@@ -87,6 +87,8 @@ using CursorOwner = HandleOwner<HCURSOR, &DestroyCursor, HandleCount::User>;
 using WindowOwner = HandleOwner<HWND, &DestroyWindow>;
 // Kernel and loader handles.
 using LibraryOwner = HandleOwner<HMODULE, &FreeLibrary>;
+// Memory the system allocated with LocalAlloc for the caller (LocalFree).
+using LocalMemoryOwner = HandleOwner<HLOCAL, &LocalFree>;
 
 // The DC of a window borrowed from the system (GetDC or GetWindowDC: ReleaseDC).
 class WindowDc {

@@ -60,4 +60,12 @@ RecycleBinStatus ShellWin32::EmptyRecycleBins(WindowHandle owner) {
     return RecycleBinStatus::EntryMissing;
 }
 
+std::optional<RecycleBinContents> ShellWin32::QueryRecycleBins() {
+    SHQUERYRBINFO info{};
+    info.cbSize = sizeof info;
+    if (FAILED(SHQueryRecycleBinW(nullptr, &info))) return std::nullopt;
+    return RecycleBinContents{static_cast<std::uint64_t>(info.i64NumItems),
+                              static_cast<std::uint64_t>(info.i64Size)};
+}
+
 }  // namespace platform::win32

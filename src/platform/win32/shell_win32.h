@@ -9,6 +9,7 @@ class ShellWin32 final : public Shell {
     bool StartProgram(WindowHandle owner, const std::string& file, const std::string& parameters,
                       int showMode) override;
     RecycleBinStatus EmptyRecycleBins(WindowHandle owner) override;
+    std::optional<RecycleBinContents> QueryRecycleBins() override;
 };
 
 }  // namespace platform::win32

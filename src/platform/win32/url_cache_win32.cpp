@@ -35,9 +35,9 @@ class EntryBuffer {
 // retried with the size the cache now reports; any other failure ends the walk.
 constexpr int kFetchAttempts = 3;
 
-}  // namespace
-
-std::size_t UrlCacheWin32::ClearUrlCache() {
+// Walks the cache's entries, giving each one's record to VISIT.
+template <typename Visit>
+void WalkEntries(Visit visit) {
     EntryBuffer buffer;
     DWORD needed = 0;
     HANDLE find = FindFirstUrlCacheEntryW(nullptr, nullptr, &needed);
@@ -47,11 +47,10 @@ std::size_t UrlCacheWin32::ClearUrlCache() {
         find = FindFirstUrlCacheEntryW(nullptr, buffer.Info(), buffer.Size());
         needed = *buffer.Size();
     }
-    if (!find) return 0;
+    if (!find) return;
 
-    std::size_t deleted = 0;
     for (;;) {
-        if (DeleteUrlCacheEntryW(buffer.Info()->lpszSourceUrlName)) ++deleted;
+        visit(*buffer.Info());
 
         needed = 0;
         bool fetched = false;
@@ -69,6 +68,24 @@ std::size_t UrlCacheWin32::ClearUrlCache() {
         if (!fetched) break;  // no more entries, or a failure that ends the walk
     }
     FindCloseUrlCache(find);
+}
+
+}  // namespace
+
+UrlCacheContents UrlCacheWin32::CountUrlCache() {
+    UrlCacheContents contents;
+    WalkEntries([&](const INTERNET_CACHE_ENTRY_INFOW& entry) {
+        ++contents.entries;
+        contents.bytes += (static_cast<std::uint64_t>(entry.dwSizeHigh) << 32) | entry.dwSizeLow;
+    });
+    return contents;
+}
+
+std::size_t UrlCacheWin32::ClearUrlCache() {
+    std::size_t deleted = 0;
+    WalkEntries([&](const INTERNET_CACHE_ENTRY_INFOW& entry) {
+        if (DeleteUrlCacheEntryW(entry.lpszSourceUrlName)) ++deleted;
+    });
     return deleted;
 }
 

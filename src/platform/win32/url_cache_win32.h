@@ -5,6 +5,7 @@ namespace platform::win32 {
 
 class UrlCacheWin32 final : public UrlCache {
   public:
+    UrlCacheContents CountUrlCache() override;
     std::size_t ClearUrlCache() override;
 };
 

@@ -4,6 +4,8 @@
 
 #include "ui/application.h"
 #include "ui/dispatch.h"
+#include "ui/color_box.h"
+#include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/memo.h"
@@ -95,8 +97,14 @@ std::unique_ptr<ControlPeer> HeadlessBackend::MakeCustom(Control& control) {
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeForm(Form& form) {
     return std::make_unique<Peer>(*this, form, "form");
 }
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeColorBox(ColorBox& box) {
+    return std::make_unique<Peer>(*this, box, "colorbox");
+}
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeListBox(ListBox& list) {
     return std::make_unique<Peer>(*this, list, "listbox");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeFileListBox(FileListBox& list) {
+    return std::make_unique<Peer>(*this, list, "filelistbox");
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeMemo(Memo& memo) {
     return std::make_unique<Peer>(*this, memo, "memo");

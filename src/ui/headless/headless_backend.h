@@ -120,7 +120,9 @@ private:
     // PeerFactory: one peer class for every kind, labelled with the kind.
     std::unique_ptr<ControlPeer> MakeCustom(Control& control) override;
     std::unique_ptr<ControlPeer> MakeForm(Form& form) override;
+    std::unique_ptr<ControlPeer> MakeColorBox(ColorBox& box) override;
     std::unique_ptr<ControlPeer> MakeListBox(ListBox& list) override;
+    std::unique_ptr<ControlPeer> MakeFileListBox(FileListBox& list) override;
     std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) override;
     std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) override;
     std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) override;

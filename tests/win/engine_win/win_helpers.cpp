@@ -1,35 +1,11 @@
 #include "win_helpers.h"
 
+#include "win/support/capture.h"
+
 namespace wintest {
 
 std::string Capture(const std::wstring& commandLine) {
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION process{};
-    std::wstring mutableLine = commandLine;
-    BOOL started = CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE,
-                                  CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    std::string out;
-    if (started) {
-        char buffer[4096];
-        DWORD n = 0;
-        while (ReadFile(readEnd, buffer, sizeof(buffer), &n, nullptr) && n > 0)
-            out.append(buffer, n);
-        WaitForSingleObject(process.hProcess, 30000);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    CloseHandle(readEnd);
-    return out;
+    return RunAndCapture(commandLine).output;
 }
 
 std::string Squeeze(const std::string& text) {

@@ -7,12 +7,15 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/win32/files_win32.h"
 #include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/text.h"
 #include "platform/win32/ui/win32_backend.h"
 #include "platform/win32/ui/window_peer.h"
 #include "shellview_test_support.h"
 #include "ui/application.h"
+#include "ui/color_box.h"
+#include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/scroll_box.h"
@@ -141,6 +144,85 @@ TEST_F(PeerTest, OwnerDrawnListBoxDrawsThroughTheModelAndReportsSelection) {
     list.AddItem("apricot");
     EXPECT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), 4);
     EXPECT_EQ(SendMessageW(hwnd, LB_GETCURSEL, 0, 0), 3);
+}
+
+TEST_F(PeerTest, FileListBoxShowsTheFilesWithTheirShellIconsAndReportsADoubleClick) {
+    shellview::Scratch scratch("fl-peer");
+    platform::win32::FileSystemWin32 files;
+    ui::FileListBox list(&form, &files);
+    list.SetBounds(10, 10, 200, 80);
+    list.SetColor(ui::clWhite);
+    list.SetDirectory(scratch.Path());
+    std::vector<std::string> events;
+    list.OnChange = [&] { events.push_back("change " + list.FileName()); };
+    list.OnDblClick = [&] { events.push_back("double " + list.FileName()); };
+    form.Realize();
+    form.Show();
+    HWND hwnd = HwndOf(list);
+    ASSERT_NE(hwnd, nullptr);
+    ASSERT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), 2);  // the folder is not listed
+    wchar_t text[64] = {};
+    SendMessageW(hwnd, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"secret.dat");
+
+    // The shell's icon is drawn in the glyph box of each row.
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump(100);
+    HDC dc = GetDC(hwnd);
+    ui::Rect glyph = ui::FileListBox::GlyphRect({0, 0, 200, ui::FileListBox::kGlyphSize});
+    int coloured = 0;
+    for (int y = glyph.top; y < glyph.bottom; ++y)
+        for (int x = glyph.left; x < glyph.right; ++x)
+            coloured += GetPixel(dc, x, y) != RGB(255, 255, 255) ? 1 : 0;
+    ReleaseDC(hwnd, dc);
+    EXPECT_GT(coloured, 20);
+
+    LPARAM second = MAKELPARAM(30, ui::FileListBox::kGlyphSize + 4);
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, second);
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, second);
+    SendMessageW(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, second);
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, second);
+    Pump(50);
+    std::string path = scratch.Path() + "\\secret.dat";
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), "change " + path);
+    EXPECT_EQ(events.back(), "double " + path);
+}
+
+TEST_F(PeerTest, ColorBoxDrawsItsEntriesThroughTheModelAndReportsTheUsersChoice) {
+    ui::ColorBox box(&form);
+    box.SetBounds(10, 10, 97, 22);
+    box.SetItems({{"clRed", ui::clRed}, {"clLime", ui::clLime}, {"clBlue", ui::clBlue}});
+    box.SetItemIndex(0);
+    int changes = 0;
+    box.OnChange = [&] { ++changes; };
+    form.Realize();
+    form.Show();
+    HWND hwnd = HwndOf(box);
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_STYLE) & CBS_OWNERDRAWFIXED);
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), 0);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(hwnd, &info));
+    EXPECT_GE(info.rcItem.bottom - info.rcItem.top, box.ItemHeight());
+
+    // The user moves to the next colour with the keyboard; the field shows its swatch.
+    SetFocus(hwnd);
+    SendMessageW(hwnd, WM_KEYDOWN, VK_DOWN, 0);
+    Pump(50);
+    EXPECT_EQ(box.ItemIndex(), 1);
+    EXPECT_EQ(changes, 1);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(hwnd);
+    COLORREF swatch = GetPixel(dc, info.rcItem.left + 6, (info.rcItem.top + info.rcItem.bottom) / 2);
+    ReleaseDC(hwnd, dc);
+    EXPECT_EQ(swatch, RGB(0, 255, 0));
+
+    box.SetItemIndex(2);
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(changes, 1);
 }
 
 TEST_F(PeerTest, ScrollBoxBarFollowsTheContentAndMovesTheChildren) {

@@ -66,16 +66,22 @@ void ListBoxPeer::DrawItem(const DRAWITEMSTRUCT& item) {
     ui::Rect r{rc.left, rc.top, rc.right, rc.bottom};
     bool selected = (item.itemState & ODS_SELECTED) != 0;
     GdiCanvas canvas(item.hDC, state_.colors);
-    if (list_.OnDrawItem)
-        list_.OnDrawItem(canvas, index, r, selected);
-    else
-        list_.DrawItemDefault(canvas, index, r, selected);
+    DrawListItem(canvas, index, r, selected);
+}
+
+void ListBoxPeer::DrawListItem(GdiCanvas& canvas, int index, const ui::Rect& r, bool selected) {
+    list_.DrawItem(canvas, index, r, selected);
 }
 
 bool ListBoxPeer::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (msg == WM_COMMAND && HIWORD(wParam) == LBN_SELCHANGE) {
         int index = static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
         list_.SetItemIndexFromPeer(index == LB_ERR ? -1 : index);
+        result = 0;
+        return true;
+    }
+    if (msg == WM_COMMAND && HIWORD(wParam) == LBN_DBLCLK) {
+        if (list_.OnDblClick) list_.OnDblClick();
         result = 0;
         return true;
     }

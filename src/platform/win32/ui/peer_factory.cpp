@@ -1,6 +1,8 @@
 #include "platform/win32/ui/peer_factory.h"
 
+#include "platform/win32/ui/color_box_peer.h"
 #include "platform/win32/ui/custom_peer.h"
+#include "platform/win32/ui/file_list_box_peer.h"
 #include "platform/win32/ui/form_peer.h"
 #include "platform/win32/ui/list_box_peer.h"
 #include "platform/win32/ui/memo_peer.h"
@@ -16,8 +18,14 @@ std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeCustom(ui::Control& contr
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeForm(ui::Form& form) {
     return std::make_unique<FormPeer>(state_, form);
 }
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeColorBox(ui::ColorBox& box) {
+    return std::make_unique<ColorBoxPeer>(state_, box);
+}
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeListBox(ui::ListBox& list) {
     return std::make_unique<ListBoxPeer>(state_, list);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeFileListBox(ui::FileListBox& list) {
+    return std::make_unique<FileListBoxPeer>(state_, list);
 }
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeMemo(ui::Memo& memo) {
     return std::make_unique<MemoPeer>(state_, memo);

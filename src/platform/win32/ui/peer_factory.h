@@ -17,7 +17,9 @@ public:
 
     std::unique_ptr<ui::ControlPeer> MakeCustom(ui::Control& control) override;
     std::unique_ptr<ui::ControlPeer> MakeForm(ui::Form& form) override;
+    std::unique_ptr<ui::ControlPeer> MakeColorBox(ui::ColorBox& box) override;
     std::unique_ptr<ui::ControlPeer> MakeListBox(ui::ListBox& list) override;
+    std::unique_ptr<ui::ControlPeer> MakeFileListBox(ui::FileListBox& list) override;
     std::unique_ptr<ui::ControlPeer> MakeMemo(ui::Memo& memo) override;
     std::unique_ptr<ui::ControlPeer> MakeScrollBox(ui::ScrollBox& box) override;
     std::unique_ptr<ui::ControlPeer> MakeShellListView(ui::ShellListView& view) override;

@@ -1,0 +1,59 @@
+#pragma once
+// What the command line tells of one category: its target, how it went, and, entry by entry
+// where the engine reports them, what was (or would be) deleted and what stayed.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli/cli_categories.h"
+#include "cli/progress.h"
+#include "engine/purge_report.h"
+
+namespace cli {
+
+enum class Status {
+    Done,     // cleaned (or, in a preview, would be)
+    Missing,  // its folder or files are not there: nothing to do
+    Refused,  // its folder must not be purged
+    Error,    // a step failed and ended the run
+    NotRun    // the run ended before its turn
+};
+
+struct Failure {
+    std::string path;
+    std::string reason;
+};
+
+struct CategoryResult {
+    const CliCategory* category = nullptr;
+    std::string target;  // what it works on here
+    Status status = Status::Done;
+    std::string note;  // a tweak's effect, or a step's error
+    std::uint64_t files = 0, folders = 0, bytes = 0;
+    std::vector<std::string> paths;  // every entry, when asked for
+    std::vector<Failure> failures;
+};
+
+// A path as a user writes it: without the "\\?\" prefix of the walk's literal paths.
+std::string DisplayPath(const std::string& literal);
+
+// Fills a CategoryResult from the engine's reports, and keeps the progress line going.
+class ResultReport final : public engine::PurgeReport {
+  public:
+    ResultReport(CategoryResult& result, bool keepPaths, Progress& progress)
+        : result_(result), keepPaths_(keepPaths), progress_(progress) {}
+
+    void Deleted(const std::string& path, std::uint64_t bytes) override;
+    void Removed(const std::string& path) override;
+    void Failed(const std::string& path, const std::string& reason) override;
+    void Refused(const std::string& folder) override;
+    void Entered(const std::string& folder) override;
+
+  private:
+    CategoryResult& result_;
+    bool keepPaths_;
+    Progress& progress_;
+};
+
+}  // namespace cli

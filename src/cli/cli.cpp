@@ -1,0 +1,83 @@
+#include "cli/cli.h"
+
+#include <stdexcept>
+
+#include "cli/clean.h"
+#include "cli/command_line.h"
+#include "cli/output.h"
+#include "cli/preview.h"
+#include "cli/targets.h"
+#include "engine/cleaning_paths.h"
+
+namespace cli {
+
+namespace {
+
+int ExitCodeOf(const std::vector<CategoryResult>& results) {
+    int code = kExitDone;
+    for (const CategoryResult& result : results) {
+        if (result.status == Status::Refused) return kExitRefused;
+        if (result.status == Status::Error || !result.failures.empty()) code = kExitSomethingLeft;
+    }
+    return code;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningServices& services,
+                   platform::Console& console) {
+    CommandLine line;
+    try {
+        line = ParseCommandLine(args);
+    } catch (const UsageError& error) {
+        console.Write(platform::Stream::Error,
+                      "skarvel-cli: " + error.message + "\nTry 'skarvel-cli --help'.\n");
+        return kExitUsage;
+    }
+    engine::CleaningPaths paths(services.system, services.shell);
+    auto write = [&](const std::string& text) { console.Write(platform::Stream::Out, text); };
+
+    switch (line.command) {
+        case Command::Help:
+            write(HelpText());
+            return kExitDone;
+        case Command::List: {
+            std::vector<ListedCategory> listed;
+            for (const CliCategory& entry : AllCategories())
+                listed.push_back({&entry, TargetOf(entry, paths)});
+            write(line.json ? ListJson(listed) : ListText(listed));
+            return kExitDone;
+        }
+        case Command::Preview:
+        case Command::Clean:
+            break;
+    }
+
+    Progress progress(console, !line.quiet && console.IsConsole(platform::Stream::Error));
+    const Verb verb = line.command == Command::Preview ? Verb::Preview : Verb::Clean;
+    std::vector<CategoryResult> results;
+    if (verb == Verb::Preview) {
+        results = Preview(line, services, paths, progress);
+    } else {
+        CleanOutcome outcome = Clean(line, services, paths, progress);
+        results = std::move(outcome.results);
+        if (!line.logFile.empty() && !outcome.logLines.empty()) {
+            try {
+                AppendToLogFile(services.files, line.logFile, outcome.logLines);
+            } catch (const std::runtime_error& failure) {
+                progress.Clear();
+                console.Write(platform::Stream::Error,
+                              std::string("skarvel-cli: ") + failure.what() + "\n");
+                write(line.json ? ResultsJson(verb, results, kExitSomethingLeft)
+                                : ResultsText(verb, results, line.verbose));
+                return kExitSomethingLeft;
+            }
+        }
+    }
+    progress.Clear();
+    const int code = ExitCodeOf(results);
+    write(line.json ? ResultsJson(verb, results, code) : ResultsText(verb, results, line.verbose));
+    return code;
+}
+
+}  // namespace cli

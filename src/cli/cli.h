@@ -1,0 +1,24 @@
+#pragma once
+// skarvel-cli: the window's cleaning run from a command line, with a preview and exit codes
+// that tell what happened.
+
+#include <string>
+#include <vector>
+
+#include "engine/cleaning_run.h"
+#include "platform/console.h"
+
+namespace cli {
+
+// Exit codes.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitSomethingLeft = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitRefused = 3;
+
+// Runs the command in ARGS (without the program name), writing to CONSOLE; returns the exit
+// code.
+int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningServices& services,
+                   platform::Console& console);
+
+}  // namespace cli

@@ -1,0 +1,92 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace cli {
+
+namespace {
+
+void SetCommand(CommandLine& line, bool& given, Command command, const std::string& option) {
+    if (given) throw UsageError{"only one of --list, --preview, --clean and --help may be given ('" +
+                                option + "' is a second)"};
+    given = true;
+    line.command = command;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine line;
+    bool commandGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h" || arg == "/?") {
+            SetCommand(line, commandGiven, Command::Help, arg);
+        } else if (arg == "--list") {
+            SetCommand(line, commandGiven, Command::List, arg);
+        } else if (arg == "--preview") {
+            SetCommand(line, commandGiven, Command::Preview, arg);
+        } else if (arg == "--clean") {
+            SetCommand(line, commandGiven, Command::Clean, arg);
+        } else if (arg == "--json") {
+            line.json = true;
+        } else if (arg == "--verbose") {
+            line.verbose = true;
+        } else if (arg == "--quiet") {
+            line.quiet = true;
+        } else if (arg == "--log") {
+            if (i + 1 == args.size() || args[i + 1].starts_with("--"))
+                throw UsageError{"--log needs a file name"};
+            line.logFile = args[++i];
+        } else if (arg.starts_with("-")) {
+            throw UsageError{"unknown option '" + arg + "'"};
+        } else if (const CliCategory* category = FindCategory(arg)) {
+            if (std::find(line.categories.begin(), line.categories.end(), category) ==
+                line.categories.end())
+                line.categories.push_back(category);
+        } else {
+            throw UsageError{"unknown category '" + arg + "' (--list shows them all)"};
+        }
+    }
+    if (!commandGiven) throw UsageError{"no command: give --list, --preview, --clean or --help"};
+    const bool takesIds = line.command == Command::Preview || line.command == Command::Clean;
+    if (takesIds && line.categories.empty())
+        throw UsageError{std::string(line.command == Command::Preview ? "--preview" : "--clean") +
+                         " needs at least one category id"};
+    if (!takesIds && !line.categories.empty())
+        throw UsageError{"category ids go with --preview or --clean"};
+    if (!line.logFile.empty() && line.command != Command::Clean)
+        throw UsageError{"--log goes with --clean"};
+    // The run's order, whatever order they were given in: the table is in that order, and
+    // every pointer points into it.
+    std::sort(line.categories.begin(), line.categories.end(), std::less<const CliCategory*>());
+    return line;
+}
+
+std::string HelpText() {
+    return R"(Usage: skarvel-cli COMMAND [ID...] [OPTIONS]
+
+Cleans what Skarvel's window cleans, from a script or a scheduled task.
+
+Commands:
+  --list            every category: its id, its name and what it works on here
+  --preview ID...   what a clean of those categories would delete; nothing is changed
+  --clean ID...     cleans those categories, in the order the window's run takes them
+  --help            this text
+
+Options:
+  --json            the results as one JSON document
+  --verbose         every file and folder, not only the totals and what stays
+  --quiet           no progress on the error stream
+  --log FILE        with --clean: append the activity-log lines to FILE
+
+Exit codes:
+  0  everything done
+  1  some items could not be deleted (they are listed), or a step failed
+  2  bad usage (an unknown id or option)
+  3  a target folder was refused (a drive root, the Windows folder or a folder holding it)
+)";
+}
+
+}  // namespace cli

@@ -1,0 +1,34 @@
+#pragma once
+// The command line of skarvel-cli: one command, its category ids and its options.
+
+#include <string>
+#include <vector>
+
+#include "cli/cli_categories.h"
+
+namespace cli {
+
+enum class Command { Help, List, Preview, Clean };
+
+struct CommandLine {
+    Command command = Command::Help;
+    std::vector<const CliCategory*> categories;  // in the run's order, each once
+    bool json = false;
+    bool verbose = false;
+    bool quiet = false;
+    std::string logFile;  // empty: no log file
+};
+
+// Bad usage: an unknown option or id, a missing value, no command or two. The text names
+// what was wrong.
+struct UsageError {
+    std::string message;
+};
+
+// Parses ARGS (without the program name); throws UsageError.
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// The text of --help.
+std::string HelpText();
+
+}  // namespace cli

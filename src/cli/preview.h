@@ -1,0 +1,17 @@
+#pragma once
+// --preview: what a clean of the chosen categories would do, walked with the clean's own
+// rules and checks, changing nothing.
+
+#include <vector>
+
+#include "cli/category_result.h"
+#include "cli/command_line.h"
+#include "engine/cleaning_paths.h"
+#include "engine/cleaning_run.h"
+
+namespace cli {
+
+std::vector<CategoryResult> Preview(const CommandLine& line, const engine::CleaningServices& services,
+                                    engine::CleaningPaths& paths, Progress& progress);
+
+}  // namespace cli

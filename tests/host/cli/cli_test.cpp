@@ -1,0 +1,138 @@
+// The command-line cleaner against fakes: its arguments, its output, and that its preview
+// finds what its clean then deletes.
+
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/command_line.h"
+#include "fakes/fake_services.h"
+
+namespace {
+
+namespace attr = platform::attr;
+using cli::Command;
+
+class RecordedConsole : public platform::Console {
+  public:
+    std::string out, err;
+    void Write(platform::Stream stream, std::string_view text) override {
+        (stream == platform::Stream::Out ? out : err) += text;
+    }
+    bool IsConsole(platform::Stream) override { return false; }
+};
+
+TEST(CliArguments, ParseOrNameWhatIsWrong) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string error;  // empty: parses
+    } cases[] = {
+        {{"--list"}, ""},
+        {{"--preview", "temp-user", "temp-windows", "temp-user", "--verbose"}, ""},
+        {{"--clean", "recent", "--log", "run.log", "--json", "--quiet"}, ""},
+        {{}, "no command"},
+        {{"--list", "--clean", "recent"}, "only one of"},
+        {{"--preview"}, "needs at least one category id"},
+        {{"--list", "recent"}, "category ids go with"},
+        {{"--preview", "temp-windows", "--log", "x"}, "--log goes with --clean"},
+        {{"--clean", "recent", "--log"}, "--log needs a file name"},
+        {{"--preview", "tmp-windows"}, "unknown category 'tmp-windows'"},
+        {{"--preview", "recent", "--fast"}, "unknown option '--fast'"},
+    };
+    for (const Case& c : cases) {
+        try {
+            cli::CommandLine line = cli::ParseCommandLine(c.args);
+            EXPECT_EQ(c.error, "") << c.args.size();
+        } catch (const cli::UsageError& error) {
+            EXPECT_NE(c.error, "");
+            EXPECT_NE(error.message.find(c.error), std::string::npos) << error.message;
+        }
+    }
+    // Ids come back once each, in the run's order.
+    cli::CommandLine line =
+        cli::ParseCommandLine({"--clean", "offline-pages", "temp-user", "messenger", "temp-user"});
+    ASSERT_EQ(line.categories.size(), 3u);
+    EXPECT_EQ(line.categories[0]->id, "messenger");
+    EXPECT_EQ(line.categories[1]->id, "temp-user");
+    EXPECT_EQ(line.categories[2]->id, "offline-pages");
+}
+
+class Cli : public ::testing::Test {
+  protected:
+    fakes::FakeServices fake;
+    RecordedConsole console;
+    engine::CleaningServices services{fake.files,    fake.system, fake.profile,
+                                      fake.registry, fake.shell,  fake.urlCache};
+
+    Cli() {
+        fake.files.AddFolder("C:\\WINDOWS\\system32");
+        fake.files.AddFolder("C:\\Program Files\\Skarvel");
+        fake.system.tempFolder = "C:\\Temp\\";
+        fake.files.AddFile("C:\\Outside\\keep.doc", "precious");
+        fake.files.AddFile("C:\\WINDOWS\\temp\\a.tmp", "12345");
+        fake.files.AddFile("C:\\WINDOWS\\temp\\ro.tmp", "ro", attr::kReadOnly);
+        fake.files.AddFile("C:\\WINDOWS\\temp\\sub\\b.tmp", "67");
+        fake.files.AddFolderLink("C:\\WINDOWS\\temp\\link", "C:\\Outside");
+        fake.files.AddFileLink("C:\\WINDOWS\\temp\\keep.lnk", "C:\\Outside\\keep.doc");
+        fake.files.AddFile("C:\\Temp\\x.txt", "x");
+    }
+
+    int Run(std::vector<std::string> args) {
+        console.out.clear();
+        console.err.clear();
+        return cli::RunCommandLine(args, services, console);
+    }
+};
+
+TEST_F(Cli, PreviewFindsWhatTheCleanDeletesAndTouchesNothing) {
+    const auto before = fake.files.Snapshot("C:\\");
+    // The two links stay: exit code 1 in both.
+    EXPECT_EQ(Run({"--preview", "temp-windows", "temp-user", "--json", "--verbose"}), 1);
+    EXPECT_EQ(fake.files.Snapshot("C:\\"), before);
+    std::string preview = console.out;
+    EXPECT_EQ(Run({"--clean", "temp-windows", "temp-user", "--json", "--verbose"}), 1);
+    std::string clean = console.out;
+    EXPECT_EQ(preview.substr(preview.find("\"categories\"")),
+              clean.substr(clean.find("\"categories\"")));
+    EXPECT_NE(clean.find("\"files\": 3, \"folders\": 1, \"bytes\": 9"), std::string::npos)
+        << clean;  // a.tmp, ro.tmp (attributes cleared), sub\b.tmp and sub
+    EXPECT_EQ(fake.files.ReadFile("C:\\Outside\\keep.doc"), "precious");
+    EXPECT_TRUE(fake.files.Exists("C:\\WINDOWS\\temp\\link"));
+}
+
+TEST_F(Cli, JsonShape) {
+    fake.files.SetInUse("C:\\Temp\\x.txt");
+    EXPECT_EQ(Run({"--clean", "temp-user", "--json"}), 1);
+    EXPECT_EQ(console.out,
+              "{\"command\": \"clean\", \"exitCode\": 1, \"categories\": [{\"id\": \"temp-user\", "
+              "\"name\": \"Temp (User)\", \"target\": \"C:\\\\Temp\\\\\", \"status\": \"done\", "
+              "\"files\": 0, \"folders\": 0, \"bytes\": 0, \"paths\": [], \"failures\": "
+              "[{\"path\": \"C:\\\\Temp\\\\x.txt\", \"reason\": \"The process cannot access the "
+              "file because it is being used by another process.\"}]}]}\n");
+}
+
+TEST_F(Cli, ExitCodesTellWhatHappened) {
+    EXPECT_EQ(Run({"--preview", "nothing-such"}), cli::kExitUsage);
+    EXPECT_NE(console.err.find("unknown category 'nothing-such'"), std::string::npos);
+    EXPECT_EQ(Run({"--list"}), cli::kExitDone);
+    EXPECT_NE(console.out.find("temp-windows      Temp (Windows)        C:\\WINDOWS\\temp"),
+              std::string::npos);
+    fake.system.tempFolder = "C:\\";
+    EXPECT_EQ(Run({"--preview", "temp-user"}), cli::kExitRefused);
+    EXPECT_EQ(Run({"--clean", "temp-user", "prefetch"}), cli::kExitRefused);
+    EXPECT_NE(console.out.find("REFUSED"), std::string::npos);
+    EXPECT_EQ(Run({"--clean", "temp-windows"}), cli::kExitSomethingLeft);  // the links stay
+    EXPECT_NE(console.out.find("left: C:\\WINDOWS\\temp\\keep.lnk"), std::string::npos);
+    EXPECT_EQ(Run({"--clean", "prefetch", "drwatson-on", "--log", "C:\\run.log"}), cli::kExitDone);
+    EXPECT_EQ(fake.files.ReadFile("C:\\run.log"), "Switch on Dr. Watson (\xc2\xea\xeb\xfe\xf7\xe8\xf2\xfc Dr. Watson)\r\n");
+}
+
+TEST_F(Cli, ARegistryFailureEndsTheRunAndSaysWhere) {
+    fake.registry.RefuseValueWrite("Auto");
+    EXPECT_EQ(Run({"--clean", "drwatson-off", "offline-pages"}), cli::kExitSomethingLeft);
+    EXPECT_NE(console.out.find("FAILED\n    Failed to set data for 'Auto'"), std::string::npos)
+        << console.out;
+    EXPECT_NE(console.out.find("not run"), std::string::npos);
+}
+
+}  // namespace
