@@ -1,7 +1,7 @@
 // The real skarvel.exe worked with real clicks on the main window's right-hand column:
 // "process Manager" lists this test's own executable, "Type Manager" lists a type registered
-// here, "Help" shows the help page as readable text, a launcher leaves the program running
-// and minimised.
+// here, "Help" shows the help page as readable text, a launcher whose tool is missing leaves
+// the program running and minimised.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -24,7 +24,7 @@ using wintest::WaitUntil;
 // window's client area, the 45 x 21 buttons at left 384 in it.
 constexpr POINT ToolButton(int top) { return {200 + 384 + 22, 40 + top + 10}; }
 constexpr POINT kHelp = ToolButton(3), kProcessManager = ToolButton(75),
-                kTypeManager = ToolButton(99), kRegedit = ToolButton(275);
+                kTypeManager = ToolButton(99), kCleanDisk = ToolButton(299);
 
 std::wstring Lower(std::wstring text) {
     for (wchar_t& ch : text) ch = static_cast<wchar_t>(std::towlower(ch));
@@ -93,14 +93,15 @@ HWND ShownChild(const RunningProgram& program, POINT button, const wchar_t* capt
     return window && IsWindowVisible(window) ? ChildOfClass(window, classes) : nullptr;
 }
 
-// A message box of the program: a shown window of the system's dialog class.
-bool ShowsAMessageBox(const RunningProgram& program) {
+// The program's message boxes: its shown windows of the system's dialog class.
+std::vector<HWND> MessageBoxes(const RunningProgram& program) {
+    std::vector<HWND> boxes;
     for (HWND hwnd : program.TopLevelWindows()) {
         wchar_t name[16];
         GetClassNameW(hwnd, name, 16);
-        if (IsWindowVisible(hwnd) && std::wstring(name) == L"#32770") return true;
+        if (IsWindowVisible(hwnd) && std::wstring(name) == L"#32770") boxes.push_back(hwnd);
     }
-    return false;
+    return boxes;
 }
 
 TEST(SystemTools, ProcessManagerListsThisTestsOwnExecutable) {
@@ -167,20 +168,20 @@ TEST(SystemTools, HelpShowsThePageAsReadableTextWithoutAnError) {
                                 L"Тестовое оборудование:", L"Система:\u00A0 Windows XP"})
         EXPECT_NE(page.find(part), std::wstring::npos) << "missing a part of the page";
     EXPECT_EQ(page.find(L"<"), std::wstring::npos) << "markup shown as text";
-    EXPECT_FALSE(ShowsAMessageBox(program));
+    EXPECT_TRUE(MessageBoxes(program).empty());
 }
 
-TEST(SystemTools, ALauncherLeavesTheProgramRunningAndMinimised) {
+// The disk clean-up tool does not exist here: the start fails (the shell may say so in its own
+// message box, which is answered), and the program minimises itself all the same.
+TEST(SystemTools, ALauncherWhoseToolIsMissingLeavesTheProgramRunningAndMinimised) {
     RunningProgram program;
     ASSERT_NE(program.Main(), nullptr);
-    ClickAt(program.Main(), kRegedit);
-    EXPECT_TRUE(WaitUntil([&] { return IsIconic(program.Main()) != FALSE; }))
-        << "the program did not minimise itself";
+    ClickAt(program.Main(), kCleanDisk);
+    EXPECT_TRUE(WaitUntil([&] {
+        for (HWND box : MessageBoxes(program)) PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return IsIconic(program.Main()) != FALSE;
+    })) << "the program did not minimise itself";
     EXPECT_TRUE(program.Running());
-    // The registry editor it started goes again.
-    HWND editor = nullptr;
-    if (WaitUntil([&] { return (editor = FindWindowW(L"RegEdit_RegEdit", nullptr)) != nullptr; }))
-        PostMessageW(editor, WM_CLOSE, 0, 0);
 }
 
 }  // namespace

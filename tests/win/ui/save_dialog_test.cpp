@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <dlgs.h>
 
-#include <atomic>
 #include <string>
 #include <thread>
 
@@ -16,24 +15,28 @@
 
 namespace {
 
-// Waits for the dialog owned by OWNER, types NAME into it (when given) and presses OK, or
-// presses Cancel.
+// Answers the dialog owned by OWNER as a user would, once it is whole: types NAME into its
+// name box and presses OK, or presses Cancel when NAME is null; again until the dialog is
+// gone. A busy machine may take its time showing it.
 std::thread AnswerDialog(HWND owner, const wchar_t* name) {
     return std::thread([owner, name] {
-        for (int i = 0; i < 200; ++i) {
-            Sleep(50);
+        bool answered = false;
+        for (int i = 0; i < 6000; ++i, Sleep(50)) {
             HWND dialog = nullptr;
             while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)))
-                if (GetWindow(dialog, GW_OWNER) == owner) break;
-            if (!dialog) continue;
-            if (!name) {
-                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-                return;
+                if (GetWindow(dialog, GW_OWNER) == owner && IsWindowVisible(dialog)) break;
+            if (!dialog) {
+                if (answered) return;
+                continue;
             }
             // The name box: the explorer-style combo box, or the older edit box.
-            if (!SetDlgItemTextW(dialog, cmb13, name)) SetDlgItemTextW(dialog, edt1, name);
-            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-            return;
+            HWND box = GetDlgItem(dialog, cmb13);
+            if (!box) box = GetDlgItem(dialog, edt1);
+            if (!box) continue;  // not whole yet
+            if (name) SetWindowTextW(box, name);
+            PostMessageW(dialog, WM_COMMAND, name ? IDOK : IDCANCEL, 0);
+            answered = true;
+            Sleep(450);
         }
     });
 }
