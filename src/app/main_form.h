@@ -72,6 +72,17 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     void KVZXPSpeedButton12Click();
     // "Begin": one cleaning run.
     void KVZXPSpeedButton10Click();
+    // "Help", "process Manager" and "Type Manager".
+    void KVZXPSpeedButton1Click();
+    void KVZXPSpeedButton13Click();
+    void KVZXPSpeedButton14Click();
+    // The launchers of system tools: "Regedit", "Clean Disk", "DirectX Options",
+    // "System Options" and "System Services".
+    void KVZXPSpeedButton2Click();
+    void KVZXPSpeedButton5Click();
+    void KVZXPSpeedButton6Click();
+    void KVZXPSpeedButton7Click();
+    void KVZXPSpeedButton8Click();
 
     // Category clicks (the box has already toggled).
     void KVZXPCheckBox1Click();
@@ -203,6 +214,10 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     void BuildCategoryGroups();
     void BuildRightColumn();
     void ConnectHandlers();
+    void ConnectToolButtons();
+    // Starts TARGET through the shell with this window as owner, then minimises the program
+    // without taking the focus, whether or not the start succeeded.
+    void Launch(const char* target);
     void NameCategoryControls();
     void Cue(int cue) { cues_.Play(cue); }
     // Shows FOLDER in the file list when the platform reports a directory there.

@@ -129,6 +129,7 @@ void TForm1::ConnectHandlers() {
     KVZXPSpeedButton10.OnClick = [this] { KVZXPSpeedButton10Click(); };
     KVZXPSpeedButton11.OnClick = [this] { KVZXPSpeedButton11Click(); };
     KVZXPSpeedButton12.OnClick = [this] { KVZXPSpeedButton12Click(); };
+    ConnectToolButtons();
 }
 
 controls::TKVZXPCheckBox& TForm1::CheckBox(int number) {

@@ -30,6 +30,7 @@ Windows::Windows(ui::Application& application, const platform::Services& service
       shellFolder_(Required(services.shellFolder, "shell folder")),
       volumes_(Required(services.volumes, "volumes")),
       notificationArea_(Required(services.notificationArea, "notification area")),
+      processes_(Required(services.processes, "processes")),
       languages_(cleaning_.system, cleaning_.files, cleaning_.profile),
       cues_(Required(services.sound, "sound"), cleaning_.system, options_.sound),
       toolContext_{languages_, cues_, options_, {cleaning_.system, cleaning_.profile}} {
@@ -48,13 +49,17 @@ Windows::Windows(ui::Application& application, const platform::Services& service
                                   Required(services.folderDialog, "folder dialog"),
                                   cleaning_.system});
     diskManager_ = &forms_.Create<TForm5>(application, toolContext_, volumes_);
-    processManager_ = &forms_.Create<TForm6>(application, languages_);
-    typeManager_ = &forms_.Create<TForm7>(application, languages_);
+    processManager_ = &forms_.Create<TForm6>(application, toolContext_, processes_,
+                                             cleaning_.system, cleaning_.files);
+    typeManager_ = &forms_.Create<TForm7>(application, toolContext_, cleaning_.registry);
 }
 
 void Windows::ShowOptions() { optionsWindow_->ShowForm(); }
 void Windows::ShowLogManager() { logManager_->ShowForm(); }
 void Windows::ShowDiskManager() { diskManager_->ShowForm(); }
+void Windows::ShowHelp() { help_->ShowHelpPage(); }
+void Windows::ShowProcessManager() { processManager_->ShowAndListProcesses(); }
+void Windows::ShowTypeManager() { typeManager_->ListFileTypes(); }
 
 ui::Form* Windows::ToolWindow(settings::LanguageWindow which) {
     switch (which) {

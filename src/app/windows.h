@@ -32,7 +32,7 @@ class Windows final : public ToolWindows, public settings::ToolWindowLinks {
 public:
     // Unpacks SERVICES; raises std::invalid_argument when a family the windows use (system,
     // sound, files, profile, registry, shell, urlCache, shellFolder, volumes,
-    // notificationArea, folderDialog) is missing.
+    // notificationArea, folderDialog, processes) is missing.
     Windows(ui::Application& application, const platform::Services& services);
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
@@ -50,6 +50,9 @@ public:
     void ShowOptions() override;
     void ShowLogManager() override;
     void ShowDiskManager() override;
+    void ShowHelp() override;
+    void ShowProcessManager() override;
+    void ShowTypeManager() override;
     bool BlockingWindowVisible() const override;
     // settings::ToolWindowLinks
     ui::Form* ToolWindow(settings::LanguageWindow which) override;
@@ -59,6 +62,7 @@ private:
     platform::ShellFolder& shellFolder_;
     platform::Volumes& volumes_;
     platform::NotificationArea& notificationArea_;
+    platform::Processes& processes_;
     settings::Languages languages_;
     settings::Options options_;
     settings::SoundCues cues_;

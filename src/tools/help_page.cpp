@@ -101,48 +101,48 @@ constexpr std::string_view kPage = R"html(<html><title><head>Skarvel</head></tit
 <ol>
 <li>Ноутбук
 <ul>
-<li>Процессор:  Intel Pentium M 1,6 ГГц</li>
-<li>Видеоадаптер:  ATI Mobility Radeon 9600</li>
-<li>Память:  512 МБ DDR</li>
-<li>Материнская плата:  Intel 855PM</li>
-<li>Система:  Windows XP</li>
-<li>Дополнительно:  Internet Explorer 5 и выше</li>
+<li>Процессор:&nbsp; Intel Pentium M 1,6 ГГц</li>
+<li>Видеоадаптер:&nbsp; ATI Mobility Radeon 9600</li>
+<li>Память:&nbsp; 512 МБ DDR</li>
+<li>Материнская плата:&nbsp; Intel 855PM</li>
+<li>Система:&nbsp; Windows XP</li>
+<li>Дополнительно:&nbsp; Internet Explorer 5 и выше</li>
 </ul></li>
 <li>Настольный компьютер
 <ul>
-<li>Процессор:  AMD Athlon XP 2500+</li>
-<li>Видеоадаптер:  NVIDIA GeForce FX 5700</li>
-<li>Память:  512 МБ DDR</li>
-<li>Материнская плата:  NVIDIA nForce2</li>
-<li>Система:  Windows XP</li>
-<li>Дополнительно:  Internet Explorer 5 и выше</li>
+<li>Процессор:&nbsp; AMD Athlon XP 2500+</li>
+<li>Видеоадаптер:&nbsp; NVIDIA GeForce FX 5700</li>
+<li>Память:&nbsp; 512 МБ DDR</li>
+<li>Материнская плата:&nbsp; NVIDIA nForce2</li>
+<li>Система:&nbsp; Windows XP</li>
+<li>Дополнительно:&nbsp; Internet Explorer 5 и выше</li>
 </ul></li>
 <li>Настольный компьютер
 <ul>
-<li>Процессор:  Intel Pentium 4 2,8 ГГц</li>
-<li>Видеоадаптер:  ATI Radeon 9800 Pro</li>
-<li>Память:  1 ГБ DDR</li>
-<li>Материнская плата:  Intel 865PE</li>
-<li>Система:  Windows XP</li>
-<li>Дополнительно:  Internet Explorer 5 и выше</li>
+<li>Процессор:&nbsp; Intel Pentium 4 2,8 ГГц</li>
+<li>Видеоадаптер:&nbsp; ATI Radeon 9800 Pro</li>
+<li>Память:&nbsp; 1 ГБ DDR</li>
+<li>Материнская плата:&nbsp; Intel 865PE</li>
+<li>Система:&nbsp; Windows XP</li>
+<li>Дополнительно:&nbsp; Internet Explorer 5 и выше</li>
 </ul></li>
 <li>Настольный компьютер
 <ul>
-<li>Процессор:  AMD Athlon 64 3200+</li>
-<li>Видеоадаптер:  NVIDIA GeForce 6600 GT</li>
-<li>Память:  1 ГБ DDR</li>
-<li>Материнская плата:  VIA K8T800</li>
-<li>Система:  Windows XP</li>
-<li>Дополнительно:  Internet Explorer 5 и выше</li>
+<li>Процессор:&nbsp; AMD Athlon 64 3200+</li>
+<li>Видеоадаптер:&nbsp; NVIDIA GeForce 6600 GT</li>
+<li>Память:&nbsp; 1 ГБ DDR</li>
+<li>Материнская плата:&nbsp; VIA K8T800</li>
+<li>Система:&nbsp; Windows XP</li>
+<li>Дополнительно:&nbsp; Internet Explorer 5 и выше</li>
 </ul></li>
 <li>Настольный компьютер
 <ul>
-<li>Процессор:  Intel Celeron 2,0 ГГц</li>
-<li>Видеоадаптер:  Intel Extreme Graphics 2</li>
-<li>Память:  256 МБ DDR</li>
-<li>Материнская плата:  Intel 845GV</li>
-<li>Система:  Windows XP</li>
-<li>Дополнительно:  Internet Explorer 5 и выше</li>
+<li>Процессор:&nbsp; Intel Celeron 2,0 ГГц</li>
+<li>Видеоадаптер:&nbsp; Intel Extreme Graphics 2</li>
+<li>Память:&nbsp; 256 МБ DDR</li>
+<li>Материнская плата:&nbsp; Intel 845GV</li>
+<li>Система:&nbsp; Windows XP</li>
+<li>Дополнительно:&nbsp; Internet Explorer 5 и выше</li>
 </ul></li>
 </ol>
 </font></tt></h3></b></td></tr>

@@ -1,14 +1,42 @@
 #include "tools/type_manager_form.h"
 
-#include "controls/window_frame.h"
+#include <stdexcept>
 
-TForm7::TForm7(ui::Application& application, const settings::Languages& languages)
-    : ui::Form(application), languages_(languages) {
+#include "tools/type_listing.h"
+
+TForm7::TForm7(ui::Application& application, const tools::ToolWindowContext& context,
+               platform::Registry& registry)
+    : tools::ToolWindow(application, context,
+                        {{"Type Manager Skarvel", 641, 271, true},
+                         "Type Manager",
+                         641,
+                         233,
+                         settings::LanguageWindow::TypeManager,
+                         true}),
+      registry_(registry) {
     SetName("Form7");
-    controls::ApplyWindowFrame(*this, {"Type Manager Skarvel", 641, 271, true});
+
+    KVZXPMemo1.SetName("KVZXPMemo1");
+    KVZXPMemo1.SetBounds(8, 0, 569, 225);
+    KVZXPMemo1.SetReadOnly(true);
+    KVZXPMemo1.SetScrollBars(ui::ScrollBars::Both);
+    // Long command lines scroll sideways rather than wrap.
+    KVZXPMemo1.SetWordWrap(false);
+    KVZXPMemo1.SetFont(controls::TealBoldArial());
+
+    AddExitButton(KVZXPSpeedButton3, "KVZXPSpeedButton3", ui::Rect::FromSize(584, 189, 48, 35),
+                  "Exit", [this] { KVZXPSpeedButton3Click(); });
     OnCreate = [this] { FormCreate(); };
 }
 
-void TForm7::FormCreate() {
-    (void)languages_.ApplyOnToolWindowCreate(settings::LanguageWindow::TypeManager, {this, {}});
+void TForm7::FormCreate() { ApplyColorAndLanguage(); }
+
+void TForm7::ListFileTypes() {
+    ShowForm();
+    KVZXPMemo1.ClearLines();
+    tools::TypeListing listing = tools::ListFileTypes(registry_);
+    KVZXPMemo1.SetLines(std::move(listing.lines));
+    if (!listing.failure.empty()) throw std::runtime_error(listing.failure);
 }
+
+void TForm7::KVZXPSpeedButton3Click() { Hide(); }

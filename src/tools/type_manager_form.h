@@ -1,16 +1,31 @@
 #pragma once
-// TForm7: the type manager: lists the registered file types.
+// TForm7: the type manager: the registered file types with their open commands, listed into
+// its text box by the main window's "Type Manager".
 
-#include "settings/language_files.h"
-#include "ui/form.h"
+#include "controls/kvzxp_memo.h"
+#include "tools/tool_window.h"
 
-class TForm7 : public ui::Form {
+namespace platform {
+class Registry;
+}
+
+class TForm7 : public tools::ToolWindow {
 public:
-    TForm7(ui::Application& application, const settings::Languages& languages);
+    TForm7(ui::Application& application, const tools::ToolWindowContext& context,
+           platform::Registry& registry);
 
-    // Applies this window's section of the language file in use, if any.
+    // Takes the stored colour and this window's language section.
     void FormCreate();
+    // The main window's "Type Manager": shows the window and lists the file types in place of
+    // the text it had. A default value that is not text ends the listing with "Invalid data
+    // type for ''", the entries before it shown.
+    void ListFileTypes();
+    // "Exit": hides the window, without a sound.
+    void KVZXPSpeedButton3Click();
+
+    controls::TKVZXPMemo KVZXPMemo1{&KVZXPCollapsePanel1};
+    controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};  // "Exit"
 
 private:
-    const settings::Languages& languages_;
+    platform::Registry& registry_;
 };

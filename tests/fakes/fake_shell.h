@@ -22,7 +22,7 @@ class FakeShell : public platform::Shell {
 
     std::map<int, std::string> specialFolders;
     std::vector<Started> started;
-    bool startSucceeds = true;
+    bool startSucceeds = true;  // what StartProgram reports
     platform::RecycleBinStatus recycleBinStatus = platform::RecycleBinStatus::Called;
     std::vector<platform::WindowHandle> recycleBinCalls;  // the owner of each call
     std::function<void()> onEmptyRecycleBins;             // what emptying does, if anything

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace wintest {
 
@@ -45,6 +46,34 @@ public:
     // The visible top-level window of the process whose caption ends with the product name.
     HWND Main() const { return main_; }
     DWORD ProcessId() const { return pi_.dwProcessId; }
+
+    // The process's top-level windows, shown or not.
+    std::vector<HWND> TopLevelWindows() const {
+        struct Search {
+            DWORD pid;
+            std::vector<HWND> found;
+        } search{pi_.dwProcessId, {}};
+        EnumWindows(
+            [](HWND hwnd, LPARAM param) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(param);
+                DWORD pid = 0;
+                GetWindowThreadProcessId(hwnd, &pid);
+                if (pid == s->pid) s->found.push_back(hwnd);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    // The process's top-level window captioned CAPTION (shown or not), or null.
+    HWND Window(const std::wstring& caption) const {
+        for (HWND hwnd : TopLevelWindows()) {
+            wchar_t title[256];
+            int n = GetWindowTextW(hwnd, title, 256);
+            if (caption == std::wstring(title, static_cast<size_t>(n))) return hwnd;
+        }
+        return nullptr;
+    }
+    bool Running() const { return started_ && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
 
     // Closes the main window and waits for the process; returns its exit code, or
     // kStillRunning when it did not end within 20 s (it is then terminated).

@@ -69,7 +69,6 @@ TEST_F(TypeListingTest, ListsOnlyExtensionsWhoseTypeHasAnOpenCommand) {
                     Entry(".log", "txtfile", "Text Document", "%SystemRoot%\\notepad.exe %1"),
                     Entry(".txt", "txtfile", "Text Document", "%SystemRoot%\\notepad.exe %1")}));
     EXPECT_TRUE(listing.failure.empty());
-    EXPECT_EQ(tools::ListFileTypes(registry).lines, listing.lines) << "a second listing is alike";
 }
 
 TEST_F(TypeListingTest, ANonTextDefaultEndsTheListingAndKeepsTheEntriesBeforeIt) {

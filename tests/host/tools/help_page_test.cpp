@@ -40,8 +40,8 @@ TEST(HelpPage, HasTheHeadingsCreditsHistoryNewestFirstMachinesAndFooterInOrder) 
                                "Skarvel 1.0.0.0(12)", "Тестовое оборудование:", "Ноутбук",
                                "<table width=90% align=right>", "<h4>", "<a href=", "</html>"}));
     EXPECT_EQ(Count(page, "<hr>"), 8u) << "one rule after each version";
-    EXPECT_EQ(Count(page, "Система:  Windows XP"), 5u);
-    EXPECT_EQ(Count(page, "Дополнительно:  Internet Explorer 5 и выше"), 5u);
+    EXPECT_EQ(Count(page, "Система:&nbsp; Windows XP"), 5u);
+    EXPECT_EQ(Count(page, "Дополнительно:&nbsp; Internet Explorer 5 и выше"), 5u);
     EXPECT_EQ(Count(page, "<li>Процессор:"), 5u);
 }
 
