@@ -3,37 +3,17 @@
 #include <vector>
 
 #include "engine/entry_path.h"
+#include "platform/portable/path_text.h"
 
 namespace engine {
+
+using platform::LowerAscii;
+using platform::PathParts;
+using platform::StartsWithNoCase;
 
 namespace {
 
 // ---- Refusals by spelling ------------------------------------------------------------------
-
-std::string LowerAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
-bool StartsWithNoCase(const std::string& s, const std::string& prefix) {
-    return s.size() >= prefix.size() && LowerAscii(s.substr(0, prefix.size())) == prefix;
-}
-
-std::vector<std::string> SplitPath(const std::string& s) {
-    std::vector<std::string> parts;
-    std::string part;
-    for (char c : s) {
-        if (c == '\\') {
-            parts.push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    parts.push_back(part);
-    return parts;
-}
 
 bool IsDriveSpec(const std::string& s) {
     return s.size() >= 2 && s[1] == ':' &&
@@ -49,7 +29,7 @@ struct CanonicalPath {
 };
 
 void AppendParts(CanonicalPath& path, const std::string& rest) {
-    for (std::string part : SplitPath(rest)) {
+    for (std::string part : PathParts(rest)) {
         if (part == "..") {
             if (!path.parts.empty()) path.parts.pop_back();
             continue;
@@ -74,7 +54,7 @@ std::optional<CanonicalPath> Canonicalize(std::string path,
         } else {
             // A device or volume name: its first component (three for the global root)
             // is the root.
-            std::vector<std::string> parts = SplitPath(rest);
+            std::vector<std::string> parts = PathParts(rest);
             std::size_t rootParts = StartsWithNoCase(rest, "globalroot\\") ? 3 : 1;
             out.root = "\\\\?";
             std::string tail;
@@ -101,7 +81,7 @@ std::optional<CanonicalPath> Canonicalize(std::string path,
         return out;
     }
     if (path.starts_with("\\\\")) {
-        std::vector<std::string> parts = SplitPath(path.substr(2));
+        std::vector<std::string> parts = PathParts(path.substr(2));
         out.root = "\\\\" + LowerAscii(parts[0]);
         std::string tail;
         for (std::size_t i = 1; i < parts.size(); ++i) {

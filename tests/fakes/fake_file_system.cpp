@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/portable/path_text.h"
+
 namespace fakes {
 
 namespace attr = platform::attr;
@@ -39,32 +41,8 @@ char Lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string LowerCopy(std::string s) {
-    for (char& c : s) c = Lower(c);
-    return s;
-}
-
 bool SameName(const std::string& a, const std::string& b) {
-    return LowerCopy(a) == LowerCopy(b);
-}
-
-bool StartsWithNoCase(const std::string& s, const std::string& prefix) {
-    return s.size() >= prefix.size() && SameName(s.substr(0, prefix.size()), prefix);
-}
-
-std::vector<std::string> Split(const std::string& s) {
-    std::vector<std::string> parts;
-    std::string part;
-    for (char c : s) {
-        if (c == '\\') {
-            parts.push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    parts.push_back(part);
-    return parts;
+    return platform::LowerAscii(a) == platform::LowerAscii(b);
 }
 
 std::string Trimmed(std::string name) {
@@ -177,9 +155,9 @@ FakeFileSystem::Parsed FakeFileSystem::Parse(const std::string& raw) const {
     if (raw.starts_with("\\\\?\\")) {
         // Literal: name by name, nothing normalised.
         std::string rest = raw.substr(4);
-        std::vector<std::string> parts = Split(rest);
+        std::vector<std::string> parts = platform::PathParts(rest);
         std::size_t rootParts = 1;
-        if (StartsWithNoCase(rest, "UNC\\")) {
+        if (platform::StartsWithNoCase(rest, "UNC\\")) {
             parsed.root = "\\\\" + (parts.size() > 1 ? parts[1] : "") + "\\" +
                           (parts.size() > 2 ? parts[2] : "");
             rootParts = 3;
@@ -187,7 +165,7 @@ FakeFileSystem::Parsed FakeFileSystem::Parse(const std::string& raw) const {
             parsed.root = std::string(1, static_cast<char>(std::toupper(rest[0]))) + ":";
             if (rest.size() > 2 && rest[2] != '\\') parsed.root.clear();  // "\\?\C:x"
         } else {
-            rootParts = StartsWithNoCase(rest, "GLOBALROOT\\") ? 3 : 1;
+            rootParts = platform::StartsWithNoCase(rest, "GLOBALROOT\\") ? 3 : 1;
             parsed.root = "\\\\?";
             for (std::size_t i = 0; i < rootParts && i < parts.size(); ++i)
                 parsed.root += "\\" + parts[i];
@@ -210,7 +188,7 @@ FakeFileSystem::Parsed FakeFileSystem::Parse(const std::string& raw) const {
             if (SameName(cwd.root, parsed.root)) parsed.components = cwd.components;
         }
     } else if (path.starts_with("\\\\")) {
-        std::vector<std::string> parts = Split(path.substr(2));
+        std::vector<std::string> parts = platform::PathParts(path.substr(2));
         parsed.root = "\\\\" + parts[0] + (parts.size() > 1 ? "\\" + parts[1] : "");
         for (std::size_t i = 2; i < parts.size(); ++i) rest += "\\" + parts[i];
     } else if (path.starts_with("\\")) {
@@ -220,7 +198,7 @@ FakeFileSystem::Parsed FakeFileSystem::Parse(const std::string& raw) const {
         parsed = Parse(currentDirectory_);
         rest = path;
     }
-    for (const std::string& part : Split(rest)) {
+    for (const std::string& part : platform::PathParts(rest)) {
         if (part.empty() || part == ".") continue;
         if (part == "..") {
             if (!parsed.components.empty()) parsed.components.pop_back();
@@ -249,7 +227,7 @@ FakeFileSystem::Node* FakeFileSystem::NewNode(Node* parent, const std::string& n
 FakeFileSystem::Node* FakeFileSystem::RootOf(const std::string& root, bool create) {
     for (Node* node : roots_)
         if (SameName(node->name, root)) return node;
-    auto alias = aliases_.find(LowerCopy(root));
+    auto alias = aliases_.find(platform::LowerAscii(root));
     if (alias != aliases_.end()) return Find(alias->second, true);
     if (!create || root.empty()) return nullptr;
     Node* node = NewNode(nullptr, root, true, attr::kDirectory);
@@ -270,7 +248,7 @@ FakeFileSystem::Node* FakeFileSystem::Child(Node* folder, const std::string& nam
     for (Node* child : folder->children)
         if (!child->shortName.empty() && SameName(child->shortName, name)) return child;
     // "name::$INDEX_ALLOCATION" is the folder's own index: the folder itself.
-    if (name.size() > kStreamSuffix.size() && LowerCopy(name).ends_with(kStreamSuffix)) {
+    if (name.size() > kStreamSuffix.size() && platform::LowerAscii(name).ends_with(kStreamSuffix)) {
         Node* child = Child(folder, name.substr(0, name.size() - kStreamSuffix.size()));
         if (child != nullptr && child->isDirectory) return child;
     }
@@ -369,7 +347,7 @@ void FakeFileSystem::AddFileLink(const std::string& path, const std::string& tar
 }
 
 void FakeFileSystem::AddAlias(const std::string& spelling, const std::string& target) {
-    aliases_[LowerCopy(spelling)] = target;
+    aliases_[platform::LowerAscii(spelling)] = target;
 }
 
 namespace {
@@ -406,7 +384,7 @@ bool FakeFileSystem::Exists(const std::string& path) {
 
 void FakeFileSystem::Collect(Node* node, const std::string& prefix,
                              std::map<std::string, Item>& out) {
-    out[LowerCopy(prefix)] = Item{node->attributes, node->contents, node->linkTarget};
+    out[platform::LowerAscii(prefix)] = Item{node->attributes, node->contents, node->linkTarget};
     for (Node* child : node->children)
         Collect(child, prefix + (prefix.ends_with("\\") ? "" : "\\") + child->name, out);
 }
