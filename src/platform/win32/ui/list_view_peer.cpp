@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/text.h"
+#include "platform/win32/ui/list_view_messages.h"
 #include "ui/application.h"
 
 namespace platform::win32 {
@@ -82,12 +83,7 @@ void ListViewPeer::PushRows() {
                 SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
             if (index < 0) continue;
             for (int c = 1; c < columns; ++c) {
-                std::wstring text = Widen(view_.Cell(r, c));
-                LVITEMW cell{};
-                cell.iSubItem = c;
-                cell.pszText = text.data();
-                SendMessageW(hwnd_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index),
-                             reinterpret_cast<LPARAM>(&cell));
+                list_view::SetSubItem(hwnd_, index, c, Widen(view_.Cell(r, c)));
             }
         }
         shownRows_ = view_.Rows();
@@ -99,28 +95,15 @@ void ListViewPeer::PushRows() {
 }
 
 void ListViewPeer::PushSelection() {
-    const int selected = static_cast<int>(
-        SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    if (selected == view_.ItemIndex()) return;
+    if (list_view::SelectedIndex(hwnd_) == view_.ItemIndex()) return;
     pushing_ = true;
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    if (view_.ItemIndex() >= 0) {
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(view_.ItemIndex()),
-                     reinterpret_cast<LPARAM>(&state));
-        SendMessageW(hwnd_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(view_.ItemIndex()), FALSE);
-    }
+    list_view::Select(hwnd_, view_.ItemIndex());
     pushing_ = false;
 }
 
 void ListViewPeer::PushColors() {
-    const COLORREF back = state_.colors.Resolve(view_.GetColor());
-    SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, back);
-    SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, back);
-    SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, state_.colors.Resolve(view_.GetFont().color));
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    list_view::SetColors(hwnd_, state_.colors.Resolve(view_.GetColor()),
+                         state_.colors.Resolve(view_.GetFont().color));
 }
 
 void ListViewPeer::Changed(ui::Change what) {
@@ -150,14 +133,9 @@ void ListViewPeer::Changed(ui::Change what) {
 
 bool ListViewPeer::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
     if (msg != WM_NOTIFY || !hwnd_) return false;
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->code != LVN_ITEMCHANGED || pushing_) return false;
-    const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
-    if ((change->uChanged & LVIF_STATE) &&
-        ((change->uNewState ^ change->uOldState) & LVIS_SELECTED)) {
-        view_.SetItemIndexFromPeer(static_cast<int>(
-            SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
-    }
+    if (reinterpret_cast<const NMHDR*>(lParam)->code != LVN_ITEMCHANGED || pushing_) return false;
+    if (list_view::IsSelectionChange(lParam))
+        view_.SetItemIndexFromPeer(list_view::SelectedIndex(hwnd_));
     result = 0;
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/text.h"
+#include "platform/win32/ui/list_view_messages.h"
 #include "ui/application.h"
 #include "ui/shell_list_view.h"
 
@@ -33,13 +34,6 @@ std::wstring SizeText(const platform::ShellItem& item) {
     wchar_t text[64] = {};
     if (StrFormatKBSizeW(static_cast<LONGLONG>(item.size), text, 64)) return text;
     return Widen(ui::ShellListView::SizeText(item));
-}
-
-void SetSubItem(HWND list, int index, int column, const std::wstring& text) {
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
 }  // namespace
@@ -124,9 +118,9 @@ void ShellListViewPeer::PushItems() {
             int index = static_cast<int>(
                 SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
             if (index < 0) continue;
-            SetSubItem(hwnd_, index, 1, SizeText(shown));
-            SetSubItem(hwnd_, index, 2, Widen(shown.typeName));
-            SetSubItem(hwnd_, index, 3, ModifiedText(shown.modified));
+            list_view::SetSubItem(hwnd_, index, 1, SizeText(shown));
+            list_view::SetSubItem(hwnd_, index, 2, Widen(shown.typeName));
+            list_view::SetSubItem(hwnd_, index, 3, ModifiedText(shown.modified));
         }
         SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(hwnd_, nullptr, TRUE);
@@ -136,28 +130,15 @@ void ShellListViewPeer::PushItems() {
 }
 
 void ShellListViewPeer::PushSelection() {
-    int selected = static_cast<int>(SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    if (selected == view_.ItemIndex()) return;
+    if (list_view::SelectedIndex(hwnd_) == view_.ItemIndex()) return;
     pushing_ = true;
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = 0;
-    SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    if (view_.ItemIndex() >= 0) {
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(view_.ItemIndex()),
-                     reinterpret_cast<LPARAM>(&state));
-        SendMessageW(hwnd_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(view_.ItemIndex()), FALSE);
-    }
+    list_view::Select(hwnd_, view_.ItemIndex());
     pushing_ = false;
 }
 
 void ShellListViewPeer::PushColors() {
-    COLORREF back = state_.colors.Resolve(view_.GetColor());
-    SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, back);
-    SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, back);
-    SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, state_.colors.Resolve(view_.GetFont().color));
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    list_view::SetColors(hwnd_, state_.colors.Resolve(view_.GetColor()),
+                         state_.colors.Resolve(view_.GetFont().color));
 }
 
 void ShellListViewPeer::Changed(ui::Change what) {
@@ -187,13 +168,8 @@ bool ShellListViewPeer::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result
     if (msg != WM_NOTIFY || !hwnd_) return false;
     auto* header = reinterpret_cast<NMHDR*>(lParam);
     if (header->code == LVN_ITEMCHANGED && !pushing_) {
-        auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
-        if ((change->uChanged & LVIF_STATE) &&
-            ((change->uNewState ^ change->uOldState) & LVIS_SELECTED)) {
-            int selected = static_cast<int>(
-                SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-            view_.SetItemIndexFromPeer(selected);
-        }
+        if (list_view::IsSelectionChange(lParam))
+            view_.SetItemIndexFromPeer(list_view::SelectedIndex(hwnd_));
         result = 0;
         return true;
     }
