@@ -73,9 +73,8 @@ void BM_Header_481x40(benchmark::State& state) {
 BENCHMARK(BM_Header_481x40);
 
 void BM_CollapsePanel_481x300(benchmark::State& state) {
-    PaintOnce<controls::TKVZXPCollapsePanel>(state, 481, 300, [](auto& p) {
-        p.SetColorBackground(ui::clTeal);
-    });
+    PaintOnce<controls::TKVZXPCollapsePanel>(state, 481, 300,
+                                             [](auto& p) { p.SetColorBackground(ui::clTeal); });
 }
 BENCHMARK(BM_CollapsePanel_481x300);
 
@@ -85,7 +84,8 @@ void BM_GroupBox_185x105(benchmark::State& state) {
 BENCHMARK(BM_GroupBox_185x105);
 
 void BM_Button_75x25(benchmark::State& state) {
-    PaintOnce<controls::TKVZXPButton>(state, 75, 25, [](auto& b) { b.SetCaption("Default Click"); });
+    PaintOnce<controls::TKVZXPButton>(state, 75, 25,
+                                      [](auto& b) { b.SetCaption("Default Click"); });
 }
 BENCHMARK(BM_Button_75x25);
 

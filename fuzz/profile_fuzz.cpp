@@ -22,8 +22,7 @@ void Check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    AnsiCodePage codePage =
-        (size % 2 == 0) ? AnsiCodePage::Windows1252 : AnsiCodePage::Windows1251;
+    AnsiCodePage codePage = (size % 2 == 0) ? AnsiCodePage::Windows1252 : AnsiCodePage::Windows1251;
 
     IniDocument doc = IniDocument::Parse(bytes, codePage);
     for (std::u16string_view section : {u"MainForm", u"", u"Option Form"}) {

@@ -6,7 +6,8 @@
 //
 //   purge_bench [ROUNDS] [FOLDERS] [FILES]   driver: prints every run and the median ratio
 //   purge_bench --make FOLDERS FILES ROOT     makes a tree
-//   purge_bench --purge safe|plain|preview ROOT   empties (or previews) ROOT, prints "seconds peak base" (KB)
+//   purge_bench --purge safe|plain|preview ROOT   empties (or previews) ROOT, prints "seconds peak
+//   base" (KB)
 //                                             and its thread id (for counting requests)
 #include <windows.h>
 #include <psapi.h>
@@ -39,9 +40,9 @@ void MakeTree(int folders, int files, const std::string& root) {
         const std::string folder = root + "\\folder" + std::to_string(d);
         CreateDirectoryW(Widen(folder).c_str(), nullptr);
         for (int f = 0; f < files; ++f) {
-            HANDLE h = CreateFileW(Widen(folder + "\\file" + std::to_string(f) + ".tmp").c_str(),
-                                   GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                   nullptr);
+            HANDLE h =
+                CreateFileW(Widen(folder + "\\file" + std::to_string(f) + ".tmp").c_str(),
+                            GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
             if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
         }
     }
@@ -77,11 +78,10 @@ int Purge(const std::string& variant, const std::string& root) {
         wchar_t windows[MAX_PATH];
         GetWindowsDirectoryW(windows, MAX_PATH);
         std::string windowsFolder(windows, windows + wcslen(windows));
-        engine::PurgeFolder(files, root, windowsFolder,
-                            {false, false,
-                             variant == "safe" ? engine::PurgeMode::Clean
-                                               : engine::PurgeMode::Preview,
-                             nullptr});
+        engine::PurgeFolder(
+            files, root, windowsFolder,
+            {false, false,
+             variant == "safe" ? engine::PurgeMode::Clean : engine::PurgeMode::Preview, nullptr});
     } else {
         PlainWalk(Widen(root));
     }
@@ -99,8 +99,8 @@ struct Run {
 Run RunChild(const std::string& variant, const std::string& root) {
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) + L"\" --purge " + Widen(variant) + L" \"" +
-                           Widen(root) + L"\"";
+    std::wstring command =
+        L"\"" + std::wstring(self) + L"\" --purge " + Widen(variant) + L" \"" + Widen(root) + L"\"";
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE readEnd, writeEnd;
     CreatePipe(&readEnd, &writeEnd, &inherit, 0);
@@ -152,9 +152,8 @@ int main(int argc, char** argv) {
     const int files = args.size() > 2 ? std::atoi(args[2].c_str()) : 20;
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    const std::string root =
-        std::string(temp, temp + wcslen(temp)) + "skarvel-purge-bench-" +
-        std::to_string(GetCurrentProcessId());
+    const std::string root = std::string(temp, temp + wcslen(temp)) + "skarvel-purge-bench-" +
+                             std::to_string(GetCurrentProcessId());
 
     std::printf("%d folders x %d empty files, %d rounds, alternating\n", folders, files, rounds);
     std::vector<double> safe, plain, preview, ratios, previewRatios;

@@ -31,7 +31,7 @@ Rgba Sample(double x, double y) {
     if (inSparkle(x, y, 0.44, 0.54, 0.36) || inSparkle(x, y, 0.74, 0.26, 0.16))
         return {255, 255, 255, 255};
     if (!inRounded(x, y, 0.09, 0.14)) return {0, 72, 72, 255};  // the rim
-    double shade = 1.0 - 0.35 * y;                             // lighter at the top
+    double shade = 1.0 - 0.35 * y;                              // lighter at the top
     return {0, 150 * shade, 150 * shade, 255};
 }
 

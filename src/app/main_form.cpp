@@ -72,7 +72,9 @@ void TForm1::FormCreate() {
     ShellListView1.SetRoot(std::string(ui::ShellListView::kRecycleBin));
 }
 
-void TForm1::Timer1Timer() { SetEnabled(!toolWindows_.BlockingWindowVisible()); }
+void TForm1::Timer1Timer() {
+    SetEnabled(!toolWindows_.BlockingWindowVisible());
+}
 
 void TForm1::FormClose(ui::CloseAction& action) {
     (void)action;  // the main window's close ends the program
@@ -103,7 +105,9 @@ void TForm1::KVZXPSpeedButton10Click() {
     engine::RunCleaning(services_, paths_, view);
 }
 
-void TForm1::SetFileListStyle(ui::ViewStyle style) { ShellListView1.SetViewStyle(style); }
+void TForm1::SetFileListStyle(ui::ViewStyle style) {
+    ShellListView1.SetViewStyle(style);
+}
 
 void TForm1::SaveActivityLog() {
     (void)engine::SaveActivityLog(services_.files, services_.system, Memo1.Lines());

@@ -21,8 +21,8 @@
 #include "engine/cleaning_run.h"
 #include "settings/options_links.h"
 #include "settings/retranslate.h"
-#include "shell/tray.h"
 #include "settings/sound_cues.h"
+#include "shell/tray.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/memo.h"
@@ -37,7 +37,7 @@ inline constexpr char kProductVersion[] = "Skarvel 1.0.7.977";
 namespace platform {
 class NotificationArea;
 class ShellFolder;
-}
+}  // namespace platform
 
 class TForm1 : public ui::Form, public settings::MainWindowLink {
   public:

@@ -8,9 +8,13 @@
 namespace mainform {
 
 // Category captions, the status line and the file list: bold Arial in teal.
-inline ui::Font TealBoldArial() { return controls::TealBoldArial(); }
+inline ui::Font TealBoldArial() {
+    return controls::TealBoldArial();
+}
 
 // Header bars: the look every window's header shares.
-inline void StyleHeader(controls::TKVZXPHeader& header) { controls::StyleWindowHeader(header); }
+inline void StyleHeader(controls::TKVZXPHeader& header) {
+    controls::StyleWindowHeader(header);
+}
 
 }  // namespace mainform

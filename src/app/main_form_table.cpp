@@ -18,7 +18,8 @@ struct CategoryBoxRow {
 
 // In the order of their numbers: row N - 1 is KVZXPCheckBoxN.
 constexpr CategoryBoxRow kCategoryBoxes[] = {
-    {&TForm1::KVZXPCheckBox1, "KVZXPCheckBox1", Category::TempWindows, &TForm1::KVZXPCheckBox1Click},
+    {&TForm1::KVZXPCheckBox1, "KVZXPCheckBox1", Category::TempWindows,
+     &TForm1::KVZXPCheckBox1Click},
     {&TForm1::KVZXPCheckBox2, "KVZXPCheckBox2", Category::TempUser, &TForm1::KVZXPCheckBox2Click},
     {&TForm1::KVZXPCheckBox3, "KVZXPCheckBox3", Category::Prefetch, &TForm1::KVZXPCheckBox3Click},
     {&TForm1::KVZXPCheckBox4, "KVZXPCheckBox4", Category::Trash, &TForm1::KVZXPCheckBox4Click},

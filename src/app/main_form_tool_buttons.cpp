@@ -45,16 +45,25 @@ void TForm1::KVZXPSpeedButton14Click() {
     toolWindows_.ShowTypeManager();
 }
 
-void TForm1::KVZXPSpeedButton2Click() { Launch("regedit"); }
-void TForm1::KVZXPSpeedButton5Click() { Launch("cleanmgr.exe"); }
-void TForm1::KVZXPSpeedButton6Click() { Launch("dxdiag"); }
-void TForm1::KVZXPSpeedButton7Click() { Launch("msconfig"); }
-void TForm1::KVZXPSpeedButton8Click() { Launch("services.msc"); }
+void TForm1::KVZXPSpeedButton2Click() {
+    Launch("regedit");
+}
+void TForm1::KVZXPSpeedButton5Click() {
+    Launch("cleanmgr.exe");
+}
+void TForm1::KVZXPSpeedButton6Click() {
+    Launch("dxdiag");
+}
+void TForm1::KVZXPSpeedButton7Click() {
+    Launch("msconfig");
+}
+void TForm1::KVZXPSpeedButton8Click() {
+    Launch("services.msc");
+}
 
 void TForm1::Launch(const char* target) {
     Cue(4);
     // A tool that cannot be started is not reported: the program steps aside all the same.
-    (void)services_.shell.StartProgram(App().MainWindowHandle(), target, "",
-                                       platform::kShowNormal);
+    (void)services_.shell.StartProgram(App().MainWindowHandle(), target, "", platform::kShowNormal);
     App().ShowMainWindow(ui::ShowCommand::MinimizedNoActivate);
 }

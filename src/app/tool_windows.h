@@ -4,7 +4,7 @@
 namespace app {
 
 class ToolWindows {
-public:
+  public:
     // "Mechanical Options": shows the options window.
     virtual void ShowOptions() = 0;
     // "Log Manager": shows the log manager.
@@ -21,7 +21,7 @@ public:
     // the log, disk, process or type manager (the help window does not count).
     virtual bool BlockingWindowVisible() const = 0;
 
-protected:
+  protected:
     ~ToolWindows() = default;
 };
 

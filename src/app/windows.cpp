@@ -24,9 +24,9 @@ Service& Required(Service* service, const char* family) {
 }  // namespace
 
 Windows::Windows(ui::Application& application, const platform::Services& services)
-    : cleaning_{Required(services.files, "files"),       Required(services.system, "system"),
-                Required(services.profile, "profile"),   Required(services.registry, "registry"),
-                Required(services.shell, "shell"),       Required(services.urlCache, "URL cache")},
+    : cleaning_{Required(services.files, "files"),     Required(services.system, "system"),
+                Required(services.profile, "profile"), Required(services.registry, "registry"),
+                Required(services.shell, "shell"),     Required(services.urlCache, "URL cache")},
       shellFolder_(Required(services.shellFolder, "shell folder")),
       volumes_(Required(services.volumes, "volumes")),
       notificationArea_(Required(services.notificationArea, "notification area")),
@@ -54,20 +54,37 @@ Windows::Windows(ui::Application& application, const platform::Services& service
     typeManager_ = &forms_.Create<TForm7>(application, toolContext_, cleaning_.registry);
 }
 
-void Windows::ShowOptions() { optionsWindow_->ShowForm(); }
-void Windows::ShowLogManager() { logManager_->ShowForm(); }
-void Windows::ShowDiskManager() { diskManager_->ShowForm(); }
-void Windows::ShowHelp() { help_->ShowHelpPage(); }
-void Windows::ShowProcessManager() { processManager_->ShowAndListProcesses(); }
-void Windows::ShowTypeManager() { typeManager_->ListFileTypes(); }
+void Windows::ShowOptions() {
+    optionsWindow_->ShowForm();
+}
+void Windows::ShowLogManager() {
+    logManager_->ShowForm();
+}
+void Windows::ShowDiskManager() {
+    diskManager_->ShowForm();
+}
+void Windows::ShowHelp() {
+    help_->ShowHelpPage();
+}
+void Windows::ShowProcessManager() {
+    processManager_->ShowAndListProcesses();
+}
+void Windows::ShowTypeManager() {
+    typeManager_->ListFileTypes();
+}
 
 ui::Form* Windows::ToolWindow(settings::LanguageWindow which) {
     switch (which) {
-        case settings::LanguageWindow::LogManager: return logManager_;
-        case settings::LanguageWindow::DiskManager: return diskManager_;
-        case settings::LanguageWindow::ProcessManager: return processManager_;
-        case settings::LanguageWindow::TypeManager: return typeManager_;
-        default: return nullptr;
+        case settings::LanguageWindow::LogManager:
+            return logManager_;
+        case settings::LanguageWindow::DiskManager:
+            return diskManager_;
+        case settings::LanguageWindow::ProcessManager:
+            return processManager_;
+        case settings::LanguageWindow::TypeManager:
+            return typeManager_;
+        default:
+            return nullptr;
     }
 }
 

@@ -29,7 +29,7 @@ class Application;
 namespace app {
 
 class Windows final : public ToolWindows, public settings::ToolWindowLinks {
-public:
+  public:
     // Unpacks SERVICES; raises std::invalid_argument when a family the windows use (system,
     // sound, files, profile, registry, shell, urlCache, shellFolder, volumes,
     // notificationArea, folderDialog, processes) is missing.
@@ -57,7 +57,7 @@ public:
     // settings::ToolWindowLinks
     ui::Form* ToolWindow(settings::LanguageWindow which) override;
 
-private:
+  private:
     engine::CleaningServices cleaning_;
     platform::ShellFolder& shellFolder_;
     platform::Volumes& volumes_;

@@ -99,8 +99,8 @@ class CommandLineView final : public engine::CleaningView {
                 const bool quietChoice = !result.category->category &&
                                          result.category->choice != Choice::CutOffDrWatson &&
                                          result.category->choice != Choice::SwitchOnDrWatson;
-                result.status = logged_.count(&result) || quietChoice ? Status::Done
-                                                                      : Status::Missing;
+                result.status =
+                    logged_.count(&result) || quietChoice ? Status::Done : Status::Missing;
             }
         }
     }
@@ -146,8 +146,8 @@ void CountDifference(const Holdings& before, const Holdings& after, CategoryResu
         result.files = gone(before.cache.entries, after.cache.entries);
         result.bytes = gone(before.cache.bytes, after.cache.bytes);
         if (after.cache.entries > 0)
-            result.failures.push_back({"the Internet cache",
-                                       std::to_string(after.cache.entries) + " entries in use"});
+            result.failures.push_back(
+                {"the Internet cache", std::to_string(after.cache.entries) + " entries in use"});
     }
 }
 

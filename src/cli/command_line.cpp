@@ -8,8 +8,9 @@ namespace cli {
 namespace {
 
 void SetCommand(CommandLine& line, bool& given, Command command, const std::string& option) {
-    if (given) throw UsageError{"only one of --list, --preview, --clean and --help may be given ('" +
-                                option + "' is a second)"};
+    if (given)
+        throw UsageError{"only one of --list, --preview, --clean and --help may be given ('" +
+                         option + "' is a second)"};
     given = true;
     line.command = command;
 }

@@ -147,9 +147,8 @@ std::string ResultsJson(Verb verb, const std::vector<CategoryResult>& results, i
     for (std::size_t i = 0; i < results.size(); ++i) {
         const CategoryResult& r = results[i];
         out += std::string(i ? ", " : "") + "{" + Field("id", Quoted(r.category->id)) + ", " +
-               Field("name", Quoted(r.category->name)) + ", " +
-               Field("target", Quoted(r.target)) + ", " +
-               Field("status", Quoted(StatusName(r.status))) + ", " +
+               Field("name", Quoted(r.category->name)) + ", " + Field("target", Quoted(r.target)) +
+               ", " + Field("status", Quoted(StatusName(r.status))) + ", " +
                Field("files", std::to_string(r.files)) + ", " +
                Field("folders", std::to_string(r.folders)) + ", " +
                Field("bytes", std::to_string(r.bytes));

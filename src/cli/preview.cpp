@@ -19,9 +19,9 @@ void PreviewFolder(const engine::FolderStep& step, const engine::CleaningService
         result.status = Status::Missing;
         return;
     }
-    (void)engine::PurgeFolder(services.files, step.folder, paths.WindowsDirectory(),
-                              {step.clearAttributes, step.stopOnFailure,
-                               engine::PurgeMode::Preview, &report});
+    (void)engine::PurgeFolder(
+        services.files, step.folder, paths.WindowsDirectory(),
+        {step.clearAttributes, step.stopOnFailure, engine::PurgeMode::Preview, &report});
 }
 
 void PreviewCategory(Category category, const engine::CleaningServices& services,
@@ -70,7 +70,8 @@ void PreviewCategory(Category category, const engine::CleaningServices& services
 
 }  // namespace
 
-std::vector<CategoryResult> Preview(const CommandLine& line, const engine::CleaningServices& services,
+std::vector<CategoryResult> Preview(const CommandLine& line,
+                                    const engine::CleaningServices& services,
                                     engine::CleaningPaths& paths, Progress& progress) {
     std::vector<CategoryResult> results;
     results.reserve(line.categories.size());

@@ -11,7 +11,8 @@
 
 namespace cli {
 
-std::vector<CategoryResult> Preview(const CommandLine& line, const engine::CleaningServices& services,
+std::vector<CategoryResult> Preview(const CommandLine& line,
+                                    const engine::CleaningServices& services,
                                     engine::CleaningPaths& paths, Progress& progress);
 
 }  // namespace cli

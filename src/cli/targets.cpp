@@ -56,8 +56,8 @@ std::string TargetOf(const CliCategory& entry, engine::CleaningPaths& paths) {
         case Category::TemporaryIeFiles:
             return "the Internet cache (" + paths.CategoryFolder(category) + ")";
         case Category::WindowsMessenger:
-            return "the Windows Messenger component (" +
-                   std::string(engine::kMessengerCommand) + ")";
+            return "the Windows Messenger component (" + std::string(engine::kMessengerCommand) +
+                   ")";
         case Category::SpeedMemory:
             return Key("HKEY_LOCAL_MACHINE", engine::kMemoryManagementKey,
                        "IoPageLockLimit, DisablePagingExecutive, LargeSystemCache");

@@ -60,7 +60,9 @@ void DrawEmbossed(ui::Canvas& canvas, const ui::Bitmap& image, ui::Color transpa
 
 // ---- GlyphCache
 
-GlyphCache& GlyphCache::Of(ui::Application& app) { return app.Shared<GlyphCache>(); }
+GlyphCache& GlyphCache::Of(ui::Application& app) {
+    return app.Shared<GlyphCache>();
+}
 
 GlyphList* GlyphCache::Acquire(int width, int height) {
     for (auto it = lists_.rbegin(); it != lists_.rend(); ++it)
@@ -71,9 +73,10 @@ GlyphList* GlyphCache::Acquire(int width, int height) {
 
 void GlyphCache::Release(GlyphList* list) {
     if (!list || list->Count() != 0) return;
-    lists_.erase(std::remove_if(lists_.begin(), lists_.end(),
-                                [&](const std::unique_ptr<GlyphList>& l) { return l.get() == list; }),
-                 lists_.end());
+    lists_.erase(
+        std::remove_if(lists_.begin(), lists_.end(),
+                       [&](const std::unique_ptr<GlyphList>& l) { return l.get() == list; }),
+        lists_.end());
 }
 
 int GlyphCache::ListCount() const {

@@ -262,8 +262,14 @@ void TKVZXPButton::Paint(ui::Canvas& canvas) {
     for (ui::Point p : {ui::Point{1, 1}, {w - 2, 1}, {1, h - 2}, {w - 2, h - 2}})
         canvas.SetPixel(p.x, p.y, border);
     const ui::Color corner = enabled ? kCorner : kDisabledCorner;
-    for (ui::Point p : {ui::Point{1, 0}, {w - 2, 0}, {1, h - 1}, {w - 2, h - 1}, {0, 1},
-                        {w - 1, 1}, {0, h - 2}, {w - 1, h - 2}})
+    for (ui::Point p : {ui::Point{1, 0},
+                        {w - 2, 0},
+                        {1, h - 1},
+                        {w - 2, h - 1},
+                        {0, 1},
+                        {w - 1, 1},
+                        {0, h - 2},
+                        {w - 1, h - 2}})
         canvas.SetPixel(p.x, p.y, corner);
 
     ui::Rect r{2, 1, w - 2, h - 1};

@@ -10,7 +10,7 @@
 namespace controls {
 
 class TKVZXPButton : public ui::Control {
-public:
+  public:
     explicit TKVZXPButton(ui::Control* parent);
     ~TKVZXPButton() override;
 
@@ -54,7 +54,7 @@ public:
     void FocusAnnounced(ui::Control* focused) override;
     void ThemeChanged() override;
 
-private:
+  private:
     bool Inside(ui::Point p) const;
 
     TXPScheme scheme_ = TXPScheme::xpBlue;

@@ -6,7 +6,9 @@
 
 namespace controls {
 
-int ClampBorder(int border) { return std::clamp(border, 0, 30); }
+int ClampBorder(int border) {
+    return std::clamp(border, 0, 30);
+}
 
 TKVZXPCollapsePanel::TKVZXPCollapsePanel(ui::Control* parent) : ui::Control(parent) {
     SetColor(ui::Hex(0xCBDBF8));

@@ -11,7 +11,7 @@ namespace controls {
 class TKVZXPHeader;
 
 class TKVZXPCollapsePanel : public ui::Control {
-public:
+  public:
     explicit TKVZXPCollapsePanel(ui::Control* parent);
     ~TKVZXPCollapsePanel() override;
 
@@ -31,7 +31,7 @@ public:
     void MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) override;
     void MouseUp(ui::MouseButton b, ui::Shift s, ui::Point p) override;
 
-private:
+  private:
     friend class TKVZXPHeader;
     std::vector<TKVZXPHeader*> linkedBy_;
     int border_ = 4;

@@ -7,7 +7,7 @@
 namespace controls {
 
 class TKVZXPCustomGroupBox : public ui::Control {
-public:
+  public:
     explicit TKVZXPCustomGroupBox(ui::Control* parent);
 
     void Paint(ui::Canvas& canvas) override;
@@ -17,7 +17,7 @@ public:
 };
 
 class TKVZXPGroupBox : public TKVZXPCustomGroupBox {
-public:
+  public:
     using TKVZXPCustomGroupBox::TKVZXPCustomGroupBox;
 };
 

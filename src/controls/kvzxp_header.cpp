@@ -9,10 +9,10 @@ namespace controls {
 namespace {
 constexpr int kBandHeight = 26;
 // Chevron rows from the toggle corner: {dy, dx...}; -1 ends a row.
-constexpr int kDownRows[4][5] = {{1, 2, 6, 7, -1}, {2, 3, 5, 6, -1}, {3, 4, 5, -1, -1},
-                                 {4, -1, -1, -1, -1}};
-constexpr int kUpRows[4][5] = {{4, -1, -1, -1, -1}, {3, 4, 5, -1, -1}, {2, 3, 5, 6, -1},
-                               {1, 2, 6, 7, -1}};
+constexpr int kDownRows[4][5] = {
+    {1, 2, 6, 7, -1}, {2, 3, 5, 6, -1}, {3, 4, 5, -1, -1}, {4, -1, -1, -1, -1}};
+constexpr int kUpRows[4][5] = {
+    {4, -1, -1, -1, -1}, {3, 4, 5, -1, -1}, {2, 3, 5, 6, -1}, {1, 2, 6, 7, -1}};
 }  // namespace
 
 TKVZXPHeader::TKVZXPHeader(ui::Control* parent) : ui::GraphicControl(parent) {
@@ -123,7 +123,9 @@ void TKVZXPHeader::ColorChanged() {
     if (panel_) panel_->SetColorBackground(GetColor());
 }
 
-void TKVZXPHeader::BoundsChanged() { PlacePanel(); }
+void TKVZXPHeader::BoundsChanged() {
+    PlacePanel();
+}
 
 ui::Rect TKVZXPHeader::BandRect() const {
     return {border_, Height() - kBandHeight, Width() - border_, Height()};
@@ -245,9 +247,9 @@ void TKVZXPHeader::Paint(ui::Canvas& canvas) {
     else if (!Enabled())
         canvas.font.color = kDisabledColor;
     canvas.textBackground = ui::clNone;
-    canvas.DrawTextIn(Caption(), caption,
-                      ui::text::kSingleLine | ui::text::kVCenter | ui::text::kLeft |
-                          ui::text::kEndEllipsis);
+    canvas.DrawTextIn(
+        Caption(), caption,
+        ui::text::kSingleLine | ui::text::kVCenter | ui::text::kLeft | ui::text::kEndEllipsis);
 
     // Cut the band's top corners.
     for (ui::Point p : {ui::Point{l, t}, ui::Point{l + 1, t}, ui::Point{l, t + 1},

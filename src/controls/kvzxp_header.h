@@ -13,7 +13,7 @@ namespace controls {
 class TKVZXPCollapsePanel;
 
 class TKVZXPHeader : public ui::GraphicControl {
-public:
+  public:
     explicit TKVZXPHeader(ui::Control* parent);
     ~TKVZXPHeader() override;
 
@@ -61,7 +61,7 @@ public:
 
     static constexpr ui::Color kDisabledColor = ui::Hex(0xB8AA9A);
 
-private:
+  private:
     friend class TKVZXPCollapsePanel;
     void PanelDestroyed(TKVZXPCollapsePanel* panel);
     void ApplyPalette(int palette);

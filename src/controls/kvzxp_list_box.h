@@ -8,12 +8,12 @@
 namespace controls {
 
 class TKVZXPCustomListBox : public SchemeFramed<ui::ListBox> {
-public:
+  public:
     using SchemeFramed::SchemeFramed;
 };
 
 class TKVZXPListBox : public TKVZXPCustomListBox {
-public:
+  public:
     using TKVZXPCustomListBox::TKVZXPCustomListBox;
 };
 

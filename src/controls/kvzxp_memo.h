@@ -8,12 +8,12 @@
 namespace controls {
 
 class TKVZXPCustomMemo : public SchemeFramed<ui::Memo> {
-public:
+  public:
     using SchemeFramed::SchemeFramed;
 };
 
 class TKVZXPMemo : public TKVZXPCustomMemo {
-public:
+  public:
     using TKVZXPCustomMemo::TKVZXPCustomMemo;
 };
 

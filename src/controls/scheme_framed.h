@@ -10,7 +10,7 @@ namespace controls {
 
 template <typename Standard>
 class SchemeFramed : public Standard {
-public:
+  public:
     explicit SchemeFramed(ui::Control* parent) : Standard(parent) {}
 
     TXPScheme XPScheme() const { return scheme_; }
@@ -31,7 +31,7 @@ public:
         if (scheme_ == TXPScheme::xpAutomatic) SetXPScheme(scheme_);
     }
 
-private:
+  private:
     TXPScheme scheme_ = TXPScheme::xpBlue;
     int palette_ = kPaletteBlue;
 };

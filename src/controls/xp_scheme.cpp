@@ -15,33 +15,57 @@ namespace {
 
 constexpr XPPalette kPalettes[4] = {
     // 0 blue
-    {Hex(0xC6D7F7), Hex(0x055CE0), "KVZ_XPHBNOR",
-     {Hex(0xFFFFFF), Hex(0xEFEBE7)}, {Hex(0xD9D8CE), Hex(0xE4E4E4)},
-     {Hex(0xFFFFFF), Hex(0xEFEBE7)}, {Hex(0xFFFFFF), Hex(0xEFEBE7)},
-     {Hex(0xFFDD9D), Hex(0xFFBE46)}, {Hex(0xCEE7FF), Hex(0x6D84EF)},
-     Hex(0x333399), Hex(0x366FCD)},
+    {Hex(0xC6D7F7),
+     Hex(0x055CE0),
+     "KVZ_XPHBNOR",
+     {Hex(0xFFFFFF), Hex(0xEFEBE7)},
+     {Hex(0xD9D8CE), Hex(0xE4E4E4)},
+     {Hex(0xFFFFFF), Hex(0xEFEBE7)},
+     {Hex(0xFFFFFF), Hex(0xEFEBE7)},
+     {Hex(0xFFDD9D), Hex(0xFFBE46)},
+     {Hex(0xCEE7FF), Hex(0x6D84EF)},
+     Hex(0x333399),
+     Hex(0x366FCD)},
     // 1 silver
-    {Hex(0xD0D2D9), Hex(0x314473), "KVZ_XPHBNORS",
-     {Hex(0xFFFFFF), Hex(0xEFEBE7)}, {Hex(0xCDCCDF), Hex(0xFDFDFD)},
-     {Hex(0xFDFDFD), Hex(0xD6D7E7)}, {Hex(0xFDFDFD), Hex(0xCDCCDF)},
-     {Hex(0xFFDD9D), Hex(0xFFBE46)}, {Hex(0xCEE7FF), Hex(0x6D84EF)},
-     Hex(0x333399), Hex(0x7979BD)},
+    {Hex(0xD0D2D9),
+     Hex(0x314473),
+     "KVZ_XPHBNORS",
+     {Hex(0xFFFFFF), Hex(0xEFEBE7)},
+     {Hex(0xCDCCDF), Hex(0xFDFDFD)},
+     {Hex(0xFDFDFD), Hex(0xD6D7E7)},
+     {Hex(0xFDFDFD), Hex(0xCDCCDF)},
+     {Hex(0xFFDD9D), Hex(0xFFBE46)},
+     {Hex(0xCEE7FF), Hex(0x6D84EF)},
+     Hex(0x333399),
+     Hex(0x7979BD)},
     // 2 green
-    {Hex(0xDAE2A9), Hex(0x4B671C), "KVZ_XPHBNORG",
-     {Hex(0xF6F2E9), Hex(0xF6F2E9)}, {Hex(0xECE3CC), Hex(0xECE3CC)},
-     {Hex(0xFEFFF2), Hex(0xF3EEDB)}, {Hex(0xFEFFF2), Hex(0xF3EEDB)},
-     {Hex(0xFFD382), Hex(0xE79600)}, {Hex(0xC2D89C), Hex(0x8DB447)},
-     Hex(0x516828), Hex(0x87A058)},
+    {Hex(0xDAE2A9),
+     Hex(0x4B671C),
+     "KVZ_XPHBNORG",
+     {Hex(0xF6F2E9), Hex(0xF6F2E9)},
+     {Hex(0xECE3CC), Hex(0xECE3CC)},
+     {Hex(0xFEFFF2), Hex(0xF3EEDB)},
+     {Hex(0xFEFFF2), Hex(0xF3EEDB)},
+     {Hex(0xFFD382), Hex(0xE79600)},
+     {Hex(0xC2D89C), Hex(0x8DB447)},
+     Hex(0x516828),
+     Hex(0x87A058)},
     // 3 orange (the header never uses this palette; its header fields repeat blue's)
-    {Hex(0xC6D7F7), Hex(0x055CE0), "KVZ_XPHBNOR",
-     {Hex(0xF6F2E9), Hex(0xF6F2E9)}, {Hex(0xFBB56F), Hex(0xFFF4EA)},
-     {Hex(0xFFF4EA), Hex(0xFCBF83)}, {Hex(0xFFF4EA), Hex(0xFBB56F)},
-     {Hex(0xFFFFFF), Hex(0xBEBEBE)}, {Hex(0xCEE7FF), Hex(0x6D84EF)},
-     Hex(0x333399), Hex(0xF98715)},
+    {Hex(0xC6D7F7),
+     Hex(0x055CE0),
+     "KVZ_XPHBNOR",
+     {Hex(0xF6F2E9), Hex(0xF6F2E9)},
+     {Hex(0xFBB56F), Hex(0xFFF4EA)},
+     {Hex(0xFFF4EA), Hex(0xFCBF83)},
+     {Hex(0xFFF4EA), Hex(0xFBB56F)},
+     {Hex(0xFFFFFF), Hex(0xBEBEBE)},
+     {Hex(0xCEE7FF), Hex(0x6D84EF)},
+     Hex(0x333399),
+     Hex(0xF98715)},
 };
 
 class XorShiftDither final : public DitherGenerator {
-public:
+  public:
     int Below(int bound) override {
         if (bound <= 0) return 0;
         state_ ^= state_ << 13;
@@ -50,7 +74,7 @@ public:
         return static_cast<int>(state_ % static_cast<std::uint64_t>(bound));
     }
 
-private:
+  private:
     std::uint64_t state_ = 0x9E3779B97F4A7C15ull;
 };
 
@@ -61,7 +85,9 @@ struct SchemeState {
     DitherGenerator* dither = &builtInDither;
 };
 
-SchemeState& StateOf(ui::Application& app) { return app.Shared<SchemeState>(); }
+SchemeState& StateOf(ui::Application& app) {
+    return app.Shared<SchemeState>();
+}
 
 // a * b / c rounded to the nearest integer (halves away from zero), for non-negative values.
 int MulDiv(int a, int b, int c) {
@@ -103,12 +129,16 @@ int PaletteIndexFor(TXPScheme scheme, ui::Application& app) {
     return kPaletteBlue;
 }
 
-DitherGenerator& DitherFor(ui::Application& app) { return *StateOf(app).dither; }
+DitherGenerator& DitherFor(ui::Application& app) {
+    return *StateOf(app).dither;
+}
 
 ScopedDither::ScopedDither(ui::Application& app, DitherGenerator& generator)
     : app_(app), previous_(std::exchange(StateOf(app).dither, &generator)) {}
 
-ScopedDither::~ScopedDither() { StateOf(app_).dither = previous_; }
+ScopedDither::~ScopedDither() {
+    StateOf(app_).dither = previous_;
+}
 
 void PaintXPGradient(int width, int height, ui::Color colour1, ui::Color colour2,
                      std::uint8_t steps, std::uint8_t direction, bool dither, ui::Bitmap& bitmap,
@@ -138,9 +168,9 @@ void PaintXPGradient(int width, int height, ui::Color colour1, ui::Color colour2
             long v = base + std::lrint(i * step);
             return static_cast<std::uint8_t>(std::clamp<long>(v, 0, 255));
         };
-        table[static_cast<size_t>(i)] = ui::Rgb(channel(ui::RedOf(start), dr),
-                                                channel(ui::GreenOf(start), dg),
-                                                channel(ui::BlueOf(start), db));
+        table[static_cast<size_t>(i)] =
+            ui::Rgb(channel(ui::RedOf(start), dr), channel(ui::GreenOf(start), dg),
+                    channel(ui::BlueOf(start), db));
     }
 
     // Bands are filled only inside the first 16-pixel strip across the gradient: the tiling at
@@ -190,11 +220,21 @@ ui::Color SchemeTint(int percent, bool enabled, int palette) {
         base = kDisabledFrameBase;
     } else {
         switch (palette) {
-            case 0: base = Hex(0x366FCD); break;
-            case 1: base = Hex(0x7979BD); break;
-            case 2: base = Hex(0x87A058); break;
-            case 3: base = Hex(0xF98715); break;
-            default: base = Hex(0xFFFFFF); break;
+            case 0:
+                base = Hex(0x366FCD);
+                break;
+            case 1:
+                base = Hex(0x7979BD);
+                break;
+            case 2:
+                base = Hex(0x87A058);
+                break;
+            case 3:
+                base = Hex(0xF98715);
+                break;
+            default:
+                base = Hex(0xFFFFFF);
+                break;
         }
     }
     percent = std::clamp(percent, 0, 100);

@@ -18,7 +18,13 @@ namespace controls {
 
 // The palette index is not the enumeration value: xpAutomatic sits at 3, xpOrange at 4,
 // while the orange palette is index 3.
-enum class TXPScheme : std::uint8_t { xpBlue = 0, xpSilver = 1, xpGreen = 2, xpAutomatic = 3, xpOrange = 4 };
+enum class TXPScheme : std::uint8_t {
+    xpBlue = 0,
+    xpSilver = 1,
+    xpGreen = 2,
+    xpAutomatic = 3,
+    xpOrange = 4
+};
 using THXPScheme = TXPScheme;
 
 constexpr int kPaletteBlue = 0;
@@ -34,17 +40,17 @@ struct XPGradientColors {
 
 // Every colour that depends on the palette.
 struct XPPalette {
-    ui::Color headerBandEnd;       // header band gradient, right end (left end is white)
-    ui::Color headerChevron;       // chevrons, enabled and not hot
+    ui::Color headerBandEnd;        // header band gradient, right end (left end is white)
+    ui::Color headerChevron;        // chevrons, enabled and not hot
     const char* headerToggleImage;  // name of the 20 x 20 round toggle image
     XPGradientColors faceDisabled;
     XPGradientColors facePressed;
-    XPGradientColors faceHot;      // hot and not held
-    XPGradientColors faceNormal;   // every other state
+    XPGradientColors faceHot;     // hot and not held
+    XPGradientColors faceNormal;  // every other state
     XPGradientColors hotRing;
-    XPGradientColors focusRing;    // focus or default ring
-    ui::Color buttonBorder;        // enabled
-    ui::Color frameBase;           // list box / memo frame base (outer line before tint)
+    XPGradientColors focusRing;  // focus or default ring
+    ui::Color buttonBorder;      // enabled
+    ui::Color frameBase;         // list box / memo frame base (outer line before tint)
 };
 
 // Disabled colours shared by all palettes.
@@ -68,21 +74,21 @@ int PaletteIndexFor(TXPScheme scheme, ui::Application& app);
 
 // Installs a detector for as long as it lives (tests).
 class ScopedSchemeDetector {
-public:
+  public:
     ScopedSchemeDetector(ui::Application& app, SchemeDetector detector)
         : app_(app), previous_(SetSchemeDetector(app, std::move(detector))) {}
     ~ScopedSchemeDetector() { SetSchemeDetector(app_, std::move(previous_)); }
     ScopedSchemeDetector(const ScopedSchemeDetector&) = delete;
     ScopedSchemeDetector& operator=(const ScopedSchemeDetector&) = delete;
 
-private:
+  private:
     ui::Application& app_;
     SchemeDetector previous_;
 };
 
 // Source of the pseudo-random offsets that fray gradient band boundaries.
 class DitherGenerator {
-public:
+  public:
     virtual ~DitherGenerator() = default;
     // A value in [0, bound); 0 when bound <= 0.
     virtual int Below(int bound) = 0;
@@ -94,13 +100,13 @@ DitherGenerator& DitherFor(ui::Application& app);
 // Makes the controls of APP use GENERATOR for as long as it lives: tests install a fixed
 // sequence to get repeatable pixels.
 class ScopedDither {
-public:
+  public:
     ScopedDither(ui::Application& app, DitherGenerator& generator);
     ~ScopedDither();
     ScopedDither(const ScopedDither&) = delete;
     ScopedDither& operator=(const ScopedDither&) = delete;
 
-private:
+  private:
     ui::Application& app_;
     DitherGenerator* previous_;
 };

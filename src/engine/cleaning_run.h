@@ -64,8 +64,8 @@ inline constexpr const char* kStatusWorking = "Wait please";
 inline constexpr const char* kStatusDone = "Completed clean";
 inline constexpr int kCueRunFinished = 1;
 
-// Runs the pass. An error of a step (a refused registry write) propagates as std::runtime_error and ends
-// the run there: lines appended so far stay, the status keeps "Wait please".
+// Runs the pass. An error of a step (a refused registry write) propagates as std::runtime_error and
+// ends the run there: lines appended so far stay, the status keeps "Wait please".
 void RunCleaning(const CleaningServices& services, CleaningPaths& paths, CleaningView& view);
 
 }  // namespace engine

@@ -20,11 +20,10 @@ std::string_view NextComponent(std::string_view& path) {
 }  // namespace
 
 bool IsEntryAt(std::string_view final, std::string_view expected, std::size_t targetLength) {
-    if (targetLength == 0 || expected.size() <= targetLength + 1 ||
-        expected[targetLength] != '\\')
+    if (targetLength == 0 || expected.size() <= targetLength + 1 || expected[targetLength] != '\\')
         return false;
-    if (final.size() <= targetLength + 1 || final.substr(0, targetLength + 1) !=
-                                                expected.substr(0, targetLength + 1))
+    if (final.size() <= targetLength + 1 ||
+        final.substr(0, targetLength + 1) != expected.substr(0, targetLength + 1))
         return false;
     std::string_view have = final.substr(targetLength + 1);
     std::string_view want = expected.substr(targetLength + 1);

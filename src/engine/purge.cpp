@@ -44,7 +44,8 @@ void EraseFilesByMaskIn(platform::FileSystem& files, PurgeTarget& target, PurgeS
                         const MaskMatcher& matcher) {
     FolderStack stack(files, target, session);
     while (const platform::DirEntry* entry = stack.Next())
-        if (!IsFolder(*entry) && matcher.Matches(entry->name)) (void)stack.DeleteFile(*entry, false);
+        if (!IsFolder(*entry) && matcher.Matches(entry->name))
+            (void)stack.DeleteFile(*entry, false);
 }
 
 void EraseFilesRecursiveIn(platform::FileSystem& files, PurgeTarget& target,
@@ -143,8 +144,8 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
     return true;
 }
 
-bool DeleteFileChecked(platform::FileSystem& files, const std::string& path,
-                       PurgeReport* report, PurgeMode mode) {
+bool DeleteFileChecked(platform::FileSystem& files, const std::string& path, PurgeReport* report,
+                       PurgeMode mode) {
     const std::size_t cut = path.find_last_of("\\/");
     if (cut == std::string::npos || cut + 1 == path.size()) return false;
     std::optional<PurgeTarget> folder = OpenPurgeTarget(files, path.substr(0, cut + 1), "");

@@ -206,8 +206,8 @@ std::optional<PurgeTarget> OpenPurgeTarget(platform::FileSystem& files, const st
     // The walk builds every path on the final path: it must lead back here.
     if (IdentityOf(files, target.path) != id) return std::nullopt;
 
-    auto windows = windowsFolder.empty() ? nullptr
-                                         : files.Open(windowsFolder, platform::OpenFor::Listing);
+    auto windows =
+        windowsFolder.empty() ? nullptr : files.Open(windowsFolder, platform::OpenFor::Listing);
     const std::string windowsFinal = windows ? windows->FinalPath() : std::string();
     if (windows && windows->Identity() == id) return std::nullopt;
     if (!windowsFinal.empty() && RefusedBySpelling(target.path, {}, windowsFinal))

@@ -64,7 +64,7 @@ class OpenEntry {
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // True when PATH names an existing folder.
@@ -96,7 +96,8 @@ public:
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     // Creates or replaces PATH with BYTES. On failure returns false and sets ERROR to the
     // system's reason text.
-    virtual bool WriteFile(const std::string& path, const std::string& bytes, std::string& error) = 0;
+    virtual bool WriteFile(const std::string& path, const std::string& bytes,
+                           std::string& error) = 0;
     virtual bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) = 0;
 };
 

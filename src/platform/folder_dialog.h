@@ -39,7 +39,7 @@ struct ScreenRect {
 
 // The open dialog, as its callback addresses it. Each call is one message to the dialog.
 class FolderDialogWindow {
-public:
+  public:
     virtual WindowHandle Handle() const = 0;
     virtual void SetStatusText(const std::string& text) = 0;
     // Selects the folder at PATH in the tree (the dialog keeps its selection when none is there).
@@ -49,7 +49,7 @@ public:
     // Moves and sizes the dialog without repainting it.
     virtual void Move(const ScreenRect& rect) = 0;
 
-protected:
+  protected:
     ~FolderDialogWindow() = default;
 };
 
@@ -60,7 +60,7 @@ using BrowseCallback =
     std::function<int(FolderDialogWindow& dialog, unsigned message, const std::string& itemPath)>;
 
 class FolderDialog {
-public:
+  public:
     virtual ~FolderDialog() = default;
     // Runs the dialog modally and calls CALLBACK from its message loop. Returns the chosen
     // item's file-system path ("" for an item without one), or nullopt when the user

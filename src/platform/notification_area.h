@@ -25,12 +25,12 @@ constexpr std::uint32_t kTip = 0x4;
 
 // What an icon is added or removed with.
 struct NotifyIconRecord {
-    WindowHandle window = nullptr;     // receives the callback message
+    WindowHandle window = nullptr;  // receives the callback message
     std::uint32_t id = 0;
     std::uint32_t flags = 0;
     std::uint32_t callbackMessage = 0;
     IconHandle icon = nullptr;
-    std::string tip;                   // UTF-8, at most 63 characters
+    std::string tip;  // UTF-8, at most 63 characters
 };
 
 // A message a window received: its number and its two parameters.
@@ -43,20 +43,20 @@ struct WindowMessage {
 // A hidden window of its own that hands every message to its handler; the window goes with
 // the object.
 class MessageWindow {
-public:
+  public:
     virtual ~MessageWindow() = default;
     virtual WindowHandle Handle() const = 0;
 };
 
 // An icon made from pixels; destroyed with the object.
 class OwnedIcon {
-public:
+  public:
     virtual ~OwnedIcon() = default;
     virtual IconHandle Handle() const = 0;
 };
 
 class NotificationArea {
-public:
+  public:
     virtual ~NotificationArea() = default;
 
     // HANDLER answers the messages it takes (true, with the result in RESULT); the others get

@@ -15,7 +15,7 @@ namespace platform {
 
 // One process opened for query-information and memory-read access; closed on destruction.
 class ProcessQuery {
-public:
+  public:
     virtual ~ProcessQuery() = default;
     // The full path of the process's first module (its executable); nullopt when it cannot be
     // read.
@@ -23,7 +23,7 @@ public:
 };
 
 class Processes {
-public:
+  public:
     virtual ~Processes() = default;
 
     // Older family: the executable file name of every process in a fresh snapshot, in the

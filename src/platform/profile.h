@@ -22,7 +22,7 @@
 namespace platform {
 
 class Profile {
-public:
+  public:
     virtual ~Profile() = default;
 
     virtual std::string ReadString(const std::string& path, const std::string& section,
@@ -45,10 +45,11 @@ public:
         return section.find_first_of(kBreaks) == std::string_view::npos &&
                key.find_first_of(kBreaks) == std::string_view::npos &&
                value.find_first_of(kBreaks) == std::string_view::npos &&
-               key.find('=') == std::string_view::npos && section.find(']') == std::string_view::npos;
+               key.find('=') == std::string_view::npos &&
+               section.find(']') == std::string_view::npos;
     }
 
-protected:
+  protected:
     // The write itself, once it is known to be safe.
     virtual void WriteValue(const std::string& path, const std::string& section,
                             const std::string& key, const std::string& value) = 0;

@@ -14,13 +14,13 @@
 namespace platform {
 
 struct ShellItem {
-    std::string name;             // display name
-    std::string path;             // parsing path; "" when the shell gives none
-    std::uint64_t size = 0;       // bytes (0 for folders)
-    std::string typeName;         // the shell's type text, e.g. "Text Document", "File folder"
-    std::int64_t modified = 0;    // 100 ns ticks since 1601-01-01 UTC; 0 when unknown
-    std::uint32_t attributes = 0; // attr:: bits
-    int iconIndex = -1;           // index into the system image lists; -1 when unknown
+    std::string name;              // display name
+    std::string path;              // parsing path; "" when the shell gives none
+    std::uint64_t size = 0;        // bytes (0 for folders)
+    std::string typeName;          // the shell's type text, e.g. "Text Document", "File folder"
+    std::int64_t modified = 0;     // 100 ns ticks since 1601-01-01 UTC; 0 when unknown
+    std::uint32_t attributes = 0;  // attr:: bits
+    int iconIndex = -1;            // index into the system image lists; -1 when unknown
 
     bool IsFolder() const { return (attributes & attr::kDirectory) != 0; }
     bool IsHidden() const { return (attributes & attr::kHidden) != 0; }
@@ -28,14 +28,14 @@ struct ShellItem {
 
 // A change watch on one listing. Poll it; it never blocks.
 class FolderWatch {
-public:
+  public:
     virtual ~FolderWatch() = default;
     // True once for every batch of changes since the previous call.
     virtual bool Changed() = 0;
 };
 
 class ShellFolder {
-public:
+  public:
     virtual ~ShellFolder() = default;
 
     // Every item of the folder PATH, hidden and system items included, in the shell's order.

@@ -4,7 +4,7 @@
 namespace platform {
 
 class Sound {
-public:
+  public:
     virtual ~Sound() = default;
     // Starts playing NAME and returns at once; a sound still playing is cut off. The name is
     // looked up as a sound alias, then as a file; the system default sound plays when neither

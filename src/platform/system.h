@@ -23,7 +23,7 @@ struct OsVersion {
 };
 
 class System {
-public:
+  public:
     virtual ~System() = default;
 
     // The running executable's full path; empty when the platform cannot tell.

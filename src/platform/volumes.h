@@ -24,17 +24,17 @@ struct VolumeInformation {
     std::uint32_t serialNumber = 0;
     std::uint32_t maxComponentLength = 0;  // of one name in a path
     std::uint32_t fileSystemFlags = 0;
-    std::string fileSystem;                // "NTFS", "FAT32"...
+    std::string fileSystem;  // "NTFS", "FAT32"...
 };
 
 struct DiskSpace {
     std::uint64_t freeToCaller = 0;  // bytes the calling user may still use
     std::uint64_t total = 0;
-    std::uint64_t totalFree = 0;     // free bytes on the volume, whoever may use them
+    std::uint64_t totalFree = 0;  // free bytes on the volume, whoever may use them
 };
 
 class Volumes {
-public:
+  public:
     virtual ~Volumes() = default;
 
     // Bit I set for each present drive letter, bit 0 = A; 0 when the call fails.

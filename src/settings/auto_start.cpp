@@ -19,8 +19,8 @@ void WriteAutoStart(platform::Registry& registry, const std::string& executable)
 
 void RemoveAutoStart(platform::Registry& registry, const std::string& executable) {
     {
-        auto key = registry.OpenKey(RegistryRoot::LocalMachine, std::string(kRunKey),
-                                    KeyMode::ReadOnly);
+        auto key =
+            registry.OpenKey(RegistryRoot::LocalMachine, std::string(kRunKey), KeyMode::ReadOnly);
         if (!key || !key->ValueExists(executable)) return;
     }
     auto key = registry.OpenKey(RegistryRoot::LocalMachine, std::string(kRunKey),

@@ -9,13 +9,13 @@
 namespace settings {
 
 class CheckBoxBinding {
-public:
+  public:
     CheckBoxBinding(controls::TKVZXPCheckBox& box, Switch& option);
     ~CheckBoxBinding();
     CheckBoxBinding(const CheckBoxBinding&) = delete;
     CheckBoxBinding& operator=(const CheckBoxBinding&) = delete;
 
-private:
+  private:
     controls::TKVZXPCheckBox& box_;
     Switch& option_;
 };

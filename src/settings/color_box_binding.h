@@ -9,13 +9,13 @@
 namespace settings {
 
 class ColorBoxBinding {
-public:
+  public:
     ColorBoxBinding(ui::ColorBox& box, ColorChoice& option);
     ~ColorBoxBinding();
     ColorBoxBinding(const ColorBoxBinding&) = delete;
     ColorBoxBinding& operator=(const ColorBoxBinding&) = delete;
 
-private:
+  private:
     ui::ColorBox& box_;
     ColorChoice& option_;
 };

@@ -20,7 +20,9 @@ inline constexpr int kDefaultColorIndex = 6;  // clTeal
 extern const std::array<NamedColor, kColorCount> kColorList;
 
 // True when INDEX selects an entry of the list.
-constexpr bool IsColorIndex(int index) { return index >= 0 && index < kColorCount; }
+constexpr bool IsColorIndex(int index) {
+    return index >= 0 && index < kColorCount;
+}
 // The colour the windows take for a stored INDEX: the entry, or the scroll-bar system colour
 // when the colour box has no selection.
 ui::Color ColorForIndex(int index);

@@ -133,7 +133,9 @@ constexpr std::array kAll = {
 
 }  // namespace
 
-std::span<const WindowTexts> AllWindowTexts() { return kAll; }
+std::span<const WindowTexts> AllWindowTexts() {
+    return kAll;
+}
 
 std::span<const TextEntry> TextsOf(LanguageWindow window) {
     for (const WindowTexts& w : kAll) {

@@ -19,7 +19,7 @@ struct TextEntry {
     std::string_view defaultText;
     std::string_view control;  // empty: the window's own caption
     TextKind kind = TextKind::Caption;
-    int column = -1;           // for column titles
+    int column = -1;  // for column titles
 };
 
 struct WindowTexts {

@@ -12,7 +12,7 @@ namespace settings {
 
 // One on/off option. OnChange tells its binding of every change.
 class Switch {
-public:
+  public:
     explicit Switch(bool on) : on_(on) {}
     bool On() const { return on_; }
     void Set(bool on) {
@@ -22,13 +22,13 @@ public:
     }
     std::function<void()> OnChange;
 
-private:
+  private:
     bool on_;
 };
 
 // The position chosen in the colour list; -1 when nothing is chosen.
 class ColorChoice {
-public:
+  public:
     int Index() const { return index_; }
     // A position outside the list chooses nothing.
     void Select(int index) {
@@ -41,7 +41,7 @@ public:
     ui::Color Color() const { return ColorForIndex(index_); }
     std::function<void()> OnChange;
 
-private:
+  private:
     int index_ = kDefaultColorIndex;
 };
 

@@ -49,19 +49,23 @@ void TForm2::BuildControls() {
         {KVZXPCheckBox1, "KVZXPCheckBox1", "Visible in tray", ui::Rect::FromSize(8, 17, 150, 17)},
         {KVZXPGroupBox2, "KVZXPGroupBox2", "Color", ui::Rect::FromSize(8, 40, 169, 49)},
         {ColorBox1, "ColorBox1", "", ui::Rect::FromSize(8, 19, 97, 22)},
-        {KVZXPRadioGroup1, "KVZXPRadioGroup1", "View processing", ui::Rect::FromSize(8, 88, 169, 105)},
+        {KVZXPRadioGroup1, "KVZXPRadioGroup1", "View processing",
+         ui::Rect::FromSize(8, 88, 169, 105)},
         {KVZXPRadioButton1, "KVZXPRadioButton1", "List", ui::Rect::FromSize(8, 24, 150, 16)},
         {KVZXPRadioButton2, "KVZXPRadioButton2", "Icon", ui::Rect::FromSize(8, 40, 150, 16)},
         {KVZXPRadioButton3, "KVZXPRadioButton3", "Report", ui::Rect::FromSize(8, 56, 150, 16)},
         {KVZXPRadioButton4, "KVZXPRadioButton4", "Small icon", ui::Rect::FromSize(8, 72, 150, 16)},
-        {KVZXPGroupBox3, "KVZXPGroupBox3", "AutoRun with system", ui::Rect::FromSize(184, 0, 169, 41)},
+        {KVZXPGroupBox3, "KVZXPGroupBox3", "AutoRun with system",
+         ui::Rect::FromSize(184, 0, 169, 41)},
         {KVZXPCheckBox2, "KVZXPCheckBox2", "Yes", ui::Rect::FromSize(8, 17, 150, 17)},
         {KVZXPGroupBox4, "KVZXPGroupBox4", "Sound", ui::Rect::FromSize(184, 40, 169, 49)},
         {KVZXPCheckBox3, "KVZXPCheckBox3", "Sound in Skarvel", ui::Rect::FromSize(8, 21, 150, 17)},
         {KVZXPGroupBox7, "KVZXPGroupBox7", "Cost accounting", ui::Rect::FromSize(184, 88, 169, 57)},
         {KVZXPCheckBox4, "KVZXPCheckBox4", "Yes", ui::Rect::FromSize(8, 16, 150, 17)},
-        {KVZXPCheckBox5, "KVZXPCheckBox5", "Automatic Clear Log", ui::Rect::FromSize(8, 34, 150, 17)},
-        {KVZXPGroupBox5, "KVZXPGroupBox5", "Default options", ui::Rect::FromSize(184, 144, 169, 49)},
+        {KVZXPCheckBox5, "KVZXPCheckBox5", "Automatic Clear Log",
+         ui::Rect::FromSize(8, 34, 150, 17)},
+        {KVZXPGroupBox5, "KVZXPGroupBox5", "Default options",
+         ui::Rect::FromSize(184, 144, 169, 49)},
         {KVZXPButton1, "KVZXPButton1", "Default Click", ui::Rect::FromSize(8, 20, 97, 21)},
         {KVZXPGroupBox6, "KVZXPGroupBox6", "Language files", ui::Rect::FromSize(8, 192, 345, 65)},
         {FileListBox1, "FileListBox1", "", ui::Rect::FromSize(8, 16, 329, 41)},
@@ -116,11 +120,20 @@ void TForm2::FormCreate() {
     options_.color.Select(stored.colorIndex);
     ApplyColor(false);
     switch (stored.viewStyle) {
-        case 1: KVZXPRadioButton1.SetChecked(true); break;
-        case 2: KVZXPRadioButton2.SetChecked(true); break;
-        case 3: KVZXPRadioButton3.SetChecked(true); break;
-        case 4: KVZXPRadioButton4.SetChecked(true); break;
-        default: break;  // the buttons keep their state
+        case 1:
+            KVZXPRadioButton1.SetChecked(true);
+            break;
+        case 2:
+            KVZXPRadioButton2.SetChecked(true);
+            break;
+        case 3:
+            KVZXPRadioButton3.SetChecked(true);
+            break;
+        case 4:
+            KVZXPRadioButton4.SetChecked(true);
+            break;
+        default:
+            break;  // the buttons keep their state
     }
     // Set by program: no click handler runs, so the registry is neither read nor changed.
     if (stored.autoRun) options_.autoRun.Set(*stored.autoRun);

@@ -42,7 +42,7 @@ struct OptionsServices {
 }  // namespace settings
 
 class TForm2 : public ui::Form {
-public:
+  public:
     TForm2(ui::Application& application, const settings::OptionsServices& services,
            settings::Languages& languages, settings::MainWindowLink& mainWindow,
            settings::ToolWindowLinks& toolWindows, settings::Options& options);
@@ -100,7 +100,7 @@ public:
     ui::FileListBox FileListBox1;
     ui::Timer Timer1;
 
-private:
+  private:
     void BuildControls();
     void ConnectHandlers();
     // The chosen colour on this window and the main window, then (ALL_WINDOWS) the tool windows.

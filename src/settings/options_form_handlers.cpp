@@ -31,13 +31,25 @@ void TForm2::ApplyColor(bool allWindows) {
         settings::ColorToolWindow(toolWindows_.ToolWindow(w), color);
 }
 
-void TForm2::ColorBox1Change() { ApplyColor(true); }
+void TForm2::ColorBox1Change() {
+    ApplyColor(true);
+}
 
-void TForm2::SetViewStyle(ui::ViewStyle style) { mainWindow_.SetFileListStyle(style); }
-void TForm2::KVZXPRadioButton1Click() { SetViewStyle(ui::ViewStyle::List); }
-void TForm2::KVZXPRadioButton2Click() { SetViewStyle(ui::ViewStyle::Icon); }
-void TForm2::KVZXPRadioButton3Click() { SetViewStyle(ui::ViewStyle::Report); }
-void TForm2::KVZXPRadioButton4Click() { SetViewStyle(ui::ViewStyle::SmallIcon); }
+void TForm2::SetViewStyle(ui::ViewStyle style) {
+    mainWindow_.SetFileListStyle(style);
+}
+void TForm2::KVZXPRadioButton1Click() {
+    SetViewStyle(ui::ViewStyle::List);
+}
+void TForm2::KVZXPRadioButton2Click() {
+    SetViewStyle(ui::ViewStyle::Icon);
+}
+void TForm2::KVZXPRadioButton3Click() {
+    SetViewStyle(ui::ViewStyle::Report);
+}
+void TForm2::KVZXPRadioButton4Click() {
+    SetViewStyle(ui::ViewStyle::SmallIcon);
+}
 
 void TForm2::KVZXPCheckBox2Click() {
     std::string executable = services_.system.ExecutablePath();
@@ -47,9 +59,13 @@ void TForm2::KVZXPCheckBox2Click() {
         settings::RemoveAutoStart(services_.registry, executable);
 }
 
-void TForm2::KVZXPCheckBox4Click() { Timer1Timer(); }
+void TForm2::KVZXPCheckBox4Click() {
+    Timer1Timer();
+}
 
-void TForm2::Timer1Timer() { KVZXPCheckBox5.SetEnabled(KVZXPCheckBox4.Checked()); }
+void TForm2::Timer1Timer() {
+    KVZXPCheckBox5.SetEnabled(KVZXPCheckBox4.Checked());
+}
 
 void TForm2::KVZXPButton1Click() {
     // The defaults. The auto-start box is cleared by program, so its entry is removed here:

@@ -17,7 +17,7 @@ class Form;
 namespace settings {
 
 class MainWindowLink : public RetranslationTarget {
-public:
+  public:
     // The view style of the main window's file list.
     virtual void SetFileListStyle(ui::ViewStyle style) = 0;
     // The main window's tray icon.
@@ -26,16 +26,16 @@ public:
     // error when the file cannot be written.
     virtual void SaveActivityLog() = 0;
 
-protected:
+  protected:
     ~MainWindowLink() = default;
 };
 
 class ToolWindowLinks {
-public:
+  public:
     // The log, disk, process or type manager; null until it has been created.
     virtual ui::Form* ToolWindow(LanguageWindow which) = 0;
 
-protected:
+  protected:
     ~ToolWindowLinks() = default;
 };
 

@@ -15,8 +15,12 @@ bool SetOnControl(ui::Form& form, const TextEntry& entry, const std::string& tex
     ui::Control* control = form.FindControl(entry.control);
     if (!control) return false;
     switch (entry.kind) {
-        case TextKind::Caption: control->SetCaption(text); return true;
-        case TextKind::Hint: control->SetHint(text); return true;
+        case TextKind::Caption:
+            control->SetCaption(text);
+            return true;
+        case TextKind::Hint:
+            control->SetHint(text);
+            return true;
         case TextKind::ColumnTitle:
             if (auto* host = dynamic_cast<ui::ColumnTitleHost*>(control)) {
                 host->SetColumnTitle(entry.column, text);
@@ -33,9 +37,9 @@ void ApplyTexts(const LanguageTarget& target, std::span<const TextEntry> entries
                 platform::Profile& profile, const std::string& path) {
     if (!target.form) return;
     for (const TextEntry& entry : entries) {
-        std::string text = profile.ReadString(path, std::string(entry.section),
-                                              std::string(entry.key),
-                                              std::string(entry.defaultText));
+        std::string text =
+            profile.ReadString(path, std::string(entry.section), std::string(entry.key),
+                               std::string(entry.defaultText));
         if (SetOnControl(*target.form, entry, text)) continue;
         if (target.extra) (void)target.extra(entry, text);
     }

@@ -29,10 +29,10 @@ struct LanguageTarget {
 // A window as a language file reaches it from another window (the options window retranslates
 // the main window through this, without knowing its class).
 class RetranslationTarget {
-public:
+  public:
     virtual LanguageTarget TextTarget() = 0;
 
-protected:
+  protected:
     ~RetranslationTarget() = default;
 };
 

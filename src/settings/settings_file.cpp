@@ -26,9 +26,12 @@ std::optional<int> ParseInteger(std::string_view text) {
     std::uint64_t value = 0;
     for (char c : text) {
         int digit = -1;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
         if (digit < 0) return std::nullopt;
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
         if (value > 0xFFFFFFFFull) return std::nullopt;
@@ -47,7 +50,9 @@ std::optional<int> ParseInteger(std::string_view text) {
 SettingsFile::SettingsFile(platform::System& system, platform::Profile& profile)
     : system_(system), profile_(profile) {}
 
-std::string SettingsFile::Path() const { return SettingsFilePath(system_); }
+std::string SettingsFile::Path() const {
+    return SettingsFilePath(system_);
+}
 
 std::string SettingsFile::ReadString(Setting id) const {
     const SettingKey& entry = KeyOf(id);
@@ -76,8 +81,12 @@ void SettingsFile::WriteString(Setting id, const std::string& value) {
     profile_.WriteString(Path(), std::string(entry.section), std::string(entry.key), value);
 }
 
-void SettingsFile::WriteFlag(Setting id, bool value) { WriteString(id, value ? "true" : "false"); }
+void SettingsFile::WriteFlag(Setting id, bool value) {
+    WriteString(id, value ? "true" : "false");
+}
 
-void SettingsFile::WriteInteger(Setting id, int value) { WriteString(id, std::to_string(value)); }
+void SettingsFile::WriteInteger(Setting id, int value) {
+    WriteString(id, std::to_string(value));
+}
 
 }  // namespace settings

@@ -18,7 +18,7 @@ namespace settings {
 std::optional<int> ParseInteger(std::string_view text);
 
 class SettingsFile {
-public:
+  public:
     SettingsFile(platform::System& system, platform::Profile& profile);
 
     std::string Path() const;
@@ -37,7 +37,7 @@ public:
     void WriteFlag(Setting id, bool value);
     void WriteInteger(Setting id, int value);
 
-private:
+  private:
     platform::System& system_;
     platform::Profile& profile_;
 };

@@ -17,7 +17,7 @@ namespace settings {
 std::string CuePath(const std::string& applicationFolder, int cue);
 
 class SoundCues {
-public:
+  public:
     // ENABLED is the "Sound in Skarvel" option.
     SoundCues(platform::Sound& sound, platform::System& system, const Switch& enabled)
         : sound_(sound), system_(system), enabled_(enabled) {}
@@ -25,7 +25,7 @@ public:
     // Plays cue N asynchronously while the option is on.
     void Play(int cue) const;
 
-private:
+  private:
     platform::Sound& sound_;
     platform::System& system_;
     const Switch& enabled_;

@@ -23,8 +23,8 @@ struct LoadedOptions {
 // The state of the options window's controls, written at exit.
 struct OptionsToStore {
     bool trayIcon = false;
-    int colorIndex = 6;                 // -1 when the colour box has no selection
-    std::optional<int> viewStyle = 3;   // nullopt when no view button is checked
+    int colorIndex = 6;                // -1 when the colour box has no selection
+    std::optional<int> viewStyle = 3;  // nullopt when no view button is checked
     bool autoRun = false;
     bool sound = true;
     bool saveLog = false;

@@ -21,10 +21,9 @@ bool TBrowseForFolder::Execute() {
     platform::BrowseRequest request{application_.MainWindowHandle(), title_, Flags()};
     dialogHandle_ = nullptr;
     std::optional<std::string> chosen = dialog_.Browse(
-        request, [this](platform::FolderDialogWindow& dialog, unsigned message,
-                        const std::string& itemPath) {
-            return BrowseCallback(dialog, message, itemPath);
-        });
+        request,
+        [this](platform::FolderDialogWindow& dialog, unsigned message,
+               const std::string& itemPath) { return BrowseCallback(dialog, message, itemPath); });
     if (!chosen) return false;
     path_ = std::move(*chosen);
     return true;

@@ -29,7 +29,7 @@ using TOnSetPosition =
     std::function<void(TBrowseForFolder& sender, int& left, int& top, int width, int height)>;
 
 class TBrowseForFolder {
-public:
+  public:
     // The dialog is owned by the application's own window.
     TBrowseForFolder(ui::Application& application, platform::FolderDialog& dialog,
                      platform::FileSystem& files);
@@ -67,14 +67,16 @@ public:
     // The dialog's window while a selection change is being handled, null at other times.
     platform::WindowHandle DialogHandle() const { return dialogHandle_; }
 
-protected:
+  protected:
     // For subclasses: called after OnSelChanged and after OnSetPosition, with their values.
-    virtual void DoSelChanged(const std::string& path, bool& enableOk) { (void)path, (void)enableOk; }
+    virtual void DoSelChanged(const std::string& path, bool& enableOk) {
+        (void)path, (void)enableOk;
+    }
     virtual void DoSetPosition(int& left, int& top, int width, int height) {
         (void)left, (void)top, (void)width, (void)height;
     }
 
-private:
+  private:
     void Initialized(platform::FolderDialogWindow& dialog);
     void SelectionChanged(platform::FolderDialogWindow& dialog, const std::string& itemPath);
 

@@ -20,7 +20,7 @@ class PopupMenu;
 namespace shell {
 
 class TTray {
-public:
+  public:
     // The icon's messages come back as this message (WM_USER + 1) to the tray's own window.
     static constexpr std::uint32_t kCallbackMessage = 0x401;
     // Posted to the owner after the menu closed (WM_USER).
@@ -63,7 +63,7 @@ public:
     // The record as last filled by ShowIcon.
     const platform::NotifyIconRecord& Record() const { return record_; }
 
-private:
+  private:
     platform::WindowHandle OwnerHandle() const;
     bool EnsureMessageWindow();
 

@@ -35,8 +35,8 @@ void TForm5::BuildTable() {
     // Column 0 is never filled and cannot be seen; the cells start at column 1.
     ListView1.AddColumn({"", 0});
     const ui::ListColumn cells[] = {
-        {"Disk", 40},   {"Type", 100}, {"Volume", 80},   {"All Size", 90}, {"Free Size", 90},
-        {"FS", 60},     {"Lenght", 60}, {"FS FLag", 80}, {"Serial", 80},
+        {"Disk", 40}, {"Type", 100},  {"Volume", 80},  {"All Size", 90}, {"Free Size", 90},
+        {"FS", 60},   {"Lenght", 60}, {"FS FLag", 80}, {"Serial", 80},
     };
     for (ui::ListColumn column : cells) {
         column.alignment = ui::Alignment::Center;
@@ -44,9 +44,13 @@ void TForm5::BuildTable() {
     }
 }
 
-void TForm5::FormCreate() { ApplyColorAndLanguage(); }
+void TForm5::FormCreate() {
+    ApplyColorAndLanguage();
+}
 
-void TForm5::FillTable() { ListView1.SetRows(tools::DriveRows(volumes_)); }
+void TForm5::FillTable() {
+    ListView1.SetRows(tools::DriveRows(volumes_));
+}
 
 void TForm5::FormShow() {
     ListView1.ClearRows();

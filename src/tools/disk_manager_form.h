@@ -10,7 +10,7 @@ class Volumes;
 }
 
 class TForm5 : public tools::ToolWindow {
-public:
+  public:
     TForm5(ui::Application& application, const tools::ToolWindowContext& context,
            platform::Volumes& volumes);
 
@@ -27,7 +27,7 @@ public:
     controls::TKVZXPSpeedButton KVZXPSpeedButton2{&KVZXPCollapsePanel1};  // "List Refresh"
     controls::TKVZXPSpeedButton KVZXPSpeedButton1{&KVZXPCollapsePanel1};  // "Exit"
 
-private:
+  private:
     void BuildTable();
     void FillTable();
 

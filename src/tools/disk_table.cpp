@@ -33,9 +33,13 @@ std::string MegabytesText(std::uint64_t bytes) {
     return std::to_string(whole) + "  Mb";
 }
 
-std::string FlagsText(std::uint32_t flags) { return Hex(flags, "%04X"); }
+std::string FlagsText(std::uint32_t flags) {
+    return Hex(flags, "%04X");
+}
 
-std::string SerialText(std::uint32_t serial) { return Hex(serial, "%08X"); }
+std::string SerialText(std::uint32_t serial) {
+    return Hex(serial, "%08X");
+}
 
 std::vector<DriveRow> DriveRows(platform::Volumes& volumes) {
     std::vector<DriveRow> rows;

@@ -36,4 +36,6 @@ void TForm3::ShowHelpPage() {
     ShowForm();
 }
 
-void TForm3::Timer1Timer() { WebBrowser1.SetBounds(0, 0, Width() - 10, Height() - 27); }
+void TForm3::Timer1Timer() {
+    WebBrowser1.SetBounds(0, 0, Width() - 10, Height() - 27);
+}

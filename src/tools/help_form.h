@@ -8,7 +8,7 @@
 #include "ui/web_browser.h"
 
 class TForm3 : public ui::Form {
-public:
+  public:
     explicit TForm3(ui::Application& application);
 
     // "Help": writes the help page into the browser, then shows the window. A page the browser

@@ -6,7 +6,8 @@ namespace {
 
 // The head nests title and head the other way round, as the page always has; browsers take
 // it all the same.
-constexpr std::string_view kPage = R"html(<html><title><head>Skarvel</head></title><body bgcolor=black>
+constexpr std::string_view kPage =
+    R"html(<html><title><head>Skarvel</head></title><body bgcolor=black>
 <table width=95% height=95% border=0 align=center>
 <tr><td></td><td align=center><b><h2><tt><font color=red>Программа Skarvel</font></tt></h2></b></td></tr>
 <tr><td width=10%></td><td align=left><b><h3><tt><font color=teal>
@@ -154,6 +155,8 @@ constexpr std::string_view kPage = R"html(<html><title><head>Skarvel</head></tit
 
 }  // namespace
 
-std::string_view HelpPage() { return kPage; }
+std::string_view HelpPage() {
+    return kPage;
+}
 
 }  // namespace tools

@@ -70,7 +70,8 @@ void TForm4::BuildContent() {
     AddColumnButton(KVZXPSpeedButton2, "KVZXPSpeedButton2", ui::Rect::FromSize(584, 4, 49, 21),
                     glyphs::Tool::CopyLogs, "Copy All Logs", [this] { KVZXPSpeedButton2Click(); });
     AddColumnButton(KVZXPSpeedButton1, "KVZXPSpeedButton1", ui::Rect::FromSize(584, 28, 49, 21),
-                    glyphs::Tool::DeleteLogs, "Dell All Logs", [this] { KVZXPSpeedButton1Click(); });
+                    glyphs::Tool::DeleteLogs, "Dell All Logs",
+                    [this] { KVZXPSpeedButton1Click(); });
     AddExitButton(KVZXPSpeedButton3, "KVZXPSpeedButton3", ui::Rect::FromSize(584, 192, 48, 35),
                   "Exit", [this] { KVZXPSpeedButton3Click(); });
 
@@ -81,7 +82,9 @@ void TForm4::BuildContent() {
     BrowseForFolder1.SetEditBox(false);
 }
 
-std::string TForm4::LogFolder() const { return services_.system.ApplicationFolder() + "log"; }
+std::string TForm4::LogFolder() const {
+    return services_.system.ApplicationFolder() + "log";
+}
 
 void TForm4::FormCreate() {
     if (services_.files.DirectoryExists(LogFolder())) FileListBox1.SetDirectory(LogFolder());

@@ -33,7 +33,7 @@ inline constexpr int kAutoClearThreshold = 50;
 }  // namespace tools
 
 class TForm4 : public tools::ToolWindow {
-public:
+  public:
     TForm4(ui::Application& application, const tools::ToolWindowContext& context,
            const tools::LogManagerServices& services);
 
@@ -59,7 +59,7 @@ public:
     controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};  // "Exit"
     TBrowseForFolder BrowseForFolder1;
 
-private:
+  private:
     void BuildContent();
     // Empties the log folder (it always stays), then lists it afresh.
     void ClearLogFolder();

@@ -23,7 +23,9 @@ std::vector<std::string> ListProcesses(platform::System& system, platform::Proce
     return lines;
 }
 
-std::string ProcessListFileName(const std::string& chosen) { return chosen + ".txt"; }
+std::string ProcessListFileName(const std::string& chosen) {
+    return chosen + ".txt";
+}
 
 std::string ProcessListBytes(platform::System& system, const std::vector<std::string>& lines) {
     std::string text;
@@ -32,8 +34,8 @@ std::string ProcessListBytes(platform::System& system, const std::vector<std::st
     return "\xEF\xBB\xBF" + text;
 }
 
-void SaveProcessList(platform::FileSystem& files, platform::System& system,
-                     const std::string& path, const std::vector<std::string>& lines) {
+void SaveProcessList(platform::FileSystem& files, platform::System& system, const std::string& path,
+                     const std::vector<std::string>& lines) {
     std::string reason;
     if (!files.WriteFile(path, ProcessListBytes(system, lines), reason))
         throw std::runtime_error("Cannot create file \"" + path + "\". " + reason);

@@ -28,7 +28,7 @@ std::string ProcessListBytes(platform::System& system, const std::vector<std::st
 
 // Writes LINES to PATH, replacing any file there. A file that cannot be created raises
 // "Cannot create file "PATH". REASON".
-void SaveProcessList(platform::FileSystem& files, platform::System& system,
-                     const std::string& path, const std::vector<std::string>& lines);
+void SaveProcessList(platform::FileSystem& files, platform::System& system, const std::string& path,
+                     const std::vector<std::string>& lines);
 
 }  // namespace tools

@@ -27,7 +27,8 @@ TForm6::TForm6(ui::Application& application, const tools::ToolWindowContext& con
     KVZXPListBox1.SetFont(font);
 
     AddColumnButton(KVZXPSpeedButton13, "KVZXPSpeedButton13", ui::Rect::FromSize(584, 3, 45, 21),
-                    glyphs::Tool::ListRefresh, "List Refresh", [this] { KVZXPSpeedButton13Click(); });
+                    glyphs::Tool::ListRefresh, "List Refresh",
+                    [this] { KVZXPSpeedButton13Click(); });
     AddColumnButton(KVZXPSpeedButton1, "KVZXPSpeedButton1", ui::Rect::FromSize(584, 27, 45, 21),
                     glyphs::Tool::SaveToFile, "Save to file", [this] { KVZXPSpeedButton1Click(); });
     AddExitButton(KVZXPSpeedButton3, "KVZXPSpeedButton3", ui::Rect::FromSize(584, 189, 48, 35),
@@ -38,7 +39,9 @@ TForm6::TForm6(ui::Application& application, const tools::ToolWindowContext& con
     OnCreate = [this] { FormCreate(); };
 }
 
-void TForm6::FormCreate() { ApplyColorAndLanguage(); }
+void TForm6::FormCreate() {
+    ApplyColorAndLanguage();
+}
 
 void TForm6::ShowAndListProcesses() {
     ShowForm();

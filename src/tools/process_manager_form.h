@@ -13,7 +13,7 @@ class System;
 }  // namespace platform
 
 class TForm6 : public tools::ToolWindow {
-public:
+  public:
     TForm6(ui::Application& application, const tools::ToolWindowContext& context,
            platform::Processes& processes, platform::System& system, platform::FileSystem& files);
 
@@ -36,7 +36,7 @@ public:
     controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};   // "Exit"
     ui::SaveDialog SaveDialog1{*this};
 
-private:
+  private:
     platform::Processes& processes_;
     platform::System& system_;
     platform::FileSystem& files_;

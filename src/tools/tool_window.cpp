@@ -1,9 +1,8 @@
 #include "tools/tool_window.h"
 
-#include "controls/header_style.h"
-
 #include <utility>
 
+#include "controls/header_style.h"
 #include "settings/color_list.h"
 
 namespace tools {
@@ -48,8 +47,8 @@ void ToolWindow::SetUpButton(controls::TKVZXPSpeedButton& button, std::string_vi
 }
 
 void ToolWindow::AddColumnButton(controls::TKVZXPSpeedButton& button, std::string_view name,
-                                 const ui::Rect& bounds, glyphs::Tool glyph,
-                                 std::string_view hint, std::function<void()> click) {
+                                 const ui::Rect& bounds, glyphs::Tool glyph, std::string_view hint,
+                                 std::function<void()> click) {
     SetUpButton(button, name, bounds, hint, std::move(click));
     button.SetGlyph(glyphs::ToolGlyph(glyph));
 }

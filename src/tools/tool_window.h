@@ -34,10 +34,10 @@ struct ToolWindowContext {
 
 // The parts of the frame that differ from window to window.
 struct ToolWindowDesign {
-    controls::WindowFrame frame;      // caption, client size, always on top
-    std::string header;               // the header bar's caption
-    int width = 641;                  // of the header bar and the panel
-    int panelHeight = 233;            // the panel lies below the 40-pixel header bar
+    controls::WindowFrame frame;  // caption, client size, always on top
+    std::string header;           // the header bar's caption
+    int width = 641;              // of the header bar and the panel
+    int panelHeight = 233;        // the panel lies below the 40-pixel header bar
     settings::LanguageWindow language = settings::LanguageWindow::LogManager;
     // Whether creation reads the colour index from the settings file and selects it in the
     // options before taking the colour; otherwise it takes the selection as it stands.
@@ -45,7 +45,7 @@ struct ToolWindowDesign {
 };
 
 class ToolWindow : public ui::Form, public settings::RetranslationTarget {
-public:
+  public:
     // The colour of all windows: the header bar and the panel's background take it.
     void ApplyColor(ui::Color color);
     // This window for a language file (its own section's table).
@@ -54,7 +54,7 @@ public:
     controls::TKVZXPHeader KVZXPHeader1{this};
     controls::TKVZXPCollapsePanel KVZXPCollapsePanel1{this};
 
-protected:
+  protected:
     ToolWindow(ui::Application& application, const ToolWindowContext& context,
                ToolWindowDesign design);
 
@@ -75,7 +75,7 @@ protected:
     void Cue(int cue) const { context_.cues.Play(cue); }
     const ToolWindowContext& Context() const { return context_; }
 
-private:
+  private:
     void SetUpButton(controls::TKVZXPSpeedButton& button, std::string_view name,
                      const ui::Rect& bounds, std::string_view hint, std::function<void()> click);
 

@@ -30,7 +30,9 @@ std::optional<std::string> DefaultText(platform::RegistryKey& key) {
     return value->Text();
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 }  // namespace
 
@@ -65,11 +67,11 @@ TypeListing ListFileTypes(platform::Registry& registry) {
         std::optional<std::string> command = DefaultText(*commandKey);
         if (!command) return fail();
 
-        listing.lines.insert(listing.lines.end(),
-                             {"Extension:  " + Quoted(extension),
-                              "Typename:  " + Quoted(*typeName) + ", Displayname:  " +
-                                  Quoted(*displayName),
-                              "Server: " + *command, "", std::string(29, '-'), ""});
+        listing.lines.insert(
+            listing.lines.end(),
+            {"Extension:  " + Quoted(extension),
+             "Typename:  " + Quoted(*typeName) + ", Displayname:  " + Quoted(*displayName),
+             "Server: " + *command, "", std::string(29, '-'), ""});
     }
     return listing;
 }

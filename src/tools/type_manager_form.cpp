@@ -29,7 +29,9 @@ TForm7::TForm7(ui::Application& application, const tools::ToolWindowContext& con
     OnCreate = [this] { FormCreate(); };
 }
 
-void TForm7::FormCreate() { ApplyColorAndLanguage(); }
+void TForm7::FormCreate() {
+    ApplyColorAndLanguage();
+}
 
 void TForm7::ListFileTypes() {
     ShowForm();
@@ -39,4 +41,6 @@ void TForm7::ListFileTypes() {
     if (!listing.failure.empty()) throw std::runtime_error(listing.failure);
 }
 
-void TForm7::KVZXPSpeedButton3Click() { Hide(); }
+void TForm7::KVZXPSpeedButton3Click() {
+    Hide();
+}

@@ -10,7 +10,7 @@ class Registry;
 }
 
 class TForm7 : public tools::ToolWindow {
-public:
+  public:
     TForm7(ui::Application& application, const tools::ToolWindowContext& context,
            platform::Registry& registry);
 
@@ -26,6 +26,6 @@ public:
     controls::TKVZXPMemo KVZXPMemo1{&KVZXPCollapsePanel1};
     controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};  // "Exit"
 
-private:
+  private:
     platform::Registry& registry_;
 };

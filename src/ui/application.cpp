@@ -59,7 +59,9 @@ Application::ErrorReport Application::ReplaceErrorReport(ErrorReport report) {
     return std::exchange(errorReport_, std::move(report));
 }
 
-void Application::RegisterForm(Form* form) { forms_.push_back(form); }
+void Application::RegisterForm(Form* form) {
+    forms_.push_back(form);
+}
 
 void Application::UnregisterForm(Form* form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());

@@ -17,7 +17,7 @@ namespace ui {
 class Form;
 
 class Application {
-public:
+  public:
     explicit Application(Backend& backend) : backend_(backend) {}
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -72,7 +72,7 @@ public:
         return *static_cast<T*>(slot.get());
     }
 
-private:
+  private:
     friend class Form;
     void RegisterForm(Form* form);
     void UnregisterForm(Form* form);
@@ -89,14 +89,14 @@ private:
 
 // Sends the application's error reports to REPORT while it lives.
 class ScopedErrorReport {
-public:
+  public:
     ScopedErrorReport(Application& app, Application::ErrorReport report)
         : app_(app), previous_(app.ReplaceErrorReport(std::move(report))) {}
     ~ScopedErrorReport() { app_.ReplaceErrorReport(std::move(previous_)); }
     ScopedErrorReport(const ScopedErrorReport&) = delete;
     ScopedErrorReport& operator=(const ScopedErrorReport&) = delete;
 
-private:
+  private:
     Application& app_;
     Application::ErrorReport previous_;
 };

@@ -10,8 +10,8 @@
 
 #include "ui/bitmap.h"
 #include "ui/color.h"
-#include "ui/input.h"
 #include "ui/geometry.h"
+#include "ui/input.h"
 
 namespace ui {
 
@@ -25,7 +25,17 @@ class Timer;
 
 // What changed in a control, for its peer to mirror.
 enum class Change {
-    Bounds, ClientSize, Visible, Enabled, Caption, Font, BackColor, Hint, Cursor, Model, Style
+    Bounds,
+    ClientSize,
+    Visible,
+    Enabled,
+    Caption,
+    Font,
+    BackColor,
+    Hint,
+    Cursor,
+    Model,
+    Style
 };
 
 // How the application's own top-level window is shown, as the platform's show commands do it.
@@ -36,7 +46,7 @@ enum class ShowCommand {
 
 // The native side of one windowed control.
 class ControlPeer {
-public:
+  public:
     virtual ~ControlPeer() = default;
     // Mirror a change of the control's state.
     virtual void Changed(Change what) = 0;
@@ -59,7 +69,7 @@ public:
 
 // The native side of a timer.
 class TimerPeer {
-public:
+  public:
     virtual ~TimerPeer() = default;
     // Called when the timer's interval, enabled state or handler changed.
     virtual void Reset() = 0;
@@ -76,7 +86,7 @@ struct MenuMetrics {
 };
 
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
 
     virtual const ColorResolver& Colors() const = 0;

@@ -11,7 +11,7 @@
 namespace ui {
 
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     Bitmap(int width, int height, Color fill = 0) { Resize(width, height, fill); }
 
@@ -39,7 +39,7 @@ public:
 
     friend bool operator==(const Bitmap&, const Bitmap&) = default;
 
-private:
+  private:
     size_t Index(int x, int y) const {
         return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x);
     }

@@ -48,7 +48,7 @@ constexpr std::uint32_t kExpandTabs = 1u << 10;
 }  // namespace text
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     // Drawing state.
@@ -69,7 +69,10 @@ public:
         Rect clip;
         bool clipped = false;
     };
-    void SetOrigin(Point origin) { state_.origin = origin; OnStateChanged(); }
+    void SetOrigin(Point origin) {
+        state_.origin = origin;
+        OnStateChanged();
+    }
     Point Origin() const { return state_.origin; }
     void SetClip(const Rect& r) {
         Rect absolute = r.Offset(state_.origin.x, state_.origin.y);
@@ -79,7 +82,10 @@ public:
         OnStateChanged();
     }
     State SaveState() const { return state_; }
-    void RestoreState(const State& s) { state_ = s; OnStateChanged(); }
+    void RestoreState(const State& s) {
+        state_ = s;
+        OnStateChanged();
+    }
 
     // Pixels and areas.
     virtual void FillRect(const Rect& r, Color c) = 0;
@@ -118,7 +124,7 @@ public:
     int TextWidth(std::string_view t) { return TextExtent(t).width; }
     int TextHeight(std::string_view t) { return TextExtent(t).height; }
 
-protected:
+  protected:
     explicit Canvas(const ColorResolver& colors) : colors_(&colors) {}
     // Lets a backend push origin and clip to the device.
     virtual void OnStateChanged() {}
@@ -126,19 +132,19 @@ protected:
     Point position_;
     State state_;
 
-private:
+  private:
     const ColorResolver* colors_;
 };
 
 // Restores origin and clip when it goes out of scope.
 class CanvasStateGuard {
-public:
+  public:
     explicit CanvasStateGuard(Canvas& c) : canvas_(c), state_(c.SaveState()) {}
     ~CanvasStateGuard() { canvas_.RestoreState(state_); }
     CanvasStateGuard(const CanvasStateGuard&) = delete;
     CanvasStateGuard& operator=(const CanvasStateGuard&) = delete;
 
-private:
+  private:
     Canvas& canvas_;
     Canvas::State state_;
 };

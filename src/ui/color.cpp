@@ -5,7 +5,7 @@ namespace ui {
 namespace {
 
 class XpDefaults final : public ColorResolver {
-public:
+  public:
     Color SystemRgb(int index) const override {
         static constexpr Color table[sys::kCount] = {
             Hex(0xD4D0C8), Hex(0x004E98), Hex(0x0054E3), Hex(0x7A96DF), Hex(0xFFFFFF),

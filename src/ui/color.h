@@ -15,25 +15,36 @@ constexpr Color Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 constexpr Color Hex(std::uint32_t rrggbb) {
     return Rgb((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF);
 }
-constexpr std::uint8_t RedOf(Color c) { return c & 0xFF; }
-constexpr std::uint8_t GreenOf(Color c) { return (c >> 8) & 0xFF; }
-constexpr std::uint8_t BlueOf(Color c) { return (c >> 16) & 0xFF; }
+constexpr std::uint8_t RedOf(Color c) {
+    return c & 0xFF;
+}
+constexpr std::uint8_t GreenOf(Color c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr std::uint8_t BlueOf(Color c) {
+    return (c >> 16) & 0xFF;
+}
 
 constexpr Color kSystemColorFlag = 0xFF000000u;
-constexpr bool IsSystemColor(Color c) { return (c & 0xFF000000u) == kSystemColorFlag; }
-constexpr int SystemColorIndex(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr Color SystemColor(int index) { return kSystemColorFlag | static_cast<Color>(index); }
+constexpr bool IsSystemColor(Color c) {
+    return (c & 0xFF000000u) == kSystemColorFlag;
+}
+constexpr int SystemColorIndex(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr Color SystemColor(int index) {
+    return kSystemColorFlag | static_cast<Color>(index);
+}
 
 // System colour indices (the platform's COLOR_* numbers).
 namespace sys {
-constexpr int kScrollBar = 0, kBackground = 1, kActiveCaption = 2, kInactiveCaption = 3,
-              kMenu = 4, kWindow = 5, kWindowFrame = 6, kMenuText = 7, kWindowText = 8,
-              kCaptionText = 9, kActiveBorder = 10, kInactiveBorder = 11, kAppWorkspace = 12,
-              kHighlight = 13, kHighlightText = 14, kBtnFace = 15, kBtnShadow = 16,
-              kGrayText = 17, kBtnText = 18, kInactiveCaptionText = 19, kBtnHighlight = 20,
-              k3dDkShadow = 21, k3dLight = 22, kInfoText = 23, kInfoBk = 24,
-              kHotLight = 26, kGradientActiveCaption = 27, kGradientInactiveCaption = 28,
-              kMenuHilight = 29, kMenuBar = 30;
+constexpr int kScrollBar = 0, kBackground = 1, kActiveCaption = 2, kInactiveCaption = 3, kMenu = 4,
+              kWindow = 5, kWindowFrame = 6, kMenuText = 7, kWindowText = 8, kCaptionText = 9,
+              kActiveBorder = 10, kInactiveBorder = 11, kAppWorkspace = 12, kHighlight = 13,
+              kHighlightText = 14, kBtnFace = 15, kBtnShadow = 16, kGrayText = 17, kBtnText = 18,
+              kInactiveCaptionText = 19, kBtnHighlight = 20, k3dDkShadow = 21, k3dLight = 22,
+              kInfoText = 23, kInfoBk = 24, kHotLight = 26, kGradientActiveCaption = 27,
+              kGradientInactiveCaption = 28, kMenuHilight = 29, kMenuBar = 30;
 constexpr int kCount = 31;
 }  // namespace sys
 
@@ -59,7 +70,7 @@ constexpr Color clInfoBk = SystemColor(sys::kInfoBk);
 // Turns system colours into RGB. The backend provides one that asks the platform; the
 // headless one uses the Windows XP defaults.
 class ColorResolver {
-public:
+  public:
     virtual ~ColorResolver() = default;
     virtual Color SystemRgb(int index) const = 0;
     // Any colour to plain RGB (clNone and clDefault resolve to black).

@@ -12,7 +12,9 @@ ColorBox::ColorBox(Control* parent) : Control(parent) {
     SetBounds(0, 0, 145, 22);
 }
 
-ColorBox::~ColorBox() { ReleasePeer(); }
+ColorBox::~ColorBox() {
+    ReleasePeer();
+}
 
 std::unique_ptr<ControlPeer> ColorBox::CreatePeer(PeerFactory& factory) {
     return factory.MakeColorBox(*this);

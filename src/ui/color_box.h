@@ -17,7 +17,7 @@ struct NamedColorItem {
 };
 
 class ColorBox : public Control {
-public:
+  public:
     explicit ColorBox(Control* parent);
     ~ColorBox() override;
     bool WantsKey(int key) const override;
@@ -51,10 +51,10 @@ public:
     // listens).
     std::function<void()> OnSelectionChange;
 
-protected:
+  protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
-private:
+  private:
     std::vector<NamedColorItem> items_;
     int itemIndex_ = -1;
     int itemHeight_ = 16;

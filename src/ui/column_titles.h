@@ -7,7 +7,7 @@
 namespace ui {
 
 class ColumnTitleHost {
-public:
+  public:
     virtual ~ColumnTitleHost() = default;
     // Sets the title of COLUMN (0-based); a column that does not exist is ignored.
     virtual void SetColumnTitle(int column, const std::string& title) = 0;

@@ -28,7 +28,9 @@ Control::~Control() {
 }
 
 // The child is not whole yet (this runs in its base constructor): it is realised later.
-void Control::AddChild(Control* child) { children_.push_back(child); }
+void Control::AddChild(Control* child) {
+    children_.push_back(child);
+}
 
 void Control::RemoveChild(Control* child) {
     children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
@@ -256,7 +258,9 @@ void Control::PaintWindow(Canvas& canvas) {
     }
 }
 
-void Control::Invalidate() { InvalidateRect(ClientRect()); }
+void Control::Invalidate() {
+    InvalidateRect(ClientRect());
+}
 
 void Control::InvalidateRect(const Rect& r) {
     if (IsWindowed()) {
@@ -278,7 +282,9 @@ bool Control::CanFocus() const {
     return true;
 }
 
-bool Control::Focused() const { return peer_ && peer_->HasFocus(); }
+bool Control::Focused() const {
+    return peer_ && peer_->HasFocus();
+}
 
 void Control::SetFocus() {
     if (peer_ && CanFocus()) peer_->SetFocus();
@@ -341,7 +347,9 @@ Control* Control::GraphicChildAt(Point p) const {
 
 namespace {
 // P (in W's client) translated into TARGET's client; TARGET is W or a graphic descendant.
-Point ToTarget(Control* target, Point p) { return p - target->OffsetInWindow(); }
+Point ToTarget(Control* target, Point p) {
+    return p - target->OffsetInWindow();
+}
 }  // namespace
 
 void Control::SetHovered(Control* child) {

@@ -38,7 +38,7 @@ class PeerFactory;
 enum class Align { None, Top, Bottom, Left, Right, Client };
 
 class Control {
-public:
+  public:
     explicit Control(Control* parent);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -138,7 +138,9 @@ public:
     ControlPeer* Peer() const { return peer_.get(); }
     // Creates the peers of this control and its windowed descendants that have none yet.
     void Realize();
-    bool Realized() const { return peer_ != nullptr || (!IsWindowed() && parent_ && parent_->Realized()); }
+    bool Realized() const {
+        return peer_ != nullptr || (!IsWindowed() && parent_ && parent_->Realized());
+    }
 
     // The backend reports that the native window moved or was resized (no echo to the peer).
     void PeerMoved(const Rect& r);
@@ -204,7 +206,7 @@ public:
     std::function<void()> OnEnter;
     std::function<void()> OnExit;
 
-protected:
+  protected:
     // Asks FACTORY for this control's kind of peer; controls with a native counterpart
     // override it to call the factory function of their own type.
     virtual std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory);
@@ -217,7 +219,7 @@ protected:
     Control(Application& app, std::nullptr_t);
     std::unique_ptr<ControlPeer> peer_;
 
-private:
+  private:
     friend class Form;
     void AddChild(Control* child);
     void RemoveChild(Control* child);
@@ -253,7 +255,7 @@ private:
 
 // A control painted by its windowed parent (speed buttons, labels, images).
 class GraphicControl : public Control {
-public:
+  public:
     using Control::Control;
     bool IsWindowed() const override { return false; }
 };

@@ -12,7 +12,9 @@ bool DispatchKeyDown(Control& focused, int key, Shift s) {
     return false;
 }
 
-void DispatchKeyUp(Control& focused, int key, Shift s) { focused.KeyUp(key, s); }
+void DispatchKeyUp(Control& focused, int key, Shift s) {
+    focused.KeyUp(key, s);
+}
 
 void DispatchChar(Control& focused, char32_t ch, bool alt) {
     Form* form = focused.GetForm();

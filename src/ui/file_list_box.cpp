@@ -11,7 +11,9 @@ namespace {
 
 namespace attr = platform::attr;
 
-char32_t FoldAscii(char32_t c) { return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c; }
+char32_t FoldAscii(char32_t c) {
+    return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
+}
 
 // UTF-8 text as one unit per code point (a lead byte and its continuation bytes), folded.
 std::vector<char32_t> CodePoints(std::string_view text) {
@@ -73,7 +75,9 @@ FileListBox::FileListBox(Control* parent, platform::FileSystem* files)
     SetItemHeight(kGlyphSize);
 }
 
-FileListBox::~FileListBox() { ReleasePeer(); }
+FileListBox::~FileListBox() {
+    ReleasePeer();
+}
 
 std::unique_ptr<ControlPeer> FileListBox::CreatePeer(PeerFactory& factory) {
     return factory.MakeFileListBox(*this);
@@ -103,7 +107,9 @@ void FileListBox::SetDirectory(const std::string& folder) {
     Read();
 }
 
-void FileListBox::Refresh() { Read(); }
+void FileListBox::Refresh() {
+    Read();
+}
 
 void FileListBox::Clear() {
     directory_.clear();
@@ -166,7 +172,8 @@ void FileListBox::DrawItem(Canvas& canvas, int index, const Rect& r, bool select
     Rect page{g.left + 2, g.top + 1, g.right - 3, g.bottom - 1};
     canvas.FillRect(page, clWhite);
     canvas.FrameRect(page, clGray);
-    canvas.FillRect({page.right - 4, page.top, page.right, page.top + 4}, selected ? clHighlight : GetColor());
+    canvas.FillRect({page.right - 4, page.top, page.right, page.top + 4},
+                    selected ? clHighlight : GetColor());
     canvas.FrameRect({page.right - 4, page.top, page.right, page.top + 4}, clGray);
 }
 

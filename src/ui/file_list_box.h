@@ -13,12 +13,13 @@
 namespace ui {
 
 class FileListBox : public ListBox {
-public:
+  public:
     // Attributes that never keep a file out of the list.
     static constexpr std::uint32_t kAlwaysListed = platform::attr::kArchive;
     // The default filter: read-only and hidden files listed; system files, volume labels and
     // folders not.
-    static constexpr std::uint32_t kDefaultFilter = platform::attr::kReadOnly | platform::attr::kHidden;
+    static constexpr std::uint32_t kDefaultFilter =
+        platform::attr::kReadOnly | platform::attr::kHidden;
     // Width of the glyph box at the left of every item.
     static constexpr int kGlyphSize = 16;
 
@@ -66,10 +67,10 @@ public:
     // DrawItemText, and a plain page glyph where no shell icon is at hand (headless).
     void DrawItem(Canvas& canvas, int index, const Rect& r, bool selected) override;
 
-protected:
+  protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
-private:
+  private:
     void Read();
 
     platform::FileSystem* files_ = nullptr;

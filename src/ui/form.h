@@ -21,7 +21,7 @@ constexpr unsigned kHelp = 1u << 3;
 }  // namespace border_icon
 
 class Form : public Control {
-public:
+  public:
     explicit Form(Application& app);
     ~Form() override;
 
@@ -92,14 +92,14 @@ public:
 
     void VisibleChanged() override;
 
-protected:
+  protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
-private:
+  private:
     Size clientSize_;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
-    unsigned borderIcons_ = border_icon::kSystemMenu | border_icon::kMinimize |
-                            border_icon::kMaximize;
+    unsigned borderIcons_ =
+        border_icon::kSystemMenu | border_icon::kMinimize | border_icon::kMaximize;
     bool stayOnTop_ = false;
     WindowState windowState_ = WindowState::Normal;
     Position position_ = Position::Designed;

@@ -14,7 +14,7 @@
 namespace ui {
 
 class FormOwner {
-public:
+  public:
     FormOwner() = default;
     ~FormOwner();
     FormOwner(const FormOwner&) = delete;
@@ -31,7 +31,7 @@ public:
         return created;
     }
 
-private:
+  private:
     std::vector<std::unique_ptr<Form>> forms_;
 };
 

@@ -34,7 +34,9 @@ struct Rect {
     Size GetSize() const { return {Width(), Height()}; }
     Point TopLeft() const { return {left, top}; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
-    bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool Contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     Rect Inflate(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
     Rect Intersect(const Rect& o) const {

@@ -30,7 +30,9 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-bool IsSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\f'; }
+bool IsSpace(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\f';
+}
 
 // The tag between '<' and '>' (both excluded).
 Tag ParseTag(std::string_view text) {
@@ -108,9 +110,9 @@ std::optional<std::uint32_t> Entity(std::string_view name) {
         return code;
     }
     static const std::map<std::string_view, std::uint32_t> named = {
-        {"nbsp", kNoBreakSpace}, {"amp", '&'},      {"lt", '<'},        {"gt", '>'},
-        {"quot", '"'},           {"apos", '\''},    {"copy", 0xA9},     {"reg", 0xAE},
-        {"laquo", 0xAB},         {"raquo", 0xBB},   {"mdash", 0x2014},  {"ndash", 0x2013},
+        {"nbsp", kNoBreakSpace}, {"amp", '&'},    {"lt", '<'},       {"gt", '>'},
+        {"quot", '"'},           {"apos", '\''},  {"copy", 0xA9},    {"reg", 0xAE},
+        {"laquo", 0xAB},         {"raquo", 0xBB}, {"mdash", 0x2014}, {"ndash", 0x2013},
         {"hellip", 0x2026},      {"bull", 0x2022}};
     auto it = named.find(name);
     if (it == named.end()) return std::nullopt;
@@ -135,10 +137,10 @@ std::uint32_t NextCodePoint(std::string_view text, size_t& at) {
 std::optional<Color> ParseColor(std::string value) {
     value = Lower(value);
     static const std::map<std::string, Color> named = {
-        {"black", clBlack}, {"maroon", clMaroon}, {"green", clGreen},   {"olive", clOlive},
-        {"navy", clNavy},   {"purple", clPurple}, {"teal", clTeal},     {"gray", clGray},
-        {"grey", clGray},   {"silver", clSilver}, {"red", clRed},       {"lime", clLime},
-        {"yellow", clYellow}, {"blue", clBlue},   {"fuchsia", clFuchsia}, {"aqua", clAqua},
+        {"black", clBlack},   {"maroon", clMaroon}, {"green", clGreen},     {"olive", clOlive},
+        {"navy", clNavy},     {"purple", clPurple}, {"teal", clTeal},       {"gray", clGray},
+        {"grey", clGray},     {"silver", clSilver}, {"red", clRed},         {"lime", clLime},
+        {"yellow", clYellow}, {"blue", clBlue},     {"fuchsia", clFuchsia}, {"aqua", clAqua},
         {"white", clWhite}};
     if (auto it = named.find(value); it != named.end()) return it->second;
     if (!value.empty() && value[0] == '#') value.erase(0, 1);
@@ -173,9 +175,9 @@ constexpr int kListStepTwips = 360;
 constexpr int kRuleLength = 30;  // em dashes
 
 bool IsBlock(const std::string& name) {
-    static const char* const blocks[] = {"p",  "div", "h1", "h2", "h3",    "h4",    "h5",
-                                         "h6", "tr",  "td", "th", "table", "center", "body",
-                                         "ul", "ol",  "li", "blockquote"};
+    static const char* const blocks[] = {"p",      "div",  "h1", "h2", "h3", "h4",
+                                         "h5",     "h6",   "tr", "td", "th", "table",
+                                         "center", "body", "ul", "ol", "li", "blockquote"};
     return std::any_of(std::begin(blocks), std::end(blocks),
                        [&](const char* block) { return name == block; });
 }
@@ -191,12 +193,18 @@ bool IsVoid(const std::string& name) {
 
 int HeadingHalfPoints(char level) {
     switch (level) {
-        case '1': return 48;
-        case '2': return 36;
-        case '3': return 28;
-        case '4': return 24;
-        case '5': return 20;
-        default: return 16;
+        case '1':
+            return 48;
+        case '2':
+            return 36;
+        case '3':
+            return 28;
+        case '4':
+            return 24;
+        case '5':
+            return 20;
+        default:
+            return 16;
     }
 }
 
@@ -216,7 +224,7 @@ std::optional<Align> ParseAlign(const std::string& value) {
 }
 
 class RichTextWriter {
-public:
+  public:
     explicit RichTextWriter(int leftIndentTwips) : leftIndent_(leftIndentTwips) {}
 
     void OpenTag(const Tag& tag) {
@@ -254,7 +262,8 @@ public:
             std::string face = Lower(tag.Attribute("face"));
             if (face.find("courier") != std::string::npos || face.find("mono") != std::string::npos)
                 f.face = Face::Typewriter;
-            else if (face.find("arial") != std::string::npos || face.find("sans") != std::string::npos)
+            else if (face.find("arial") != std::string::npos ||
+                     face.find("sans") != std::string::npos)
                 f.face = Face::Sans;
         }
         if (name == "center") element.align = Align::Center;
@@ -294,9 +303,10 @@ public:
     }
 
     RichTextPage Finish() {
-        std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
-                          "{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fmodern Courier New;}"
-                          "{\\f2\\fswiss Arial;}}{\\colortbl;";
+        std::string rtf =
+            "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
+            "{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fmodern Courier New;}"
+            "{\\f2\\fswiss Arial;}}{\\colortbl;";
         for (Color c : colors_)
             rtf += "\\red" + std::to_string(RedOf(c)) + "\\green" + std::to_string(GreenOf(c)) +
                    "\\blue" + std::to_string(BlueOf(c)) + ";";
@@ -304,7 +314,7 @@ public:
         return {rtf, background_};
     }
 
-private:
+  private:
     struct Element {
         std::string name;
         Format format;
@@ -333,7 +343,8 @@ private:
         if (Current().align == Align::Center) body_ += "\\qc";
         if (Current().align == Align::Right) body_ += "\\qr";
         if (indent) body_ += "\\li" + std::to_string(indent);
-        if (firstLine) body_ += "\\fi" + std::to_string(firstLine) + "\\tx" + std::to_string(indent);
+        if (firstLine)
+            body_ += "\\fi" + std::to_string(firstLine) + "\\tx" + std::to_string(indent);
         body_ += ' ';
         paragraphOpen_ = true;
         atLineStart_ = true;

@@ -8,7 +8,7 @@
 namespace ui {
 
 class Image : public GraphicControl {
-public:
+  public:
     using GraphicControl::GraphicControl;
 
     const Bitmap& Picture() const { return picture_; }
@@ -18,7 +18,7 @@ public:
 
     void Paint(Canvas& canvas) override;
 
-private:
+  private:
     Bitmap picture_;
     bool transparent_ = false;
 };

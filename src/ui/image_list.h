@@ -11,7 +11,7 @@
 namespace ui {
 
 class ImageList {
-public:
+  public:
     ImageList(int width, int height) : width_(width), height_(height) {}
     ~ImageList();
     ImageList(const ImageList&) = delete;
@@ -32,7 +32,7 @@ public:
     int Subscribe(std::function<void(bool destroyed)> listener);
     void Unsubscribe(int token);
 
-private:
+  private:
     struct Image {
         Bitmap bitmap;
         Color transparent;

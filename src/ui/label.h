@@ -8,7 +8,7 @@ namespace ui {
 enum class Alignment { Left, Right, Center };
 
 class Label : public GraphicControl {
-public:
+  public:
     explicit Label(Control* parent);
 
     bool Transparent() const { return transparent_; }
@@ -20,7 +20,7 @@ public:
 
     void Paint(Canvas& canvas) override;
 
-private:
+  private:
     bool transparent_ = false;
     Alignment alignment_ = Alignment::Left;
     bool wordWrap_ = false;

@@ -11,10 +11,9 @@ namespace ui {
 namespace {
 // The platform list box sorts without regard to case.
 bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](unsigned char x, unsigned char y) {
-                                            return std::tolower(x) < std::tolower(y);
-                                        });
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
 }
 }  // namespace
 
@@ -24,7 +23,9 @@ ListBox::ListBox(Control* parent) : Control(parent) {
     SetBounds(0, 0, 121, 97);
 }
 
-ListBox::~ListBox() { ReleasePeer(); }
+ListBox::~ListBox() {
+    ReleasePeer();
+}
 
 std::unique_ptr<ControlPeer> ListBox::CreatePeer(PeerFactory& factory) {
     return factory.MakeListBox(*this);
@@ -59,7 +60,9 @@ int ListBox::AddItem(std::string item) {
     return index;
 }
 
-void ListBox::ClearItems() { SetItems({}); }
+void ListBox::ClearItems() {
+    SetItems({});
+}
 
 void ListBox::SetItemIndex(int index) {
     if (index < -1 || index >= Count()) index = -1;

@@ -13,7 +13,7 @@ namespace ui {
 enum class ListBoxStyle { Standard, OwnerDrawFixed, OwnerDrawVariable };
 
 class ListBox : public Control {
-public:
+  public:
     explicit ListBox(Control* parent);
 
     ~ListBox() override;
@@ -59,10 +59,10 @@ public:
     // Owner drawing: (canvas, index, rectangle, selected).
     std::function<void(Canvas&, int, const Rect&, bool)> OnDrawItem;
 
-protected:
+  protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
-private:
+  private:
     // The height of one row: the item height when owner-drawn, else the font's text height.
     int RowHeight() const;
     void SortItems();

@@ -11,7 +11,9 @@ ListView::ListView(Control* parent) : Control(parent) {
     SetBounds(0, 0, 250, 150);
 }
 
-ListView::~ListView() { ReleasePeer(); }
+ListView::~ListView() {
+    ReleasePeer();
+}
 
 std::unique_ptr<ControlPeer> ListView::CreatePeer(PeerFactory& factory) {
     return factory.MakeListView(*this);

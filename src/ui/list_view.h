@@ -20,7 +20,7 @@ struct ListColumn {
 };
 
 class ListView : public Control, public ColumnTitleHost {
-public:
+  public:
     using Row = std::vector<std::string>;
 
     explicit ListView(Control* parent);
@@ -60,10 +60,10 @@ public:
 
     std::function<void()> OnSelectItem;
 
-protected:
+  protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
-private:
+  private:
     void StyleChanged();
 
     std::vector<ListColumn> columns_;

@@ -10,7 +10,9 @@ Memo::Memo(Control* parent) : Control(parent) {
     SetTabStop(true);
 }
 
-Memo::~Memo() { ReleasePeer(); }
+Memo::~Memo() {
+    ReleasePeer();
+}
 
 std::unique_ptr<ControlPeer> Memo::CreatePeer(PeerFactory& factory) {
     return factory.MakeMemo(*this);
@@ -33,7 +35,9 @@ void Memo::AddLine(std::string line) {
     Invalidate();
 }
 
-void Memo::ClearLines() { SetLines({}); }
+void Memo::ClearLines() {
+    SetLines({});
+}
 
 std::string Memo::Text() const {
     std::string text;
@@ -49,7 +53,8 @@ void Memo::SetTextFromPeer(const std::string& text) {
     size_t start = 0;
     while (true) {
         size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(std::move(line));
         if (end == std::string::npos) break;

@@ -12,7 +12,7 @@ namespace ui {
 enum class ScrollBars { None, Horizontal, Vertical, Both };
 
 class Memo : public Control {
-public:
+  public:
     explicit Memo(Control* parent);
 
     ~Memo() override;
@@ -39,10 +39,10 @@ public:
 
     std::function<void()> OnChange;
 
-protected:
+  protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
-private:
+  private:
     std::vector<std::string> lines_;
     bool readOnly_ = false;
     bool wordWrap_ = true;

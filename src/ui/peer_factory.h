@@ -23,7 +23,7 @@ class ShellListView;
 class WebBrowser;
 
 class PeerFactory {
-public:
+  public:
     virtual ~PeerFactory() = default;
     // A window painted by its control (check boxes, panels, headers...).
     virtual std::unique_ptr<ControlPeer> MakeCustom(Control& control) = 0;

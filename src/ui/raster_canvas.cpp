@@ -28,7 +28,8 @@ void RasterCanvas::Invert(int x, int y) {
 }
 
 void RasterCanvas::Span(int x0, int x1, int y, Color rgb) {
-    Rect r{x0 + state_.origin.x, y + state_.origin.y, x1 + state_.origin.x, y + 1 + state_.origin.y};
+    Rect r{x0 + state_.origin.x, y + state_.origin.y, x1 + state_.origin.x,
+           y + 1 + state_.origin.y};
     if (state_.clipped) r = r.Intersect(state_.clip);
     target_.FillRect(r, rgb);
 }
@@ -39,7 +40,9 @@ void RasterCanvas::FillRect(const Rect& r, Color c) {
     target_.FillRect(a, Resolve(c));
 }
 
-void RasterCanvas::SetPixel(int x, int y, Color c) { Plot(x, y, Resolve(c)); }
+void RasterCanvas::SetPixel(int x, int y, Color c) {
+    Plot(x, y, Resolve(c));
+}
 
 Color RasterCanvas::GetPixel(int x, int y) {
     int ax = x + state_.origin.x;
@@ -156,8 +159,8 @@ void RasterCanvas::RoundRect(const Rect& r, int ellipseWidth, int ellipseHeight)
     for (int y = r.top; y < r.bottom; ++y) {
         const RowExtent& e = rows[static_cast<size_t>(y - r.top)];
         for (int x = e.x0; x <= e.x1; ++x) {
-            bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) ||
-                        !inside(x, y + 1);
+            bool edge =
+                !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
             if (edge && outline)
                 Plot(x, y, penRgb);
             else if (brush.style == BrushStyle::Solid)
@@ -166,7 +169,9 @@ void RasterCanvas::RoundRect(const Rect& r, int ellipseWidth, int ellipseHeight)
     }
 }
 
-void RasterCanvas::Ellipse(const Rect& r) { RoundRect(r, r.Width(), r.Height()); }
+void RasterCanvas::Ellipse(const Rect& r) {
+    RoundRect(r, r.Width(), r.Height());
+}
 
 void RasterCanvas::Polygon(const Point* points, int count) {
     if (count < 2) return;
@@ -243,7 +248,9 @@ int RasterCanvas::FontCellWidth() const {
     return std::max(1, (font.PixelHeight() + 1) / 2) + (font.bold ? 1 : 0);
 }
 
-int RasterCanvas::FontCellHeight() const { return font.PixelHeight() + 2; }
+int RasterCanvas::FontCellHeight() const {
+    return font.PixelHeight() + 2;
+}
 
 Size RasterCanvas::TextExtent(std::string_view text) {
     return {CodePoints(text) * FontCellWidth(), FontCellHeight()};
@@ -251,7 +258,8 @@ Size RasterCanvas::TextExtent(std::string_view text) {
 
 void RasterCanvas::DrawTextLine(int x, int y, std::string_view text, int underlineIndex) {
     int w = FontCellWidth(), h = FontCellHeight();
-    if (textBackground != clNone) FillRect(Rect::FromSize(x, y, TextExtent(text).width, h), textBackground);
+    if (textBackground != clNone)
+        FillRect(Rect::FromSize(x, y, TextExtent(text).width, h), textBackground);
     Color rgb = Resolve(font.color);
     int cell = 0;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -261,7 +269,8 @@ void RasterCanvas::DrawTextLine(int x, int y, std::string_view text, int underli
         if (c != ' ' && c != '\t') {
             for (int yy = y + 3; yy < y + h - 3; ++yy) Span(cx + 1, cx + w - 1, yy, rgb);
         }
-        if (static_cast<int>(i) == underlineIndex || font.underline) Span(cx, cx + w, y + h - 2, rgb);
+        if (static_cast<int>(i) == underlineIndex || font.underline)
+            Span(cx, cx + w, y + h - 2, rgb);
         ++cell;
     }
 }

@@ -11,7 +11,7 @@
 namespace ui {
 
 class RasterCanvas : public Canvas {
-public:
+  public:
     explicit RasterCanvas(Bitmap& target, const ColorResolver& colors = DefaultColorResolver());
 
     Bitmap& Target() { return target_; }
@@ -42,7 +42,7 @@ public:
     int FontCellWidth() const;
     int FontCellHeight() const;
 
-private:
+  private:
     // Writes one pixel in canvas coordinates, honouring origin and clip.
     void Plot(int x, int y, Color rgb);
     // XORs one pixel (focus rectangles).

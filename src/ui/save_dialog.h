@@ -10,7 +10,7 @@ namespace ui {
 class Form;
 
 class SaveDialog {
-public:
+  public:
     explicit SaveDialog(Form& owner) : owner_(owner) {}
     SaveDialog(const SaveDialog&) = delete;
     SaveDialog& operator=(const SaveDialog&) = delete;
@@ -28,7 +28,7 @@ public:
     // name is taken as typed: no extension is added and an existing file brings no question.
     bool Execute();
 
-private:
+  private:
     Form& owner_;
     std::string name_;
     std::string filter_;

@@ -7,7 +7,9 @@
 
 namespace ui {
 
-ScrollBox::ScrollBox(Control* parent) : Control(parent) { SetBounds(0, 0, 185, 41); }
+ScrollBox::ScrollBox(Control* parent) : Control(parent) {
+    SetBounds(0, 0, 185, 41);
+}
 
 int ScrollBox::ContentHeight() const {
     int bottom = 0;
@@ -16,13 +18,17 @@ int ScrollBox::ContentHeight() const {
     return bottom;
 }
 
-ScrollBox::~ScrollBox() { ReleasePeer(); }
+ScrollBox::~ScrollBox() {
+    ReleasePeer();
+}
 
 std::unique_ptr<ControlPeer> ScrollBox::CreatePeer(PeerFactory& factory) {
     return factory.MakeScrollBox(*this);
 }
 
-int ScrollBox::MaxScroll() const { return std::max(0, ContentHeight() - ClientRect().Height()); }
+int ScrollBox::MaxScroll() const {
+    return std::max(0, ContentHeight() - ClientRect().Height());
+}
 
 void ScrollBox::SetScrollPos(int pos) {
     pos = std::clamp(pos, 0, MaxScroll());
@@ -60,6 +66,8 @@ void ScrollBox::ContentChanged() {
     NotifyPeer(Change::Model);
 }
 
-void ScrollBox::BoundsChanged() { ContentChanged(); }
+void ScrollBox::BoundsChanged() {
+    ContentChanged();
+}
 
 }  // namespace ui

@@ -11,7 +11,7 @@
 namespace ui {
 
 class ScrollBox : public Control {
-public:
+  public:
     explicit ScrollBox(Control* parent);
 
     ~ScrollBox() override;
@@ -37,11 +37,11 @@ public:
 
     std::function<void()> OnScroll;
 
-protected:
+  protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
     void BoundsChanged() override;
 
-private:
+  private:
     int scrollPos_ = 0;
     int lineStep_ = 16;
     int wheelRemainder_ = 0;

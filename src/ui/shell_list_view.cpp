@@ -10,7 +10,9 @@ namespace ui {
 
 namespace {
 
-char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Folders before files, then by name without regard to (ASCII) case, then by exact name so the
 // order never depends on the shell's.
@@ -39,7 +41,9 @@ ShellListView::ShellListView(Control* parent, platform::ShellFolder* shell)
     timer_->OnTimer = [this] { PollChanges(); };
 }
 
-ShellListView::~ShellListView() { ReleasePeer(); }
+ShellListView::~ShellListView() {
+    ReleasePeer();
+}
 
 std::unique_ptr<ControlPeer> ShellListView::CreatePeer(PeerFactory& factory) {
     return factory.MakeShellListView(*this);
@@ -125,10 +129,14 @@ std::string ShellListView::ColumnText(int index, int column) const {
     if (index < 0 || index >= Count()) return "";
     const platform::ShellItem& item = items_[static_cast<size_t>(index)];
     switch (column) {
-        case 0: return item.name;
-        case 1: return SizeText(item);
-        case 2: return item.typeName;
-        default: return "";
+        case 0:
+            return item.name;
+        case 1:
+            return SizeText(item);
+        case 2:
+            return item.typeName;
+        default:
+            return "";
     }
 }
 

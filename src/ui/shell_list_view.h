@@ -21,7 +21,7 @@ class Timer;
 enum class ViewStyle { List, Icon, Report, SmallIcon };
 
 class ShellListView : public Control, public ColumnTitleHost {
-public:
+  public:
     // The root name of the recycle bin.
     static constexpr std::string_view kRecycleBin = "rfRecycleBin";
     static constexpr int kColumnCount = 4;  // Name, Size, Type, Modified
@@ -95,10 +95,10 @@ public:
     std::function<void()> OnChange;
     std::function<void()> OnSelectItem;
 
-protected:
+  protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
-private:
+  private:
     void ReadRoot();
     void ApplyFilter();
     void Rewatch();

@@ -7,7 +7,9 @@
 namespace ui {
 
 namespace {
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 size_t NextChar(std::string_view s, size_t i) {
     ++i;
     while (i < s.size() && IsContinuation(static_cast<unsigned char>(s[i]))) ++i;
@@ -31,7 +33,8 @@ TextLine StripPrefix(std::string_view text, bool noPrefix) {
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '&' && i + 1 < text.size()) {
             ++i;
-            if (text[i] != '&' && out.underline < 0) out.underline = static_cast<int>(out.text.size());
+            if (text[i] != '&' && out.underline < 0)
+                out.underline = static_cast<int>(out.text.size());
         }
         out.text.push_back(text[i]);
     }
@@ -90,8 +93,8 @@ std::vector<TextLine> BreakLines(const TextLine& text, bool wrap, int width,
                 if (breakAt == std::string::npos || breakAt == lineStart) {
                     // No space to break at: cut the word where it stops fitting.
                     size_t i = NextChar(s, lineStart);
-                    while (i < end &&
-                           measure(std::string_view(s).substr(lineStart, NextChar(s, i) - lineStart)) <= width)
+                    while (i < end && measure(std::string_view(s).substr(
+                                          lineStart, NextChar(s, i) - lineStart)) <= width)
                         i = NextChar(s, i);
                     push(lineStart, i);
                     lineStart = i;

@@ -11,7 +11,7 @@ namespace ui {
 class Application;
 
 class Timer {
-public:
+  public:
     explicit Timer(Application& app);
     ~Timer();
     Timer(const Timer&) = delete;
@@ -29,7 +29,7 @@ public:
 
     std::function<void()> OnTimer;
 
-private:
+  private:
     Application& app_;
     int interval_ = 1000;
     bool enabled_ = true;

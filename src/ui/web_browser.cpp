@@ -4,9 +4,13 @@
 
 namespace ui {
 
-WebBrowser::WebBrowser(Control* parent) : Control(parent) { SetTabStop(true); }
+WebBrowser::WebBrowser(Control* parent) : Control(parent) {
+    SetTabStop(true);
+}
 
-WebBrowser::~WebBrowser() { ReleasePeer(); }
+WebBrowser::~WebBrowser() {
+    ReleasePeer();
+}
 
 void WebBrowser::WritePage(std::string html) {
     page_ = std::move(html);

@@ -11,7 +11,7 @@
 namespace ui {
 
 class WebBrowser : public Control {
-public:
+  public:
     explicit WebBrowser(Control* parent);
     ~WebBrowser() override;
 
@@ -24,10 +24,10 @@ public:
     int TextIndent() const { return textIndent_; }
     void SetTextIndent(int pixels) { textIndent_ = pixels; }
 
-protected:
+  protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
-private:
+  private:
     std::string page_;
     int textIndent_ = 0;
 };

@@ -170,5 +170,5 @@ TYPED_TEST_P(FilesConformance, WholeFiles) {
 }
 
 REGISTER_TYPED_TEST_SUITE_P(FilesConformance, EnumerationListsEverythingWithAttributes,
-                            HandlesListIdentifyAndDelete, LiteralPathsReachNamesEndingInDotsOrSpaces,
-                            PathSpellings, WholeFiles);
+                            HandlesListIdentifyAndDelete,
+                            LiteralPathsReachNamesEndingInDotsOrSpaces, PathSpellings, WholeFiles);

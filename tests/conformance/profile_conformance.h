@@ -42,7 +42,7 @@ inline std::string Utf16Be(const std::u16string& s) {
 
 template <typename Env>
 class ProfileConformance : public ::testing::Test {
-protected:
+  protected:
     Env env;
     platform::Profile& P() { return env.Profile(); }
     std::string Read(const std::string& file, const std::string& section, const std::string& key,
@@ -58,8 +58,7 @@ protected:
 TYPED_TEST_SUITE_P(ProfileConformance);
 
 TYPED_TEST_P(ProfileConformance, BlanksAroundNamesAndValuesAreIgnored) {
-    this->env.Put("a.ini",
-                  "  [Sec]  \r\n  key  =   two  words  \r\n\tTab\t=\tv\t\r\nnone= \r\n");
+    this->env.Put("a.ini", "  [Sec]  \r\n  key  =   two  words  \r\n\tTab\t=\tv\t\r\nnone= \r\n");
     EXPECT_EQ(this->Read("a.ini", "Sec", "key"), "two  words");
     EXPECT_EQ(this->Read("a.ini", " Sec ", " key "), "two  words");
     EXPECT_EQ(this->Read("a.ini", "Sec", "Tab"), "v");
@@ -151,9 +150,14 @@ TYPED_TEST_P(ProfileConformance, WritesThatCouldAddLinesAreRefusedAndChangeNothi
         const char* key;
         const char* value;
     } cases[] = {
-        {"S", "k", "v\r\n[Injected]\r\nx=1"}, {"S", "k", "v\nx=1"},  {"S", "k", "v\rx"},
-        {"S", "k\r\nx", "1"},                  {"S", "k=x", "1"},      {"S]\r\n[T", "k", "1"},
-        {"S]x", "k", "1"},                      {"S\n", "k", "1"},
+        {"S", "k", "v\r\n[Injected]\r\nx=1"},
+        {"S", "k", "v\nx=1"},
+        {"S", "k", "v\rx"},
+        {"S", "k\r\nx", "1"},
+        {"S", "k=x", "1"},
+        {"S]\r\n[T", "k", "1"},
+        {"S]x", "k", "1"},
+        {"S\n", "k", "1"},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -207,10 +211,10 @@ TYPED_TEST_P(ProfileConformance, WritesKeepTheFileEncoding) {
 
 REGISTER_TYPED_TEST_SUITE_P(ProfileConformance, BlanksAroundNamesAndValuesAreIgnored,
                             OnePairOfEnclosingQuotesIsRemoved, EmptyValueIsNotMissing,
-                            MissingFileSectionOrKeyYieldsTheDefault,
-                            NamesMatchWithoutRegardToCase, FirstSectionAndFirstKeyWin,
-                            LongValuesAreCutAt2047Characters, WritesAppendSectionsAndKeysInOrder,
-                            ExistingKeyIsReplacedInPlace, RefusedWriteRaisesUnableToWrite,
+                            MissingFileSectionOrKeyYieldsTheDefault, NamesMatchWithoutRegardToCase,
+                            FirstSectionAndFirstKeyWin, LongValuesAreCutAt2047Characters,
+                            WritesAppendSectionsAndKeysInOrder, ExistingKeyIsReplacedInPlace,
+                            RefusedWriteRaisesUnableToWrite,
                             WritesThatCouldAddLinesAreRefusedAndChangeNothing,
                             SectionExistsOnlyWithKeys, UnicodeFilesReadInTheirEncoding,
                             AnsiFilesReadInTheAnsiCodePage, WritesKeepTheFileEncoding);

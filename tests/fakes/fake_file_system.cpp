@@ -112,8 +112,7 @@ class FakeFileSystem::Handle final : public platform::OpenEntry {
     }
 
     bool SetAttributes(std::uint32_t attributes) override {
-        if (purpose_ != platform::OpenFor::Removal &&
-            purpose_ != platform::OpenFor::AttributeReset)
+        if (purpose_ != platform::OpenFor::Removal && purpose_ != platform::OpenFor::AttributeReset)
             return false;
         constexpr std::uint32_t settable =
             attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive;

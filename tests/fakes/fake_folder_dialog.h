@@ -13,7 +13,7 @@
 namespace fakes {
 
 class FakeFolderDialog : public platform::FolderDialog, private platform::FolderDialogWindow {
-public:
+  public:
     struct Step {
         unsigned message;
         std::string itemPath;  // for a selection change
@@ -34,7 +34,8 @@ public:
     std::optional<std::string> Browse(const platform::BrowseRequest& request,
                                       const platform::BrowseCallback& callback) override {
         requests.push_back(request);
-        for (const Step& step : script) answers.push_back(callback(*this, step.message, step.itemPath));
+        for (const Step& step : script)
+            answers.push_back(callback(*this, step.message, step.itemPath));
         return choice;
     }
 
@@ -43,7 +44,7 @@ public:
         return &dialog;
     }
 
-private:
+  private:
     platform::WindowHandle Handle() const override { return DialogHandleValue(); }
     void SetStatusText(const std::string& text) override { sent.push_back("status " + text); }
     void SetSelection(const std::string& path) override { sent.push_back("select " + path); }

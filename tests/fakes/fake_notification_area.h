@@ -15,7 +15,7 @@
 namespace fakes {
 
 class FakeNotificationArea : public platform::NotificationArea {
-public:
+  public:
     std::vector<platform::NotifyIconRecord> icons;  // shown now
     bool refuseAdd = false;
     // "foreground W", "post W M", "make icon WxH", one line per call.
@@ -61,21 +61,21 @@ public:
                         std::to_string(m.wParam) + " " + std::to_string(m.lParam));
     }
 
-private:
+  private:
     using Handlers = std::map<platform::WindowHandle, MessageHandler>;
     class Window final : public platform::MessageWindow {
-    public:
+      public:
         Window(std::shared_ptr<Handlers> handlers, platform::WindowHandle handle)
             : handlers_(std::move(handlers)), handle_(handle) {}
         ~Window() override { handlers_->erase(handle_); }
         platform::WindowHandle Handle() const override { return handle_; }
 
-    private:
+      private:
         std::shared_ptr<Handlers> handlers_;
         platform::WindowHandle handle_;
     };
     class Icon final : public platform::OwnedIcon {
-    public:
+      public:
         platform::IconHandle Handle() const override { return const_cast<Icon*>(this); }
     };
     static std::string Name(platform::WindowHandle w) {

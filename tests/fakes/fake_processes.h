@@ -12,7 +12,7 @@
 namespace fakes {
 
 class FakeProcesses : public platform::Processes {
-public:
+  public:
     // nullopt: the snapshot (or the id enumeration) fails.
     std::optional<std::vector<std::string>> snapshot = std::vector<std::string>{};
     std::optional<std::vector<std::uint32_t>> ids = std::vector<std::uint32_t>{};
@@ -28,9 +28,9 @@ public:
         return std::make_unique<Query>(*this, it->second);
     }
 
-private:
+  private:
     class Query final : public platform::ProcessQuery {
-    public:
+      public:
         Query(FakeProcesses& owner, std::string path) : owner_(owner), path_(std::move(path)) {
             ++owner_.openHandles;
         }
@@ -40,7 +40,7 @@ private:
             return path_;
         }
 
-    private:
+      private:
         FakeProcesses& owner_;
         std::string path_;
     };

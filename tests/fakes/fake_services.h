@@ -3,8 +3,8 @@
 
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_folder_dialog.h"
-#include "fakes/fake_processes.h"
 #include "fakes/fake_notification_area.h"
+#include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_shell_folder.h"

@@ -14,7 +14,7 @@
 namespace fakes {
 
 class FakeShellFolder : public platform::ShellFolder {
-public:
+  public:
     static constexpr const char* kBinKey = "\x01recycle-bin";
 
     std::map<std::string, std::vector<platform::ShellItem>> folders;
@@ -51,13 +51,13 @@ public:
     }
     std::unique_ptr<platform::FolderWatch> WatchRecycleBin() override { return MakeWatch(kBinKey); }
 
-private:
+  private:
     class Watch final : public platform::FolderWatch {
-    public:
+      public:
         explicit Watch(std::shared_ptr<bool> flag) : flag_(std::move(flag)) {}
         bool Changed() override { return std::exchange(*flag_, false); }
 
-    private:
+      private:
         std::shared_ptr<bool> flag_;
     };
     std::unique_ptr<platform::FolderWatch> MakeWatch(const std::string& key) {

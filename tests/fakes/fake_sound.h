@@ -7,7 +7,7 @@
 namespace fakes {
 
 class FakeSound : public platform::Sound {
-public:
+  public:
     std::vector<std::string> played;
     void PlayAsync(const std::string& name) override { played.push_back(name); }
 };

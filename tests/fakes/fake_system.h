@@ -9,7 +9,7 @@
 namespace fakes {
 
 class FakeSystem : public platform::System {
-public:
+  public:
     std::string applicationFolder = "C:\\Program Files\\Skarvel\\";
     std::string executableName = "skarvel.exe";
     std::optional<std::string> windowsFolder = std::string("C:\\WINDOWS");

@@ -12,7 +12,7 @@
 namespace fakes {
 
 class FakeVolumes : public platform::Volumes {
-public:
+  public:
     struct Drive {
         std::uint32_t type = platform::drive::kFixed;
         std::optional<platform::VolumeInformation> information;

@@ -5,7 +5,9 @@
 namespace platform::portable {
 namespace {
 
-bool IsLineBreak(char16_t c) { return c == u'\n' || c == u'\r'; }
+bool IsLineBreak(char16_t c) {
+    return c == u'\n' || c == u'\r';
+}
 
 // Names and values end at an embedded NUL, as they do for the platform's string functions.
 std::u16string_view UpToNul(std::u16string_view s) {
@@ -181,12 +183,15 @@ std::string IniDocument::Serialize() const {
         }
         std::u16string text;
         switch (line.kind) {
-            case Kind::Section: text = u"[" + line.name + u"]"; break;
+            case Kind::Section:
+                text = u"[" + line.name + u"]";
+                break;
             case Kind::Key:
                 text = line.name;
                 if (line.value) text += u"=" + *line.value;
                 break;
-            case Kind::Blank: break;
+            case Kind::Blank:
+                break;
         }
         out += Encode(text + u"\r\n", encoding_, codePage_);
     }

@@ -13,7 +13,7 @@
 namespace platform::portable {
 
 class IniDocument {
-public:
+  public:
     // An empty document, as a file that does not exist yet (ANSI, no lines).
     explicit IniDocument(AnsiCodePage codePage = AnsiCodePage::Windows1252);
     // Parses any bytes; never fails.
@@ -33,7 +33,7 @@ public:
 
     std::string Serialize() const;
 
-private:
+  private:
     enum class Kind { Blank, Section, Key };
     struct Line {
         Kind kind = Kind::Blank;

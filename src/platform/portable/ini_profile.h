@@ -10,18 +10,18 @@
 namespace platform::portable {
 
 class IniProfile final : public Profile {
-public:
+  public:
     explicit IniProfile(FileSystem& files, AnsiCodePage codePage = AnsiCodePage::Windows1252);
 
     std::string ReadString(const std::string& path, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
     bool SectionExists(const std::string& path, const std::string& section) override;
 
-protected:
+  protected:
     void WriteValue(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value) override;
 
-private:
+  private:
     FileSystem& files_;
     AnsiCodePage codePage_;
 };

@@ -11,7 +11,7 @@ namespace platform::win32 {
 
 template <typename T>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
     ComPtr& operator=(ComPtr&& other) noexcept {
@@ -38,7 +38,7 @@ public:
         if (p_) std::exchange(p_, nullptr)->Release();
     }
 
-private:
+  private:
     T* p_ = nullptr;
 };
 

@@ -95,9 +95,9 @@ class OpenEntryWin32 final : public OpenEntry {
     std::optional<FileIdentity> Identity() override {
         BY_HANDLE_FILE_INFORMATION info;
         if (!GetFileInformationByHandle(handle_.get(), &info)) return std::nullopt;
-        return FileIdentity{info.dwVolumeSerialNumber,
-                            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) |
-                                info.nFileIndexLow};
+        return FileIdentity{
+            info.dwVolumeSerialNumber,
+            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
     }
 
     bool List(std::vector<DirEntry>& entries) override {
@@ -212,24 +212,24 @@ std::unique_ptr<OpenEntry> FileSystemWin32::Open(const std::string& path, OpenFo
     constexpr DWORD kNoFollow = FILE_FLAG_OPEN_REPARSE_POINT;
     Handle h;
     switch (purpose) {
-    case OpenFor::Listing:
-        h = OpenHandle(full, kList, FILE_FLAG_BACKUP_SEMANTICS);
-        break;
-    case OpenFor::Removal:
-        h = OpenHandle(full, kList | DELETE | FILE_WRITE_ATTRIBUTES,
-                 FILE_FLAG_BACKUP_SEMANTICS | kNoFollow);
-        // Held open elsewhere without delete sharing, or not ours to remove: it can still be
-        // emptied.
-        if (!h && (GetLastError() == ERROR_ACCESS_DENIED ||
-                   GetLastError() == ERROR_SHARING_VIOLATION))
-            h = OpenHandle(full, kList, FILE_FLAG_BACKUP_SEMANTICS | kNoFollow);
-        break;
-    case OpenFor::Deletion:
-        h = OpenHandle(full, kDelete, kNoFollow);
-        break;
-    case OpenFor::AttributeReset:
-        h = OpenHandle(full, kDelete | FILE_WRITE_ATTRIBUTES, kNoFollow);
-        break;
+        case OpenFor::Listing:
+            h = OpenHandle(full, kList, FILE_FLAG_BACKUP_SEMANTICS);
+            break;
+        case OpenFor::Removal:
+            h = OpenHandle(full, kList | DELETE | FILE_WRITE_ATTRIBUTES,
+                           FILE_FLAG_BACKUP_SEMANTICS | kNoFollow);
+            // Held open elsewhere without delete sharing, or not ours to remove: it can still be
+            // emptied.
+            if (!h && (GetLastError() == ERROR_ACCESS_DENIED ||
+                       GetLastError() == ERROR_SHARING_VIOLATION))
+                h = OpenHandle(full, kList, FILE_FLAG_BACKUP_SEMANTICS | kNoFollow);
+            break;
+        case OpenFor::Deletion:
+            h = OpenHandle(full, kDelete, kNoFollow);
+            break;
+        case OpenFor::AttributeReset:
+            h = OpenHandle(full, kDelete | FILE_WRITE_ATTRIBUTES, kNoFollow);
+            break;
     }
     if (!h) return nullptr;
     return std::make_unique<OpenEntryWin32>(std::move(h));

@@ -24,7 +24,7 @@ std::string PathOf(LPCITEMIDLIST item) {
 }
 
 class DialogWindow final : public FolderDialogWindow {
-public:
+  public:
     explicit DialogWindow(HWND hwnd) : hwnd_(hwnd) {}
     WindowHandle Handle() const override { return hwnd_; }
     void SetStatusText(const std::string& text) override {
@@ -45,7 +45,7 @@ public:
         MoveWindow(hwnd_, rect.left, rect.top, rect.width, rect.height, FALSE);
     }
 
-private:
+  private:
     HWND hwnd_;
 };
 
@@ -73,15 +73,16 @@ int CALLBACK BrowseProc(HWND hwnd, UINT message, LPARAM lParam, LPARAM data) {
 
 // OLE for the life of one dialog, when the new style asks for it.
 class OleForDialog {
-public:
-    explicit OleForDialog(bool wanted) : initialised_(wanted && SUCCEEDED(OleInitialize(nullptr))) {}
+  public:
+    explicit OleForDialog(bool wanted)
+        : initialised_(wanted && SUCCEEDED(OleInitialize(nullptr))) {}
     ~OleForDialog() {
         if (initialised_) OleUninitialize();
     }
     OleForDialog(const OleForDialog&) = delete;
     OleForDialog& operator=(const OleForDialog&) = delete;
 
-private:
+  private:
     bool initialised_;
 };
 

@@ -8,7 +8,7 @@
 namespace platform::win32 {
 
 class FolderDialogWin32 final : public FolderDialog {
-public:
+  public:
     std::optional<std::string> Browse(const BrowseRequest& request,
                                       const BrowseCallback& callback) override;
 };

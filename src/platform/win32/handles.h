@@ -29,12 +29,16 @@ inline void Count(HandleCount kind, int delta) {
 }
 }  // namespace detail
 
-inline int LiveGdiHandles() { return detail::liveGdi; }
-inline int LiveUserHandles() { return detail::liveUser; }
+inline int LiveGdiHandles() {
+    return detail::liveGdi;
+}
+inline int LiveUserHandles() {
+    return detail::liveUser;
+}
 
 template <typename Handle, auto Release, HandleCount Kind = HandleCount::None>
 class HandleOwner {
-public:
+  public:
     HandleOwner() = default;
     // Takes HANDLE (the result of the call that made it, null when that failed).
     explicit HandleOwner(Handle handle) noexcept : handle_(handle) {
@@ -69,7 +73,7 @@ public:
         return std::exchange(handle_, nullptr);
     }
 
-private:
+  private:
     Handle handle_ = nullptr;
 };
 
@@ -93,7 +97,7 @@ using LocalMemoryOwner = HandleOwner<HLOCAL, &LocalFree>;
 
 // The DC of a window borrowed from the system (GetDC or GetWindowDC: ReleaseDC).
 class WindowDc {
-public:
+  public:
     // The window's whole area (GetWindowDC) or its client area only.
     enum class Area { Client, Window };
     WindowDc(HWND hwnd, Area area) noexcept
@@ -109,14 +113,14 @@ public:
     WindowDc& operator=(const WindowDc&) = delete;
     HDC get() const noexcept { return dc_; }
 
-private:
+  private:
     HWND hwnd_;
     HDC dc_;
 };
 
 // The paint DC of a WM_PAINT (BeginPaint; EndPaint however the painting ends).
 class PaintDc {
-public:
+  public:
     explicit PaintDc(HWND hwnd) noexcept : hwnd_(hwnd), dc_(BeginPaint(hwnd, &paint_)) {}
     ~PaintDc() { EndPaint(hwnd_, &paint_); }
     PaintDc(const PaintDc&) = delete;
@@ -124,7 +128,7 @@ public:
     HDC get() const noexcept { return dc_; }
     const RECT& Dirty() const noexcept { return paint_.rcPaint; }
 
-private:
+  private:
     HWND hwnd_;
     PAINTSTRUCT paint_{};
     HDC dc_;

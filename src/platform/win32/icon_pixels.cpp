@@ -6,8 +6,8 @@
 
 namespace platform::win32 {
 
-HICON IconFromPixels(int width, int height, const std::uint32_t* pixels,
-                     std::uint32_t transparent, bool cursor, POINT hotSpot) {
+HICON IconFromPixels(int width, int height, const std::uint32_t* pixels, std::uint32_t transparent,
+                     bool cursor, POINT hotSpot) {
     if (width <= 0 || height <= 0 || !pixels) return nullptr;
     bool keyed = (transparent & 0xFF000000u) == 0;
     // Colour: a top-down 32-bit DIB, black where see-through. Mask: 1 where see-through.

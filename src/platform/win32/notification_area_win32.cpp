@@ -16,7 +16,7 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"SkarvelNotifyWindow";
 
 class NotifyWindow final : public MessageWindow {
-public:
+  public:
     explicit NotifyWindow(NotificationArea::MessageHandler handler) : handler_(std::move(handler)) {
         HINSTANCE instance = GetModuleHandleW(nullptr);
         static const ATOM registered = [instance] {
@@ -34,19 +34,21 @@ public:
     WindowHandle Handle() const override { return window_.get(); }
     bool Made() const { return static_cast<bool>(window_); }
 
-private:
+  private:
     // The handler must not throw: nothing may unwind through the system.
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
         if (msg == WM_NCCREATE) {
             auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
         }
         auto* self = reinterpret_cast<NotifyWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         std::intptr_t result = 0;
         if (self && self->handler_ &&
-            self->handler_({msg, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam)},
-                           result))
+            self->handler_(
+                {msg, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam)},
+                result))
             return static_cast<LRESULT>(result);
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
@@ -56,11 +58,11 @@ private:
 };
 
 class MadeIcon final : public OwnedIcon {
-public:
+  public:
     explicit MadeIcon(HICON icon) : icon_(icon) {}
     IconHandle Handle() const override { return icon_.get(); }
 
-private:
+  private:
     IconOwner icon_;
 };
 

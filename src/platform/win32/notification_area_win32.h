@@ -7,7 +7,7 @@
 namespace platform::win32 {
 
 class NotificationAreaWin32 final : public NotificationArea {
-public:
+  public:
     std::unique_ptr<MessageWindow> CreateMessageWindow(MessageHandler handler) override;
     bool AddIcon(const NotifyIconRecord& record) override;
     bool DeleteIcon(const NotifyIconRecord& record) override;

@@ -18,6 +18,8 @@ OleSession::OleSession() {
                                  SystemErrorText(static_cast<unsigned long>(hr)));
 }
 
-OleSession::~OleSession() { OleUninitialize(); }
+OleSession::~OleSession() {
+    OleUninitialize();
+}
 
 }  // namespace platform::win32

@@ -6,7 +6,7 @@
 namespace platform::win32 {
 
 class OleSession {
-public:
+  public:
     // Raises the system's text when OLE cannot be initialised.
     OleSession();
     ~OleSession();

@@ -45,7 +45,7 @@ struct ProcessesWin32::StatusLibrary {
 namespace {
 
 class ProcessQueryWin32 final : public ProcessQuery {
-public:
+  public:
     ProcessQueryWin32(HANDLE process, const ProcessesWin32::StatusLibrary& status)
         : process_(process), status_(status) {}
 
@@ -69,7 +69,7 @@ public:
         }
     }
 
-private:
+  private:
     KernelHandle process_;
     const ProcessesWin32::StatusLibrary& status_;
 };

@@ -8,7 +8,7 @@
 namespace platform::win32 {
 
 class ProcessesWin32 final : public Processes {
-public:
+  public:
     ProcessesWin32();
     ~ProcessesWin32() override;
     ProcessesWin32(const ProcessesWin32&) = delete;
@@ -20,7 +20,7 @@ public:
 
     struct StatusLibrary;
 
-private:
+  private:
     // The process status library and its functions, loaded at the first call that needs them.
     StatusLibrary& Status();
     std::unique_ptr<StatusLibrary> status_;

@@ -10,7 +10,7 @@ namespace platform::win32 {
 
 // Owns one instance of every real service family.
 class RealServices {
-public:
+  public:
     RealServices();
     ~RealServices();
     RealServices(const RealServices&) = delete;
@@ -18,7 +18,7 @@ public:
 
     const Services& Get() const { return services_; }
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
     Services services_;

@@ -95,9 +95,9 @@ void FillTypeAndIcon(LPCITEMIDLIST absolute, ShellItem& item) {
         // Items outside the file system (the bin's) get the type of their name.
         SHFILEINFOW byName{};
         DWORD attributes = item.IsFolder() ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
-        if (SHGetFileInfoW(Widen(item.name).c_str(), attributes, &byName, sizeof(byName),
-                           SHGFI_USEFILEATTRIBUTES | SHGFI_TYPENAME | SHGFI_SYSICONINDEX |
-                               SHGFI_SMALLICON)) {
+        if (SHGetFileInfoW(
+                Widen(item.name).c_str(), attributes, &byName, sizeof(byName),
+                SHGFI_USEFILEATTRIBUTES | SHGFI_TYPENAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON)) {
             item.typeName = Narrow(byName.szTypeName);
             if (item.iconIndex < 0) item.iconIndex = byName.iIcon;
         }
@@ -131,7 +131,7 @@ std::optional<std::vector<ShellItem>> ListPidl(IShellFolder* desktop, LPCITEMIDL
 }
 
 class ChangeHandleWatch final : public FolderWatch {
-public:
+  public:
     explicit ChangeHandleWatch(HANDLE handle) : handle_(handle) {}
     ~ChangeHandleWatch() override { FindCloseChangeNotification(handle_); }
     bool Changed() override {
@@ -144,14 +144,14 @@ public:
         return changed;
     }
 
-private:
+  private:
     HANDLE handle_;
 };
 
 // The bin has no single folder to watch: compare a summary of its listing, at most every
 // two seconds so that a fast poll stays cheap.
 class SummaryWatch final : public FolderWatch {
-public:
+  public:
     explicit SummaryWatch(std::function<std::string()> summary)
         : summary_(std::move(summary)), last_(summary_()), checked_(GetTickCount64()) {}
     bool Changed() override {
@@ -164,7 +164,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::function<std::string()> summary_;
     std::string last_;
     ULONGLONG checked_;
@@ -225,8 +225,8 @@ void* ShellFolderWin32::SystemImageList(bool large) {
     // The shell hands out its own shared lists; they are never destroyed by the caller.
     SHFILEINFOW info{};
     UINT size = large ? SHGFI_LARGEICON : SHGFI_SMALLICON;
-    return reinterpret_cast<void*>(SHGetFileInfoW(L"C:\\", 0, &info, sizeof(info),
-                                                  SHGFI_SYSICONINDEX | size));
+    return reinterpret_cast<void*>(
+        SHGetFileInfoW(L"C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | size));
 }
 
 }  // namespace platform::win32

@@ -10,7 +10,7 @@
 namespace platform::win32 {
 
 class ShellFolderWin32 final : public ShellFolder {
-public:
+  public:
     std::optional<std::vector<ShellItem>> ListFolder(const std::string& path) override;
     std::optional<std::vector<ShellItem>> ListRecycleBin() override;
     bool FolderExists(const std::string& path) override;

@@ -4,7 +4,7 @@
 namespace platform::win32 {
 
 class SoundWin32 final : public Sound {
-public:
+  public:
     void PlayAsync(const std::string& name) override;
 };
 

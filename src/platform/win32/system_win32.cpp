@@ -57,14 +57,19 @@ LocalTime SystemWin32::Now() {
 
 static std::string FormatNow(bool date) {
     wchar_t buffer[128];
-    int n = date ? GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, buffer, 128)
-                 : GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, buffer, 128);
+    int n = date
+                ? GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, buffer, 128)
+                : GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, buffer, 128);
     if (n <= 1) return {};
     return Narrow(std::wstring_view(buffer, static_cast<size_t>(n - 1)));
 }
 
-std::string SystemWin32::ShortDate() { return FormatNow(true); }
-std::string SystemWin32::LongTime() { return FormatNow(false); }
+std::string SystemWin32::ShortDate() {
+    return FormatNow(true);
+}
+std::string SystemWin32::LongTime() {
+    return FormatNow(false);
+}
 
 OsVersion SystemWin32::Version() {
     // GetVersionEx lies to programs without a compatibility manifest; RtlGetVersion does not.
@@ -108,6 +113,8 @@ std::optional<std::string> SystemWin32::CurrentThemeColorName() {
     return Narrow(colorName);
 }
 
-void SystemWin32::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
+void SystemWin32::Sleep(int milliseconds) {
+    ::Sleep(static_cast<DWORD>(milliseconds));
+}
 
 }  // namespace platform::win32

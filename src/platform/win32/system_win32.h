@@ -4,7 +4,7 @@
 namespace platform::win32 {
 
 class SystemWin32 final : public System {
-public:
+  public:
     std::string ExecutablePath() override;
     std::string ApplicationFolder() override;
     std::optional<std::string> WindowsFolder() override;

@@ -10,19 +10,21 @@ namespace {
 
 // Keeps the system's "no disk in drive" box away for the life of one query.
 class QuietErrors {
-public:
+  public:
     QuietErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
     ~QuietErrors() { SetErrorMode(previous_); }
     QuietErrors(const QuietErrors&) = delete;
     QuietErrors& operator=(const QuietErrors&) = delete;
 
-private:
+  private:
     UINT previous_;
 };
 
 }  // namespace
 
-std::uint32_t VolumesWin32::LogicalDrives() { return GetLogicalDrives(); }
+std::uint32_t VolumesWin32::LogicalDrives() {
+    return GetLogicalDrives();
+}
 
 std::uint32_t VolumesWin32::DriveType(const std::string& root) {
     return GetDriveTypeW(Widen(root).c_str());

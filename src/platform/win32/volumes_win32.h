@@ -8,7 +8,7 @@
 namespace platform::win32 {
 
 class VolumesWin32 final : public Volumes {
-public:
+  public:
     std::uint32_t LogicalDrives() override;
     std::uint32_t DriveType(const std::string& root) override;
     std::optional<VolumeInformation> Information(const std::string& root) override;

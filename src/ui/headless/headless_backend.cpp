@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "ui/application.h"
-#include "ui/dispatch.h"
 #include "ui/color_box.h"
+#include "ui/dispatch.h"
 #include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
@@ -20,7 +20,7 @@
 namespace ui {
 
 class HeadlessBackend::Peer final : public ControlPeer {
-public:
+  public:
     Peer(HeadlessBackend& backend, Control& control, std::string_view kind)
         : backend_(backend), control_(control), kind_(kind) {}
     std::string_view Kind() const { return kind_; }
@@ -50,20 +50,21 @@ public:
     void AnimateHide(int) override { control_.Hide(); }
     void Show(ShowCommand how) override { backend_.shows_.push_back({&control_, how}); }
 
-private:
+  private:
     HeadlessBackend& backend_;
     Control& control_;
     std::string_view kind_;
 };
 
 class HeadlessBackend::TimerSlot final : public TimerPeer {
-public:
+  public:
     TimerSlot(HeadlessBackend& backend, Timer& timer) : backend_(backend), timer_(timer) {
         backend_.timers_.push_back({&timer_, backend_.now_ + timer_.Interval()});
     }
     ~TimerSlot() override {
         auto& t = backend_.timers_;
-        t.erase(std::remove_if(t.begin(), t.end(), [&](const TimerState& s) { return s.timer == &timer_; }),
+        t.erase(std::remove_if(t.begin(), t.end(),
+                               [&](const TimerState& s) { return s.timer == &timer_; }),
                 t.end());
     }
     void Reset() override {
@@ -71,7 +72,7 @@ public:
             if (s.timer == &timer_) s.due = backend_.now_ + timer_.Interval();
     }
 
-private:
+  private:
     HeadlessBackend& backend_;
     Timer& timer_;
 };
@@ -82,7 +83,7 @@ struct OnePixel {
     Bitmap bitmap{1, 1};
 };
 class OwningRasterCanvas final : private OnePixel, public RasterCanvas {
-public:
+  public:
     OwningRasterCanvas() : RasterCanvas(bitmap) {}
 };
 }  // namespace
@@ -90,7 +91,9 @@ public:
 HeadlessBackend::HeadlessBackend() = default;
 HeadlessBackend::~HeadlessBackend() = default;
 
-const ColorResolver& HeadlessBackend::Colors() const { return DefaultColorResolver(); }
+const ColorResolver& HeadlessBackend::Colors() const {
+    return DefaultColorResolver();
+}
 
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeCustom(Control& control) {
     return std::make_unique<Peer>(*this, control, "custom");
@@ -239,7 +242,9 @@ void HeadlessBackend::PressKey(int key, Shift s) {
     KeyUp(key, s);
 }
 
-void HeadlessBackend::Focus(Control& control) { control.SetFocus(); }
+void HeadlessBackend::Focus(Control& control) {
+    control.SetFocus();
+}
 
 // Focus moves on the program's request (SetFocus) or the platform's (a control hidden): the
 // program hears of it as from a window procedure.

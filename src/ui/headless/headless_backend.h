@@ -21,7 +21,7 @@ class Control;
 class Timer;
 
 class HeadlessBackend final : public Backend, private PeerFactory {
-public:
+  public:
     struct ShownMessage {
         std::string text;
         std::string caption;
@@ -116,7 +116,7 @@ public:
     // Advances the clock and fires every enabled timer whose interval has passed.
     void AdvanceTime(int milliseconds);
 
-private:
+  private:
     // PeerFactory: one peer class for every kind, labelled with the kind.
     std::unique_ptr<ControlPeer> MakeCustom(Control& control) override;
     std::unique_ptr<ControlPeer> MakeForm(Form& form) override;

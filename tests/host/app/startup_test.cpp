@@ -26,7 +26,7 @@ struct Seven {
     TForm7* Form7;
 };
 Seven FormsOf(const app::Windows& w) {
-    return {&w.MainWindow(),  &w.OptionsWindow(),  &w.HelpWindow(),  &w.LogManager(),
+    return {&w.MainWindow(),  &w.OptionsWindow(),  &w.HelpWindow(), &w.LogManager(),
             &w.DiskManager(), &w.ProcessManager(), &w.TypeManager()};
 }
 
@@ -102,7 +102,8 @@ TEST_F(StartUp, TheTimerDisablesTheMainWindowWhileAToolWindowIsOpen) {
     p.Form1->ShowForm();
     backend.AdvanceTime(250);
     EXPECT_TRUE(p.Form1->Enabled());
-    for (ui::Form* tool : std::initializer_list<ui::Form*>{p.Form2, p.Form4, p.Form5, p.Form6, p.Form7}) {
+    for (ui::Form* tool :
+         std::initializer_list<ui::Form*>{p.Form2, p.Form4, p.Form5, p.Form6, p.Form7}) {
         tool->ShowForm();
         backend.AdvanceTime(250);
         EXPECT_FALSE(p.Form1->Enabled()) << tool->Caption();

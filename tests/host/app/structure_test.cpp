@@ -79,8 +79,8 @@ TEST(SourceStructure, NoIncludeCycleBetweenFoldersAndNoWindowNamesAnother) {
         if (state[folder] == 0) visit(folder);
 
     const std::set<std::string> windows = {
-        "app/main_form.h",          "settings/options_form.h",      "tools/help_form.h",
-        "tools/log_manager_form.h", "tools/disk_manager_form.h",    "tools/process_manager_form.h",
+        "app/main_form.h",          "settings/options_form.h",   "tools/help_form.h",
+        "tools/log_manager_form.h", "tools/disk_manager_form.h", "tools/process_manager_form.h",
         "tools/type_manager_form.h"};
     for (const SourceFile& f : files) {
         if (f.path == "app/windows.cpp") continue;

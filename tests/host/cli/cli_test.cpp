@@ -124,7 +124,8 @@ TEST_F(Cli, ExitCodesTellWhatHappened) {
     EXPECT_EQ(Run({"--clean", "temp-windows"}), cli::kExitSomethingLeft);  // the links stay
     EXPECT_NE(console.out.find("left: C:\\WINDOWS\\temp\\keep.lnk"), std::string::npos);
     EXPECT_EQ(Run({"--clean", "prefetch", "drwatson-on", "--log", "C:\\run.log"}), cli::kExitDone);
-    EXPECT_EQ(fake.files.ReadFile("C:\\run.log"), "Switch on Dr. Watson (\xc2\xea\xeb\xfe\xf7\xe8\xf2\xfc Dr. Watson)\r\n");
+    EXPECT_EQ(fake.files.ReadFile("C:\\run.log"),
+              "Switch on Dr. Watson (\xc2\xea\xeb\xfe\xf7\xe8\xf2\xfc Dr. Watson)\r\n");
 }
 
 TEST_F(Cli, ARegistryFailureEndsTheRunAndSaysWhere) {

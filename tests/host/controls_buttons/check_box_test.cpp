@@ -63,7 +63,8 @@ TEST_F(CheckBoxTest, FrameClosesTheThirteenPixelSquare) {
 // copied to the screen): every pixel outside it must stay as it was, the box's right column
 // included.
 TEST_F(CheckBoxTest, BoxChangesStayInsideTheRefreshedStrip) {
-    for (auto alignment : {controls::TLeftRight::taRightJustify, controls::TLeftRight::taLeftJustify}) {
+    for (auto alignment :
+         {controls::TLeftRight::taRightJustify, controls::TLeftRight::taLeftJustify}) {
         box.SetAlignment(alignment);
         const ui::Rect strip = box.BoxStrip();
         const ui::Point in{strip.left + 5, 8}, out{60, 40};

@@ -208,11 +208,11 @@ TEST_F(HeaderFixture, PanelPaintShowsFrameSidesAndBottom) {
     ui::Bitmap b = Render();
     auto px = [&](int x, int y) { return b.Pixel(x, 100 + y); };
     EXPECT_EQ(px(3, 10), ui::clTeal);
-    EXPECT_EQ(px(4, 10), ui::clWhite);           // left frame line
-    EXPECT_EQ(px(5, 0), Hex(0xCBDBF8));          // no top line
-    EXPECT_EQ(px(55, 10), ui::clWhite);          // right frame line at width - border - 1
+    EXPECT_EQ(px(4, 10), ui::clWhite);   // left frame line
+    EXPECT_EQ(px(5, 0), Hex(0xCBDBF8));  // no top line
+    EXPECT_EQ(px(55, 10), ui::clWhite);  // right frame line at width - border - 1
     EXPECT_EQ(px(56, 10), ui::clTeal);
-    EXPECT_EQ(px(30, 35), ui::clWhite);          // bottom line, 4 pixels above the edge
+    EXPECT_EQ(px(30, 35), ui::clWhite);  // bottom line, 4 pixels above the edge
     EXPECT_EQ(px(30, 36), ui::clTeal);
 }
 

@@ -1,9 +1,10 @@
+#include "controls/xp_scheme.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <vector>
 
-#include "controls/xp_scheme.h"
 #include "controls/xp_theme_detect.h"
 #include "fakes/fake_system.h"
 #include "ui/application.h"
@@ -29,7 +30,9 @@ struct CountingDither final : controls::DitherGenerator {
     int Below(int bound) override { return bound > 0 ? (n++ * 7) % bound : 0; }
 };
 
-ui::Color Grey(int v) { return ui::Rgb(v, v, v); }
+ui::Color Grey(int v) {
+    return ui::Rgb(v, v, v);
+}
 
 }  // namespace
 
@@ -39,7 +42,8 @@ TEST(PaintXPGradient, BandsFollowRoundedMulDivBoundaries) {
     // 7 pixels in 3 steps: bands [0,2) [2,5) [5,7).
     PaintXPGradient(7, 3, Grey(0), Grey(10), 3, 0, false, b, zero);
     ASSERT_EQ(b.GetSize(), (ui::Size{7, 3}));
-    std::vector<ui::Color> expected = {Grey(0), Grey(0), Grey(5), Grey(5), Grey(5), Grey(10), Grey(10)};
+    std::vector<ui::Color> expected = {Grey(0), Grey(0),  Grey(5), Grey(5),
+                                       Grey(5), Grey(10), Grey(10)};
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x) EXPECT_EQ(b.Pixel(x, y), expected[size_t(x)]) << x << "," << y;
 

@@ -254,15 +254,41 @@ TEST_F(Purge, RefusesRootsEmptyPathsAndTheWindowsFolderInEverySpelling) {
     auto before = fs.Snapshot("C:\\");
     auto share = fs.Snapshot("\\\\server\\share");
 
-    for (const char* path :
-         {"", "C:", "C:\\", "c:/", "C:\\.", "C:\\ ", "\\\\?\\C:\\", "\\\\.\\C:", "\\", "..\\..",
-          "C:\\WINDOWS\\system32\\..\\..", "C:\\WINDOWS", "c:\\windows\\", "C:/Windows/.",
-          "\\\\?\\C:\\WINDOWS", "C:\\WINDOWS\\system32\\..", "C:..", "\\\\server\\share",
-          "\\\\server\\share\\", "\\\\?\\UNC\\server\\share\\", "\\\\server", "D:\\",
-          "\\\\?\\Volume{0b1c}\\", "\\\\localhost\\C$\\windows", "\\\\?\\UNC\\localhost\\c$\\windows",
-          "\\\\?\\GLOBALROOT\\Device\\HarddiskVolume1\\Windows", "C:\\WINDOW~1",
-          "C:\\windows::$INDEX_ALLOCATION", "S:\\", "S:\\system32\\..", "M:\\WINDOWS",
-          "M:\\", "C:\\Temp\\win", "C:\\Temp\\win\\", "C:\\Temp\\root"}) {
+    for (const char* path : {"",
+                             "C:",
+                             "C:\\",
+                             "c:/",
+                             "C:\\.",
+                             "C:\\ ",
+                             "\\\\?\\C:\\",
+                             "\\\\.\\C:",
+                             "\\",
+                             "..\\..",
+                             "C:\\WINDOWS\\system32\\..\\..",
+                             "C:\\WINDOWS",
+                             "c:\\windows\\",
+                             "C:/Windows/.",
+                             "\\\\?\\C:\\WINDOWS",
+                             "C:\\WINDOWS\\system32\\..",
+                             "C:..",
+                             "\\\\server\\share",
+                             "\\\\server\\share\\",
+                             "\\\\?\\UNC\\server\\share\\",
+                             "\\\\server",
+                             "D:\\",
+                             "\\\\?\\Volume{0b1c}\\",
+                             "\\\\localhost\\C$\\windows",
+                             "\\\\?\\UNC\\localhost\\c$\\windows",
+                             "\\\\?\\GLOBALROOT\\Device\\HarddiskVolume1\\Windows",
+                             "C:\\WINDOW~1",
+                             "C:\\windows::$INDEX_ALLOCATION",
+                             "S:\\",
+                             "S:\\system32\\..",
+                             "M:\\WINDOWS",
+                             "M:\\",
+                             "C:\\Temp\\win",
+                             "C:\\Temp\\win\\",
+                             "C:\\Temp\\root"}) {
         EXPECT_FALSE(PurgeFolder(fs, path, true, false, kWindows)) << path;
         EXPECT_FALSE(IsSafePurgeTarget(fs, path, kWindows)) << path;
     }
@@ -276,7 +302,8 @@ TEST_F(Purge, RefusesRootsEmptyPathsAndTheWindowsFolderInEverySpelling) {
     fs.AddFolder("D:\\WINDOWS");
     fs.AddFolder("C:\\WINDOWS\\Temp");
     fs.AddFolder("C:\\WINDOWS\\system32\\Temp");
-    for (const char* path : {"C:\\WINDOWS\\Temp", "S:\\Temp", "C:\\WINDOWSX", "D:\\WINDOWS", "Temp"})
+    for (const char* path :
+         {"C:\\WINDOWS\\Temp", "S:\\Temp", "C:\\WINDOWSX", "D:\\WINDOWS", "Temp"})
         EXPECT_TRUE(IsSafePurgeTarget(fs, path, kWindows)) << path;
     EXPECT_FALSE(IsSafePurgeTarget(fs, "C:\\Missing", kWindows));
 }
@@ -288,7 +315,8 @@ TEST_F(Purge, ATargetWithATrimmedTwinIsRefused) {
     fs.AddFolder("\\\\?\\C:\\T.");
     fs.AddFolder("\\\\?\\C:\\U \\sub");
     EXPECT_FALSE(IsSafePurgeTarget(fs, "C:\\T", kWindows));
-    EXPECT_FALSE(IsSafePurgeTarget(fs, "\\\\?\\C:\\U \\sub", kWindows));  // final path leads elsewhere
+    EXPECT_FALSE(
+        IsSafePurgeTarget(fs, "\\\\?\\C:\\U \\sub", kWindows));  // final path leads elsewhere
     fs.AddFolder("C:\\V");
     EXPECT_TRUE(IsSafePurgeTarget(fs, "C:\\V", kWindows));
 }
@@ -345,8 +373,8 @@ TEST(PurgePreview, FindsExactlyWhatTheCleanThenDeletesAndChangesNothing) {
                 EXPECT_EQ(files.Snapshot("C:\\"), before);
                 EXPECT_TRUE(PurgeFolder(files, folder, kWindows,
                                         {clear, stop, engine::PurgeMode::Clean, &clean}));
-                const std::string what = std::string(folder) + " clear " +
-                                         std::to_string(clear) + " stop " + std::to_string(stop);
+                const std::string what = std::string(folder) + " clear " + std::to_string(clear) +
+                                         " stop " + std::to_string(stop);
                 EXPECT_EQ(preview.deleted, clean.deleted) << what;
                 EXPECT_EQ(preview.removed, clean.removed) << what;
                 EXPECT_EQ(preview.bytes, clean.bytes) << what;
@@ -360,7 +388,8 @@ TEST(PurgePreview, ReportsRefusalsAndWhyEntriesStay) {
     FakeFileSystem files;
     BuildMixedTree(files);
     Recorded report;
-    EXPECT_FALSE(PurgeFolder(files, "C:\\", kWindows, {false, false, engine::PurgeMode::Clean, &report}));
+    EXPECT_FALSE(
+        PurgeFolder(files, "C:\\", kWindows, {false, false, engine::PurgeMode::Clean, &report}));
     EXPECT_EQ(report.refused, std::vector<std::string>{"C:\\"});
     PurgeFolder(files, "C:\\T", kWindows, {false, false, engine::PurgeMode::Clean, &report});
     EXPECT_EQ(report.failed,
@@ -382,8 +411,8 @@ TEST(EntryPath, OnlyTrailingDotsAndSpacesBelowTheTargetAreForgiven) {
     } cases[] = {
         {"\\\\?\\C:\\T\\a", "\\\\?\\C:\\T\\a", true},
         {"\\\\?\\C:\\T\\a\\b", "\\\\?\\C:\\T\\a.\\b ", true},
-        {"\\\\?\\C:\\T\\A", "\\\\?\\C:\\T\\a", false},        // another name, not another spelling
-        {"\\\\?\\C:\\T.\\a", "\\\\?\\C:\\T\\a", false},       // the target's part is exact
+        {"\\\\?\\C:\\T\\A", "\\\\?\\C:\\T\\a", false},   // another name, not another spelling
+        {"\\\\?\\C:\\T.\\a", "\\\\?\\C:\\T\\a", false},  // the target's part is exact
         {"\\\\?\\C:\\Outside\\a", "\\\\?\\C:\\T\\a", false},
         {"\\\\?\\C:\\T\\a\\b", "\\\\?\\C:\\T\\a", false},
         {"\\\\?\\C:\\T", "\\\\?\\C:\\T\\a", false},

@@ -125,7 +125,8 @@ TEST_F(CategoryClick, OperaPathsUseNoForAnUnreadableUserAndTheDriveOfTheWindowsF
 TEST_F(CategoryClick, NoDriveMeansNoOperaFolderAndNoCacheFolderMeansNoMove) {
     system.windowsFolder.reset();
     fakes.shell.specialFolders.erase(32);
-    fakes.files.AddFolder("Documents and Settings\\user\\Application Data\\Opera\\Opera\\profile\\images");
+    fakes.files.AddFolder(
+        "Documents and Settings\\user\\Application Data\\Opera\\Opera\\profile\\images");
     TForm1& form = Start();
     for (int box : {13, 15, 5}) {
         CheckAndUncheck(box);

@@ -26,7 +26,8 @@ struct OptionsWindow : ::testing::Test {
     fakes::FakeServices fakes;
     std::unique_ptr<app::Windows> windows;
     std::vector<std::string> reported;
-    ui::ScopedErrorReport report{application, [this](const std::string& t) { reported.push_back(t); }};
+    ui::ScopedErrorReport report{application,
+                                 [this](const std::string& t) { reported.push_back(t); }};
     const std::string app = fakes.system.applicationFolder;
     const std::string ini = app + "Mordaun.ini";
     const std::string exe = app + "skarvel.exe";
@@ -83,7 +84,8 @@ TEST_F(OptionsWindow, StoredOptionsAreAppliedAtCreationAndOddValuesKeepTheDesign
         {"[color]\r\n1=60\r\n[view]\r\nradio=7\r\n[Sound]\r\nALL=True\r\n[tray]\r\nChecked=yes\r\n"
          "[Log]\r\nALL=false\r\nAuto_Clear=true\r\n",
          -1, ui::ViewStyle::Report, false, false, true, false, false,
-         "[color]\r\n1=-1\r\n[view]\r\nradio=3\r\n[Sound]\r\nALL=true\r\n[tray]\r\nChecked=false\r\n"
+         "[color]\r\n1=-1\r\n[view]\r\nradio=3\r\n[Sound]\r\nALL=true\r\n[tray]\r\nChecked="
+         "false\r\n"
          "[Log]\r\nALL=false\r\nAuto_Clear=false\r\n[AutoRun]\r\n1=false\r\n"},
     };
     for (const Case& c : cases) {
@@ -137,9 +139,9 @@ TEST_F(OptionsWindow, TheTrayBoxShowsTheIconAndUncheckingItBringsTheMainWindowBa
 TEST_F(OptionsWindow, TheChosenColourReachesEveryWindowInTurn) {
     Start();
     Options().ColorBox1.SetItemIndexFromPeer(9);  // the user picks clRed
-    for (ui::Color c : {Options().KVZXPHeader1.GetColor(), Main().KVZXPHeader1.GetColor(),
-                        Main().KVZXPHeader2.GetColor(),
-                        windows->LogManager().KVZXPHeader1.GetColor()})
+    for (ui::Color c :
+         {Options().KVZXPHeader1.GetColor(), Main().KVZXPHeader1.GetColor(),
+          Main().KVZXPHeader2.GetColor(), windows->LogManager().KVZXPHeader1.GetColor()})
         EXPECT_EQ(c, ui::Hex(0xFF0000));
     EXPECT_EQ(windows->LogManager().KVZXPCollapsePanel1.ColorBackground(), ui::Hex(0xFF0000));
     EXPECT_EQ(windows->GetOptions().color.Index(), 9);
@@ -163,8 +165,9 @@ TEST_F(OptionsWindow, TheAutoStartBoxWritesAndRemovesTheEntryAndAReportedRefusal
 }
 
 TEST_F(OptionsWindow, DefaultClickRestoresTheDefaultsAndStartsTheProgramAgain) {
-    fakes.files.AddFile(ini, "[Laguage]\r\nLangResultFile=C:\\x.MordaunLang\r\n[Sound]\r\nALL=false\r\n"
-                             "[tray]\r\nChecked=true\r\n[Log]\r\nALL=true\r\n");
+    fakes.files.AddFile(ini,
+                        "[Laguage]\r\nLangResultFile=C:\\x.MordaunLang\r\n[Sound]\r\nALL=false\r\n"
+                        "[tray]\r\nChecked=true\r\n[Log]\r\nALL=true\r\n");
     Start();
     backend.Click(Options().KVZXPCheckBox2, {5, 5});  // an auto-start entry exists
     Options().ColorBox1.SetItemIndexFromPeer(1);
@@ -192,8 +195,8 @@ TEST_F(OptionsWindow, ARestartThatCannotStartKeepsTheProgramRunning) {
     fakes.shell.startSucceeds = false;
     Start();
     backend.Click(Options().KVZXPButton1, {5, 5});
-    EXPECT_EQ(reported, (std::vector<std::string>{"Cannot start \"" + exe +
-                                                  "\"; Skarvel goes on running."}));
+    EXPECT_EQ(reported,
+              (std::vector<std::string>{"Cannot start \"" + exe + "\"; Skarvel goes on running."}));
     EXPECT_FALSE(backend.TerminateRequested());
 }
 
@@ -206,13 +209,15 @@ TEST_F(OptionsWindow, ADoubleClickInTheLanguageListSwitchesEveryWindowAndIsRemem
     fakes.files.AddFile(folder + "\\notes.txt");
     Start();
     ui::FileListBox& list = Options().FileListBox1;
-    EXPECT_EQ(list.Items(), (std::vector<std::string>{"deutsch.MordaunLang", "Russian.MordaunLang"}));
+    EXPECT_EQ(list.Items(),
+              (std::vector<std::string>{"deutsch.MordaunLang", "Russian.MordaunLang"}));
 
     backend.DoubleClick(list, {30, ui::FileListBox::kGlyphSize + 3});
     EXPECT_EQ(Main().KVZXPCheckBox4.Caption(), "Korzina");
     EXPECT_EQ(Options().KVZXPGroupBox1.Caption(), "Lotok");
     EXPECT_EQ(windows->LogManager().Caption(), "Zhurnaly");
-    EXPECT_NE(IniText().find("LangResultFile=" + folder + "\\Russian.MordaunLang"), std::string::npos);
+    EXPECT_NE(IniText().find("LangResultFile=" + folder + "\\Russian.MordaunLang"),
+              std::string::npos);
 
     // With nothing selected the choice is forgotten and no text changes.
     list.SetItemIndex(-1);

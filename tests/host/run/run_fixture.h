@@ -71,8 +71,8 @@ class RunTest {
 
     fakes::FakeServices fake;
     platform::portable::IniProfile profile{fake.files};
-    engine::CleaningServices services{fake.files, fake.system,  profile,
-                                      fake.registry, fake.shell, fake.urlCache};
+    engine::CleaningServices services{fake.files,    fake.system, profile,
+                                      fake.registry, fake.shell,  fake.urlCache};
     engine::CleaningPaths paths{fake.system, fake.shell};
     RecordingView view;
 };

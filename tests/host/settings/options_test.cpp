@@ -1,8 +1,9 @@
+#include "settings/options.h"
+
 #include <gtest/gtest.h>
 
 #include "controls/kvzxp_check_box.h"
 #include "settings/check_box_binding.h"
-#include "settings/options.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"

@@ -1,3 +1,5 @@
+#include "settings/settings_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -7,7 +9,6 @@
 
 #include "fakes/fake_services.h"
 #include "settings/color_list.h"
-#include "settings/settings_file.h"
 #include "settings/stored_options.h"
 
 namespace {
@@ -78,8 +79,8 @@ TEST(ParseInteger, AcceptsDecimalMinusAndBothHexForms) {
     EXPECT_EQ(ParseInteger("-$10"), -16);
     EXPECT_EQ(ParseInteger("$FFFFFFFF"), -1);
     EXPECT_EQ(ParseInteger("-2147483648"), INT32_MIN);
-    for (const char* bad : {"", "-", "$", "0x", "12a", "1 2", "2147483648", "0x100000000", "+5",
-                            "true", "0xg"}) {
+    for (const char* bad :
+         {"", "-", "$", "0x", "12a", "1 2", "2147483648", "0x100000000", "+5", "true", "0xg"}) {
         EXPECT_EQ(ParseInteger(bad), std::nullopt) << bad;
     }
     EXPECT_EQ(ParseInteger("0"), 0);
@@ -133,13 +134,26 @@ TEST(ColorList, FiftyColoursInTheirStoredOrder) {
     };
     constexpr std::uint32_t kSys = 0xFF000000u;
     const Entry expected[settings::kColorCount] = {
-        {"clBlack", 0x000000},      {"clMaroon", 0x000080},     {"clGreen", 0x008000},
-        {"clOlive", 0x008080},      {"clNavy", 0x800000},       {"clPurple", 0x800080},
-        {"clTeal", 0x808000},       {"clGray", 0x808080},       {"clSilver", 0xC0C0C0},
-        {"clRed", 0x0000FF},        {"clLime", 0x00FF00},       {"clYellow", 0x00FFFF},
-        {"clBlue", 0xFF0000},       {"clFuchsia", 0xFF00FF},    {"clAqua", 0xFFFF00},
-        {"clWhite", 0xFFFFFF},      {"clMoneyGreen", 0xC0DCC0}, {"clSkyBlue", 0xF0CAA6},
-        {"clCream", 0xF0FBFF},      {"clMedGray", 0xA4A0A0},
+        {"clBlack", 0x000000},
+        {"clMaroon", 0x000080},
+        {"clGreen", 0x008000},
+        {"clOlive", 0x008080},
+        {"clNavy", 0x800000},
+        {"clPurple", 0x800080},
+        {"clTeal", 0x808000},
+        {"clGray", 0x808080},
+        {"clSilver", 0xC0C0C0},
+        {"clRed", 0x0000FF},
+        {"clLime", 0x00FF00},
+        {"clYellow", 0x00FFFF},
+        {"clBlue", 0xFF0000},
+        {"clFuchsia", 0xFF00FF},
+        {"clAqua", 0xFFFF00},
+        {"clWhite", 0xFFFFFF},
+        {"clMoneyGreen", 0xC0DCC0},
+        {"clSkyBlue", 0xF0CAA6},
+        {"clCream", 0xF0FBFF},
+        {"clMedGray", 0xA4A0A0},
         {"clActiveBorder", kSys | 10},
         {"clActiveCaption", kSys | 2},
         {"clAppWorkSpace", kSys | 12},

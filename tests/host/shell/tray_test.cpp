@@ -1,10 +1,11 @@
+#include "shell/tray.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "fakes/fake_notification_area.h"
-#include "shell/tray.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
@@ -89,7 +90,10 @@ TEST_F(TrayTest, TheIconsMouseMessagesFollowTheirRules) {
     } cases[] = {
         {"right press, no menu", nullptr, 0x204, 0, {}},
         {"left press", &menu, 0x201, 0, {}},
-        {"right press", &menu, 0x204, 1,
+        {"right press",
+         &menu,
+         0x204,
+         1,
          {"foreground " + ownerName, "post " + ownerName + " 1024 0 0"}},
     };
     for (const Case& c : cases) {

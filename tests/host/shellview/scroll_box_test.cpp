@@ -1,9 +1,10 @@
+#include "ui/scroll_box.h"
+
 #include <gtest/gtest.h>
 
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
-#include "ui/scroll_box.h"
 
 namespace {
 

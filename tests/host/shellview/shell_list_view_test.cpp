@@ -1,10 +1,11 @@
+#include "ui/shell_list_view.h"
+
 #include <gtest/gtest.h>
 
 #include "fakes/fake_shell_folder.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
-#include "ui/shell_list_view.h"
 
 namespace {
 
@@ -162,7 +163,8 @@ TEST_F(ShellListViewTest, StyleAndColumnTitles) {
     view.SetColumnTitle(7, "ignored");
     EXPECT_EQ(view.ColumnTitle(2), "Typ");
     EXPECT_EQ(view.ColumnTitle(7), "");
-    ui::ColumnTitleHost* host = dynamic_cast<ui::ColumnTitleHost*>(static_cast<ui::Control*>(&view));
+    ui::ColumnTitleHost* host =
+        dynamic_cast<ui::ColumnTitleHost*>(static_cast<ui::Control*>(&view));
     ASSERT_NE(host, nullptr);
 }
 

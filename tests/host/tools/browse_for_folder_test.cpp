@@ -2,11 +2,12 @@
 // callback sends and in which order, the OK rule, the position hook, and Path kept from one
 // Execute to the next.
 
+#include "shell/browse_for_folder.h"
+
 #include <gtest/gtest.h>
 
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_folder_dialog.h"
-#include "shell/browse_for_folder.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
@@ -28,8 +29,9 @@ TEST_F(BrowseTest, FlagsForEachPropertyCombination) {
     struct Case {
         bool status, newStyle, editBox;
         std::uint32_t flags;
-    } cases[] = {{false, false, false, 0x00}, {true, false, false, 0x04}, {false, false, true, 0x10},
-                 {true, false, true, 0x14},   {false, true, false, 0x40}, {true, true, false, 0x40},
+    } cases[] = {{false, false, false, 0x00}, {true, false, false, 0x04},
+                 {false, false, true, 0x10},  {true, false, true, 0x14},
+                 {false, true, false, 0x40},  {true, true, false, 0x40},
                  {false, true, true, 0x50},   {true, true, true, 0x50}};
     for (const Case& c : cases) {
         browser.SetStatusText(c.status ? "Pick one" : "");
@@ -49,8 +51,11 @@ TEST_F(BrowseTest, CallbackMessagesInOrderAndTheResult) {
     browser.SetStatusText("Where to?");
     browser.SetNewDialogStyle(true);
     browser.SetPath("C:\\Old");
-    dialog.script = {{kInitialized, ""}, {kSelChanged, "C:\\Logs"}, {kSelChanged, ""},
-                     {kSelChanged, "C:\\Gone"}, {7, "C:\\Logs"}};
+    dialog.script = {{kInitialized, ""},
+                     {kSelChanged, "C:\\Logs"},
+                     {kSelChanged, ""},
+                     {kSelChanged, "C:\\Gone"},
+                     {7, "C:\\Logs"}};
     dialog.choice = "C:\\Logs";
     ASSERT_TRUE(browser.Execute());
     EXPECT_EQ(browser.Path(), "C:\\Logs");

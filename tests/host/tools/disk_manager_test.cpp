@@ -13,20 +13,18 @@ TEST(DiskTable, TextsOfSizesFlagsSerialsAndKinds) {
     struct Size {
         std::uint64_t bytes;
         const char* text;
-    } sizes[] = {{0, "0  Mb"},
-                 {1572864, "2  Mb"},   // 1.5 goes to the even 2
-                 {2621440, "2  Mb"},   // 2.5 goes to the even 2
-                 {3670016, "4  Mb"},   // 3.5 goes to the even 4
-                 {2621441, "3  Mb"},   // just above a half
-                 {10485760, "10  Mb"},
-                 {80026361856ull, "76319  Mb"}};
+    } sizes[] = {{0, "0  Mb"},         {1572864, "2  Mb"},  // 1.5 goes to the even 2
+                 {2621440, "2  Mb"},                        // 2.5 goes to the even 2
+                 {3670016, "4  Mb"},                        // 3.5 goes to the even 4
+                 {2621441, "3  Mb"},                        // just above a half
+                 {10485760, "10  Mb"}, {80026361856ull, "76319  Mb"}};
     for (const Size& s : sizes) EXPECT_EQ(tools::MegabytesText(s.bytes), s.text) << s.bytes;
     EXPECT_EQ(tools::FlagsText(3), "0003");
     EXPECT_EQ(tools::FlagsText(0x700FF), "700FF");
     EXPECT_EQ(tools::SerialText(0xABCD), "0000ABCD");
     EXPECT_EQ(tools::SerialText(0xC0DEFACE), "C0DEFACE");
-    const char* kinds[] = {"Unknown",      "No",     "Removable disk", "Hard Disk",
-                           "Network Disk", "CD-ROM", "RAM",            "Unknown"};
+    const char* kinds[] = {"Unknown", "No",  "Removable disk", "Hard Disk", "Network Disk",
+                           "CD-ROM",  "RAM", "Unknown"};
     for (std::uint32_t t = 0; t < 8; ++t) EXPECT_EQ(tools::DriveKindName(t), kinds[t]) << t;
 }
 
@@ -52,22 +50,25 @@ TEST(DiskTable, RowsForPresentDrivesInLetterOrder) {
         {"", "N:\\", "Network Disk", "", "", "", "", "", "", ""},
     };
     EXPECT_EQ(rows, expected);
-    EXPECT_EQ(volumes.asked, (std::vector<std::string>{"type A:\\", "type C:\\", "info C:\\",
-                                                       "space C:\\", "type D:\\", "type N:\\",
-                                                       "info N:\\", "space N:\\"}));
+    EXPECT_EQ(volumes.asked,
+              (std::vector<std::string>{"type A:\\", "type C:\\", "info C:\\", "space C:\\",
+                                        "type D:\\", "type N:\\", "info N:\\", "space N:\\"}));
 }
 
 // Ten centred columns after an invisible first one; the peer is a native list view.
 TEST_F(ToolsTest, DriveTableColumns) {
     TForm5& form = Start().DiskManager();
     const ui::ListView& list = form.ListView1;
-    const std::vector<ui::ListColumn> columns = {
-        {"", 0, ui::Alignment::Left},
-        {"Disk", 40, ui::Alignment::Center},      {"Type", 100, ui::Alignment::Center},
-        {"Volume", 80, ui::Alignment::Center},    {"All Size", 90, ui::Alignment::Center},
-        {"Free Size", 90, ui::Alignment::Center}, {"FS", 60, ui::Alignment::Center},
-        {"Lenght", 60, ui::Alignment::Center},    {"FS FLag", 80, ui::Alignment::Center},
-        {"Serial", 80, ui::Alignment::Center}};
+    const std::vector<ui::ListColumn> columns = {{"", 0, ui::Alignment::Left},
+                                                 {"Disk", 40, ui::Alignment::Center},
+                                                 {"Type", 100, ui::Alignment::Center},
+                                                 {"Volume", 80, ui::Alignment::Center},
+                                                 {"All Size", 90, ui::Alignment::Center},
+                                                 {"Free Size", 90, ui::Alignment::Center},
+                                                 {"FS", 60, ui::Alignment::Center},
+                                                 {"Lenght", 60, ui::Alignment::Center},
+                                                 {"FS FLag", 80, ui::Alignment::Center},
+                                                 {"Serial", 80, ui::Alignment::Center}};
     EXPECT_EQ(list.Columns(), columns);
     EXPECT_TRUE(list.GridLines() && list.RowSelect() && !list.Border());
     EXPECT_EQ(backend.PeerKind(list), "listview");

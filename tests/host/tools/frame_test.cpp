@@ -18,8 +18,12 @@ struct FrameCase {
     ui::Rect exitBounds;
 };
 
-tools::ToolWindow& LogWindow(app::Windows& w) { return w.LogManager(); }
-tools::ToolWindow& DiskWindow(app::Windows& w) { return w.DiskManager(); }
+tools::ToolWindow& LogWindow(app::Windows& w) {
+    return w.LogManager();
+}
+tools::ToolWindow& DiskWindow(app::Windows& w) {
+    return w.DiskManager();
+}
 
 const FrameCase kFrames[] = {
     {"log", LogWindow, "Log Manager", "KVZXPSpeedButton3", ui::Rect::FromSize(584, 192, 48, 35)},
@@ -105,8 +109,8 @@ TEST_F(ToolsTest, ShownByTheMainWindowHiddenByExitAndByTheCloseBox) {
     EXPECT_EQ(TakeCues(), "4");
     EXPECT_EQ(backend.ShowCommands().size(), shows);
 
-    for (ui::Form* form : {static_cast<ui::Form*>(&w.LogManager()),
-                           static_cast<ui::Form*>(&w.DiskManager())}) {
+    for (ui::Form* form :
+         {static_cast<ui::Form*>(&w.LogManager()), static_cast<ui::Form*>(&w.DiskManager())}) {
         form->ShowForm();
         form->Close();
         EXPECT_FALSE(form->Visible());

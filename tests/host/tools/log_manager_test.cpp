@@ -21,7 +21,7 @@ const std::string kLog = kApp + "\\log";
 
 // Reading is refused for the files named in `locked`, as for a log another program holds.
 class LockingFiles : public fakes::FakeFileSystem {
-public:
+  public:
     std::set<std::string> locked;
     std::optional<std::string> ReadFile(const std::string& path) override {
         if (locked.count(path)) return std::nullopt;
@@ -40,7 +40,8 @@ struct LogManagerTest : ::testing::Test {
     settings::Options options;
     settings::SoundCues cues{fakes.sound, fakes.system, options.sound};
     std::vector<std::string> errors;
-    ui::ScopedErrorReport report{application, [this](const std::string& e) { errors.push_back(e); }};
+    ui::ScopedErrorReport report{application,
+                                 [this](const std::string& e) { errors.push_back(e); }};
     std::unique_ptr<ui::FormOwner> owner;
 
     LogManagerTest() { files.AddFolder(kApp); }
@@ -118,7 +119,8 @@ TEST_F(LogManagerTest, AutomaticClearOutAtFiftyListedLogs) {
 // The text comes in Windows-1251 with CR LF; a log gone since the listing leaves the viewer
 // as it was; one that cannot be read empties it and ends with the error report.
 TEST_F(LogManagerTest, SelectingShowsTheLogOrReports) {
-    files.AddFile(kLog + "\\a.log", "Temp(Windows) (\xC2\xF0\xE5\xEC\xE5\xED\xED\xFB\xE5)\r\n\r\nend\r\n");
+    files.AddFile(kLog + "\\a.log",
+                  "Temp(Windows) (\xC2\xF0\xE5\xEC\xE5\xED\xED\xFB\xE5)\r\n\r\nend\r\n");
     files.AddFile(kLog + "\\b.log", "gone");
     files.AddFile(kLog + "\\c.log", "locked");
     files.locked.insert(kLog + "\\c.log");
@@ -181,9 +183,9 @@ TEST_F(LogManagerTest, CopyAllLogsIntoTheChosenFolder) {
     fakes.sound.played.clear();
     backend.Click(form.KVZXPSpeedButton2, {5, 5});
     EXPECT_EQ(fakes.sound.played.size(), 1u);
-    EXPECT_EQ(fakes.shell.copies,
-              (std::vector<std::string>{kLog + "\\01.log -> D:\\Backup", kLog + "\\02.log -> D:\\Backup",
-                                        kLog + "\\03.log -> D:\\Backup"}));
+    EXPECT_EQ(fakes.shell.copies, (std::vector<std::string>{kLog + "\\01.log -> D:\\Backup",
+                                                            kLog + "\\02.log -> D:\\Backup",
+                                                            kLog + "\\03.log -> D:\\Backup"}));
     EXPECT_EQ(form.FileListBox1.ItemIndex(), 2);
     EXPECT_EQ(form.KVZXPMemo1.Lines(), shown);
     EXPECT_EQ(fakes.folderDialog.requests.back().title, "Save Logs in...");

@@ -1,11 +1,12 @@
 // The process listing on both platform families and the saved list's name and bytes.
 
+#include "tools/process_listing.h"
+
 #include <gtest/gtest.h>
 
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_processes.h"
 #include "fakes/fake_system.h"
-#include "tools/process_listing.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ TEST(ProcessListFile, NameAlwaysGetsTxtAndLinesEndInCrLfInTheAnsiPageOrElseUtf8)
               "C:\\a.exe\r\nC:\\caf\xE9.exe\r\n");
     // A Cyrillic path does not fit: the whole list is UTF-8 after a byte-order mark.
     EXPECT_EQ(tools::ProcessListBytes(system, {"C:\\a.exe", "C:\\\xD0\xB6.exe"}),
-              "\xEF\xBB\xBF" "C:\\a.exe\r\nC:\\\xD0\xB6.exe\r\n");
+              "\xEF\xBB\xBF"
+              "C:\\a.exe\r\nC:\\\xD0\xB6.exe\r\n");
 }
 
 TEST(ProcessListFile, SavingReplacesTheFileAndAFailedCreationIsReportedWithItsReason) {

@@ -16,7 +16,7 @@ using toolstest::ToolsTest;
 using Lines = std::vector<std::string>;
 
 class SystemToolsTest : public ToolsTest {
-protected:
+  protected:
     SystemToolsTest() {
         fakes.processes.ids = std::vector<std::uint32_t>{4, 8, 12, 16};
         fakes.processes.paths = {{8, "C:\\b.exe"}, {12, "c:\\A.exe"}, {16, "C:\\b.exe"}};
@@ -29,7 +29,8 @@ protected:
     }
     void Type(const std::string& key, const std::string& text,
               RegistryType type = RegistryType::String) {
-        fakes.registry.SetValue(RegistryRoot::ClassesRoot, key, "", type, {text.begin(), text.end()});
+        fakes.registry.SetValue(RegistryRoot::ClassesRoot, key, "", type,
+                                {text.begin(), text.end()});
     }
 };
 
@@ -153,8 +154,10 @@ TEST_F(SystemToolsTest, EachLauncherStartsItsToolThenMinimisesTheProgramEvenWhen
     TForm1& main = w.MainWindow();
     main.ShowForm();
     const std::pair<controls::TKVZXPSpeedButton*, const char*> launchers[] = {
-        {&main.KVZXPSpeedButton2, "regedit"},   {&main.KVZXPSpeedButton5, "cleanmgr.exe"},
-        {&main.KVZXPSpeedButton6, "dxdiag"},    {&main.KVZXPSpeedButton7, "msconfig"},
+        {&main.KVZXPSpeedButton2, "regedit"},
+        {&main.KVZXPSpeedButton5, "cleanmgr.exe"},
+        {&main.KVZXPSpeedButton6, "dxdiag"},
+        {&main.KVZXPSpeedButton7, "msconfig"},
         {&main.KVZXPSpeedButton8, "services.msc"}};
     for (bool succeeds : {true, false}) {
         fakes.shell.startSucceeds = succeeds;

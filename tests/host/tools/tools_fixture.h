@@ -16,7 +16,7 @@
 namespace toolstest {
 
 class ToolsTest : public ::testing::Test {
-protected:
+  protected:
     ToolsTest() { fakes.files.AddFolder(AppFolder()); }
 
     std::string AppFolder() const {
@@ -41,7 +41,8 @@ protected:
     // The cues played so far, by number, and forgets them.
     std::string TakeCues() {
         std::string cues;
-        for (const std::string& name : fakes.sound.played) cues += name.substr(name.rfind('\\') + 1, 1);
+        for (const std::string& name : fakes.sound.played)
+            cues += name.substr(name.rfind('\\') + 1, 1);
         fakes.sound.played.clear();
         return cues;
     }

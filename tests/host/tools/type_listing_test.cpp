@@ -1,9 +1,10 @@
 // The type listing of HKEY_CLASSES_ROOT against a fake registry.
 
+#include "tools/type_listing.h"
+
 #include <gtest/gtest.h>
 
 #include "fakes/fake_registry.h"
-#include "tools/type_listing.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ using platform::RegistryType;
 using Lines = std::vector<std::string>;
 
 class TypeListingTest : public ::testing::Test {
-protected:
+  protected:
     TypeListingTest() {
         (void)registry.OpenKey(RegistryRoot::ClassesRoot, "", platform::KeyMode::CreateIfMissing);
     }
@@ -28,7 +29,10 @@ protected:
                        const std::string& command) {
         return {"Extension:  \"" + ext + "\"",
                 "Typename:  \"" + type + "\", Displayname:  \"" + display + "\"",
-                "Server: " + command, "", "-----------------------------", ""};
+                "Server: " + command,
+                "",
+                "-----------------------------",
+                ""};
     }
     static Lines Join(std::initializer_list<Lines> entries) {
         Lines all;
@@ -85,7 +89,8 @@ TEST_F(TypeListingTest, ANonTextDefaultEndsTheListingAndKeepsTheEntriesBeforeIt)
     for (const char* key : {"afile", "afile\\shell\\open\\command"}) {
         fakes::FakeRegistry other;
         (void)other.OpenKey(RegistryRoot::ClassesRoot, "", platform::KeyMode::CreateIfMissing);
-        other.SetValue(RegistryRoot::ClassesRoot, ".a", "", RegistryType::String, {'a', 'f', 'i', 'l', 'e'});
+        other.SetValue(RegistryRoot::ClassesRoot, ".a", "", RegistryType::String,
+                       {'a', 'f', 'i', 'l', 'e'});
         other.SetValue(RegistryRoot::ClassesRoot, "afile\\shell\\open\\command", "",
                        RegistryType::String, {'x'});
         other.SetValue(RegistryRoot::ClassesRoot, key, "", RegistryType::MultiString, {'m'});

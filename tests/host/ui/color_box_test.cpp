@@ -1,7 +1,8 @@
+#include "ui/color_box.h"
+
 #include <gtest/gtest.h>
 
 #include "ui/application.h"
-#include "ui/color_box.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
 

@@ -1,3 +1,5 @@
+#include "ui/file_list_box.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 
 #include "fakes/fake_file_system.h"
 #include "ui/application.h"
-#include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
 
@@ -45,8 +46,11 @@ TEST_F(FileListBoxTest, ListsTheNamesThatPassMaskAndFilterSortedWithoutRegardToC
         std::uint32_t filter;
         Names expected;
     } cases[] = {
-        {"*.log", ui::FileListBox::kDefaultFilter, {"A.LOG", "b.log", "hid.log", "ro.log", "ж.log"}},
-        {"*.log", attr::kReadOnly | attr::kHidden | attr::kSystem,
+        {"*.log",
+         ui::FileListBox::kDefaultFilter,
+         {"A.LOG", "b.log", "hid.log", "ro.log", "ж.log"}},
+        {"*.log",
+         attr::kReadOnly | attr::kHidden | attr::kSystem,
          {"A.LOG", "b.log", "hid.log", "ro.log", "sys.log", "ж.log"}},
         {"*.LOG", attr::kDirectory, {"A.LOG", "b.log", "dir.log", "ж.log"}},
         {"?.log;*.txt", 0, {"A.LOG", "b.log", "c.txt", "ж.log"}},
@@ -97,7 +101,7 @@ TEST_F(FileListBoxTest, APressSelectsAsTheUserAndADoubleClickFollowsTheSelection
     list.OnDblClick = [&] { events.push_back("double " + list.FileName()); };
 
     backend.DoubleClick(list, {20, ui::FileListBox::kGlyphSize + 3});  // second row
-    backend.Click(list, {20, 150});                                   // below the last row
+    backend.Click(list, {20, 150});                                    // below the last row
 
     std::string second = std::string(kFolder) + "\\b.log";
     EXPECT_EQ(events, (Names{"change " + second, "double " + second}));

@@ -1,10 +1,11 @@
+#include "ui/form_owner.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "ui/application.h"
-#include "ui/form_owner.h"
 #include "ui/headless/headless_backend.h"
 
 namespace {
@@ -40,10 +41,10 @@ TEST(FormOwner, CreatesInOrderAndDestroysInReverseAfterEveryHandlerRan) {
         forms.Create<Recorded>(app, log, "c");
     }
     EXPECT_EQ(reported, std::vector<std::string>{"b failed"}) << "start-up goes on";
-    EXPECT_EQ(log, (std::vector<std::string>{"create a realised", "create b realised",
-                                             "create c realised", "handler c sees 3",
-                                             "handler b sees 3", "handler a sees 3", "gone c",
-                                             "gone b", "gone a"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"create a realised", "create b realised",
+                                        "create c realised", "handler c sees 3", "handler b sees 3",
+                                        "handler a sees 3", "gone c", "gone b", "gone a"}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "ui/raster_canvas.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -58,7 +58,8 @@ TEST(RasterCanvas, RoundRectCutsItsCornersSymmetrically) {
     c.brush.color = clRed;
     c.RoundRect({0, 0, 20, 12}, 6, 6);
     // Corners are outside; the middle of every edge is outline; the centre is filled.
-    for (auto [x, y] : {std::pair{0, 0}, {19, 0}, {0, 11}, {19, 11}}) EXPECT_EQ(b.Pixel(x, y), clWhite);
+    for (auto [x, y] : {std::pair{0, 0}, {19, 0}, {0, 11}, {19, 11}})
+        EXPECT_EQ(b.Pixel(x, y), clWhite);
     EXPECT_EQ(b.Pixel(10, 0), clBlack);
     EXPECT_EQ(b.Pixel(10, 11), clBlack);
     EXPECT_EQ(b.Pixel(0, 6), clBlack);
@@ -139,7 +140,8 @@ TEST(RasterCanvas, DrawTextLaysOutLikeTheSystem) {
     c.DrawTextIn("aa bb cc", calc, ui::text::kCalcRect | ui::text::kWordBreak);
     EXPECT_EQ(calc.Height(), 3 * c.FontCellHeight());
     calc = {0, 0, 4 * cw, 40};
-    c.DrawTextIn("abcdefgh", calc, ui::text::kCalcRect | ui::text::kSingleLine | ui::text::kEndEllipsis);
+    c.DrawTextIn("abcdefgh", calc,
+                 ui::text::kCalcRect | ui::text::kSingleLine | ui::text::kEndEllipsis);
     EXPECT_LE(calc.Width(), 4 * cw);
 }
 

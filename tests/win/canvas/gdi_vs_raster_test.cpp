@@ -41,8 +41,8 @@ void ExpectSamePixels(const std::function<void(ui::Canvas&)>& draw) {
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x)
             if (gdi.Pixel(x, y) != raster.Pixel(x, y) && differences++ < 5)
-                ADD_FAILURE() << "pixel " << x << "," << y << ": gdi " << std::hex << gdi.Pixel(x, y)
-                              << " raster " << raster.Pixel(x, y);
+                ADD_FAILURE() << "pixel " << x << "," << y << ": gdi " << std::hex
+                              << gdi.Pixel(x, y) << " raster " << raster.Pixel(x, y);
     EXPECT_EQ(differences, 0);
 }
 
@@ -64,7 +64,7 @@ TEST(GdiCanvas, PenLinesMatchTheRasterCanvas) {
     ExpectSamePixels([](ui::Canvas& c) {
         c.pen.color = ui::clBlack;
         c.MoveTo(2, 2);
-        c.LineTo(30, 2);  // horizontal
+        c.LineTo(30, 2);   // horizontal
         c.LineTo(30, 40);  // vertical
         c.LineTo(10, 40);  // right to left
         c.LineTo(10, 20);  // upwards

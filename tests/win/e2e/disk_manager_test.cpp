@@ -22,8 +22,8 @@ std::wstring Megabytes(ULONGLONG bytes) {
 }
 
 std::wstring KindName(UINT type) {
-    const wchar_t* names[] = {L"Unknown", L"No", L"Removable disk", L"Hard Disk",
-                              L"Network Disk", L"CD-ROM", L"RAM"};
+    const wchar_t* names[] = {L"Unknown", L"No", L"Removable disk", L"Hard Disk", L"Network Disk",
+                              L"CD-ROM",  L"RAM"};
     return type < 7 ? names[type] : L"?";
 }
 

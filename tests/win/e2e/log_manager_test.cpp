@@ -85,9 +85,9 @@ TEST(LogManager, ListsShowsCopiesAndDeletesTheLogs) {
         EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), CountLogs(logs));
 
         wintest::ClickAt(window, kFirstLog);
-        EXPECT_TRUE(wintest::WaitFor(
-            [&] { return wintest::WindowText(viewer) == L"first run\r\nTemp(Windows)"; }))
-            << "the viewer does not show the first log";
+        EXPECT_TRUE(wintest::WaitFor([&] {
+            return wintest::WindowText(viewer) == L"first run\r\nTemp(Windows)";
+        })) << "the viewer does not show the first log";
 
         wintest::ClickAt(window, kCopyAllLogs);
         HWND dialog = nullptr;
@@ -114,7 +114,8 @@ TEST(LogManager, ListsShowsCopiesAndDeletesTheLogs) {
 
         wintest::ClickAt(window, kDellAllLogs);
         EXPECT_TRUE(wintest::WaitFor([&] {
-            return !Exists(logs + "\\0000 e2e first.log") && !Exists(logs + "\\0000 e2e second.log");
+            return !Exists(logs + "\\0000 e2e first.log") &&
+                   !Exists(logs + "\\0000 e2e second.log");
         })) << "the logs were not deleted";
         EXPECT_TRUE(Exists(logs));
         EXPECT_TRUE(wintest::WaitFor([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 0; }));

@@ -103,7 +103,8 @@ HWND OptionsWindow(HWND main) {
         GetWindowThreadProcessId(w, &owner);
         wchar_t title[128];
         GetWindowTextW(w, title, 128);
-        if (owner == pid && w != main && std::wstring(title).find(L"Skarvel") != std::wstring::npos &&
+        if (owner == pid && w != main &&
+            std::wstring(title).find(L"Skarvel") != std::wstring::npos &&
             ChildOfClass(w, L"COMBOBOX"))
             return w;
     }
@@ -140,7 +141,8 @@ TEST_F(OptionsEndToEnd, StoredOptionsLanguageAndLogSurviveTheProgramsRuns) {
     ASSERT_FALSE(russianTrash.empty());
     {
         std::ofstream(std::filesystem::path(ini), std::ios::binary)
-            << "[color]\r\n1=12\r\n[view]\r\nradio=2\r\n[tray]\r\nChecked=true\r\n[Log]\r\nALL=true\r\n";
+            << "[color]\r\n1=12\r\n[view]\r\nradio=2\r\n[tray]\r\nChecked=true\r\n[Log]\r\nALL="
+               "true\r\n";
     }
     {
         wintest::RunningProgram program;
@@ -198,9 +200,10 @@ TEST_F(OptionsEndToEnd, StoredOptionsLanguageAndLogSurviveTheProgramsRuns) {
         EXPECT_EQ(program.Close(), 0u);
     }
     std::string settings = ReadAll(ini);
-    for (const char* kept : {"[tray]\r\nChecked=true\r\n", "[color]\r\n1=12\r\n", "[view]\r\nradio=2\r\n",
-                             "[AutoRun]\r\n1=false\r\n", "[Sound]\r\nALL=true\r\n",
-                             "[Log]\r\nALL=true\r\nAuto_Clear=false\r\n", "Russian.MordaunLang\r\n"})
+    for (const char* kept :
+         {"[tray]\r\nChecked=true\r\n", "[color]\r\n1=12\r\n", "[view]\r\nradio=2\r\n",
+          "[AutoRun]\r\n1=false\r\n", "[Sound]\r\nALL=true\r\n",
+          "[Log]\r\nALL=true\r\nAuto_Clear=false\r\n", "Russian.MordaunLang\r\n"})
         EXPECT_NE(settings.find(kept), std::string::npos) << kept << " in\n" << settings;
 
     std::vector<std::filesystem::path> logs = Logs();

@@ -22,7 +22,9 @@ using wintest::WaitFor;
 
 // The centre of the right-hand column's button at TOP: the panel lies at (200, 40) of the main
 // window's client area, the 45 x 21 buttons at left 384 in it.
-constexpr POINT ToolButton(int top) { return {200 + 384 + 22, 40 + top + 10}; }
+constexpr POINT ToolButton(int top) {
+    return {200 + 384 + 22, 40 + top + 10};
+}
 constexpr POINT kHelp = ToolButton(3), kProcessManager = ToolButton(75),
                 kTypeManager = ToolButton(99), kCleanDisk = ToolButton(299);
 
@@ -117,11 +119,10 @@ TEST(SystemTools, ProcessManagerListsThisTestsOwnExecutable) {
         return std::count_if(items.begin(), items.end(), [&](const std::wstring& item) {
                    return Lower(item) == Lower(own);
                }) == 1;
-    })) << "no single line for " << std::string(own, own + wcslen(own)) << " among "
-        << items.size() << " lines";
-    EXPECT_TRUE(std::is_sorted(items.begin(), items.end(), [](const auto& a, const auto& b) {
-        return Lower(a) < Lower(b);
-    }));
+    })) << "no single line for "
+        << std::string(own, own + wcslen(own)) << " among " << items.size() << " lines";
+    EXPECT_TRUE(std::is_sorted(items.begin(), items.end(),
+                               [](const auto& a, const auto& b) { return Lower(a) < Lower(b); }));
 }
 
 TEST(SystemTools, TypeManagerListsATypeRegisteredUnderTheClassesRoot) {
@@ -163,9 +164,9 @@ TEST(SystemTools, HelpShowsThePageAsReadableTextWithoutAnError) {
     ASSERT_NE(text, nullptr) << "the help window and its text did not show";
     EXPECT_TRUE(IsZoomed(GetAncestor(text, GA_ROOT)));
     const std::wstring page = WindowText(text);
-    for (const wchar_t* part : {L"Программа Skarvel", L"Над программой работали:",
-                                L"История версий:", L"Skarvel 1.0.7.977",
-                                L"Тестовое оборудование:", L"Система:\u00A0 Windows XP"})
+    for (const wchar_t* part :
+         {L"Программа Skarvel", L"Над программой работали:", L"История версий:",
+          L"Skarvel 1.0.7.977", L"Тестовое оборудование:", L"Система:\u00A0 Windows XP"})
         EXPECT_NE(page.find(part), std::wstring::npos) << "missing a part of the page";
     EXPECT_EQ(page.find(L"<"), std::wstring::npos) << "markup shown as text";
     EXPECT_TRUE(MessageBoxes(program).empty());

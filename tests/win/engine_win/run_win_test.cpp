@@ -107,7 +107,7 @@ TEST(RunOnRealServices, WritesTheRegistryValuesAndTheSettingsFile) {
     platform::win32::RealServices real;
     ScratchSystem system(*real.Get().system, platform::win32::Narrow(folder.wstring()) + "\\");
     const platform::Services& all = real.Get();
-    engine::CleaningServices services{*all.files,    system,       *all.profile,
+    engine::CleaningServices services{*all.files,    system,     *all.profile,
                                       *all.registry, *all.shell, *all.urlCache};
     engine::CleaningPaths paths(system, services.shell);
     View view;

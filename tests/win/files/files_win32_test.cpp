@@ -227,8 +227,8 @@ TEST_F(Win32Files, LinksToOutsideDataSurviveAPurge) {
     EXPECT_EQ(fs.ReadFile(outside + "\\ro.ini"), "read-only bytes");
     EXPECT_EQ(fs.Attributes(outside + "\\ro.ini").value_or(0) & attr::kReadOnly, attr::kReadOnly);
     EXPECT_EQ(fs.ReadFile(outside + "\\sub\\deep.dat"), "deep bytes");
-    for (const char* gone : {"\\junk.tmp", "\\nested\\junk2", "\\sib.", "\\tw ",
-                             "\\trailingdot.", "\\trailsp "})
+    for (const char* gone :
+         {"\\junk.tmp", "\\nested\\junk2", "\\sib.", "\\tw ", "\\trailingdot.", "\\trailsp "})
         EXPECT_FALSE(fs.Attributes(literal + gone).has_value()) << gone;
     for (const char* kept : {"\\dirlink", "\\sib", "\\tw", "\\nested\\sublink"})
         EXPECT_TRUE(fs.DirectoryExists(target + kept)) << kept;
@@ -247,9 +247,11 @@ TEST_F(Win32Files, AFolderSwappedForALinkMidWalkLeadsNowhere) {
     const std::string unixRoot = UnixPath(root);
     if (unixRoot.empty()) GTEST_SKIP() << "links are made from the Linux side";
     ASSERT_TRUE(fs.CreateFolder(root + "\\outside") && fs.CreateFolder(root + "\\T"));
-    for (const char* name : {"junk", "a.tmp", "b.tmp"}) Write(root + "\\outside\\" + name, "precious");
+    for (const char* name : {"junk", "a.tmp", "b.tmp"})
+        Write(root + "\\outside\\" + name, "precious");
     const std::string script =
-        "cd '" + unixRoot + "' && end=$(( $(date +%s) + 4 )); "
+        "cd '" + unixRoot +
+        "' && end=$(( $(date +%s) + 4 )); "
         "while [ $(date +%s) -lt $end ]; do "
         "mkdir -p T/victim && touch T/victim/junk T/victim/a.tmp T/victim/b.tmp; "
         "mv -T T/victim T/held; ln -s ../outside T/victim; rm T/victim; mv -T T/held T/victim; "
@@ -286,18 +288,20 @@ TEST_F(Win32Files, ATenThousandLevelTreeIsPurgedWithoutACrash) {
 // put at risk: refused, and nothing in it touched.
 TEST_F(Win32Files, TheWindowsFolderIsRefusedHoweverItIsSpelt) {
     for (const std::string& path :
-         {std::string("C:\\windows"), std::string("c:\\WINDOWS\\"), std::string("\\\\?\\C:\\windows"),
-          std::string("\\\\.\\C:\\windows"), std::string("C:\\windows\\system32\\.."),
-          std::string("C:\\windows."), std::string("C:\\windows::$INDEX_ALLOCATION"),
-          std::string("C:\\"), std::string("Z:\\"), std::string("\\\\?\\Z:\\")})
+         {std::string("C:\\windows"), std::string("c:\\WINDOWS\\"),
+          std::string("\\\\?\\C:\\windows"), std::string("\\\\.\\C:\\windows"),
+          std::string("C:\\windows\\system32\\.."), std::string("C:\\windows."),
+          std::string("C:\\windows::$INDEX_ALLOCATION"), std::string("C:\\"), std::string("Z:\\"),
+          std::string("\\\\?\\Z:\\")})
         EXPECT_FALSE(engine::IsSafePurgeTarget(fs, path, kWindows)) << path;
 
     const std::string w = root + "\\W";
     ASSERT_TRUE(fs.CreateFolder(w) && fs.CreateFolder(w + "\\sub"));
     Write(w + "\\system.ini", "keep");
     const std::string final = "\\\\?\\" + w;
-    std::vector<std::string> spellings = {w, w + "\\", final, "\\\\.\\" + w, w + "\\sub\\..",
-                                          w + ".", w + "::$INDEX_ALLOCATION", root};
+    std::vector<std::string> spellings = {
+        w,   w + "\\", final, "\\\\.\\" + w, w + "\\sub\\..", w + ".", w + "::$INDEX_ALLOCATION",
+        root};
     if (!UnixPath(root).empty()) {
         ASSERT_TRUE(LinuxSymlink(w, root + "\\wlink"));
         spellings.push_back(root + "\\wlink");

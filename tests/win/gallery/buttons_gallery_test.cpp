@@ -21,7 +21,7 @@ using controls::TCheckBoxState;
 using ui::Hex;
 
 class ButtonsGallery : public gallery::GalleryTest {
-protected:
+  protected:
     // Only the 13 x 13 box: the caption beside it is text. The GDI and raster ellipses of 3 to
     // 5 pixels may disagree on a corner pixel, which the radio dot's highlight shows.
     void CompareBox(controls::XPCheckControl& c, const std::string& what, int tolerance = 0) {
@@ -92,7 +92,8 @@ TEST_F(ButtonsGallery, WindowPixelsMatchTheRasterCanvasOutsideCaptions) {
     radios[4]->SetChecked(true);
     radios[4]->SetEnabled(false);
     for (int i = 0; i < 5; ++i)
-        CompareControl(*radios[static_cast<size_t>(i)], std::string("radio button ") + radioNames[i], 2);
+        CompareControl(*radios[static_cast<size_t>(i)],
+                       std::string("radio button ") + radioNames[i], 2);
 
     // Speed buttons at the program's sizes and styles.
     auto& tool = Add<controls::TKVZXPSpeedButton>(&form, 10, 130, 45, 21);
@@ -155,8 +156,8 @@ TEST_F(ButtonsGallery, WindowPixelsMatchTheRasterCanvasOutsideCaptions) {
     ui::Font groupCaption = radioGroup.GetFont();
     groupCaption.color = controls::TKVZXPCustomGroupBox::kCaptionColor;
     const ui::Size captionSize = GdiTextExtent(groupCaption, radioGroup.Caption());
-    GalleryTest::CompareCaption(radioGroup, "radio group caption", radioGroup.Caption(), groupCaption,
-                                {10, 0, 10 + captionSize.width, captionSize.height},
+    GalleryTest::CompareCaption(radioGroup, "radio group caption", radioGroup.Caption(),
+                                groupCaption, {10, 0, 10 + captionSize.width, captionSize.height},
                                 {0, 0, radioGroup.Width(), captionSize.height});
 
     CaptureAndCompare("buttons", 600, 330);

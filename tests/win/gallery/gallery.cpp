@@ -31,7 +31,7 @@ std::vector<ui::Bitmap>& Kept() {
 
 // At the end of the run: every capture of the run, one under the other, in gallery.png.
 class CombinedGallery final : public ::testing::Environment {
-public:
+  public:
     void TearDown() override {
         const std::vector<ui::Bitmap>& kept = Kept();
         std::string folder = GalleryFolder();
@@ -82,7 +82,8 @@ void RenderRaster(ui::Control& windowed, ui::Bitmap& target, ui::Point at,
             RenderRaster(*child, target, at + child->Bounds().TopLeft(), colors);
 }
 
-ui::Size GdiTextExtent(const ui::Font& font, std::string_view text, const ui::ColorResolver& colors) {
+ui::Size GdiTextExtent(const ui::Font& font, std::string_view text,
+                       const ui::ColorResolver& colors) {
     HDC screen = GetDC(nullptr);
     ui::Size g;
     {
@@ -124,7 +125,8 @@ Ink InkIn(const ui::Bitmap& image, ui::Rect area, ui::Color ink) {
 }
 
 // TEXT drawn alone in FONT on white.
-ui::Bitmap DrawnAlone(const ui::Font& font, const std::string& text, const ui::ColorResolver& colors) {
+ui::Bitmap DrawnAlone(const ui::Font& font, const std::string& text,
+                      const ui::ColorResolver& colors) {
     const ui::Size size = GdiTextExtent(font, text, colors);
     const int w = size.width + 16, h = size.height + 8;
     HDC screen = GetDC(nullptr);
@@ -198,8 +200,8 @@ void GalleryTest::CaptureAndCompare(const std::string& name, int w, int h) {
     for (const Compared& c : compared) {
         // The control's top-left corner: a native window's client area lies inside its border.
         ui::Control* parent = c.control->Parent();
-        ui::Point origin = parent->ClientToScreen(c.control->Bounds().TopLeft()) -
-                           form.ClientToScreen({0, 0});
+        ui::Point origin =
+            parent->ClientToScreen(c.control->Bounds().TopLeft()) - form.ClientToScreen({0, 0});
         ui::Rect area = c.area;
         if (area.Width() <= 0 || area.Height() <= 0) area = c.control->ClientRect();
         int differences = 0;

@@ -37,14 +37,15 @@ void RenderRaster(ui::Control& windowed, ui::Bitmap& target, ui::Point at,
 // The larger of the GDI and the raster canvas's extent of TEXT in FONT.
 ui::Size TextBound(const ui::Font& font, std::string_view text, const ui::ColorResolver& colors);
 // The extent GDI measures for TEXT in FONT.
-ui::Size GdiTextExtent(const ui::Font& font, std::string_view text, const ui::ColorResolver& colors);
+ui::Size GdiTextExtent(const ui::Font& font, std::string_view text,
+                       const ui::ColorResolver& colors);
 
 struct Compared {
     ui::Control* control;
     ui::Rect area;                // control coordinates; empty: the whole control
     std::vector<ui::Rect> masks;  // text, control coordinates: not compared
     std::string what;
-    int tolerance = 0;            // pixels allowed to differ
+    int tolerance = 0;  // pixels allowed to differ
 };
 
 // A caption: its pixels of FONT's colour, looked for in SEARCH, must be those of TEXT drawn
@@ -60,7 +61,7 @@ struct ComparedCaption {
 };
 
 class GalleryTest : public ::testing::Test {
-protected:
+  protected:
     GalleryTest();
     ~GalleryTest() override;
 
@@ -96,7 +97,7 @@ protected:
     std::vector<Compared> compared;
     std::vector<ComparedCaption> captions;
 
-private:
+  private:
     void CheckCaption(const ComparedCaption& c, const ui::Bitmap& real);
 
     NoDither noDither_;

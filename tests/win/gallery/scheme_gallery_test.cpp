@@ -23,7 +23,7 @@ const ui::Font kHeaderFont{"Tahoma", 8, true, false, false, Hex(0x055CE0)};
 const ui::Font kTextFont{"Tahoma", 8, false, false, false, ui::clWindowText};
 
 class SchemeGallery : public gallery::GalleryTest {
-protected:
+  protected:
     controls::TKVZXPHeader& AddHeader(int x, int y, TXPScheme scheme, const std::string& caption) {
         auto& header = Add<controls::TKVZXPHeader>(&form, x, y, 170, 40);
         header.SetXPScheme(scheme);
@@ -43,9 +43,10 @@ protected:
         if (!header.Enabled()) font.color = Hex(0xB8AA9A);
         const int left = header.Border() + 10, top = header.Height() - 26;
         const ui::Size text = GdiTextExtent(font, header.Caption());
-        CompareCaption(header, "header caption " + header.Caption(), header.Caption(), font,
-                       {left, top, left + text.width, header.Height()},
-                       {header.Border(), top, header.Width() - header.Border() - 28, header.Height()});
+        CompareCaption(
+            header, "header caption " + header.Caption(), header.Caption(), font,
+            {left, top, left + text.width, header.Height()},
+            {header.Border(), top, header.Width() - header.Border() - 28, header.Height()});
     }
 
     controls::TKVZXPButton& AddButton(int x, int y, TXPScheme scheme, const std::string& caption) {
@@ -112,9 +113,10 @@ TEST_F(SchemeGallery, WindowPixelsMatchTheRasterCanvasOutsideText) {
         ui::Size text = TextBound(kTextFont, group.Caption());
         // The GDI and raster 6 x 6 corner arcs differ: GDI steps two pixels diagonally where
         // the raster canvas cuts one, three pixels at each of the two bottom corners.
-        Compare(group, "group box",
-                {{0, 0, group.Width(), text.height / 2 + 3}, {8, 0, 12 + text.width, text.height + 1}},
-                6);
+        Compare(
+            group, "group box",
+            {{0, 0, group.Width(), text.height / 2 + 3}, {8, 0, 12 + text.width, text.height + 1}},
+            6);
         ui::Font caption = kTextFont;
         caption.color = controls::TKVZXPCustomGroupBox::kCaptionColor;
         const ui::Size measured = GdiTextExtent(caption, group.Caption());

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 // A fresh folder under the temp folder per test, removed afterwards.
 class Win32Env {
-public:
+  public:
     Win32Env() {
         static int counter = 0;
         folder_ = fs::temp_directory_path() /
@@ -47,7 +47,7 @@ public:
         return std::string(utf8, static_cast<std::size_t>(n));
     }
 
-private:
+  private:
     fs::path folder_;
     platform::win32::ProfileWin32 profile_;
 };

@@ -34,7 +34,8 @@ std::string ItemText(HWND list, int index, int column) {
     item.iSubItem = column;
     item.pszText = buffer;
     item.cchTextMax = 260;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
     return platform::win32::Narrow(buffer);
 }
 
@@ -216,7 +217,8 @@ TEST_F(PeerTest, ColorBoxDrawsItsEntriesThroughTheModelAndReportsTheUsersChoice)
     EXPECT_EQ(changes, 1);
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     HDC dc = GetDC(hwnd);
-    COLORREF swatch = GetPixel(dc, info.rcItem.left + 6, (info.rcItem.top + info.rcItem.bottom) / 2);
+    COLORREF swatch =
+        GetPixel(dc, info.rcItem.left + 6, (info.rcItem.top + info.rcItem.bottom) / 2);
     ReleaseDC(hwnd, dc);
     EXPECT_EQ(swatch, RGB(0, 255, 0));
 

@@ -12,11 +12,11 @@
 namespace wintest {
 
 class OleEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override { session_ = std::make_unique<platform::win32::OleSession>(); }
     void TearDown() override { session_.reset(); }
 
-private:
+  private:
     std::unique_ptr<platform::win32::OleSession> session_;
 };
 

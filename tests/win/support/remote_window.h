@@ -70,14 +70,15 @@ inline HWND FindChildOfClass(HWND parent, const wchar_t* className) {
 
 // A block of memory in the process that owns a window.
 class RemoteBuffer {
-public:
+  public:
     RemoteBuffer(HWND window, SIZE_T size) {
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        process_ =
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
         if (process_)
-            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE,
-                                      PAGE_READWRITE);
+            address_ =
+                VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     }
     ~RemoteBuffer() {
         if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
@@ -92,13 +93,15 @@ public:
         return reinterpret_cast<LPARAM>(static_cast<char*>(address_) + offset);
     }
     bool Write(const void* data, SIZE_T size, SIZE_T offset = 0) {
-        return WriteProcessMemory(process_, reinterpret_cast<void*>(At(offset)), data, size, nullptr);
+        return WriteProcessMemory(process_, reinterpret_cast<void*>(At(offset)), data, size,
+                                  nullptr);
     }
     bool Read(void* data, SIZE_T size, SIZE_T offset = 0) const {
-        return ReadProcessMemory(process_, reinterpret_cast<void*>(At(offset)), data, size, nullptr);
+        return ReadProcessMemory(process_, reinterpret_cast<void*>(At(offset)), data, size,
+                                 nullptr);
     }
 
-private:
+  private:
     HANDLE process_ = nullptr;
     void* address_ = nullptr;
 };

@@ -20,7 +20,7 @@ inline std::wstring ProgramPath() {
 }
 
 class RunningProgram {
-public:
+  public:
     RunningProgram() {
         std::wstring exe = ProgramPath();
         std::wstring commandLine = L"\"" + exe + L"\"";
@@ -73,7 +73,9 @@ public:
         }
         return nullptr;
     }
-    bool Running() const { return started_ && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+    bool Running() const {
+        return started_ && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
+    }
 
     // Closes the main window and waits for the process; returns its exit code, or
     // kStillRunning when it did not end within 20 s (it is then terminated).
@@ -90,7 +92,7 @@ public:
 
     static constexpr DWORD kStillRunning = STILL_ACTIVE;
 
-private:
+  private:
     static BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM param) {
         auto* self = reinterpret_cast<RunningProgram*>(param);
         DWORD pid = 0;

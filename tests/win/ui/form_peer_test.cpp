@@ -9,7 +9,9 @@
 
 namespace {
 
-HWND HwndOf(ui::Form& form) { return static_cast<HWND>(form.Peer()->NativeHandle()); }
+HWND HwndOf(ui::Form& form) {
+    return static_cast<HWND>(form.Peer()->NativeHandle());
+}
 
 struct FormPeer : ::testing::Test {
     platform::win32::Win32Backend backend;

@@ -15,11 +15,14 @@
 
 namespace {
 
-HWND HwndOf(ui::Control& control) { return static_cast<HWND>(control.Peer()->NativeHandle()); }
+HWND HwndOf(ui::Control& control) {
+    return static_cast<HWND>(control.Peer()->NativeHandle());
+}
 
 std::wstring TextOf(HWND hwnd) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -37,8 +40,9 @@ TEST_F(WebBrowserTest, WithoutAnHtmlEngineThePageShowsAsTextThatFollowsTheContro
     form.Realize();
     form.ShowForm();
 
-    browser.WritePage("<html><title>T</title><body bgcolor=black><h2>Программа</h2>"
-                      "<ol><li>one</li></ol></body></html>");
+    browser.WritePage(
+        "<html><title>T</title><body bgcolor=black><h2>Программа</h2>"
+        "<ol><li>one</li></ol></body></html>");
     HWND view = GetWindow(HwndOf(browser), GW_CHILD);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(TextOf(view).find(L"Программа"), 0u) << "the title is not shown";

@@ -24,7 +24,9 @@ namespace {
 
 using platform::win32::WindowPeer;
 
-HWND HwndOf(const ui::Control& c) { return c.Peer() ? static_cast<HWND>(c.Peer()->NativeHandle()) : nullptr; }
+HWND HwndOf(const ui::Control& c) {
+    return c.Peer() ? static_cast<HWND>(c.Peer()->NativeHandle()) : nullptr;
+}
 
 std::wstring ClassOf(HWND hwnd) {
     wchar_t name[64] = {};
@@ -46,7 +48,7 @@ struct Probe : ui::Control {
 // An owner-drawn combo box: the system asks its parent for the item height while creating it.
 int measuredBeforeHandle = 0;
 class OwnerDrawnComboPeer final : public platform::win32::NativeControlPeer {
-public:
+  public:
     OwnerDrawnComboPeer(platform::win32::Win32State& state, ui::Control& control)
         : NativeControlPeer(state, control) {
         CreateControl(L"COMBOBOX", 0, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS);
@@ -61,7 +63,7 @@ public:
 };
 
 class MissingClassPeer final : public WindowPeer {
-public:
+  public:
     MissingClassPeer(platform::win32::Win32State& state, ui::Control& control)
         : WindowPeer(state, control) {
         CreateNativeWindow(L"NoSuchSkarvelClass", 0, 0);
@@ -71,8 +73,9 @@ public:
 // An own window that takes Tab before it is translated, as a hosted browser does.
 std::vector<WPARAM> offeredKeys;
 class TabTakingPeer final : public WindowPeer {
-public:
-    TabTakingPeer(platform::win32::Win32State& state, ui::Control& control) : WindowPeer(state, control) {
+  public:
+    TabTakingPeer(platform::win32::Win32State& state, ui::Control& control)
+        : WindowPeer(state, control) {
         CreateOwnWindow(0, WS_CHILD | WS_VISIBLE, ParentHwnd(), ChildRect());
     }
     bool PreTranslate(MSG& msg) override {
@@ -87,7 +90,8 @@ struct WindowPeerTest : ::testing::Test {
     ui::Application app{backend};
     ui::Form form{app};
     std::vector<std::string> reported;
-    ui::ScopedErrorReport report{app, [this](const std::string& text) { reported.push_back(text); }};
+    ui::ScopedErrorReport report{app,
+                                 [this](const std::string& text) { reported.push_back(text); }};
 
     WindowPeerTest() {
         form.SetClientSize(300, 200);

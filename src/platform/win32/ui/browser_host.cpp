@@ -12,8 +12,10 @@ namespace platform::win32 {
 
 // The container side of in-place activation: the client site, the in-place site and the frame
 // in one object, which lends the browser our window and keeps its active object for keys.
-class BrowserHost::Site final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
-public:
+class BrowserHost::Site final : public IOleClientSite,
+                                public IOleInPlaceSite,
+                                public IOleInPlaceFrame {
+  public:
     explicit Site(HWND window) : window_(window) {}
 
     // The browser's active object, for offering keys; dropped when the host goes.
@@ -69,9 +71,9 @@ public:
     HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
-                                               LPRECT position, LPRECT clip,
-                                               LPOLEINPLACEFRAMEINFO info) override {
+    HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame,
+                                               IOleInPlaceUIWindow** document, LPRECT position,
+                                               LPRECT clip, LPOLEINPLACEFRAMEINFO info) override {
         if (!frame || !document || !position || !clip || !info) return E_POINTER;
         *frame = static_cast<IOleInPlaceFrame*>(this);
         AddRef();
@@ -107,14 +109,16 @@ public:
     }
 
     // IOleInPlaceFrame
-    HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE SetStatusText(LPCOLESTR) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
-private:
+  private:
     ~Site() = default;
 
     HWND window_;

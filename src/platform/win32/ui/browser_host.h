@@ -19,7 +19,7 @@ namespace platform::win32 {
 bool HtmlEngineAvailable();
 
 class BrowserHost {
-public:
+  public:
     // The browser activated in place in PARENT, filling its client area; null when the control
     // cannot be made or activated.
     static std::unique_ptr<BrowserHost> Create(HWND parent);
@@ -39,7 +39,7 @@ public:
 
     class Site;
 
-private:
+  private:
     BrowserHost(HWND parent, Site* site);
 
     HWND parent_;

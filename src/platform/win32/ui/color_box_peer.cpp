@@ -59,7 +59,8 @@ void ColorBoxPeer::DrawItem(const DRAWITEMSTRUCT& item) {
     GdiCanvas canvas(item.hDC, state_.colors);
     int index = item.itemID == static_cast<UINT>(-1) ? -1 : static_cast<int>(item.itemID);
     box_.DrawItem(canvas, index, r, (item.itemState & ODS_SELECTED) != 0);
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(item.hDC, &rc);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))
+        DrawFocusRect(item.hDC, &rc);
 }
 
 bool ColorBoxPeer::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -14,13 +14,13 @@ class ColorBox;
 namespace platform::win32 {
 
 class ColorBoxPeer final : public NativeControlPeer {
-public:
+  public:
     ColorBoxPeer(Win32State& state, ui::ColorBox& box);
 
     void Changed(ui::Change what) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     // Places the window: the model's field and, below it, room for the dropped list.
     void PushBounds();
     void PushItems();

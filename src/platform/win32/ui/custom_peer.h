@@ -6,7 +6,7 @@
 namespace platform::win32 {
 
 class CustomPeer final : public WindowPeer {
-public:
+  public:
     CustomPeer(Win32State& state, ui::Control& control);
 };
 

@@ -32,8 +32,7 @@ int FileListBoxPeer::IconIndex(const std::string& path) {
     return index;
 }
 
-void FileListBoxPeer::DrawListItem(GdiCanvas& canvas, int index, const ui::Rect& r,
-                                   bool selected) {
+void FileListBoxPeer::DrawListItem(GdiCanvas& canvas, int index, const ui::Rect& r, bool selected) {
     auto* list = static_cast<HIMAGELIST>(ShellFolderWin32::SystemImageList(false));
     int icon = IconIndex(files_.FullPath(index));
     if (!list || icon < 0) {

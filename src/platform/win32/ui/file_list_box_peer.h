@@ -14,16 +14,16 @@ class FileListBox;
 namespace platform::win32 {
 
 class FileListBoxPeer final : public ListBoxPeer {
-public:
+  public:
     FileListBoxPeer(Win32State& state, ui::FileListBox& list);
 
     // Another folder forgets the icons of the one before.
     void Changed(ui::Change what) override;
 
-protected:
+  protected:
     void DrawListItem(GdiCanvas& canvas, int index, const ui::Rect& r, bool selected) override;
 
-private:
+  private:
     // The index of PATH's icon in the system's small image list (asked once per path); -1 when
     // the shell has none.
     int IconIndex(const std::string& path);

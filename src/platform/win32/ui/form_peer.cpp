@@ -57,7 +57,8 @@ void FormPeer::Styles(DWORD& style, DWORD& exStyle) const {
         style |= WS_SYSMENU;
         if (icons & ui::border_icon::kMinimize) style |= WS_MINIMIZEBOX;
         if (icons & ui::border_icon::kMaximize) style |= WS_MAXIMIZEBOX;
-        if ((icons & ui::border_icon::kHelp) && !(icons & (ui::border_icon::kMinimize | ui::border_icon::kMaximize)))
+        if ((icons & ui::border_icon::kHelp) &&
+            !(icons & (ui::border_icon::kMinimize | ui::border_icon::kMaximize)))
             exStyle |= WS_EX_CONTEXTHELP;
     }
 }
@@ -112,9 +113,15 @@ void FormPeer::Changed(ui::Change what) {
 
 void FormPeer::ShowInState() {
     switch (form_.GetWindowState()) {
-        case ui::WindowState::Maximized: ShowWindow(hwnd_, SW_SHOWMAXIMIZED); break;
-        case ui::WindowState::Minimized: ShowWindow(hwnd_, SW_SHOWMINIMIZED); break;
-        case ui::WindowState::Normal: ShowWindow(hwnd_, SW_SHOWNORMAL); break;
+        case ui::WindowState::Maximized:
+            ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
+            break;
+        case ui::WindowState::Minimized:
+            ShowWindow(hwnd_, SW_SHOWMINIMIZED);
+            break;
+        case ui::WindowState::Normal:
+            ShowWindow(hwnd_, SW_SHOWNORMAL);
+            break;
     }
 }
 

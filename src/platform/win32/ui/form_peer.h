@@ -10,7 +10,7 @@ class Form;
 namespace platform::win32 {
 
 class FormPeer final : public WindowPeer {
-public:
+  public:
     FormPeer(Win32State& state, ui::Form& form);
 
     void Changed(ui::Change what) override;
@@ -18,7 +18,7 @@ public:
     void Activate() override;
     void Show(ui::ShowCommand how) override;
 
-private:
+  private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Styles(DWORD& style, DWORD& exStyle) const;
     // Outer window rectangle for the form's client size at its current position.

@@ -10,7 +10,7 @@ namespace platform::win32 {
 
 // Selects an object into a DC and restores the previous one.
 class SelectGuard {
-public:
+  public:
     SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
     ~SelectGuard() {
         if (old_) SelectObject(dc_, old_);
@@ -18,7 +18,7 @@ public:
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
@@ -26,25 +26,26 @@ private:
 // A memory DC compatible with REFERENCE with BITMAP (owned by the caller, who keeps it longer)
 // selected into it.
 class CompatibleDc {
-public:
+  public:
     CompatibleDc(HDC reference, HBITMAP bitmap)
         : dc_(CreateCompatibleDC(reference)), select_(dc_.get(), bitmap) {}
     HDC Get() const { return dc_.get(); }
 
-private:
+  private:
     DcOwner dc_;
     SelectGuard select_;
 };
 
 // An off-screen buffer of WIDTH x HEIGHT (at least 1 x 1) compatible with REFERENCE.
 class MemoryDC {
-public:
+  public:
     MemoryDC(HDC reference, int width, int height)
-        : bitmap_(CreateCompatibleBitmap(reference, width > 0 ? width : 1, height > 0 ? height : 1)),
+        : bitmap_(
+              CreateCompatibleBitmap(reference, width > 0 ? width : 1, height > 0 ? height : 1)),
           dc_(reference, bitmap_.get()) {}
     HDC Get() const { return dc_.Get(); }
 
-private:
+  private:
     BitmapOwner bitmap_;  // before the DC that borrows it
     CompatibleDc dc_;
 };

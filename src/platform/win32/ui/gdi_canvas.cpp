@@ -12,7 +12,9 @@ namespace platform::win32 {
 GdiCanvas::GdiCanvas(HDC dc, const ui::ColorResolver& colors)
     : Canvas(colors), dc_(dc), savedDc_(SaveDC(dc)) {}
 
-GdiCanvas::~GdiCanvas() { RestoreDC(dc_, savedDc_); }
+GdiCanvas::~GdiCanvas() {
+    RestoreDC(dc_, savedDc_);
+}
 
 void GdiCanvas::OnStateChanged() {
     const State& s = CurrentState();
@@ -33,7 +35,9 @@ void GdiCanvas::FillRect(const ui::Rect& r, ui::Color c) {
     ::FillRect(dc_, &rc, solid.get());
 }
 
-void GdiCanvas::SetPixel(int x, int y, ui::Color c) { SetPixelV(dc_, x, y, Resolve(c)); }
+void GdiCanvas::SetPixel(int x, int y, ui::Color c) {
+    SetPixelV(dc_, x, y, Resolve(c));
+}
 
 ui::Color GdiCanvas::GetPixel(int x, int y) {
     COLORREF c = ::GetPixel(dc_, x, y);
@@ -141,7 +145,8 @@ ui::Bitmap CopyFromDc(HDC source, int width, int height) {
     const auto* px = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            std::uint32_t v = px[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+            std::uint32_t v =
+                px[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
             out.SetPixel(x, y, ui::Rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
         }
     return out;
@@ -262,13 +267,12 @@ int GdiCanvas::DrawTextIn(std::string_view text, ui::Rect& r, std::uint32_t flag
     PrepareText();
     TEXTMETRICW tm{};
     GetTextMetricsW(dc_, &tm);
-    ui::TextBlock block =
-        ui::LayOutText(text, r, flags, tm.tmHeight, [this](std::string_view s) {
-            std::wstring w = Widen(s);
-            SIZE size{};
-            GetTextExtentPoint32W(dc_, w.c_str(), static_cast<int>(w.size()), &size);
-            return static_cast<int>(size.cx);
-        });
+    ui::TextBlock block = ui::LayOutText(text, r, flags, tm.tmHeight, [this](std::string_view s) {
+        std::wstring w = Widen(s);
+        SIZE size{};
+        GetTextExtentPoint32W(dc_, w.c_str(), static_cast<int>(w.size()), &size);
+        return static_cast<int>(size.cx);
+    });
     if (flags & ui::text::kCalcRect) {
         r = block.bounds;
     } else {

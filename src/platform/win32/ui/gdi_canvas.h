@@ -12,7 +12,7 @@
 namespace platform::win32 {
 
 class GdiCanvas final : public ui::Canvas {
-public:
+  public:
     GdiCanvas(HDC dc, const ui::ColorResolver& colors);
     ~GdiCanvas() override;
 
@@ -41,7 +41,7 @@ public:
     // A GDI font for FONT (cached per canvas).
     static FontOwner CreateGdiFont(const ui::Font& font);
 
-private:
+  private:
     void OnStateChanged() override;
     PenOwner MakePen() const;
     BrushOwner MakeBrush() const;

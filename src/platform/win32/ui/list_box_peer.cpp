@@ -18,7 +18,9 @@ ListBoxPeer::ListBoxPeer(Win32State& state, ui::ListBox& list)
     PushItems();
 }
 
-bool ListBoxPeer::OwnerDrawn() const { return list_.Style() != ui::ListBoxStyle::Standard; }
+bool ListBoxPeer::OwnerDrawn() const {
+    return list_.Style() != ui::ListBoxStyle::Standard;
+}
 
 void ListBoxPeer::PushItems() {
     if (list_.Items() != shown_) {

@@ -17,17 +17,17 @@ namespace platform::win32 {
 class GdiCanvas;
 
 class ListBoxPeer : public NativeControlPeer {
-public:
+  public:
     ListBoxPeer(Win32State& state, ui::ListBox& list);
 
     void Changed(ui::Change what) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-protected:
+  protected:
     // Draws item INDEX of an owner-drawn list in R.
     virtual void DrawListItem(GdiCanvas& canvas, int index, const ui::Rect& r, bool selected);
 
-private:
+  private:
     bool OwnerDrawn() const;
     void PushItems();
     void PushSelection();

@@ -12,9 +12,12 @@ namespace {
 
 int ColumnFormat(ui::Alignment alignment) {
     switch (alignment) {
-        case ui::Alignment::Right: return LVCFMT_RIGHT;
-        case ui::Alignment::Center: return LVCFMT_CENTER;
-        case ui::Alignment::Left: break;
+        case ui::Alignment::Right:
+            return LVCFMT_RIGHT;
+        case ui::Alignment::Center:
+            return LVCFMT_CENTER;
+        case ui::Alignment::Left:
+            break;
     }
     return LVCFMT_LEFT;
 }

@@ -10,13 +10,13 @@
 namespace platform::win32 {
 
 class ListViewPeer final : public NativeControlPeer {
-public:
+  public:
     ListViewPeer(Win32State& state, ui::ListView& view);
 
     void Changed(ui::Change what) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     void PushStyle();
     void PushColumns();
     void PushRows();

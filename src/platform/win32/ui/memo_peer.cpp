@@ -7,7 +7,8 @@
 
 namespace platform::win32 {
 
-MemoPeer::MemoPeer(Win32State& state, ui::Memo& memo) : NativeControlPeer(state, memo), memo_(memo) {
+MemoPeer::MemoPeer(Win32State& state, ui::Memo& memo)
+    : NativeControlPeer(state, memo), memo_(memo) {
     CreateControl(L"EDIT", WS_EX_CLIENTEDGE, Style());
     PushText();
 }

@@ -10,13 +10,13 @@ class Memo;
 namespace platform::win32 {
 
 class MemoPeer final : public NativeControlPeer {
-public:
+  public:
     MemoPeer(Win32State& state, ui::Memo& memo);
 
     void Changed(ui::Change what) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     DWORD Style() const;
     void PushText();
 

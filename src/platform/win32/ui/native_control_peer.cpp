@@ -10,7 +10,9 @@ namespace platform::win32 {
 NativeControlPeer::NativeControlPeer(Win32State& state, ui::Control& control)
     : WindowPeer(state, control) {}
 
-NativeControlPeer::~NativeControlPeer() { DestroyOwnedWindow(); }
+NativeControlPeer::~NativeControlPeer() {
+    DestroyOwnedWindow();
+}
 
 void NativeControlPeer::CreateControl(const wchar_t* className, DWORD exStyle, DWORD style) {
     CreateNativeWindow(className, exStyle, style);
@@ -43,7 +45,8 @@ bool NativeControlPeer::ReflectListDrawing(UINT msg, WPARAM wParam, LPARAM lPara
             result = TRUE;
             return true;
         case WM_MEASUREITEM:
-            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(itemHeight);
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
+                static_cast<UINT>(itemHeight);
             result = TRUE;
             return true;
         case WM_CTLCOLORLISTBOX:
@@ -86,7 +89,8 @@ bool NativeControlPeer::HandleNativeMessage(UINT msg, WPARAM wParam, LPARAM lPar
         RECT window;
         GetWindowRect(hwnd_, &window);
         GdiCanvas canvas(dc.get(), state_.colors);
-        control_.PaintOverWindow(canvas, {0, 0, window.right - window.left, window.bottom - window.top});
+        control_.PaintOverWindow(canvas,
+                                 {0, 0, window.right - window.left, window.bottom - window.top});
         return true;
     }
     return WindowPeer::HandleNativeMessage(msg, wParam, lParam, result);

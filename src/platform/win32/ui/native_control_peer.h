@@ -13,7 +13,7 @@
 namespace platform::win32 {
 
 class NativeControlPeer : public WindowPeer {
-public:
+  public:
     NativeControlPeer(Win32State& state, ui::Control& control);
     // The window goes before the font and brush it uses.
     ~NativeControlPeer() override;
@@ -22,7 +22,7 @@ public:
     // Invalidates the frame too, so that the painting over it follows.
     void Invalidate(const ui::Rect& r) override;
 
-protected:
+  protected:
     // Creates the window of CLASS_NAME and gives it the control's font.
     void CreateControl(const wchar_t* className, DWORD exStyle, DWORD style);
     void PushFont();
@@ -39,7 +39,7 @@ protected:
                             LRESULT& result);
     bool HandleNativeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     FontOwner font_;
     BrushOwner background_;
     COLORREF backgroundColor_ = CLR_INVALID;

@@ -9,7 +9,7 @@
 namespace platform::win32 {
 
 class Win32PeerFactory final : public ui::PeerFactory {
-public:
+  public:
     explicit Win32PeerFactory(Win32State& state) : state_(state) {}
 
     // The backend state the peers share, for peers made outside this factory.
@@ -26,7 +26,7 @@ public:
     std::unique_ptr<ui::ControlPeer> MakeShellListView(ui::ShellListView& view) override;
     std::unique_ptr<ui::ControlPeer> MakeWebBrowser(ui::WebBrowser& browser) override;
 
-private:
+  private:
     Win32State& state_;
 };
 

@@ -7,7 +7,8 @@
 
 namespace platform::win32 {
 
-ScrollBoxPeer::ScrollBoxPeer(Win32State& state, ui::ScrollBox& box) : WindowPeer(state, box), box_(box) {
+ScrollBoxPeer::ScrollBoxPeer(Win32State& state, ui::ScrollBox& box)
+    : WindowPeer(state, box), box_(box) {
     DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL;
     if (box.Visible()) style |= WS_VISIBLE;
     if (!box.Enabled()) style |= WS_DISABLED;
@@ -43,12 +44,24 @@ void ScrollBoxPeer::Scroll(int code) {
     int line = box_.LineStep();
     int page = std::max(line, box_.ClientRect().Height() - line);
     switch (code) {
-        case SB_LINEUP: box_.ScrollBy(-line); break;
-        case SB_LINEDOWN: box_.ScrollBy(line); break;
-        case SB_PAGEUP: box_.ScrollBy(-page); break;
-        case SB_PAGEDOWN: box_.ScrollBy(page); break;
-        case SB_TOP: box_.SetScrollPos(0); break;
-        case SB_BOTTOM: box_.SetScrollPos(box_.MaxScroll()); break;
+        case SB_LINEUP:
+            box_.ScrollBy(-line);
+            break;
+        case SB_LINEDOWN:
+            box_.ScrollBy(line);
+            break;
+        case SB_PAGEUP:
+            box_.ScrollBy(-page);
+            break;
+        case SB_PAGEDOWN:
+            box_.ScrollBy(page);
+            break;
+        case SB_TOP:
+            box_.SetScrollPos(0);
+            break;
+        case SB_BOTTOM:
+            box_.SetScrollPos(box_.MaxScroll());
+            break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION: {
             SCROLLINFO info{};
@@ -57,7 +70,8 @@ void ScrollBoxPeer::Scroll(int code) {
             if (GetScrollInfo(hwnd_, SB_VERT, &info)) box_.SetScrollPos(info.nTrackPos);
             break;
         }
-        default: break;
+        default:
+            break;
     }
     SyncBar();
 }

@@ -12,12 +12,12 @@ class ScrollBox;
 namespace platform::win32 {
 
 class ScrollBoxPeer final : public WindowPeer {
-public:
+  public:
     ScrollBoxPeer(Win32State& state, ui::ScrollBox& box);
 
     void Changed(ui::Change what) override;
 
-private:
+  private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void SyncBar();
     void Scroll(int code);

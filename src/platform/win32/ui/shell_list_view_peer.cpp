@@ -42,8 +42,8 @@ ShellListViewPeer::ShellListViewPeer(Win32State& state, ui::ShellListView& view)
     : NativeControlPeer(state, view), view_(view) {
     // The system image lists are shared: the view must not destroy them.
     CreateControl(WC_LISTVIEWW, WS_EX_CLIENTEDGE,
-                       ViewStyle() | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
-                           LVS_AUTOARRANGE | WS_TABSTOP);
+                  ViewStyle() | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
+                      LVS_AUTOARRANGE | WS_TABSTOP);
     SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL,
                  reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(false)));
     SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL,
@@ -56,10 +56,14 @@ ShellListViewPeer::ShellListViewPeer(Win32State& state, ui::ShellListView& view)
 
 DWORD ShellListViewPeer::ViewStyle() const {
     switch (view_.GetViewStyle()) {
-        case ui::ViewStyle::List: return LVS_LIST;
-        case ui::ViewStyle::Icon: return LVS_ICON;
-        case ui::ViewStyle::SmallIcon: return LVS_SMALLICON;
-        case ui::ViewStyle::Report: break;
+        case ui::ViewStyle::List:
+            return LVS_LIST;
+        case ui::ViewStyle::Icon:
+            return LVS_ICON;
+        case ui::ViewStyle::SmallIcon:
+            return LVS_SMALLICON;
+        case ui::ViewStyle::Report:
+            break;
     }
     return LVS_REPORT;
 }
@@ -95,7 +99,8 @@ void ShellListViewPeer::PushColumnTitles() {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT;
         column.pszText = title.data();
-        SendMessageW(hwnd_, LVM_SETCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
+        SendMessageW(hwnd_, LVM_SETCOLUMNW, static_cast<WPARAM>(c),
+                     reinterpret_cast<LPARAM>(&column));
     }
 }
 

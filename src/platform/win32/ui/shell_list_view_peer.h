@@ -11,13 +11,13 @@ class ShellListView;
 namespace platform::win32 {
 
 class ShellListViewPeer final : public NativeControlPeer {
-public:
+  public:
     ShellListViewPeer(Win32State& state, ui::ShellListView& view);
 
     void Changed(ui::Change what) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     DWORD ViewStyle() const;
     void PushStyle();
     void PushColumns();

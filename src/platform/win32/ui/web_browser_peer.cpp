@@ -70,7 +70,9 @@ void WebBrowserPeer::Changed(ui::Change what) {
     WindowPeer::Changed(what);
 }
 
-bool WebBrowserPeer::PreTranslate(MSG& msg) { return host_ && host_->OfferKey(msg); }
+bool WebBrowserPeer::PreTranslate(MSG& msg) {
+    return host_ && host_->OfferKey(msg);
+}
 
 LRESULT WebBrowserPeer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_SIZE) FitContents();
@@ -121,7 +123,8 @@ bool WebBrowserPeer::WriteDocument() {
     }
     ComPtr<IHTMLDocument2> html;
     if (FAILED(document->QueryInterface(IID_IHTMLDocument2, html.OutVoid())))
-        throw std::runtime_error("The browser's document cannot take a page: it is no HTML document.");
+        throw std::runtime_error(
+            "The browser's document cannot take a page: it is no HTML document.");
 
     std::wstring page = Widen(browser_.Page());
     SAFEARRAY* lines = SafeArrayCreateVector(VT_VARIANT, 0, 1);
@@ -156,8 +159,8 @@ void WebBrowserPeer::ShowFormattedText() {
         textView_ = CreateWindowExW(0, viewClass, L"",
                                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE |
                                         ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL,
-                                    0, 0, area.right, area.bottom, hwnd_, nullptr,
-                                    state_.instance, nullptr);
+                                    0, 0, area.right, area.bottom, hwnd_, nullptr, state_.instance,
+                                    nullptr);
         if (!textView_)
             throw std::runtime_error("Cannot create the page's text view. " +
                                      SystemErrorText(GetLastError()));

@@ -14,7 +14,7 @@ class WebBrowser;
 namespace platform::win32 {
 
 class WebBrowserPeer final : public WindowPeer {
-public:
+  public:
     WebBrowserPeer(Win32State& state, ui::WebBrowser& browser);
     // The browser and the text view go before the container and the library of the view.
     ~WebBrowserPeer() override;
@@ -26,7 +26,7 @@ public:
     // page as formatted text instead.
     static constexpr DWORD kFirstDocumentLimitMs = 10000;
 
-private:
+  private:
     enum class Mode { Undecided, Browser, Text };
 
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -40,7 +40,7 @@ LRESULT CALLBACK TimerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 }
 
 class Win32TimerPeer final : public ui::TimerPeer {
-public:
+  public:
     Win32TimerPeer(Win32State& state, ui::Timer& timer)
         : state_(state), timer_(timer), id_(state.nextTimerId++) {
         state_.timers[id_] = &timer_;
@@ -56,7 +56,7 @@ public:
             SetTimer(state_.timerWindow.get(), id_, static_cast<UINT>(timer_.Interval()), nullptr);
     }
 
-private:
+  private:
     Win32State& state_;
     ui::Timer& timer_;
     UINT_PTR id_;
@@ -64,7 +64,7 @@ private:
 
 // A canvas for measuring text on a screen-compatible memory DC.
 class MeasureCanvas final : public ui::Canvas {
-public:
+  public:
     explicit MeasureCanvas(const ui::ColorResolver& colors)
         : Canvas(colors), dc_(CreateCompatibleDC(nullptr)), inner_(dc_.get(), colors) {}
     void FillRect(const ui::Rect&, ui::Color) override {}
@@ -89,7 +89,7 @@ public:
         return inner_.DrawTextIn(text, r, flags | ui::text::kCalcRect);
     }
 
-private:
+  private:
     DcOwner dc_;  // before the canvas that borrows it, which restores it when it goes
     GdiCanvas inner_;
 };
@@ -112,16 +112,21 @@ Win32Backend::Win32Backend()
     state_->timerWindow.reset(CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                               nullptr, state_->instance, nullptr));
     if (!state_->timerWindow)
-        throw std::runtime_error("Cannot create the timer window. " + SystemErrorText(GetLastError()));
+        throw std::runtime_error("Cannot create the timer window. " +
+                                 SystemErrorText(GetLastError()));
     SetWindowLongPtrW(state_->timerWindow.get(), GWLP_USERDATA,
                       reinterpret_cast<LONG_PTR>(state_.get()));
 }
 
 Win32Backend::~Win32Backend() = default;
 
-const ui::ColorResolver& Win32Backend::Colors() const { return state_->colors; }
+const ui::ColorResolver& Win32Backend::Colors() const {
+    return state_->colors;
+}
 
-ui::PeerFactory& Win32Backend::Peers() { return *peers_; }
+ui::PeerFactory& Win32Backend::Peers() {
+    return *peers_;
+}
 
 std::unique_ptr<ui::TimerPeer> Win32Backend::CreateTimerPeer(ui::Timer& timer) {
     return std::make_unique<Win32TimerPeer>(*state_, timer);
@@ -135,28 +140,46 @@ ui::MessageResult Win32Backend::ShowMessage(const std::string& text, const std::
                                             ui::MessageKind kind, ui::MessageButtons buttons) {
     UINT flags = MB_TASKMODAL;
     switch (kind) {
-        case ui::MessageKind::Error: flags |= MB_ICONERROR; break;
-        case ui::MessageKind::Warning: flags |= MB_ICONWARNING; break;
-        case ui::MessageKind::Information: flags |= MB_ICONINFORMATION; break;
-        case ui::MessageKind::Confirmation: flags |= MB_ICONQUESTION; break;
+        case ui::MessageKind::Error:
+            flags |= MB_ICONERROR;
+            break;
+        case ui::MessageKind::Warning:
+            flags |= MB_ICONWARNING;
+            break;
+        case ui::MessageKind::Information:
+            flags |= MB_ICONINFORMATION;
+            break;
+        case ui::MessageKind::Confirmation:
+            flags |= MB_ICONQUESTION;
+            break;
     }
     switch (buttons) {
-        case ui::MessageButtons::Ok: flags |= MB_OK; break;
-        case ui::MessageButtons::OkCancel: flags |= MB_OKCANCEL; break;
-        case ui::MessageButtons::YesNo: flags |= MB_YESNO; break;
+        case ui::MessageButtons::Ok:
+            flags |= MB_OK;
+            break;
+        case ui::MessageButtons::OkCancel:
+            flags |= MB_OKCANCEL;
+            break;
+        case ui::MessageButtons::YesNo:
+            flags |= MB_YESNO;
+            break;
     }
     HWND owner = GetActiveWindow();
     int r = MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), flags);
     switch (r) {
-        case IDCANCEL: return ui::MessageResult::Cancel;
-        case IDYES: return ui::MessageResult::Yes;
-        case IDNO: return ui::MessageResult::No;
-        default: return ui::MessageResult::Ok;
+        case IDCANCEL:
+            return ui::MessageResult::Cancel;
+        case IDYES:
+            return ui::MessageResult::Yes;
+        case IDNO:
+            return ui::MessageResult::No;
+        default:
+            return ui::MessageResult::Ok;
     }
 }
 
 std::optional<std::string> Win32Backend::RunSaveDialog(const ui::SaveDialog& dialog,
-                                                      ui::Form& owner) {
+                                                       ui::Form& owner) {
     auto* peer = owner.Peer();
     return RunSaveFileDialog(dialog, peer ? static_cast<HWND>(peer->NativeHandle()) : nullptr);
 }
@@ -171,7 +194,9 @@ ui::Size Win32Backend::ScreenSize() const {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-void Win32Backend::SetTitle(const std::string& title) { state_->title = title; }
+void Win32Backend::SetTitle(const std::string& title) {
+    state_->title = title;
+}
 
 void Win32Backend::RunMessageLoop() {
     MSG msg;
@@ -182,7 +207,9 @@ void Win32Backend::RunMessageLoop() {
     }
 }
 
-void Win32Backend::Terminate() { PostQuitMessage(0); }
+void Win32Backend::Terminate() {
+    PostQuitMessage(0);
+}
 
 void Win32Backend::ProcessMessages() {
     MSG msg;
@@ -203,7 +230,8 @@ namespace platform::win32 {
 
 int Win32Backend::ShowPopupMenu(const ui::PopupMenu& menu, ui::Point screen) {
     MenuOwner handle(CreatePopupMenu());
-    if (!handle) throw std::runtime_error("Cannot create a menu. " + SystemErrorText(GetLastError()));
+    if (!handle)
+        throw std::runtime_error("Cannot create a menu. " + SystemErrorText(GetLastError()));
     const auto& items = menu.Items();
     for (size_t i = 0; i < items.size(); ++i) {
         const ui::MenuItem& item = items[i];
@@ -222,8 +250,9 @@ int Win32Backend::ShowPopupMenu(const ui::PopupMenu& menu, ui::Point screen) {
     HWND owner = GetActiveWindow();
     if (!owner) owner = state_->timerWindow.get();
     SetForegroundWindow(owner);
-    int chosen = static_cast<int>(TrackPopupMenu(handle.get(), align | TPM_RETURNCMD | TPM_RIGHTBUTTON,
-                                                 screen.x, screen.y, 0, owner, nullptr));
+    int chosen =
+        static_cast<int>(TrackPopupMenu(handle.get(), align | TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                        screen.x, screen.y, 0, owner, nullptr));
     PostMessageW(owner, WM_NULL, 0, 0);
     return chosen > 0 ? chosen - 1 : -1;
 }

@@ -12,7 +12,7 @@ struct Win32State;
 class Win32PeerFactory;
 
 class Win32Backend final : public ui::Backend {
-public:
+  public:
     Win32Backend();
     ~Win32Backend() override;
 
@@ -22,7 +22,8 @@ public:
     std::unique_ptr<ui::Canvas> CreateMeasureCanvas() override;
     ui::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                   ui::MessageKind kind, ui::MessageButtons buttons) override;
-    std::optional<std::string> RunSaveDialog(const ui::SaveDialog& dialog, ui::Form& owner) override;
+    std::optional<std::string> RunSaveDialog(const ui::SaveDialog& dialog,
+                                             ui::Form& owner) override;
     ui::Point CursorPos() const override;
     ui::Size ScreenSize() const override;
     void SetTitle(const std::string& title) override;
@@ -34,7 +35,7 @@ public:
     void SetCursorImage(ui::Cursor which, const ui::Bitmap& image, ui::Color transparent,
                         ui::Point hotSpot) override;
 
-private:
+  private:
     std::unique_ptr<Win32State> state_;
     std::unique_ptr<Win32PeerFactory> peers_;
 };

@@ -19,7 +19,7 @@ namespace platform::win32 {
 
 // System colours from GetSysColor.
 class SystemColorResolver final : public ui::ColorResolver {
-public:
+  public:
     ui::Color SystemRgb(int index) const override {
         return static_cast<ui::Color>(GetSysColor(index));
     }

@@ -23,7 +23,9 @@ constexpr UINT_PTR kSubclassId = 1;
 constexpr UINT kFirstChildId = 100;
 constexpr UINT kLastChildId = 0xFFFF;
 
-UINT NextChildId(UINT id) { return id >= kLastChildId ? kFirstChildId : id + 1; }
+UINT NextChildId(UINT id) {
+    return id >= kLastChildId ? kFirstChildId : id + 1;
+}
 
 ui::Shift MouseShift(WPARAM wParam) {
     ui::Shift s = 0;
@@ -46,14 +48,22 @@ ui::Shift KeyShift() {
 
 LPCWSTR CursorResource(ui::Cursor c) {
     switch (c) {
-        case ui::Cursor::Hand: return IDC_HAND;
-        case ui::Cursor::IBeam: return IDC_IBEAM;
-        case ui::Cursor::Wait: return IDC_WAIT;
-        case ui::Cursor::Cross: return IDC_CROSS;
-        case ui::Cursor::SizeWE: return IDC_SIZEWE;
-        case ui::Cursor::SizeNS: return IDC_SIZENS;
-        case ui::Cursor::No: return IDC_NO;
-        default: return IDC_ARROW;
+        case ui::Cursor::Hand:
+            return IDC_HAND;
+        case ui::Cursor::IBeam:
+            return IDC_IBEAM;
+        case ui::Cursor::Wait:
+            return IDC_WAIT;
+        case ui::Cursor::Cross:
+            return IDC_CROSS;
+        case ui::Cursor::SizeWE:
+            return IDC_SIZEWE;
+        case ui::Cursor::SizeNS:
+            return IDC_SIZENS;
+        case ui::Cursor::No:
+            return IDC_NO;
+        default:
+            return IDC_ARROW;
     }
 }
 
@@ -176,8 +186,8 @@ void WindowPeer::CreateOwnWindow(DWORD exStyle, DWORD style, HWND parent, const 
     HMENU menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
     // WM_NCCREATE stores the handle in hwnd_ and the peer in the window.
     HWND hwnd = CreateWindowExW(exStyle, kWindowClass, Widen(control_.Caption()).c_str(), style,
-                                r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
-                                menuOrId, state_.instance, this);
+                                r.left, r.top, r.right - r.left, r.bottom - r.top, parent, menuOrId,
+                                state_.instance, this);
     hwnd_ = CheckCreated(hwnd, "a");
     AddToolTip();
 }
@@ -188,11 +198,10 @@ void WindowPeer::CreateNativeWindow(const wchar_t* className, DWORD exStyle, DWO
     if (!control_.Enabled()) style |= WS_DISABLED;
     HWND parent = ParentHwnd();
     UINT id = JoinParent();
-    HWND hwnd = CreateWindowExW(exStyle, className, Widen(control_.Caption()).c_str(),
-                                style | WS_CHILD | WS_CLIPSIBLINGS, r.left, r.top, r.right - r.left,
-                                r.bottom - r.top, parent,
-                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), state_.instance,
-                                nullptr);
+    HWND hwnd = CreateWindowExW(
+        exStyle, className, Widen(control_.Caption()).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
+        r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), state_.instance, nullptr);
     hwnd_ = CheckCreated(hwnd, Narrow(className).c_str());
     native_ = true;
     SetPropW(hwnd_, kPeerProperty, this);
@@ -308,7 +317,9 @@ void WindowPeer::SetFocus() {
     if (hwnd_) ::SetFocus(hwnd_);
 }
 
-bool WindowPeer::HasFocus() const { return hwnd_ && GetFocus() == hwnd_; }
+bool WindowPeer::HasFocus() const {
+    return hwnd_ && GetFocus() == hwnd_;
+}
 
 void WindowPeer::SetCapture(bool capture) {
     if (!hwnd_) return;
@@ -324,9 +335,13 @@ ui::Point WindowPeer::ClientToScreen(ui::Point p) const {
     return {pt.x, pt.y};
 }
 
-bool WindowPeer::Reflect(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool WindowPeer::Reflect(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
-bool WindowPeer::PreTranslate(MSG&) { return false; }
+bool WindowPeer::PreTranslate(MSG&) {
+    return false;
+}
 
 void WindowPeer::Paint() {
     PaintDc paint(hwnd_);
@@ -433,13 +448,15 @@ bool WindowPeer::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             if (control_.TabStop() && control_.CanFocus() && GetFocus() != hwnd_) ::SetFocus(hwnd_);
-            control_.DispatchMouseDown(ui::MouseButton::Left,
-                                       MouseShift(wParam) | (msg == WM_LBUTTONDBLCLK ? ui::shift::kDouble : 0), p);
+            control_.DispatchMouseDown(
+                ui::MouseButton::Left,
+                MouseShift(wParam) | (msg == WM_LBUTTONDBLCLK ? ui::shift::kDouble : 0), p);
             return true;
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
-            control_.DispatchMouseDown(ui::MouseButton::Right,
-                                       MouseShift(wParam) | (msg == WM_RBUTTONDBLCLK ? ui::shift::kDouble : 0), p);
+            control_.DispatchMouseDown(
+                ui::MouseButton::Right,
+                MouseShift(wParam) | (msg == WM_RBUTTONDBLCLK ? ui::shift::kDouble : 0), p);
             return true;
         case WM_MBUTTONDOWN:
             control_.DispatchMouseDown(ui::MouseButton::Middle, MouseShift(wParam), p);

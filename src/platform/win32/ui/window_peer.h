@@ -28,7 +28,7 @@ class Control;
 namespace platform::win32 {
 
 class WindowPeer : public ui::ControlPeer {
-public:
+  public:
     WindowPeer(Win32State& state, ui::Control& control);
     ~WindowPeer() override;
     WindowPeer(const WindowPeer&) = delete;
@@ -62,7 +62,7 @@ public:
     // its Tab, Enter and accelerators here). True when taken: the message goes no further.
     virtual bool PreTranslate(MSG& msg);
 
-protected:
+  protected:
     // Creates a window of the toolkit's own class. Raises the system's error text on failure.
     void CreateOwnWindow(DWORD exStyle, DWORD style, HWND parent, const RECT& r);
     // Creates a child window of a system class and subclasses it. Raises on failure.
@@ -87,7 +87,7 @@ protected:
     bool native_ = false;
     bool trackingMouse_ = false;
 
-private:
+  private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);
     // Registers this peer under its parent window's peer and returns the new ID (0: none).
