@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <cwctype>
 #include <string>
 #include <vector>
@@ -121,39 +122,56 @@ TEST(SystemTools, ProcessManagerListsThisTestsOwnExecutable) {
                }) == 1;
     })) << "no single line for "
         << std::string(own, own + wcslen(own)) << " among " << items.size() << " lines";
-    EXPECT_TRUE(std::is_sorted(items.begin(), items.end(),
-                               [](const auto& a, const auto& b) { return Lower(a) < Lower(b); }));
+    // In the order the system sorts names for the user.
+    EXPECT_TRUE(std::is_sorted(items.begin(), items.end(), [](const auto& a, const auto& b) {
+        return CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(),
+                               -1, nullptr, nullptr, 0) == CSTR_LESS_THAN;
+    }));
 }
 
-TEST(SystemTools, TypeManagerListsATypeRegisteredUnderTheClassesRoot) {
-    const wchar_t* extension = L".skarvel-e2e";
-    const wchar_t* type = L"SkarvelE2eFile";
+// Also a type name stored with a NUL and junk after it, as any user can store one: the entry
+// names the type before the NUL, and the entries after it are all shown.
+TEST(SystemTools, TypeManagerListsTypesRegisteredUnderTheClassesRoot) {
+    const std::wstring type = L"SkarvelE2eFile";
     auto setDefault = [](const std::wstring& key, const std::wstring& value) {
         HKEY handle = nullptr;
         ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
                                   nullptr, &handle, nullptr),
                   ERROR_SUCCESS);
+        // The length given: a NUL inside the text is stored with it.
         RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(handle);
     };
-    setDefault(extension, type);
+    const wchar_t* extensions[] = {L".skarvel-e2e", L".skarvel-e2e-nul", L".skarvel-e2f"};
+    setDefault(extensions[0], type);
+    setDefault(extensions[1], type + std::wstring(L"\0junk", 5));
+    setDefault(extensions[2], type);
     setDefault(type, L"Skarvel test document");
-    setDefault(std::wstring(type) + L"\\shell\\open\\command", L"notepad.exe \"%1\"");
+    setDefault(type + L"\\shell\\open\\command", L"notepad.exe \"%1\"");
 
     {
         RunningProgram program;
         ASSERT_NE(program.Main(), nullptr);
         HWND memo = ShownChild(program, kTypeManager, L"Type Manager Skarvel", {L"Edit"});
         ASSERT_NE(memo, nullptr) << "the type manager and its text did not show";
-        const std::wstring entry =
-            L"Extension:  \".skarvel-e2e\"\r\n"
-            L"Typename:  \"SkarvelE2eFile\", Displayname:  \"Skarvel test document\"\r\n"
-            L"Server: notepad.exe \"%1\"\r\n\r\n-----------------------------\r\n";
-        EXPECT_TRUE(WaitFor([&] { return WindowText(memo).find(entry) != std::wstring::npos; }));
+        auto entry = [](const std::wstring& extension) {
+            return L"Extension:  \"" + extension +
+                   L"\"\r\n"
+                   L"Typename:  \"SkarvelE2eFile\", Displayname:  \"Skarvel test document\"\r\n"
+                   L"Server: notepad.exe \"%1\"\r\n\r\n-----------------------------\r\n";
+        };
+        std::wstring text;
+        EXPECT_TRUE(WaitFor([&] {
+            text = WindowText(memo);
+            return text.find(entry(extensions[2])) != std::wstring::npos;
+        })) << "the type manager's text does not reach the last test type";
+        for (const wchar_t* extension : extensions)
+            EXPECT_NE(text.find(entry(extension)), std::wstring::npos)
+                << std::string(extension, extension + wcslen(extension));
     }
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, extension);
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, type);
+    for (const wchar_t* extension : extensions) RegDeleteTreeW(HKEY_CLASSES_ROOT, extension);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, type.c_str());
 }
 
 TEST(SystemTools, HelpShowsThePageAsReadableTextWithoutAnError) {
@@ -162,13 +180,32 @@ TEST(SystemTools, HelpShowsThePageAsReadableTextWithoutAnError) {
     // No HTML engine here: the page shows as formatted text.
     HWND text = ShownChild(program, kHelp, L"Help Skarvel", {L"RICHEDIT50W", L"RichEdit20W"});
     ASSERT_NE(text, nullptr) << "the help window and its text did not show";
-    EXPECT_TRUE(IsZoomed(GetAncestor(text, GA_ROOT)));
+    HWND help = GetAncestor(text, GA_ROOT);
+    EXPECT_TRUE(IsZoomed(help));
+    // Opened maximised, it has the boxes to restore and to minimise it.
+    const LONG_PTR style = GetWindowLongPtrW(help, GWL_STYLE);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
     const std::wstring page = WindowText(text);
     for (const wchar_t* part :
          {L"Программа Skarvel", L"Над программой работали:", L"История версий:",
           L"Skarvel 1.0.7.977", L"Тестовое оборудование:", L"Система:\u00A0 Windows XP"})
         EXPECT_NE(page.find(part), std::wstring::npos) << "missing a part of the page";
     EXPECT_EQ(page.find(L"<"), std::wstring::npos) << "markup shown as text";
+
+    // Restored, the window takes its own size, and the page follows it inside the frame.
+    PostMessageW(help, WM_SYSCOMMAND, SC_RESTORE, 0);
+    RECT window{}, shown{};
+    EXPECT_TRUE(WaitFor([&] {
+        GetWindowRect(help, &window);
+        GetWindowRect(text, &shown);
+        return !IsZoomed(help) && shown.right - shown.left == window.right - window.left - 10;
+    })) << "the restored window's page is "
+        << shown.right - shown.left << " wide in a window " << window.right - window.left
+        << " wide";
+    RECT client{};
+    GetClientRect(help, &client);
+    EXPECT_EQ(client.right, 809);
+    EXPECT_EQ(client.bottom, 527);
     EXPECT_TRUE(MessageBoxes(program).empty());
 }
 
