@@ -83,11 +83,13 @@ MaskArgument SplitMask(platform::FileSystem& files, const std::string& folderAnd
     return out;
 }
 
-// A fresh handle on the same verified target, for the next pass.
-std::optional<PurgeTarget> Reopen(platform::FileSystem& files, const PurgeTarget& target) {
-    PurgeTarget again{files.Open(target.path, platform::OpenFor::Listing), target.path,
-                      target.identity};
-    if (!again.folder || again.folder->Identity() != target.identity) return std::nullopt;
+// A fresh handle on the same verified target, for the next pass; nullopt, with the purge
+// reported stopped, when the target is not there as itself any more.
+std::optional<PurgeTarget> Reopen(platform::FileSystem& files, const PurgeTarget& target,
+                                  const std::string& folder, PurgeReport* report) {
+    std::string why;
+    std::optional<PurgeTarget> again = ReopenPurgeTarget(files, target, why);
+    if (!again && report != nullptr) report->Stopped(folder, why);
     return again;
 }
 
@@ -125,22 +127,31 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder, bool cl
 
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options) {
-    std::optional<PurgeTarget> target = OpenPurgeTarget(files, folder, windowsFolder);
-    if (!target) {
-        if (options.report != nullptr) options.report->Refused(folder);
+    CheckedTarget checked = CheckPurgeTarget(files, folder, windowsFolder);
+    if (!checked.target) {
+        if (options.report != nullptr) {
+            if (checked.refusal.empty())
+                options.report->Stopped(folder, "could not be opened: " + checked.error);
+            else
+                options.report->Refused(folder, checked.refusal);
+        }
         return false;
     }
-    const PurgeTarget base{nullptr, target->path, target->identity};
+    PurgeTarget& target = *checked.target;
+    const PurgeTarget base{nullptr, target.path, target.identity};
     PurgeSession session(options.mode, options.report);
-    (void)RemoveTreeIn(files, *target, session, options.clearAttributes, options.stopOnFailure,
+    (void)RemoveTreeIn(files, target, session, options.clearAttributes, options.stopOnFailure,
                        false);
     // Without a trailing backslash the mask would be the folder's own name, matched in the
     // parent folder: it can find nothing inside the target, only neighbours outside it.
     if (folder.back() == '\\' || folder.back() == '/') {
-        if (auto again = Reopen(files, base))
-            EraseFilesByMaskIn(files, *again, session, MaskMatcher("*.*"));
+        auto again = Reopen(files, base, folder, options.report);
+        if (!again) return false;
+        EraseFilesByMaskIn(files, *again, session, MaskMatcher("*.*"));
     }
-    if (auto again = Reopen(files, base)) EraseFilesRecursiveIn(files, *again, session);
+    auto again = Reopen(files, base, folder, options.report);
+    if (!again) return false;
+    EraseFilesRecursiveIn(files, *again, session);
     return true;
 }
 
@@ -158,7 +169,9 @@ bool DeleteFileChecked(platform::FileSystem& files, const std::string& path, Pur
     const std::uint64_t size = entries.size() == 1 ? entries.front().size : 0;
     PurgeSession session(mode, report);
     FolderStack stack(files, *folder, session);
-    return stack.DeleteFile({name, attr::kArchive, size}, false);
+    stack.Only({name, attr::kArchive, size});
+    const platform::DirEntry* entry = stack.Next();
+    return entry != nullptr && stack.DeleteFile(*entry, false) && stack.Finish();
 }
 
 }  // namespace engine
