@@ -83,6 +83,20 @@ MaskArgument SplitMask(platform::FileSystem& files, const std::string& folderAnd
     return out;
 }
 
+// FOLDER opened as a purge target; nullopt, with the refusal or the failure reported, when it
+// may not or cannot be.
+std::optional<PurgeTarget> OpenReported(platform::FileSystem& files, const std::string& folder,
+                                        const std::string& windowsFolder, PurgeReport* report) {
+    CheckedTarget checked = CheckPurgeTarget(files, folder, windowsFolder);
+    if (!checked.target && report != nullptr) {
+        if (checked.refusal.empty())
+            report->Stopped(folder, "could not be opened: " + checked.error);
+        else
+            report->Refused(folder, checked.refusal);
+    }
+    return std::move(checked.target);
+}
+
 // A fresh handle on the same verified target, for the next pass; nullopt, with the purge
 // reported stopped, when the target is not there as itself any more.
 std::optional<PurgeTarget> Reopen(platform::FileSystem& files, const PurgeTarget& target,
@@ -127,17 +141,9 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder, bool cl
 
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options) {
-    CheckedTarget checked = CheckPurgeTarget(files, folder, windowsFolder);
-    if (!checked.target) {
-        if (options.report != nullptr) {
-            if (checked.refusal.empty())
-                options.report->Stopped(folder, "could not be opened: " + checked.error);
-            else
-                options.report->Refused(folder, checked.refusal);
-        }
-        return false;
-    }
-    PurgeTarget& target = *checked.target;
+    std::optional<PurgeTarget> opened = OpenReported(files, folder, windowsFolder, options.report);
+    if (!opened) return false;
+    PurgeTarget& target = *opened;
     const PurgeTarget base{nullptr, target.path, target.identity};
     PurgeSession session(options.mode, options.report);
     (void)RemoveTreeIn(files, target, session, options.clearAttributes, options.stopOnFailure,
@@ -159,7 +165,7 @@ bool DeleteFileChecked(platform::FileSystem& files, const std::string& path, Pur
                        PurgeMode mode) {
     const std::size_t cut = path.find_last_of("\\/");
     if (cut == std::string::npos || cut + 1 == path.size()) return false;
-    std::optional<PurgeTarget> folder = OpenPurgeTarget(files, path.substr(0, cut + 1), "");
+    std::optional<PurgeTarget> folder = OpenReported(files, path.substr(0, cut + 1), "", report);
     if (!folder) return false;
     // A plain path loses its name's trailing dots and spaces, as the platform reads it.
     std::string name = path.substr(cut + 1);

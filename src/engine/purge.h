@@ -59,8 +59,8 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder, bool cl
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options);
 
-// Deletes the file PATH when it is a file in its place, not a link leading elsewhere (in a
-// preview, tells whether it would).
+// Deletes the file PATH when it is a file in its place, not a link leading elsewhere, in a
+// folder that may be purged (in a preview, tells whether it would).
 bool DeleteFileChecked(platform::FileSystem& files, const std::string& path,
                        PurgeReport* report = nullptr, PurgeMode mode = PurgeMode::Clean);
 

@@ -92,6 +92,8 @@ TYPED_TEST_P(FilesConformance, HandlesListIdentifyAndDelete) {
         auto readOnly = this->F().Open(this->At("ro.txt"), OpenFor::Deletion);
         ASSERT_TRUE(readOnly);
         EXPECT_FALSE(readOnly->MarkForDeletion());
+        EXPECT_EQ(readOnly->LinkCount(), 1u);
+        readOnly.reset();  // held for deletion, it is no one else's to delete or rename
         auto reset = this->F().Open(this->At("RO.TXT"), OpenFor::AttributeReset);
         ASSERT_TRUE(reset);
         EXPECT_TRUE(reset->SetAttributes(platform::attr::kArchive));
