@@ -33,14 +33,13 @@ bool IsFolder(const platform::DirEntry& entry) {
 
 FolderStack::FolderStack(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session)
     : files_(files), target_(target), session_(session), path_(target.path) {
-    Push(std::move(target.folder), target.identity.volume);
+    Push(std::move(target.folder));
 }
 
-void FolderStack::Push(std::unique_ptr<platform::OpenEntry> folder, std::uint64_t volume) {
+void FolderStack::Push(std::unique_ptr<platform::OpenEntry> folder) {
     Level level;
     level.pathLength = path_.size();
     level.folder = std::move(folder);
-    level.volume = volume;
     if (!levels_.empty()) level.indexInParent = levels_.back().next - 1;
     levels_.push_back(std::move(level));
     if (levels_.size() > kHeldFolders) levels_[levels_.size() - kHeldFolders - 1].folder.reset();
@@ -128,15 +127,13 @@ bool FolderStack::Enter(const platform::DirEntry& entry, bool resetAttributes) {
     if (IsLink(entry)) return Fail(path, kReasonLink);
     auto folder = OpenChecked(path, platform::OpenFor::Removal);
     if (!folder) return false;
-    // Another volume mounted here, even where no link shows it: its contents are not ours.
-    const std::optional<platform::FileIdentity> id = folder->Identity();
-    if (!id || id->volume != levels_.back().volume || folder->IsMountPoint())
-        return Fail(path, kReasonMountPoint);
+    // Another volume or folder mounted here, even where no link shows it: not ours to empty.
+    if (folder->IsMountPoint()) return Fail(path, kReasonMountPoint);
     if (NeedsReset(entry, resetAttributes) && !session_.IsPreview())
         (void)folder->SetAttributes(attr::kArchive);
     path_ = path;
     session_.Entered(path_);
-    Push(std::move(folder), id->volume);
+    Push(std::move(folder));
     return true;
 }
 
@@ -151,7 +148,10 @@ bool FolderStack::Leave(bool remove) {
             removed = true;
             for (const platform::DirEntry& entry : levels_.back().entries)
                 if (!session_.Gone(path_ + "\\" + entry.name)) removed = false;
-            if (!removed) Fail(path_, kReasonNotEmpty);
+            if (removed)
+                session_.Collapse(path_);
+            else
+                Fail(path_, kReasonNotEmpty);
         } else if (folder) {
             removed = folder->MarkForDeletion();
             if (!removed) Fail(path_, files_.LastErrorText());

@@ -3,8 +3,8 @@
 // each with what remains of its listing. Paths are built literally from the target's path and
 // the listed names; every entry is opened, checked to be the entry listed in its place, and
 // changed through that same handle (in a preview, opened and checked the same way, and left).
-// A folder on another volume than its parent (a mount point) is not entered; a file with more
-// than one name never has its attributes changed, since they are the file's, not the name's.
+// A folder where another volume or folder is mounted is not entered; a file with more than one
+// name never has its attributes changed, since they are the file's, not the name's.
 // What was deleted or removed is told once the folder that held it is done and its listing,
 // read again, no longer shows it: a deletion the system accepted may still not happen.
 // The walk's depth is bounded by memory only, not by the thread's stack; handles are held for
@@ -68,14 +68,13 @@ class FolderStack {
         std::size_t next = 0;
         std::size_t pathLength = 0;
         std::size_t indexInParent = 0;  // its place in its parent's entries
-        std::uint64_t volume = 0;
         std::vector<std::size_t> gone;  // entries deleted or removed, not yet confirmed
         bool result = true;
     };
 
     std::unique_ptr<platform::OpenEntry> OpenChecked(const std::string& path,
                                                      platform::OpenFor purpose);
-    void Push(std::unique_ptr<platform::OpenEntry> folder, std::uint64_t volume);
+    void Push(std::unique_ptr<platform::OpenEntry> folder);
     bool Fail(const std::string& path, const std::string& reason);
     // Tells what went from LEVEL (whose path is PATH) once its listing no longer shows it.
     bool Confirm(Level& level, const std::string& path);

@@ -76,6 +76,7 @@ TYPED_TEST_P(FilesConformance, HandlesListIdentifyAndDelete) {
     auto again = this->F().Open(this->At("DIR\\..\\dir\\"), OpenFor::Listing);
     auto literal = this->F().Open(final, OpenFor::Listing);
     ASSERT_TRUE(again && literal && folder->Identity().has_value());
+    EXPECT_FALSE(folder->IsMountPoint());
     EXPECT_EQ(again->Identity(), folder->Identity());
     EXPECT_EQ(literal->Identity(), folder->Identity());
     EXPECT_NE(this->F().Open(this->At("ro.txt"), OpenFor::Listing)->Identity(), folder->Identity());

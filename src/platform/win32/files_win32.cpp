@@ -181,25 +181,31 @@ class OpenEntryWin32 final : public OpenEntry {
     std::string FinalPath() override { return Narrow(WideFinalPath()); }
 
     std::optional<FileIdentity> Identity() override {
-        const BY_HANDLE_FILE_INFORMATION* info = Information();
-        if (info == nullptr) return std::nullopt;
+        BY_HANDLE_FILE_INFORMATION info;
+        if (!GetFileInformationByHandle(handle_.get(), &info)) return std::nullopt;
         return FileIdentity{
-            info->dwVolumeSerialNumber,
-            (static_cast<std::uint64_t>(info->nFileIndexHigh) << 32) | info->nFileIndexLow};
+            info.dwVolumeSerialNumber,
+            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
     }
 
     std::uint32_t LinkCount() override {
-        const BY_HANDLE_FILE_INFORMATION* info = Information();
-        return info == nullptr ? 0 : info->nNumberOfLinks;
+        // Not GetFileInformationByHandle: under Wine its volume serial costs a round trip to
+        // the mount manager.
+        FILE_STANDARD_INFO info{};
+        if (!GetFileInformationByHandleEx(handle_.get(), FileStandardInfo, &info, sizeof info))
+            return 0;
+        return info.NumberOfLinks;
     }
 
     bool IsMountPoint() override {
+        // Under Wine a mount of another file system lists as a reparse point already, and the
+        // mount table tells the rest.
+        if (UnderWine()) return mounts_ && mounts_->count(MountKey(WideFinalPath())) != 0;
         // Opened as itself (not followed), a mount point or any other reparse point says so.
         FILE_ATTRIBUTE_TAG_INFO tag{};
-        if (GetFileInformationByHandleEx(handle_.get(), FileAttributeTagInfo, &tag, sizeof tag) &&
-            (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
-            return true;
-        return mounts_ && !mounts_->empty() && mounts_->count(MountKey(WideFinalPath())) != 0;
+        return GetFileInformationByHandleEx(handle_.get(), FileAttributeTagInfo, &tag,
+                                            sizeof tag) &&
+               (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     }
 
     bool List(std::vector<DirEntry>& entries) override {
@@ -232,7 +238,6 @@ class OpenEntryWin32 final : public OpenEntry {
         FILE_BASIC_INFO info{};  // zero times: left unchanged
         DWORD settable = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY);
         info.FileAttributes = settable == 0 ? FILE_ATTRIBUTE_NORMAL : settable;
-        information_.reset();
         return SetFileInformationByHandle(handle_.get(), FileBasicInfo, &info, sizeof info) !=
                FALSE;
     }
@@ -271,20 +276,9 @@ class OpenEntryWin32 final : public OpenEntry {
         return *finalPath_;
     }
 
-    // One query answers identity and link count.
-    const BY_HANDLE_FILE_INFORMATION* Information() {
-        if (!information_) {
-            BY_HANDLE_FILE_INFORMATION info;
-            if (!GetFileInformationByHandle(handle_.get(), &info)) return nullptr;
-            information_ = info;
-        }
-        return &*information_;
-    }
-
     Handle handle_;
     std::shared_ptr<const MountTable> mounts_;
     std::optional<std::wstring> finalPath_;
-    std::optional<BY_HANDLE_FILE_INFORMATION> information_;
 };
 
 DWORD AttributesOf(const std::string& path) {

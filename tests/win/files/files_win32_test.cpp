@@ -359,4 +359,25 @@ TEST_F(Win32Files, TheWindowsFolderIsRefusedHoweverItIsSpelt) {
     EXPECT_TRUE(engine::IsSafePurgeTarget(fs, w + "\\sub", w));
 }
 
+// The system's own folders, as the known-folder lookup finds them here, and every folder
+// holding one: refused, each by its path as the system spells it.
+TEST_F(Win32Files, TheKnownFoldersAreFoundAndRefused) {
+    using platform::KnownFolder;
+    for (KnownFolder id :
+         {KnownFolder::DriveRoots, KnownFolder::Windows, KnownFolder::System,
+          KnownFolder::ProgramFiles, KnownFolder::ProgramData, KnownFolder::ProfilesRoot,
+          KnownFolder::Profiles, KnownFolder::Desktop, KnownFolder::Documents,
+          KnownFolder::RoamingAppData, KnownFolder::LocalAppData, KnownFolder::Program}) {
+        const std::vector<std::string> paths = fs.KnownFolderPaths(id);
+        EXPECT_FALSE(paths.empty()) << static_cast<int>(id);
+        for (const std::string& path : paths) {
+            EXPECT_TRUE(fs.DirectoryExists(path)) << path;
+            EXPECT_FALSE(engine::IsSafePurgeTarget(fs, path, kWindows)) << path;
+            const std::string parent = path.substr(0, path.find_last_of('\\', path.size() - 2));
+            EXPECT_FALSE(engine::IsSafePurgeTarget(fs, parent, kWindows)) << parent;
+        }
+    }
+    EXPECT_TRUE(engine::IsSafePurgeTarget(fs, root, kWindows));
+}
+
 }  // namespace
