@@ -116,6 +116,9 @@ TEST(PurgeTarget, ProtectedFoldersAndTheFoldersHoldingThemAreRefused) {
     files.SetShortName("C:\\Users\\me\\AppData", "APPDAT~1");
     files.AddFolderLink("C:\\Temp\\docs", "D:\\Redirected\\Documents");
     files.SetCurrentDirectory("C:\\Users\\me\\AppData\\Local\\Temp");
+    files.AddAlias("\\\\localhost\\C$", "C:\\");
+    files.AddAlias("\\\\?\\GLOBALROOT\\Device\\HarddiskVolume1", "C:\\");
+    files.AddAlias("M:", "C:\\");  // a mapped drive
     const auto before = files.Snapshot("C:\\");
     const auto documents = files.Snapshot("D:\\");
 
@@ -126,9 +129,19 @@ TEST(PurgeTarget, ProtectedFoldersAndTheFoldersHoldingThemAreRefused) {
     for (const auto& [id, paths] : known)
         for (std::string path : paths) {
             if (path.back() == '\\') path.pop_back();
-            for (const std::string& spelling :
-                 {path, path + "\\", path + "\\.", path + "\\none\\..", platform::LowerAscii(path),
-                  "\\\\?\\" + path + "\\"})
+            std::vector<std::string> spellings = {path,
+                                                  path + "\\",
+                                                  path + "\\.",
+                                                  path + "\\none\\..",
+                                                  platform::LowerAscii(path),
+                                                  "\\\\?\\" + path + "\\",
+                                                  "\\\\.\\" + path,
+                                                  path + "::$INDEX_ALLOCATION"};
+            if (path.starts_with("C:"))  // the other names of drive C:
+                for (const char* drive :
+                     {"\\\\localhost\\C$", "\\\\?\\GLOBALROOT\\Device\\HarddiskVolume1", "M:"})
+                    spellings.push_back(drive + path.substr(2));
+            for (const std::string& spelling : spellings)
                 EXPECT_NE(refused(spelling), "") << spelling;
         }
     for (const char* path : {"C:\\Users\\me\\AppData", "C:\\Users\\me\\APPDAT~1", "D:\\Redirected",
