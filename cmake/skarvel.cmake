@@ -62,7 +62,8 @@ function(skarvel_program_library name)
 endfunction()
 
 # skarvel_test(NAME FOLDER [DEPS ...]) — one GoogleTest program of every .cpp in FOLDER,
-# registered with CTest. On the Windows build CTest runs it under Wine.
+# registered with CTest. On the Windows build CTest runs it under Wine. Its timeout is set
+# where it is added (tests/CMakeLists.txt).
 function(skarvel_test name folder)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   if(NOT sources)
@@ -74,6 +75,5 @@ function(skarvel_test name folder)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest_main GTest::gmock)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "SKARVEL_SOURCE_DIR=${PROJECT_SOURCE_DIR};SKARVEL_BINARY_DIR=${PROJECT_BINARY_DIR}"
-    TIMEOUT 900)
+    ENVIRONMENT "SKARVEL_SOURCE_DIR=${PROJECT_SOURCE_DIR};SKARVEL_BINARY_DIR=${PROJECT_BINARY_DIR}")
 endfunction()

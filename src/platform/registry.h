@@ -1,7 +1,8 @@
 #pragma once
 // The system registry. Keys are opened per operation and closed when their object goes
 // away. Every call reports failure by its result and never throws; the caller decides
-// which failures are errors.
+// which failures are errors. Names are C strings to the system: a key path or value name
+// holding a NUL names nothing (opening, reading and writing it fail).
 
 #include <cstdint>
 #include <memory>
@@ -32,8 +33,10 @@ enum class RegistryType : std::uint32_t {
 
 struct RegistryValue {
     RegistryType type = RegistryType::None;
-    // String types: the UTF-8 text without terminator. Other types: the raw bytes
-    // (a DWORD as four little-endian bytes).
+    // String and expandable string: the UTF-8 text up to its first NUL (whatever was stored
+    // after it is not part of the text). Multi-string: the strings with a NUL between each
+    // two, without the terminators. Other types: the raw bytes (a DWORD as four
+    // little-endian bytes).
     std::vector<std::uint8_t> data;
 
     std::string Text() const { return {data.begin(), data.end()}; }

@@ -12,6 +12,9 @@ constexpr int kLogoLeft = 16, kLogoTop = 16, kLogoSize = 60;
 TForm3::TForm3(ui::Application& application) : ui::Form(application), Timer1(application) {
     SetName("Form3");
     controls::ApplyWindowFrame(*this, {"Help Skarvel", 809, 527, false, ui::Position::Designed});
+    // Unlike the tool windows, it opens maximised: it can be restored and minimised too.
+    SetBorderIcons(ui::border_icon::kSystemMenu | ui::border_icon::kMinimize |
+                   ui::border_icon::kMaximize);
     SetWindowState(ui::WindowState::Maximized);
 
     WebBrowser1.SetName("WebBrowser1");

@@ -36,6 +36,16 @@ void Application::Terminate() {
     backend_.Terminate();
 }
 
+void Application::EndSession() {
+    if (sessionEnded_) return;
+    sessionEnded_ = true;
+    // A form's handler may show or hide forms, but none is created or destroyed meanwhile.
+    const std::vector<Form*> forms = forms_;
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+        Guard([form = *it] { form->BeforeDestruction(); });
+    Terminate();
+}
+
 void Application::ReportCurrentException() {
     std::string text = "Unknown error";
     try {
@@ -47,7 +57,7 @@ void Application::ReportCurrentException() {
     }
     if (errorReport_)
         errorReport_(text);
-    else
+    else if (!sessionEnded_)
         ShowError(text);
 }
 

@@ -42,6 +42,15 @@ class Application {
     void Terminate();
     bool Terminated() const { return terminated_; }
 
+    // The platform's session is ending (log-off, shut-down, restart, or an installer closing
+    // the program): the process will not live to its normal end, so that end runs now, once.
+    // Every form's destruction handler runs, in reverse order of creation (the options window
+    // writes the settings and the log then), and the message loop ends. No message box is shown
+    // meanwhile: nobody is left to answer it, and the system waits only a few seconds. Further
+    // calls, and the forms' own destruction later, do nothing more.
+    void EndSession();
+    bool SessionEnded() const { return sessionEnded_; }
+
     // Runs FN; an exception from it goes to the general error report and the program goes
     // on. Only the places where the platform calls into the program use it: window and timer
     // procedures, the headless backend's input, start-up and shut-down.
@@ -84,6 +93,7 @@ class Application {
     std::string title_;
     std::vector<Form*> forms_;
     bool terminated_ = false;
+    bool sessionEnded_ = false;
     std::map<std::type_index, std::shared_ptr<void>> shared_;
 };
 

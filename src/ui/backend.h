@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ui/bitmap.h"
 #include "ui/color.h"
@@ -100,6 +101,10 @@ class Backend {
                                       MessageKind kind, MessageButtons buttons) = 0;
     // Runs DIALOG modal to OWNER; the chosen file name, or nullopt when the user cancelled.
     virtual std::optional<std::string> RunSaveDialog(const SaveDialog& dialog, Form& owner) = 0;
+    // Orders two texts (UTF-8) as the platform orders names in its own lists: without regard
+    // to case, by the user's language. Negative when A comes first, 0 when they sort together,
+    // positive when B comes first.
+    virtual int CollateNoCase(std::string_view a, std::string_view b) const = 0;
     // The mouse pointer in screen coordinates, now.
     virtual Point CursorPos() const = 0;
     virtual Size ScreenSize() const = 0;

@@ -1,21 +1,11 @@
 #include "ui/list_box.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "ui/application.h"
 #include "ui/peer_factory.h"
 
 namespace ui {
-
-namespace {
-// The platform list box sorts without regard to case.
-bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
-}
-}  // namespace
 
 ListBox::ListBox(Control* parent) : Control(parent) {
     SetColor(clWindow);
@@ -36,8 +26,15 @@ bool ListBox::WantsKey(int key) const {
            key == key::kHome || key == key::kEnd;
 }
 
+bool ListBox::SortsBefore(const std::string& a, const std::string& b) const {
+    return App().GetBackend().CollateNoCase(a, b) < 0;
+}
+
 void ListBox::SortItems() {
-    if (sorted_) std::stable_sort(items_.begin(), items_.end(), LessNoCase);
+    if (!sorted_) return;
+    std::stable_sort(
+        items_.begin(), items_.end(),
+        [this](const std::string& a, const std::string& b) { return SortsBefore(a, b); });
 }
 
 void ListBox::SetItems(std::vector<std::string> items) {
@@ -51,7 +48,10 @@ void ListBox::SetItems(std::vector<std::string> items) {
 
 int ListBox::AddItem(std::string item) {
     auto at = items_.end();
-    if (sorted_) at = std::upper_bound(items_.begin(), items_.end(), item, LessNoCase);
+    if (sorted_)
+        at = std::upper_bound(
+            items_.begin(), items_.end(), item,
+            [this](const std::string& a, const std::string& b) { return SortsBefore(a, b); });
     int index = static_cast<int>(at - items_.begin());
     items_.insert(at, std::move(item));
     if (itemIndex_ >= index) ++itemIndex_;

@@ -32,6 +32,8 @@ class ListBox : public Control {
     // The native control reports the user's selection.
     void SetItemIndexFromPeer(int index);
 
+    // A sorted list keeps its items in the platform's order of names (case ignored, the user's
+    // language; Backend::CollateNoCase); items that sort together keep their order of adding.
     bool Sorted() const { return sorted_; }
     void SetSorted(bool sorted);
     ListBoxStyle Style() const { return style_; }
@@ -65,6 +67,7 @@ class ListBox : public Control {
   private:
     // The height of one row: the item height when owner-drawn, else the font's text height.
     int RowHeight() const;
+    bool SortsBefore(const std::string& a, const std::string& b) const;
     void SortItems();
     std::vector<std::string> items_;
     int itemIndex_ = -1;

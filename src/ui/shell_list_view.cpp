@@ -8,28 +8,6 @@
 
 namespace ui {
 
-namespace {
-
-char FoldCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Folders before files, then by name without regard to (ASCII) case, then by exact name so the
-// order never depends on the shell's.
-bool DisplayLess(const platform::ShellItem& a, const platform::ShellItem& b) {
-    if (a.IsFolder() != b.IsFolder()) return a.IsFolder();
-    auto fold = [](char x, char y) { return FoldCase(x) < FoldCase(y); };
-    if (std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
-                                     fold))
-        return true;
-    if (std::lexicographical_compare(b.name.begin(), b.name.end(), a.name.begin(), a.name.end(),
-                                     fold))
-        return false;
-    return a.name < b.name;
-}
-
-}  // namespace
-
 ShellListView::ShellListView(Control* parent, platform::ShellFolder* shell)
     : Control(parent), shell_(shell) {
     SetColor(clWindow);
@@ -107,7 +85,18 @@ void ShellListView::ApplyFilter() {
         if (item.IsHidden() && !showHidden_) continue;
         items_.push_back(item);
     }
-    if (sorted_) std::stable_sort(items_.begin(), items_.end(), DisplayLess);
+    if (sorted_) {
+        // Folders before files, then by name as the platform orders names, then by exact name
+        // so the order never depends on the shell's.
+        const Backend& backend = App().GetBackend();
+        std::stable_sort(items_.begin(), items_.end(),
+                         [&backend](const platform::ShellItem& a, const platform::ShellItem& b) {
+                             if (a.IsFolder() != b.IsFolder()) return a.IsFolder();
+                             if (int order = backend.CollateNoCase(a.name, b.name))
+                                 return order < 0;
+                             return a.name < b.name;
+                         });
+    }
     ++generation_;
     itemIndex_ = -1;
     if (!selected.empty()) {

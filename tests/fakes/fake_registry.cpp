@@ -13,6 +13,21 @@ std::string Lower(std::string s) {
     return s;
 }
 
+bool HasNul(const std::string& s) {
+    return s.find('\0') != std::string::npos;
+}
+
+// What the platform reads of a stored value: a string ends at its first NUL; a multi-string
+// loses its terminators.
+std::vector<std::uint8_t> AsRead(platform::RegistryType type, std::vector<std::uint8_t> data) {
+    if (type == platform::RegistryType::String || type == platform::RegistryType::ExpandString) {
+        data.erase(std::find(data.begin(), data.end(), std::uint8_t{0}), data.end());
+    } else if (type == platform::RegistryType::MultiString) {
+        while (!data.empty() && data.back() == 0) data.pop_back();
+    }
+    return data;
+}
+
 std::string TrimSlashes(std::string s) {
     while (!s.empty() && s.front() == '\\') s.erase(s.begin());
     while (!s.empty() && s.back() == '\\') s.pop_back();
@@ -38,16 +53,19 @@ class FakeRegistryKey : public platform::RegistryKey {
     bool WriteBinary(const std::string& name, const std::vector<std::uint8_t>& bytes) override {
         return Set(name, platform::RegistryType::Binary, bytes);
     }
-    bool ValueExists(const std::string& name) override { return Values().count(Lower(name)) != 0; }
+    bool ValueExists(const std::string& name) override {
+        return !HasNul(name) && Values().count(Lower(name)) != 0;
+    }
     bool DeleteValue(const std::string& name) override {
-        if (!writable_ || Values().erase(Lower(name)) == 0) return false;
+        if (!writable_ || HasNul(name) || Values().erase(Lower(name)) == 0) return false;
         registry_.log.push_back("delete " + name_ + "|" + name);
         return true;
     }
     std::optional<platform::RegistryValue> ReadValue(const std::string& name) override {
+        if (HasNul(name)) return std::nullopt;
         auto it = Values().find(Lower(name));
         if (it == Values().end()) return std::nullopt;
-        return platform::RegistryValue{it->second.type, it->second.data};
+        return platform::RegistryValue{it->second.type, AsRead(it->second.type, it->second.data)};
     }
     std::vector<std::string> SubKeyNames() override {
         std::vector<std::string> names;
@@ -64,7 +82,7 @@ class FakeRegistryKey : public platform::RegistryKey {
     std::map<std::string, FakeRegistry::Value>& Values() { return registry_.keys_[name_].values; }
 
     bool Set(const std::string& name, platform::RegistryType type, std::vector<std::uint8_t> data) {
-        if (!writable_ || registry_.refusedValues_.count(Lower(name))) return false;
+        if (!writable_ || HasNul(name) || registry_.refusedValues_.count(Lower(name))) return false;
         Values()[Lower(name)] = {type, std::move(data)};
         registry_.log.push_back("set " + name_ + "|" + name);
         return true;
@@ -120,6 +138,7 @@ std::set<std::string> FakeRegistry::AllValues() const {
 std::unique_ptr<platform::RegistryKey> FakeRegistry::OpenKey(platform::RegistryRoot root,
                                                              const std::string& path,
                                                              platform::KeyMode mode) {
+    if (HasNul(path)) return nullptr;
     std::string name = FullName(root, path);
     bool writable = mode != platform::KeyMode::ReadOnly;
     if (refusedKeys_.count(name)) return nullptr;

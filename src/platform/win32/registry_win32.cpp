@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "platform/win32/text.h"
 
 namespace platform::win32 {
@@ -18,6 +20,11 @@ HKEY RootHandle(RegistryRoot root) {
             return HKEY_LOCAL_MACHINE;
     }
     return nullptr;
+}
+
+// The system takes names as C strings: a name with a NUL would reach another value or key.
+bool HasNul(std::string_view text) {
+    return text.find('\0') != std::string_view::npos;
 }
 
 bool IsStringType(DWORD type) {
@@ -46,15 +53,18 @@ class KeyWin32 final : public RegistryKey {
     }
 
     bool ValueExists(const std::string& name) override {
+        if (HasNul(name)) return false;
         return RegQueryValueExW(key_, Widen(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
                ERROR_SUCCESS;
     }
 
     bool DeleteValue(const std::string& name) override {
+        if (HasNul(name)) return false;
         return RegDeleteValueW(key_, Widen(name).c_str()) == ERROR_SUCCESS;
     }
 
     std::optional<RegistryValue> ReadValue(const std::string& name) override {
+        if (HasNul(name)) return std::nullopt;
         std::wstring wname = Widen(name);
         std::vector<BYTE> buffer;
         DWORD type = 0;
@@ -87,6 +97,7 @@ class KeyWin32 final : public RegistryKey {
 
   private:
     bool Set(const std::string& name, DWORD type, const void* data, size_t size) {
+        if (HasNul(name)) return false;
         return RegSetValueExW(key_, Widen(name).c_str(), 0, type, static_cast<const BYTE*>(data),
                               static_cast<DWORD>(size)) == ERROR_SUCCESS;
     }
@@ -97,8 +108,14 @@ class KeyWin32 final : public RegistryKey {
         if (IsStringType(type)) {
             std::wstring_view text(reinterpret_cast<const wchar_t*>(bytes.data()),
                                    bytes.size() / sizeof(wchar_t));
-            // Drop the terminator(s) the value was stored with.
-            while (!text.empty() && text.back() == L'\0') text.remove_suffix(1);
+            if (type == REG_MULTI_SZ) {
+                // The strings stay apart at their NULs; the list's terminators go.
+                while (!text.empty() && text.back() == L'\0') text.remove_suffix(1);
+            } else {
+                // A string ends at its first NUL, as every reader of it through the system's C
+                // strings sees it; what follows (anyone may store "type\0junk") is not its text.
+                text = text.substr(0, text.find(L'\0'));
+            }
             std::string utf8 = Narrow(text);
             value.data.assign(utf8.begin(), utf8.end());
         } else {
@@ -114,6 +131,9 @@ class KeyWin32 final : public RegistryKey {
 
 std::unique_ptr<RegistryKey> RegistryWin32::OpenKey(RegistryRoot root, const std::string& path,
                                                     KeyMode mode) {
+    // The system takes the path as a C string: one with a NUL would open (or create) the key
+    // named by the text before it, which is another key.
+    if (HasNul(path)) return nullptr;
     std::string relative = path;
     while (!relative.empty() && relative.front() == '\\') relative.erase(relative.begin());
     std::wstring wpath = Widen(relative);

@@ -47,7 +47,10 @@ class HeadlessBackend::Peer final : public ControlPeer {
         for (const Control* c = &control_; c; c = c->Parent()) p = p + c->Bounds().TopLeft();
         return p;
     }
-    void AnimateHide(int) override { control_.Hide(); }
+    void AnimateHide(int milliseconds) override {
+        backend_.fades_.push_back({&control_, milliseconds});
+        control_.Hide();
+    }
     void Show(ShowCommand how) override { backend_.shows_.push_back({&control_, how}); }
 
   private:
@@ -144,6 +147,16 @@ MessageResult HeadlessBackend::ShowMessage(const std::string& text, const std::s
                                            MessageKind kind, MessageButtons) {
     messages_.push_back({text, caption, kind});
     return nextAnswer;
+}
+
+int HeadlessBackend::CollateNoCase(std::string_view a, std::string_view b) const {
+    if (collation) return collation(a, b);
+    const auto fold = [](char c) {
+        return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    };
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        if (fold(a[i]) != fold(b[i])) return fold(a[i]) < fold(b[i]) ? -1 : 1;
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 std::optional<std::string> HeadlessBackend::RunSaveDialog(const SaveDialog& dialog, Form& owner) {

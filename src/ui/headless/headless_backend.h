@@ -39,6 +39,9 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     MessageResult ShowMessage(const std::string& text, const std::string& caption, MessageKind kind,
                               MessageButtons buttons) override;
     std::optional<std::string> RunSaveDialog(const SaveDialog& dialog, Form& owner) override;
+    // By COLLATION when one is set, else byte by byte with the ASCII letters folded.
+    int CollateNoCase(std::string_view a, std::string_view b) const override;
+    std::function<int(std::string_view, std::string_view)> collation;
     Point CursorPos() const override { return cursor_; }
     Size ScreenSize() const override { return screen_; }
     void SetTitle(const std::string& title) override { title_ = title; }
@@ -80,6 +83,12 @@ class HeadlessBackend final : public Backend, private PeerFactory {
         ShowCommand how;
     };
     const std::vector<ShownAs>& ShowCommands() const { return shows_; }
+    // Every fade-out of a form's window (which hides it), in order.
+    struct Fade {
+        const Control* form;
+        int milliseconds;
+    };
+    const std::vector<Fade>& Fades() const { return fades_; }
     int InvalidationCount() const { return invalidations_; }
     void SetScreenSize(Size s) { screen_ = s; }
 
@@ -145,6 +154,7 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     std::vector<ShownMenu> menus_;
     std::vector<SaveDialogRun> saveDialogRuns_;
     std::vector<ShownAs> shows_;
+    std::vector<Fade> fades_;
     Control* focused_ = nullptr;
     Control* captured_ = nullptr;
     int invalidations_ = 0;

@@ -11,6 +11,7 @@
 #include "app/windows.h"
 #include "fakes/fake_services.h"
 #include "settings/language_tables.h"
+#include "settings/options_form.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
@@ -81,6 +82,57 @@ TEST(LanguageStartMissing, ARememberedFileThatIsGoneLeavesTheEnglishTexts) {
     app::Windows windows(application, fakes.Get());
     EXPECT_EQ(windows.MainWindow().FindControl("KVZXPCheckBox4")->Caption(), "Trash");
     EXPECT_TRUE(backend.Messages().empty());
+}
+
+// Without a language file in force the windows keep the texts they were built with, also where
+// a language file's default differs ("Temp (Windows)" against "Temp(Windows)").
+TEST(LanguageStartNone, TheDesignTextsStayWhereTheFilesDefaultsDiffer) {
+    struct Text {
+        settings::LanguageWindow window;
+        const char* control;
+        const char* design;
+    } texts[] = {
+        {settings::LanguageWindow::Main, "KVZXPCheckBox1", "Temp (Windows)"},
+        {settings::LanguageWindow::Main, "KVZXPCheckBox2", "Temp (User)"},
+        {settings::LanguageWindow::Main, "KVZXPCheckBox8", "Cookies IE"},
+        {settings::LanguageWindow::Main, "KVZXPCheckBox14", "Opera loads"},
+        {settings::LanguageWindow::Main, "KVZXPSpeedButton12", "DIsk Manager"},
+        {settings::LanguageWindow::Main, "KVZXPSpeedButton6", "DirectX Options"},
+        {settings::LanguageWindow::Main, "KVZXPSpeedButton13", "process Manager"},
+        {settings::LanguageWindow::Options, "KVZXPRadioButton4", "Small icon"},
+        {settings::LanguageWindow::Options, "KVZXPGroupBox6", "Language files"},
+        {settings::LanguageWindow::Options, "KVZXPGroupBox5", "Default options"},
+    };
+    // No file chosen, and a remembered file that is gone.
+    for (const char* remembered :
+         {static_cast<const char*>(nullptr), "Language\\Gone.MordaunLang"}) {
+        SCOPED_TRACE(remembered ? remembered : "none chosen");
+        ui::HeadlessBackend backend;
+        ui::Application application{backend};
+        fakes::FakeServices fakes;
+        const std::string app = fakes.system.applicationFolder;
+        fakes.files.AddFolder(app.substr(0, app.size() - 1));
+        if (remembered)
+            fakes.profile.WriteString(app + "Mordaun.ini", "Laguage", "LangResultFile",
+                                      app + remembered);
+        app::Windows windows(application, fakes.Get());
+        for (const Text& t : texts) {
+            const settings::TextEntry* entry = nullptr;
+            for (const settings::TextEntry& e : settings::TextsOf(t.window))
+                if (e.control == t.control) entry = &e;
+            ASSERT_NE(entry, nullptr) << t.control;
+            EXPECT_NE(entry->defaultText, t.design) << t.control << ": nothing to tell apart";
+            ui::Form& form = t.window == settings::LanguageWindow::Main
+                                 ? static_cast<ui::Form&>(windows.MainWindow())
+                                 : static_cast<ui::Form&>(windows.OptionsWindow());
+            const ui::Control* control = form.FindControl(t.control);
+            ASSERT_NE(control, nullptr) << t.control;
+            const std::string shown =
+                entry->kind == settings::TextKind::Hint ? control->Hint() : control->Caption();
+            EXPECT_EQ(shown, t.design) << t.control;
+        }
+        EXPECT_TRUE(backend.Messages().empty());
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "app/main_form.h"
 #include "app/windows.h"
 #include "fakes/fake_services.h"
@@ -45,25 +47,48 @@ TEST_F(StartUp, CreatesTheSevenWindowsInOrderWithTheirFrames) {
     Seven p = FormsOf(*windows);
     const auto& forms = application.Forms();
     ASSERT_EQ(forms.size(), 7u);
-    EXPECT_EQ(forms[0], p.Form1);
-    EXPECT_EQ(forms[1], p.Form2);
-    EXPECT_EQ(forms[6], p.Form7);
     EXPECT_EQ(application.MainForm(), p.Form1);
-    EXPECT_EQ(p.Form1->ClientSize(), (ui::Size{641, 504}));
     EXPECT_EQ(p.Form1->GetColor(), ui::clBlack);
     EXPECT_TRUE(p.Form1->Caption().ends_with("Skarvel 1.0.7.977"));
-    EXPECT_EQ(p.Form2->Caption(), "Mechanical Options Skarvel");
-    EXPECT_EQ(p.Form3->Caption(), "Help Skarvel");
-    EXPECT_EQ(p.Form4->Caption(), "Log Manager Skarvel");
-    EXPECT_EQ(p.Form5->Caption(), "Disk Manager Skarvel");
-    EXPECT_EQ(p.Form6->Caption(), "Process Manager Skarvel");
-    EXPECT_EQ(p.Form7->Caption(), "Type Manager Skarvel");
-    EXPECT_EQ(p.Form6->ClientSize(), (ui::Size{642, 271}));
-    EXPECT_TRUE(p.Form6->StayOnTop());
-    EXPECT_FALSE(p.Form5->StayOnTop());
-    EXPECT_EQ(p.Form3->GetWindowState(), ui::WindowState::Maximized);
-    EXPECT_EQ(p.Form1->GetWindowState(), ui::WindowState::Normal);
-    for (ui::Form* f : forms) EXPECT_FALSE(f->Visible());
+
+    namespace icon = ui::border_icon;
+    const unsigned close = icon::kSystemMenu;
+    struct Frame {
+        ui::Form* form;
+        const char* caption;
+        ui::Size client;
+        unsigned icons;
+        bool onTop;
+        ui::WindowState state;
+    } frames[] = {
+        {p.Form1, nullptr, {641, 504}, close | icon::kMinimize, false, ui::WindowState::Normal},
+        {p.Form2, "Mechanical Options Skarvel", {361, 305}, close, true, ui::WindowState::Normal},
+        // The help window opens maximised and can be restored and minimised.
+        {p.Form3,
+         "Help Skarvel",
+         {809, 527},
+         close | icon::kMinimize | icon::kMaximize,
+         false,
+         ui::WindowState::Maximized},
+        {p.Form4, "Log Manager Skarvel", {641, 272}, close, false, ui::WindowState::Normal},
+        {p.Form5, "Disk Manager Skarvel", {640, 271}, close, false, ui::WindowState::Normal},
+        {p.Form6, "Process Manager Skarvel", {642, 271}, close, true, ui::WindowState::Normal},
+        {p.Form7, "Type Manager Skarvel", {641, 271}, close, true, ui::WindowState::Normal},
+    };
+    for (std::size_t i = 0; i < std::size(frames); ++i) {
+        const Frame& f = frames[i];
+        SCOPED_TRACE(f.form->Caption());
+        EXPECT_EQ(forms[i], f.form);
+        if (f.caption) {
+            EXPECT_EQ(f.form->Caption(), f.caption);
+        }
+        EXPECT_EQ(f.form->ClientSize(), f.client);
+        EXPECT_EQ(f.form->GetBorderStyle(), ui::BorderStyle::Single);
+        EXPECT_EQ(f.form->BorderIcons(), f.icons);
+        EXPECT_EQ(f.form->StayOnTop(), f.onTop);
+        EXPECT_EQ(f.form->GetWindowState(), f.state);
+        EXPECT_FALSE(f.form->Visible());
+    }
 }
 
 TEST_F(StartUp, WritesTheTwelveLineHeaderAfterTheMemosEmptyLine) {
@@ -130,12 +155,42 @@ TEST_F(StartUp, CuesPlayFromTheSoundFolderOnlyWhileSoundIsOn) {
     EXPECT_EQ(fakes.sound.played.size(), 1u);
 }
 
-TEST_F(StartUp, ClosingTheMainWindowFadesItOutAndEndsTheProgram) {
+// Closing the main window fades it out over 600 ms before the program ends; the tray menu's
+// "Exit" ends it at once.
+TEST_F(StartUp, ClosingTheMainWindowFadesItOutAndTheTraysExitDoesNot) {
+    for (bool tray : {false, true}) {
+        SCOPED_TRACE(tray ? "tray Exit" : "close");
+        ui::HeadlessBackend fresh;
+        ui::Application app{fresh};
+        auto windows = std::make_unique<app::Windows>(app, fakes.Get());
+        TForm1& main = windows->MainWindow();
+        main.ShowForm();
+        if (tray)
+            main.Exit1().OnClick();
+        else
+            main.Close();
+        EXPECT_TRUE(app.Terminated());
+        if (tray) {
+            EXPECT_TRUE(fresh.Fades().empty());
+            EXPECT_TRUE(main.Visible());
+        } else {
+            ASSERT_EQ(fresh.Fades().size(), 1u);
+            EXPECT_EQ(fresh.Fades()[0].form, &main);
+            EXPECT_EQ(fresh.Fades()[0].milliseconds, 600);
+            EXPECT_FALSE(main.Visible());
+        }
+    }
+}
+
+// While the session ends nobody can answer a message box: a refused settings write ends the
+// writes quietly.
+TEST_F(StartUp, AFailureWhileTheSessionEndsShowsNoMessageBox) {
+    const std::string ini = fakes.system.applicationFolder + "Mordaun.ini";
+    fakes.files.AddFile(ini, "[Log]\r\nALL=true\r\n");
     auto windows = Start();
-    Seven p = FormsOf(*windows);
-    p.Form1->ShowForm();
-    p.Form1->Close();
-    EXPECT_FALSE(p.Form1->Visible());  // the headless fade hides the window
+    fakes.files.SetInUse(ini);
+    application.EndSession();
+    EXPECT_TRUE(backend.Messages().empty());
     EXPECT_TRUE(application.Terminated());
 }
 

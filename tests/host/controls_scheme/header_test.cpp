@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "controls/kvzxp_collapse_panel.h"
 #include "controls/kvzxp_header.h"
 #include "ui/application.h"
 #include "ui/dispatch.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
+#include "ui/image_list.h"
 
 using controls::TKVZXPCollapsePanel;
 using controls::TKVZXPHeader;
@@ -89,6 +92,48 @@ TEST_F(HeaderFixture, DisabledHeaderIgnoresHotColour) {
     header.SetEnabled(false);
     b = Render();
     EXPECT_EQ(At(b, 180, 26), Hex(0xB8AA9A));
+}
+
+// The image of Images/ImageIndex sits at the band's left end, 5 pixels above the bottom; the
+// caption moves right of it; any change of the list repaints the header.
+TEST_F(HeaderFixture, TheImageListsImageSitsLeftOfTheCaptionAndItsChangesRepaint) {
+    header.SetCaption("W");
+    const ui::Color captionColour = Hex(0x055CE0);
+    // The first caption pixel of the band, left of the chevrons.
+    const auto captionStart = [&](const ui::Bitmap& b) {
+        for (int x = 4; x < 150; ++x)
+            for (int y = 14; y < 40; ++y)
+                if (At(b, x, y) == captionColour) return x;
+        return -1;
+    };
+    const int plain = captionStart(Render());
+    ASSERT_GE(plain, 14);
+
+    auto images = std::make_unique<ui::ImageList>(16, 16);
+    images->Add(ui::Bitmap(16, 16, ui::clRed));
+    header.SetImages(images.get());
+    header.SetImageIndex(1);  // not there yet: nothing drawn, the caption moves all the same
+    ui::Bitmap b = Render();
+    EXPECT_EQ(At(b, 7, 19), ui::clWhite);
+    EXPECT_EQ(captionStart(b), plain + 11);  // from L + 10 to L + 3 + 16 + 2
+
+    const int before = backend.InvalidationCount();
+    images->Add(ui::Bitmap(16, 16, ui::clLime));
+    EXPECT_GT(backend.InvalidationCount(), before) << "the list's change repaints";
+    b = Render();
+    // Band left L = 4, height H = 40: the image at (L + 3, H - 5 - 16).
+    EXPECT_EQ(At(b, 7, 19), ui::clLime);
+    EXPECT_EQ(At(b, 22, 34), ui::clLime);
+    EXPECT_NE(At(b, 6, 19), ui::clLime);
+    EXPECT_NE(At(b, 7, 18), ui::clLime);
+    EXPECT_NE(At(b, 23, 34), ui::clLime);
+    EXPECT_NE(At(b, 22, 35), ui::clLime);
+
+    const int beforeGone = backend.InvalidationCount();
+    images.reset();
+    EXPECT_EQ(header.Images(), nullptr);
+    EXPECT_GT(backend.InvalidationCount(), beforeGone);
+    EXPECT_EQ(captionStart(Render()), plain);
 }
 
 TEST_F(HeaderFixture, ClickTogglesOnlyInsideTheBand) {

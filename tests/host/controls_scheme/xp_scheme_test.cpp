@@ -195,3 +195,86 @@ TEST(PaletteIndexFor, MapsSchemesAndAsksTheApplicationsDetectorForAutomatic) {
     }
     EXPECT_EQ(controls::PaletteIndexFor(TXPScheme::xpAutomatic, app), 0);
 }
+
+// Every palette's colours as the design gives them, by value (the renderings only compare
+// the controls against the same table).
+TEST(PaletteColors, EachPaletteHoldsItsDesignColours) {
+    struct Row {
+        int palette;
+        std::uint32_t bandEnd, chevron;
+        const char* toggle;
+        std::uint32_t disabled[2], pressed[2], hot[2], normal[2], hotRing[2], focusRing[2];
+        std::uint32_t border, frameBase;
+    } rows[] = {
+        {0,
+         0xC6D7F7,
+         0x055CE0,
+         "KVZ_XPHBNOR",
+         {0xFFFFFF, 0xEFEBE7},
+         {0xD9D8CE, 0xE4E4E4},
+         {0xFFFFFF, 0xEFEBE7},
+         {0xFFFFFF, 0xEFEBE7},
+         {0xFFDD9D, 0xFFBE46},
+         {0xCEE7FF, 0x6D84EF},
+         0x333399,
+         0x366FCD},
+        {1,
+         0xD0D2D9,
+         0x314473,
+         "KVZ_XPHBNORS",
+         {0xFFFFFF, 0xEFEBE7},
+         {0xCDCCDF, 0xFDFDFD},
+         {0xFDFDFD, 0xD6D7E7},
+         {0xFDFDFD, 0xCDCCDF},
+         {0xFFDD9D, 0xFFBE46},
+         {0xCEE7FF, 0x6D84EF},
+         0x333399,
+         0x7979BD},
+        {2,
+         0xDAE2A9,
+         0x4B671C,
+         "KVZ_XPHBNORG",
+         {0xF6F2E9, 0xF6F2E9},
+         {0xECE3CC, 0xECE3CC},
+         {0xFEFFF2, 0xF3EEDB},
+         {0xFEFFF2, 0xF3EEDB},
+         {0xFFD382, 0xE79600},
+         {0xC2D89C, 0x8DB447},
+         0x516828,
+         0x87A058},
+        // The header never shows orange; its fields there are not used.
+        {3,
+         0,
+         0,
+         nullptr,
+         {0xF6F2E9, 0xF6F2E9},
+         {0xFBB56F, 0xFFF4EA},
+         {0xFFF4EA, 0xFCBF83},
+         {0xFFF4EA, 0xFBB56F},
+         {0xFFFFFF, 0xBEBEBE},
+         {0xCEE7FF, 0x6D84EF},
+         0x333399,
+         0xF98715},
+    };
+    const auto same = [](const controls::XPGradientColors& g, const std::uint32_t(&rgb)[2]) {
+        return g.top == Hex(rgb[0]) && g.bottom == Hex(rgb[1]);
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.palette);
+        const controls::XPPalette& p = controls::PaletteColors(r.palette);
+        if (r.toggle) {
+            EXPECT_EQ(p.headerBandEnd, Hex(r.bandEnd));
+            EXPECT_EQ(p.headerChevron, Hex(r.chevron));
+            EXPECT_STREQ(p.headerToggleImage, r.toggle);
+        }
+        EXPECT_TRUE(same(p.faceDisabled, r.disabled));
+        EXPECT_TRUE(same(p.facePressed, r.pressed));
+        EXPECT_TRUE(same(p.faceHot, r.hot));
+        EXPECT_TRUE(same(p.faceNormal, r.normal));
+        EXPECT_TRUE(same(p.hotRing, r.hotRing));
+        EXPECT_TRUE(same(p.focusRing, r.focusRing));
+        EXPECT_EQ(p.buttonBorder, Hex(r.border));
+        EXPECT_EQ(p.frameBase, Hex(r.frameBase));
+    }
+    EXPECT_EQ(&controls::PaletteColors(7), &controls::PaletteColors(0));
+}

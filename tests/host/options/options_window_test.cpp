@@ -268,4 +268,33 @@ TEST_F(OptionsWindow, ARefusedSettingsWriteAtExitIsReportedAndSkipsTheRestAndThe
     EXPECT_FALSE(fakes.files.Exists(app + "log"));
 }
 
+// Log-off or shut-down ends the program as an exit does: the settings, then the log, written
+// while the system waits, once; the program's own end later writes nothing again.
+TEST_F(OptionsWindow, TheEndOfTheSessionWritesWhatAnExitWritesOnlyOnce) {
+    fakes.files.AddFile(ini, "[color]\r\n1=12\r\n[Log]\r\nALL=true\r\n");
+    Start();
+    Main().ShowForm();
+    Main().AppendLog("this run");
+    application.EndSession();
+    EXPECT_TRUE(application.Terminated());
+    EXPECT_TRUE(Main().Visible()) << "no fade while the session ends";
+    EXPECT_EQ(IniText(),
+              "[color]\r\n1=12\r\n[Log]\r\nALL=true\r\nAuto_Clear=false\r\n[tray]\r\n"
+              "Checked=false\r\n[view]\r\nradio=3\r\n[AutoRun]\r\n1=false\r\n[Sound]\r\n"
+              "ALL=true\r\n");
+    std::vector<platform::DirEntry> logs;
+    ASSERT_TRUE(fakes.files.Enumerate(app + "log\\*.log", logs));
+    ASSERT_EQ(logs.size(), 1u);
+    EXPECT_TRUE(
+        fakes.files.ReadFile(app + "log\\" + logs[0].name).value_or("").ends_with("this run\r\n"));
+
+    fakes.files.Remove(ini);
+    fakes.files.Remove(app + "log");
+    application.EndSession();  // every window hears the end
+    Exit();
+    EXPECT_FALSE(fakes.files.Exists(ini));
+    EXPECT_FALSE(fakes.files.Exists(app + "log"));
+    EXPECT_TRUE(reported.empty());
+}
+
 }  // namespace

@@ -111,6 +111,46 @@ TEST_F(CleaningRun, EveryCategoryInItsOrderWithItsLine) {
     ASSERT_EQ(fake.shell.started.size(), 1u);
 }
 
+// Each folder category's purge flags, seen in what stays: a read-only file stays unless the
+// category clears attributes; an empty sub-folder listed after a file in use stays only when
+// the category stops at the first failure (later passes delete files, never folders).
+TEST(CleaningRunFlags, EachFolderCategoryPurgesWithItsOwnFlags) {
+    const std::string opera = RunTest::kOpera;
+    struct Case {
+        Category category;
+        std::string folder;  // "" for a special folder of the fake shell
+        int special;
+        bool clearsAttributes;
+        bool stopsOnFailure;
+    } cases[] = {
+        {Category::TempWindows, "C:\\WINDOWS\\temp", 0, true, false},
+        {Category::TempUser, "C:\\DOCUME~1\\user\\LOCALS~1\\Temp", 0, false, false},
+        {Category::Prefetch, "C:\\WINDOWS\\Prefetch", 0, false, false},
+        {Category::History, "", 34, false, false},
+        {Category::Recent, "", 8, false, true},
+        {Category::CookiesIe, "", 33, false, false},
+        {Category::OperaIcons, opera + "images", 0, false, false},
+        {Category::OperaTemporary, opera + "cache4", 0, false, false},
+        {Category::OfflineWebPages, "C:\\WINDOWS\\Offline Web Pages", 0, false, false},
+        {Category::CacheDll, "C:\\WINDOWS\\system32\\dllcache", 0, true, false},
+    };
+    for (const Case& c : cases) {
+        RunTest run;
+        const std::string folder = c.special ? run.fake.shell.specialFolders[c.special] : c.folder;
+        SCOPED_TRACE(folder);
+        run.fake.files.AddFile(folder + "\\a\\locked.dat");
+        run.fake.files.SetInUse(folder + "\\a\\locked.dat");
+        run.fake.files.AddFile(folder + "\\ro.txt", "", platform::attr::kReadOnly);
+        run.fake.files.AddFolder(folder + "\\z");
+        run.view.checked = {c.category};
+        run.Clean();
+        EXPECT_EQ(run.view.lines.size(), 2u) << "the category's line and the debugger's";
+        EXPECT_EQ(run.fake.files.FileExists(folder + "\\ro.txt"), !c.clearsAttributes);
+        EXPECT_EQ(run.fake.files.DirectoryExists(folder + "\\z"), c.stopsOnFailure);
+        EXPECT_TRUE(run.fake.files.FileExists(folder + "\\a\\locked.dat"));
+    }
+}
+
 TEST_F(CleaningRun, HistoryRecentAndCookiesAreShownBeforeTheyAreEmptied) {
     FillEveryTarget();
     view.checked = {Category::History, Category::Recent, Category::CookiesIe};

@@ -4,6 +4,8 @@
 #include "settings/color_list.h"
 #include "tools/disk_manager_form.h"
 #include "tools/log_manager_form.h"
+#include "tools/process_manager_form.h"
+#include "tools/type_manager_form.h"
 #include "tools_fixture.h"
 
 namespace {
@@ -14,6 +16,7 @@ struct FrameCase {
     const char* name;
     tools::ToolWindow& (*window)(app::Windows&);
     const char* header;
+    ui::Rect panel;
     const char* exitName;
     ui::Rect exitBounds;
 };
@@ -24,10 +27,22 @@ tools::ToolWindow& LogWindow(app::Windows& w) {
 tools::ToolWindow& DiskWindow(app::Windows& w) {
     return w.DiskManager();
 }
+tools::ToolWindow& ProcessWindow(app::Windows& w) {
+    return w.ProcessManager();
+}
+tools::ToolWindow& TypeWindow(app::Windows& w) {
+    return w.TypeManager();
+}
 
 const FrameCase kFrames[] = {
-    {"log", LogWindow, "Log Manager", "KVZXPSpeedButton3", ui::Rect::FromSize(584, 192, 48, 35)},
-    {"disk", DiskWindow, "Disk Manager", "KVZXPSpeedButton1", ui::Rect::FromSize(584, 191, 48, 35)},
+    {"log", LogWindow, "Log Manager", ui::Rect::FromSize(0, 40, 641, 233), "KVZXPSpeedButton3",
+     ui::Rect::FromSize(584, 192, 48, 35)},
+    {"disk", DiskWindow, "Disk Manager", ui::Rect::FromSize(0, 40, 641, 233), "KVZXPSpeedButton1",
+     ui::Rect::FromSize(584, 191, 48, 35)},
+    {"process", ProcessWindow, "Process Manager", ui::Rect::FromSize(0, 40, 643, 231),
+     "KVZXPSpeedButton3", ui::Rect::FromSize(584, 189, 48, 35)},
+    {"type", TypeWindow, "Type Manager", ui::Rect::FromSize(0, 40, 641, 233), "KVZXPSpeedButton3",
+     ui::Rect::FromSize(584, 189, 48, 35)},
 };
 
 TEST_F(ToolsTest, FrameHeaderPanelAndExitButtonOfEachWindow) {
@@ -37,7 +52,8 @@ TEST_F(ToolsTest, FrameHeaderPanelAndExitButtonOfEachWindow) {
         tools::ToolWindow& form = c.window(w);
         EXPECT_EQ(form.KVZXPHeader1.Caption(), c.header);
         EXPECT_FALSE(form.KVZXPHeader1.Enabled());
-        EXPECT_EQ(form.KVZXPCollapsePanel1.Bounds(), ui::Rect::FromSize(0, 40, 641, 233));
+        EXPECT_EQ(form.KVZXPHeader1.Bounds(), ui::Rect::FromSize(0, 0, c.panel.Width(), 40));
+        EXPECT_EQ(form.KVZXPCollapsePanel1.Bounds(), c.panel);
         auto* exit = dynamic_cast<controls::TKVZXPSpeedButton*>(form.FindControl(c.exitName));
         ASSERT_NE(exit, nullptr);
         EXPECT_EQ(exit->Parent(), &form.KVZXPCollapsePanel1);

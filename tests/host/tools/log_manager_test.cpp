@@ -192,4 +192,25 @@ TEST_F(LogManagerTest, CopyAllLogsIntoTheChosenFolder) {
     EXPECT_EQ(fakes.folderDialog.requests.back().flags, platform::browse::kNewDialogStyle);
 }
 
+// Both buttons sound cue 4; a copy the shell fails does not end the loop: every log is offered
+// in turn.
+TEST_F(LogManagerTest, BothButtonsSoundCueFourAndAFailedCopyLeavesTheOthersToCopy) {
+    AddLogs(3);
+    fakes.folderDialog.choice = "D:\\Backup";
+    fakes.shell.onCopy = [&](const std::string& from, const std::string&) {
+        return from != kLog + "\\01.log";
+    };
+    TForm4& form = Start();
+    const std::string cue4 = fakes.system.applicationFolder + "Sound\\4.wav";
+    for (controls::TKVZXPSpeedButton* button : {&form.KVZXPSpeedButton2, &form.KVZXPSpeedButton1}) {
+        fakes.sound.played.clear();
+        backend.Click(*button, {5, 5});
+        EXPECT_EQ(fakes.sound.played, std::vector<std::string>{cue4}) << button->Hint();
+    }
+    EXPECT_EQ(fakes.shell.copies, (std::vector<std::string>{kLog + "\\01.log -> D:\\Backup",
+                                                            kLog + "\\02.log -> D:\\Backup",
+                                                            kLog + "\\03.log -> D:\\Backup"}));
+    EXPECT_TRUE(errors.empty());
+}
+
 }  // namespace

@@ -109,4 +109,21 @@ TEST_F(TypeListingTest, ARootThatCannotBeOpenedGivesAnEmptyListing) {
     EXPECT_TRUE(listing.failure.empty());
 }
 
+// Anyone may store "type\0junk" as an extension's default: the type is "type", its own key is
+// not taken for its command, and every later entry is listed in full.
+TEST_F(TypeListingTest, AStringWithANulIsTheTextBeforeIt) {
+    using namespace std::string_literals;
+    Default(".a", "afile\0junk"s);
+    Default("afile", "A file\0\\shell\\open\\command"s);
+    Default("afile\\shell\\open\\command", "a.exe %1\0b.exe"s);
+    Default(".b", "bfile");
+    Default("bfile\\shell\\open\\command", "b.exe");
+    Default(".c\0d"s, "bfile");  // a key name with a NUL cannot be opened: no entry
+
+    tools::TypeListing listing = tools::ListFileTypes(registry);
+    EXPECT_EQ(listing.lines, Join({Entry(".a", "afile", "A file", "a.exe %1"),
+                                   Entry(".b", "bfile", "", "b.exe")}));
+    EXPECT_TRUE(listing.failure.empty());
+}
+
 }  // namespace

@@ -32,9 +32,12 @@ TEST(DiskManager, OneRowPerDriveWithTheSizesTheSystemReports) {
     ASSERT_NE(program.Main(), nullptr) << "main window not found";
     wintest::ClickAt(program.Main(), kDiskManagerButton);
     HWND window = nullptr;
-    ASSERT_TRUE(wintest::WaitFor([&] {
-        return (window = wintest::FindProcessWindow(program.ProcessId(), L"Disk Manager Skarvel"));
-    })) << "the disk manager did not show";
+    ASSERT_TRUE(wintest::WaitFor(
+        [&] {
+            return (window =
+                        wintest::FindProcessWindow(program.ProcessId(), L"Disk Manager Skarvel"));
+        },
+        "the disk manager to show"));
     HWND list = wintest::FindChildOfClass(window, WC_LISTVIEWW);
     ASSERT_NE(list, nullptr);
 
@@ -63,7 +66,7 @@ TEST(DiskManager, OneRowPerDriveWithTheSizesTheSystemReports) {
         ++row;
     }
     EXPECT_GT(row, 0);
-    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), row);
+    EXPECT_EQ(wintest::Ask(list, LVM_GETITEMCOUNT), row);
 }
 
 }  // namespace

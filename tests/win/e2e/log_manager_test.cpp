@@ -74,51 +74,63 @@ TEST(LogManager, ListsShowsCopiesAndDeletesTheLogs) {
         ASSERT_NE(program.Main(), nullptr) << "main window not found";
         wintest::ClickAt(program.Main(), kLogManagerButton);
         HWND window = nullptr;
-        ASSERT_TRUE(wintest::WaitFor([&] {
-            return (window =
-                        wintest::FindProcessWindow(program.ProcessId(), L"Log Manager Skarvel"));
-        })) << "the log manager did not show";
+        ASSERT_TRUE(wintest::WaitFor(
+            [&] {
+                return (window = wintest::FindProcessWindow(program.ProcessId(),
+                                                            L"Log Manager Skarvel"));
+            },
+            "the log manager to show"));
         HWND list = wintest::FindChildOfClass(window, L"ListBox");
         HWND viewer = wintest::FindChildOfClass(window, L"Edit");
         ASSERT_NE(list, nullptr);
         ASSERT_NE(viewer, nullptr);
-        EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), CountLogs(logs));
+        EXPECT_EQ(wintest::Ask(list, LB_GETCOUNT), CountLogs(logs));
 
         wintest::ClickAt(window, kFirstLog);
-        EXPECT_TRUE(wintest::WaitFor([&] {
-            return wintest::WindowText(viewer) == L"first run\r\nTemp(Windows)";
-        })) << "the viewer does not show the first log";
+        EXPECT_TRUE(wintest::WaitFor(
+            [&] { return wintest::WindowText(viewer) == L"first run\r\nTemp(Windows)"; },
+            "the viewer to show the first log"));
 
         wintest::ClickAt(window, kCopyAllLogs);
         HWND dialog = nullptr;
-        ASSERT_TRUE(wintest::WaitFor([&] {
-            return (dialog = wintest::FindProcessWindow(program.ProcessId(), L"", L"#32770"));
-        })) << "the folder dialog did not show";
+        ASSERT_TRUE(wintest::WaitFor(
+            [&] {
+                return (dialog = wintest::FindProcessWindow(program.ProcessId(), L"", L"#32770"));
+            },
+            "the folder dialog to show"));
         // The dialog fills its tree after it shows: select the folder until the tree shows
         // it selected, then confirm.
         HWND tree = nullptr;
         ASSERT_TRUE(wintest::WaitFor(
-            [&] { return (tree = wintest::FindChildOfClass(dialog, WC_TREEVIEWW)); }));
+            [&] { return (tree = wintest::FindChildOfClass(dialog, WC_TREEVIEWW)); },
+            "the folder dialog's tree"));
         const std::wstring path(target.begin(), target.end());
         wintest::RemoteBuffer text(dialog, (path.size() + 1) * sizeof(wchar_t));
         ASSERT_TRUE(text.Write(path.c_str(), (path.size() + 1) * sizeof(wchar_t)));
-        ASSERT_TRUE(wintest::WaitFor([&] {
-            SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, text.At());
-            return wintest::TreeViewSelectedText(tree) == L"skarvel-e2e-copies";
-        })) << "the folder dialog did not select the target folder";
+        ASSERT_TRUE(wintest::WaitFor(
+            [&] {
+                wintest::Ask(dialog, BFFM_SETSELECTIONW, TRUE, text.At());
+                return wintest::TreeViewSelectedText(tree) == L"skarvel-e2e-copies";
+            },
+            "the folder dialog to show the target folder selected"));
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(wintest::WaitFor([&] {
-            return Read(target + "\\0000 e2e first.log") == first &&
-                   Read(target + "\\0000 e2e second.log") == "second run\r\n";
-        })) << "the logs were not copied";
+        EXPECT_TRUE(wintest::WaitFor(
+            [&] {
+                return Read(target + "\\0000 e2e first.log") == first &&
+                       Read(target + "\\0000 e2e second.log") == "second run\r\n";
+            },
+            "the logs' copies"));
 
         wintest::ClickAt(window, kDellAllLogs);
-        EXPECT_TRUE(wintest::WaitFor([&] {
-            return !Exists(logs + "\\0000 e2e first.log") &&
-                   !Exists(logs + "\\0000 e2e second.log");
-        })) << "the logs were not deleted";
+        EXPECT_TRUE(wintest::WaitFor(
+            [&] {
+                return !Exists(logs + "\\0000 e2e first.log") &&
+                       !Exists(logs + "\\0000 e2e second.log");
+            },
+            "the logs to be deleted"));
         EXPECT_TRUE(Exists(logs));
-        EXPECT_TRUE(wintest::WaitFor([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 0; }));
+        EXPECT_TRUE(wintest::WaitFor([&] { return wintest::Ask(list, LB_GETCOUNT) == 0; },
+                                     "the emptied list"));
         EXPECT_EQ(wintest::WindowText(viewer), L"");
     }
 

@@ -166,37 +166,42 @@ TEST_F(OptionsEndToEnd, StoredOptionsLanguageAndLogSurviveTheProgramsRuns) {
         const std::optional<std::wstring> before = wintest::ReadAuto();
         wintest::WriteAuto(L"1");
         ClickAt(main, kBegin);
-        EXPECT_TRUE(WaitFor([] { return wintest::ReadAuto() == std::wstring(L"0"); }));
+        EXPECT_TRUE(WaitFor([] { return wintest::ReadAuto() == std::wstring(L"0"); },
+                            "the run's debugger value"));
         wintest::WriteAuto(before);
 
         // The options window; a real double-click on the Russian entry of its language list.
         ClickAt(main, kMechanicalOptions);
         HWND options = nullptr;
-        ASSERT_TRUE(WaitFor([&] {
-            options = OptionsWindow(main);
-            return options && IsWindowVisible(options);
-        }));
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                options = OptionsWindow(main);
+                return options && IsWindowVisible(options);
+            },
+            "the options window to show"));
         HWND languages = ChildOfClass(options, L"LISTBOX");
         ASSERT_NE(languages, nullptr);
-        LRESULT russian = SendMessageW(languages, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+        LRESULT russian = wintest::Ask(languages, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(L"Russian.MordaunLang"));
         ASSERT_NE(russian, LB_ERR);
         RECT item{};
-        SendMessageW(languages, LB_GETITEMRECT, static_cast<WPARAM>(russian),
+        wintest::Ask(languages, LB_GETITEMRECT, static_cast<WPARAM>(russian),
                      reinterpret_cast<LPARAM>(&item));
         POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
         MapWindowPoints(languages, options, &at, 1);
         ClickAt(options, at, true);
-        EXPECT_TRUE(WaitFor([&] { return ChildTexts(main).count(russianTrash) == 1; }));
+        EXPECT_TRUE(WaitFor([&] { return ChildTexts(main).count(russianTrash) == 1; },
+                            "the main window in Russian"));
 
         // The auto-start box writes its entry and takes it away again.
         ClickAt(options, kAutoStartBox);
-        EXPECT_TRUE(WaitFor(AutoStartEntryExists));
+        EXPECT_TRUE(WaitFor(AutoStartEntryExists, "the auto-start entry"));
         ClickAt(options, kAutoStartBox);
-        EXPECT_TRUE(WaitFor([] { return !AutoStartEntryExists(); }));
+        EXPECT_TRUE(WaitFor([] { return !AutoStartEntryExists(); }, "the auto-start entry to go"));
 
         PostMessageW(options, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; },
+                            "the main window to take clicks again"));
         EXPECT_EQ(program.Close(), 0u);
     }
     std::string settings = ReadAll(ini);
@@ -218,7 +223,8 @@ TEST_F(OptionsEndToEnd, StoredOptionsLanguageAndLogSurviveTheProgramsRuns) {
     // The next run starts in Russian.
     wintest::RunningProgram again;
     ASSERT_NE(again.Main(), nullptr);
-    EXPECT_TRUE(WaitFor([&] { return ChildTexts(again.Main()).count(russianTrash) == 1; }));
+    EXPECT_TRUE(WaitFor([&] { return ChildTexts(again.Main()).count(russianTrash) == 1; },
+                        "the next run's main window in Russian"));
     EXPECT_EQ(again.Close(), 0u);
 }
 

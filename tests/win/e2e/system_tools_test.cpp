@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <cwctype>
 #include <string>
 #include <vector>
@@ -69,12 +70,12 @@ std::wstring WindowText(HWND hwnd) {
 
 std::vector<std::wstring> ListItems(HWND list) {
     std::vector<std::wstring> items;
-    LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    LRESULT count = wintest::Ask(list, LB_GETCOUNT);
     for (LRESULT i = 0; i < count; ++i) {
-        LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        LRESULT length = wintest::Ask(list, LB_GETTEXTLEN, static_cast<WPARAM>(i));
         if (length < 0) continue;
         std::wstring item(static_cast<size_t>(length) + 1, L'\0');
-        length = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
+        length = wintest::Ask(list, LB_GETTEXT, static_cast<WPARAM>(i),
                               reinterpret_cast<LPARAM>(item.data()));
         item.resize(length < 0 ? 0 : static_cast<size_t>(length));
         items.push_back(item);
@@ -88,10 +89,12 @@ HWND ShownChild(const RunningProgram& program, POINT button, const wchar_t* capt
                 std::initializer_list<const wchar_t*> classes) {
     ClickAt(program.Main(), button);
     HWND window = nullptr;
-    WaitFor([&] {
-        window = program.Window(caption);
-        return window && IsWindowVisible(window);
-    });
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            window = program.Window(caption);
+            return window && IsWindowVisible(window);
+        },
+        "its window to show"));
     return window && IsWindowVisible(window) ? ChildOfClass(window, classes) : nullptr;
 }
 
@@ -114,46 +117,67 @@ TEST(SystemTools, ProcessManagerListsThisTestsOwnExecutable) {
     HWND list = ShownChild(program, kProcessManager, L"Process Manager Skarvel", {L"ListBox"});
     ASSERT_NE(list, nullptr) << "the process manager and its list did not show";
     std::vector<std::wstring> items;
-    EXPECT_TRUE(WaitFor([&] {
-        items = ListItems(list);
-        return std::count_if(items.begin(), items.end(), [&](const std::wstring& item) {
-                   return Lower(item) == Lower(own);
-               }) == 1;
-    })) << "no single line for "
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            items = ListItems(list);
+            return std::count_if(items.begin(), items.end(), [&](const std::wstring& item) {
+                       return Lower(item) == Lower(own);
+                   }) == 1;
+        },
+        "a single line for this test's own executable"))
         << std::string(own, own + wcslen(own)) << " among " << items.size() << " lines";
-    EXPECT_TRUE(std::is_sorted(items.begin(), items.end(),
-                               [](const auto& a, const auto& b) { return Lower(a) < Lower(b); }));
+    // In the order the system sorts names for the user.
+    EXPECT_TRUE(std::is_sorted(items.begin(), items.end(), [](const auto& a, const auto& b) {
+        return CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(),
+                               -1, nullptr, nullptr, 0) == CSTR_LESS_THAN;
+    }));
 }
 
-TEST(SystemTools, TypeManagerListsATypeRegisteredUnderTheClassesRoot) {
-    const wchar_t* extension = L".skarvel-e2e";
-    const wchar_t* type = L"SkarvelE2eFile";
+// Also a type name stored with a NUL and junk after it, as any user can store one: the entry
+// names the type before the NUL, and the entries after it are all shown.
+TEST(SystemTools, TypeManagerListsTypesRegisteredUnderTheClassesRoot) {
+    const std::wstring type = L"SkarvelE2eFile";
     auto setDefault = [](const std::wstring& key, const std::wstring& value) {
         HKEY handle = nullptr;
         ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
                                   nullptr, &handle, nullptr),
                   ERROR_SUCCESS);
+        // The length given: a NUL inside the text is stored with it.
         RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(handle);
     };
-    setDefault(extension, type);
+    const wchar_t* extensions[] = {L".skarvel-e2e", L".skarvel-e2e-nul", L".skarvel-e2f"};
+    setDefault(extensions[0], type);
+    setDefault(extensions[1], type + std::wstring(L"\0junk", 5));
+    setDefault(extensions[2], type);
     setDefault(type, L"Skarvel test document");
-    setDefault(std::wstring(type) + L"\\shell\\open\\command", L"notepad.exe \"%1\"");
+    setDefault(type + L"\\shell\\open\\command", L"notepad.exe \"%1\"");
 
     {
         RunningProgram program;
         ASSERT_NE(program.Main(), nullptr);
         HWND memo = ShownChild(program, kTypeManager, L"Type Manager Skarvel", {L"Edit"});
         ASSERT_NE(memo, nullptr) << "the type manager and its text did not show";
-        const std::wstring entry =
-            L"Extension:  \".skarvel-e2e\"\r\n"
-            L"Typename:  \"SkarvelE2eFile\", Displayname:  \"Skarvel test document\"\r\n"
-            L"Server: notepad.exe \"%1\"\r\n\r\n-----------------------------\r\n";
-        EXPECT_TRUE(WaitFor([&] { return WindowText(memo).find(entry) != std::wstring::npos; }));
+        auto entry = [](const std::wstring& extension) {
+            return L"Extension:  \"" + extension +
+                   L"\"\r\n"
+                   L"Typename:  \"SkarvelE2eFile\", Displayname:  \"Skarvel test document\"\r\n"
+                   L"Server: notepad.exe \"%1\"\r\n\r\n-----------------------------\r\n";
+        };
+        std::wstring text;
+        EXPECT_TRUE(WaitFor(
+            [&] {
+                text = WindowText(memo);
+                return text.find(entry(extensions[2])) != std::wstring::npos;
+            },
+            "the type manager's text to reach the last test type"));
+        for (const wchar_t* extension : extensions)
+            EXPECT_NE(text.find(entry(extension)), std::wstring::npos)
+                << std::string(extension, extension + wcslen(extension));
     }
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, extension);
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, type);
+    for (const wchar_t* extension : extensions) RegDeleteTreeW(HKEY_CLASSES_ROOT, extension);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, type.c_str());
 }
 
 TEST(SystemTools, HelpShowsThePageAsReadableTextWithoutAnError) {
@@ -162,13 +186,18 @@ TEST(SystemTools, HelpShowsThePageAsReadableTextWithoutAnError) {
     // No HTML engine here: the page shows as formatted text.
     HWND text = ShownChild(program, kHelp, L"Help Skarvel", {L"RICHEDIT50W", L"RichEdit20W"});
     ASSERT_NE(text, nullptr) << "the help window and its text did not show";
-    EXPECT_TRUE(IsZoomed(GetAncestor(text, GA_ROOT)));
+    HWND help = GetAncestor(text, GA_ROOT);
+    EXPECT_TRUE(IsZoomed(help));
+    // Opened maximised, it has the boxes to restore and to minimise it.
+    const LONG_PTR style = GetWindowLongPtrW(help, GWL_STYLE);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
     const std::wstring page = WindowText(text);
     for (const wchar_t* part :
          {L"Программа Skarvel", L"Над программой работали:", L"История версий:",
           L"Skarvel 1.0.7.977", L"Тестовое оборудование:", L"Система:\u00A0 Windows XP"})
         EXPECT_NE(page.find(part), std::wstring::npos) << "missing a part of the page";
     EXPECT_EQ(page.find(L"<"), std::wstring::npos) << "markup shown as text";
+
     EXPECT_TRUE(MessageBoxes(program).empty());
 }
 
@@ -178,10 +207,12 @@ TEST(SystemTools, ALauncherWhoseToolIsMissingLeavesTheProgramRunningAndMinimised
     RunningProgram program;
     ASSERT_NE(program.Main(), nullptr);
     ClickAt(program.Main(), kCleanDisk);
-    EXPECT_TRUE(WaitFor([&] {
-        for (HWND box : MessageBoxes(program)) PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return IsIconic(program.Main()) != FALSE;
-    })) << "the program did not minimise itself";
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            for (HWND box : MessageBoxes(program)) PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return IsIconic(program.Main()) != FALSE;
+        },
+        "the program to minimise itself"));
     EXPECT_TRUE(program.Running());
 }
 

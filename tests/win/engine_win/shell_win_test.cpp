@@ -47,7 +47,8 @@ TEST(ShellWin32, StartProgramRunsWithItsParameters) {
         "/c echo started> \"" + platform::win32::Narrow(marker.wstring()) + "\"";
     EXPECT_TRUE(shell.StartProgram(nullptr, "cmd.exe", parameters, platform::kShowNormal));
     for (int i = 0; i < 100 && !fs::exists(marker); ++i) Sleep(100);
-    EXPECT_TRUE(fs::exists(marker));
+    EXPECT_TRUE(fs::exists(marker))
+        << "timed out after 10 s waiting for the started program's file";
     EXPECT_FALSE(
         shell.StartProgram(nullptr, "no-such-program-skarvel.exe", "", platform::kShowNormal));
     Sleep(200);

@@ -325,7 +325,7 @@ TEST_F(Win32Files, ATenThousandLevelTreeIsPurgedWithoutACrash) {
     if (unixRoot.empty()) GTEST_SKIP() << "the tree is made from the Linux side";
     RunLinux(L"Z:\\bin\\sh -c \"cd '" + Widen(unixRoot) +
              L"' && mkdir -p deep/$(printf 'eleven_char/%.0s' $(seq 10000)) && touch made\"");
-    ASSERT_TRUE(WaitFor(root + "\\made", true));
+    ASSERT_TRUE(WaitFor(root + "\\made", true)) << "timed out waiting for the deep tree's marker";
     EXPECT_TRUE(engine::PurgeFolder(fs, root + "\\deep", false, false, kWindows));
     EXPECT_TRUE(fs.DirectoryExists(root + "\\deep"));
 }

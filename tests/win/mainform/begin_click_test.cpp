@@ -55,8 +55,8 @@ TEST(MainWindowClicks, BeginCleansTheWindowsTempFolderOnlyAfterItsBoxWasClicked)
 
         // Nothing ticked: the run still applies "Cut off Dr. Watson", and the file stays.
         ClickAt(program.Main(), kBegin);
-        EXPECT_TRUE(WaitFor([] { return ReadAuto() == std::wstring(L"0"); }))
-            << "the run did not write the debugger value";
+        EXPECT_TRUE(
+            WaitFor([] { return ReadAuto() == std::wstring(L"0"); }, "the run's debugger value"));
         EXPECT_TRUE(probeExists());
 
         // Any standard user can make both: a link to data outside, and a folder whose name
@@ -76,10 +76,11 @@ TEST(MainWindowClicks, BeginCleansTheWindowsTempFolderOnlyAfterItsBoxWasClicked)
 
         ClickAt(program.Main(), kTempWindowsBox);
         ClickAt(program.Main(), kBegin);
-        EXPECT_TRUE(WaitFor([&] { return !probeExists(); }))
-            << "the Windows temp folder was not emptied";
+        EXPECT_TRUE(
+            WaitFor([&] { return !probeExists(); }, "the Windows temp folder to be emptied"));
         if (linked) {
-            EXPECT_TRUE(WaitFor([&] { return !wintest::Present("\\\\?\\" + temp + "\\sib."); }));
+            EXPECT_TRUE(WaitFor([&] { return !wintest::Present("\\\\?\\" + temp + "\\sib."); },
+                                "the look-alike folder sib. to be emptied and removed"));
             EXPECT_TRUE(wintest::Present(outside + "\\precious.doc")) << "data outside was lost";
             wintest::LinuxRemove(temp + "\\sib");
             wintest::LinuxRemove(outside);

@@ -18,6 +18,7 @@
 #include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
+#include "ui/memo.h"
 #include "ui/scroll_box.h"
 #include "ui/shell_list_view.h"
 
@@ -145,6 +146,44 @@ TEST_F(PeerTest, OwnerDrawnListBoxDrawsThroughTheModelAndReportsSelection) {
     list.AddItem("apricot");
     EXPECT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), 4);
     EXPECT_EQ(SendMessageW(hwnd, LB_GETCURSEL, 0, 0), 3);
+}
+
+// Sorted as the system sorts names in the user's language: case ignored, accented letters
+// beside their base letter, Cyrillic after Latin; names that sort together keep their order.
+TEST_F(PeerTest, ASortedListOrdersNamesAsTheSystemDoes) {
+    ui::ListBox list(&form);
+    list.SetBounds(10, 10, 200, 200);
+    list.SetSorted(true);
+    list.SetItems(
+        {"zebra", "École", "ABC", "яблоко", "apple", "Ärger", "abc", "Banane", "Яблоко2"});
+    form.Realize();
+    HWND hwnd = HwndOf(list);
+    ASSERT_NE(hwnd, nullptr);
+    const std::vector<std::string> expected = {"ABC",   "abc",   "apple",  "Ärger",  "Banane",
+                                               "École", "zebra", "яблоко", "Яблоко2"};
+    EXPECT_EQ(list.Items(), expected);
+    ASSERT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), static_cast<LRESULT>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        wchar_t text[32] = {};
+        SendMessageW(hwnd, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        EXPECT_EQ(platform::win32::Narrow(text), expected[i]) << i;
+    }
+    list.AddItem("éclair");  // after Banane, before École
+    EXPECT_EQ(list.Items()[5], "éclair");
+}
+
+// The edit control takes a C string: a NUL in one line must not hide the lines after it.
+TEST_F(PeerTest, AMemoShowsEveryLineWhenOneHoldsANul) {
+    ui::Memo memo(&form);
+    memo.SetBounds(10, 10, 300, 100);
+    memo.SetLines({"first", std::string("type\0junk", 9), "last"});
+    form.Realize();
+    HWND hwnd = HwndOf(memo);
+    ASSERT_NE(hwnd, nullptr);
+    wchar_t text[64] = {};
+    GetWindowTextW(hwnd, text, 64);
+    EXPECT_STREQ(text, L"first\r\ntype junk\r\nlast");
+    EXPECT_EQ(memo.Lines().size(), 3u);
 }
 
 TEST_F(PeerTest, FileListBoxShowsTheFilesWithTheirShellIconsAndReportsADoubleClick) {

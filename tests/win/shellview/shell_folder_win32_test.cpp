@@ -71,7 +71,7 @@ TEST(ShellFolderWin32, AWatchReportsANewFileOnceAndNothingBefore) {
         seen = watch->Changed();
         if (!seen) Sleep(50);
     }
-    EXPECT_TRUE(seen);
+    EXPECT_TRUE(seen) << "timed out after 2 s waiting for the watch to see the new file";
     Sleep(200);
     EXPECT_FALSE(watch->Changed());
 }
@@ -98,8 +98,13 @@ TEST(ShellFolderWin32, TheRecycleBinListsADeletedFile) {
     ASSERT_NE(binned, nullptr);
     EXPECT_FALSE(binned->IsFolder());
     EXPECT_FALSE(binned->typeName.empty());
-    Sleep(2100);  // the bin's summary is compared at most every two seconds
-    EXPECT_TRUE(watch->Changed());
+    // The bin's summary is compared at most every two seconds.
+    bool seen = false;
+    for (int i = 0; i < 100 && !seen; ++i) {
+        seen = watch->Changed();
+        if (!seen) Sleep(50);
+    }
+    EXPECT_TRUE(seen) << "timed out after 5 s waiting for the watch to see the bin change";
     SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
 }
 

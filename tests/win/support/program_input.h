@@ -3,6 +3,7 @@
 // point, waiting for an effect, and the debugger value a cleaning run writes (saved and put
 // back around the tests that press "Begin").
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
@@ -11,12 +12,28 @@
 
 namespace wintest {
 
-inline bool WaitFor(const std::function<bool()>& done, int milliseconds = 20000) {
+// Polls DONE every 50 ms until it holds, for at most MILLISECONDS; a failure says what WHAT
+// was waited for and how long.
+inline ::testing::AssertionResult WaitFor(const std::function<bool()>& done,
+                                          const std::string& what, int milliseconds = 20000) {
     for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (done()) return true;
+        if (done()) return ::testing::AssertionSuccess();
         Sleep(50);
     }
-    return done();
+    if (done()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "timed out after " << milliseconds << " ms waiting for " << what;
+}
+
+// Sends MESSAGE to WINDOW (of the program under test) and returns the answer. A window that
+// does not answer within 10 s fails the test, naming the message, and gives -1.
+inline LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &answer)) {
+        ADD_FAILURE() << "no answer within 10 s to message 0x" << std::hex << message;
+        return -1;
+    }
+    return static_cast<LRESULT>(answer);
 }
 
 // The deepest visible child window of TOP at POINT (client coordinates of TOP), with POINT

@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "win/support/program_input.h"  // clicks and waiting
+#include "win/support/program_input.h"  // clicks, waiting and asking
 
 namespace wintest {
 
@@ -116,7 +116,7 @@ inline std::wstring ListViewText(HWND list, int item, int column) {
     request.cchTextMax = kChars;
     request.pszText = reinterpret_cast<wchar_t*>(buffer.At(sizeof(LVITEMW)));
     buffer.Write(&request, sizeof request);
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), buffer.At());
+    Ask(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), buffer.At());
     wchar_t text[kChars] = {};
     buffer.Read(text, sizeof text - sizeof(wchar_t), sizeof(LVITEMW));
     return text;
@@ -124,7 +124,8 @@ inline std::wstring ListViewText(HWND list, int item, int column) {
 
 // The text of the selected item of a tree view in another process; empty with none.
 inline std::wstring TreeViewSelectedText(HWND tree) {
-    const LPARAM item = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    const LPARAM item = Ask(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    if (item == -1) return {};
     if (!item) return {};
     constexpr int kChars = 260;
     RemoteBuffer buffer(tree, sizeof(TVITEMW) + kChars * sizeof(wchar_t));
@@ -135,7 +136,7 @@ inline std::wstring TreeViewSelectedText(HWND tree) {
     request.cchTextMax = kChars;
     request.pszText = reinterpret_cast<wchar_t*>(buffer.At(sizeof(TVITEMW)));
     buffer.Write(&request, sizeof request);
-    SendMessageW(tree, TVM_GETITEMW, 0, buffer.At());
+    Ask(tree, TVM_GETITEMW, 0, buffer.At());
     wchar_t text[kChars] = {};
     buffer.Read(text, sizeof text - sizeof(wchar_t), sizeof(TVITEMW));
     return text;

@@ -76,6 +76,14 @@ class RunningProgram {
     bool Running() const {
         return started_ && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
     }
+    // Waits up to MILLISECONDS for the process to end by itself; its exit code, or
+    // kStillRunning when it is still running then.
+    DWORD WaitForExit(DWORD milliseconds) {
+        if (!started_ || WaitForSingleObject(pi_.hProcess, milliseconds) != WAIT_OBJECT_0)
+            return kStillRunning;
+        GetExitCodeProcess(pi_.hProcess, &exitCode_);
+        return exitCode_;
+    }
 
     // Closes the main window and waits for the process; returns its exit code, or
     // kStillRunning when it did not end within 20 s (it is then terminated).

@@ -5,40 +5,36 @@
 #include <windows.h>
 #include <dlgs.h>
 
+#include <functional>
 #include <string>
-#include <thread>
 
 #include "platform/win32/ui/win32_backend.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/save_dialog.h"
+#include "win/support/dialog_answerer.h"
 
 namespace {
 
-// Answers the dialog owned by OWNER as a user would, once it is whole: types NAME into its
-// name box and presses OK, or presses Cancel when NAME is null; again until the dialog is
-// gone. A busy machine may take its time showing it.
-std::thread AnswerDialog(HWND owner, const wchar_t* name) {
-    return std::thread([owner, name] {
-        bool answered = false;
-        for (int i = 0; i < 6000; ++i, Sleep(50)) {
-            HWND dialog = nullptr;
-            while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)))
-                if (GetWindow(dialog, GW_OWNER) == owner && IsWindowVisible(dialog)) break;
-            if (!dialog) {
-                if (answered) return;
-                continue;
-            }
-            // The name box: the explorer-style combo box, or the older edit box.
-            HWND box = GetDlgItem(dialog, cmb13);
-            if (!box) box = GetDlgItem(dialog, edt1);
-            if (!box) continue;  // not whole yet
-            if (name) SetWindowTextW(box, name);
-            PostMessageW(dialog, WM_COMMAND, name ? IDOK : IDCANCEL, 0);
-            answered = true;
-            Sleep(450);
-        }
-    });
+// The save dialog owned by OWNER, once it is shown; null before.
+HWND SaveDialogOf(HWND owner) {
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)))
+        if (GetWindow(dialog, GW_OWNER) == owner && IsWindowVisible(dialog)) return dialog;
+    return nullptr;
+}
+
+// Answers as a user would once the dialog is whole (its name box is there): types NAME into the
+// name box and presses OK, or presses Cancel when NAME is null.
+std::function<void(HWND)> Answer(const wchar_t* name) {
+    return [name](HWND dialog) {
+        // The name box: the explorer-style combo box, or the older edit box.
+        HWND box = GetDlgItem(dialog, cmb13);
+        if (!box) box = GetDlgItem(dialog, edt1);
+        if (!box) return;  // not whole yet
+        if (name) SetWindowTextW(box, name);
+        PostMessageW(dialog, WM_COMMAND, name ? IDOK : IDCANCEL, 0);
+    };
 }
 
 struct SaveDialogTest : ::testing::Test {
@@ -57,14 +53,21 @@ TEST_F(SaveDialogTest, TheNameTypedComesBackAsTypedAndCancelGivesNothing) {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring typed = std::wstring(temp) + L"skarvel-list";
 
-    std::thread user = AnswerDialog(Owner(), typed.c_str());
-    EXPECT_TRUE(dialog.Execute());
-    user.join();
+    {
+        wintest::DialogAnswerer user(
+            "the save dialog and its name box", [&] { return SaveDialogOf(Owner()); },
+            Answer(typed.c_str()));
+        EXPECT_TRUE(dialog.Execute());
+        ASSERT_EQ(user.Failure(), "");
+    }
     EXPECT_EQ(dialog.FileName(), std::string(typed.begin(), typed.end()));
-
-    user = AnswerDialog(Owner(), nullptr);
-    EXPECT_FALSE(dialog.Execute());
-    user.join();
+    {
+        wintest::DialogAnswerer user(
+            "the save dialog and its name box", [&] { return SaveDialogOf(Owner()); },
+            Answer(nullptr));
+        EXPECT_FALSE(dialog.Execute());
+        ASSERT_EQ(user.Failure(), "");
+    }
     EXPECT_EQ(dialog.FileName(), std::string(typed.begin(), typed.end())) << "kept";
 }
 

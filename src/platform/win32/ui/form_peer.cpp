@@ -143,6 +143,15 @@ LRESULT FormPeer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             form_.Close();
             return 0;
+        case WM_QUERYENDSESSION:
+            // Nothing here holds the session up. The end's writes wait for WM_ENDSESSION: another
+            // program may still refuse, and then this one goes on as before.
+            return TRUE;
+        case WM_ENDSESSION:
+            // Every top-level window hears it; the application runs the end once. The system
+            // may end the process as soon as this returns, so the writes are done by then.
+            if (wParam) form_.App().EndSession();
+            return 0;
         case WM_WINDOWPOSCHANGED: {
             RECT window, client;
             GetWindowRect(hwnd_, &window);

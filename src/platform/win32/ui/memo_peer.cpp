@@ -1,5 +1,6 @@
 #include "platform/win32/ui/memo_peer.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/text.h"
@@ -24,8 +25,12 @@ DWORD MemoPeer::Style() const {
 }
 
 void MemoPeer::PushText() {
+    // The control takes its text as a C string: a NUL in a line would hide every line after
+    // it, so each shows as a space.
+    std::wstring text = Widen(memo_.Text());
+    std::replace(text.begin(), text.end(), L'\0', L' ');
     pushing_ = true;
-    SetWindowTextW(hwnd_, Widen(memo_.Text()).c_str());
+    SetWindowTextW(hwnd_, text.c_str());
     pushing_ = false;
 }
 

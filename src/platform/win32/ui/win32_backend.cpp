@@ -184,6 +184,22 @@ std::optional<std::string> Win32Backend::RunSaveDialog(const ui::SaveDialog& dia
     return RunSaveFileDialog(dialog, peer ? static_cast<HWND>(peer->NativeHandle()) : nullptr);
 }
 
+int Win32Backend::CollateNoCase(std::string_view a, std::string_view b) const {
+    // The user's locale, as the system's own sorted lists order names: accented letters beside
+    // their base letters, each script in its place, case ignored. (An ordinal comparison
+    // would only fold case and leave "École" after "Zebra".)
+    const std::wstring wa = Widen(a), wb = Widen(b);
+    int order = CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wa.data(),
+                                static_cast<int>(wa.size()), wb.data(), static_cast<int>(wb.size()),
+                                nullptr, nullptr, 0);
+    // Failure (not expected for valid arguments): the file system's case folding still orders.
+    if (order == 0)
+        order = CompareStringOrdinal(wa.data(), static_cast<int>(wa.size()), wb.data(),
+                                     static_cast<int>(wb.size()), TRUE);
+    if (order == 0) return wa.compare(wb);
+    return order - CSTR_EQUAL;
+}
+
 ui::Point Win32Backend::CursorPos() const {
     POINT p{};
     GetCursorPos(&p);
