@@ -21,8 +21,7 @@ inline std::wstring ProgramPath() {
 
 class RunningProgram {
   public:
-    RunningProgram() {
-        std::wstring exe = ProgramPath();
+    explicit RunningProgram(const std::wstring& exe = ProgramPath()) {
         std::wstring commandLine = L"\"" + exe + L"\"";
         STARTUPINFOW si{};
         si.cb = sizeof(si);
