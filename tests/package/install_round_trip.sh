@@ -28,6 +28,8 @@ zip="$dist/$name.zip"
 [ -f "$msi" ] && [ -f "$zip" ] || { echo "no $msi or $zip: run scripts/package" >&2; exit 1; }
 [ -f "$checker" ] || { echo "no $checker: build the release" >&2; exit 1; }
 
+# A run that stopped half-way may have left the program's folder read-only.
+[ -d "$work" ] && chmod -R u+w "$work"
 rm -rf "$work"
 mkdir -p "$work"
 # shellcheck source=scripts/wine-env
