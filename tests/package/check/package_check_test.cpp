@@ -6,9 +6,9 @@
 //                    "roaming": it cannot, they go to the user's application data folder
 
 #include <gtest/gtest.h>
+#include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <cstdlib>
 #include <cstring>

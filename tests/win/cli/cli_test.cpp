@@ -8,7 +8,7 @@
 #include <string>
 
 #include "win/support/capture.h"
-#include "win/support/linux_side.h"
+#include "win/support/links.h"
 #include "win/support/running_program.h"
 
 namespace {
@@ -49,10 +49,10 @@ TEST(CommandLine, PreviewCountsWhatCleanDeletesAndNothingBehindALink) {
     Write(probe + "\\a.tmp", "aaaa");
     Write(probe + "\\sub\\b.tmp", "bb");
     Write(probe + "\\locked.tmp", "locked");
-    const bool linked = !wintest::UnixPath(probe).empty();
+    const bool linked = wintest::WhyNoLinks(probe).empty();
     if (linked) {
-        ASSERT_TRUE(wintest::LinuxSymlink(outside, probe + "\\dirlink"));
-        ASSERT_TRUE(wintest::LinuxSymlink(outside + "\\precious.doc", probe + "\\filelink.doc"));
+        ASSERT_TRUE(wintest::MakeLink(outside, probe + "\\dirlink"));
+        ASSERT_TRUE(wintest::MakeLink(outside + "\\precious.doc", probe + "\\filelink.doc"));
     }
     HANDLE locked = CreateFileA((probe + "\\locked.tmp").c_str(), GENERIC_READ, FILE_SHARE_READ,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
@@ -80,8 +80,8 @@ TEST(CommandLine, PreviewCountsWhatCleanDeletesAndNothingBehindALink) {
     EXPECT_NE(unknown.output.find("unknown category 'temp-windowz'"), std::string::npos);
 
     if (linked) {
-        wintest::LinuxRemove(probe);
-        wintest::LinuxRemove(outside);
+        wintest::RemoveTree(probe);
+        wintest::RemoveTree(outside);
     }
 }
 
