@@ -5,13 +5,16 @@
 #  2. msiexec /i installs the files, the Start menu shortcut and the uninstall entry;
 #  3. with the program's folder read-only (as Program Files is to a standard user) the program
 #     starts from the shortcut, and keeps its settings and logs in %APPDATA%\Skarvel;
-#  4. msiexec /x removes what it installed and leaves %APPDATA%\Skarvel.
-# Usage: install_round_trip.sh DIST_DIR VERSION PACKAGE_CHECK_EXE WORK_DIR
+#  4. a later version's package (made here from the same files) replaces it;
+#  5. msiexec /x removes what it installed and leaves %APPDATA%\Skarvel.
+# Usage: install_round_trip.sh DIST_DIR VERSION PACKAGE_CHECK_EXE WORK_DIR PACKAGE_WORK_DIR
+# (PACKAGE_WORK_DIR: where scripts/package staged the files and the WiX fragment)
 set -euo pipefail
 dist="$(cd "$1" && pwd)"
 version="$2"
 checker="$(cd "$(dirname "$3")" && pwd)/$(basename "$3")"
 work="$4"
+staged="$(cd "$5" && pwd)"
 source_dir="$(cd "$(dirname "$0")/../.." && pwd)"
 
 # Root writes wherever it likes, whatever the mode bits say; a standard user of Windows may not
@@ -63,8 +66,18 @@ fi
 check 'Installed.*'
 check 'Program.*' SKARVEL_DATA=roaming SKARVEL_PROGRAM='C:\Program Files\Skarvel\skarvel.exe'
 
+chmod 755 "$installed"  # an administrator upgrades and uninstalls
+
+echo "== a later version"
+later_version=1.0.8.0
+later="$work/skarvel-$later_version-win64.msi"
+(cd "$staged" && wixl --arch x64 -D Version="$later_version" -D Stage="$name" -D Win64=yes \
+  -D ProductCode=2F7D3C1A-8B4E-4C55-9A61-0D2E7B3F4A10 -D Icon=skarvel.ico -o "$later" \
+  "$source_dir/resources/installer/skarvel.wxs" language-and-sound.wxs)
+wine msiexec /i "$(winepath -w "$later")" /qn
+check 'Upgraded.*' SKARVEL_LATER_VERSION="$later_version"
+
 echo "== msiexec /x"
-chmod 755 "$installed"  # an administrator uninstalls
-wine msiexec /x "$(winepath -w "$msi")" /qn
+wine msiexec /x "$(winepath -w "$later")" /qn
 check 'Uninstalled.*'
 echo "== the packages install, run and uninstall"

@@ -277,6 +277,32 @@ TEST(Program, KeepsItsOptionsAndLogsWhereItMayWrite) {
     }
 }
 
+// A later version's package replaced this one: one entry, the later version, the program there.
+TEST(Upgraded, OneEntryOfTheLaterVersion) {
+    HKEY root = nullptr;
+    ASSERT_EQ(
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_READ | KEY_WOW64_64KEY, &root),
+        ERROR_SUCCESS);
+    std::vector<std::wstring> versions;
+    wchar_t sub[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = 256;
+        if (RegEnumKeyExW(root, i, sub, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(root, sub, 0, KEY_READ | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
+            continue;
+        if (RegText(key, L"DisplayName") == std::wstring(L"Skarvel"))
+            versions.push_back(RegText(key, L"DisplayVersion").value_or(L"?"));
+        RegCloseKey(key);
+    }
+    RegCloseKey(root);
+    EXPECT_EQ(versions, std::vector<std::wstring>{Env("SKARVEL_LATER_VERSION")});
+    EXPECT_TRUE(fs::is_regular_file(kInstalled));
+    EXPECT_TRUE(Shortcut().has_value());
+}
+
 TEST(Uninstalled, ProgramShortcutAndEntryAreGoneTheUsersSettingsStay) {
     EXPECT_FALSE(fs::exists(kInstalled));
     EXPECT_FALSE(fs::exists(fs::path(kInstalled).parent_path()))
