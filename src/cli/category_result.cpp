@@ -1,11 +1,11 @@
 #include "cli/category_result.h"
 
+#include "engine/entry_path.h"
+
 namespace cli {
 
 std::string DisplayPath(const std::string& literal) {
-    if (literal.starts_with("\\\\?\\UNC\\")) return "\\" + literal.substr(7);
-    if (literal.starts_with("\\\\?\\")) return literal.substr(4);
-    return literal;
+    return engine::DisplayPath(literal);
 }
 
 void ResultReport::Deleted(const std::string& path, std::uint64_t bytes) {
@@ -24,9 +24,16 @@ void ResultReport::Failed(const std::string& path, const std::string& reason) {
     result_.failures.push_back({DisplayPath(path), reason});
 }
 
-void ResultReport::Refused(const std::string& folder) {
+void ResultReport::Refused(const std::string& folder, const std::string& reason) {
     (void)folder;
     result_.status = Status::Refused;
+    result_.reason = reason;
+}
+
+void ResultReport::Stopped(const std::string& folder, const std::string& reason) {
+    (void)folder;
+    result_.status = Status::Error;
+    result_.note = "stopped: " + reason;
 }
 
 void ResultReport::Entered(const std::string& folder) {

@@ -16,7 +16,7 @@ enum class Status {
     Done,     // cleaned (or, in a preview, would be)
     Missing,  // its folder or files are not there: nothing to do
     Refused,  // its folder must not be purged
-    Error,    // a step failed and ended the run
+    Error,    // a step failed and ended the run, or its folder's purge stopped halfway
     NotRun    // the run ended before its turn
 };
 
@@ -29,7 +29,8 @@ struct CategoryResult {
     const CliCategory* category = nullptr;
     std::string target;  // what it works on here
     Status status = Status::Done;
-    std::string note;  // a tweak's effect, or a step's error
+    std::string note;    // a tweak's effect, or a step's error
+    std::string reason;  // why its folder was refused
     std::uint64_t files = 0, folders = 0, bytes = 0;
     std::vector<std::string> paths;  // every entry, when asked for
     std::vector<Failure> failures;
@@ -47,7 +48,8 @@ class ResultReport final : public engine::PurgeReport {
     void Deleted(const std::string& path, std::uint64_t bytes) override;
     void Removed(const std::string& path) override;
     void Failed(const std::string& path, const std::string& reason) override;
-    void Refused(const std::string& folder) override;
+    void Refused(const std::string& folder, const std::string& reason) override;
+    void Stopped(const std::string& folder, const std::string& reason) override;
     void Entered(const std::string& folder) override;
 
   private:

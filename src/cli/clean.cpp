@@ -89,7 +89,8 @@ class CommandLineView final : public engine::CleaningView {
     // After the run (or its error): how each category went.
     void Settle(const std::string& error) {
         for (CategoryResult& result : results_) {
-            if (result.status == Status::Refused) continue;
+            // Told by the purge itself: refused, or stopped halfway.
+            if (result.status == Status::Refused || result.status == Status::Error) continue;
             if (&result == current_ && !error.empty()) {
                 result.status = Status::Error;
                 result.note = error;

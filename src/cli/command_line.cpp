@@ -86,7 +86,9 @@ Exit codes:
   0  everything done
   1  some items could not be deleted (they are listed), or a step failed
   2  bad usage (an unknown id or option)
-  3  a target folder was refused (a drive root, the Windows folder or a folder holding it)
+  3  a target folder was refused: reached through a link, junction or mount point, or a
+     folder the system or a user lives in (a drive root, Windows, Program Files, ProgramData,
+     a profile, Documents...) or one holding it
 )";
 }
 

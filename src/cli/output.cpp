@@ -120,7 +120,7 @@ std::string ResultsText(Verb verb, const std::vector<CategoryResult>& results, b
                 line = "nothing there";
                 break;
             case Status::Refused:
-                line = "REFUSED: a drive root, the Windows folder or a folder holding it";
+                line = "REFUSED: " + result.reason;
                 break;
             case Status::Error:
                 line = "FAILED";
@@ -153,6 +153,7 @@ std::string ResultsJson(Verb verb, const std::vector<CategoryResult>& results, i
                Field("folders", std::to_string(r.folders)) + ", " +
                Field("bytes", std::to_string(r.bytes));
         if (!r.note.empty()) out += ", " + Field("note", Quoted(r.note));
+        if (!r.reason.empty()) out += ", " + Field("reason", Quoted(r.reason));
         out += ", \"paths\": [";
         for (std::size_t k = 0; k < r.paths.size(); ++k)
             out += std::string(k ? ", " : "") + Quoted(r.paths[k]);

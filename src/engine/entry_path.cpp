@@ -7,6 +7,12 @@ std::string_view TrimmedName(std::string_view name) {
     return name;
 }
 
+std::string DisplayPath(std::string_view literal) {
+    if (literal.starts_with("\\\\?\\UNC\\")) return "\\" + std::string(literal.substr(7));
+    if (literal.starts_with("\\\\?\\")) return std::string(literal.substr(4));
+    return std::string(literal);
+}
+
 namespace {
 
 // Splits off the first component of PATH (up to a backslash), advancing PATH past it.

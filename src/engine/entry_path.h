@@ -14,6 +14,10 @@ namespace engine {
 // The name as platforms that trim names report it: trailing dots and spaces dropped.
 std::string_view TrimmedName(std::string_view name);
 
+// A literal path as a user writes it: without the "\\?\" prefix ("\\?\UNC\s\x" reads
+// "\\s\x").
+std::string DisplayPath(std::string_view literal);
+
 // True when FINAL, the final path of an object opened at EXPECTED, names that object in its
 // place: EXPECTED's first TARGETLENGTH characters (the verified target) are FINAL's first
 // characters exactly, and the components below agree with trailing dots and spaces ignored.

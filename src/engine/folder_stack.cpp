@@ -1,5 +1,7 @@
 #include "engine/folder_stack.h"
 
+#include <unordered_set>
+
 #include "engine/entry_path.h"
 
 namespace engine {
@@ -12,6 +14,8 @@ namespace {
 // again) when the walk comes back to remove them. Keeps a deep tree within handle limits.
 constexpr std::size_t kHeldFolders = 64;
 
+constexpr const char* kReasonUnconfirmed = "its deletion could not be confirmed";
+
 // Most entries are archive alone already; setting that again would cost a call each.
 bool NeedsReset(const platform::DirEntry& entry, bool resetAttributes) {
     return resetAttributes && (entry.attributes & ~attr::kDirectory) != attr::kArchive;
@@ -19,6 +23,10 @@ bool NeedsReset(const platform::DirEntry& entry, bool resetAttributes) {
 
 bool IsLink(const platform::DirEntry& entry) {
     return (entry.attributes & attr::kReparsePoint) != 0;
+}
+
+bool IsFolder(const platform::DirEntry& entry) {
+    return (entry.attributes & attr::kDirectory) != 0;
 }
 
 }  // namespace
@@ -32,8 +40,16 @@ void FolderStack::Push(std::unique_ptr<platform::OpenEntry> folder) {
     Level level;
     level.pathLength = path_.size();
     level.folder = std::move(folder);
+    if (!levels_.empty()) level.indexInParent = levels_.back().next - 1;
     levels_.push_back(std::move(level));
     if (levels_.size() > kHeldFolders) levels_[levels_.size() - kHeldFolders - 1].folder.reset();
+}
+
+void FolderStack::Only(const platform::DirEntry& entry) {
+    Level& level = levels_.front();
+    level.listed = true;
+    level.entries = {entry};
+    level.next = 0;
 }
 
 const platform::DirEntry* FolderStack::Next() {
@@ -46,7 +62,44 @@ const platform::DirEntry* FolderStack::Next() {
         const platform::DirEntry& entry = level.entries[level.next++];
         if (!session_.IsPreview() || !session_.Gone(path_ + "\\" + entry.name)) return &entry;
     }
+    (void)Confirm(level, path_);
     return nullptr;
+}
+
+bool FolderStack::Confirm(Level& level, const std::string& path) {
+    if (level.gone.empty()) return true;
+    std::vector<std::size_t> gone = std::move(level.gone);
+    level.gone.clear();
+    // Read the folder again: what it still lists was not deleted, whatever was accepted.
+    std::unordered_set<std::string> present;
+    bool listed = session_.IsPreview();
+    if (!listed) {
+        if (!level.folder) level.folder = OpenChecked(path, platform::OpenFor::Removal);
+        std::vector<platform::DirEntry> entries;
+        listed = level.folder && level.folder->List(entries);
+        for (platform::DirEntry& entry : entries) present.insert(std::move(entry.name));
+    }
+    bool all = true;
+    for (std::size_t index : gone) {
+        const platform::DirEntry& entry = level.entries[index];
+        const std::string entryPath = path + "\\" + entry.name;
+        if (!listed || present.count(entry.name) != 0) {
+            all = false;
+            session_.Failed(entryPath, listed ? kReasonStillThere : kReasonUnconfirmed);
+        } else if (IsFolder(entry)) {
+            session_.Removed(entryPath);
+        } else {
+            session_.Deleted(entryPath, entry.size);
+        }
+    }
+    return all;
+}
+
+bool FolderStack::Finish() {
+    bool all = true;
+    for (auto level = levels_.rbegin(); level != levels_.rend(); ++level)
+        all = Confirm(*level, path_.substr(0, level->pathLength)) && all;
+    return all;
 }
 
 bool FolderStack::Fail(const std::string& path, const std::string& reason) {
@@ -58,7 +111,7 @@ std::unique_ptr<platform::OpenEntry> FolderStack::OpenChecked(const std::string&
                                                               platform::OpenFor purpose) {
     auto entry = files_.Open(path, purpose);
     if (!entry) {
-        Fail(path, files_.LastErrorText());
+        Fail(path, files_.LastErrorText());  // a file held by another program reads "in use"
         return nullptr;
     }
     if (!IsEntryAt(entry->FinalPath(), path, target_.path.size())) {
@@ -74,6 +127,8 @@ bool FolderStack::Enter(const platform::DirEntry& entry, bool resetAttributes) {
     if (IsLink(entry)) return Fail(path, kReasonLink);
     auto folder = OpenChecked(path, platform::OpenFor::Removal);
     if (!folder) return false;
+    // Another volume or folder mounted here, even where no link shows it: not ours to empty.
+    if (folder->IsMountPoint()) return Fail(path, kReasonMountPoint);
     if (NeedsReset(entry, resetAttributes) && !session_.IsPreview())
         (void)folder->SetAttributes(attr::kArchive);
     path_ = path;
@@ -93,16 +148,19 @@ bool FolderStack::Leave(bool remove) {
             removed = true;
             for (const platform::DirEntry& entry : levels_.back().entries)
                 if (!session_.Gone(path_ + "\\" + entry.name)) removed = false;
-            if (!removed) Fail(path_, kReasonNotEmpty);
+            if (removed)
+                session_.Collapse(path_);
+            else
+                Fail(path_, kReasonNotEmpty);
         } else if (folder) {
             removed = folder->MarkForDeletion();
             if (!removed) Fail(path_, files_.LastErrorText());
         }
     }
-    const std::string path = path_;
+    const std::size_t index = levels_.back().indexInParent;
     levels_.pop_back();  // closing the handle completes the removal
     path_.resize(levels_.back().pathLength);
-    if (removed) session_.Removed(path);
+    if (removed) levels_.back().gone.push_back(index);
     return removed;
 }
 
@@ -111,25 +169,34 @@ bool FolderStack::DeleteFile(const platform::DirEntry& entry, bool resetAttribut
     const std::string path = path_ + "\\" + entry.name;
     // A file link listed as one is left alone: deleting it is not what emptying means.
     if (IsLink(entry)) return Fail(path, kReasonLink);
+    const bool readOnly = (entry.attributes & attr::kReadOnly) != 0;
     const bool reset = NeedsReset(entry, resetAttributes);
+    // Where the system deletes a read-only name as it is, no attribute needs changing at all.
+    const bool keepAttributes = reset && files_.DeletesReadOnlyNames();
     {
-        auto file = OpenChecked(
-            path, reset ? platform::OpenFor::AttributeReset : platform::OpenFor::Deletion);
+        auto file = OpenChecked(path, reset && !keepAttributes ? platform::OpenFor::AttributeReset
+                                                               : platform::OpenFor::Deletion);
         if (!file) return false;
-        if (session_.IsPreview()) {
-            if (!reset && (entry.attributes & attr::kReadOnly) != 0)
-                return Fail(path, kReasonReadOnly);
-        } else {
-            if (reset) (void)file->SetAttributes(attr::kArchive);  // deletion below tells
-            if (!file->MarkForDeletion()) return Fail(path, files_.LastErrorText());
+        bool changeAttributes = reset && !keepAttributes;
+        if (changeAttributes && file->LinkCount() != 1) {
+            // The attributes are the file's, shared by every name it has (some outside the
+            // folder): they stay, and a read-only file stays with them.
+            changeAttributes = false;
+            if (readOnly) return Fail(path, kReasonOtherNames);
         }
-    }  // closed: deleted
-    session_.Deleted(path, entry.size);
+        if (session_.IsPreview()) {
+            if (!reset && readOnly) return Fail(path, kReasonReadOnly);
+        } else {
+            if (changeAttributes) (void)file->SetAttributes(attr::kArchive);  // deletion tells
+            if (!file->MarkForDeletion(keepAttributes)) return Fail(path, files_.LastErrorText());
+        }
+    }  // closed: deleted, unless the folder's next listing still shows it
+    levels_.back().gone.push_back(levels_.back().next - 1);
     return true;
 }
 
 bool FolderStack::RemoveTarget() {
-    if (levels_.size() != 1) return false;
+    if (levels_.size() != 1 || !Confirm(levels_.back(), path_)) return false;
     levels_.back().folder.reset();
     auto folder = files_.Open(target_.path, platform::OpenFor::Removal);
     if (!folder || folder->Identity() != target_.identity) return false;

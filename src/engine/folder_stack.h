@@ -3,10 +3,15 @@
 // each with what remains of its listing. Paths are built literally from the target's path and
 // the listed names; every entry is opened, checked to be the entry listed in its place, and
 // changed through that same handle (in a preview, opened and checked the same way, and left).
+// A folder where another volume or folder is mounted is not entered; a file with more than one
+// name never has its attributes changed, since they are the file's, not the name's.
+// What was deleted or removed is told once the folder that held it is done and its listing,
+// read again, no longer shows it: a deletion the system accepted may still not happen.
 // The walk's depth is bounded by memory only, not by the thread's stack; handles are held for
 // the innermost folders alone.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,11 +26,19 @@ class FolderStack {
   public:
     // Starts at TARGET's folder, which is listed when the walk first asks for an entry.
     FolderStack(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session);
+    ~FolderStack() { (void)Finish(); }
+    FolderStack(const FolderStack&) = delete;
+    FolderStack& operator=(const FolderStack&) = delete;
+
+    // Takes ENTRY as the target folder's only entry instead of listing it: for deleting one
+    // known name.
+    void Only(const platform::DirEntry& entry);
 
     // The number of folders entered below the target (0 at the target itself).
     std::size_t Depth() const { return levels_.size() - 1; }
-    // The next entry of the innermost folder, or nullptr when its listing is done. In a
-    // preview, entries an earlier pass would have deleted are passed over.
+    // The next entry of the innermost folder, or nullptr when its listing is done (and what
+    // went from it has been told). In a preview, entries an earlier pass would have deleted
+    // are passed over.
     const platform::DirEntry* Next();
     // The innermost folder's result, for walks that keep one (starts true).
     bool& Result() { return levels_.back().result; }
@@ -43,6 +56,9 @@ class FolderStack {
     bool DeleteFile(const platform::DirEntry& entry, bool resetAttributes);
     // Removes the target folder itself.
     bool RemoveTarget();
+    // Tells what went from every folder still entered, innermost first; true when every
+    // deletion and removal was confirmed. Called when a walk ends early, and on destruction.
+    bool Finish();
 
   private:
     struct Level {
@@ -51,6 +67,8 @@ class FolderStack {
         bool listed = false;  // listed at the first Next()
         std::size_t next = 0;
         std::size_t pathLength = 0;
+        std::size_t indexInParent = 0;  // its place in its parent's entries
+        std::vector<std::size_t> gone;  // entries deleted or removed, not yet confirmed
         bool result = true;
     };
 
@@ -58,6 +76,8 @@ class FolderStack {
                                                      platform::OpenFor purpose);
     void Push(std::unique_ptr<platform::OpenEntry> folder);
     bool Fail(const std::string& path, const std::string& reason);
+    // Tells what went from LEVEL (whose path is PATH) once its listing no longer shows it.
+    bool Confirm(Level& level, const std::string& path);
 
     platform::FileSystem& files_;
     PurgeTarget& target_;

@@ -83,11 +83,27 @@ MaskArgument SplitMask(platform::FileSystem& files, const std::string& folderAnd
     return out;
 }
 
-// A fresh handle on the same verified target, for the next pass.
-std::optional<PurgeTarget> Reopen(platform::FileSystem& files, const PurgeTarget& target) {
-    PurgeTarget again{files.Open(target.path, platform::OpenFor::Listing), target.path,
-                      target.identity};
-    if (!again.folder || again.folder->Identity() != target.identity) return std::nullopt;
+// FOLDER opened as a purge target; nullopt, with the refusal or the failure reported, when it
+// may not or cannot be.
+std::optional<PurgeTarget> OpenReported(platform::FileSystem& files, const std::string& folder,
+                                        const std::string& windowsFolder, PurgeReport* report) {
+    CheckedTarget checked = CheckPurgeTarget(files, folder, windowsFolder);
+    if (!checked.target && report != nullptr) {
+        if (checked.refusal.empty())
+            report->Stopped(folder, "could not be opened: " + checked.error);
+        else
+            report->Refused(folder, checked.refusal);
+    }
+    return std::move(checked.target);
+}
+
+// A fresh handle on the same verified target, for the next pass; nullopt, with the purge
+// reported stopped, when the target is not there as itself any more.
+std::optional<PurgeTarget> Reopen(platform::FileSystem& files, const PurgeTarget& target,
+                                  const std::string& folder, PurgeReport* report) {
+    std::string why;
+    std::optional<PurgeTarget> again = ReopenPurgeTarget(files, target, why);
+    if (!again && report != nullptr) report->Stopped(folder, why);
     return again;
 }
 
@@ -125,22 +141,23 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder, bool cl
 
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options) {
-    std::optional<PurgeTarget> target = OpenPurgeTarget(files, folder, windowsFolder);
-    if (!target) {
-        if (options.report != nullptr) options.report->Refused(folder);
-        return false;
-    }
-    const PurgeTarget base{nullptr, target->path, target->identity};
+    std::optional<PurgeTarget> opened = OpenReported(files, folder, windowsFolder, options.report);
+    if (!opened) return false;
+    PurgeTarget& target = *opened;
+    const PurgeTarget base{nullptr, target.path, target.identity};
     PurgeSession session(options.mode, options.report);
-    (void)RemoveTreeIn(files, *target, session, options.clearAttributes, options.stopOnFailure,
+    (void)RemoveTreeIn(files, target, session, options.clearAttributes, options.stopOnFailure,
                        false);
     // Without a trailing backslash the mask would be the folder's own name, matched in the
     // parent folder: it can find nothing inside the target, only neighbours outside it.
     if (folder.back() == '\\' || folder.back() == '/') {
-        if (auto again = Reopen(files, base))
-            EraseFilesByMaskIn(files, *again, session, MaskMatcher("*.*"));
+        auto again = Reopen(files, base, folder, options.report);
+        if (!again) return false;
+        EraseFilesByMaskIn(files, *again, session, MaskMatcher("*.*"));
     }
-    if (auto again = Reopen(files, base)) EraseFilesRecursiveIn(files, *again, session);
+    auto again = Reopen(files, base, folder, options.report);
+    if (!again) return false;
+    EraseFilesRecursiveIn(files, *again, session);
     return true;
 }
 
@@ -148,7 +165,7 @@ bool DeleteFileChecked(platform::FileSystem& files, const std::string& path, Pur
                        PurgeMode mode) {
     const std::size_t cut = path.find_last_of("\\/");
     if (cut == std::string::npos || cut + 1 == path.size()) return false;
-    std::optional<PurgeTarget> folder = OpenPurgeTarget(files, path.substr(0, cut + 1), "");
+    std::optional<PurgeTarget> folder = OpenReported(files, path.substr(0, cut + 1), "", report);
     if (!folder) return false;
     // A plain path loses its name's trailing dots and spaces, as the platform reads it.
     std::string name = path.substr(cut + 1);
@@ -158,7 +175,9 @@ bool DeleteFileChecked(platform::FileSystem& files, const std::string& path, Pur
     const std::uint64_t size = entries.size() == 1 ? entries.front().size : 0;
     PurgeSession session(mode, report);
     FolderStack stack(files, *folder, session);
-    return stack.DeleteFile({name, attr::kArchive, size}, false);
+    stack.Only({name, attr::kArchive, size});
+    const platform::DirEntry* entry = stack.Next();
+    return entry != nullptr && stack.DeleteFile(*entry, false) && stack.Finish();
 }
 
 }  // namespace engine

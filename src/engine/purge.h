@@ -1,13 +1,15 @@
 #pragma once
 // Emptying a folder: the tree walk, the mask pass and the recursive file pass, and the unit
 // that runs all three. None of them ever leaves the folder it was given:
-// - the folder is opened and checked first (see purge_target.h), and refused when it is a
-//   root, the Windows folder or a folder holding it;
+// - the folder is opened and checked first (see purge_target.h), and refused when it was
+//   reached through a link or is, or holds, a folder the system or the user lives in;
 // - every path below it is built literally from the verified folder and the names its
 //   listing gave, never normalised;
 // - each sub-folder is listed, and each file and folder deleted, through a handle whose final
 //   path shows it is the entry listed in its place (links resolve elsewhere and are refused);
 // - links, junctions and mount points are neither entered nor removed;
+// - a file with more than one name keeps its attributes (they are shared by its names);
+// - an entry is reported deleted only once its folder no longer lists it;
 // - the walks keep their own stack, so a tree of any depth cannot exhaust the thread's.
 // Failures are passed over; only an invalid mask raises (MaskError).
 
@@ -48,16 +50,17 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
 
 // Empties FOLDER and keeps it: RemoveTree (root kept), then the mask pass, then the
 // recursive file pass. Returns false, having done nothing, when FOLDER is refused or cannot
-// be opened. The mask pass runs only for a FOLDER with a trailing separator: without one it
-// could only match entries of the parent folder, which lies outside the target.
+// be opened, and false when a later pass cannot open it again as the same folder (the passes
+// after it do not run). The mask pass runs only for a FOLDER with a trailing separator:
+// without one it could only match entries of the parent folder, which lies outside the target.
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder, bool clearAttributes,
                  bool stopOnFailure, const std::string& windowsFolder);
 // The same, with a report of every entry, or as a preview.
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options);
 
-// Deletes the file PATH when it is a file in its place, not a link leading elsewhere (in a
-// preview, tells whether it would).
+// Deletes the file PATH when it is a file in its place, not a link leading elsewhere, in a
+// folder that may be purged (in a preview, tells whether it would).
 bool DeleteFileChecked(platform::FileSystem& files, const std::string& path,
                        PurgeReport* report = nullptr, PurgeMode mode = PurgeMode::Clean);
 

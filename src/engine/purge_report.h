@@ -18,8 +18,12 @@ class PurgeReport {
     // An entry left in place, with the reason: the system's text, or why the walk would not
     // touch it (a link).
     virtual void Failed(const std::string& path, const std::string& reason) = 0;
-    // The whole folder refused: a root, the Windows folder or a folder holding it.
-    virtual void Refused(const std::string& folder) = 0;
+    // The whole folder refused, nothing in it touched; REASON says why in a user's words
+    // ("reached through a link: C:\\data", "holds the Windows folder: C:\\Windows").
+    virtual void Refused(const std::string& folder, const std::string& reason) = 0;
+    // The purge of FOLDER ended before its last pass (the folder could not be opened again as
+    // itself), with the reason.
+    virtual void Stopped(const std::string& folder, const std::string& reason) = 0;
     // The walk entered FOLDER (for progress).
     virtual void Entered(const std::string& folder) = 0;
 };
@@ -28,5 +32,8 @@ inline constexpr const char* kReasonLink = "a link: its contents belong elsewher
 inline constexpr const char* kReasonElsewhere = "leads outside the folder being emptied";
 inline constexpr const char* kReasonReadOnly = "read-only";
 inline constexpr const char* kReasonNotEmpty = "not empty";
+inline constexpr const char* kReasonOtherNames = "has other names; left unchanged";
+inline constexpr const char* kReasonMountPoint = "a mount point: its contents belong elsewhere";
+inline constexpr const char* kReasonStillThere = "still there after its deletion";
 
 }  // namespace engine

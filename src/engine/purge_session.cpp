@@ -8,16 +8,18 @@ void PurgeSession::Deleted(const std::string& path, std::uint64_t bytes) {
     if (report_ != nullptr) report_->Deleted(path, bytes);
 }
 
+void PurgeSession::Collapse(const std::string& path) {
+    const std::string below = path + "\\";
+    auto first = gone_.lower_bound(below);
+    auto last = first;
+    while (last != gone_.end() && last->starts_with(below)) ++last;
+    gone_.erase(first, last);
+    gone_.insert(path);
+}
+
 void PurgeSession::Removed(const std::string& path) {
     failed_.erase(path);
-    if (IsPreview()) {
-        const std::string below = path + "\\";
-        auto first = gone_.lower_bound(below);
-        auto last = first;
-        while (last != gone_.end() && last->starts_with(below)) ++last;
-        gone_.erase(first, last);
-        gone_.insert(path);
-    }
+    if (IsPreview()) Collapse(path);
     if (report_ != nullptr) report_->Removed(path);
 }
 

@@ -29,6 +29,9 @@ class PurgeSession {
     // A folder removed (or that would be). In a preview it stands for everything below it,
     // which is forgotten: the memory a preview keeps does not grow with what it would delete.
     void Removed(const std::string& path);
+    // In a preview: the folder PATH would be removed, so what is below it need not be kept
+    // (told later, with Removed).
+    void Collapse(const std::string& path);
     void Failed(const std::string& path, const std::string& reason);
     void Entered(const std::string& folder);
     // Tells the failures that stand. Called once, at the end.

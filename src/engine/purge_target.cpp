@@ -1,5 +1,6 @@
 #include "engine/purge_target.h"
 
+#include <map>
 #include <vector>
 
 #include "engine/entry_path.h"
@@ -7,6 +8,7 @@
 
 namespace engine {
 
+using platform::FoldCase;
 using platform::LowerAscii;
 using platform::PathParts;
 using platform::StartsWithNoCase;
@@ -117,17 +119,22 @@ bool HasStreamSyntax(const std::string& path) {
     return path.find(':', start) != std::string::npos;
 }
 
-bool RefusedBySpelling(const std::string& folder, const std::optional<CanonicalPath>& current,
-                       const std::string& windowsFolder) {
-    if (folder.empty() || HasStreamSyntax(folder)) return true;
+// Why FOLDER must not be purged, judged by its spelling alone; empty when it may be opened.
+std::string RefusalBySpelling(const std::string& folder,
+                              const std::optional<CanonicalPath>& current,
+                              const std::string& windowsFolder) {
+    if (folder.empty()) return "an empty path";
+    if (HasStreamSyntax(folder)) return "names a stream, not a folder";
     const std::optional<CanonicalPath> target = Canonicalize(folder, current);
-    if (!target || target->parts.empty()) return true;  // unplaceable, or a root
-    if (windowsFolder.empty()) return false;
+    if (!target) return "a relative path with no current folder to place it";
+    if (target->parts.empty()) return "a drive root";
+    if (windowsFolder.empty()) return {};
     const std::optional<CanonicalPath> windows = Canonicalize(windowsFolder, current);
-    return windows && Holds(*target, *windows);
+    if (windows && Holds(*target, *windows)) return "the Windows folder or a folder holding it";
+    return {};
 }
 
-// ---- Refusals by identity ------------------------------------------------------------------
+// ---- Where the target really is ------------------------------------------------------------
 
 // The length of the root part of a final path: "\\?\C:\", "\\?\UNC\server\share\" or
 // "\\?\Volume{...}\"; 0 when it has none.
@@ -143,79 +150,265 @@ std::size_t RootLength(const std::string& final) {
     return cut == std::string::npos ? 0 : cut + 1;
 }
 
-std::optional<platform::FileIdentity> IdentityOf(platform::FileSystem& files,
-                                                 const std::string& path) {
-    auto entry = files.Open(path, platform::OpenFor::Listing);
-    if (!entry) return std::nullopt;
-    return entry->Identity();
-}
+// A final path taken apart literally: its root (with its backslash) and the names below it.
+struct Way {
+    std::string root;
+    std::vector<std::string> names;
 
-// Paths of objects no purge may empty, whatever they are called: the fixed drives' roots,
-// the root of the target's own volume, and each folder above the Windows folder.
-std::vector<std::string> ProtectedPaths(platform::FileSystem& files, const std::string& targetFinal,
-                                        std::string windowsFinal) {
-    std::vector<std::string> paths = files.FixedDriveRoots();
-    if (std::size_t root = RootLength(targetFinal)) paths.push_back(targetFinal.substr(0, root));
-    const std::size_t root = RootLength(windowsFinal);
-    while (root != 0 && windowsFinal.size() > root) {
-        std::size_t cut = windowsFinal.find_last_of('\\');
-        windowsFinal.resize(cut < root ? root : cut);
-        paths.push_back(windowsFinal);
+    // The root and the first COUNT names.
+    std::string Upto(std::size_t count) const {
+        std::string path = root;
+        for (std::size_t i = 0; i < count; ++i) path += (i == 0 ? "" : "\\") + names[i];
+        return path;
     }
-    return paths;
+};
+
+Way WayOf(const std::string& final) {
+    Way way;
+    const std::size_t root = RootLength(final);
+    if (root == 0) return way;
+    way.root = final.substr(0, root);
+    for (std::string& name : PathParts(final.substr(root)))
+        if (!name.empty()) way.names.push_back(std::move(name));
+    return way;
 }
 
-// False when a folder on the way to FINAL has a sibling whose name differs from it only by
-// trailing dots or spaces. A level that cannot be listed is passed over: platforms that
-// report names exactly need no such check, and under one that trims, every level lists.
-bool HasNoTrimmedTwins(platform::FileSystem& files, const std::string& final) {
-    std::size_t start = RootLength(final);
-    if (start == 0) return false;
-    while (start < final.size()) {
-        std::size_t cut = final.find('\\', start);
-        if (cut == std::string::npos) cut = final.size();
-        std::string_view name = TrimmedName(std::string_view(final).substr(start, cut - start));
-        std::string parent = final.substr(0, start == RootLength(final) ? start : start - 1);
+bool List(platform::FileSystem& files, const std::string& folder,
+          std::vector<platform::DirEntry>& entries) {
+    auto handle = files.Open(folder, platform::OpenFor::Listing);
+    return handle && handle->List(entries);
+}
+
+// True when SPELLED, the path given, names FINAL directly: the same root and the same names
+// but for case, trailing dots and spaces, and short names (which the parent's listing tells).
+// Anything else (a link, a junction, a subst or mapped drive on the way) spells another place.
+bool SpelledAsFinal(platform::FileSystem& files, const CanonicalPath& spelled,
+                    const std::string& final) {
+    const std::optional<CanonicalPath> placed = Canonicalize(final, {});
+    const Way way = WayOf(final);
+    if (!placed || placed->root != spelled.root || way.names.size() != spelled.parts.size())
+        return false;
+    for (std::size_t i = 0; i < way.names.size(); ++i) {
+        const std::string want = FoldCase(spelled.parts[i]);
+        const std::string_view name = TrimmedName(way.names[i]);
+        if (FoldCase(name) == want) continue;
         std::vector<platform::DirEntry> entries;
-        auto folder = files.Open(parent, platform::OpenFor::Listing);
-        if (folder && folder->List(entries)) {
-            int alike = 0;
-            for (const platform::DirEntry& entry : entries)
-                if (TrimmedName(entry.name) == name) ++alike;
-            if (alike > 1) return false;
-        }
-        start = cut + 1;
+        if (!List(files, way.Upto(i), entries)) return false;
+        bool shortName = false;
+        for (const platform::DirEntry& entry : entries)
+            if (TrimmedName(entry.name) == name && !entry.shortName.empty() &&
+                FoldCase(entry.shortName) == want)
+                shortName = true;
+        if (!shortName) return false;
     }
     return true;
 }
 
+std::string LinkRefusal(const std::string& final) {
+    return "a link, junction or mount point: " + DisplayPath(final);
+}
+
+// Why the target at FINAL must not be emptied, from the listings of the folders on its way: a
+// name there has a twin that differs only by trailing dots or spaces, or the target itself is
+// listed as a link, junction or mount point. A level that cannot be listed is passed over:
+// platforms that report names exactly need no twin check, and under one that trims, every
+// level lists. Empty when neither.
+std::string RefusalOnTheWay(platform::FileSystem& files, const std::string& final) {
+    const Way way = WayOf(final);
+    if (way.root.empty()) return "its place cannot be told";
+    for (std::size_t i = 0; i < way.names.size(); ++i) {
+        std::vector<platform::DirEntry> entries;
+        if (!List(files, way.Upto(i), entries)) continue;
+        const std::string_view name = TrimmedName(way.names[i]);
+        int alike = 0;
+        bool link = false;
+        for (const platform::DirEntry& entry : entries) {
+            if (TrimmedName(entry.name) != name) continue;
+            ++alike;
+            link = link || (entry.attributes & platform::attr::kReparsePoint) != 0;
+        }
+        if (alike > 1)
+            return "a folder on its way has a twin that differs only by trailing dots or "
+                   "spaces: " +
+                   DisplayPath(way.Upto(i + 1));
+        if (i + 1 == way.names.size() && link) return LinkRefusal(final);
+    }
+    return {};
+}
+
+// Why TARGET (open at FINAL) must not be emptied as a mount point: the platform says so, or it
+// lies on another volume than the folder that holds it. Empty when neither.
+std::string RefusalAsMountPoint(platform::FileSystem& files, platform::OpenEntry& target,
+                                const std::string& final, const platform::FileIdentity& id) {
+    if (target.IsMountPoint()) return LinkRefusal(final);
+    const Way way = WayOf(final);
+    if (way.names.empty()) return {};
+    auto parent = files.Open(way.Upto(way.names.size() - 1), platform::OpenFor::Listing);
+    const auto parentId = parent ? parent->Identity() : std::nullopt;
+    if (parentId && parentId->volume != id.volume) return LinkRefusal(final);
+    return {};
+}
+
+// ---- Protected folders ---------------------------------------------------------------------
+
+struct ProtectedFolder {
+    platform::KnownFolder id;
+    const char* name;
+};
+
+// The folders no purge may empty, nor any folder holding one: where the system and its
+// programs live, and where the users keep what is theirs. A temp path that falls back to the
+// profile or the Windows folder, or a shell-folder value pointed at any of these, meets them.
+constexpr ProtectedFolder kProtectedFolders[] = {
+    {platform::KnownFolder::DriveRoots, "a drive root"},
+    {platform::KnownFolder::Windows, "the Windows folder"},
+    {platform::KnownFolder::System, "the system folder"},
+    {platform::KnownFolder::SystemX86, "the 32-bit system folder"},
+    {platform::KnownFolder::ProgramFiles, "Program Files"},
+    {platform::KnownFolder::ProgramFilesX86, "Program Files (x86)"},
+    {platform::KnownFolder::ProgramData, "the ProgramData folder"},
+    {platform::KnownFolder::ProfilesRoot, "the folder of the user profiles"},
+    {platform::KnownFolder::Profiles, "a user profile"},
+    {platform::KnownFolder::Desktop, "the Desktop"},
+    {platform::KnownFolder::Documents, "the Documents folder"},
+    {platform::KnownFolder::Downloads, "the Downloads folder"},
+    {platform::KnownFolder::Pictures, "the Pictures folder"},
+    {platform::KnownFolder::Music, "the Music folder"},
+    {platform::KnownFolder::Videos, "the Videos folder"},
+    {platform::KnownFolder::RoamingAppData, "the roaming application data"},
+    {platform::KnownFolder::LocalAppData, "the local application data"},
+    {platform::KnownFolder::Program, "this program's folder"},
+};
+
+// Compares a target with protected folders, by their paths and by the identities of the
+// folders and of every folder above them. Identities are asked once per path.
+class ProtectedCheck {
+  public:
+    ProtectedCheck(platform::FileSystem& files, const std::string& final,
+                   const platform::FileIdentity& id, const std::optional<CanonicalPath>& current)
+        : files_(files), target_(Canonicalize(final, {})), id_(id), current_(current) {}
+
+    // Why the target must not be emptied for the protected folder PATH called NAME; empty when
+    // it is neither that folder nor holds it.
+    std::string Refusal(const std::string& path, const char* name) {
+        const std::string what = std::string(name) + ": " + DisplayPath(path);
+        if (auto spelled = Canonicalize(path, current_); spelled && target_) {
+            if (Holds(*target_, *spelled))
+                return target_->parts.size() == spelled->parts.size() ? what : "holds " + what;
+        }
+        auto folder = files_.Open(path, platform::OpenFor::Listing);
+        if (!folder) return {};
+        if (folder->Identity() == id_) return what;
+        // The folders above it, up to its volume's root: one of them may be the target under
+        // another name.
+        std::string above = folder->FinalPath();
+        if (auto final = Canonicalize(above, {}); final && target_ && Holds(*target_, *final))
+            return "holds " + what;
+        const std::size_t root = RootLength(above);
+        while (root != 0 && above.size() > root) {
+            const std::size_t cut = above.find_last_of('\\');
+            above.resize(cut < root ? root : cut);
+            if (IdentityAt(above) == id_) return "holds " + what;
+        }
+        return {};
+    }
+
+  private:
+    std::optional<platform::FileIdentity> IdentityAt(const std::string& path) {
+        auto [it, added] = identities_.try_emplace(LowerAscii(path));
+        if (added) {
+            auto folder = files_.Open(path, platform::OpenFor::Listing);
+            if (folder) it->second = folder->Identity();
+        }
+        return it->second;
+    }
+
+    platform::FileSystem& files_;
+    std::optional<CanonicalPath> target_;
+    platform::FileIdentity id_;
+    const std::optional<CanonicalPath>& current_;
+    std::map<std::string, std::optional<platform::FileIdentity>> identities_;
+};
+
+std::string ProtectedRefusal(platform::FileSystem& files, const std::string& final,
+                             const platform::FileIdentity& id, const std::string& windowsFolder,
+                             const std::optional<CanonicalPath>& current) {
+    ProtectedCheck check(files, final, id, current);
+    // The root of the target's own volume, and the Windows folder the caller names.
+    if (const std::size_t root = RootLength(final)) {
+        std::string why = check.Refusal(final.substr(0, root), "a drive root");
+        if (!why.empty()) return why;
+    }
+    if (!windowsFolder.empty()) {
+        std::string why = check.Refusal(windowsFolder, "the Windows folder");
+        if (!why.empty()) return why;
+    }
+    for (const ProtectedFolder& folder : kProtectedFolders)
+        for (const std::string& path : files.KnownFolderPaths(folder.id)) {
+            std::string why = check.Refusal(path, folder.name);
+            if (!why.empty()) return why;
+        }
+    return {};
+}
+
 }  // namespace
 
-std::optional<PurgeTarget> OpenPurgeTarget(platform::FileSystem& files, const std::string& folder,
-                                           const std::string& windowsFolder) {
+CheckedTarget CheckPurgeTarget(platform::FileSystem& files, const std::string& folder,
+                               const std::string& windowsFolder) {
+    CheckedTarget out;
     const std::optional<CanonicalPath> current = Canonicalize(files.CurrentDirectory(), {});
-    if (RefusedBySpelling(folder, current, windowsFolder)) return std::nullopt;
+    out.refusal = RefusalBySpelling(folder, current, windowsFolder);
+    if (!out.refusal.empty()) return out;
 
-    PurgeTarget target{files.Open(folder, platform::OpenFor::Listing), {}, {}};
-    if (!target.folder) return std::nullopt;
+    PurgeTarget target{files.Open(folder, platform::OpenFor::Walking), {}, {}};
+    if (!target.folder) {
+        out.error = files.LastErrorText();
+        return out;
+    }
     target.path = target.folder->FinalPath();
     const std::optional<platform::FileIdentity> id = target.folder->Identity();
-    if (target.path.empty() || !id || RefusedBySpelling(target.path, {}, "")) return std::nullopt;
+    if (target.path.empty() || !id) {
+        out.refusal = "its place cannot be told";
+        return out;
+    }
     target.identity = *id;
-
+    out.refusal = RefusalBySpelling(target.path, {}, "");
+    if (!out.refusal.empty()) return out;
+    // Emptied only where it is spelled: a link anywhere on the way leads somewhere else.
+    if (!SpelledAsFinal(files, *Canonicalize(folder, current), target.path)) {
+        out.refusal = "reached through a link: " + DisplayPath(target.path);
+        return out;
+    }
     // The walk builds every path on the final path: it must lead back here.
-    if (IdentityOf(files, target.path) != id) return std::nullopt;
+    auto again = files.Open(target.path, platform::OpenFor::Listing);
+    if (!again || again->Identity() != id) {
+        out.refusal = "its path leads elsewhere: " + DisplayPath(target.path);
+        return out;
+    }
+    out.refusal = RefusalAsMountPoint(files, *target.folder, target.path, *id);
+    if (out.refusal.empty()) out.refusal = RefusalOnTheWay(files, target.path);
+    if (out.refusal.empty())
+        out.refusal = ProtectedRefusal(files, target.path, *id, windowsFolder, current);
+    if (out.refusal.empty()) out.target = std::move(target);
+    return out;
+}
 
-    auto windows =
-        windowsFolder.empty() ? nullptr : files.Open(windowsFolder, platform::OpenFor::Listing);
-    const std::string windowsFinal = windows ? windows->FinalPath() : std::string();
-    if (windows && windows->Identity() == id) return std::nullopt;
-    if (!windowsFinal.empty() && RefusedBySpelling(target.path, {}, windowsFinal))
+std::optional<PurgeTarget> ReopenPurgeTarget(platform::FileSystem& files, const PurgeTarget& target,
+                                             std::string& why) {
+    PurgeTarget again{files.Open(target.path, platform::OpenFor::Walking), target.path,
+                      target.identity};
+    if (!again.folder) {
+        why = "could not be opened again: " + files.LastErrorText();
         return std::nullopt;
-    for (const std::string& path : ProtectedPaths(files, target.path, windowsFinal))
-        if (IdentityOf(files, path) == id) return std::nullopt;
-    if (!HasNoTrimmedTwins(files, target.path)) return std::nullopt;
-    return target;
+    }
+    if (again.folder->Identity() != target.identity || again.folder->FinalPath() != target.path) {
+        why = "is not the same folder any more: " + DisplayPath(target.path);
+        return std::nullopt;
+    }
+    why = RefusalAsMountPoint(files, *again.folder, target.path, target.identity);
+    if (why.empty()) why = RefusalOnTheWay(files, target.path);
+    if (!why.empty()) return std::nullopt;
+    return again;
 }
 
 }  // namespace engine

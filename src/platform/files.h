@@ -25,6 +25,7 @@ struct DirEntry {
     std::string name;  // the entry's name alone, as enumerated
     std::uint32_t attributes = 0;
     std::uint64_t size = 0;
+    std::string shortName;  // its 8.3 name, where the platform made one; else empty
 };
 
 // What makes two spellings of a path name the same object: the volume's serial number and
@@ -35,12 +36,39 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
-// Why an entry is opened; decides the access asked for.
+// Why an entry is opened; decides the access asked for and what others may do meanwhile.
+// Opens that change or delete the entry, and the folder a purge walks, do not let anyone
+// rename or delete it while they hold it: what was checked stays where it was checked.
 enum class OpenFor {
     Listing,        // a folder to list and identify; links on the way and at the end followed
+    Walking,        // a folder a purge empties: as Listing, and held in its place
     Removal,        // a folder to list, change and remove; a link at the end is not followed
     Deletion,       // a file to delete; a link at the end is not followed
     AttributeReset  // a file to change and delete; a link at the end is not followed
+};
+
+// Folders whose place the system knows, for refusing them by identity. Some have several
+// paths (every fixed drive's root, every profile the system lists); a folder this system does
+// not have has none.
+enum class KnownFolder {
+    DriveRoots,       // the root of every fixed drive
+    Windows,          // the Windows folder
+    System,           // its System32
+    SystemX86,        // its SysWOW64 (32-bit programs' system folder on a 64-bit system)
+    ProgramFiles,     // Program Files
+    ProgramFilesX86,  // Program Files (x86)
+    ProgramData,      // the folder of every user's application data
+    ProfilesRoot,     // the folder that holds the user profiles
+    Profiles,         // every profile folder the system lists
+    Desktop,          // the current user's own folders from here on
+    Documents,
+    Downloads,
+    Pictures,
+    Music,
+    Videos,
+    RoamingAppData,
+    LocalAppData,
+    Program  // the folder of the running program
 };
 
 // A file or folder held open. What is checked through it and what is changed through it are
@@ -54,13 +82,21 @@ class OpenEntry {
     // empty when the platform cannot tell.
     virtual std::string FinalPath() = 0;
     virtual std::optional<FileIdentity> Identity() = 0;
+    // How many names the file has (hard links); 1 for a folder, 0 when the platform cannot tell.
+    virtual std::uint32_t LinkCount() = 0;
+    // True when another volume or another folder is mounted at this folder: its contents
+    // belong to another place, although no link shows it.
+    virtual bool IsMountPoint() = 0;
     // A folder's entries in the platform's order, "." and ".." left out. False when the
     // object cannot be listed.
     virtual bool List(std::vector<DirEntry>& entries) = 0;
     virtual bool SetAttributes(std::uint32_t attributes) = 0;
-    // Deletes the object when this handle closes. Refused (false) for a read-only file and a
-    // folder that is not empty.
-    virtual bool MarkForDeletion() = 0;
+    // Deletes the object's name when this handle closes. Refused (false) for a folder that is
+    // not empty and for a read-only file, unless IGNOREREADONLY and the platform deletes a
+    // read-only file's name without changing the file (FileSystem::DeletesReadOnlyNames).
+    // Accepted is not done: the name may outlive the handle (a mount point, a name the
+    // platform unlinks at close and cannot); the folder's next listing tells.
+    virtual bool MarkForDeletion(bool ignoreReadOnly = false) = 0;
 };
 
 class FileSystem {
@@ -84,8 +120,12 @@ class FileSystem {
     // "\\?\" is used literally: no "." or ".." applied, no trailing dots or spaces dropped.
     // Any other path is made absolute and normalised as the platform does.
     virtual std::unique_ptr<OpenEntry> Open(const std::string& path, OpenFor purpose) = 0;
-    // The root of every fixed drive ("C:\\"), for refusing them by identity.
-    virtual std::vector<std::string> FixedDriveRoots() = 0;
+    // Where the system keeps known folder ID ("C:\\", "C:\\Windows", ...), as the system
+    // spells it; none when this system has no such folder or cannot tell.
+    virtual std::vector<std::string> KnownFolderPaths(KnownFolder id) = 0;
+    // True when MarkForDeletion(true) can delete a read-only file's name, leaving the file's
+    // attributes (shared by all its names) as they are.
+    virtual bool DeletesReadOnlyNames() = 0;
     // The system's reason for the latest failed call made through this object or a handle it
     // opened, for reports ("Access is denied.").
     virtual std::string LastErrorText() = 0;

@@ -76,6 +76,7 @@ TYPED_TEST_P(FilesConformance, HandlesListIdentifyAndDelete) {
     auto again = this->F().Open(this->At("DIR\\..\\dir\\"), OpenFor::Listing);
     auto literal = this->F().Open(final, OpenFor::Listing);
     ASSERT_TRUE(again && literal && folder->Identity().has_value());
+    EXPECT_FALSE(folder->IsMountPoint());
     EXPECT_EQ(again->Identity(), folder->Identity());
     EXPECT_EQ(literal->Identity(), folder->Identity());
     EXPECT_NE(this->F().Open(this->At("ro.txt"), OpenFor::Listing)->Identity(), folder->Identity());
@@ -92,6 +93,8 @@ TYPED_TEST_P(FilesConformance, HandlesListIdentifyAndDelete) {
         auto readOnly = this->F().Open(this->At("ro.txt"), OpenFor::Deletion);
         ASSERT_TRUE(readOnly);
         EXPECT_FALSE(readOnly->MarkForDeletion());
+        EXPECT_EQ(readOnly->LinkCount(), 1u);
+        readOnly.reset();  // held for deletion, it is no one else's to delete or rename
         auto reset = this->F().Open(this->At("RO.TXT"), OpenFor::AttributeReset);
         ASSERT_TRUE(reset);
         EXPECT_TRUE(reset->SetAttributes(platform::attr::kArchive));

@@ -19,7 +19,12 @@ struct FakeFileSystem::Node {
     bool linkAsReparse = false;
     bool inUse = false;
     bool unremovable = false;
-    Node* parent = nullptr;  // null for a root and for a node taken out of the tree
+    bool deletionIgnored = false;
+    Node* data = nullptr;       // for a hard link: the node holding the file's data
+    int names = 1;              // on the data node: how many names the file has in the tree
+    Node* mounted = nullptr;    // for a mount point: the root of the volume mounted here
+    Node* mountedAt = nullptr;  // for a mounted volume's root: the folder it is mounted at
+    Node* parent = nullptr;     // null for a root and for a node taken out of the tree
     bool isRoot = false;
     std::uint64_t index = 0;
     std::vector<Node*> children;
@@ -69,6 +74,10 @@ bool WildcardMatch(const std::string& pattern, std::size_t p, const std::string&
     return n == name.size();
 }
 
+bool IsDriveRootName(const std::string& name) {
+    return name.size() == 2 && name[1] == ':';
+}
+
 bool PatternMatches(const std::string& pattern, const std::string& name) {
     if (WildcardMatch(pattern, 0, name, 0)) return true;
     if (pattern.size() >= 2 && pattern.ends_with(".*"))
@@ -86,7 +95,7 @@ class FakeFileSystem::Handle final : public platform::OpenEntry {
         : fs_(fs), node_(node), purpose_(purpose), mayDelete_(mayDelete) {}
 
     ~Handle() override {
-        if (!pending_ || node_->parent == nullptr) return;
+        if (!pending_ || node_->parent == nullptr || node_->deletionIgnored) return;
         fs_.log.push_back((node_->isDirectory ? "rmdir " : "delete ") + fs_.DisplayPath(node_));
         fs_.Unlink(node_);
     }
@@ -97,16 +106,22 @@ class FakeFileSystem::Handle final : public platform::OpenEntry {
         Node* root = node_;
         while (root->parent != nullptr) root = root->parent;
         if (!root->isRoot) return std::nullopt;
-        return platform::FileIdentity{root->index, node_->index};
+        return platform::FileIdentity{root->index, Data(node_)->index};
     }
+
+    std::uint32_t LinkCount() override {
+        return node_->isDirectory ? 1 : static_cast<std::uint32_t>(Data(node_)->names);
+    }
+
+    bool IsMountPoint() override { return node_->mountedAt != nullptr; }
 
     bool List(std::vector<platform::DirEntry>& entries) override {
         entries.clear();
         if (!node_->isDirectory) return false;
         for (Node* child : node_->children) {
             Node* target = child->isDirectory ? child : fs_.Follow(child, 0);
-            std::uint64_t size = target != nullptr ? target->contents.size() : 0;
-            entries.push_back({child->name, fs_.ListedAttributes(child), size});
+            std::uint64_t size = target != nullptr ? Data(target)->contents.size() : 0;
+            entries.push_back({child->name, fs_.ListedAttributes(child), size, child->shortName});
         }
         return true;
     }
@@ -116,12 +131,14 @@ class FakeFileSystem::Handle final : public platform::OpenEntry {
             return false;
         constexpr std::uint32_t settable =
             attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive;
-        node_->attributes = (node_->attributes & ~settable) | (attributes & settable);
+        Node* data = Data(node_);
+        data->attributes = (data->attributes & ~settable) | (attributes & settable);
         return true;
     }
 
-    bool MarkForDeletion() override {
-        if (!mayDelete_ || (node_->attributes & attr::kReadOnly) != 0 ||
+    bool MarkForDeletion(bool ignoreReadOnly) override {
+        const bool readOnly = (Data(node_)->attributes & attr::kReadOnly) != 0;
+        if (!mayDelete_ || (readOnly && !(ignoreReadOnly && fs_.deletesReadOnlyNames)) ||
             (node_->isDirectory && (node_->unremovable || node_->parent == nullptr)))
             return Refuse(kAccessDenied);
         if (node_->isDirectory && !node_->children.empty()) return Refuse(kNotEmpty);
@@ -236,6 +253,7 @@ FakeFileSystem::Node* FakeFileSystem::RootOf(const std::string& root, bool creat
 }
 
 FakeFileSystem::Node* FakeFileSystem::Follow(Node* node, int depth) {
+    if (node != nullptr && node->mounted != nullptr) return node->mounted;
     if (node == nullptr || !node->IsLink()) return node;
     if (depth > kMaxLinkDepth) return nullptr;
     return FindParsed(Parse(node->linkTarget), static_cast<std::size_t>(-1), true, depth + 1);
@@ -295,16 +313,42 @@ FakeFileSystem::Node* FakeFileSystem::AddNode(const std::string& path, bool isDi
     return NewNode(parent, parsed.components.back(), isDirectory, attributes);
 }
 
+bool FakeFileSystem::IsDriveRoot(const Node* node) {
+    return node->isRoot && IsDriveRootName(node->name);
+}
+
+FakeFileSystem::Node* FakeFileSystem::Data(Node* node) {
+    return node->data != nullptr ? node->data : node;
+}
+
 void FakeFileSystem::Unlink(Node* node) {
     if (node->parent == nullptr) return;
+    --Data(node)->names;
     auto& siblings = node->parent->children;
     siblings.erase(std::find(siblings.begin(), siblings.end(), node));
     node->parent = nullptr;
 }
 
+// The names from NODE up to its root, innermost first; a mounted volume's root reads as the
+// folder it is mounted at. Null when NODE is out of the tree.
+FakeFileSystem::Node* FakeFileSystem::Climb(Node* node, std::vector<std::string>& names,
+                                            bool trim) {
+    while (node != nullptr) {
+        // A volume with a drive letter is named by it, as the platform names it.
+        if (node->isRoot && (node->mountedAt == nullptr || IsDriveRoot(node))) return node;
+        if (node->isRoot) {
+            node = node->mountedAt;
+            continue;
+        }
+        names.push_back(trim ? Trimmed(node->name) : node->name);
+        node = node->parent;
+    }
+    return nullptr;
+}
+
 std::string FakeFileSystem::DisplayPath(Node* node) {
     std::vector<std::string> names;
-    for (; node != nullptr && !node->isRoot; node = node->parent) names.push_back(node->name);
+    node = Climb(node, names, false);
     if (node == nullptr) return {};
     std::string out = node->name;
     for (auto it = names.rbegin(); it != names.rend(); ++it) out += "\\" + *it;
@@ -313,8 +357,7 @@ std::string FakeFileSystem::DisplayPath(Node* node) {
 
 std::string FakeFileSystem::FinalPath(Node* node) {
     std::vector<std::string> names;
-    for (; node != nullptr && !node->isRoot; node = node->parent)
-        names.push_back(trimsFinalNames ? Trimmed(node->name) : node->name);
+    node = Climb(node, names, trimsFinalNames);
     if (node == nullptr) return {};
     std::string out = node->name.starts_with("\\\\") ? "\\\\?\\UNC" + node->name.substr(1)
                                                      : "\\\\?\\" + node->name;
@@ -349,6 +392,24 @@ void FakeFileSystem::AddAlias(const std::string& spelling, const std::string& ta
     aliases_[platform::LowerAscii(spelling)] = target;
 }
 
+void FakeFileSystem::AddHardLink(const std::string& path, const std::string& existing) {
+    Node* data = Find(existing, true);
+    if (data != nullptr) data = Data(data);
+    if (data == nullptr || data->isDirectory)
+        throw std::logic_error("fake file system: no file to link to: " + existing);
+    Node* node = AddNode(path, false, data->attributes);
+    node->data = data;
+    ++data->names;
+}
+
+void FakeFileSystem::AddMountPoint(const std::string& path, const std::string& volume,
+                                   bool asReparsePoint) {
+    Node* root = RootOf(Parse(volume).root, true);
+    Node* node = AddNode(path, true, attr::kDirectory | (asReparsePoint ? attr::kReparsePoint : 0));
+    node->mounted = root;
+    root->mountedAt = node;
+}
+
 namespace {
 template <typename T>
 T* Existing(T* node, const std::string& path) {
@@ -369,6 +430,10 @@ void FakeFileSystem::SetUnremovable(const std::string& path, bool unremovable) {
     Existing(Find(path, false), path)->unremovable = unremovable;
 }
 
+void FakeFileSystem::SetDeletionIgnored(const std::string& path) {
+    Existing(Find(path, true), path)->deletionIgnored = true;
+}
+
 void FakeFileSystem::SetCurrentDirectory(const std::string& path) {
     currentDirectory_ = path;
 }
@@ -383,7 +448,8 @@ bool FakeFileSystem::Exists(const std::string& path) {
 
 void FakeFileSystem::Collect(Node* node, const std::string& prefix,
                              std::map<std::string, Item>& out) {
-    out[platform::LowerAscii(prefix)] = Item{node->attributes, node->contents, node->linkTarget};
+    out[platform::LowerAscii(prefix)] =
+        Item{Data(node)->attributes, Data(node)->contents, node->linkTarget};
     for (Node* child : node->children)
         Collect(child, prefix + (prefix.ends_with("\\") ? "" : "\\") + child->name, out);
 }
@@ -396,9 +462,9 @@ std::map<std::string, FakeFileSystem::Item> FakeFileSystem::Snapshot(const std::
 }
 
 std::uint32_t FakeFileSystem::ListedAttributes(Node* node) {
-    if (!node->IsLink() || node->isDirectory) return node->attributes;
+    if (!node->IsLink() || node->isDirectory) return Data(node)->attributes;
     Node* target = Follow(node, 0);
-    std::uint32_t a = target != nullptr ? target->attributes : attr::kArchive;
+    std::uint32_t a = target != nullptr ? Data(target)->attributes : attr::kArchive;
     return node->linkAsReparse ? (a | attr::kReparsePoint) : a;
 }
 
@@ -425,6 +491,7 @@ bool FakeFileSystem::SetAttributes(const std::string& path, std::uint32_t attrib
     if (node == nullptr) return false;
     constexpr std::uint32_t settable =
         attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive;
+    node = Data(node);
     node->attributes = (node->attributes & ~settable) | (attributes & settable);
     return true;
 }
@@ -446,8 +513,8 @@ bool FakeFileSystem::Enumerate(const std::string& pattern,
     for (Node* child : node->children) {
         if (!PatternMatches(mask, child->name)) continue;
         Node* target = child->isDirectory ? child : Follow(child, 0);
-        std::uint64_t size = target != nullptr ? target->contents.size() : 0;
-        entries.push_back({child->name, ListedAttributes(child), size});
+        std::uint64_t size = target != nullptr ? Data(target)->contents.size() : 0;
+        entries.push_back({child->name, ListedAttributes(child), size, child->shortName});
     }
     return !entries.empty();
 }
@@ -461,7 +528,7 @@ std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& pat
         lastError_ = kNotFound;
         return nullptr;
     }
-    bool mayDelete = purpose != platform::OpenFor::Listing;
+    bool mayDelete = purpose != platform::OpenFor::Listing && purpose != platform::OpenFor::Walking;
     if (purpose == platform::OpenFor::Deletion || purpose == platform::OpenFor::AttributeReset) {
         if (node->isDirectory || node->inUse) {  // not a file / sharing refused
             lastError_ = node->inUse ? kInUse : kAccessDenied;
@@ -473,10 +540,13 @@ std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& pat
     return std::make_unique<Handle>(*this, node, purpose, mayDelete);
 }
 
-std::vector<std::string> FakeFileSystem::FixedDriveRoots() {
+std::vector<std::string> FakeFileSystem::KnownFolderPaths(platform::KnownFolder id) {
+    auto known = knownFolders.find(id);
+    if (known != knownFolders.end()) return known->second;
     std::vector<std::string> roots;
+    if (id != platform::KnownFolder::DriveRoots) return roots;
     for (Node* root : roots_)
-        if (root->name.size() == 2 && root->name[1] == ':') roots.push_back(root->name + "\\");
+        if (IsDriveRootName(root->name)) roots.push_back(root->name + "\\");
     return roots;
 }
 
@@ -498,7 +568,7 @@ std::string FakeFileSystem::CurrentDirectory() {
 std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
     Node* node = Find(path, true);
     if (node == nullptr || node->isDirectory) return std::nullopt;
-    return node->contents;
+    return Data(node)->contents;
 }
 
 bool FakeFileSystem::WriteFile(const std::string& path, const std::string& bytes,
@@ -512,6 +582,7 @@ bool FakeFileSystem::WriteFile(const std::string& path, const std::string& bytes
         return false;
     }
     Node* node = Find(path, true);
+    if (node != nullptr) node = Data(node);
     if (node != nullptr && (node->isDirectory || (node->attributes & attr::kReadOnly) != 0)) {
         error = "Access is denied.";
         return false;

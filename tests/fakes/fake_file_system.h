@@ -3,7 +3,9 @@
 // drives and shares, attributes, enumeration in creation order ("." and ".." included below
 // a root, as the platform lists them), files in use (deletion and writing refused),
 // read-only files, folders that cannot be removed, folder reparse points (junctions) that
-// lead to other folders, file links, and the current directory.
+// lead to other folders, file links, hard links (one file, several names, its attributes
+// shared), volumes mounted at a folder, names whose deletion is accepted but never happens,
+// the system's known folders, and the current directory.
 //
 // Paths as the platform reads them: case-insensitive; a path beginning with "\\?\" is
 // literal (taken name by name), any other is normalised first ("/" read as "\", "." and ".."
@@ -60,6 +62,17 @@ class FakeFileSystem : public platform::FileSystem {
     // Another spelling of a root that leads to the folder TARGET: "S:" (subst, mapped
     // drive), "\\localhost\C$", "\\?\GLOBALROOT\Device\HarddiskVolume1".
     void AddAlias(const std::string& spelling, const std::string& target);
+    // Another name at PATH for the existing file EXISTING: the same contents and attributes.
+    void AddHardLink(const std::string& path, const std::string& existing);
+    // Mounts the volume VOLUME (a root of its own: "D:", "\\?\Volume{x}") at the new folder
+    // PATH. Paths below it read as PATH's unless the volume has a drive letter; its identity
+    // is the volume's. Listed as a plain folder (as Wine shows a bind mount) or, with
+    // AS_REPARSE_POINT, as Windows shows one.
+    void AddMountPoint(const std::string& path, const std::string& volume,
+                       bool asReparsePoint = false);
+    // The deletion of PATH is accepted, but the name outlives the handle (as a mount point
+    // under Wine, or a name the platform fails to unlink when the handle closes).
+    void SetDeletionIgnored(const std::string& path);
     void SetShortName(const std::string& path, const std::string& shortName);
     void SetInUse(const std::string& path, bool inUse = true);
     void SetUnremovable(const std::string& path, bool unremovable = true);
@@ -76,6 +89,9 @@ class FakeFileSystem : public platform::FileSystem {
     // a walk's listing and its use of an entry.
     std::function<void(const std::string& path)> beforeOpen;
     bool trimsFinalNames = true;
+    // What KnownFolderPaths answers; drive roots not given here are the drives made so far.
+    std::map<platform::KnownFolder, std::vector<std::string>> knownFolders;
+    bool deletesReadOnlyNames = false;
     // Deletions and removals done through handles, in order ("delete X", "rmdir X").
     std::vector<std::string> log;
     int opens = 0;
@@ -87,7 +103,8 @@ class FakeFileSystem : public platform::FileSystem {
     bool Enumerate(const std::string& pattern, std::vector<platform::DirEntry>& entries) override;
     std::unique_ptr<platform::OpenEntry> Open(const std::string& path,
                                               platform::OpenFor purpose) override;
-    std::vector<std::string> FixedDriveRoots() override;
+    std::vector<std::string> KnownFolderPaths(platform::KnownFolder id) override;
+    bool DeletesReadOnlyNames() override { return deletesReadOnlyNames; }
     std::string LastErrorText() override { return lastError_; }
     bool CreateFolder(const std::string& path) override;
     std::string CurrentDirectory() override;
@@ -115,6 +132,9 @@ class FakeFileSystem : public platform::FileSystem {
                   std::uint32_t attributes);
     Node* AddNode(const std::string& path, bool isDirectory, std::uint32_t attributes);
     void Unlink(Node* node);
+    static Node* Data(Node* node);  // the file a name stands for (itself but for hard links)
+    static bool IsDriveRoot(const Node* node);
+    Node* Climb(Node* node, std::vector<std::string>& names, bool trim);
     std::string DisplayPath(Node* node);  // "C:\a\b"; empty when out of the tree
     std::string FinalPath(Node* node);
     std::uint32_t ListedAttributes(Node* node);

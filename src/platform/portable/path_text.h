@@ -11,6 +11,12 @@ namespace platform {
 // TEXT with A-Z turned into a-z; other bytes as they are.
 std::string LowerAscii(std::string_view text);
 
+// TEXT (UTF-8) folded for a case-blind comparison of names: the ASCII letters and those of the
+// Latin-1, Latin Extended-A, Greek, Cyrillic and Armenian blocks in lower case; everything
+// else as it is. Names that differ in case elsewhere compare as different (the safe side for
+// a check that two spellings name the same folder).
+std::string FoldCase(std::string_view text);
+
 // True when TEXT begins with PREFIX, ignoring the case of ASCII letters.
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 

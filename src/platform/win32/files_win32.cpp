@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/win32/text.h"
@@ -25,11 +28,95 @@ struct FindCloser {
 };
 using FindHandle = std::unique_ptr<void, FindCloser>;
 
-Handle OpenHandle(const std::wstring& path, DWORD access, DWORD flags) {
-    HANDLE h =
-        CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, flags, nullptr);
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+// What may be done to an entry while it is held for a check and a change: read and written,
+// never renamed nor deleted by anyone else.
+constexpr DWORD kShareHeld = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+Handle OpenHandle(const std::wstring& path, DWORD access, DWORD flags, DWORD share) {
+    HANDLE h = CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, flags, nullptr);
     return Handle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+bool UnderWine() {
+    static const bool wine =
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
+// Wine's path of the Unix file UNIX as a Windows path ("C:\\..."); empty when there is none.
+std::wstring DosPathOfUnix(const std::string& unix) {
+    using Fn = wchar_t*(__cdecl*)(const char*);
+    static const auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
+    if (fn == nullptr) return {};
+    wchar_t* dos = fn(unix.c_str());
+    if (dos == nullptr) return {};
+    std::wstring out = dos;
+    HeapFree(GetProcessHeap(), 0, dos);
+    return out;
+}
+
+// A path as the mount table keys it: no "\\?\" prefix, no trailing backslash, lower case.
+std::wstring MountKey(std::wstring path) {
+    if (path.compare(0, 4, L"\\\\?\\") == 0) path.erase(0, 4);
+    while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+    if (!path.empty()) CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));
+    return path;
+}
+
+// A Unix mount-table field with its octal escapes ("\\040" for a space) decoded.
+std::string Unescaped(const std::string& field) {
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size() && field[i + 1] >= '0' &&
+            field[i + 1] <= '3') {
+            out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
+                                     (field[i + 3] - '0'));
+            i += 3;
+        } else {
+            out += field[i];
+        }
+    }
+    return out;
+}
+
+// Under Wine, the Windows paths of every Unix mount point. A bind mount of a folder of the
+// same file system shows no sign of itself through any handle (same volume serial, same file
+// index as its source, a plain folder in its parent's listing): the Unix mount table is the
+// only place that tells. Empty elsewhere.
+std::shared_ptr<const MountTable> ReadMountTable() {
+    auto table = std::make_shared<MountTable>();
+    if (!UnderWine()) return table;
+    const std::wstring source = DosPathOfUnix("/proc/self/mountinfo");
+    if (source.empty()) return table;
+    HANDLE raw =
+        CreateFileW(source.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (raw == INVALID_HANDLE_VALUE) return table;
+    Handle file(raw);
+    std::string text;
+    char buffer[16 * 1024];
+    DWORD got = 0;
+    while (::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        // "id parent major:minor root mount-point options ...": the fifth field.
+        std::size_t field = start;
+        for (int i = 0; i < 4 && field < end; ++i) {
+            field = text.find(' ', field);
+            field = field == std::string::npos || field > end ? end : field + 1;
+        }
+        std::size_t fieldEnd = std::min(text.find(' ', field), end);
+        if (field < fieldEnd) {
+            const std::wstring dos = DosPathOfUnix(Unescaped(text.substr(field, fieldEnd - field)));
+            if (!dos.empty()) table->insert(MountKey(dos));
+        }
+        start = end + 1;
+    }
+    return table;
 }
 
 // The path of an open handle from the object manager, when it is a DOS-device path
@@ -88,9 +175,10 @@ bool IsRootPath(const std::wstring& longPath) {
 // attributes and deletion-on-close set through it.
 class OpenEntryWin32 final : public OpenEntry {
   public:
-    explicit OpenEntryWin32(Handle handle) : handle_(std::move(handle)) {}
+    OpenEntryWin32(Handle handle, std::shared_ptr<const MountTable> mounts)
+        : handle_(std::move(handle)), mounts_(std::move(mounts)) {}
 
-    std::string FinalPath() override { return Narrow(FinalPathOf(handle_.get())); }
+    std::string FinalPath() override { return Narrow(WideFinalPath()); }
 
     std::optional<FileIdentity> Identity() override {
         BY_HANDLE_FILE_INFORMATION info;
@@ -98,6 +186,26 @@ class OpenEntryWin32 final : public OpenEntry {
         return FileIdentity{
             info.dwVolumeSerialNumber,
             (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+    }
+
+    std::uint32_t LinkCount() override {
+        // Not GetFileInformationByHandle: under Wine its volume serial costs a round trip to
+        // the mount manager.
+        FILE_STANDARD_INFO info{};
+        if (!GetFileInformationByHandleEx(handle_.get(), FileStandardInfo, &info, sizeof info))
+            return 0;
+        return info.NumberOfLinks;
+    }
+
+    bool IsMountPoint() override {
+        // Under Wine a mount of another file system lists as a reparse point already, and the
+        // mount table tells the rest.
+        if (UnderWine()) return mounts_ && mounts_->count(MountKey(WideFinalPath())) != 0;
+        // Opened as itself (not followed), a mount point or any other reparse point says so.
+        FILE_ATTRIBUTE_TAG_INFO tag{};
+        return GetFileInformationByHandleEx(handle_.get(), FileAttributeTagInfo, &tag,
+                                            sizeof tag) &&
+               (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     }
 
     bool List(std::vector<DirEntry>& entries) override {
@@ -113,9 +221,13 @@ class OpenEntryWin32 final : public OpenEntry {
             for (;;) {
                 const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes);
                 std::wstring_view name(info->FileName, info->FileNameLength / sizeof(wchar_t));
-                if (name != L"." && name != L"..")
+                if (name != L"." && name != L"..") {
                     entries.push_back({Narrow(name), info->FileAttributes,
                                        static_cast<std::uint64_t>(info->EndOfFile.QuadPart)});
+                    if (info->ShortNameLength > 0)
+                        entries.back().shortName = Narrow(std::wstring_view(
+                            info->ShortName, info->ShortNameLength / sizeof(wchar_t)));
+                }
                 if (info->NextEntryOffset == 0) break;
                 bytes += info->NextEntryOffset;
             }
@@ -130,14 +242,43 @@ class OpenEntryWin32 final : public OpenEntry {
                FALSE;
     }
 
-    bool MarkForDeletion() override {
+    bool MarkForDeletion(bool ignoreReadOnly) override {
+        // Where the system has it, the name goes when the handle closes even if others hold
+        // the file open (POSIX semantics), and a read-only file's name can go without its
+        // attributes (which all its names share) being changed.
+        constexpr FILE_INFO_BY_HANDLE_CLASS kDispositionEx =
+            static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
+        constexpr ULONG kDelete = 0x1, kPosix = 0x2, kIgnoreReadOnly = 0x10;
+        static std::atomic<bool> exMissing{false};
+        if (ignoreReadOnly && !FileSystemWin32::DeletesReadOnlyNamesHere()) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return false;
+        }
+        if (!exMissing) {
+            ULONG flags = kDelete | kPosix | (ignoreReadOnly ? kIgnoreReadOnly : 0);
+            if (SetFileInformationByHandle(handle_.get(), kDispositionEx, &flags, sizeof flags))
+                return true;
+            const DWORD error = GetLastError();
+            if (error != ERROR_INVALID_PARAMETER && error != ERROR_NOT_SUPPORTED &&
+                error != ERROR_INVALID_FUNCTION)
+                return false;
+            if (!ignoreReadOnly) exMissing = true;  // an older system, or Wine
+        }
+        if (ignoreReadOnly) return false;
         FILE_DISPOSITION_INFO disposition{TRUE};
         return SetFileInformationByHandle(handle_.get(), FileDispositionInfo, &disposition,
                                           sizeof disposition) != FALSE;
     }
 
   private:
+    const std::wstring& WideFinalPath() {
+        if (!finalPath_) finalPath_ = FinalPathOf(handle_.get());
+        return *finalPath_;
+    }
+
     Handle handle_;
+    std::shared_ptr<const MountTable> mounts_;
+    std::optional<std::wstring> finalPath_;
 };
 
 DWORD AttributesOf(const std::string& path) {
@@ -210,45 +351,60 @@ std::unique_ptr<OpenEntry> FileSystemWin32::Open(const std::string& path, OpenFo
     constexpr DWORD kList = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
     constexpr DWORD kDelete = DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
     constexpr DWORD kNoFollow = FILE_FLAG_OPEN_REPARSE_POINT;
+    constexpr DWORD kFolder = FILE_FLAG_BACKUP_SEMANTICS;
     Handle h;
     switch (purpose) {
         case OpenFor::Listing:
-            h = OpenHandle(full, kList, FILE_FLAG_BACKUP_SEMANTICS);
+            h = OpenHandle(full, kList, kFolder, kShareAll);
+            break;
+        case OpenFor::Walking:
+            // The mounts are read again for every purge: one may have been made meanwhile.
+            mounts_ = ReadMountTable();
+            h = OpenHandle(full, kList, kFolder, kShareHeld);
             break;
         case OpenFor::Removal:
-            h = OpenHandle(full, kList | DELETE | FILE_WRITE_ATTRIBUTES,
-                           FILE_FLAG_BACKUP_SEMANTICS | kNoFollow);
-            // Held open elsewhere without delete sharing, or not ours to remove: it can still be
-            // emptied.
+            h = OpenHandle(full, kList | DELETE | FILE_WRITE_ATTRIBUTES, kFolder | kNoFollow,
+                           kShareHeld);
+            // Held open elsewhere, or not ours to remove: it can still be emptied. Every entry
+            // below is checked against its expected path, so a rename meanwhile leads nowhere.
             if (!h && (GetLastError() == ERROR_ACCESS_DENIED ||
                        GetLastError() == ERROR_SHARING_VIOLATION))
-                h = OpenHandle(full, kList, FILE_FLAG_BACKUP_SEMANTICS | kNoFollow);
+                h = OpenHandle(full, kList, kFolder | kNoFollow, kShareAll);
             break;
         case OpenFor::Deletion:
-            h = OpenHandle(full, kDelete, kNoFollow);
+            h = OpenHandle(full, kDelete, kNoFollow, kShareHeld);
             break;
         case OpenFor::AttributeReset:
-            h = OpenHandle(full, kDelete | FILE_WRITE_ATTRIBUTES, kNoFollow);
+            h = OpenHandle(full, kDelete | FILE_WRITE_ATTRIBUTES, kNoFollow, kShareHeld);
             break;
     }
     if (!h) return nullptr;
-    return std::make_unique<OpenEntryWin32>(std::move(h));
+    return std::make_unique<OpenEntryWin32>(std::move(h), mounts_);
 }
 
 std::string FileSystemWin32::LastErrorText() {
     return SystemErrorText(GetLastError());
 }
 
-std::vector<std::string> FileSystemWin32::FixedDriveRoots() {
-    std::vector<std::string> roots;
-    const DWORD drives = GetLogicalDrives();
-    for (int i = 0; i < 26; ++i) {
-        if ((drives & (1u << i)) == 0) continue;
-        const wchar_t root[] = {static_cast<wchar_t>(L'A' + i), L':', L'\\', 0};
-        const UINT type = GetDriveTypeW(root);
-        if (type == DRIVE_FIXED || type == DRIVE_RAMDISK) roots.push_back(Narrow(root));
-    }
-    return roots;
+bool FileSystemWin32::DeletesReadOnlyNames() {
+    return DeletesReadOnlyNamesHere();
+}
+
+bool FileSystemWin32::DeletesReadOnlyNamesHere() {
+    // The disposition flag that ignores the read-only attribute came with Windows 10 1809
+    // (build 17763); Wine does not have it.
+    static const bool supported = [] {
+        if (UnderWine()) return false;
+        using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+        auto fn = reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+        OSVERSIONINFOW info{};
+        info.dwOSVersionInfoSize = sizeof info;
+        if (fn == nullptr || fn(&info) != 0) return false;
+        return info.dwMajorVersion > 10 ||
+               (info.dwMajorVersion == 10 && info.dwBuildNumber >= 17763);
+    }();
+    return supported;
 }
 
 bool FileSystemWin32::CreateFolder(const std::string& path) {

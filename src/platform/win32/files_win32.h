@@ -6,13 +6,20 @@
 // Open hands out handles that the purge checks (final path, identity) and changes through
 // (listing, attributes, deletion on close). For removal and deletion a reparse point at the
 // end of the path is opened as itself, never followed, where the platform allows it (under
-// Wine a Unix symlink is followed all the same: the final path shows where it leads).
+// Wine a Unix symlink is followed all the same: the final path shows where it leads). Those
+// opens, and the folder a purge walks, do not share delete access: nobody renames what is
+// held between its check and its use, and a sharing failure reads like a file in use.
 
+#include <memory>
 #include <string>
+#include <unordered_set>
 
 #include "platform/files.h"
 
 namespace platform::win32 {
+
+// Lower-case Windows paths of the Unix mount points, under Wine.
+using MountTable = std::unordered_set<std::wstring>;
 
 class FileSystemWin32 final : public FileSystem {
   public:
@@ -22,7 +29,8 @@ class FileSystemWin32 final : public FileSystem {
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     bool Enumerate(const std::string& pattern, std::vector<DirEntry>& entries) override;
     std::unique_ptr<OpenEntry> Open(const std::string& path, OpenFor purpose) override;
-    std::vector<std::string> FixedDriveRoots() override;
+    std::vector<std::string> KnownFolderPaths(KnownFolder id) override;
+    bool DeletesReadOnlyNames() override;
     std::string LastErrorText() override;
     bool CreateFolder(const std::string& path) override;
     std::string CurrentDirectory() override;
@@ -33,6 +41,10 @@ class FileSystemWin32 final : public FileSystem {
     // PATH as an absolute, "\\?\"-prefixed wide path (trailing separators dropped except on
     // a root). Exposed for tests.
     static std::wstring LongPath(const std::string& path);
+    static bool DeletesReadOnlyNamesHere();
+
+  private:
+    std::shared_ptr<const MountTable> mounts_;
 };
 
 }  // namespace platform::win32

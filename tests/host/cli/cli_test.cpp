@@ -128,6 +128,50 @@ TEST_F(Cli, ExitCodesTellWhatHappened) {
               "Switch on Dr. Watson (\xc2\xea\xeb\xfe\xf7\xe8\xf2\xfc Dr. Watson)\r\n");
 }
 
+// A temp path that falls back to the profile, or leads through a link, is refused with its
+// reason (exit code 3), and nothing of the profile is listed; a purge that cannot open its
+// folder again for a later pass is an error (exit code 1).
+TEST_F(Cli, RefusalsSayWhyAndAStoppedPurgeIsAnError) {
+    fake.files.knownFolders[platform::KnownFolder::Profiles] = {"C:\\Users\\me"};
+    fake.files.AddFile("C:\\Users\\me\\Documents\\cv.doc", "mine");
+    fake.files.AddFolderLink("C:\\Link", "C:\\Users\\me\\Documents");
+    struct Case {
+        const char* temp;
+        const char* text;
+        const char* json;
+    } cases[] = {
+        {"C:\\Users\\me\\", "REFUSED: a user profile: C:\\Users\\me\n",
+         "\"reason\": \"a user profile: C:\\\\Users\\\\me\""},
+        {"C:\\Link\\", "REFUSED: reached through a link: C:\\Users\\me\\Documents\n",
+         "\"reason\": \"reached through a link: C:\\\\Users\\\\me\\\\Documents\""},
+    };
+    const auto before = fake.files.Snapshot("C:\\Users");
+    for (const Case& c : cases) {
+        fake.system.tempFolder = c.temp;
+        EXPECT_EQ(Run({"--preview", "temp-user", "--verbose"}), cli::kExitRefused);
+        EXPECT_NE(console.out.find(c.text), std::string::npos) << console.out;
+        EXPECT_EQ(console.out.find("cv.doc"), std::string::npos) << console.out;
+        EXPECT_EQ(Run({"--clean", "temp-user", "--json"}), cli::kExitRefused);
+        EXPECT_NE(console.out.find(c.json), std::string::npos) << console.out;
+    }
+    EXPECT_EQ(fake.files.Snapshot("C:\\Users"), before);
+
+    fake.system.tempFolder = "C:\\Temp\\";
+    int walks = 0;
+    fake.files.beforeOpen = [&](const std::string& path) {
+        if (path == "\\\\?\\C:\\Temp" && ++walks == 2) {  // the first pass done
+            fake.files.Remove("C:\\Temp");
+            fake.files.AddFolder("C:\\Temp");
+        }
+    };
+    EXPECT_EQ(Run({"--clean", "temp-user", "--json"}), cli::kExitSomethingLeft);
+    EXPECT_NE(console.out.find("\"status\": \"error\", \"files\": 1"), std::string::npos)
+        << console.out;
+    EXPECT_NE(console.out.find("\"note\": \"stopped: is not the same folder any more"),
+              std::string::npos)
+        << console.out;
+}
+
 TEST_F(Cli, ARegistryFailureEndsTheRunAndSaysWhere) {
     fake.registry.RefuseValueWrite("Auto");
     EXPECT_EQ(Run({"--clean", "drwatson-off", "offline-pages"}), cli::kExitSomethingLeft);

@@ -9,6 +9,7 @@
 #include "engine/mask_matcher.h"
 #include "engine/purge_target.h"
 #include "fakes/fake_file_system.h"
+#include "recorded_report.h"
 
 namespace {
 
@@ -302,9 +303,10 @@ TEST_F(Purge, RefusesRootsEmptyPathsAndTheWindowsFolderInEverySpelling) {
     fs.AddFolder("D:\\WINDOWS");
     fs.AddFolder("C:\\WINDOWS\\Temp");
     fs.AddFolder("C:\\WINDOWS\\system32\\Temp");
-    for (const char* path :
-         {"C:\\WINDOWS\\Temp", "S:\\Temp", "C:\\WINDOWSX", "D:\\WINDOWS", "Temp"})
+    for (const char* path : {"C:\\WINDOWS\\Temp", "C:\\WINDOWSX", "D:\\WINDOWS", "Temp"})
         EXPECT_TRUE(IsSafePurgeTarget(fs, path, kWindows)) << path;
+    // Through a subst drive it is not spelled where it is.
+    EXPECT_FALSE(IsSafePurgeTarget(fs, "S:\\Temp", kWindows));
     EXPECT_FALSE(IsSafePurgeTarget(fs, "C:\\Missing", kWindows));
 }
 
@@ -331,21 +333,7 @@ TEST_F(Purge, DefaultWindowsTempIsPurgedRelativeToTheCurrentDirectory) {
     EXPECT_TRUE(fs.FileExists("C:\\WINDOWS\\keep.ini"));
 }
 
-// Records what a purge reports, as a preview and a clean must agree on it.
-struct Recorded : engine::PurgeReport {
-    std::vector<std::string> deleted, removed, failed, refused;
-    std::uint64_t bytes = 0;
-    void Deleted(const std::string& path, std::uint64_t size) override {
-        deleted.push_back(path);
-        bytes += size;
-    }
-    void Removed(const std::string& path) override { removed.push_back(path); }
-    void Failed(const std::string& path, const std::string& reason) override {
-        failed.push_back(path + ": " + reason);
-    }
-    void Refused(const std::string& folder) override { refused.push_back(folder); }
-    void Entered(const std::string&) override {}
-};
+using enginetest::Recorded;
 
 void BuildMixedTree(FakeFileSystem& files) {
     files.AddFile("C:\\Outside\\keep.txt", "precious");

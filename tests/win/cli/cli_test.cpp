@@ -1,6 +1,7 @@
 // skarvel-cli.exe run for real: its preview counts exactly what its clean then deletes in the
 // Windows temp folder, links lead nowhere, a locked file is listed with exit code 1, an unknown
-// id gives 2.
+// id gives 2; a temp folder that is a link, or that falls back to the profile, is refused (3),
+// and a file with another name outside keeps its attributes.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -29,6 +30,54 @@ void Write(const std::string& path, const std::string& bytes) {
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
+}
+
+// Sets (or, with an empty value, removes) an environment variable of this process, which the
+// programs it starts inherit, until destroyed.
+class EnvironmentChange {
+  public:
+    EnvironmentChange(const wchar_t* name, const std::wstring& value) : name_(name) {
+        wchar_t old[32768];
+        const DWORD n = GetEnvironmentVariableW(name, old, 32768);
+        had_ = n > 0 && n < 32768;
+        if (had_) old_.assign(old, n);
+        SetEnvironmentVariableW(name, value.empty() ? nullptr : value.c_str());
+    }
+    ~EnvironmentChange() { SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }
+
+  private:
+    const wchar_t* name_;
+    bool had_ = false;
+    std::wstring old_;
+};
+
+// Runs the shell command SCRIPT on the Linux side and waits until it is done.
+bool Linux(const std::string& script, const std::string& marker) {
+    DeleteFileA(marker.c_str());
+    wintest::RunLinux(L"Z:\\bin\\sh -c \"" + wintest::WideOf(script) + L" && touch '" +
+                      wintest::WideOf(wintest::UnixPath(marker)) + L"'\"");
+    const bool done = wintest::WaitFor(marker, true);
+    DeleteFileA(marker.c_str());
+    return done;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::string bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "(missing)";
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::string Profile() {
+    char profile[MAX_PATH];
+    const DWORD n = GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::string(profile, n) : std::string();
 }
 
 // The "paths" list of a JSON result.
@@ -83,6 +132,84 @@ TEST(CommandLine, PreviewCountsWhatCleanDeletesAndNothingBehindALink) {
         wintest::RemoveTree(probe);
         wintest::RemoveTree(outside);
     }
+}
+
+// Taken as a scheduled task or a script would take it: the user's temp folder turned into a
+// link to other data, and the environment without TMP and TEMP (the temp path then falls back
+// to the profile). Both refused with exit code 3, preview and clean alike, nothing listed and
+// nothing changed.
+TEST(CommandLine, ATempFolderThatIsALinkOrTheProfileIsRefused) {
+    const std::string profile = Profile();
+    ASSERT_FALSE(profile.empty());
+    if (const std::string why = wintest::WhyNoLinks(profile); !why.empty()) GTEST_SKIP() << why;
+    const std::string data = profile.substr(0, 3) + "skarvel-cli-data";
+    CreateDirectoryA(data.c_str(), nullptr);
+    Write(data + "\\report.doc", "precious");
+    Write(profile + "\\skarvel-profile-marker.txt", "mine");
+    std::string link = profile + "\\AppData\\Local\\Temp";
+    if (GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES)
+        link = profile + "\\AppData\\Local\\skarvel-temp-link";
+    ASSERT_TRUE(wintest::MakeLink(data, link));
+
+    struct Case {
+        std::wstring temp;  // empty: TMP and TEMP removed
+        std::string reason;
+    } cases[] = {
+        {wintest::WideOf(link), "reached through a link: " + data},
+        {L"", "a user profile: " + profile},
+    };
+    for (const Case& c : cases) {
+        EnvironmentChange tmp(L"TMP", c.temp), temp(L"TEMP", c.temp);
+        for (const wchar_t* command : {L"--preview", L"--clean"}) {
+            const wintest::Captured run =
+                Cli(std::wstring(command) + L" temp-user --json --verbose --quiet");
+            EXPECT_EQ(run.exitCode, 3u) << run.output;
+            EXPECT_NE(run.output.find("\"status\": \"refused\""), std::string::npos) << run.output;
+            std::string reason = c.reason;
+            for (std::size_t at = 0; (at = reason.find('\\', at)) != std::string::npos; at += 2)
+                reason.insert(at, 1, '\\');
+            EXPECT_NE(run.output.find("\"reason\": \"" + reason + "\""), std::string::npos)
+                << run.output;
+            EXPECT_EQ(PathsOf(run.output), "\"paths\": [") << run.output;
+        }
+    }
+    EXPECT_EQ(ReadAll(data + "\\report.doc"), "precious");
+    EXPECT_EQ(ReadAll(profile + "\\skarvel-profile-marker.txt"), "mine");
+    DeleteFileA((profile + "\\skarvel-profile-marker.txt").c_str());
+    wintest::RemoveTree(link);
+    wintest::RemoveTree(data);
+}
+
+// A second name in the Windows temp folder of a read-only file elsewhere: clearing attributes
+// through it would make that file writable. Its mode and bytes stay; the name stays too, with
+// its reason, where the system cannot delete a read-only name as it is (Wine).
+TEST(CommandLine, AHardLinkInTheTempFolderLeavesTheFileElsewhereAsItWas) {
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string outside = std::string(windows).substr(0, 3) + "skarvel-cli-hardlink";
+    const std::string file = outside + "\\settings.ini";
+    const std::string probe = std::string(windows) + "\\temp\\skarvel-cli-hardlink";
+    if (wintest::UnixPath(windows).empty())
+        GTEST_SKIP() << "hard links are made from the Linux side";
+    CreateDirectoryA(outside.c_str(), nullptr);
+    CreateDirectoryA(probe.c_str(), nullptr);
+    Write(file, "read-only bytes");
+    const std::string mode = outside + "\\mode.txt";
+    ASSERT_TRUE(Linux("chmod 444 '" + wintest::UnixPath(file) + "' && ln '" +
+                          wintest::UnixPath(file) + "' '" + wintest::UnixPath(probe) + "/link.ini'",
+                      outside + "\\made"));
+
+    const wintest::Captured clean = Cli(L"--clean temp-windows --json --quiet");
+    ASSERT_TRUE(
+        Linux("stat -c %a '" + wintest::UnixPath(file) + "' > '" + wintest::UnixPath(mode) + "'",
+              outside + "\\stated"));
+    EXPECT_EQ(ReadAll(mode), "444\n");
+    EXPECT_EQ(ReadAll(file), "read-only bytes");
+    EXPECT_NE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_NE(clean.output.find("has other names; left unchanged"), std::string::npos)
+        << clean.output;
+    wintest::LinuxRemove(probe);
+    wintest::LinuxRemove(outside);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/purge.h"
+#include "engine/purge_report.h"
 #include "engine/purge_target.h"
 #include "platform/win32/text.h"
 #include "win/support/links.h"
@@ -236,12 +237,57 @@ TEST_F(Win32Files, LinksToOutsideDataSurviveAPurge) {
     for (const char* kept : {"\\dirlink", "\\sib", "\\tw", "\\nested\\sublink"})
         EXPECT_TRUE(fs.DirectoryExists(target + kept)) << kept;
 
-    // A target that is itself a link is purged where it leads.
+    // A target that is itself a link is not emptied: it is not where it is spelled.
     ASSERT_TRUE(MakeLink(target + "\\nested", root + "\\rootlink"));
     Write(target + "\\nested\\fresh.txt", "fresh");
-    EXPECT_TRUE(engine::PurgeFolder(fs, root + "\\rootlink", true, false, kWindows));
-    EXPECT_FALSE(fs.FileExists(target + "\\nested\\fresh.txt"));
-    EXPECT_EQ(fs.ReadFile(outside + "\\sub\\deep.dat"), "deep bytes");
+    EXPECT_FALSE(engine::PurgeFolder(fs, root + "\\rootlink", true, false, kWindows));
+    EXPECT_EQ(fs.ReadFile(target + "\\nested\\fresh.txt"), "fresh");
+}
+
+// A folder of the same file system bind-mounted inside the target shows no sign of itself
+// through any handle (a plain folder, the volume serial and file index of its source): only
+// the Unix mount table tells. It is neither entered nor removed, nor reported removed.
+TEST_F(Win32Files, ABindMountInsideTheTargetIsNotEntered) {
+    const std::string unixRoot = UnixPath(root);
+    if (unixRoot.empty()) GTEST_SKIP() << "mounts are made from the Linux side";
+    ASSERT_TRUE(fs.CreateFolder(root + "\\outside") && fs.CreateFolder(root + "\\T") &&
+                fs.CreateFolder(root + "\\T\\sub") && fs.CreateFolder(root + "\\T\\sub\\bound"));
+    Write(root + "\\outside\\precious.doc", "precious");
+    Write(root + "\\T\\junk.tmp", "junk");
+    RunLinux(L"Z:\\bin\\sh -c \"cd '" + Widen(unixRoot) +
+             L"' && mount --bind outside T/sub/bound && touch mounted\"");
+    if (!WaitFor(root + "\\mounted", true, 3000))
+        GTEST_SKIP() << "no bind mount can be made here (it needs root or a mount namespace)";
+    // Unmounted before the folder is removed, whatever the test found.
+    struct Unmount {
+        std::string root;
+        ~Unmount() {
+            RunLinux(L"Z:\\bin\\sh -c \"cd '" + Widen(UnixPath(root)) +
+                     L"' && umount T/sub/bound && rm mounted\"");
+            (void)WaitFor(root + "\\mounted", false);
+        }
+    } unmount{root};
+
+    struct Report : engine::PurgeReport {
+        std::vector<std::string> removed, failed;
+        void Deleted(const std::string&, std::uint64_t) override {}
+        void Removed(const std::string& path) override { removed.push_back(path); }
+        void Failed(const std::string& path, const std::string& reason) override {
+            failed.push_back(path + ": " + reason);
+        }
+        void Refused(const std::string&, const std::string&) override {}
+        void Stopped(const std::string&, const std::string&) override {}
+        void Entered(const std::string&) override {}
+    } report;
+    EXPECT_TRUE(engine::PurgeFolder(fs, root + "\\T\\", kWindows,
+                                    {true, false, engine::PurgeMode::Clean, &report}));
+    EXPECT_EQ(fs.ReadFile(root + "\\outside\\precious.doc"), "precious");
+    EXPECT_EQ(fs.ReadFile(root + "\\T\\sub\\bound\\precious.doc"), "precious");
+    EXPECT_FALSE(fs.FileExists(root + "\\T\\junk.tmp"));
+    EXPECT_TRUE(report.removed.empty());
+    ASSERT_EQ(report.failed.size(), 1u);
+    EXPECT_NE(report.failed[0].find(engine::kReasonMountPoint), std::string::npos)
+        << report.failed[0];
 }
 
 // A folder turns into a link to outside data and back, again and again, from the Linux side
@@ -314,6 +360,27 @@ TEST_F(Win32Files, TheWindowsFolderIsRefusedHoweverItIsSpelt) {
         EXPECT_EQ(fs.ReadFile(w + "\\system.ini"), "keep") << path;
     }
     EXPECT_TRUE(engine::IsSafePurgeTarget(fs, w + "\\sub", w));
+}
+
+// The system's own folders, as the known-folder lookup finds them here, and every folder
+// holding one: refused, each by its path as the system spells it.
+TEST_F(Win32Files, TheKnownFoldersAreFoundAndRefused) {
+    using platform::KnownFolder;
+    for (KnownFolder id :
+         {KnownFolder::DriveRoots, KnownFolder::Windows, KnownFolder::System,
+          KnownFolder::ProgramFiles, KnownFolder::ProgramData, KnownFolder::ProfilesRoot,
+          KnownFolder::Profiles, KnownFolder::Desktop, KnownFolder::Documents,
+          KnownFolder::RoamingAppData, KnownFolder::LocalAppData, KnownFolder::Program}) {
+        const std::vector<std::string> paths = fs.KnownFolderPaths(id);
+        EXPECT_FALSE(paths.empty()) << static_cast<int>(id);
+        for (const std::string& path : paths) {
+            EXPECT_TRUE(fs.DirectoryExists(path)) << path;
+            EXPECT_FALSE(engine::IsSafePurgeTarget(fs, path, kWindows)) << path;
+            const std::string parent = path.substr(0, path.find_last_of('\\', path.size() - 2));
+            EXPECT_FALSE(engine::IsSafePurgeTarget(fs, parent, kWindows)) << parent;
+        }
+    }
+    EXPECT_TRUE(engine::IsSafePurgeTarget(fs, root, kWindows));
 }
 
 }  // namespace

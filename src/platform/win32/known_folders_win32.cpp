@@ -1,0 +1,181 @@
+// Where the system keeps the folders no purge may empty: from the system's own calls, the
+// shell's known-folder lookup and the profile list in the registry. A folder the system does
+// not know (or not here: SysWOW64 on a 32-bit system) gives no path.
+#include <windows.h>
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/files_win32.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/text.h"
+
+namespace platform::win32 {
+
+namespace {
+
+using DirectoryCall = UINT(WINAPI*)(LPWSTR, UINT);
+using KeyOwner = HandleOwner<HKEY, &RegCloseKey>;
+
+// A folder from one of the system's "GetXxxDirectoryW" calls; empty when it fails.
+std::string SystemDirectory(DirectoryCall call) {
+    wchar_t buffer[MAX_PATH + 1];
+    const UINT n = call(buffer, MAX_PATH + 1);
+    if (n == 0 || n > MAX_PATH) return {};
+    return Narrow(std::wstring_view(buffer, n));
+}
+
+// The current user's known folder ID, as the shell spells it (whether or not it exists).
+std::string ShellFolder(REFKNOWNFOLDERID id) {
+    wchar_t* path = nullptr;
+    constexpr DWORD kDontVerify = 0x4000;  // KF_FLAG_DONT_VERIFY
+    const HRESULT result = SHGetKnownFolderPath(id, kDontVerify, nullptr, &path);
+    std::string out = SUCCEEDED(result) && path != nullptr ? Narrow(path) : std::string();
+    CoTaskMemFree(path);
+    return out;
+}
+
+std::string Expanded(const std::wstring& text) {
+    const DWORD n = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+    if (n == 0) return Narrow(text);
+    std::wstring out(n, L'\0');
+    const DWORD m = ExpandEnvironmentStringsW(text.c_str(), out.data(), n);
+    out.resize(m > 0 ? m - 1 : 0);
+    return Narrow(out);
+}
+
+// A string value of KEY (expanded when it is REG_EXPAND_SZ); empty when missing.
+std::string RegistryText(HKEY key, const wchar_t* subKey, const wchar_t* value) {
+    DWORD size = 0;
+    constexpr DWORD kFlags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+    if (RegGetValueW(key, subKey, value, kFlags, nullptr, nullptr, &size) != ERROR_SUCCESS)
+        return {};
+    std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+    if (RegGetValueW(key, subKey, value, kFlags, nullptr, text.data(), &size) != ERROR_SUCCESS)
+        return {};
+    text.resize(wcsnlen(text.c_str(), text.size()));
+    return Expanded(text);
+}
+
+constexpr const wchar_t* kProfileList =
+    L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
+
+// Every profile the system lists (each user's, the system's and the services'), the default
+// and public profiles, and the current user's own.
+std::vector<std::string> Profiles() {
+    std::vector<std::string> out;
+    HKEY list = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kProfileList, 0, KEY_READ, &list) == ERROR_SUCCESS) {
+        KeyOwner owner(list);
+        wchar_t name[256];
+        for (DWORD i = 0;; ++i) {
+            DWORD length = 256;
+            const LONG result =
+                RegEnumKeyExW(list, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+            if (result == ERROR_NO_MORE_ITEMS) break;
+            if (result != ERROR_SUCCESS) continue;
+            out.push_back(RegistryText(list, name, L"ProfileImagePath"));
+        }
+        out.push_back(RegistryText(list, nullptr, L"Default"));
+        out.push_back(RegistryText(list, nullptr, L"Public"));
+    }
+    out.push_back(ShellFolder(FOLDERID_Profile));
+    out.push_back(ShellFolder(FOLDERID_Public));
+    return out;
+}
+
+std::vector<std::string> DriveRoots() {
+    std::vector<std::string> roots;
+    const DWORD drives = GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if ((drives & (1u << i)) == 0) continue;
+        const wchar_t root[] = {static_cast<wchar_t>(L'A' + i), L':', L'\\', 0};
+        const UINT type = GetDriveTypeW(root);
+        if (type == DRIVE_FIXED || type == DRIVE_RAMDISK) roots.push_back(Narrow(root));
+    }
+    return roots;
+}
+
+std::string ProgramFolder() {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD n =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) return {};
+        if (n < buffer.size()) {
+            std::wstring path(buffer.data(), n);
+            return Narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> FileSystemWin32::KnownFolderPaths(KnownFolder id) {
+    std::vector<std::string> paths;
+    switch (id) {
+        case KnownFolder::DriveRoots:
+            paths = DriveRoots();
+            break;
+        case KnownFolder::Windows:
+            paths = {SystemDirectory(GetWindowsDirectoryW),
+                     SystemDirectory(GetSystemWindowsDirectoryW)};
+            break;
+        case KnownFolder::System:
+            paths = {SystemDirectory(GetSystemDirectoryW)};
+            break;
+        case KnownFolder::SystemX86:
+            paths = {SystemDirectory(GetSystemWow64DirectoryW)};
+            break;
+        case KnownFolder::ProgramFiles:
+            paths = {ShellFolder(FOLDERID_ProgramFiles), ShellFolder(FOLDERID_ProgramFilesX64)};
+            break;
+        case KnownFolder::ProgramFilesX86:
+            paths = {ShellFolder(FOLDERID_ProgramFilesX86)};
+            break;
+        case KnownFolder::ProgramData:
+            paths = {ShellFolder(FOLDERID_ProgramData)};
+            break;
+        case KnownFolder::ProfilesRoot:
+            paths = {ShellFolder(FOLDERID_UserProfiles),
+                     RegistryText(HKEY_LOCAL_MACHINE, kProfileList, L"ProfilesDirectory")};
+            break;
+        case KnownFolder::Profiles:
+            paths = Profiles();
+            break;
+        case KnownFolder::Desktop:
+            paths = {ShellFolder(FOLDERID_Desktop)};
+            break;
+        case KnownFolder::Documents:
+            paths = {ShellFolder(FOLDERID_Documents)};
+            break;
+        case KnownFolder::Downloads:
+            paths = {ShellFolder(FOLDERID_Downloads)};
+            break;
+        case KnownFolder::Pictures:
+            paths = {ShellFolder(FOLDERID_Pictures)};
+            break;
+        case KnownFolder::Music:
+            paths = {ShellFolder(FOLDERID_Music)};
+            break;
+        case KnownFolder::Videos:
+            paths = {ShellFolder(FOLDERID_Videos)};
+            break;
+        case KnownFolder::RoamingAppData:
+            paths = {ShellFolder(FOLDERID_RoamingAppData)};
+            break;
+        case KnownFolder::LocalAppData:
+            paths = {ShellFolder(FOLDERID_LocalAppData)};
+            break;
+        case KnownFolder::Program:
+            paths = {ProgramFolder()};
+            break;
+    }
+    std::erase(paths, std::string());
+    return paths;
+}
+
+}  // namespace platform::win32
