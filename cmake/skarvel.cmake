@@ -77,3 +77,28 @@ function(skarvel_test name folder)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "SKARVEL_SOURCE_DIR=${PROJECT_SOURCE_DIR};SKARVEL_BINARY_DIR=${PROJECT_BINARY_DIR}")
 endfunction()
+
+# What the version information and the packages say about the product.
+set(SKARVEL_VERSION ${PROJECT_VERSION})
+string(REPLACE "." "," SKARVEL_VERSION_COMMAS ${SKARVEL_VERSION})
+set(SKARVEL_COMPANY "Skarvel Project")
+set(SKARVEL_COPYRIGHT "Copyright (C) 2026 Skarvel Project")
+
+# skarvel_split_debug_info(TARGET) — with SKARVEL_SPLIT_DEBUG, moves the debug information of
+# TARGET into TARGET.exe.debug beside it and strips the executable, which keeps a link to that
+# file so that a debugger finds it again for a crash analysis.
+function(skarvel_split_debug_info target)
+  if(NOT SKARVEL_SPLIT_DEBUG)
+    return()
+  endif()
+  if(NOT CMAKE_OBJCOPY)
+    message(FATAL_ERROR "SKARVEL_SPLIT_DEBUG needs objcopy")
+  endif()
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE_NAME:${target}>
+            $<TARGET_FILE_NAME:${target}>.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-all
+            --add-gnu-debuglink=$<TARGET_FILE_NAME:${target}>.debug $<TARGET_FILE_NAME:${target}>
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+endfunction()

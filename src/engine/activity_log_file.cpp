@@ -48,7 +48,7 @@ std::string LogFileBytes(const std::vector<std::string>& lines) {
 
 std::string SaveActivityLog(platform::FileSystem& files, platform::System& system,
                             const std::vector<std::string>& lines) {
-    std::string folder = system.ApplicationFolder() + "log";
+    std::string folder = system.DataFolder() + "log";
     (void)files.CreateFolder(folder);  // already there, or the write below reports the failure
     // The date and the time are read separately, as the clock gives them at this moment.
     std::string date = system.ShortDate();

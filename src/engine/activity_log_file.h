@@ -1,5 +1,5 @@
 #pragma once
-// Saving the activity log to the "log" folder of the application folder.
+// Saving the activity log to the "log" folder of the data folder.
 
 #include <string>
 #include <vector>
@@ -20,7 +20,7 @@ std::string LogFileName(const std::string& shortDate, const platform::LocalTime&
 // The log's bytes on disk: every line in Windows-1251, each followed by CR LF.
 std::string LogFileBytes(const std::vector<std::string>& lines);
 
-// Writes LINES to application folder + "log\" + LogFileName(today, now), creating the folder
+// Writes LINES to data folder + "log\" + LogFileName(today, now), creating the folder
 // when missing and replacing a file of the same name. Returns the file's path. Throws
 // std::runtime_error("Cannot create file \"<path>\". <reason>") when it cannot be written.
 std::string SaveActivityLog(platform::FileSystem& files, platform::System& system,

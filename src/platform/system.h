@@ -30,6 +30,12 @@ class System {
     virtual std::string ExecutablePath() = 0;
     // Folder of the running executable, always with a trailing backslash.
     virtual std::string ApplicationFolder() = 0;
+    // Folder of the settings file and the "log" folder, with a trailing backslash: the
+    // application folder when this run may create files there (portable use), else the
+    // user's roaming application data folder + "Skarvel\". Decided at the first call and kept
+    // for the life of the object, so every reader and writer of a run agrees. By default the
+    // application folder.
+    virtual std::string DataFolder() { return ApplicationFolder(); }
     // The Windows directory without trailing backslash; nullopt when the call fails.
     virtual std::optional<std::string> WindowsFolder() = 0;
     // The temp folder as the platform returns it (normally with a trailing backslash).

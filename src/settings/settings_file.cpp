@@ -8,7 +8,7 @@
 namespace settings {
 
 std::string SettingsFilePath(platform::System& system) {
-    return system.ApplicationFolder() + std::string(kSettingsFileName);
+    return system.DataFolder() + std::string(kSettingsFileName);
 }
 
 std::optional<int> ParseInteger(std::string_view text) {

@@ -64,8 +64,9 @@ constexpr const SettingKey& KeyOf(Setting id) {
 
 inline constexpr std::string_view kSettingsFileName = "Mordaun.ini";
 
-// The settings file's full path: the application folder + "Mordaun.ini". Asked anew at each
-// access, so nothing holds a stale copy.
+// The settings file's full path: the data folder (beside the program, or the user's own when
+// the program's folder cannot be written) + "Mordaun.ini". Asked anew at each access, so
+// nothing holds a stale copy.
 std::string SettingsFilePath(platform::System& system);
 
 }  // namespace settings

@@ -83,7 +83,7 @@ void TForm4::BuildContent() {
 }
 
 std::string TForm4::LogFolder() const {
-    return services_.system.ApplicationFolder() + "log";
+    return services_.system.DataFolder() + "log";
 }
 
 void TForm4::FormCreate() {

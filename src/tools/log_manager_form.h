@@ -1,5 +1,5 @@
 #pragma once
-// TForm4: the log manager: lists the logs of the "log" folder beside the program, shows the
+// TForm4: the log manager: lists the logs of the "log" folder of the data folder, shows the
 // one selected, deletes them all, or copies them all into a folder the user picks. At its
 // creation it clears the folder when "Automatic Clear Log" is on and 50 or more logs are there.
 
@@ -49,7 +49,7 @@ class TForm4 : public tools::ToolWindow {
     // "Exit": cue 4, hide, and restore the program's own window if it was minimised.
     void KVZXPSpeedButton3Click();
 
-    // The application folder + "log", without a trailing backslash.
+    // The data folder + "log", without a trailing backslash.
     std::string LogFolder() const;
 
     ui::FileListBox FileListBox1;

@@ -12,6 +12,7 @@ class FakeSystem : public platform::System {
   public:
     std::string applicationFolder = "C:\\Program Files\\Skarvel\\";
     std::string executableName = "skarvel.exe";
+    std::string dataFolder;  // empty: the application folder
     std::optional<std::string> windowsFolder = std::string("C:\\WINDOWS");
     std::string tempFolder = "C:\\DOCUME~1\\user\\LOCALS~1\\Temp\\";
     std::optional<std::string> userName = std::string("user");
@@ -26,6 +27,9 @@ class FakeSystem : public platform::System {
 
     std::string ExecutablePath() override { return applicationFolder + executableName; }
     std::string ApplicationFolder() override { return applicationFolder; }
+    std::string DataFolder() override {
+        return dataFolder.empty() ? applicationFolder : dataFolder;
+    }
     std::optional<std::string> WindowsFolder() override { return windowsFolder; }
     std::string TempFolder() override { return tempFolder; }
     std::optional<std::string> UserName() override { return userName; }

@@ -1,6 +1,7 @@
 #include "platform/win32/system_win32.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <memory>
@@ -8,6 +9,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/win32/files_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/text.h"
 
@@ -26,6 +28,57 @@ std::string SystemWin32::ExecutablePath() {
 std::string SystemWin32::ApplicationFolder() {
     std::string path = ExecutablePath();
     return path.substr(0, path.find_last_of("\\/:") + 1);
+}
+
+namespace {
+
+// Whether this process may create a file in FOLDER (with a trailing backslash): asks by
+// creating one, as the folder's permissions, a read-only medium and the process's own rights
+// all decide together. The file is hidden, named for this process, and deleted when closed.
+bool CanCreateFileIn(const std::string& folder) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const std::string name = "~skarvel-write-test-" + std::to_string(GetCurrentProcessId()) +
+                                 "-" + std::to_string(attempt) + ".tmp";
+        const std::wstring path = FileSystemWin32::LongPath(folder + name);
+        HANDLE file = CreateFileW(
+            path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS) return false;
+    }
+    return false;
+}
+
+// The user's roaming application data folder, made when missing; empty when there is none.
+std::string RoamingAppDataFolder() {
+    PWSTR path = nullptr;
+    std::string folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_CREATE, nullptr, &path)))
+        folder = Narrow(path);
+    CoTaskMemFree(path);
+    return folder;
+}
+
+}  // namespace
+
+std::string SystemWin32::ChooseDataFolder(const std::string& applicationFolder) {
+    if (applicationFolder.empty() || CanCreateFileIn(applicationFolder)) return applicationFolder;
+    const std::string roaming = RoamingAppDataFolder();
+    if (roaming.empty()) return applicationFolder;
+    const std::string folder = roaming + "\\Skarvel";
+    (void)CreateDirectoryW(FileSystemWin32::LongPath(folder).c_str(), nullptr);  // may be there
+    const DWORD attributes = GetFileAttributesW(FileSystemWin32::LongPath(folder).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return applicationFolder;
+    return folder + "\\";
+}
+
+std::string SystemWin32::DataFolder() {
+    if (!dataFolder_) dataFolder_ = ChooseDataFolder(ApplicationFolder());
+    return *dataFolder_;
 }
 
 std::optional<std::string> SystemWin32::WindowsFolder() {

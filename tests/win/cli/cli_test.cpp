@@ -9,7 +9,7 @@
 #include <string>
 
 #include "win/support/capture.h"
-#include "win/support/linux_side.h"
+#include "win/support/links.h"
 #include "win/support/running_program.h"
 
 namespace {
@@ -98,10 +98,10 @@ TEST(CommandLine, PreviewCountsWhatCleanDeletesAndNothingBehindALink) {
     Write(probe + "\\a.tmp", "aaaa");
     Write(probe + "\\sub\\b.tmp", "bb");
     Write(probe + "\\locked.tmp", "locked");
-    const bool linked = !wintest::UnixPath(probe).empty();
+    const bool linked = wintest::WhyNoLinks(probe).empty();
     if (linked) {
-        ASSERT_TRUE(wintest::LinuxSymlink(outside, probe + "\\dirlink"));
-        ASSERT_TRUE(wintest::LinuxSymlink(outside + "\\precious.doc", probe + "\\filelink.doc"));
+        ASSERT_TRUE(wintest::MakeLink(outside, probe + "\\dirlink"));
+        ASSERT_TRUE(wintest::MakeLink(outside + "\\precious.doc", probe + "\\filelink.doc"));
     }
     HANDLE locked = CreateFileA((probe + "\\locked.tmp").c_str(), GENERIC_READ, FILE_SHARE_READ,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
@@ -129,8 +129,8 @@ TEST(CommandLine, PreviewCountsWhatCleanDeletesAndNothingBehindALink) {
     EXPECT_NE(unknown.output.find("unknown category 'temp-windowz'"), std::string::npos);
 
     if (linked) {
-        wintest::LinuxRemove(probe);
-        wintest::LinuxRemove(outside);
+        wintest::RemoveTree(probe);
+        wintest::RemoveTree(outside);
     }
 }
 
@@ -141,7 +141,7 @@ TEST(CommandLine, PreviewCountsWhatCleanDeletesAndNothingBehindALink) {
 TEST(CommandLine, ATempFolderThatIsALinkOrTheProfileIsRefused) {
     const std::string profile = Profile();
     ASSERT_FALSE(profile.empty());
-    if (wintest::UnixPath(profile).empty()) GTEST_SKIP() << "links are made from the Linux side";
+    if (const std::string why = wintest::WhyNoLinks(profile); !why.empty()) GTEST_SKIP() << why;
     const std::string data = profile.substr(0, 3) + "skarvel-cli-data";
     CreateDirectoryA(data.c_str(), nullptr);
     Write(data + "\\report.doc", "precious");
@@ -149,7 +149,7 @@ TEST(CommandLine, ATempFolderThatIsALinkOrTheProfileIsRefused) {
     std::string link = profile + "\\AppData\\Local\\Temp";
     if (GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES)
         link = profile + "\\AppData\\Local\\skarvel-temp-link";
-    ASSERT_TRUE(wintest::LinuxSymlink(data, link));
+    ASSERT_TRUE(wintest::MakeLink(data, link));
 
     struct Case {
         std::wstring temp;  // empty: TMP and TEMP removed
@@ -176,8 +176,8 @@ TEST(CommandLine, ATempFolderThatIsALinkOrTheProfileIsRefused) {
     EXPECT_EQ(ReadAll(data + "\\report.doc"), "precious");
     EXPECT_EQ(ReadAll(profile + "\\skarvel-profile-marker.txt"), "mine");
     DeleteFileA((profile + "\\skarvel-profile-marker.txt").c_str());
-    wintest::LinuxRemove(link);
-    wintest::LinuxRemove(data);
+    wintest::RemoveTree(link);
+    wintest::RemoveTree(data);
 }
 
 // A second name in the Windows temp folder of a read-only file elsewhere: clearing attributes

@@ -1,5 +1,5 @@
 // The Win32 file system against real files, and the purge over it: attributes, files in
-// use, long paths, and links made from the Linux side when running under Wine.
+// use, long paths, and links (made from the Linux side under Wine, by Windows itself there).
 #include "platform/win32/files_win32.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include "engine/purge_report.h"
 #include "engine/purge_target.h"
 #include "platform/win32/text.h"
-#include "win/support/linux_side.h"
+#include "win/support/links.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ const std::string kWindows = "C:\\windows";
 using platform::win32::FileSystemWin32;
 using platform::win32::Narrow;
 using platform::win32::Widen;
-using wintest::LinuxSymlink;
+using wintest::MakeLink;
 using wintest::Present;
 using wintest::RunLinux;
 using wintest::UnixPath;
@@ -50,9 +50,11 @@ class Win32Files : public ::testing::Test {
     }
 
     void TearDown() override {
-        // Links, names a plain path cannot reach and deep trees: Linux removes them all.
-        if (!wintest::LinuxRemove(root)) {
+        // Links, names a plain path cannot reach and deep trees: Linux removes them all; on
+        // Windows the purge takes the names, the shell the links.
+        if (!wintest::RemoveTree(root)) {
             engine::RemoveTree(fs, root, true, false, true, kWindows);
+            wintest::RemoveTree(root);
         }
     }
 
@@ -183,7 +185,7 @@ TEST_F(Win32Files, ShortAndRelativeSpellingsStillDelete) {
 }
 
 TEST_F(Win32Files, LinksToOutsideDataSurviveAPurge) {
-    if (UnixPath(root).empty()) GTEST_SKIP() << "links are made from the Linux side";
+    if (const std::string why = wintest::WhyNoLinks(root); !why.empty()) GTEST_SKIP() << why;
     const std::string outside = root + "\\outside";
     const std::string target = root + "\\target";
     const std::string literal = "\\\\?\\" + target;
@@ -194,29 +196,30 @@ TEST_F(Win32Files, LinksToOutsideDataSurviveAPurge) {
     ASSERT_TRUE(fs.CreateFolder(target) && fs.CreateFolder(target + "\\nested"));
     Write(target + "\\junk.tmp", "junk");
     Write(target + "\\nested\\junk2", "junk");
-    ASSERT_TRUE(LinuxSymlink(outside, target + "\\dirlink"));
-    ASSERT_TRUE(LinuxSymlink(outside + "\\sub", target + "\\nested\\sublink"));
-    ASSERT_TRUE(LinuxSymlink(outside + "\\precious.doc", target + "\\filelink.doc"));
-    ASSERT_TRUE(LinuxSymlink(outside + "\\ro.ini", target + "\\rolink"));
-    ASSERT_TRUE(LinuxSymlink(outside + "\\sub\\deep.dat", target + "\\nested\\deeplink"));
-    ASSERT_TRUE(LinuxSymlink(target + "\\nested\\loop", target + "\\nested\\loop"));
-    ASSERT_TRUE(LinuxSymlink(root + "\\nowhere", target + "\\dangling"));
+    ASSERT_TRUE(MakeLink(outside, target + "\\dirlink"));
+    ASSERT_TRUE(MakeLink(outside + "\\sub", target + "\\nested\\sublink"));
+    ASSERT_TRUE(MakeLink(outside + "\\precious.doc", target + "\\filelink.doc"));
+    ASSERT_TRUE(MakeLink(outside + "\\ro.ini", target + "\\rolink"));
+    ASSERT_TRUE(MakeLink(outside + "\\sub\\deep.dat", target + "\\nested\\deeplink"));
+    ASSERT_TRUE(MakeLink(target + "\\nested\\loop", target + "\\nested\\loop"));
+    ASSERT_TRUE(MakeLink(root + "\\nowhere", target + "\\dangling"));
     // The twins a normalising walk mistook for the links beside them: "sib." and "tw ".
-    ASSERT_TRUE(LinuxSymlink(outside, target + "\\sib"));
+    ASSERT_TRUE(MakeLink(outside, target + "\\sib"));
     ASSERT_TRUE(fs.CreateFolder(literal + "\\sib."));
     Write(literal + "\\sib.\\precious.doc", "junk");
-    ASSERT_TRUE(LinuxSymlink(outside + "\\sub", target + "\\tw"));
+    ASSERT_TRUE(MakeLink(outside + "\\sub", target + "\\tw"));
     ASSERT_TRUE(fs.CreateFolder(literal + "\\tw "));
     Write(literal + "\\tw \\deep.dat", "junk");
     Write(literal + "\\trailingdot.", "junk");
     Write(literal + "\\trailsp ", "junk");
-    ASSERT_TRUE(LinuxSymlink(outside + "\\precious.doc", literal + "\\linkdot."));
+    ASSERT_TRUE(MakeLink(outside + "\\precious.doc", literal + "\\linkdot."));
 
-    // Under Wine a directory link is a reparse point, a file link looks like a plain file.
+    // A directory link is a reparse point. Under Wine a file link looks like a plain file whose
+    // final path is its target's, so it is refused; Windows deletes the link itself.
     EXPECT_EQ(
         fs.Attributes(target + "\\dirlink").value_or(0) & (attr::kDirectory | attr::kReparsePoint),
         attr::kDirectory | attr::kReparsePoint);
-    EXPECT_FALSE(DeleteFileChecked(fs, target + "\\filelink.doc"));
+    EXPECT_EQ(DeleteFileChecked(fs, target + "\\filelink.doc"), !wintest::UnderWine());
 
     for (bool clear : {true, false})
         for (bool stop : {false, true}) {
@@ -235,7 +238,7 @@ TEST_F(Win32Files, LinksToOutsideDataSurviveAPurge) {
         EXPECT_TRUE(fs.DirectoryExists(target + kept)) << kept;
 
     // A target that is itself a link is not emptied: it is not where it is spelled.
-    ASSERT_TRUE(LinuxSymlink(target + "\\nested", root + "\\rootlink"));
+    ASSERT_TRUE(MakeLink(target + "\\nested", root + "\\rootlink"));
     Write(target + "\\nested\\fresh.txt", "fresh");
     EXPECT_FALSE(engine::PurgeFolder(fs, root + "\\rootlink", true, false, kWindows));
     EXPECT_EQ(fs.ReadFile(target + "\\nested\\fresh.txt"), "fresh");
@@ -348,8 +351,8 @@ TEST_F(Win32Files, TheWindowsFolderIsRefusedHoweverItIsSpelt) {
     std::vector<std::string> spellings = {
         w,   w + "\\", final, "\\\\.\\" + w, w + "\\sub\\..", w + ".", w + "::$INDEX_ALLOCATION",
         root};
-    if (!UnixPath(root).empty()) {
-        ASSERT_TRUE(LinuxSymlink(w, root + "\\wlink"));
+    if (wintest::WhyNoLinks(root).empty()) {
+        ASSERT_TRUE(MakeLink(w, root + "\\wlink"));
         spellings.push_back(root + "\\wlink");
     }
     for (const std::string& path : spellings) {

@@ -9,7 +9,9 @@
 #include "platform/win32/ui/gdi.h"
 #include "platform/win32/ui/gdi_canvas.h"
 #include "platform/win32/ui/window_peer.h"
+#include "platform/win32/text.h"
 #include "png_writer.h"
+#include "win/support/environment_folder.h"
 #include "ui/raster_canvas.h"
 
 namespace gallery {
@@ -17,11 +19,11 @@ namespace gallery {
 namespace {
 
 std::string GalleryFolder() {
-    const char* dir = std::getenv("SKARVEL_BINARY_DIR");
-    if (!dir) return {};
-    std::string folder = std::string("Z:") + dir + "/gallery";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
+    const std::wstring dir = wintest::EnvironmentFolder(L"SKARVEL_BINARY_DIR");
+    if (dir.empty()) return {};
+    const std::wstring folder = dir + L"\\gallery";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return platform::win32::Narrow(folder);
 }
 
 std::vector<ui::Bitmap>& Kept() {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "win/support/linux_side.h"
+#include "win/support/links.h"
 #include "win/support/remote_window.h"
 #include "win/support/program_input.h"
 #include "win/support/running_program.h"
@@ -65,11 +65,11 @@ TEST(MainWindowClicks, BeginCleansTheWindowsTempFolderOnlyAfterItsBoxWasClicked)
         GetWindowsDirectoryA(windowsA, MAX_PATH);
         const std::string temp = std::string(windowsA) + "\\temp";
         const std::string outside = std::string(windowsA).substr(0, 3) + "skarvel-outside-probe";
-        const bool linked = !wintest::UnixPath(temp).empty();
+        const bool linked = wintest::WhyNoLinks(temp).empty();
         if (linked) {
             CreateDirectoryA(outside.c_str(), nullptr);
             WriteBytes(outside + "\\precious.doc");
-            ASSERT_TRUE(wintest::LinuxSymlink(outside, temp + "\\sib"));
+            ASSERT_TRUE(wintest::MakeLink(outside, temp + "\\sib"));
             CreateDirectoryA(("\\\\?\\" + temp + "\\sib.").c_str(), nullptr);
             WriteBytes("\\\\?\\" + temp + "\\sib.\\precious.doc");
         }
@@ -82,8 +82,8 @@ TEST(MainWindowClicks, BeginCleansTheWindowsTempFolderOnlyAfterItsBoxWasClicked)
             EXPECT_TRUE(WaitFor([&] { return !wintest::Present("\\\\?\\" + temp + "\\sib."); },
                                 "the look-alike folder sib. to be emptied and removed"));
             EXPECT_TRUE(wintest::Present(outside + "\\precious.doc")) << "data outside was lost";
-            wintest::LinuxRemove(temp + "\\sib");
-            wintest::LinuxRemove(outside);
+            wintest::RemoveTree(temp + "\\sib");
+            wintest::RemoveTree(outside);
         }
     }
 

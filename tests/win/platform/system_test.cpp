@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <chrono>
 
 #include "platform/win32/files_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
+#include "platform/win32/text.h"
 
 namespace {
 
@@ -50,6 +52,40 @@ TEST(SystemWin32, UserNameAndClockAreReadable) {
 
     platform::OsVersion v = system.Version();
     EXPECT_GE(v.major, 5u);
+}
+
+// Settings and logs stay beside a program whose folder can be written, and go to the user's own
+// folder when it cannot (here a folder that does not exist; the installed program in a
+// read-only folder is the package test's case). The check leaves nothing behind.
+TEST(SystemWin32, TheDataFolderIsTheProgramsWhenWritableElseTheUsersOwn) {
+    wchar_t temp[MAX_PATH + 1];
+    ASSERT_GT(GetTempPathW(MAX_PATH + 1, temp), 0u);
+    const std::wstring folder =
+        std::wstring(temp) + L"skarvel-data-" + std::to_wstring(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::string writable = platform::win32::Narrow(folder) + "\\";
+    EXPECT_EQ(SystemWin32::ChooseDataFolder(writable), writable);
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    int entries = 0;
+    if (find != INVALID_HANDLE_VALUE) {
+        do ++entries;
+        while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    EXPECT_EQ(entries, 2) << "only . and .. may be left";
+
+    PWSTR roaming = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &roaming)));
+    const std::string own = platform::win32::Narrow(roaming) + "\\Skarvel\\";
+    CoTaskMemFree(roaming);
+    EXPECT_EQ(SystemWin32::ChooseDataFolder(writable + "missing\\"), own);
+    FileSystemWin32 files;
+    EXPECT_TRUE(files.DirectoryExists(own));
+    EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
+
+    SystemWin32 system;  // this test's own folder can be written
+    EXPECT_EQ(system.DataFolder(), system.ApplicationFolder());
 }
 
 TEST(SystemWin32, SleepBlocksForTheGivenTime) {

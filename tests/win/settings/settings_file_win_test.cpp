@@ -11,6 +11,7 @@
 #include "platform/win32/profile_win32.h"
 #include "settings/language_files.h"
 #include "settings/stored_options.h"
+#include "win/support/environment_folder.h"
 
 namespace {
 
@@ -58,10 +59,9 @@ TEST_F(SettingsOnDisk, ARunLeavesTheDocumentedFileByteForByte) {
 }
 
 TEST_F(SettingsOnDisk, ShippedRussianFileReadsAsUnicode) {
-    const char* source = std::getenv("SKARVEL_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    fs::path shipped =
-        fs::path("Z:" + std::string(source)) / "resources/app/Language/Russian.MordaunLang";
+    const std::wstring source = wintest::EnvironmentFolder(L"SKARVEL_SOURCE_DIR");
+    ASSERT_FALSE(source.empty()) << "SKARVEL_SOURCE_DIR is not set";
+    fs::path shipped = fs::path(source) / "resources/app/Language/Russian.MordaunLang";
     ASSERT_TRUE(fs::exists(shipped)) << shipped.string();
     std::string text = profile.ReadString(shipped.string(), "mainform", "trash", "");
     EXPECT_EQ(text, "\xD0\x9A\xD0\xBE\xD1\x80\xD0\xB7\xD0\xB8\xD0\xBD\xD0\xB0");

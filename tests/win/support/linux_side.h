@@ -16,6 +16,10 @@ inline std::wstring WideOf(const std::string& utf8) {
     return out;
 }
 
+inline bool UnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 // The Unix path of a Windows path, when running under Wine; empty elsewhere.
 inline std::string UnixPath(const std::string& path) {
     using Fn = char*(__cdecl*)(const wchar_t*);

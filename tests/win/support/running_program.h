@@ -4,25 +4,22 @@
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "win/support/environment_folder.h"
+
 namespace wintest {
 
-// The built program, from the build folder CTest passes in (a Unix path, reached through Z:).
+// The built program, in the "bin" folder of the build folder the environment names.
 inline std::wstring ProgramPath() {
-    const char* dir = std::getenv("SKARVEL_BINARY_DIR");
-    std::string path = dir ? std::string("Z:") + dir + "/bin/skarvel.exe" : "skarvel.exe";
-    for (char& ch : path)
-        if (ch == '/') ch = '\\';
-    return std::wstring(path.begin(), path.end());
+    const std::wstring dir = EnvironmentFolder(L"SKARVEL_BINARY_DIR");
+    return dir.empty() ? L"skarvel.exe" : dir + L"\\bin\\skarvel.exe";
 }
 
 class RunningProgram {
   public:
-    RunningProgram() {
-        std::wstring exe = ProgramPath();
+    explicit RunningProgram(const std::wstring& exe = ProgramPath()) {
         std::wstring commandLine = L"\"" + exe + L"\"";
         STARTUPINFOW si{};
         si.cb = sizeof(si);
