@@ -178,10 +178,12 @@ HWND ShownOptionsWindow(HWND main) {
     DWORD pid = 0;
     GetWindowThreadProcessId(main, &pid);
     HWND options = nullptr;
-    wintest::WaitFor([&] {
-        options = wintest::FindProcessWindow(pid, L"Mechanical Options Skarvel");
-        return options != nullptr;
-    });
+    wintest::WaitFor(
+        [&] {
+            options = wintest::FindProcessWindow(pid, L"Mechanical Options Skarvel");
+            return options != nullptr;
+        },
+        "the options window");
     return options;
 }
 
@@ -216,7 +218,8 @@ TEST(Installed, FilesShortcutAndUninstallEntryAreThereAndTheProgramStarts) {
     run.nShow = SW_SHOWNORMAL;
     ASSERT_TRUE(ShellExecuteExW(&run));
     HWND main = nullptr;
-    ASSERT_TRUE(wintest::WaitFor([&] { return (main = MainWindowOf(kInstalled)) != nullptr; }))
+    ASSERT_TRUE(wintest::WaitFor([&] { return (main = MainWindowOf(kInstalled)) != nullptr; },
+                                 "the installed program's main window"))
         << "the installed program's main window did not show";
     EXPECT_TRUE(CloseAndWait(main));
 }
@@ -251,7 +254,8 @@ TEST(Program, KeepsItsOptionsAndLogsWhereItMayWrite) {
         ASSERT_NE(options, nullptr) << "the options window did not show";
         wintest::ClickAt(options, kSaveLogBox);
         PostMessageW(options, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(wintest::WaitFor([&] { return IsWindowEnabled(first.Main()) != FALSE; }));
+        EXPECT_TRUE(wintest::WaitFor([&] { return IsWindowEnabled(first.Main()) != FALSE; },
+                                     "the main window enabled again after the options window"));
         EXPECT_EQ(first.Close(), 0u);
     }
     const std::string settings = ReadAll(data / L"Mordaun.ini");
