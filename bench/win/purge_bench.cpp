@@ -80,8 +80,7 @@ int Purge(const std::string& variant, const std::string& root) {
         std::string windowsFolder(windows, windows + wcslen(windows));
         engine::PurgeFolder(
             files, root, windowsFolder,
-            {false, false,
-             variant == "safe" ? engine::PurgeMode::Clean : engine::PurgeMode::Preview, nullptr});
+            {.mode = variant == "safe" ? engine::PurgeMode::Clean : engine::PurgeMode::Preview});
     } else {
         PlainWalk(Widen(root));
     }

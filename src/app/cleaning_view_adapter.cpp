@@ -1,6 +1,8 @@
 #include "app/cleaning_view_adapter.h"
 
 #include "app/main_form.h"
+#include "engine/category_table.h"
+#include "platform/files.h"
 #include "ui/application.h"
 
 namespace app {
@@ -19,34 +21,38 @@ void CleaningViewAdapter::SetStatus(const std::string& text) {
     form_.Label2.Update();
 }
 
-void CleaningViewAdapter::AppendLog(const std::string& line) {
-    form_.AppendLog(line);
+void CleaningViewAdapter::RunStarted() {
+    SetStatus(kStatusWorking);
 }
 
-void CleaningViewAdapter::ShowFolder(const std::string& folder) {
-    form_.ShellListView1.SetRoot(folder);
+void CleaningViewAdapter::Started(const engine::StepStarted& step) {
+    if (step.row.showWhileCleaning && !step.folder.empty())
+        form_.ShellListView1.SetRoot(step.folder);
 }
 
-std::string CleaningViewAdapter::FileListRoot() {
-    return form_.ShellListView1.RootIsRecycleBin() ? std::string() : form_.ShellListView1.Root();
+void CleaningViewAdapter::Finished(const engine::StepFinished& step) {
+    if (!step.error.empty())
+        (void)form_.App().GetBackend().ShowMessage(step.error, "Error", ui::MessageKind::Error,
+                                                   ui::MessageButtons::Ok);
+    if (!step.line.empty()) form_.AppendLog(step.line);
 }
 
-void CleaningViewAdapter::RefreshFileList() {
-    form_.ShellListView1.Refresh();
-}
-
-void CleaningViewAdapter::PlayCue(int cue) {
-    form_.Cues().Play(cue);
-}
-
-void CleaningViewAdapter::ShowError(const std::string& text) {
-    (void)form_.App().GetBackend().ShowMessage(text, "Error", ui::MessageKind::Error,
-                                               ui::MessageButtons::Ok);
-}
-
-platform::WindowHandle CleaningViewAdapter::OwnerWindow() {
-    ui::ControlPeer* peer = form_.Peer();
-    return peer ? peer->NativeHandle() : nullptr;
+void CleaningViewAdapter::PhaseDone(engine::Phase phase) {
+    ui::ShellListView& list = form_.ShellListView1;
+    switch (phase) {
+        case engine::Phase::Cleaning:
+            // The folders are emptied: the list shows what is left of its folder, unless that
+            // folder is gone (or the list shows the recycle bin).
+            if (!list.RootIsRecycleBin() && files_.DirectoryExists(list.Root())) list.Refresh();
+            break;
+        case engine::Phase::Settings:
+            SetStatus(kStatusDone);
+            form_.Cues().Play(settings::Cue::RunFinished);
+            list.Refresh();
+            break;
+        case engine::Phase::AfterCompletion:
+            break;
+    }
 }
 
 }  // namespace app

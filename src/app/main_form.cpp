@@ -4,6 +4,7 @@
 #include "app/main_form_style.h"
 #include "engine/activity_log_file.h"
 #include "platform/system.h"
+#include "settings/cache_quota.h"
 #include "ui/application.h"
 
 namespace {
@@ -86,23 +87,27 @@ void TForm1::Exit1Click() {
 }
 
 void TForm1::KVZXPSpeedButton9Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     toolWindows_.ShowOptions();
 }
 
 void TForm1::KVZXPSpeedButton11Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     toolWindows_.ShowLogManager();
 }
 
 void TForm1::KVZXPSpeedButton12Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     toolWindows_.ShowDiskManager();
 }
 
 void TForm1::KVZXPSpeedButton10Click() {
-    app::CleaningViewAdapter view(*this);
-    engine::RunCleaning(services_, paths_, view);
+    app::CleaningViewAdapter view(*this, services_.files);
+    ui::ControlPeer* peer = Peer();
+    const engine::RunInput input{.owner = peer ? peer->NativeHandle() : nullptr,
+                                 .cacheQuotaMb = settings::SettleCacheSize(
+                                     services_.files, services_.system, services_.profile)};
+    engine::RunCleaning(services_, paths_, input, view);
 }
 
 void TForm1::SetFileListStyle(ui::ViewStyle style) {

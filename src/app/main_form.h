@@ -219,7 +219,7 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     // without taking the focus, whether or not the start succeeded.
     void Launch(const char* target);
     void NameCategoryControls();
-    void Cue(int cue) { cues_.Play(cue); }
+    void Cue(settings::Cue cue) { cues_.Play(cue); }
     // Shows FOLDER in the file list when the platform reports a directory there.
     void ShowFolderIfPresent(const std::string& folder);
     // A category box click that shows the category's folder while the box is checked.

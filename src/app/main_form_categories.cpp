@@ -7,17 +7,13 @@
 
 using engine::Category;
 
-namespace {
-constexpr int kCueCategory = 3;
-}
-
 void TForm1::ShowFolderIfPresent(const std::string& folder) {
     if (folder.empty() || !services_.files.DirectoryExists(folder)) return;
     ShellListView1.SetRoot(folder);
 }
 
 void TForm1::ShowWhileChecked(controls::TKVZXPCheckBox& box, Category category) {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
     if (box.Checked()) ShowFolderIfPresent(paths_.CategoryFolder(category));
 }
 
@@ -42,46 +38,46 @@ void TForm1::KVZXPCheckBox8Click() {
 
 // The recycle bin is shown on every click, checked or not.
 void TForm1::KVZXPCheckBox4Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
     ShellListView1.SetRoot(std::string(ui::ShellListView::kRecycleBin));
 }
 
 // The Internet cache folder is shown without asking whether it exists; a failed lookup
 // (no path at all) leaves the list where it is.
 void TForm1::KVZXPCheckBox5Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
     if (!KVZXPCheckBox5.Checked()) return;
     std::string folder = paths_.CategoryFolder(Category::TemporaryIeFiles);
     if (!folder.empty()) ShellListView1.SetRoot(folder);
 }
 
 void TForm1::KVZXPCheckBox9Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 void TForm1::KVZXPCheckBox10Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 void TForm1::KVZXPCheckBox11Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 void TForm1::KVZXPCheckBox12Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 void TForm1::KVZXPCheckBox14Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 void TForm1::KVZXPCheckBox16Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 
 // "Opera Icons" and "Offline Web Pages" show their folder on every click, checked or not.
 void TForm1::KVZXPCheckBox13Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
     ShowFolderIfPresent(paths_.CategoryFolder(Category::OperaIcons));
 }
 
 void TForm1::KVZXPCheckBox17Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
     ShowFolderIfPresent(paths_.CategoryFolder(Category::OfflineWebPages));
 }
 
@@ -90,24 +86,24 @@ void TForm1::KVZXPCheckBox15Click() {
     if (KVZXPCheckBox15.Checked()) {
         ShowFolderIfPresent(paths_.CategoryFolder(Category::OperaTemporary));
     }
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 
 void TForm1::KVZXPRadioButton1Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 void TForm1::KVZXPRadioButton2Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 void TForm1::KVZXPRadioButton3Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 void TForm1::KVZXPRadioButton4Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 void TForm1::KVZXPRadioButton5Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }
 void TForm1::KVZXPRadioButton6Click() {
-    Cue(kCueCategory);
+    Cue(settings::Cue::Category);
 }

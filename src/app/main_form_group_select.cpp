@@ -7,8 +7,6 @@
 
 namespace {
 constexpr int kPauseMs = 50;
-constexpr int kCueAllOrNothing = 2;
-constexpr int kCueGroupSelected = 5;
 }  // namespace
 
 void TForm1::SelectGroup(std::initializer_list<controls::TKVZXPCheckBox*> boxes, bool pause) {
@@ -16,7 +14,7 @@ void TForm1::SelectGroup(std::initializer_list<controls::TKVZXPCheckBox*> boxes,
         if (pause) services_.system.Sleep(kPauseMs);
         box->SetChecked(true);
     }
-    Cue(kCueGroupSelected);
+    Cue(settings::Cue::GroupSelect);
 }
 
 void TForm1::WQMSpeedButton1Click() {
@@ -51,7 +49,7 @@ void TForm1::WQMSpeedButton7Click() {
 
 // "Offline Web Pages": the cue comes first, then the box.
 void TForm1::WQMSpeedButton11Click() {
-    Cue(kCueGroupSelected);
+    Cue(settings::Cue::GroupSelect);
     KVZXPCheckBox17.SetChecked(true);
 }
 
@@ -59,7 +57,7 @@ void TForm1::WQMSpeedButton11Click() {
 // selected; when it was, nothing changes.
 void TForm1::WQMSpeedButton10Click() {
     KVZXPRadioButton5.SetChecked(true);
-    Cue(kCueGroupSelected);
+    Cue(settings::Cue::GroupSelect);
 }
 
 void TForm1::SetAllBoxes(bool checked) {
@@ -67,7 +65,7 @@ void TForm1::SetAllBoxes(bool checked) {
         services_.system.Sleep(kPauseMs);
         CheckBox(n).SetChecked(checked);
     }
-    Cue(kCueAllOrNothing);
+    Cue(settings::Cue::AllOrNothing);
 }
 
 void TForm1::KVZXPSpeedButton3Click() {

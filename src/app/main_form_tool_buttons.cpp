@@ -31,17 +31,17 @@ void TForm1::ConnectToolButtons() {
 }
 
 void TForm1::KVZXPSpeedButton1Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     toolWindows_.ShowHelp();
 }
 
 void TForm1::KVZXPSpeedButton13Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     toolWindows_.ShowProcessManager();
 }
 
 void TForm1::KVZXPSpeedButton14Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     toolWindows_.ShowTypeManager();
 }
 
@@ -62,7 +62,7 @@ void TForm1::KVZXPSpeedButton8Click() {
 }
 
 void TForm1::Launch(const char* target) {
-    Cue(4);
+    Cue(settings::Cue::Window);
     // A tool that cannot be started is not reported: the program steps aside all the same.
     (void)services_.shell.StartProgram(App().MainWindowHandle(), target, "", platform::kShowNormal);
     App().ShowMainWindow(ui::ShowCommand::MinimizedNoActivate);

@@ -8,35 +8,43 @@ std::string DisplayPath(const std::string& literal) {
     return engine::DisplayPath(literal);
 }
 
-void ResultReport::Deleted(const std::string& path, std::uint64_t bytes) {
-    ++result_.files;
-    result_.bytes += bytes;
+void Settle(CategoryResult& result, const engine::StepFinished& step) {
+    switch (step.outcome) {
+        case engine::Outcome::Done:
+            result.status = Status::Done;
+            break;
+        case engine::Outcome::Missing:
+            result.status = Status::Missing;
+            break;
+        case engine::Outcome::Refused:
+            result.status = Status::Refused;
+            result.reason = step.reason;
+            break;
+        case engine::Outcome::Stopped:
+            result.status = Status::Error;
+            result.note = "stopped: " + step.reason;
+            break;
+    }
+    if (!step.error.empty()) result.note = step.error;
+    if (!step.note.empty()) result.note = step.note;
+    result.files = step.files;
+    result.folders = step.folders;
+    result.bytes = step.bytes;
+    for (const engine::FailedEntry& failure : step.failures)
+        result.failures.push_back({DisplayPath(failure.path), failure.reason});
+}
+
+void PathReport::Deleted(const std::string& path, std::uint64_t bytes) {
+    (void)bytes;
     if (keepPaths_) result_.paths.push_back(DisplayPath(path));
     progress_.File();
 }
 
-void ResultReport::Removed(const std::string& path) {
-    ++result_.folders;
+void PathReport::Removed(const std::string& path) {
     if (keepPaths_) result_.paths.push_back(DisplayPath(path) + "\\");
 }
 
-void ResultReport::Failed(const std::string& path, const std::string& reason) {
-    result_.failures.push_back({DisplayPath(path), reason});
-}
-
-void ResultReport::Refused(const std::string& folder, const std::string& reason) {
-    (void)folder;
-    result_.status = Status::Refused;
-    result_.reason = reason;
-}
-
-void ResultReport::Stopped(const std::string& folder, const std::string& reason) {
-    (void)folder;
-    result_.status = Status::Error;
-    result_.note = "stopped: " + reason;
-}
-
-void ResultReport::Entered(const std::string& folder) {
+void PathReport::Entered(const std::string& folder) {
     progress_.Folder(DisplayPath(folder));
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_categories.h"
 #include "cli/progress.h"
+#include "engine/category_table.h"
 #include "engine/purge_report.h"
 
 namespace cli {
@@ -26,7 +26,7 @@ struct Failure {
 };
 
 struct CategoryResult {
-    const CliCategory* category = nullptr;
+    const engine::CategoryRow* category = nullptr;
     std::string target;  // what it works on here
     Status status = Status::Done;
     std::string note;    // a tweak's effect, or a step's error
@@ -39,17 +39,20 @@ struct CategoryResult {
 // A path as a user writes it: without the "\\?\" prefix of the walk's literal paths.
 std::string DisplayPath(const std::string& literal);
 
-// Fills a CategoryResult from the engine's reports, and keeps the progress line going.
-class ResultReport final : public engine::PurgeReport {
+// Fills RESULT from how its step finished (or, in a preview, would).
+void Settle(CategoryResult& result, const engine::StepFinished& step);
+
+// Keeps the progress line going and, when asked, the path of every entry deleted.
+class PathReport final : public engine::PurgeReport {
   public:
-    ResultReport(CategoryResult& result, bool keepPaths, Progress& progress)
+    PathReport(CategoryResult& result, bool keepPaths, Progress& progress)
         : result_(result), keepPaths_(keepPaths), progress_(progress) {}
 
     void Deleted(const std::string& path, std::uint64_t bytes) override;
     void Removed(const std::string& path) override;
-    void Failed(const std::string& path, const std::string& reason) override;
-    void Refused(const std::string& folder, const std::string& reason) override;
-    void Stopped(const std::string& folder, const std::string& reason) override;
+    void Failed(const std::string&, const std::string&) override {}
+    void Refused(const std::string&, const std::string&) override {}
+    void Stopped(const std::string&, const std::string&) override {}
     void Entered(const std::string& folder) override;
 
   private:

@@ -6,7 +6,6 @@
 #include "cli/command_line.h"
 #include "cli/output.h"
 #include "cli/preview.h"
-#include "cli/targets.h"
 #include "engine/cleaning_paths.h"
 
 namespace cli {
@@ -43,8 +42,8 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
             return kExitDone;
         case Command::List: {
             std::vector<ListedCategory> listed;
-            for (const CliCategory& entry : AllCategories())
-                listed.push_back({&entry, TargetOf(entry, paths)});
+            for (const engine::CategoryRow& row : engine::CategoryTable())
+                listed.push_back({&row, engine::TargetOf(row, paths)});
             write(line.json ? ListJson(listed) : ListText(listed));
             return kExitDone;
         }

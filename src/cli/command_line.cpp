@@ -42,7 +42,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.logFile = args[++i];
         } else if (arg.starts_with("-")) {
             throw UsageError{"unknown option '" + arg + "'"};
-        } else if (const CliCategory* category = FindCategory(arg)) {
+        } else if (const engine::CategoryRow* category = engine::FindRow(arg)) {
             if (std::find(line.categories.begin(), line.categories.end(), category) ==
                 line.categories.end())
                 line.categories.push_back(category);
@@ -61,7 +61,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         throw UsageError{"--log goes with --clean"};
     // The run's order, whatever order they were given in: the table is in that order, and
     // every pointer points into it.
-    std::sort(line.categories.begin(), line.categories.end(), std::less<const CliCategory*>());
+    std::sort(line.categories.begin(), line.categories.end(),
+              std::less<const engine::CategoryRow*>());
     return line;
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_categories.h"
+#include "engine/category_table.h"
 
 namespace cli {
 
@@ -12,7 +12,7 @@ enum class Command { Help, List, Preview, Clean };
 
 struct CommandLine {
     Command command = Command::Help;
-    std::vector<const CliCategory*> categories;  // in the run's order, each once
+    std::vector<const engine::CategoryRow*> categories;  // in the run's order, each once
     bool json = false;
     bool verbose = false;
     bool quiet = false;

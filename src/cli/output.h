@@ -11,7 +11,7 @@ namespace cli {
 enum class Verb { Preview, Clean };
 
 struct ListedCategory {
-    const CliCategory* category;
+    const engine::CategoryRow* category;
     std::string target;
 };
 

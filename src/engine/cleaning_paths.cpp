@@ -1,5 +1,6 @@
 #include "engine/cleaning_paths.h"
 
+#include "engine/category_table.h"
 #include "platform/shell.h"
 #include "platform/system.h"
 
@@ -38,46 +39,14 @@ std::string CleaningPaths::OperaProfileItem(const std::string& item) {
            "\\Application Data\\Opera\\Opera\\profile\\" + item;
 }
 
-// A folder below the Windows directory; "" while that is unknown, so the target counts as
-// missing instead of turning into a folder at the root of the current drive.
 std::string CleaningPaths::UnderWindows(const char* relative) {
     std::string windows = WindowsDirectory();
     return windows.empty() ? std::string() : windows + relative;
 }
 
 std::string CleaningPaths::CategoryFolder(Category category) {
-    switch (category) {
-        case Category::TempWindows:
-            return UnderWindows("\\temp");
-        case Category::TempUser:
-            return TempFolder();
-        case Category::Prefetch:
-            return UnderWindows("\\Prefetch");
-        case Category::History:
-            return SpecialFolder(platform::csidl::kHistory);
-        case Category::Recent:
-            return SpecialFolder(platform::csidl::kRecent);
-        case Category::TemporaryIeFiles:
-            return SpecialFolder(platform::csidl::kInternetCache);
-        case Category::CookiesIe:
-            return SpecialFolder(platform::csidl::kCookies);
-        case Category::OperaIcons:
-            return OperaProfileItem("images");
-        case Category::OperaTemporary:
-            return OperaProfileItem("cache4");
-        case Category::OfflineWebPages:
-            return UnderWindows("\\Offline Web Pages");
-        case Category::CacheDll:
-            return UnderWindows("\\system32\\dllcache");
-        case Category::OperaCookies:
-        case Category::OperaPages:
-        case Category::OperaLoads:
-        case Category::Trash:
-        case Category::WindowsMessenger:
-        case Category::SpeedMemory:
-            return {};
-    }
-    return {};
+    const CategoryRow& row = RowOf(category);
+    return row.folder ? row.folder(*this) : std::string();
 }
 
 }  // namespace engine

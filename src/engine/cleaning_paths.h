@@ -32,14 +32,16 @@ class CleaningPaths {
     std::string SpecialFolder(int number);
     // ITEM inside the Opera profile folder of the current user.
     std::string OperaProfileItem(const std::string& item);
+    // A folder below the Windows directory (RELATIVE starts with a backslash); "" while that
+    // is unknown, so the target counts as missing instead of turning into a folder at the
+    // root of the current drive.
+    std::string UnderWindows(const char* relative);
 
     // The folder a category's box shows in the file list and the run empties; "" for
     // categories that are not folders (Opera files, the recycle bin, the tweaks).
     std::string CategoryFolder(Category category);
 
   private:
-    std::string UnderWindows(const char* relative);
-
     platform::System& system_;
     platform::Shell& shell_;
     std::string windowsDirectory_;

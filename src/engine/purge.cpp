@@ -19,7 +19,8 @@ bool IsFolder(const platform::DirEntry& entry) {
 }
 
 bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session,
-                  bool clearAttributes, bool stopOnFailure, bool removeRoot) {
+                  const TreeOptions& options) {
+    const bool clearAttributes = options.clearAttributes;
     FolderStack stack(files, target, session);
     for (;;) {
         const platform::DirEntry* entry = stack.Next();
@@ -27,7 +28,8 @@ bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession
         if (entry == nullptr) {
             // The innermost folder is done: remove it when everything in it went.
             result = stack.Result();
-            if (stack.Depth() == 0) return result && removeRoot ? stack.RemoveTarget() : result;
+            if (stack.Depth() == 0)
+                return result && options.removeRoot ? stack.RemoveTarget() : result;
             result = stack.Leave(result);
         } else if (!IsFolder(*entry)) {
             result = stack.DeleteFile(*entry, clearAttributes);
@@ -36,7 +38,7 @@ bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession
         }
         // A link is never entered nor removed, so its folder cannot be removed either.
         stack.Result() = result;
-        if (!result && stopOnFailure) return false;
+        if (!result && options.stopOnFailure) return false;
     }
 }
 
@@ -109,12 +111,11 @@ std::optional<PurgeTarget> Reopen(platform::FileSystem& files, const PurgeTarget
 
 }  // namespace
 
-bool RemoveTree(platform::FileSystem& files, const std::string& path, bool clearAttributes,
-                bool stopOnFailure, bool removeRoot, const std::string& windowsFolder) {
+bool RemoveTree(platform::FileSystem& files, const std::string& path,
+                const std::string& windowsFolder, const TreeOptions& options) {
     std::optional<PurgeTarget> target = OpenPurgeTarget(files, path, windowsFolder);
     PurgeSession session(PurgeMode::Clean, nullptr);
-    return target &&
-           RemoveTreeIn(files, *target, session, clearAttributes, stopOnFailure, removeRoot);
+    return target && RemoveTreeIn(files, *target, session, options);
 }
 
 void EraseFilesByMask(platform::FileSystem& files, const std::string& folderAndMask,
@@ -133,12 +134,6 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
         EraseFilesRecursiveIn(files, *target, session);
 }
 
-bool PurgeFolder(platform::FileSystem& files, const std::string& folder, bool clearAttributes,
-                 bool stopOnFailure, const std::string& windowsFolder) {
-    return PurgeFolder(files, folder, windowsFolder,
-                       PurgeOptions{clearAttributes, stopOnFailure, PurgeMode::Clean, nullptr});
-}
-
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options) {
     std::optional<PurgeTarget> opened = OpenReported(files, folder, windowsFolder, options.report);
@@ -146,8 +141,9 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
     PurgeTarget& target = *opened;
     const PurgeTarget base{nullptr, target.path, target.identity};
     PurgeSession session(options.mode, options.report);
-    (void)RemoveTreeIn(files, target, session, options.clearAttributes, options.stopOnFailure,
-                       false);
+    (void)RemoveTreeIn(
+        files, target, session,
+        {.clearAttributes = options.clearAttributes, .stopOnFailure = options.stopOnFailure});
     // Without a trailing backslash the mask would be the folder's own name, matched in the
     // parent folder: it can find nothing inside the target, only neighbours outside it.
     if (folder.back() == '\\' || folder.back() == '/') {

@@ -25,18 +25,22 @@ namespace engine {
 enum class PurgeMode { Clean, Preview };
 
 struct PurgeOptions {
-    bool clearAttributes = false;
+    bool clearAttributes = false;  // as in TreeOptions
     bool stopOnFailure = false;
     PurgeMode mode = PurgeMode::Clean;
     PurgeReport* report = nullptr;  // may be null
 };
 
-// Deletes the files and sub-folders of PATH. CLEARATTRIBUTES sets every entry to archive
-// alone before deleting it; STOPONFAILURE ends the whole walk at the first failure;
-// REMOVEROOT removes PATH itself at the end. Returns false when PATH is refused or not a
+struct TreeOptions {
+    bool clearAttributes = false;  // set every entry to archive alone before deleting it
+    bool stopOnFailure = false;    // end the whole walk at the first failure
+    bool removeRoot = false;       // remove the folder itself at the end
+};
+
+// Deletes the files and sub-folders of PATH. Returns false when PATH is refused or not a
 // folder, or the latest step failed (a failure followed by a success leaves the result true).
-bool RemoveTree(platform::FileSystem& files, const std::string& path, bool clearAttributes,
-                bool stopOnFailure, bool removeRoot, const std::string& windowsFolder);
+bool RemoveTree(platform::FileSystem& files, const std::string& path,
+                const std::string& windowsFolder, const TreeOptions& options);
 
 // Deletes the files (not folders) of the folder part of FOLDERANDMASK whose names match its
 // file-name part (after the last backslash or colon; "*.*" when empty). An empty folder part
@@ -53,9 +57,7 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
 // be opened, and false when a later pass cannot open it again as the same folder (the passes
 // after it do not run). The mask pass runs only for a FOLDER with a trailing separator:
 // without one it could only match entries of the parent folder, which lies outside the target.
-bool PurgeFolder(platform::FileSystem& files, const std::string& folder, bool clearAttributes,
-                 bool stopOnFailure, const std::string& windowsFolder);
-// The same, with a report of every entry, or as a preview.
+// OPTIONS: the flags of RemoveTree, where every entry is reported, and whether it is a preview.
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options);
 

@@ -3,11 +3,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/files.h"
-#include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
-#include "settings/settings_file.h"
 
 namespace engine {
 
@@ -101,28 +98,6 @@ void WriteSpeedMemory(platform::Registry& registry) {
     auto memory = OpenOrCreate(registry, RegistryRoot::LocalMachine, kMemoryManagementKey);
     WriteBinaryOne(memory.get(), "DisablePagingExecutive");
     WriteBinaryOne(memory.get(), "LargeSystemCache");
-}
-
-int SettleCacheSize(platform::FileSystem& files, platform::System& system,
-                    platform::Profile& profile) {
-    using settings::Setting;
-    settings::SettingsFile file(system, profile);
-    // Writing the default is a courtesy to the user who wants to edit it: a settings file
-    // that cannot be written must not stop the cleaning run.
-    auto writeDefault = [&] {
-        try {
-            file.WriteInteger(Setting::DllCacheSize, kDefaultCacheSizeMb);
-        } catch (const std::runtime_error&) {
-        }
-    };
-
-    if (!files.FileExists(file.Path())) writeDefault();
-    if (!files.FileExists(file.Path())) return kDefaultCacheSizeMb;
-    if (!file.SectionExists(Setting::DllCacheSize)) {
-        writeDefault();
-        return kDefaultCacheSizeMb;
-    }
-    return file.ReadInteger(Setting::DllCacheSize);
 }
 
 bool ApplyDllCacheQuota(platform::Registry& registry, int sizeMb) {

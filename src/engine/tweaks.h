@@ -13,11 +13,8 @@
 #include "platform/window_handle.h"
 
 namespace platform {
-class FileSystem;
-class Profile;
 class Registry;
 class Shell;
-class System;
 }  // namespace platform
 
 namespace engine {
@@ -32,12 +29,6 @@ void ApplyRecentChoice(platform::Registry& registry, bool noWrite);
 
 // "Speed Memory": the memory-manager values.
 void WriteSpeedMemory(platform::Registry& registry);
-
-// The file-protection cache size in MB from the settings file (section "DLLCache", key
-// "Cache_Mb", default 10). Writes the default into the file when the file or the section
-// is missing; a file that cannot be written leaves the default.
-int SettleCacheSize(platform::FileSystem& files, platform::System& system,
-                    platform::Profile& profile);
 
 // "Cache Dll": writes the quota SIZEMB. Returns whether the key opened, which is when the
 // run goes on to empty the cache folder.
@@ -69,7 +60,5 @@ inline constexpr const char* kAeDebugKey =
 // The uninstall command as the system documents it; %windir% is the Windows folder.
 inline constexpr const char* kMessengerCommand =
     "RunDll32 advpack.dll,LaunchINFSection %windir%\\INF\\msmsgs.inf,BLC.Remove";
-
-inline constexpr int kDefaultCacheSizeMb = 10;
 
 }  // namespace engine

@@ -5,11 +5,11 @@
 
 namespace settings {
 
-std::string CuePath(const std::string& applicationFolder, int cue) {
-    return applicationFolder + "Sound\\" + std::to_string(cue) + ".wav";
+std::string CuePath(const std::string& applicationFolder, Cue cue) {
+    return applicationFolder + "Sound\\" + std::to_string(static_cast<int>(cue)) + ".wav";
 }
 
-void SoundCues::Play(int cue) const {
+void SoundCues::Play(Cue cue) const {
     if (!enabled_.On()) return;
     sound_.PlayAsync(CuePath(system_.ApplicationFolder(), cue));
 }

@@ -1,6 +1,5 @@
 #pragma once
-// The sound cues every window plays: 1 a run finished, 2 "All"/"Nothing", 3 a category clicked,
-// 4 a window or tool button, 5 a group-select button.
+// The sound cues every window plays, each a numbered wave file of the "Sound" folder.
 
 #include <string>
 
@@ -13,8 +12,16 @@ class System;
 
 namespace settings {
 
+enum class Cue {
+    RunFinished = 1,   // a cleaning run finished
+    AllOrNothing = 2,  // "All" or "Nothing"
+    Category = 3,      // a category box or choice clicked
+    Window = 4,        // a window or tool button
+    GroupSelect = 5,   // a group-select button
+};
+
 // The file a cue plays: application folder + "Sound\" + N + ".wav".
-std::string CuePath(const std::string& applicationFolder, int cue);
+std::string CuePath(const std::string& applicationFolder, Cue cue);
 
 class SoundCues {
   public:
@@ -22,8 +29,8 @@ class SoundCues {
     SoundCues(platform::Sound& sound, platform::System& system, const Switch& enabled)
         : sound_(sound), system_(system), enabled_(enabled) {}
 
-    // Plays cue N asynchronously while the option is on.
-    void Play(int cue) const;
+    // Plays CUE asynchronously while the option is on.
+    void Play(Cue cue) const;
 
   private:
     platform::Sound& sound_;

@@ -59,11 +59,11 @@ void TForm5::FormShow() {
 
 void TForm5::KVZXPSpeedButton2Click() {
     ListView1.ClearRows();
-    Cue(4);
+    Cue(settings::Cue::Window);
     FillTable();
 }
 
 void TForm5::KVZXPSpeedButton1Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     Hide();
 }

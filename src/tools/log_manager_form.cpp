@@ -98,7 +98,7 @@ void TForm4::FormCreate() {
 void TForm4::ClearLogFolder() {
     const std::string folder = LogFolder();
     const std::string windows = services_.system.WindowsFolder().value_or("");
-    (void)engine::PurgeFolder(services_.files, folder, true, false, windows);
+    (void)engine::PurgeFolder(services_.files, folder, windows, {.clearAttributes = true});
     // Read afresh, whatever it showed; a folder gone meanwhile lists nothing.
     FileListBox1.Clear();
     if (services_.files.DirectoryExists(folder)) FileListBox1.SetDirectory(folder);
@@ -116,14 +116,14 @@ void TForm4::FileListBox1Change() {
 }
 
 void TForm4::KVZXPSpeedButton1Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     if (!services_.files.DirectoryExists(LogFolder())) return;
     ClearLogFolder();
     KVZXPMemo1.ClearLines();
 }
 
 void TForm4::KVZXPSpeedButton2Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     if (!BrowseForFolder1.Execute()) return;
     const std::string destination = BrowseForFolder1.Path();
     // A chosen item without a folder path (possible only when a handler enabled OK for it)
@@ -136,7 +136,7 @@ void TForm4::KVZXPSpeedButton2Click() {
 }
 
 void TForm4::KVZXPSpeedButton3Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     Hide();
     App().ShowMainWindow(ui::ShowCommand::Normal);
 }

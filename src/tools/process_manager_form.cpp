@@ -53,18 +53,18 @@ void TForm6::ListProcesses() {
 }
 
 void TForm6::KVZXPSpeedButton13Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     ListProcesses();
 }
 
 void TForm6::KVZXPSpeedButton1Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     if (!SaveDialog1.Execute()) return;
     tools::SaveProcessList(files_, system_, tools::ProcessListFileName(SaveDialog1.FileName()),
                            KVZXPListBox1.Items());
 }
 
 void TForm6::KVZXPSpeedButton3Click() {
-    Cue(4);
+    Cue(settings::Cue::Window);
     Hide();
 }

@@ -71,8 +71,8 @@ class ToolWindow : public ui::Form, public settings::RetranslationTarget {
     void AddExitButton(controls::TKVZXPSpeedButton& button, std::string_view name,
                        const ui::Rect& bounds, std::string_view hint, std::function<void()> click);
 
-    // Plays cue N (while the options' sound is on).
-    void Cue(int cue) const { context_.cues.Play(cue); }
+    // Plays CUE (while the options' sound is on).
+    void Cue(settings::Cue cue) const { context_.cues.Play(cue); }
     const ToolWindowContext& Context() const { return context_; }
 
   private:

@@ -9,8 +9,8 @@
 
 #include "app/main_form.h"
 #include "app/windows.h"
-#include "engine/tweaks.h"
 #include "fakes/fake_services.h"
+#include "settings/cache_quota.h"
 #include "settings/options_form.h"
 #include "tools/log_manager_form.h"
 #include "ui/application.h"
@@ -48,7 +48,7 @@ TEST(DataFolder, SettingsLanguageChoiceCacheQuotaAndLogsLiveThereAndNotBesideThe
     std::vector<platform::DirEntry> logs;
     EXPECT_FALSE(fakes.files.Enumerate(data + "log\\*.log", logs) && !logs.empty())
         << "the clear-out ran on the data folder's logs";
-    EXPECT_EQ(engine::SettleCacheSize(fakes.files, fakes.system, fakes.profile), 10);
+    EXPECT_EQ(settings::SettleCacheSize(fakes.files, fakes.system, fakes.profile), 10);
     windows->MainWindow().AppendLog("this run");
     windows.reset();  // the program ends: settings written, the log saved
 

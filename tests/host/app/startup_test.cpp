@@ -144,14 +144,15 @@ TEST_F(StartUp, TheTimerDisablesTheMainWindowWhileAToolWindowIsOpen) {
 }
 
 TEST_F(StartUp, CuesPlayFromTheSoundFolderOnlyWhileSoundIsOn) {
-    EXPECT_EQ(settings::CuePath("C:\\Skarvel\\", 3), "C:\\Skarvel\\Sound\\3.wav");
+    EXPECT_EQ(settings::CuePath("C:\\Skarvel\\", settings::Cue::Category),
+              "C:\\Skarvel\\Sound\\3.wav");
     fakes.system.applicationFolder = "D:\\Tools\\Sk\\";
     auto windows = Start();
     Seven p = FormsOf(*windows);
-    p.Form1->Cues().Play(4);
+    p.Form1->Cues().Play(settings::Cue::Window);
     EXPECT_EQ(fakes.sound.played, (std::vector<std::string>{"D:\\Tools\\Sk\\Sound\\4.wav"}));
     windows->GetOptions().sound.Set(false);
-    for (int cue = 1; cue <= 5; ++cue) p.Form1->Cues().Play(cue);
+    for (int cue = 1; cue <= 5; ++cue) p.Form1->Cues().Play(static_cast<settings::Cue>(cue));
     EXPECT_EQ(fakes.sound.played.size(), 1u);
 }
 

@@ -28,7 +28,8 @@ const std::string kWindows = "C:\\WINDOWS";
 Recorded Clean(FakeFileSystem& files, const std::string& folder, bool clearAttributes = true,
                PurgeMode mode = PurgeMode::Clean) {
     Recorded report;
-    (void)PurgeFolder(files, folder, kWindows, {clearAttributes, false, mode, &report});
+    (void)PurgeFolder(files, folder, kWindows,
+                      {.clearAttributes = clearAttributes, .mode = mode, .report = &report});
     return report;
 }
 
@@ -223,7 +224,7 @@ TEST(PurgeSafety, ReportsOnlyWhatIsGoneAndFailsWhenAPassCannotReopenTheTarget) {
     files.SetDeletionIgnored("C:\\T\\stays.tmp");
     files.SetDeletionIgnored("C:\\T\\sticky");
     Recorded report;
-    EXPECT_TRUE(PurgeFolder(files, "C:\\T", kWindows, {false, false, PurgeMode::Clean, &report}));
+    EXPECT_TRUE(PurgeFolder(files, "C:\\T", kWindows, {.report = &report}));
     EXPECT_EQ(report.deleted, std::vector<std::string>{"\\\\?\\C:\\T\\goes.tmp"});
     EXPECT_TRUE(report.removed.empty());
     EXPECT_EQ(report.failed,
@@ -246,9 +247,7 @@ TEST(PurgeSafety, ReportsOnlyWhatIsGoneAndFailsWhenAPassCannotReopenTheTarget) {
             }
         };
         Recorded stopped;
-        EXPECT_FALSE(
-            PurgeFolder(changed, "C:\\T\\", kWindows, {false, false, PurgeMode::Clean, &stopped}))
-            << change;
+        EXPECT_FALSE(PurgeFolder(changed, "C:\\T\\", kWindows, {.report = &stopped})) << change;
         EXPECT_EQ(stopped.stopped.size(), 1u) << change;
         EXPECT_EQ(changed.ReadFile("C:\\Outside\\keep.txt"), "precious") << change;
     }

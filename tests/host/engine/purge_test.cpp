@@ -35,7 +35,7 @@ TEST_F(Purge, NestedEmptyFoldersGoAndTheTargetStays) {
     fs.AddFolder("C:\\T\\a\\b\\c");
     fs.AddFolder("C:\\T\\d", attr::kDirectory | attr::kHidden | attr::kReadOnly);
     fs.AddFile("C:\\T\\a\\b\\file.txt", "x");
-    EXPECT_TRUE(PurgeFolder(fs, "C:\\T", true, false, kWindows));
+    EXPECT_TRUE(PurgeFolder(fs, "C:\\T", kWindows, {.clearAttributes = true}));
     EXPECT_TRUE(fs.DirectoryExists("C:\\T"));
     EXPECT_EQ(CountBelow("C:\\T"), 0u);
 }
@@ -47,11 +47,11 @@ TEST_F(Purge, ReadOnlyAndSystemFilesNeedAttributeClearing) {
                    attr::kHidden | attr::kSystem | attr::kReadOnly);
         fs.AddFile("C:\\T" + std::to_string(clear) + "\\plain.txt", "3");
     }
-    PurgeFolder(fs, "C:\\T0\\", false, false, kWindows);
+    PurgeFolder(fs, "C:\\T0\\", kWindows, {});
     EXPECT_EQ(fs.Attributes("C:\\T0\\ro.txt"), attr::kReadOnly);  // left as it was
     EXPECT_TRUE(fs.FileExists("C:\\T0\\sys"));
     EXPECT_FALSE(fs.FileExists("C:\\T0\\plain.txt"));
-    PurgeFolder(fs, "C:\\T1\\", true, false, kWindows);
+    PurgeFolder(fs, "C:\\T1\\", kWindows, {.clearAttributes = true});
     EXPECT_EQ(CountBelow("C:\\T1"), 0u);
 }
 
@@ -61,11 +61,11 @@ TEST_F(Purge, StopOnFailureEndsTheWalkButLaterPassesStillDeleteFiles) {
     fs.AddFile("C:\\T\\sub2\\x");
     fs.SetInUse("C:\\T\\sub1\\locked.dat");
 
-    EXPECT_FALSE(RemoveTree(fs, "C:\\T", false, true, false, kWindows));
+    EXPECT_FALSE(RemoveTree(fs, "C:\\T", kWindows, {.stopOnFailure = true}));
     EXPECT_TRUE(fs.FileExists("C:\\T\\sub1\\after.txt"));  // never reached
     EXPECT_TRUE(fs.FileExists("C:\\T\\sub2\\x"));
 
-    PurgeFolder(fs, "C:\\T", false, true, kWindows);
+    PurgeFolder(fs, "C:\\T", kWindows, {.stopOnFailure = true});
     EXPECT_TRUE(fs.FileExists("C:\\T\\sub1\\locked.dat"));
     EXPECT_FALSE(fs.FileExists("C:\\T\\sub1\\after.txt"));
     EXPECT_FALSE(fs.FileExists("C:\\T\\sub2\\x"));
@@ -83,15 +83,15 @@ TEST_F(Purge, TheResultFollowsTheLatestStep) {
     fs.SetInUse("C:\\T\\keep\\busy");
     fs.SetUnremovable("C:\\T\\stuck");
 
-    EXPECT_TRUE(RemoveTree(fs, "C:\\T", false, false, false, kWindows));  // the last entry went
-    EXPECT_TRUE(fs.DirectoryExists("C:\\T\\keep"));  // its contents failed, so not attempted
+    EXPECT_TRUE(RemoveTree(fs, "C:\\T", kWindows, {}));  // the last entry went
+    EXPECT_TRUE(fs.DirectoryExists("C:\\T\\keep"));      // its contents failed, so not attempted
     EXPECT_TRUE(fs.DirectoryExists("C:\\T\\stuck"));
     EXPECT_FALSE(fs.DirectoryExists("C:\\T\\empty"));
     EXPECT_FALSE(fs.FileExists("C:\\T\\ok.txt"));
-    EXPECT_FALSE(RemoveTree(fs, "C:\\missing", false, false, false, kWindows));
+    EXPECT_FALSE(RemoveTree(fs, "C:\\missing", kWindows, {}));
 
     fs.AddFolder("C:\\U\\sub");
-    EXPECT_TRUE(RemoveTree(fs, "C:\\U", false, false, true, kWindows));  // the root too
+    EXPECT_TRUE(RemoveTree(fs, "C:\\U", kWindows, {.removeRoot = true}));  // the root too
     EXPECT_FALSE(fs.Exists("C:\\U"));
 }
 
@@ -105,7 +105,7 @@ TEST_F(Purge, DottedSubFolderIsOnlyEmptiedByTheTreeWalk) {
     EXPECT_FALSE(fs.FileExists("C:\\T\\plain\\c"));
     EXPECT_TRUE(fs.DirectoryExists("C:\\T\\plain"));  // the file pass removes no folder
 
-    EXPECT_TRUE(RemoveTree(fs, "C:\\T", false, false, false, kWindows));
+    EXPECT_TRUE(RemoveTree(fs, "C:\\T", kWindows, {}));
     EXPECT_FALSE(fs.Exists("C:\\T\\Content.IE5"));
 }
 
@@ -152,7 +152,8 @@ TEST_F(Purge, NothingOutsideTheTargetIsTouchedThroughLinks) {
     auto outside = fs.Snapshot("C:\\Outside");
 
     for (bool clear : {false, true})
-        for (bool stop : {false, true}) PurgeFolder(fs, "C:\\T\\", clear, stop, kWindows);
+        for (bool stop : {false, true})
+            PurgeFolder(fs, "C:\\T\\", kWindows, {.clearAttributes = clear, .stopOnFailure = stop});
 
     EXPECT_EQ(fs.Snapshot("C:\\Outside"), outside);
     EXPECT_FALSE(fs.Exists("C:\\T\\junk.tmp"));
@@ -178,7 +179,7 @@ TEST_F(Purge, TrailingDotsAndSpacesNeverLeadToATwin) {
         files.AddFileLink("\\\\?\\C:\\T\\b.doc.", "C:\\Outside\\b.doc");
         auto outside = files.Snapshot("C:\\Outside");
 
-        EXPECT_TRUE(PurgeFolder(files, "C:\\T", true, false, kWindows));
+        EXPECT_TRUE(PurgeFolder(files, "C:\\T", kWindows, {.clearAttributes = true}));
         EXPECT_EQ(files.Snapshot("C:\\Outside"), outside) << trims;
         for (const char* gone : {"\\\\?\\C:\\T\\sib.", "\\\\?\\C:\\T\\tw ",
                                  "\\\\?\\C:\\T\\trailingdot.", "\\\\?\\C:\\T\\trailsp "})
@@ -209,7 +210,7 @@ TEST_F(Purge, AnEntrySwappedForALinkAfterTheListingIsLeftAlone) {
                 files.AddFileLink(path, outsidePath);
         };
         auto outside = files.Snapshot("C:\\Outside");
-        PurgeFolder(files, "C:\\T", true, false, kWindows);
+        PurgeFolder(files, "C:\\T", kWindows, {.clearAttributes = true});
         EXPECT_EQ(files.Snapshot("C:\\Outside"), outside) << swapped;
     }
 }
@@ -227,7 +228,7 @@ TEST_F(Purge, ADeepTreeNeedsNoDeepStack) {
     pthread_t thread;
     auto body = [](void* self) -> void* {
         auto* test = static_cast<std::pair<FakeFileSystem*, bool*>*>(self);
-        *test->second = PurgeFolder(*test->first, "C:\\T", false, false, kWindows);
+        *test->second = PurgeFolder(*test->first, "C:\\T", kWindows, {});
         return nullptr;
     };
     std::pair<FakeFileSystem*, bool*> arguments{&fs, &purged};
@@ -290,7 +291,7 @@ TEST_F(Purge, RefusesRootsEmptyPathsAndTheWindowsFolderInEverySpelling) {
                              "C:\\Temp\\win",
                              "C:\\Temp\\win\\",
                              "C:\\Temp\\root"}) {
-        EXPECT_FALSE(PurgeFolder(fs, path, true, false, kWindows)) << path;
+        EXPECT_FALSE(PurgeFolder(fs, path, kWindows, {.clearAttributes = true})) << path;
         EXPECT_FALSE(IsSafePurgeTarget(fs, path, kWindows)) << path;
     }
     EXPECT_EQ(fs.Snapshot("C:\\"), before);
@@ -327,7 +328,7 @@ TEST_F(Purge, DefaultWindowsTempIsPurgedRelativeToTheCurrentDirectory) {
     fs.AddFile("C:\\WINDOWS\\Temp\\x.tmp");
     fs.AddFile("C:\\WINDOWS\\keep.ini");
     fs.SetCurrentDirectory("C:\\WINDOWS");
-    PurgeFolder(fs, "Temp", true, false, kWindows);
+    PurgeFolder(fs, "Temp", kWindows, {.clearAttributes = true});
     EXPECT_FALSE(fs.FileExists("C:\\WINDOWS\\Temp\\x.tmp"));
     EXPECT_TRUE(fs.DirectoryExists("C:\\WINDOWS\\Temp"));
     EXPECT_TRUE(fs.FileExists("C:\\WINDOWS\\keep.ini"));
@@ -357,10 +358,14 @@ TEST(PurgePreview, FindsExactlyWhatTheCleanThenDeletesAndChangesNothing) {
                 const auto before = files.Snapshot("C:\\");
                 Recorded preview, clean;
                 EXPECT_TRUE(PurgeFolder(files, folder, kWindows,
-                                        {clear, stop, engine::PurgeMode::Preview, &preview}));
+                                        {.clearAttributes = clear,
+                                         .stopOnFailure = stop,
+                                         .mode = engine::PurgeMode::Preview,
+                                         .report = &preview}));
                 EXPECT_EQ(files.Snapshot("C:\\"), before);
-                EXPECT_TRUE(PurgeFolder(files, folder, kWindows,
-                                        {clear, stop, engine::PurgeMode::Clean, &clean}));
+                EXPECT_TRUE(PurgeFolder(
+                    files, folder, kWindows,
+                    {.clearAttributes = clear, .stopOnFailure = stop, .report = &clean}));
                 const std::string what = std::string(folder) + " clear " + std::to_string(clear) +
                                          " stop " + std::to_string(stop);
                 EXPECT_EQ(preview.deleted, clean.deleted) << what;
@@ -376,10 +381,9 @@ TEST(PurgePreview, ReportsRefusalsAndWhyEntriesStay) {
     FakeFileSystem files;
     BuildMixedTree(files);
     Recorded report;
-    EXPECT_FALSE(
-        PurgeFolder(files, "C:\\", kWindows, {false, false, engine::PurgeMode::Clean, &report}));
+    EXPECT_FALSE(PurgeFolder(files, "C:\\", kWindows, {.report = &report}));
     EXPECT_EQ(report.refused, std::vector<std::string>{"C:\\"});
-    PurgeFolder(files, "C:\\T", kWindows, {false, false, engine::PurgeMode::Clean, &report});
+    PurgeFolder(files, "C:\\T", kWindows, {.report = &report});
     EXPECT_EQ(report.failed,
               (std::vector<std::string>{
                   "\\\\?\\C:\\T\\ro.txt: Access is denied.",

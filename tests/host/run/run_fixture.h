@@ -5,20 +5,24 @@
 #include <string>
 #include <vector>
 
+#include "engine/category_table.h"
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
 #include "fakes/fake_services.h"
 #include "platform/portable/ini_profile.h"
+#include "settings/cache_quota.h"
 
 namespace runtest {
 
 using engine::Category;
 using engine::Choice;
 
-// Records every call the run makes, in order: "status X", "log X", "show X", "refresh",
-// "cue N", "error X".
-class RecordingView : public engine::CleaningView {
+// Records what the run tells, in order, the way the main window shows it: "status X",
+// "log X", "show X" (a folder shown before it is emptied), "refresh", "cue N", "error X".
+class RecordingView : public engine::RunSink {
   public:
+    explicit RecordingView(platform::FileSystem& files) : files_(files) {}
+
     std::set<Category> checked;
     std::set<Choice> selected = {Choice::NoWriteHistory, Choice::NoWriteRecent,
                                  Choice::CutOffDrWatson};
@@ -32,22 +36,27 @@ class RecordingView : public engine::CleaningView {
         return checked.count(category) != 0;
     }
     bool IsSelected(Choice choice) override { return selected.count(choice) != 0; }
-    void SetStatus(const std::string& text) override { events.push_back("status " + text); }
-    void AppendLog(const std::string& line) override {
-        lines.push_back(line);
-        events.push_back("log " + line);
+    void RunStarted() override { events.push_back("status Wait please"); }
+    void Started(const engine::StepStarted& step) override {
+        if (!step.row.showWhileCleaning || step.folder.empty()) return;
+        root = step.folder;
+        events.push_back("show " + step.folder);
     }
-    void ShowFolder(const std::string& folder) override {
-        root = folder;
-        events.push_back("show " + folder);
+    void Finished(const engine::StepFinished& step) override {
+        if (!step.error.empty()) events.push_back("error " + step.error);
+        if (step.line.empty()) return;
+        lines.push_back(step.line);
+        events.push_back("log " + step.line);
     }
-    std::string FileListRoot() override { return root; }
-    void RefreshFileList() override { events.push_back("refresh"); }
-    void PlayCue(int cue) override { events.push_back("cue " + std::to_string(cue)); }
-    void ShowError(const std::string& text) override { events.push_back("error " + text); }
-    platform::WindowHandle OwnerWindow() override { return &ownerTag; }
+    void PhaseDone(engine::Phase phase) override {
+        if (phase == engine::Phase::Cleaning && files_.DirectoryExists(root))
+            events.push_back("refresh");
+        if (phase != engine::Phase::Settings) return;
+        events.insert(events.end(), {"status Completed clean", "cue 1", "refresh"});
+    }
 
-    int ownerTag = 0;
+  private:
+    platform::FileSystem& files_;
 };
 
 class RunTest {
@@ -63,7 +72,12 @@ class RunTest {
         fake.files.AddFolder("C:\\Program Files\\Skarvel");
     }
 
-    void Clean() { engine::RunCleaning(services, paths, view); }
+    void Clean() {
+        const engine::RunInput input{
+            .owner = &ownerTag,
+            .cacheQuotaMb = settings::SettleCacheSize(fake.files, fake.system, profile)};
+        engine::RunCleaning(services, paths, input, view);
+    }
 
     static constexpr const char* kOpera =
         "C:\\Documents and Settings\\user\\Application Data\\Opera\\Opera\\profile\\";
@@ -74,7 +88,8 @@ class RunTest {
     engine::CleaningServices services{fake.files,    fake.system, profile,
                                       fake.registry, fake.shell,  fake.urlCache};
     engine::CleaningPaths paths{fake.system, fake.shell};
-    RecordingView view;
+    RecordingView view{fake.files};
+    int ownerTag = 0;
 };
 
 }  // namespace runtest

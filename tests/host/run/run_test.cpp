@@ -107,7 +107,7 @@ TEST_F(CleaningRun, EveryCategoryInItsOrderWithItsLine) {
     EXPECT_FALSE(fake.files.Exists(std::string(kOpera) + "vlink4.dat"));
     EXPECT_TRUE(fake.urlCache.entries.empty());
     ASSERT_EQ(fake.shell.recycleBinCalls.size(), 1u);
-    EXPECT_EQ(fake.shell.recycleBinCalls[0], &view.ownerTag);
+    EXPECT_EQ(fake.shell.recycleBinCalls[0], &ownerTag);
     ASSERT_EQ(fake.shell.started.size(), 1u);
 }
 

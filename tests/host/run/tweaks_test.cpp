@@ -1,4 +1,4 @@
-// The registry values, the cache size from the settings file and the Messenger command.
+// The registry values, the cache quota from the settings file and the Messenger command.
 
 #include "engine/tweaks.h"
 
@@ -139,33 +139,6 @@ TEST_F(Tweaks, SpeedMemoryFailures) {
                          "Failed to set data for 'DisablePagingExecutive'");
 }
 
-TEST_F(Tweaks, CacheSizeRules) {
-    // No settings file: the default is written, which creates the file.
-    EXPECT_EQ(engine::SettleCacheSize(fake.files, fake.system, profile), 10);
-    EXPECT_EQ(profile.ReadString(kSettings, "DLLCache", "Cache_Mb", ""), "10");
-
-    // A file without the section gets it.
-    WriteSettings("[Sound]\r\n1=true\r\n");
-    EXPECT_EQ(engine::SettleCacheSize(fake.files, fake.system, profile), 10);
-    EXPECT_EQ(profile.ReadString(kSettings, "DLLCache", "Cache_Mb", ""), "10");
-    EXPECT_EQ(profile.ReadString(kSettings, "Sound", "1", ""), "true");
-
-    for (auto [text, expected] : std::vector<std::pair<std::string, int>>{
-             {"0x14", 20}, {"25", 25}, {"$1F", 31}, {"-3", -3}, {"abc", 10}, {"", 10}}) {
-        WriteSettings("[DLLCache]\r\nCache_Mb=" + text + "\r\n");
-        EXPECT_EQ(engine::SettleCacheSize(fake.files, fake.system, profile), expected) << text;
-    }
-    // The section without the key.
-    WriteSettings("[DLLCache]\r\nOther=1\r\n");
-    EXPECT_EQ(engine::SettleCacheSize(fake.files, fake.system, profile), 10);
-}
-
-TEST_F(Tweaks, AnUnwritableSettingsFileLeavesTheDefault) {
-    fake.system.applicationFolder = "C:\\Missing folder\\";
-    EXPECT_EQ(engine::SettleCacheSize(fake.files, fake.system, profile), 10);
-    EXPECT_FALSE(fake.files.Exists("C:\\Missing folder\\Mordaun.ini"));
-}
-
 TEST_F(Tweaks, CacheSizeFromTheFileGoesIntoTheQuotaAndTheLine) {
     WriteSettings("[DLLCache]\r\nCache_Mb=25\r\n");
     fake.files.AddFile("C:\\WINDOWS\\system32\\dllcache\\a.dll", "",
@@ -191,7 +164,7 @@ TEST_F(Tweaks, MessengerRemovalStartsRunDll32WithItsParameters) {
     EXPECT_EQ(started.parameters,
               "advpack.dll,LaunchINFSection D:\\WINNT\\INF\\msmsgs.inf,BLC.Remove");
     EXPECT_EQ(started.showMode, 1);
-    EXPECT_EQ(started.owner, &view.ownerTag);
+    EXPECT_EQ(started.owner, &ownerTag);
     EXPECT_EQ(view.lines.front(), "Delete Windows Messenger (Windows Messenger)");
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "fakes/fake_services.h"
+#include "settings/cache_quota.h"
 #include "settings/color_list.h"
 #include "settings/stored_options.h"
 
@@ -189,6 +190,37 @@ TEST(ColorList, FiftyColoursInTheirStoredOrder) {
         EXPECT_EQ(settings::kColorList[i].name, expected[i].name) << i;
         EXPECT_EQ(settings::kColorList[i].value, expected[i].value) << expected[i].name;
     }
+}
+
+TEST_F(SettingsFileTest, CacheSizeRules) {
+    auto settle = [&] { return settings::SettleCacheSize(fake.files, fake.system, fake.profile); };
+    auto write = [&](const std::string& text) {
+        std::string error;
+        ASSERT_TRUE(fake.files.WriteFile(path, text, error)) << error;
+    };
+    // No settings file: the default is written, which creates the file.
+    EXPECT_EQ(settle(), 10);
+    EXPECT_EQ(fake.profile.ReadString(path, "DLLCache", "Cache_Mb", ""), "10");
+
+    // A file without the section gets it.
+    write("[Sound]\r\n1=true\r\n");
+    EXPECT_EQ(settle(), 10);
+    EXPECT_EQ(fake.profile.ReadString(path, "DLLCache", "Cache_Mb", ""), "10");
+    EXPECT_EQ(fake.profile.ReadString(path, "Sound", "1", ""), "true");
+
+    for (auto [text, expected] : std::vector<std::pair<std::string, int>>{
+             {"0x14", 20}, {"25", 25}, {"$1F", 31}, {"-3", -3}, {"abc", 10}, {"", 10}}) {
+        write("[DLLCache]\r\nCache_Mb=" + text + "\r\n");
+        EXPECT_EQ(settle(), expected) << text;
+    }
+    // The section without the key.
+    write("[DLLCache]\r\nOther=1\r\n");
+    EXPECT_EQ(settle(), 10);
+
+    // A settings file that cannot be written leaves the default.
+    fake.system.applicationFolder = "C:\\Missing folder\\";
+    EXPECT_EQ(settle(), 10);
+    EXPECT_FALSE(fake.files.Exists("C:\\Missing folder\\Mordaun.ini"));
 }
 
 }  // namespace

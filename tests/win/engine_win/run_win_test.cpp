@@ -11,8 +11,10 @@
 #include <set>
 
 #include "engine/cleaning_paths.h"
+#include "engine/category_table.h"
 #include "engine/cleaning_run.h"
 #include "engine/tweaks.h"
+#include "settings/cache_quota.h"
 #include "platform/system.h"
 #include "platform/win32/services.h"
 #include "platform/win32/text.h"
@@ -52,23 +54,28 @@ class ScratchSystem : public platform::System {
     std::string folder_;
 };
 
-class View : public engine::CleaningView {
+class View : public engine::RunSink {
   public:
     std::set<Category> checked;
     std::set<Choice> selected;
     std::vector<std::string> lines;
-    std::string status;
+    bool completed = false;
     bool IsChecked(Category c) override { return checked.count(c) != 0; }
     bool IsSelected(Choice c) override { return selected.count(c) != 0; }
-    void SetStatus(const std::string& text) override { status = text; }
-    void AppendLog(const std::string& line) override { lines.push_back(line); }
-    void ShowFolder(const std::string&) override {}
-    std::string FileListRoot() override { return {}; }
-    void RefreshFileList() override {}
-    void PlayCue(int) override {}
-    void ShowError(const std::string& text) override { lines.push_back("error " + text); }
-    platform::WindowHandle OwnerWindow() override { return nullptr; }
+    void Finished(const engine::StepFinished& step) override {
+        if (!step.error.empty()) lines.push_back("error " + step.error);
+        if (!step.line.empty()) lines.push_back(step.line);
+    }
+    void PhaseDone(engine::Phase phase) override {
+        completed = completed || phase == engine::Phase::Settings;
+    }
 };
+
+void Run(const engine::CleaningServices& services, engine::CleaningPaths& paths, View& view) {
+    const engine::RunInput input{.cacheQuotaMb = settings::SettleCacheSize(
+                                     services.files, services.system, services.profile)};
+    engine::RunCleaning(services, paths, input, view);
+}
 
 const wchar_t* kPolicies = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies";
 const wchar_t* kExplorer = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
@@ -113,9 +120,9 @@ TEST(RunOnRealServices, WritesTheRegistryValuesAndTheSettingsFile) {
     View view;
     view.checked = {Category::SpeedMemory, Category::CacheDll};
     view.selected = {Choice::NoWriteHistory, Choice::NoWriteRecent, Choice::CutOffDrWatson};
-    engine::RunCleaning(services, paths, view);
+    Run(services, paths, view);
 
-    EXPECT_EQ(view.status, "Completed clean");
+    EXPECT_TRUE(view.completed);
     EXPECT_EQ(view.lines, (std::vector<std::string>{"Speed Memory (Ускорение памяти)",
                                                     "Dll Cache =25 Mb (Dll Кэш =25 Mb)",
                                                     "Cut off Dr. Watson (Отключить Dr. Watson)"}));
@@ -136,7 +143,7 @@ TEST(RunOnRealServices, WritesTheRegistryValuesAndTheSettingsFile) {
     // The other choices take the policy values away again.
     view.checked.clear();
     view.selected = {Choice::WriteHistory, Choice::WriteRecent, Choice::SwitchOnDrWatson};
-    engine::RunCleaning(services, paths, view);
+    Run(services, paths, view);
     EXPECT_FALSE(
         Has(Query(std::wstring(L"HKCU\\") + kPolicies, L"NoRecentDocsHistory"), "REG_DWORD"));
     EXPECT_FALSE(
@@ -153,7 +160,7 @@ TEST(RunOnRealServices, AMissingSettingsFileIsCreatedWithTheDefault) {
     fs::create_directories(folder);
     platform::win32::RealServices real;
     ScratchSystem system(*real.Get().system, platform::win32::Narrow(folder.wstring()) + "\\");
-    EXPECT_EQ(engine::SettleCacheSize(*real.Get().files, system, *real.Get().profile), 10);
+    EXPECT_EQ(settings::SettleCacheSize(*real.Get().files, system, *real.Get().profile), 10);
     std::ifstream in(folder / "Mordaun.ini", std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), {});
     EXPECT_TRUE(Has(text, "[DLLCache]")) << text;

@@ -17,7 +17,10 @@ class Win32Env {
                 std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64());
         files_.CreateFolder(root_);
     }
-    ~Win32Env() { engine::RemoveTree(files_, root_, true, false, true, "C:\\windows"); }
+    ~Win32Env() {
+        engine::RemoveTree(files_, root_, "C:\\windows",
+                           {.clearAttributes = true, .removeRoot = true});
+    }
     platform::FileSystem& Files() { return files_; }
     std::string Root() { return root_; }
 

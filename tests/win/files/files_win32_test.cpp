@@ -53,7 +53,7 @@ class Win32Files : public ::testing::Test {
         // Links, names a plain path cannot reach and deep trees: Linux removes them all; on
         // Windows the purge takes the names, the shell the links.
         if (!wintest::RemoveTree(root)) {
-            engine::RemoveTree(fs, root, true, false, true, kWindows);
+            engine::RemoveTree(fs, root, kWindows, {.clearAttributes = true, .removeRoot = true});
             wintest::RemoveTree(root);
         }
     }
@@ -109,7 +109,7 @@ TEST_F(Win32Files, FileInUseIsLeftAndPurgeClearsAttributes) {
     ASSERT_NE(other.h, INVALID_HANDLE_VALUE);
 
     EXPECT_FALSE(DeleteFileChecked(fs, root + "\\busy.log"));
-    engine::PurgeFolder(fs, root, true, false, kWindows);
+    engine::PurgeFolder(fs, root, kWindows, {.clearAttributes = true});
     EXPECT_EQ(fs.ReadFile(root + "\\busy.log"), "busy");
     EXPECT_FALSE(fs.FileExists(root + "\\ro.txt"));
     EXPECT_FALSE(fs.DirectoryExists(root + "\\Content.IE5"));
@@ -139,7 +139,7 @@ TEST_F(Win32Files, PathsLongerThanTheOldLimit) {
     EXPECT_TRUE(fs.Enumerate(deep + "\\*.txt", entries));
     EXPECT_EQ(entries.size(), 2u);
 
-    EXPECT_TRUE(engine::PurgeFolder(fs, root, false, false, kWindows));
+    EXPECT_TRUE(engine::PurgeFolder(fs, root, kWindows, {}));
     EXPECT_FALSE(fs.DirectoryExists(root + "\\" + segment + "0"));
     EXPECT_TRUE(fs.DirectoryExists(root));
 }
@@ -223,8 +223,10 @@ TEST_F(Win32Files, LinksToOutsideDataSurviveAPurge) {
 
     for (bool clear : {true, false})
         for (bool stop : {false, true}) {
-            engine::PurgeFolder(fs, target, clear, stop, kWindows);
-            engine::PurgeFolder(fs, target + "\\", clear, stop, kWindows);
+            engine::PurgeFolder(fs, target, kWindows,
+                                {.clearAttributes = clear, .stopOnFailure = stop});
+            engine::PurgeFolder(fs, target + "\\", kWindows,
+                                {.clearAttributes = clear, .stopOnFailure = stop});
         }
 
     EXPECT_EQ(fs.ReadFile(outside + "\\precious.doc"), "precious bytes");
@@ -240,7 +242,7 @@ TEST_F(Win32Files, LinksToOutsideDataSurviveAPurge) {
     // A target that is itself a link is not emptied: it is not where it is spelled.
     ASSERT_TRUE(MakeLink(target + "\\nested", root + "\\rootlink"));
     Write(target + "\\nested\\fresh.txt", "fresh");
-    EXPECT_FALSE(engine::PurgeFolder(fs, root + "\\rootlink", true, false, kWindows));
+    EXPECT_FALSE(engine::PurgeFolder(fs, root + "\\rootlink", kWindows, {.clearAttributes = true}));
     EXPECT_EQ(fs.ReadFile(target + "\\nested\\fresh.txt"), "fresh");
 }
 
@@ -280,7 +282,7 @@ TEST_F(Win32Files, ABindMountInsideTheTargetIsNotEntered) {
         void Entered(const std::string&) override {}
     } report;
     EXPECT_TRUE(engine::PurgeFolder(fs, root + "\\T\\", kWindows,
-                                    {true, false, engine::PurgeMode::Clean, &report}));
+                                    {.clearAttributes = true, .report = &report}));
     EXPECT_EQ(fs.ReadFile(root + "\\outside\\precious.doc"), "precious");
     EXPECT_EQ(fs.ReadFile(root + "\\T\\sub\\bound\\precious.doc"), "precious");
     EXPECT_FALSE(fs.FileExists(root + "\\T\\junk.tmp"));
@@ -329,7 +331,7 @@ TEST_F(Win32Files, ATenThousandLevelTreeIsPurgedWithoutACrash) {
     RunLinux(L"Z:\\bin\\sh -c \"cd '" + Widen(unixRoot) +
              L"' && mkdir -p deep/$(printf 'eleven_char/%.0s' $(seq 10000)) && touch made\"");
     ASSERT_TRUE(WaitFor(root + "\\made", true)) << "timed out waiting for the deep tree's marker";
-    EXPECT_TRUE(engine::PurgeFolder(fs, root + "\\deep", false, false, kWindows));
+    EXPECT_TRUE(engine::PurgeFolder(fs, root + "\\deep", kWindows, {}));
     EXPECT_TRUE(fs.DirectoryExists(root + "\\deep"));
 }
 
@@ -356,7 +358,7 @@ TEST_F(Win32Files, TheWindowsFolderIsRefusedHoweverItIsSpelt) {
         spellings.push_back(root + "\\wlink");
     }
     for (const std::string& path : spellings) {
-        EXPECT_FALSE(engine::PurgeFolder(fs, path, true, false, w)) << path;
+        EXPECT_FALSE(engine::PurgeFolder(fs, path, w, {.clearAttributes = true})) << path;
         EXPECT_EQ(fs.ReadFile(w + "\\system.ini"), "keep") << path;
     }
     EXPECT_TRUE(engine::IsSafePurgeTarget(fs, w + "\\sub", w));

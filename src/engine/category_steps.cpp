@@ -1,0 +1,165 @@
+#include "engine/category_steps.h"
+
+#include "engine/cleaning_paths.h"
+#include "engine/cleaning_run.h"
+#include "platform/files.h"
+
+namespace engine {
+
+namespace {
+
+// Counts what a step's purge reports into its StepFinished, and passes every entry on.
+class Tally final : public PurgeReport {
+  public:
+    Tally(StepFinished& result, PurgeReport* next) : result_(result), next_(next) {}
+
+    void Deleted(const std::string& path, std::uint64_t bytes) override {
+        ++result_.files;
+        result_.bytes += bytes;
+        if (next_) next_->Deleted(path, bytes);
+    }
+    void Removed(const std::string& path) override {
+        ++result_.folders;
+        if (next_) next_->Removed(path);
+    }
+    void Failed(const std::string& path, const std::string& reason) override {
+        result_.failures.push_back({path, reason});
+        if (next_) next_->Failed(path, reason);
+    }
+    void Refused(const std::string& folder, const std::string& reason) override {
+        refused_ = true;
+        result_.reason = reason;
+        if (next_) next_->Refused(folder, reason);
+    }
+    void Stopped(const std::string& folder, const std::string& reason) override {
+        stopped_ = true;
+        result_.reason = reason;
+        if (next_) next_->Stopped(folder, reason);
+    }
+    void Entered(const std::string& folder) override {
+        if (next_) next_->Entered(folder);
+    }
+
+    // The outcome of a step that did its work (DONE) or found nothing to work on.
+    Outcome OutcomeOf(bool done) const {
+        if (refused_) return Outcome::Refused;
+        if (stopped_) return Outcome::Stopped;
+        return done ? Outcome::Done : Outcome::Missing;
+    }
+
+  private:
+    StepFinished& result_;
+    PurgeReport* next_;
+    bool refused_ = false, stopped_ = false;
+};
+
+// ROW's folder step when its folder is there.
+std::optional<FolderStep> PresentFolder(const CategoryRow& row, StepContext& step) {
+    std::optional<FolderStep> folder = FolderStepOf(row, step.paths);
+    if (!folder || folder->folder.empty() || !step.services.files.DirectoryExists(folder->present))
+        return std::nullopt;
+    return folder;
+}
+
+bool Empty(const FolderStep& folder, StepContext& step) {
+    return PurgeFolder(step.services.files, folder.folder, step.paths.WindowsDirectory(),
+                       {.clearAttributes = folder.flags.clearAttributes,
+                        .stopOnFailure = folder.flags.stopOnFailure,
+                        .mode = step.mode,
+                        .report = step.report});
+}
+
+struct FilesFound {
+    bool any = false;
+    bool last = false;  // the last of them was there
+};
+
+// Deletes ROW's profile files that are there, in order. The line depends on the files having
+// been there, not on their deletion.
+FilesFound DeleteProfileFiles(const CategoryRow& row, StepContext& step) {
+    FilesFound found;
+    for (const char* item : row.profileFiles) {
+        const std::string path = step.paths.OperaProfileItem(item);
+        found.last = step.services.files.FileExists(path);
+        if (!found.last) continue;
+        found.any = true;
+        (void)DeleteFileChecked(step.services.files, path, step.report, step.mode);
+    }
+    return found;
+}
+
+void Measure(const CategoryRow& row, const CleaningServices& services,
+             const std::optional<Holdings>& before, StepFinished& result) {
+    const std::optional<Holdings> after = row.measure(services);
+    auto gone = [](std::uint64_t a, std::uint64_t b) { return a > b ? a - b : 0; };
+    if (before && after) {
+        result.files = gone(before->items, after->items);
+        result.bytes = gone(before->bytes, after->bytes);
+    }
+    if (!row.leftoverName.empty() && after && after->items > 0)
+        result.failures.push_back(
+            {std::string(row.leftoverName), std::to_string(after->items) + " entries in use"});
+}
+
+}  // namespace
+
+bool EmptyFolderOf(const CategoryRow& row, StepContext& step) {
+    const std::optional<FolderStep> folder = PresentFolder(row, step);
+    return folder && Empty(*folder, step);
+}
+
+void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink) {
+    StepFinished result{row};
+    Tally tally(result, step.report);
+    StepContext counted{step.services, step.paths, step.input, &tally, step.mode};
+    const bool measure = step.input.measureHoldings && row.measure != nullptr;
+    const std::optional<Holdings> before =
+        measure ? row.measure(step.services) : std::optional<Holdings>();
+
+    bool lineDue = false;
+    bool done = true;
+    if (row.action != nullptr) {
+        sink.Started({row, {}});
+        lineDue = row.action(counted, result.error);
+    } else if (!row.profileFiles.empty()) {
+        sink.Started({row, {}});
+        lineDue = done = DeleteProfileFiles(row, counted).last;
+    } else {
+        const std::optional<FolderStep> folder = PresentFolder(row, counted);
+        sink.Started({row, folder ? folder->folder : std::string()});
+        // A folder the purge refuses gets no line: nothing was cleaned.
+        lineDue = done = folder && Empty(*folder, counted);
+    }
+    if (measure) Measure(row, step.services, before, result);
+    result.outcome = tally.OutcomeOf(done);
+    if (lineDue) result.line = LineOf(row, step.input);
+    sink.Finished(result);
+}
+
+StepFinished PreviewStep(const CategoryRow& row, const CleaningServices& services,
+                         CleaningPaths& paths, PurgeReport* report) {
+    StepFinished result{row};
+    Tally tally(result, report);
+    const RunInput input;
+    StepContext step{services, paths, input, &tally, PurgeMode::Preview};
+    bool done = true;
+    if (const std::optional<FolderStep> folder = FolderStepOf(row, paths)) {
+        const std::optional<FolderStep> present = PresentFolder(row, step);
+        done = present.has_value();
+        if (present) (void)Empty(*present, step);
+    } else if (!row.profileFiles.empty()) {
+        done = DeleteProfileFiles(row, step).any;
+    }
+    const std::optional<Holdings> holdings =
+        row.measure ? row.measure(services) : std::optional<Holdings>();
+    if (holdings) {
+        result.files = holdings->items;
+        result.bytes = holdings->bytes;
+    } else {
+        result.note = std::string(row.previewNote);
+    }
+    result.outcome = tally.OutcomeOf(done);
+    return result;
+}
+
+}  // namespace engine

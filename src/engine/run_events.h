@@ -1,0 +1,74 @@
+#pragma once
+// What a cleaning run is given and what it tells: the run reads each box through the sink at
+// its turn and reports every step it takes as a StepStarted and a StepFinished; a window, the
+// command line or a test decides what to make of them.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/categories.h"
+#include "platform/window_handle.h"
+
+namespace engine {
+
+class PurgeReport;
+struct CategoryRow;
+enum class Phase;
+
+struct RunInput {
+    platform::WindowHandle owner = nullptr;  // owner of the shell's windows
+    int cacheQuotaMb = 0;                    // the file-protection cache quota to write
+    // Count the recycle bins and the Internet cache before and after their steps.
+    bool measureHoldings = false;
+};
+
+enum class Outcome {
+    Done,     // the step did its work (its line, if any, is logged)
+    Missing,  // its folder or files were not there: nothing done, no line
+    Refused,  // its folder must not be purged: nothing done
+    Stopped,  // its folder's purge ended halfway
+};
+
+struct FailedEntry {
+    std::string path;  // literal, as the walk built it, or a name for what is not a file
+    std::string reason;
+};
+
+struct StepStarted {
+    const CategoryRow& row;
+    std::string folder;  // the folder about to be emptied ("" for other steps)
+};
+
+struct StepFinished {
+    const CategoryRow& row;
+    Outcome outcome = Outcome::Done;
+    std::uint64_t files = 0, folders = 0, bytes = 0;
+    std::vector<FailedEntry> failures;
+    std::string reason;  // why the folder was refused or its purge stopped
+    std::string error;   // a message for the user (the step went on)
+    std::string note;    // what a preview adds in words
+    std::string line;    // the activity-log line ("" for none)
+};
+
+class RunSink {
+  public:
+    virtual ~RunSink() = default;
+
+    // Boxes and radio buttons are read when their step comes up.
+    virtual bool IsChecked(Category category) = 0;
+    virtual bool IsSelected(Choice choice) = 0;
+
+    virtual void RunStarted() {}
+    virtual void Started(const StepStarted& step) { (void)step; }
+    virtual void Finished(const StepFinished& step) { (void)step; }
+    // Every step of PHASE has been taken.
+    virtual void PhaseDone(Phase phase) { (void)phase; }
+    // Where the entries of CATEGORY's step are reported one by one; none when null.
+    virtual PurgeReport* ReportFor(Category category) {
+        (void)category;
+        return nullptr;
+    }
+};
+
+}  // namespace engine
