@@ -8,11 +8,13 @@
 namespace app {
 
 bool CleaningViewAdapter::IsChecked(engine::Category category) {
-    return form_.CategoryBox(category).Checked();
+    const controls::TKVZXPCheckBox* box = form_.CategoryBox(category);
+    return box != nullptr && box->Checked();
 }
 
 bool CleaningViewAdapter::IsSelected(engine::Choice choice) {
-    return form_.ChoiceButton(choice).Checked();
+    const controls::TKVZXPRadioButton* button = form_.ChoiceButton(choice);
+    return button != nullptr && button->Checked();
 }
 
 void CleaningViewAdapter::SetStatus(const std::string& text) {

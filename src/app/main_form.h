@@ -122,9 +122,10 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     void WQMSpeedButton10Click();
     void WQMSpeedButton11Click();
 
-    // The check box of a category and the radio button of a choice.
-    controls::TKVZXPCheckBox& CategoryBox(engine::Category category);
-    controls::TKVZXPRadioButton& ChoiceButton(engine::Choice choice);
+    // The check box of a category and the radio button of a choice; null for one this
+    // window has no control for (the command line reaches it all the same).
+    controls::TKVZXPCheckBox* CategoryBox(engine::Category category);
+    controls::TKVZXPRadioButton* ChoiceButton(engine::Choice choice);
     // KVZXPCheckBoxN for N = 1..17.
     controls::TKVZXPCheckBox& CheckBox(int number);
     // The tray menu's only item.

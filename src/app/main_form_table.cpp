@@ -137,14 +137,14 @@ controls::TKVZXPCheckBox& TForm1::CheckBox(int number) {
     return this->*kCategoryBoxes[static_cast<size_t>(number - 1)].box;
 }
 
-controls::TKVZXPCheckBox& TForm1::CategoryBox(Category category) {
+controls::TKVZXPCheckBox* TForm1::CategoryBox(Category category) {
     for (const CategoryBoxRow& row : kCategoryBoxes)
-        if (row.category == category) return this->*row.box;
-    return KVZXPCheckBox1;  // every category has a row
+        if (row.category == category) return &(this->*row.box);
+    return nullptr;
 }
 
-controls::TKVZXPRadioButton& TForm1::ChoiceButton(Choice choice) {
+controls::TKVZXPRadioButton* TForm1::ChoiceButton(Choice choice) {
     for (const ChoiceRow& row : kChoiceButtons)
-        if (row.choice == choice) return this->*row.button;
-    return KVZXPRadioButton1;  // every choice has a row
+        if (row.choice == choice) return &(this->*row.button);
+    return nullptr;
 }
