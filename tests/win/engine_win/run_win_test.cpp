@@ -71,7 +71,7 @@ class View : public engine::RunSink {
     }
 };
 
-void Run(const engine::CleaningServices& services, engine::CleaningPaths& paths, View& view) {
+void CleanWith(const engine::CleaningServices& services, engine::CleaningPaths& paths, View& view) {
     const engine::RunInput input{.cacheQuotaMb = settings::SettleCacheSize(
                                      services.files, services.system, services.profile)};
     engine::RunCleaning(services, paths, input, view);
@@ -120,7 +120,7 @@ TEST(RunOnRealServices, WritesTheRegistryValuesAndTheSettingsFile) {
     View view;
     view.checked = {Category::SpeedMemory, Category::CacheDll};
     view.selected = {Choice::NoWriteHistory, Choice::NoWriteRecent, Choice::CutOffDrWatson};
-    Run(services, paths, view);
+    CleanWith(services, paths, view);
 
     EXPECT_TRUE(view.completed);
     EXPECT_EQ(view.lines, (std::vector<std::string>{"Speed Memory (Ускорение памяти)",
@@ -143,7 +143,7 @@ TEST(RunOnRealServices, WritesTheRegistryValuesAndTheSettingsFile) {
     // The other choices take the policy values away again.
     view.checked.clear();
     view.selected = {Choice::WriteHistory, Choice::WriteRecent, Choice::SwitchOnDrWatson};
-    Run(services, paths, view);
+    CleanWith(services, paths, view);
     EXPECT_FALSE(
         Has(Query(std::wstring(L"HKCU\\") + kPolicies, L"NoRecentDocsHistory"), "REG_DWORD"));
     EXPECT_FALSE(

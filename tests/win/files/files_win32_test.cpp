@@ -317,7 +317,7 @@ TEST_F(Win32Files, AFolderSwappedForALinkMidWalkLeadsNowhere) {
     CloseHandle(pi.hProcess);
     int runs = 0;
     for (; !Present(root + "\\done") && runs < 100000; ++runs)
-        engine::PurgeFolder(fs, root + "\\T", runs % 2 == 0, false, kWindows);
+        engine::PurgeFolder(fs, root + "\\T", kWindows, {.clearAttributes = runs % 2 == 0});
     EXPECT_GT(runs, 10);
     for (const char* name : {"junk", "a.tmp", "b.tmp"})
         EXPECT_EQ(fs.ReadFile(root + "\\outside\\" + name), "precious") << name;
