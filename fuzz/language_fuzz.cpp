@@ -10,11 +10,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/main_form.h"
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "fakes/fake_services.h"
+#include "forms/main/main_form.h"
+#include "forms/options/options_form.h"
 #include "settings/language_tables.h"
-#include "settings/options_form.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 

@@ -1,10 +1,10 @@
 #include "app/skarvel_app.h"
 
-#include "app/main_form.h"
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "controls/glyphs/button_glyphs.h"
 #include "controls/xp_scheme.h"
 #include "controls/xp_theme_detect.h"
+#include "forms/main/main_form.h"
 #include "ui/application.h"
 
 namespace app {

@@ -1,16 +1,16 @@
-#include "app/windows.h"
+#include "app/window_list.h"
 
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
 
-#include "app/main_form.h"
-#include "settings/options_form.h"
-#include "tools/disk_manager_form.h"
-#include "tools/help_form.h"
-#include "tools/log_manager_form.h"
-#include "tools/process_manager_form.h"
-#include "tools/type_manager_form.h"
+#include "forms/disk_manager/disk_manager_form.h"
+#include "forms/help/help_form.h"
+#include "forms/log_manager/log_manager_form.h"
+#include "forms/main/main_form.h"
+#include "forms/options/options_form.h"
+#include "forms/process_manager/process_manager_form.h"
+#include "forms/type_manager/type_manager_form.h"
 
 namespace app {
 

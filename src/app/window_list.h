@@ -4,14 +4,14 @@
 // are owned here, and the windows are created in their fixed order and destroyed in reverse.
 // This is the one place that names every window's class.
 
-#include "app/tool_windows.h"
 #include "engine/cleaning_run.h"
+#include "forms/options/options_links.h"
+#include "forms/tool_window.h"
+#include "forms/window_links.h"
 #include "platform/services.h"
 #include "settings/language_files.h"
 #include "settings/options.h"
-#include "settings/options_links.h"
 #include "settings/sound_cues.h"
-#include "tools/tool_window.h"
 #include "ui/form_owner.h"
 
 class TForm1;

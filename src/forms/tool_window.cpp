@@ -1,4 +1,4 @@
-#include "tools/tool_window.h"
+#include "forms/tool_window.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "tools/disk_manager_form.h"
+#include "forms/disk_manager/disk_manager_form.h"
 
-#include "tools/disk_table.h"
+#include "forms/disk_manager/disk_table.h"
 
 TForm5::TForm5(ui::Application& application, const tools::ToolWindowContext& context,
                platform::Volumes& volumes)

@@ -2,7 +2,7 @@
 // TForm5: the disk manager: tabulates the logical drives. The table is rebuilt every time the
 // window becomes visible and by "List Refresh".
 
-#include "tools/tool_window.h"
+#include "forms/tool_window.h"
 #include "ui/list_view.h"
 
 namespace platform {

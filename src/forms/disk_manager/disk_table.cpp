@@ -1,4 +1,4 @@
-#include "tools/disk_table.h"
+#include "forms/disk_manager/disk_table.h"
 
 #include <array>
 #include <cstdio>

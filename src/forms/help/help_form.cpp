@@ -1,8 +1,8 @@
-#include "tools/help_form.h"
+#include "forms/help/help_form.h"
 
 #include "controls/glyphs/logo.h"
 #include "controls/window_frame.h"
-#include "tools/help_page.h"
+#include "forms/help/help_page.h"
 
 namespace {
 // The logo panel's place; the page's formatted text starts to the right of it.

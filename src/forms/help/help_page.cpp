@@ -1,4 +1,4 @@
-#include "tools/help_page.h"
+#include "forms/help/help_page.h"
 
 namespace tools {
 

@@ -1,4 +1,4 @@
-#include "tools/log_manager_form.h"
+#include "forms/log_manager/log_manager_form.h"
 
 #include <stdexcept>
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "controls/kvzxp_memo.h"
+#include "forms/tool_window.h"
 #include "shell/browse_for_folder.h"
-#include "tools/tool_window.h"
 #include "ui/file_list_box.h"
 
 namespace platform {

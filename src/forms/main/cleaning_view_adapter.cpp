@@ -1,6 +1,6 @@
-#include "app/cleaning_view_adapter.h"
+#include "forms/main/cleaning_view_adapter.h"
 
-#include "app/main_form.h"
+#include "forms/main/main_form.h"
 #include "ui/application.h"
 
 namespace app {

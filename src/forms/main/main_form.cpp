@@ -1,8 +1,8 @@
-#include "app/main_form.h"
+#include "forms/main/main_form.h"
 
-#include "app/cleaning_view_adapter.h"
-#include "app/main_form_style.h"
 #include "engine/activity_log_file.h"
+#include "forms/main/cleaning_view_adapter.h"
+#include "forms/main/main_form_style.h"
 #include "platform/system.h"
 #include "ui/application.h"
 

@@ -8,7 +8,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/tool_windows.h"
 #include "controls/kvzxp_check_box.h"
 #include "controls/kvzxp_collapse_panel.h"
 #include "controls/kvzxp_group_box.h"
@@ -19,7 +18,8 @@
 #include "engine/categories.h"
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
-#include "settings/options_links.h"
+#include "forms/options/options_links.h"
+#include "forms/window_links.h"
 #include "settings/retranslate.h"
 #include "settings/sound_cues.h"
 #include "shell/tray.h"

@@ -1,7 +1,7 @@
 // Clicks on the category check boxes and radio buttons. A click only sounds and moves the
 // file list; the run behind "Begin" does the cleaning.
 
-#include "app/main_form.h"
+#include "forms/main/main_form.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 

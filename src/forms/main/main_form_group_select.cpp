@@ -2,7 +2,7 @@
 // no category cue, and the file list stays where it is. The 50 ms pauses sleep on the
 // interface thread so the boxes visibly fill one after another.
 
-#include "app/main_form.h"
+#include "forms/main/main_form.h"
 #include "platform/system.h"
 
 namespace {

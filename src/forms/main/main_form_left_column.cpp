@@ -1,9 +1,9 @@
 // The left column of the main window: the "Delete Options" header, its panel with the scroll
 // box of category groups, and the "All" and "Nothing" buttons.
 
-#include "app/main_form.h"
-#include "app/main_form_style.h"
 #include "controls/glyphs/button_glyphs.h"
+#include "forms/main/main_form.h"
+#include "forms/main/main_form_style.h"
 
 namespace {
 

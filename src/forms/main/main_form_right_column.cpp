@@ -1,9 +1,9 @@
 // The right column of the main window: the "Processing" header linked to its panel, the
 // file list, the column of tool buttons, "Begin" and the hidden activity log.
 
-#include "app/main_form.h"
-#include "app/main_form_style.h"
 #include "controls/glyphs/button_glyphs.h"
+#include "forms/main/main_form.h"
+#include "forms/main/main_form_style.h"
 
 void TForm1::BuildRightColumn() {
     KVZXPHeader2.SetName("KVZXPHeader2");

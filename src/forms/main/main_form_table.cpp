@@ -2,7 +2,7 @@
 // stands for and its click handler. The names, the lookups and the handler wiring all come
 // from these tables.
 
-#include "app/main_form.h"
+#include "forms/main/main_form.h"
 
 using engine::Category;
 using engine::Choice;

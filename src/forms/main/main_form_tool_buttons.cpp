@@ -1,7 +1,7 @@
 // The main window's buttons that show the help page and the process and type managers, and
 // the five launchers of system tools.
 
-#include "app/main_form.h"
+#include "forms/main/main_form.h"
 #include "platform/shell.h"
 #include "ui/application.h"
 

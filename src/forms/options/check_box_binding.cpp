@@ -1,4 +1,4 @@
-#include "settings/check_box_binding.h"
+#include "forms/options/check_box_binding.h"
 
 namespace settings {
 

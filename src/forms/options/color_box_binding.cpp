@@ -1,4 +1,4 @@
-#include "settings/color_box_binding.h"
+#include "forms/options/color_box_binding.h"
 
 namespace settings {
 

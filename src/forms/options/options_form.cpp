@@ -1,4 +1,4 @@
-#include "settings/options_form.h"
+#include "forms/options/options_form.h"
 
 #include "controls/header_style.h"
 #include "controls/window_frame.h"

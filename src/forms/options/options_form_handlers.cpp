@@ -3,10 +3,10 @@
 
 #include <stdexcept>
 
+#include "forms/options/options_form.h"
 #include "platform/shell.h"
 #include "platform/system.h"
 #include "settings/auto_start.h"
-#include "settings/options_form.h"
 #include "settings/settings_file.h"
 #include "settings/stored_options.h"
 #include "settings/window_colors.h"

@@ -1,4 +1,4 @@
-#include "tools/process_listing.h"
+#include "forms/process_manager/process_listing.h"
 
 #include <stdexcept>
 

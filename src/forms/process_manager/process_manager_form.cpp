@@ -1,6 +1,6 @@
-#include "tools/process_manager_form.h"
+#include "forms/process_manager/process_manager_form.h"
 
-#include "tools/process_listing.h"
+#include "forms/process_manager/process_listing.h"
 
 TForm6::TForm6(ui::Application& application, const tools::ToolWindowContext& context,
                platform::Processes& processes, platform::System& system,

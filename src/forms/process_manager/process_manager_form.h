@@ -3,7 +3,7 @@
 // and saved to a text file.
 
 #include "controls/kvzxp_list_box.h"
-#include "tools/tool_window.h"
+#include "forms/tool_window.h"
 #include "ui/save_dialog.h"
 
 namespace platform {

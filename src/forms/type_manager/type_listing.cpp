@@ -1,4 +1,4 @@
-#include "tools/type_listing.h"
+#include "forms/type_manager/type_listing.h"
 
 #include <memory>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "tools/type_manager_form.h"
+#include "forms/type_manager/type_manager_form.h"
 
 #include <stdexcept>
 
-#include "tools/type_listing.h"
+#include "forms/type_manager/type_listing.h"
 
 TForm7::TForm7(ui::Application& application, const tools::ToolWindowContext& context,
                platform::Registry& registry)

@@ -3,7 +3,7 @@
 // its text box by the main window's "Type Manager".
 
 #include "controls/kvzxp_memo.h"
-#include "tools/tool_window.h"
+#include "forms/tool_window.h"
 
 namespace platform {
 class Registry;

@@ -1,12 +1,12 @@
 // The frame the tool windows share: header and panel, colour, language section, exit button,
 // close box; and the main window's buttons that show them.
 
+#include "forms/disk_manager/disk_manager_form.h"
+#include "forms/log_manager/log_manager_form.h"
+#include "forms/process_manager/process_manager_form.h"
+#include "forms/type_manager/type_manager_form.h"
+#include "host/forms/tools_fixture.h"
 #include "settings/color_list.h"
-#include "tools/disk_manager_form.h"
-#include "tools/log_manager_form.h"
-#include "tools/process_manager_form.h"
-#include "tools/type_manager_form.h"
-#include "tools_fixture.h"
 
 namespace {
 

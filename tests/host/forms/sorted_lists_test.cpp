@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "app/main_form.h"
-#include "settings/options_form.h"
-#include "tools/log_manager_form.h"
-#include "tools/process_manager_form.h"
-#include "tools_fixture.h"
+#include "forms/log_manager/log_manager_form.h"
+#include "forms/main/main_form.h"
+#include "forms/options/options_form.h"
+#include "forms/process_manager/process_manager_form.h"
+#include "host/forms/tools_fixture.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The main window's "Help", "process Manager" and "Type Manager" buttons and launchers, and the
 // process and type managers' own buttons, on fakes.
 
-#include "app/main_form.h"
-#include "tools/help_form.h"
-#include "tools/help_page.h"
-#include "tools/process_manager_form.h"
-#include "tools/type_manager_form.h"
-#include "tools_fixture.h"
+#include "forms/help/help_form.h"
+#include "forms/help/help_page.h"
+#include "forms/main/main_form.h"
+#include "forms/process_manager/process_manager_form.h"
+#include "forms/type_manager/type_manager_form.h"
+#include "host/forms/tools_fixture.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/main_form.h"
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "fakes/fake_services.h"
+#include "forms/main/main_form.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "controls/kvzxp_list_box.h"
 #include "controls/kvzxp_memo.h"
 #include "fakes/fake_services.h"

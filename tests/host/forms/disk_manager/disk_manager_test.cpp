@@ -1,8 +1,8 @@
 // The disk manager: the drive table's texts, its rows, its columns, and when it is rebuilt.
 
-#include "tools/disk_manager_form.h"
-#include "tools/disk_table.h"
-#include "tools_fixture.h"
+#include "forms/disk_manager/disk_manager_form.h"
+#include "forms/disk_manager/disk_table.h"
+#include "host/forms/tools_fixture.h"
 
 namespace {
 

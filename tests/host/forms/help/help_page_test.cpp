@@ -1,6 +1,6 @@
 // The help page's structure, and the page as formatted text where no HTML engine exists.
 
-#include "tools/help_page.h"
+#include "forms/help/help_page.h"
 
 #include <gtest/gtest.h>
 

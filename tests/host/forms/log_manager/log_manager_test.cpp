@@ -6,10 +6,10 @@
 #include <set>
 
 #include "fakes/fake_services.h"
+#include "forms/log_manager/log_manager_form.h"
 #include "settings/language_files.h"
 #include "settings/options.h"
 #include "settings/sound_cues.h"
-#include "tools/log_manager_form.h"
 #include "ui/application.h"
 #include "ui/form_owner.h"
 #include "ui/headless/headless_backend.h"

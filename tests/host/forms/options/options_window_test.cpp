@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "fakes/fake_services.h"
+#include "forms/log_manager/log_manager_form.h"
+#include "forms/main/main_form.h"
+#include "forms/options/options_form.h"
 #include "settings/auto_start.h"
-#include "settings/options_form.h"
-#include "tools/log_manager_form.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 

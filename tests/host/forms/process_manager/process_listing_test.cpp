@@ -1,6 +1,6 @@
 // The process listing on both platform families and the saved list's name and bytes.
 
-#include "tools/process_listing.h"
+#include "forms/process_manager/process_listing.h"
 
 #include <gtest/gtest.h>
 

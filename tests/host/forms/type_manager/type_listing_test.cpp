@@ -1,6 +1,6 @@
 // The type listing of HKEY_CLASSES_ROOT against a fake registry.
 
-#include "tools/type_listing.h"
+#include "forms/type_manager/type_listing.h"
 
 #include <gtest/gtest.h>
 
