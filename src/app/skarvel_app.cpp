@@ -21,7 +21,7 @@ int RunSkarvel(ui::Backend& backend, const platform::Services& services) {
     bool started = false;
     // A window that cannot be made ends the start with the general error report.
     application.Guard([&] {
-        Windows windows(application, services);
+        WindowList windows(application, services);
         windows.MainWindow().ShowForm();
         started = true;
         application.Run();

@@ -1,11 +1,15 @@
 #pragma once
-// The seven windows of a program run and what they share, made at start-up: the services are
-// unpacked here into the references each window takes, the options model and the sound cues
-// are owned here, and the windows are created in their fixed order and destroyed in reverse.
-// This is the one place that names every window's class.
+// The windows of a program run, made at start-up from one list: each entry says what the other
+// windows need of it (its texts and language section, whether it takes the colour, whether it
+// keeps the main window disabled, how it is opened). The services are unpacked here into the
+// references each window takes; the options model and the sound cues are owned here; the
+// windows are created in the list's order and destroyed in reverse. This is the one place that
+// names every window's class.
+
+#include <stdexcept>
+#include <vector>
 
 #include "engine/cleaning_run.h"
-#include "forms/options/options_links.h"
 #include "forms/tool_window.h"
 #include "forms/window_links.h"
 #include "platform/services.h"
@@ -16,11 +20,6 @@
 
 class TForm1;
 class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
 
 namespace ui {
 class Application;
@@ -28,53 +27,58 @@ class Application;
 
 namespace app {
 
-class Windows final : public ToolWindows, public settings::ToolWindowLinks {
+class WindowList final : public forms::WindowLinks {
   public:
     // Unpacks SERVICES; raises std::invalid_argument when a family the windows use (system,
     // sound, files, profile, registry, shell, urlCache, shellFolder, volumes,
     // notificationArea, folderDialog, processes) is missing.
-    Windows(ui::Application& application, const platform::Services& services);
-    Windows(const Windows&) = delete;
-    Windows& operator=(const Windows&) = delete;
+    WindowList(ui::Application& application, const platform::Services& services);
+    WindowList(const WindowList&) = delete;
+    WindowList& operator=(const WindowList&) = delete;
 
-    TForm1& MainWindow() const { return *main_; }
-    TForm2& OptionsWindow() const { return *optionsWindow_; }
-    TForm3& HelpWindow() const { return *help_; }
-    TForm4& LogManager() const { return *logManager_; }
-    TForm5& DiskManager() const { return *diskManager_; }
-    TForm6& ProcessManager() const { return *processManager_; }
-    TForm7& TypeManager() const { return *typeManager_; }
+    // The window ID; it must be in the list.
+    ui::Form& Window(forms::WindowId id) const;
+    // The listed window of class F.
+    template <typename F>
+    F& Get() const {
+        for (const forms::ListedWindow& window : windows_)
+            if (auto* form = dynamic_cast<F*>(window.form)) return *form;
+        throw std::logic_error("A window that is not in the list was asked for");
+    }
+    TForm1& MainWindow() const;
+    TForm2& OptionsWindow() const;
     settings::Options& GetOptions() { return options_; }
 
-    // ToolWindows
-    void ShowOptions() override;
-    void ShowLogManager() override;
-    void ShowDiskManager() override;
-    void ShowHelp() override;
-    void ShowProcessManager() override;
-    void ShowTypeManager() override;
+    // forms::WindowLinks
+    void Open(forms::WindowId id) override;
     bool BlockingWindowVisible() const override;
-    // settings::ToolWindowLinks
-    ui::Form* ToolWindow(settings::LanguageWindow which) override;
+    std::span<const forms::ListedWindow> Windows() const override { return windows_; }
 
   private:
+    // What the others need of a window, as its line in the list says it.
+    struct Entry {
+        forms::WindowId id;
+        const settings::TextTable* texts;
+        void (*takeColor)(ui::Form& form, ui::Color color);
+        bool blocksMainWindow;
+        void (*open)(ui::Form& form);
+    };
+    // Makes the window F (running its creation handler) and lists it.
+    template <typename F, typename... Args>
+    void Add(const Entry& entry, Args&&... args);
+
     engine::CleaningServices cleaning_;
     platform::ShellFolder& shellFolder_;
     platform::Volumes& volumes_;
     platform::NotificationArea& notificationArea_;
     platform::Processes& processes_;
+    platform::FolderDialog& folderDialog_;
     settings::Languages languages_;
     settings::Options options_;
     settings::SoundCues cues_;
     tools::ToolWindowContext toolContext_;
-    ui::FormOwner forms_;  // last: the windows borrow everything above
-    TForm1* main_ = nullptr;
-    TForm2* optionsWindow_ = nullptr;
-    TForm3* help_ = nullptr;
-    TForm4* logManager_ = nullptr;
-    TForm5* diskManager_ = nullptr;
-    TForm6* processManager_ = nullptr;
-    TForm7* typeManager_ = nullptr;
+    ui::FormOwner forms_;  // the windows borrow everything above
+    std::vector<forms::ListedWindow> windows_;
 };
 
 }  // namespace app

@@ -33,7 +33,8 @@ void ToolWindow::ApplyColorAndLanguage() {
         options.color.Select(context_.settingsFile.ReadInteger(settings::Setting::ColorIndex));
     }
     ApplyColor(options.color.Color());
-    (void)context_.languages.ApplyOnToolWindowCreate(design_.language, TextTarget());
+    const settings::TranslatedWindow self[] = {{this, design_.texts}};
+    (void)context_.languages.ApplyCurrent(self);
 }
 
 void ToolWindow::SetUpButton(controls::TKVZXPSpeedButton& button, std::string_view name,

@@ -16,9 +16,9 @@
 #include "controls/window_frame.h"
 #include "settings/language_files.h"
 #include "settings/options.h"
-#include "settings/retranslate.h"
 #include "settings/settings_file.h"
 #include "settings/sound_cues.h"
+#include "settings/text_table.h"
 #include "ui/form.h"
 
 namespace tools {
@@ -34,22 +34,20 @@ struct ToolWindowContext {
 
 // The parts of the frame that differ from window to window.
 struct ToolWindowDesign {
-    controls::WindowFrame frame;  // caption, client size, always on top
-    std::string header;           // the header bar's caption
-    int width = 641;              // of the header bar and the panel
-    int panelHeight = 233;        // the panel lies below the 40-pixel header bar
-    settings::LanguageWindow language = settings::LanguageWindow::LogManager;
+    controls::WindowFrame frame;                 // caption, client size, always on top
+    std::string header;                          // the header bar's caption
+    int width = 641;                             // of the header bar and the panel
+    int panelHeight = 233;                       // the panel lies below the 40-pixel header bar
+    const settings::TextTable* texts = nullptr;  // the window's texts in the language files
     // Whether creation reads the colour index from the settings file and selects it in the
     // options before taking the colour; otherwise it takes the selection as it stands.
     bool readsStoredColor = true;
 };
 
-class ToolWindow : public ui::Form, public settings::RetranslationTarget {
+class ToolWindow : public ui::Form {
   public:
     // The colour of all windows: the header bar and the panel's background take it.
     void ApplyColor(ui::Color color);
-    // This window for a language file (its own section's table).
-    settings::LanguageTarget TextTarget() override { return {this, {}}; }
 
     controls::TKVZXPHeader KVZXPHeader1{this};
     controls::TKVZXPCollapsePanel KVZXPCollapsePanel1{this};

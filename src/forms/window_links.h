@@ -1,28 +1,54 @@
 #pragma once
-// The secondary windows as the main window reaches them, without naming their classes.
+// The windows as they reach each other, without naming each other's classes: start-up's list
+// of windows (app/window_list.*) describes each one by what the others need of it.
 
-namespace app {
+#include <span>
+#include <vector>
 
-class ToolWindows {
-  public:
-    // "Mechanical Options": shows the options window.
-    virtual void ShowOptions() = 0;
-    // "Log Manager": shows the log manager.
-    virtual void ShowLogManager() = 0;
-    // "DIsk Manager": shows the disk manager, whose showing rebuilds its drive table.
-    virtual void ShowDiskManager() = 0;
-    // "Help": writes the help page into the help window and shows it.
-    virtual void ShowHelp() = 0;
-    // "process Manager": shows the process manager and fills its list again.
-    virtual void ShowProcessManager() = 0;
-    // "Type Manager": shows the type manager and lists the registered file types in it.
-    virtual void ShowTypeManager() = 0;
-    // Whether a window that keeps the main window disabled is visible: the options window or
-    // the log, disk, process or type manager (the help window does not count).
-    virtual bool BlockingWindowVisible() const = 0;
+#include "settings/retranslate.h"
+#include "ui/color.h"
+#include "ui/form.h"
 
-  protected:
-    ~ToolWindows() = default;
+namespace forms {
+
+// The windows other windows open by name.
+enum class WindowId { Main, Options, Help, LogManager, DiskManager, ProcessManager, TypeManager };
+
+// One window as the others see it.
+struct ListedWindow {
+    WindowId id;
+    ui::Form* form;
+    // Its texts and its section of the language files; null: never retranslated.
+    const settings::TextTable* texts;
+    // Puts the colour of all windows on its header bars and panels; null: it keeps its own.
+    void (*takeColor)(ui::Form& form, ui::Color color);
+    // Whether the main window stays disabled while it is visible.
+    bool blocksMainWindow;
+    // What opening it from another window does (show it, and fill it where it fills on show).
+    void (*open)(ui::Form& form);
+
+    settings::TranslatedWindow Translated() const { return {form, texts}; }
 };
 
-}  // namespace app
+// WINDOWS as a language file reaches them, in their order.
+inline std::vector<settings::TranslatedWindow> TranslatedWindows(
+    std::span<const ListedWindow> windows) {
+    std::vector<settings::TranslatedWindow> translated;
+    for (const ListedWindow& window : windows) translated.push_back(window.Translated());
+    return translated;
+}
+
+class WindowLinks {
+  public:
+    // Opens the window ID.
+    virtual void Open(WindowId id) = 0;
+    // Whether a window that keeps the main window disabled is visible.
+    virtual bool BlockingWindowVisible() const = 0;
+    // The windows made so far, in the order of their creation.
+    virtual std::span<const ListedWindow> Windows() const = 0;
+
+  protected:
+    ~WindowLinks() = default;
+};
+
+}  // namespace forms

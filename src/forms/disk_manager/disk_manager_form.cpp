@@ -4,13 +4,9 @@
 
 TForm5::TForm5(ui::Application& application, const tools::ToolWindowContext& context,
                platform::Volumes& volumes)
-    : tools::ToolWindow(application, context,
-                        {{"Disk Manager Skarvel", 640, 271, false},
-                         "Disk Manager",
-                         641,
-                         233,
-                         settings::LanguageWindow::DiskManager,
-                         false}),
+    : tools::ToolWindow(
+          application, context,
+          {{"Disk Manager Skarvel", 640, 271, false}, "Disk Manager", 641, 233, &kTexts, false}),
       volumes_(volumes) {
     SetName("Form5");
     SetFont(controls::TealBoldArial());
@@ -67,3 +63,29 @@ void TForm5::KVZXPSpeedButton1Click() {
     Cue(4);
     Hide();
 }
+
+namespace {
+
+using settings::Caption;
+using settings::ColumnTitle;
+using settings::Hint;
+
+constexpr settings::TextRow kRows[] = {
+    settings::FormCaption("Disk Manager Skarvel", "Disk Manager Skarvel"),
+    Caption<&TForm5::KVZXPHeader1>("Disk Manager", "Disk Manager"),
+    Hint<&TForm5::KVZXPSpeedButton1>("Hint_Exit", "Exit"),
+    ColumnTitle<&TForm5::ListView1, 1>("Disk", "Disk"),
+    ColumnTitle<&TForm5::ListView1, 2>("Type", "Type"),
+    ColumnTitle<&TForm5::ListView1, 3>("Volume", "Volume"),
+    ColumnTitle<&TForm5::ListView1, 4>("All Size", "All Size"),
+    ColumnTitle<&TForm5::ListView1, 5>("Free Size", "Free Size"),
+    ColumnTitle<&TForm5::ListView1, 6>("FS", "FS"),
+    ColumnTitle<&TForm5::ListView1, 7>("Lenght", "Lenght"),
+    ColumnTitle<&TForm5::ListView1, 8>("FS Flag", "FS Flag"),
+    ColumnTitle<&TForm5::ListView1, 9>("Serial", "Serial"),
+    Hint<&TForm5::KVZXPSpeedButton2>("Hint_List Refresh", "List Refresh"),
+};
+
+}  // namespace
+
+const settings::TextTable TForm5::kTexts{"DiskForm", kRows};

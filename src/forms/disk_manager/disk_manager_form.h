@@ -27,6 +27,9 @@ class TForm5 : public tools::ToolWindow {
     controls::TKVZXPSpeedButton KVZXPSpeedButton2{&KVZXPCollapsePanel1};  // "List Refresh"
     controls::TKVZXPSpeedButton KVZXPSpeedButton1{&KVZXPCollapsePanel1};  // "Exit"
 
+    // Its texts in the language files.
+    static const settings::TextTable kTexts;
+
   private:
     void BuildTable();
     void FillTable();

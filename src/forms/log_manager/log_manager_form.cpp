@@ -35,13 +35,9 @@ std::vector<std::string> TextLines(const std::string& bytes) {
 
 TForm4::TForm4(ui::Application& application, const tools::ToolWindowContext& context,
                const tools::LogManagerServices& services)
-    : tools::ToolWindow(application, context,
-                        {{"Log Manager Skarvel", 641, 272, false},
-                         "Log Manager",
-                         641,
-                         233,
-                         settings::LanguageWindow::LogManager,
-                         true}),
+    : tools::ToolWindow(
+          application, context,
+          {{"Log Manager Skarvel", 641, 272, false}, "Log Manager", 641, 233, &kTexts, true}),
       FileListBox1(&KVZXPCollapsePanel1, &services.files),
       BrowseForFolder1(application, services.folderDialog, services.files),
       services_(services) {
@@ -140,3 +136,21 @@ void TForm4::KVZXPSpeedButton3Click() {
     Hide();
     App().ShowMainWindow(ui::ShowCommand::Normal);
 }
+
+namespace {
+
+using settings::Caption;
+using settings::Hint;
+
+constexpr settings::TextRow kRows[] = {
+    settings::FormCaption("Log Manager Skarvel", "Log Manager Skarvel"),
+    Caption<&TForm4::KVZXPHeader1>("Log Manager", "Log Manager"),
+    Hint<&TForm4::KVZXPSpeedButton1>("Hint_Dell All Logs", "Dell All Logs"),
+    Hint<&TForm4::KVZXPSpeedButton2>("Hint_Copy All Logs", "Copy All Logs"),
+    // The exit hint shares the main window's "Exit" key with the tray menu item.
+    Hint<&TForm4::KVZXPSpeedButton3>("Exit", "Exit", "MainForm"),
+};
+
+}  // namespace
+
+const settings::TextTable TForm4::kTexts{"LogForm", kRows};

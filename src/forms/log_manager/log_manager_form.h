@@ -59,6 +59,9 @@ class TForm4 : public tools::ToolWindow {
     controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};  // "Exit"
     TBrowseForFolder BrowseForFolder1;
 
+    // Its texts in the language files.
+    static const settings::TextTable kTexts;
+
   private:
     void BuildContent();
     // Empties the log folder (it always stays), then lists it afresh.

@@ -14,7 +14,7 @@ const std::string kRule(51, '_');
 
 TForm1::TForm1(ui::Application& application, const engine::CleaningServices& services,
                platform::ShellFolder& shellFolder, platform::NotificationArea& notificationArea,
-               const settings::SoundCues& cues, app::ToolWindows& toolWindows)
+               const settings::SoundCues& cues, forms::WindowLinks& windows)
     : ui::Form(application),
       ShellListView1(&KVZXPCollapsePanel2, &shellFolder),
       Timer1(application),
@@ -22,7 +22,7 @@ TForm1::TForm1(ui::Application& application, const engine::CleaningServices& ser
       Tray1(*this, notificationArea),
       services_(services),
       cues_(cues),
-      toolWindows_(toolWindows),
+      windows_(windows),
       paths_(services.system, services.shell) {
     SetName("Form1");
     SetCaption(std::string("System cleaning utility ") + kProductVersion);
@@ -73,7 +73,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Timer1Timer() {
-    SetEnabled(!toolWindows_.BlockingWindowVisible());
+    SetEnabled(!windows_.BlockingWindowVisible());
 }
 
 void TForm1::FormClose(ui::CloseAction& action) {
@@ -87,17 +87,17 @@ void TForm1::Exit1Click() {
 
 void TForm1::KVZXPSpeedButton9Click() {
     Cue(4);
-    toolWindows_.ShowOptions();
+    windows_.Open(forms::WindowId::Options);
 }
 
 void TForm1::KVZXPSpeedButton11Click() {
     Cue(4);
-    toolWindows_.ShowLogManager();
+    windows_.Open(forms::WindowId::LogManager);
 }
 
 void TForm1::KVZXPSpeedButton12Click() {
     Cue(4);
-    toolWindows_.ShowDiskManager();
+    windows_.Open(forms::WindowId::DiskManager);
 }
 
 void TForm1::KVZXPSpeedButton10Click() {
@@ -113,10 +113,9 @@ void TForm1::SaveActivityLog() {
     (void)engine::SaveActivityLog(services_.files, services_.system, Memo1.Lines());
 }
 
-settings::LanguageTarget TForm1::TextTarget() {
-    return {this, [this](const settings::TextEntry& entry, const std::string& text) {
-                if (entry.control != "Exit1") return false;
-                Exit1().caption = text;
-                return true;
-            }};
+void TForm1::ApplyColor(ui::Color color) {
+    KVZXPHeader1.SetColor(color);
+    KVZXPCollapsePanel1.SetColorBackground(color);
+    KVZXPHeader2.SetColor(color);
+    KVZXPCollapsePanel2.SetColorBackground(color);
 }

@@ -20,8 +20,8 @@
 #include "engine/cleaning_run.h"
 #include "forms/options/options_links.h"
 #include "forms/window_links.h"
-#include "settings/retranslate.h"
 #include "settings/sound_cues.h"
+#include "settings/text_table.h"
 #include "shell/tray.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -43,12 +43,14 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
   public:
     TForm1(ui::Application& application, const engine::CleaningServices& services,
            platform::ShellFolder& shellFolder, platform::NotificationArea& notificationArea,
-           const settings::SoundCues& cues, app::ToolWindows& toolWindows);
+           const settings::SoundCues& cues, forms::WindowLinks& windows);
 
     // Writes the activity-log header and shows the recycle bin in the file list.
     void FormCreate();
-    // This window for a language file: its controls, plus the tray menu's "Exit" item.
-    settings::LanguageTarget TextTarget() override;
+    // Its texts, the tray menu's "Exit" item among them (main_form_texts.cpp).
+    static const settings::TextTable kTexts;
+    // The colour of all windows: both header bars and their panels take it.
+    void ApplyColor(ui::Color color);
     // The options window's reach into this window.
     void SetFileListStyle(ui::ViewStyle style) override;
     shell::TTray& Tray() override { return Tray1; }
@@ -231,6 +233,6 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
 
     const engine::CleaningServices& services_;
     const settings::SoundCues& cues_;
-    app::ToolWindows& toolWindows_;
+    forms::WindowLinks& windows_;
     engine::CleaningPaths paths_;
 };

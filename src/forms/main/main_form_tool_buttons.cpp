@@ -32,17 +32,17 @@ void TForm1::ConnectToolButtons() {
 
 void TForm1::KVZXPSpeedButton1Click() {
     Cue(4);
-    toolWindows_.ShowHelp();
+    windows_.Open(forms::WindowId::Help);
 }
 
 void TForm1::KVZXPSpeedButton13Click() {
     Cue(4);
-    toolWindows_.ShowProcessManager();
+    windows_.Open(forms::WindowId::ProcessManager);
 }
 
 void TForm1::KVZXPSpeedButton14Click() {
     Cue(4);
-    toolWindows_.ShowTypeManager();
+    windows_.Open(forms::WindowId::TypeManager);
 }
 
 void TForm1::KVZXPSpeedButton2Click() {

@@ -7,14 +7,14 @@
 
 TForm2::TForm2(ui::Application& application, const settings::OptionsServices& services,
                settings::Languages& languages, settings::MainWindowLink& mainWindow,
-               settings::ToolWindowLinks& toolWindows, settings::Options& options)
+               forms::WindowLinks& windows, settings::Options& options)
     : ui::Form(application),
       FileListBox1(&KVZXPGroupBox6, &services.files),
       Timer1(application),
       services_(services),
       languages_(languages),
       mainWindow_(mainWindow),
-      toolWindows_(toolWindows),
+      windows_(windows),
       options_(options) {
     SetName("Form2");
     controls::ApplyWindowFrame(*this, {"Mechanical Options Skarvel", 361, 305, true});
@@ -109,7 +109,11 @@ void TForm2::ConnectHandlers() {
 }
 
 void TForm2::FormCreate() {
-    (void)languages_.ApplyOnOptionsCreate(mainWindow_.TextTarget(), {this, {}});
+    // Only the windows made before this one exist yet; the others take the language file at
+    // their own creation.
+    std::vector<settings::TranslatedWindow> made = forms::TranslatedWindows(windows_.Windows());
+    made.push_back({this, &kTexts});
+    (void)languages_.ApplyCurrent(made);
     if (services_.files.DirectoryExists(languages_.Folder()))
         FileListBox1.SetDirectory(languages_.Folder());
     else
@@ -118,7 +122,7 @@ void TForm2::FormCreate() {
     settings::LoadedOptions stored =
         settings::LoadOptions(settings::SettingsFile(services_.system, services_.profile));
     options_.color.Select(stored.colorIndex);
-    ApplyColor(false);
+    ColorWindows(false);
     switch (stored.viewStyle) {
         case 1:
             KVZXPRadioButton1.SetChecked(true);
@@ -178,3 +182,39 @@ int TForm2::ViewCode() const {
         if (buttons[i]->Checked()) return i + 1;
     return 0;
 }
+
+void TForm2::ApplyColor(ui::Color color) {
+    KVZXPHeader1.SetColor(color);
+    KVZXPCollapsePanel1.SetColorBackground(color);
+}
+
+namespace {
+
+using settings::Caption;
+
+constexpr settings::TextRow kRows[] = {
+    settings::FormCaption("Form Caption", "Mechanical Options Skarvel"),
+    Caption<&TForm2::KVZXPHeader1>("Mechanical Options", "Mechanical Options"),
+    Caption<&TForm2::KVZXPGroupBox1>("Tray", "Tray"),
+    Caption<&TForm2::KVZXPCheckBox1>("Visible in tray", "Visible in tray"),
+    Caption<&TForm2::KVZXPGroupBox2>("Color", "Color"),
+    Caption<&TForm2::KVZXPRadioGroup1>("View processing", "View processing"),
+    Caption<&TForm2::KVZXPRadioButton1>("List", "List"),
+    Caption<&TForm2::KVZXPRadioButton2>("Icon", "Icon"),
+    Caption<&TForm2::KVZXPRadioButton3>("Report", "Report"),
+    Caption<&TForm2::KVZXPRadioButton4>("Small Icon", "Small Icon"),
+    Caption<&TForm2::KVZXPGroupBox6>("language", "language files"),
+    Caption<&TForm2::KVZXPGroupBox3>("Autorun", "AutoRun with system"),
+    Caption<&TForm2::KVZXPCheckBox2>("Yes", "Yes"),
+    Caption<&TForm2::KVZXPGroupBox4>("Sound", "Sound"),
+    Caption<&TForm2::KVZXPCheckBox3>("Sound in Skarvel", "Sound in Skarvel"),
+    Caption<&TForm2::KVZXPGroupBox5>("Default Options", "Default Options"),
+    Caption<&TForm2::KVZXPButton1>("Default Click", "Default Click"),
+    Caption<&TForm2::KVZXPGroupBox7>("Cost accounting", "Cost accounting"),
+    Caption<&TForm2::KVZXPCheckBox4>("Yes", "Yes"),
+    Caption<&TForm2::KVZXPCheckBox5>("Automatic Clear Log", "Automatic Clear Log"),
+};
+
+}  // namespace
+
+const settings::TextTable TForm2::kTexts{"Option Form", kRows};

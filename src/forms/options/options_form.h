@@ -14,6 +14,7 @@
 #include "forms/options/check_box_binding.h"
 #include "forms/options/color_box_binding.h"
 #include "forms/options/options_links.h"
+#include "forms/window_links.h"
 #include "settings/language_files.h"
 #include "settings/options.h"
 #include "settings/stored_options.h"
@@ -45,7 +46,7 @@ class TForm2 : public ui::Form {
   public:
     TForm2(ui::Application& application, const settings::OptionsServices& services,
            settings::Languages& languages, settings::MainWindowLink& mainWindow,
-           settings::ToolWindowLinks& toolWindows, settings::Options& options);
+           forms::WindowLinks& windows, settings::Options& options);
 
     // Language, language list, stored options, tray icon (in this order).
     void FormCreate();
@@ -76,6 +77,11 @@ class TForm2 : public ui::Form {
     // none is checked.
     int ViewCode() const;
 
+    // Its texts in the language files.
+    static const settings::TextTable kTexts;
+    // The colour of all windows: the header bar and its panel take it.
+    void ApplyColor(ui::Color color);
+
     controls::TKVZXPHeader KVZXPHeader1{this};
     controls::TKVZXPCollapsePanel KVZXPCollapsePanel1{this};
     controls::TKVZXPGroupBox KVZXPGroupBox1{&KVZXPCollapsePanel1};
@@ -103,17 +109,17 @@ class TForm2 : public ui::Form {
   private:
     void BuildControls();
     void ConnectHandlers();
-    // The chosen colour on this window and the main window, then (ALL_WINDOWS) the tool windows.
-    void ApplyColor(bool allWindows);
+    // The chosen colour on this window and the windows made before it, then (ALL_WINDOWS) on
+    // the windows made after it too (otherwise they take it at their own creation).
+    void ColorWindows(bool allWindows);
     void SetViewStyle(ui::ViewStyle style);
     // The options as the controls hold them now, as the settings file stores them.
     settings::OptionsToStore CurrentOptions() const;
-    settings::LanguageTargets AllLanguageTargets();
 
     settings::OptionsServices services_;
     settings::Languages& languages_;
     settings::MainWindowLink& mainWindow_;
-    settings::ToolWindowLinks& toolWindows_;
+    forms::WindowLinks& windows_;
     settings::Options& options_;
     // Last: the bindings tie the boxes above to the options.
     settings::CheckBoxBinding trayBinding_{KVZXPCheckBox1, options_.trayIcon};

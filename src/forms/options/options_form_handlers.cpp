@@ -9,7 +9,6 @@
 #include "settings/auto_start.h"
 #include "settings/settings_file.h"
 #include "settings/stored_options.h"
-#include "settings/window_colors.h"
 #include "shell/tray.h"
 #include "ui/application.h"
 
@@ -20,19 +19,22 @@ void TForm2::KVZXPCheckBox1Click() {
         (void)mainWindow_.Tray().HideIcon();  // also makes the main window visible
 }
 
-void TForm2::ApplyColor(bool allWindows) {
-    ui::Color color = options_.color.Color();
-    settings::ColorToolWindow(this, color);
-    settings::ColorMainWindow(mainWindow_.TextTarget().form, color);
-    if (!allWindows) return;  // the tool windows take the colour at their own creation
-    for (settings::LanguageWindow w :
-         {settings::LanguageWindow::LogManager, settings::LanguageWindow::DiskManager,
-          settings::LanguageWindow::ProcessManager, settings::LanguageWindow::TypeManager})
-        settings::ColorToolWindow(toolWindows_.ToolWindow(w), color);
+void TForm2::ColorWindows(bool allWindows) {
+    const ui::Color color = options_.color.Color();
+    ApplyColor(color);
+    bool afterThis = false;
+    for (const forms::ListedWindow& window : windows_.Windows()) {
+        if (window.form == this) {
+            afterThis = true;
+            continue;
+        }
+        if (afterThis && !allWindows) break;
+        if (window.takeColor) window.takeColor(*window.form, color);
+    }
 }
 
 void TForm2::ColorBox1Change() {
-    ApplyColor(true);
+    ColorWindows(true);
 }
 
 void TForm2::SetViewStyle(ui::ViewStyle style) {
@@ -76,7 +78,7 @@ void TForm2::KVZXPButton1Click() {
     options_.sound.Set(true);
     options_.color.Select(settings::kDefaultColorIndex);
     KVZXPRadioButton1.SetChecked(true);  // its handler sets the list style; List stays in force
-    ApplyColor(false);
+    ColorWindows(false);
     shell::TTray& tray = mainWindow_.Tray();
     (void)tray.HideIcon();
     (void)tray.ShowIcon(false);  // exactly one icon
@@ -94,18 +96,6 @@ void TForm2::KVZXPButton1Click() {
     App().Terminate();
 }
 
-settings::LanguageTargets TForm2::AllLanguageTargets() {
-    auto tool = [this](settings::LanguageWindow w) {
-        return settings::LanguageTarget{toolWindows_.ToolWindow(w), {}};
-    };
-    return {mainWindow_.TextTarget(),
-            {this, {}},
-            tool(settings::LanguageWindow::LogManager),
-            tool(settings::LanguageWindow::DiskManager),
-            tool(settings::LanguageWindow::ProcessManager),
-            tool(settings::LanguageWindow::TypeManager)};
-}
-
 void TForm2::FileListBox1DblClick() {
-    languages_.Switch(FileListBox1.FileName(), AllLanguageTargets());
+    languages_.Switch(FileListBox1.FileName(), forms::TranslatedWindows(windows_.Windows()));
 }

@@ -1,22 +1,17 @@
 #pragma once
-// The windows the options window acts on, as it reaches them without naming their classes:
-// the main window (its texts, file-list style, tray icon and activity log) and the tool
-// windows (their colours and texts).
+// What the options window reaches of the main window beyond the list of windows
+// (forms/window_links.h), without naming its class: the file-list style, the tray icon and the
+// activity log.
 
-#include "settings/language_tables.h"
-#include "settings/retranslate.h"
 #include "ui/shell_list_view.h"
 
 namespace shell {
 class TTray;
 }
-namespace ui {
-class Form;
-}
 
 namespace settings {
 
-class MainWindowLink : public RetranslationTarget {
+class MainWindowLink {
   public:
     // The view style of the main window's file list.
     virtual void SetFileListStyle(ui::ViewStyle style) = 0;
@@ -28,15 +23,6 @@ class MainWindowLink : public RetranslationTarget {
 
   protected:
     ~MainWindowLink() = default;
-};
-
-class ToolWindowLinks {
-  public:
-    // The log, disk, process or type manager; null until it has been created.
-    virtual ui::Form* ToolWindow(LanguageWindow which) = 0;
-
-  protected:
-    ~ToolWindowLinks() = default;
 };
 
 }  // namespace settings

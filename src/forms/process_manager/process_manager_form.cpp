@@ -10,7 +10,7 @@ TForm6::TForm6(ui::Application& application, const tools::ToolWindowContext& con
                          "Process Manager",
                          643,
                          231,
-                         settings::LanguageWindow::ProcessManager,
+                         &kTexts,
                          true}),
       processes_(processes),
       system_(system),
@@ -68,3 +68,20 @@ void TForm6::KVZXPSpeedButton3Click() {
     Cue(4);
     Hide();
 }
+
+namespace {
+
+using settings::Caption;
+using settings::Hint;
+
+constexpr settings::TextRow kRows[] = {
+    settings::FormCaption("Process Manager Skarvel", "Process Manager Skarvel"),
+    Caption<&TForm6::KVZXPHeader1>("Process Manager", "Process Manager"),
+    Hint<&TForm6::KVZXPSpeedButton13>("Hint_List Refresh", "List Refresh"),
+    Hint<&TForm6::KVZXPSpeedButton3>("Hint_Exit", "Exit"),
+    Hint<&TForm6::KVZXPSpeedButton1>("Hint_Save to file", "Save to file"),
+};
+
+}  // namespace
+
+const settings::TextTable TForm6::kTexts{"ProcessForm", kRows};

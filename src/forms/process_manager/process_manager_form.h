@@ -36,6 +36,9 @@ class TForm6 : public tools::ToolWindow {
     controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};   // "Exit"
     ui::SaveDialog SaveDialog1{*this};
 
+    // Its texts in the language files.
+    static const settings::TextTable kTexts;
+
   private:
     platform::Processes& processes_;
     platform::System& system_;

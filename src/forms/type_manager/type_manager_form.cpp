@@ -6,13 +6,9 @@
 
 TForm7::TForm7(ui::Application& application, const tools::ToolWindowContext& context,
                platform::Registry& registry)
-    : tools::ToolWindow(application, context,
-                        {{"Type Manager Skarvel", 641, 271, true},
-                         "Type Manager",
-                         641,
-                         233,
-                         settings::LanguageWindow::TypeManager,
-                         true}),
+    : tools::ToolWindow(
+          application, context,
+          {{"Type Manager Skarvel", 641, 271, true}, "Type Manager", 641, 233, &kTexts, true}),
       registry_(registry) {
     SetName("Form7");
 
@@ -44,3 +40,18 @@ void TForm7::ListFileTypes() {
 void TForm7::KVZXPSpeedButton3Click() {
     Hide();
 }
+
+namespace {
+
+using settings::Caption;
+using settings::Hint;
+
+constexpr settings::TextRow kRows[] = {
+    settings::FormCaption("Type Manager Skarvel", "Type Manager Skarvel"),
+    Caption<&TForm7::KVZXPHeader1>("Type Manager", "Type Manager"),
+    Hint<&TForm7::KVZXPSpeedButton3>("Hint_Exit", "Exit"),
+};
+
+}  // namespace
+
+const settings::TextTable TForm7::kTexts{"TypeForm", kRows};

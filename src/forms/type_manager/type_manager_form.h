@@ -26,6 +26,9 @@ class TForm7 : public tools::ToolWindow {
     controls::TKVZXPMemo KVZXPMemo1{&KVZXPCollapsePanel1};
     controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};  // "Exit"
 
+    // Its texts in the language files.
+    static const settings::TextTable kTexts;
+
   private:
     platform::Registry& registry_;
 };

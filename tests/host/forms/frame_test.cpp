@@ -14,24 +14,24 @@ using toolstest::ToolsTest;
 
 struct FrameCase {
     const char* name;
-    tools::ToolWindow& (*window)(app::Windows&);
+    tools::ToolWindow& (*window)(app::WindowList&);
     const char* header;
     ui::Rect panel;
     const char* exitName;
     ui::Rect exitBounds;
 };
 
-tools::ToolWindow& LogWindow(app::Windows& w) {
-    return w.LogManager();
+tools::ToolWindow& LogWindow(app::WindowList& w) {
+    return w.Get<TForm4>();
 }
-tools::ToolWindow& DiskWindow(app::Windows& w) {
-    return w.DiskManager();
+tools::ToolWindow& DiskWindow(app::WindowList& w) {
+    return w.Get<TForm5>();
 }
-tools::ToolWindow& ProcessWindow(app::Windows& w) {
-    return w.ProcessManager();
+tools::ToolWindow& ProcessWindow(app::WindowList& w) {
+    return w.Get<TForm6>();
 }
-tools::ToolWindow& TypeWindow(app::Windows& w) {
-    return w.TypeManager();
+tools::ToolWindow& TypeWindow(app::WindowList& w) {
+    return w.Get<TForm7>();
 }
 
 const FrameCase kFrames[] = {
@@ -46,7 +46,7 @@ const FrameCase kFrames[] = {
 };
 
 TEST_F(ToolsTest, FrameHeaderPanelAndExitButtonOfEachWindow) {
-    app::Windows& w = Start();
+    app::WindowList& w = Start();
     for (const FrameCase& c : kFrames) {
         SCOPED_TRACE(c.name);
         tools::ToolWindow& form = c.window(w);
@@ -73,7 +73,7 @@ TEST_F(ToolsTest, ColourFromTheStoredIndexOrTheScrollBarColourWhenItSelectsNothi
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored ? c.stored : "missing");
         if (c.stored) WriteSetting("color", "1", c.stored);
-        app::Windows& w = Start();
+        app::WindowList& w = Start();
         EXPECT_EQ(w.GetOptions().color.Index(), c.selected);
         const ui::Color expected = settings::ColorForIndex(c.selected);
         for (const FrameCase& f : kFrames) {
@@ -89,28 +89,28 @@ TEST_F(ToolsTest, LanguageSectionsAtCreation) {
         "[MainForm]\nExit=Beenden\n"
         "[LogForm]\nLog Manager Skarvel=Protokolle\nLog Manager=Protokoll\nHint_Exit=Nein\n"
         "[DiskForm]\nDisk Manager=Laufwerke\nHint_Exit=Ende\n");
-    app::Windows& w = Start();
-    EXPECT_EQ(w.LogManager().Caption(), "Protokolle");
-    EXPECT_EQ(w.LogManager().KVZXPHeader1.Caption(), "Protokoll");
-    EXPECT_EQ(w.LogManager().KVZXPSpeedButton3.Hint(), "Beenden");
-    EXPECT_EQ(w.DiskManager().Caption(), "Disk Manager Skarvel");  // missing key: default
-    EXPECT_EQ(w.DiskManager().KVZXPHeader1.Caption(), "Laufwerke");
-    EXPECT_EQ(w.DiskManager().KVZXPSpeedButton1.Hint(), "Ende");
+    app::WindowList& w = Start();
+    EXPECT_EQ(w.Get<TForm4>().Caption(), "Protokolle");
+    EXPECT_EQ(w.Get<TForm4>().KVZXPHeader1.Caption(), "Protokoll");
+    EXPECT_EQ(w.Get<TForm4>().KVZXPSpeedButton3.Hint(), "Beenden");
+    EXPECT_EQ(w.Get<TForm5>().Caption(), "Disk Manager Skarvel");  // missing key: default
+    EXPECT_EQ(w.Get<TForm5>().KVZXPHeader1.Caption(), "Laufwerke");
+    EXPECT_EQ(w.Get<TForm5>().KVZXPSpeedButton1.Hint(), "Ende");
 }
 
 // The main window's buttons show the windows with cue 4; "Exit" hides with cue 4 (the log
 // manager also restores the program's window); the close box hides without a sound.
 TEST_F(ToolsTest, ShownByTheMainWindowHiddenByExitAndByTheCloseBox) {
-    app::Windows& w = Start();
+    app::WindowList& w = Start();
     TForm1& main = w.MainWindow();
     main.ShowForm();
     TakeCues();
 
     Click(main.KVZXPSpeedButton11);
-    EXPECT_TRUE(w.LogManager().Visible());
+    EXPECT_TRUE(w.Get<TForm4>().Visible());
     EXPECT_EQ(TakeCues(), "4");
-    Click(w.LogManager().KVZXPSpeedButton3);
-    EXPECT_FALSE(w.LogManager().Visible());
+    Click(w.Get<TForm4>().KVZXPSpeedButton3);
+    EXPECT_FALSE(w.Get<TForm4>().Visible());
     EXPECT_EQ(TakeCues(), "4");
     ASSERT_FALSE(backend.ShowCommands().empty());
     EXPECT_EQ(backend.ShowCommands().back().form, &main);
@@ -118,15 +118,15 @@ TEST_F(ToolsTest, ShownByTheMainWindowHiddenByExitAndByTheCloseBox) {
 
     const std::size_t shows = backend.ShowCommands().size();
     Click(main.KVZXPSpeedButton12);
-    EXPECT_TRUE(w.DiskManager().Visible());
+    EXPECT_TRUE(w.Get<TForm5>().Visible());
     EXPECT_EQ(TakeCues(), "4");
-    Click(w.DiskManager().KVZXPSpeedButton1);
-    EXPECT_FALSE(w.DiskManager().Visible());
+    Click(w.Get<TForm5>().KVZXPSpeedButton1);
+    EXPECT_FALSE(w.Get<TForm5>().Visible());
     EXPECT_EQ(TakeCues(), "4");
     EXPECT_EQ(backend.ShowCommands().size(), shows);
 
     for (ui::Form* form :
-         {static_cast<ui::Form*>(&w.LogManager()), static_cast<ui::Form*>(&w.DiskManager())}) {
+         {static_cast<ui::Form*>(&w.Get<TForm4>()), static_cast<ui::Form*>(&w.Get<TForm5>())}) {
         form->ShowForm();
         form->Close();
         EXPECT_FALSE(form->Visible());

@@ -36,11 +36,11 @@ TEST_F(ToolsTest, SortedListsOrderNamesAsThePlatformDoes) {
         fakes.files.AddFile(app + "Language\\" + name);
     fakes.shellFolder.recycleBin = {File("b.doc"), File("ccc.doc"), File("a.doc")};
 
-    app::Windows& w = Start();
-    w.ShowProcessManager();
-    EXPECT_EQ(w.ProcessManager().KVZXPListBox1.Items(),
+    app::WindowList& w = Start();
+    w.Open(forms::WindowId::ProcessManager);
+    EXPECT_EQ(w.Get<TForm6>().KVZXPListBox1.Items(),
               (Lines{"C:\\Program Files\\long.exe", "C:\\mid.exe", "C:\\a.exe"}));
-    EXPECT_EQ(w.LogManager().FileListBox1.Items(), (Lines{"333.log", "22.log", "1.log"}));
+    EXPECT_EQ(w.Get<TForm4>().FileListBox1.Items(), (Lines{"333.log", "22.log", "1.log"}));
     EXPECT_EQ(w.OptionsWindow().FileListBox1.Items(),
               (Lines{"Russian.MordaunLang", "De.MordaunLang", "Xx.MordaunLang"}));
     std::vector<std::string> shown;

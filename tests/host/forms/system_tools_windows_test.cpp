@@ -39,22 +39,22 @@ TEST_F(SystemToolsTest, TheProcessAndTypeManagersTakeTheirLanguageSections) {
         "[ProcessForm]\nProcess Manager Skarvel=Prozesse Skarvel\nProcess Manager=Prozesse\n"
         "Hint_List Refresh=Neu\nHint_Exit=Ende\nHint_Save to file=Sichern\n"
         "[TypeForm]\nType Manager Skarvel=Typen Skarvel\nType Manager=Typen\nHint_Exit=Aus\n");
-    app::Windows& w = Start();
-    TForm6& process = w.ProcessManager();
+    app::WindowList& w = Start();
+    TForm6& process = w.Get<TForm6>();
     EXPECT_EQ(process.Caption(), "Prozesse Skarvel");
     EXPECT_EQ(process.KVZXPHeader1.Caption(), "Prozesse");
     EXPECT_EQ(process.KVZXPSpeedButton13.Hint(), "Neu");
     EXPECT_EQ(process.KVZXPSpeedButton1.Hint(), "Sichern");
     EXPECT_EQ(process.KVZXPSpeedButton3.Hint(), "Ende");
-    TForm7& type = w.TypeManager();
+    TForm7& type = w.Get<TForm7>();
     EXPECT_EQ(type.Caption(), "Typen Skarvel");
     EXPECT_EQ(type.KVZXPHeader1.Caption(), "Typen");
     EXPECT_EQ(type.KVZXPSpeedButton3.Hint(), "Aus");
 }
 
 TEST_F(SystemToolsTest, ProcessManagerButtonAlwaysRefillsTheSortedListOtherShowingsDoNot) {
-    app::Windows& w = Start();
-    TForm6& form = w.ProcessManager();
+    app::WindowList& w = Start();
+    TForm6& form = w.Get<TForm6>();
     TakeCues();
     Click(w.MainWindow().KVZXPSpeedButton13);
     EXPECT_TRUE(form.Visible());
@@ -78,9 +78,9 @@ TEST_F(SystemToolsTest, ProcessManagerButtonAlwaysRefillsTheSortedListOtherShowi
 }
 
 TEST_F(SystemToolsTest, SaveToFileAppendsTxtWritesTheListAndReportsAFileItCannotCreate) {
-    app::Windows& w = Start();
-    TForm6& form = w.ProcessManager();
-    w.ShowProcessManager();
+    app::WindowList& w = Start();
+    TForm6& form = w.Get<TForm6>();
+    w.Open(forms::WindowId::ProcessManager);
     TakeCues();
 
     backend.nextSaveFileName = std::nullopt;  // cancelled
@@ -108,8 +108,8 @@ TEST_F(SystemToolsTest, TypeManagerButtonShowsTheListingOnceAndANonTextValueIsRe
     (void)fakes.registry.OpenKey(RegistryRoot::ClassesRoot, "", platform::KeyMode::CreateIfMissing);
     Type(".a", "afile");
     Type("afile\\shell\\open\\command", "a.exe %1");
-    app::Windows& w = Start();
-    TForm7& form = w.TypeManager();
+    app::WindowList& w = Start();
+    TForm7& form = w.Get<TForm7>();
     TakeCues();
 
     Click(w.MainWindow().KVZXPSpeedButton14);
@@ -131,8 +131,8 @@ TEST_F(SystemToolsTest, TypeManagerButtonShowsTheListingOnceAndANonTextValueIsRe
 }
 
 TEST_F(SystemToolsTest, HelpButtonWritesThePageAndTheTimerKeepsTheBrowserSized) {
-    app::Windows& w = Start();
-    TForm3& help = w.HelpWindow();
+    app::WindowList& w = Start();
+    TForm3& help = w.Get<TForm3>();
     TakeCues();
     Click(w.MainWindow().KVZXPSpeedButton1);
     EXPECT_EQ(TakeCues(), "4");
@@ -150,7 +150,7 @@ TEST_F(SystemToolsTest, HelpButtonWritesThePageAndTheTimerKeepsTheBrowserSized) 
 }
 
 TEST_F(SystemToolsTest, EachLauncherStartsItsToolThenMinimisesTheProgramEvenWhenTheStartFails) {
-    app::Windows& w = Start();
+    app::WindowList& w = Start();
     TForm1& main = w.MainWindow();
     main.ShowForm();
     const std::pair<controls::TKVZXPSpeedButton*, const char*> launchers[] = {

@@ -34,8 +34,8 @@ class ToolsTest : public ::testing::Test {
         fakes.files.AddFile(path, contents);
         WriteSetting("Laguage", "LangResultFile", path);
     }
-    app::Windows& Start() {
-        windows = std::make_unique<app::Windows>(application, fakes.Get());
+    app::WindowList& Start() {
+        windows = std::make_unique<app::WindowList>(application, fakes.Get());
         return *windows;
     }
     // The cues played so far, by number, and forgets them.
@@ -53,7 +53,7 @@ class ToolsTest : public ::testing::Test {
     ui::HeadlessBackend backend;
     ui::Application application{backend};
     fakes::FakeServices fakes;
-    std::unique_ptr<app::Windows> windows;
+    std::unique_ptr<app::WindowList> windows;
 };
 
 }  // namespace toolstest

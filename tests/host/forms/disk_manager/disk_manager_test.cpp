@@ -57,7 +57,7 @@ TEST(DiskTable, RowsForPresentDrivesInLetterOrder) {
 
 // Ten centred columns after an invisible first one; the peer is a native list view.
 TEST_F(ToolsTest, DriveTableColumns) {
-    TForm5& form = Start().DiskManager();
+    TForm5& form = Start().Get<TForm5>();
     const ui::ListView& list = form.ListView1;
     const std::vector<ui::ListColumn> columns = {{"", 0, ui::Alignment::Left},
                                                  {"Disk", 40, ui::Alignment::Center},
@@ -78,7 +78,7 @@ TEST_F(ToolsTest, DriveTableColumns) {
 // applied; every column takes its own key.
 TEST_F(ToolsTest, ColumnTitlesFromTheirOwnKeys) {
     ChooseLanguage("[DiskForm]\nAll Size=Gesamt\nSerial=Nummer\nHint_List Refresh=Neu\n");
-    TForm5& form = Start().DiskManager();
+    TForm5& form = Start().Get<TForm5>();
     EXPECT_EQ(form.ListView1.Columns()[4].title, "Gesamt");
     EXPECT_EQ(form.ListView1.Columns()[8].title, "FS Flag");
     EXPECT_EQ(form.ListView1.Columns()[9].title, "Nummer");
@@ -90,8 +90,8 @@ TEST_F(ToolsTest, ColumnTitlesFromTheirOwnKeys) {
 // window does not; "List Refresh" rebuilds with cue 4.
 TEST_F(ToolsTest, TableRebuiltOnShowingAndRefreshOnly) {
     fakes.volumes.drives["C:\\"] = HardDisk("One", 1048576, 0);
-    app::Windows& w = Start();
-    TForm5& form = w.DiskManager();
+    app::WindowList& w = Start();
+    TForm5& form = w.Get<TForm5>();
     EXPECT_EQ(form.ListView1.Count(), 0);
     w.MainWindow().ShowForm();
     TakeCues();

@@ -2,24 +2,11 @@
 // sizes, colours, hints, the order of the groups and the initial choices.
 
 #include "main_form_fixture.h"
-#include "settings/language_tables.h"
 
 namespace mainformtest {
 namespace {
 
 using LayoutTest = MainFormTest;
-
-TEST_F(LayoutTest, EveryTextTargetOfTheLanguageTableIsAControlOfTheWindow) {
-    TForm1& form = Start();
-    for (const settings::TextEntry& entry : settings::TextsOf(settings::LanguageWindow::Main)) {
-        if (entry.control == "Exit1") {
-            EXPECT_EQ(form.Exit1().caption, entry.defaultText);
-            continue;
-        }
-        ui::Control* control = form.FindControl(entry.control);
-        ASSERT_NE(control, nullptr) << entry.control;
-    }
-}
 
 TEST_F(LayoutTest, TheProcessingHeaderCarriesItsPanelAndTheListShowsTheRecycleBin) {
     TForm1& form = Start();

@@ -53,7 +53,7 @@ class MainFormTest : public ::testing::Test {
         platform::Services services = fakes.Get();
         services.system = &system;
         services.sound = &sound;
-        windows = std::make_unique<app::Windows>(application, services);
+        windows = std::make_unique<app::WindowList>(application, services);
         TForm1& form = windows->MainWindow();
         form.ShellListView1.OnChange = [this, &form] {
             trace.push_back("list " + form.ShellListView1.Root());
@@ -86,7 +86,7 @@ class MainFormTest : public ::testing::Test {
     // These stand in for fakes.system and fakes.sound.
     TraceSystem system;
     TraceSound sound;
-    std::unique_ptr<app::Windows> windows;
+    std::unique_ptr<app::WindowList> windows;
     std::vector<std::string> trace;
 };
 

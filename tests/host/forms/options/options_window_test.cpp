@@ -24,7 +24,7 @@ struct OptionsWindow : ::testing::Test {
     ui::HeadlessBackend backend;
     ui::Application application{backend};
     fakes::FakeServices fakes;
-    std::unique_ptr<app::Windows> windows;
+    std::unique_ptr<app::WindowList> windows;
     std::vector<std::string> reported;
     ui::ScopedErrorReport report{application,
                                  [this](const std::string& t) { reported.push_back(t); }};
@@ -36,7 +36,7 @@ struct OptionsWindow : ::testing::Test {
 
     TForm1& Main() { return windows->MainWindow(); }
     TForm2& Options() { return windows->OptionsWindow(); }
-    void Start() { windows = std::make_unique<app::Windows>(application, fakes.Get()); }
+    void Start() { windows = std::make_unique<app::WindowList>(application, fakes.Get()); }
     // The program ends: every window's destruction handler runs, then the windows go.
     void Exit() { windows.reset(); }
     std::string IniText() { return fakes.files.ReadFile(ini).value_or("<no file>"); }
@@ -141,9 +141,9 @@ TEST_F(OptionsWindow, TheChosenColourReachesEveryWindowInTurn) {
     Options().ColorBox1.SetItemIndexFromPeer(9);  // the user picks clRed
     for (ui::Color c :
          {Options().KVZXPHeader1.GetColor(), Main().KVZXPHeader1.GetColor(),
-          Main().KVZXPHeader2.GetColor(), windows->LogManager().KVZXPHeader1.GetColor()})
+          Main().KVZXPHeader2.GetColor(), windows->Get<TForm4>().KVZXPHeader1.GetColor()})
         EXPECT_EQ(c, ui::Hex(0xFF0000));
-    EXPECT_EQ(windows->LogManager().KVZXPCollapsePanel1.ColorBackground(), ui::Hex(0xFF0000));
+    EXPECT_EQ(windows->Get<TForm4>().KVZXPCollapsePanel1.ColorBackground(), ui::Hex(0xFF0000));
     EXPECT_EQ(windows->GetOptions().color.Index(), 9);
 }
 
@@ -215,7 +215,7 @@ TEST_F(OptionsWindow, ADoubleClickInTheLanguageListSwitchesEveryWindowAndIsRemem
     backend.DoubleClick(list, {30, ui::FileListBox::kGlyphSize + 3});
     EXPECT_EQ(Main().KVZXPCheckBox4.Caption(), "Korzina");
     EXPECT_EQ(Options().KVZXPGroupBox1.Caption(), "Lotok");
-    EXPECT_EQ(windows->LogManager().Caption(), "Zhurnaly");
+    EXPECT_EQ(windows->Get<TForm4>().Caption(), "Zhurnaly");
     EXPECT_NE(IniText().find("LangResultFile=" + folder + "\\Russian.MordaunLang"),
               std::string::npos);
 
