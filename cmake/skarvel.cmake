@@ -44,11 +44,11 @@ function(skarvel_library name folder)
   endif()
 endfunction()
 
-# skarvel_program_library(NAME [DEPS ...]) — the program folders (engine, settings, tools,
+# skarvel_program_library(NAME [DEPS ...]) — the program folders (engine, settings, forms,
 # shell, app, and cli for the command-line cleaner) as one static library.
 function(skarvel_program_library name)
   set(sources)
-  foreach(folder engine settings tools shell app cli)
+  foreach(folder engine settings forms shell app cli)
     file(GLOB_RECURSE s CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
     list(APPEND sources ${s})
   endforeach()

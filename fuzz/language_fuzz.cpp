@@ -10,11 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/main_form.h"
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "fakes/fake_services.h"
-#include "settings/language_tables.h"
-#include "settings/options_form.h"
+#include "forms/main/main_form.h"
+#include "forms/options/options_form.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
@@ -29,14 +28,14 @@ struct Program {
     ui::HeadlessBackend backend;
     ui::Application application{backend};
     fakes::FakeServices fakes;
-    std::unique_ptr<app::Windows> windows;
+    std::unique_ptr<app::WindowList> windows;
     std::string path;
 
     Program() {
         const std::string app = fakes.system.applicationFolder;
         path = app + "Language\\Fuzz.MordaunLang";
         fakes.files.AddFile(path);
-        windows = std::make_unique<app::Windows>(application, fakes.Get());
+        windows = std::make_unique<app::WindowList>(application, fakes.Get());
         // Nobody answers message boxes here: each one would be a report of a failure.
         application.ReplaceErrorReport([](const std::string&) { std::abort(); });
     }
@@ -58,19 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Each text is the file's value for its key, or the default when the key is missing: a few
     // of the main window's, read back here.
     TForm1& main = program.windows->MainWindow();
-    const auto texts = settings::TextsOf(settings::LanguageWindow::Main);
-    for (std::size_t i = size % 7; i < texts.size(); i += 7) {
-        const settings::TextEntry& e = texts[i];
+    const auto rows = TForm1::kTexts.rows;
+    for (std::size_t i = size % 7; i < rows.size(); i += 7) {
+        const settings::TextRow& row = rows[i];
         const std::string expected = program.fakes.profile.ReadString(
-            program.path, std::string(e.section), std::string(e.key), std::string(e.defaultText));
-        if (e.control == "Exit1") {
-            Check(main.Exit1().caption == expected);
-            continue;
-        }
-        const ui::Control* control = main.FindControl(e.control);
-        Check(control != nullptr);
-        Check((e.kind == settings::TextKind::Hint ? control->Hint() : control->Caption()) ==
-              expected);
+            program.path, std::string(TForm1::kTexts.SectionOf(row)), std::string(row.key),
+            std::string(row.defaultText));
+        Check(row.shown(main) == expected);
     }
     Check(program.fakes.profile.ReadString(program.fakes.system.applicationFolder + "Mordaun.ini",
                                            "Laguage", "LangResultFile", "") == program.path);

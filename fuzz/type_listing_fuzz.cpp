@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fakes/fake_registry.h"
-#include "tools/type_listing.h"
+#include "forms/type_manager/type_listing.h"
 
 namespace {
 

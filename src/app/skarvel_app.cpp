@@ -1,10 +1,10 @@
 #include "app/skarvel_app.h"
 
-#include "app/main_form.h"
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "controls/glyphs/button_glyphs.h"
 #include "controls/xp_scheme.h"
 #include "controls/xp_theme_detect.h"
+#include "forms/main/main_form.h"
 #include "ui/application.h"
 
 namespace app {
@@ -21,7 +21,7 @@ int RunSkarvel(ui::Backend& backend, const platform::Services& services) {
     bool started = false;
     // A window that cannot be made ends the start with the general error report.
     application.Guard([&] {
-        Windows windows(application, services);
+        WindowList windows(application, services);
         windows.MainWindow().ShowForm();
         started = true;
         application.Run();

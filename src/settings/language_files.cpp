@@ -63,34 +63,20 @@ std::string Languages::CurrentFile() const {
     return path;
 }
 
-std::string Languages::ApplyOnOptionsCreate(const LanguageTarget& main,
-                                            const LanguageTarget& options) const {
+std::string Languages::ApplyCurrent(std::span<const TranslatedWindow> windows) const {
     std::string path = CurrentFile();
     if (path.empty()) return path;
-    Retranslate(main, LanguageWindow::Main, profile_, path);
-    Retranslate(options, LanguageWindow::Options, profile_, path);
+    for (const TranslatedWindow& window : windows) ApplyTexts(window, profile_, path);
     return path;
 }
 
-std::string Languages::ApplyOnToolWindowCreate(LanguageWindow window,
-                                               const LanguageTarget& target) const {
-    std::string path = CurrentFile();
-    if (!path.empty()) Retranslate(target, window, profile_, path);
-    return path;
-}
-
-void Languages::Switch(const std::string& path, const LanguageTargets& targets) {
+void Languages::Switch(const std::string& path, std::span<const TranslatedWindow> windows) {
     SettingsFile settings(system_, profile_);
     if (path.empty() || !files_.FileExists(path)) {
         settings.WriteString(Setting::LanguageFile, "");
         return;
     }
-    Retranslate(targets.main, LanguageWindow::Main, profile_, path);
-    Retranslate(targets.options, LanguageWindow::Options, profile_, path);
-    Retranslate(targets.logManager, LanguageWindow::LogManager, profile_, path);
-    Retranslate(targets.diskManager, LanguageWindow::DiskManager, profile_, path);
-    Retranslate(targets.processManager, LanguageWindow::ProcessManager, profile_, path);
-    Retranslate(targets.typeManager, LanguageWindow::TypeManager, profile_, path);
+    for (const TranslatedWindow& window : windows) ApplyTexts(window, profile_, path);
     settings.WriteString(Setting::LanguageFile, path);
 }
 

@@ -3,6 +3,7 @@
 // their creation, and the switch made from the options window's list.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,11 +22,6 @@ namespace settings {
 inline constexpr std::string_view kLanguageFolderName = "Language";
 inline constexpr std::string_view kLanguageMask = "*.MordaunLang";
 
-// The six windows a switch retranslates; null forms are skipped.
-struct LanguageTargets {
-    LanguageTarget main, options, logManager, diskManager, processManager, typeManager;
-};
-
 class Languages {
   public:
     Languages(platform::System& system, platform::FileSystem& files, platform::Profile& profile);
@@ -42,18 +38,14 @@ class Languages {
     // [Laguage] LangResultFile when a file of that name exists, else empty.
     std::string CurrentFile() const;
 
-    // Options window creation: with a current file, retranslates the main window and then
-    // the options window. Returns the file applied (empty when none).
-    std::string ApplyOnOptionsCreate(const LanguageTarget& main,
-                                     const LanguageTarget& options) const;
-    // Creation of the log, disk, process or type manager: reads the current file again and
-    // applies that window's table.
-    std::string ApplyOnToolWindowCreate(LanguageWindow window, const LanguageTarget& target) const;
+    // A window's creation: with a current file (read again each time), retranslates WINDOWS
+    // in order. Returns the file applied (empty when none).
+    std::string ApplyCurrent(std::span<const TranslatedWindow> windows) const;
 
-    // Double-click in the language list. When PATH names an existing file, retranslates every
-    // window in TARGETS (main, options, log, disk, process, type) and remembers PATH; otherwise
-    // remembers the empty string and changes no text. The write may throw "Unable to write to".
-    void Switch(const std::string& path, const LanguageTargets& targets);
+    // Double-click in the language list. When PATH names an existing file, retranslates
+    // WINDOWS in order and remembers PATH; otherwise remembers the empty string and changes no
+    // text. The write may throw "Unable to write to".
+    void Switch(const std::string& path, std::span<const TranslatedWindow> windows);
 
   private:
     platform::System& system_;

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "fakes/fake_services.h"
+#include "forms/log_manager/log_manager_form.h"
+#include "forms/main/main_form.h"
+#include "forms/options/options_form.h"
 #include "settings/cache_quota.h"
-#include "settings/options_form.h"
-#include "tools/log_manager_form.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
@@ -40,11 +40,11 @@ TEST(DataFolder, SettingsLanguageChoiceCacheQuotaAndLogsLiveThereAndNotBesideThe
     for (int i = 0; i < tools::kAutoClearThreshold; ++i)
         fakes.files.AddFile(data + "log\\old" + std::to_string(i) + ".log", "old");
 
-    auto windows = std::make_unique<app::Windows>(application, fakes.Get());
+    auto windows = std::make_unique<app::WindowList>(application, fakes.Get());
     EXPECT_EQ(windows->MainWindow().KVZXPCheckBox4.Caption(), "Korzina");
     EXPECT_EQ(windows->OptionsWindow().ColorBox1.ItemIndex(), 12);
     EXPECT_TRUE(windows->OptionsWindow().KVZXPCheckBox4.Checked());
-    EXPECT_EQ(windows->LogManager().LogFolder(), data + "log");
+    EXPECT_EQ(windows->Get<TForm4>().LogFolder(), data + "log");
     std::vector<platform::DirEntry> logs;
     EXPECT_FALSE(fakes.files.Enumerate(data + "log\\*.log", logs) && !logs.empty())
         << "the clear-out ran on the data folder's logs";
@@ -61,7 +61,7 @@ TEST(DataFolder, SettingsLanguageChoiceCacheQuotaAndLogsLiveThereAndNotBesideThe
     EXPECT_FALSE(fakes.files.Exists(app + "log"));
 
     // "Default Click" forgets the language there and starts the program itself again.
-    windows = std::make_unique<app::Windows>(application, fakes.Get());
+    windows = std::make_unique<app::WindowList>(application, fakes.Get());
     backend.Click(windows->OptionsWindow().KVZXPButton1, {5, 5});
     EXPECT_NE(fakes.files.ReadFile(data + "Mordaun.ini").value_or("").find("LangResultFile=\r\n"),
               std::string::npos);

@@ -7,11 +7,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/main_form.h"
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "fakes/fake_services.h"
-#include "settings/language_tables.h"
-#include "settings/options_form.h"
+#include "forms/main/main_form.h"
+#include "forms/options/options_form.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
@@ -42,30 +41,15 @@ struct LanguageStart : ::testing::TestWithParam<const char*> {
 
 TEST_P(LanguageStart, EveryMainWindowTextComesFromTheFile) {
     std::string path = ChooseShippedFile(std::string(GetParam()) + ".MordaunLang");
-    app::Windows windows(application, fakes.Get());
+    app::WindowList windows(application, fakes.Get());
     TForm1& form = windows.MainWindow();
-    int checked = 0;
-    for (const settings::WindowTexts& w : settings::AllWindowTexts()) {
-        if (w.window != settings::LanguageWindow::Main) continue;
-        for (const settings::TextEntry& e : w.entries) {
-            std::string expected = fakes.profile.ReadString(path, std::string(e.section),
-                                                            std::string(e.key), "<missing>");
-            ASSERT_NE(expected, "<missing>") << e.key;
-            if (e.control == "Exit1") {
-                EXPECT_EQ(form.Exit1().caption, expected);
-                continue;
-            }
-            ui::Control* target = e.control.empty() ? &form : form.FindControl(e.control);
-            ASSERT_NE(target, nullptr) << e.control;
-            if (e.kind == settings::TextKind::Caption) {
-                EXPECT_EQ(target->Caption(), expected) << e.key;
-            } else if (e.kind == settings::TextKind::Hint) {
-                EXPECT_EQ(target->Hint(), expected) << e.key;
-            }
-            ++checked;
-        }
+    for (const settings::TextRow& row : TForm1::kTexts.rows) {
+        std::string expected = fakes.profile.ReadString(
+            path, std::string(TForm1::kTexts.SectionOf(row)), std::string(row.key), "<missing>");
+        ASSERT_NE(expected, "<missing>") << row.key;
+        EXPECT_EQ(row.shown(form), expected) << row.key;
     }
-    EXPECT_GT(checked, 30);
+    EXPECT_GT(TForm1::kTexts.rows.size(), 30u);
     EXPECT_TRUE(backend.Messages().empty());
 }
 
@@ -79,7 +63,7 @@ TEST(LanguageStartMissing, ARememberedFileThatIsGoneLeavesTheEnglishTexts) {
     fakes.files.AddFolder(app.substr(0, app.size() - 1));
     fakes.profile.WriteString(app + "Mordaun.ini", "Laguage", "LangResultFile",
                               app + "Language\\Gone.MordaunLang");
-    app::Windows windows(application, fakes.Get());
+    app::WindowList windows(application, fakes.Get());
     EXPECT_EQ(windows.MainWindow().FindControl("KVZXPCheckBox4")->Caption(), "Trash");
     EXPECT_TRUE(backend.Messages().empty());
 }
@@ -87,21 +71,23 @@ TEST(LanguageStartMissing, ARememberedFileThatIsGoneLeavesTheEnglishTexts) {
 // Without a language file in force the windows keep the texts they were built with, also where
 // a language file's default differs ("Temp (Windows)" against "Temp(Windows)").
 TEST(LanguageStartNone, TheDesignTextsStayWhereTheFilesDefaultsDiffer) {
+    const settings::TextTable& main = TForm1::kTexts;
+    const settings::TextTable& options = TForm2::kTexts;
     struct Text {
-        settings::LanguageWindow window;
-        const char* control;
+        const settings::TextTable& table;
+        const char* key;
         const char* design;
     } texts[] = {
-        {settings::LanguageWindow::Main, "KVZXPCheckBox1", "Temp (Windows)"},
-        {settings::LanguageWindow::Main, "KVZXPCheckBox2", "Temp (User)"},
-        {settings::LanguageWindow::Main, "KVZXPCheckBox8", "Cookies IE"},
-        {settings::LanguageWindow::Main, "KVZXPCheckBox14", "Opera loads"},
-        {settings::LanguageWindow::Main, "KVZXPSpeedButton12", "DIsk Manager"},
-        {settings::LanguageWindow::Main, "KVZXPSpeedButton6", "DirectX Options"},
-        {settings::LanguageWindow::Main, "KVZXPSpeedButton13", "process Manager"},
-        {settings::LanguageWindow::Options, "KVZXPRadioButton4", "Small icon"},
-        {settings::LanguageWindow::Options, "KVZXPGroupBox6", "Language files"},
-        {settings::LanguageWindow::Options, "KVZXPGroupBox5", "Default options"},
+        {main, "Temp(Windows)", "Temp (Windows)"},
+        {main, "Temp(User)", "Temp (User)"},
+        {main, "Cookies", "Cookies IE"},
+        {main, "Opera Loads", "Opera loads"},
+        {main, "Hint_Disk Manager", "DIsk Manager"},
+        {main, "Hint_DirectX", "DirectX Options"},
+        {main, "Process Manager", "process Manager"},
+        {options, "Small Icon", "Small icon"},
+        {options, "language", "Language files"},
+        {options, "Default Options", "Default options"},
     };
     // No file chosen, and a remembered file that is gone.
     for (const char* remembered :
@@ -115,21 +101,16 @@ TEST(LanguageStartNone, TheDesignTextsStayWhereTheFilesDefaultsDiffer) {
         if (remembered)
             fakes.profile.WriteString(app + "Mordaun.ini", "Laguage", "LangResultFile",
                                       app + remembered);
-        app::Windows windows(application, fakes.Get());
+        app::WindowList windows(application, fakes.Get());
         for (const Text& t : texts) {
-            const settings::TextEntry* entry = nullptr;
-            for (const settings::TextEntry& e : settings::TextsOf(t.window))
-                if (e.control == t.control) entry = &e;
-            ASSERT_NE(entry, nullptr) << t.control;
-            EXPECT_NE(entry->defaultText, t.design) << t.control << ": nothing to tell apart";
-            ui::Form& form = t.window == settings::LanguageWindow::Main
-                                 ? static_cast<ui::Form&>(windows.MainWindow())
-                                 : static_cast<ui::Form&>(windows.OptionsWindow());
-            const ui::Control* control = form.FindControl(t.control);
-            ASSERT_NE(control, nullptr) << t.control;
-            const std::string shown =
-                entry->kind == settings::TextKind::Hint ? control->Hint() : control->Caption();
-            EXPECT_EQ(shown, t.design) << t.control;
+            const settings::TextRow* row = nullptr;
+            for (const settings::TextRow& r : t.table.rows)
+                if (r.key == t.key) row = &r;
+            ASSERT_NE(row, nullptr) << t.key;
+            EXPECT_NE(row->defaultText, t.design) << t.key << ": nothing to tell apart";
+            ui::Form& form = &t.table == &main ? static_cast<ui::Form&>(windows.MainWindow())
+                                               : static_cast<ui::Form&>(windows.OptionsWindow());
+            EXPECT_EQ(row->shown(form), t.design) << t.key;
         }
         EXPECT_TRUE(backend.Messages().empty());
     }

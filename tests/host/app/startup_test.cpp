@@ -2,16 +2,16 @@
 
 #include <iterator>
 
-#include "app/main_form.h"
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "fakes/fake_services.h"
-#include "settings/options_form.h"
+#include "forms/disk_manager/disk_manager_form.h"
+#include "forms/help/help_form.h"
+#include "forms/log_manager/log_manager_form.h"
+#include "forms/main/main_form.h"
+#include "forms/options/options_form.h"
+#include "forms/process_manager/process_manager_form.h"
+#include "forms/type_manager/type_manager_form.h"
 #include "settings/sound_cues.h"
-#include "tools/disk_manager_form.h"
-#include "tools/help_form.h"
-#include "tools/log_manager_form.h"
-#include "tools/process_manager_form.h"
-#include "tools/type_manager_form.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
@@ -27,9 +27,9 @@ struct Seven {
     TForm6* Form6;
     TForm7* Form7;
 };
-Seven FormsOf(const app::Windows& w) {
-    return {&w.MainWindow(),  &w.OptionsWindow(),  &w.HelpWindow(), &w.LogManager(),
-            &w.DiskManager(), &w.ProcessManager(), &w.TypeManager()};
+Seven FormsOf(const app::WindowList& w) {
+    return {&w.MainWindow(),  &w.OptionsWindow(), &w.Get<TForm3>(), &w.Get<TForm4>(),
+            &w.Get<TForm5>(), &w.Get<TForm6>(),   &w.Get<TForm7>()};
 }
 
 struct StartUp : ::testing::Test {
@@ -37,8 +37,8 @@ struct StartUp : ::testing::Test {
     ui::Application application{backend};
     fakes::FakeServices fakes;
 
-    std::unique_ptr<app::Windows> Start() {
-        return std::make_unique<app::Windows>(application, fakes.Get());
+    std::unique_ptr<app::WindowList> Start() {
+        return std::make_unique<app::WindowList>(application, fakes.Get());
     }
 };
 
@@ -163,7 +163,7 @@ TEST_F(StartUp, ClosingTheMainWindowFadesItOutAndTheTraysExitDoesNot) {
         SCOPED_TRACE(tray ? "tray Exit" : "close");
         ui::HeadlessBackend fresh;
         ui::Application app{fresh};
-        auto windows = std::make_unique<app::Windows>(app, fakes.Get());
+        auto windows = std::make_unique<app::WindowList>(app, fakes.Get());
         TForm1& main = windows->MainWindow();
         main.ShowForm();
         if (tray)

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/kvzxp_check_box.h"
-#include "settings/check_box_binding.h"
+#include "forms/options/check_box_binding.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"

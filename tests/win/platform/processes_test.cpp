@@ -9,7 +9,7 @@
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/system_win32.h"
 #include "platform/win32/text.h"
-#include "tools/process_listing.h"
+#include "forms/process_manager/process_listing.h"
 
 namespace {
 

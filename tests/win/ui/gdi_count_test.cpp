@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/windows.h"
+#include "app/window_list.h"
 #include "controls/kvzxp_list_box.h"
 #include "controls/kvzxp_memo.h"
 #include "fakes/fake_services.h"
@@ -38,7 +38,7 @@ TEST(GdiHandles, EveryWindowAndControlKindGivesBackWhatItMade) {
         // be reported in a message box that waits for a user.
         const std::string folder = fakes.system.applicationFolder;
         fakes.files.AddFolder(folder.substr(0, folder.size() - 1));
-        app::Windows windows(app, fakes.Get());
+        app::WindowList windows(app, fakes.Get());
 
         // The standard controls the program's windows do not have yet.
         ui::Form extra(app);

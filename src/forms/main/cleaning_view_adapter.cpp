@@ -1,0 +1,60 @@
+#include "forms/main/cleaning_view_adapter.h"
+
+#include "engine/category_table.h"
+#include "forms/main/main_form.h"
+#include "platform/files.h"
+#include "ui/application.h"
+
+namespace app {
+
+bool CleaningViewAdapter::IsChecked(engine::Category category) {
+    const controls::TKVZXPCheckBox* box = form_.CategoryBox(category);
+    return box != nullptr && box->Checked();
+}
+
+bool CleaningViewAdapter::IsSelected(engine::Choice choice) {
+    const controls::TKVZXPRadioButton* button = form_.ChoiceButton(choice);
+    return button != nullptr && button->Checked();
+}
+
+void CleaningViewAdapter::SetStatus(const std::string& text) {
+    form_.Label2.SetCaption(text);
+    // The run blocks the interface thread: paint the status now.
+    form_.Label2.Update();
+}
+
+void CleaningViewAdapter::RunStarted() {
+    SetStatus(kStatusWorking);
+}
+
+void CleaningViewAdapter::Started(const engine::StepStarted& step) {
+    if (step.row.showWhileCleaning && !step.folder.empty())
+        form_.ShellListView1.SetRoot(step.folder);
+}
+
+void CleaningViewAdapter::Finished(const engine::StepFinished& step) {
+    if (!step.error.empty())
+        (void)form_.App().GetBackend().ShowMessage(step.error, "Error", ui::MessageKind::Error,
+                                                   ui::MessageButtons::Ok);
+    if (!step.line.empty()) form_.AppendLog(step.line);
+}
+
+void CleaningViewAdapter::PhaseDone(engine::Phase phase) {
+    ui::ShellListView& list = form_.ShellListView1;
+    switch (phase) {
+        case engine::Phase::Cleaning:
+            // The folders are emptied: the list shows what is left of its folder, unless that
+            // folder is gone (or the list shows the recycle bin).
+            if (!list.RootIsRecycleBin() && files_.DirectoryExists(list.Root())) list.Refresh();
+            break;
+        case engine::Phase::Settings:
+            SetStatus(kStatusDone);
+            form_.Cues().Play(settings::Cue::RunFinished);
+            list.Refresh();
+            break;
+        case engine::Phase::AfterCompletion:
+            break;
+    }
+}
+
+}  // namespace app

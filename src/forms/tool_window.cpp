@@ -1,0 +1,65 @@
+#include "forms/tool_window.h"
+
+#include <utility>
+
+#include "controls/header_style.h"
+#include "settings/color_list.h"
+
+namespace tools {
+
+ToolWindow::ToolWindow(ui::Application& application, const ToolWindowContext& context,
+                       ToolWindowDesign design)
+    : ui::Form(application), context_(context), design_(std::move(design)) {
+    controls::ApplyWindowFrame(*this, design_.frame);
+
+    KVZXPHeader1.SetName("KVZXPHeader1");
+    KVZXPHeader1.SetBounds(0, 0, design_.width, 40);
+    KVZXPHeader1.SetCaption(design_.header);
+    controls::StyleWindowHeader(KVZXPHeader1);
+
+    KVZXPCollapsePanel1.SetName("KVZXPCollapsePanel1");
+    KVZXPCollapsePanel1.SetBounds(0, 40, design_.width, design_.panelHeight);
+    KVZXPCollapsePanel1.SetColorBackground(ui::clTeal);
+}
+
+void ToolWindow::ApplyColor(ui::Color color) {
+    KVZXPHeader1.SetColor(color);
+    KVZXPCollapsePanel1.SetColorBackground(color);
+}
+
+void ToolWindow::ApplyColorAndLanguage() {
+    settings::Options& options = context_.options;
+    if (design_.readsStoredColor) {
+        options.color.Select(context_.settingsFile.ReadInteger(settings::Setting::ColorIndex));
+    }
+    ApplyColor(options.color.Color());
+    const settings::TranslatedWindow self[] = {{this, design_.texts}};
+    (void)context_.languages.ApplyCurrent(self);
+}
+
+void ToolWindow::SetUpButton(controls::TKVZXPSpeedButton& button, std::string_view name,
+                             const ui::Rect& bounds, std::string_view hint,
+                             std::function<void()> click) {
+    button.SetName(std::string(name));
+    button.SetBounds(bounds);
+    button.SetHint(std::string(hint));
+    button.SetShowHint(true);
+    button.OnClick = std::move(click);
+}
+
+void ToolWindow::AddColumnButton(controls::TKVZXPSpeedButton& button, std::string_view name,
+                                 const ui::Rect& bounds, glyphs::Tool glyph, std::string_view hint,
+                                 std::function<void()> click) {
+    SetUpButton(button, name, bounds, hint, std::move(click));
+    button.SetGlyph(glyphs::ToolGlyph(glyph));
+}
+
+void ToolWindow::AddExitButton(controls::TKVZXPSpeedButton& button, std::string_view name,
+                               const ui::Rect& bounds, std::string_view hint,
+                               std::function<void()> click) {
+    SetUpButton(button, name, bounds, hint, std::move(click));
+    button.SetFlat(true);
+    button.SetGlyph(glyphs::ExitGlyph());
+}
+
+}  // namespace tools
