@@ -44,23 +44,6 @@ function(skarvel_library name folder)
   endif()
 endfunction()
 
-# skarvel_program_library(NAME [DEPS ...]) — the program folders (engine, settings, forms,
-# shell, app, and cli for the command-line cleaner) as one static library.
-function(skarvel_program_library name)
-  set(sources)
-  foreach(folder engine settings forms shell app cli)
-    file(GLOB_RECURSE s CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
-    list(APPEND sources ${s})
-  endforeach()
-  if(NOT SKARVEL_WINDOWS)
-    list(FILTER sources EXCLUDE REGEX "/win32/")
-  endif()
-  add_library(${name} STATIC ${sources} ${PROJECT_SOURCE_DIR}/src/platform/files.h)
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_compile_options(${name} PRIVATE ${SKARVEL_WARNINGS})
-  target_link_libraries(${name} PUBLIC ${ARGN})
-endfunction()
-
 # skarvel_test(NAME FOLDER [DEPS ...]) — one GoogleTest program of every .cpp in FOLDER,
 # registered with CTest. On the Windows build CTest runs it under Wine. Its timeout is set
 # where it is added (tests/CMakeLists.txt).
