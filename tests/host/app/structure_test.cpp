@@ -66,7 +66,7 @@ const std::map<std::string, std::set<std::string>> kAllowedIncludes = {
     {"shell", {"ui", "platform"}},
     {"forms", {"controls", "engine", "settings", "shell", "ui", "platform"}},
     {"app", {"forms", "controls", "engine", "settings", "shell", "ui", "platform"}},
-    {"cli", {"engine", "platform"}},
+    {"cli", {"engine", "settings", "platform"}},
     {".", {"app", "cli", "engine", "platform", "platform/win32", "ui"}},
 };
 
