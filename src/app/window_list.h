@@ -6,6 +6,7 @@
 // windows are created in the list's order and destroyed in reverse. This is the one place that
 // names every window's class.
 
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -57,7 +58,7 @@ class WindowList final : public forms::WindowLinks {
   private:
     // What the others need of a window, as its line in the list says it.
     struct Entry {
-        forms::WindowId id;
+        std::optional<forms::WindowId> id;
         const settings::TextTable* texts;
         void (*takeColor)(ui::Form& form, ui::Color color);
         bool blocksMainWindow;

@@ -2,6 +2,7 @@
 // The windows as they reach each other, without naming each other's classes: start-up's list
 // of windows (app/window_list.*) describes each one by what the others need of it.
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -11,12 +12,12 @@
 
 namespace forms {
 
-// The windows other windows open by name.
+// The windows other windows open by name. A window that no other window opens needs none.
 enum class WindowId { Main, Options, Help, LogManager, DiskManager, ProcessManager, TypeManager };
 
 // One window as the others see it.
 struct ListedWindow {
-    WindowId id;
+    std::optional<WindowId> id;  // none: no other window opens it
     ui::Form* form;
     // Its texts and its section of the language files; null: never retranslated.
     const settings::TextTable* texts;
