@@ -1,8 +1,7 @@
 #pragma once
 // An embedded web browser (standard control) that shows one page written from memory. The page
 // is the model; the native side makes it the browser's current document, or, where no HTML
-// engine can be made, shows the same page as formatted text (html_rich_text.h): never a blank
-// window.
+// engine can be made, shows the same page as formatted text: never a blank window.
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // OLE on the test thread for the whole test program, as the program's entry point has it.
-// A test program that uses the shell's COM objects registers it once:
-//     static auto* const ole = ::testing::AddGlobalTestEnvironment(new wintest::OleEnvironment);
+// ole_for_tests.cpp registers it in the test programs that use the shell's COM objects (the
+// list in tests/CMakeLists.txt).
 
 #include <gtest/gtest.h>
 

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "platform/win32/text.h"
+#include "platform/win32/ui/html_rich_text.h"
 #include "ui/application.h"
-#include "ui/html_rich_text.h"
 #include "ui/web_browser.h"
 
 namespace platform::win32 {
@@ -165,7 +165,7 @@ void WebBrowserPeer::ShowFormattedText() {
             throw std::runtime_error("Cannot create the page's text view. " +
                                      SystemErrorText(GetLastError()));
     }
-    ui::RichTextPage page = ui::HtmlToRichText(browser_.Page(), Twips(browser_.TextIndent()));
+    RichTextPage page = HtmlToRichText(browser_.Page(), Twips(browser_.TextIndent()));
     SendMessageW(textView_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(page.background & 0xFFFFFF));
     StreamSource source{page.rtf};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadStream};

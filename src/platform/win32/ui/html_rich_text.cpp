@@ -1,4 +1,4 @@
-#include "ui/html_rich_text.h"
+#include "platform/win32/ui/html_rich_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,9 +7,12 @@
 #include <optional>
 #include <vector>
 
-namespace ui {
+namespace platform::win32 {
 
 namespace {
+
+// The page's colours are the toolkit's.
+using namespace ui;
 
 // --- Reading the HTML -----------------------------------------------------------------------
 
@@ -486,4 +489,4 @@ RichTextPage HtmlToRichText(std::string_view html, int leftIndentTwips) {
     return writer.Finish();
 }
 
-}  // namespace ui
+}  // namespace platform::win32

@@ -11,16 +11,16 @@
 
 #include "ui/color.h"
 
-namespace ui {
+namespace platform::win32 {
 
 struct RichTextPage {
     // The page in Rich Text Format (ASCII; other characters as Unicode escapes).
     std::string rtf;
     // The body's background colour (white when it names none).
-    Color background = clWhite;
+    ui::Color background = ui::clWhite;
 };
 
 // Converts HTML. Every paragraph starts LEFT_INDENT twips in, leaving room at the left edge.
 RichTextPage HtmlToRichText(std::string_view html, int leftIndentTwips = 0);
 
-}  // namespace ui
+}  // namespace platform::win32
