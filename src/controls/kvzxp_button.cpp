@@ -103,25 +103,18 @@ bool TKVZXPButton::WantsKey(int key) const {
 }
 
 void TKVZXPButton::MouseEnter() {
-    if (!hot_ && Enabled()) {
-        hot_ = true;
-        Repaint();
-    }
+    if (Enabled() && press_.Enter()) Repaint();
     ui::Control::MouseEnter();
 }
 
 void TKVZXPButton::MouseLeave() {
-    if (hot_ && Enabled()) {
-        hot_ = false;
-        Repaint();
-    }
+    if (Enabled() && press_.Leave()) Repaint();
     ui::Control::MouseLeave();
 }
 
 void TKVZXPButton::MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) {
     if (b == ui::MouseButton::Left && Enabled()) {
-        pressed_ = 2;
-        held_ = true;
+        press_.Press();
         SetFocus();
         Invalidate();
     }
@@ -132,22 +125,15 @@ void TKVZXPButton::MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) {
 
 void TKVZXPButton::MouseMove(ui::Shift s, ui::Point p) {
     // A windowed button hears of the pointer first through its movement.
-    if (!hot_) MouseEnter();
-    if (held_) {
-        int now = Inside(p) ? 2 : 0;
-        if (now != pressed_) {
-            pressed_ = now;
-            Invalidate();
-        }
-    }
+    if (!press_.Hot()) MouseEnter();
+    if (press_.Track(Inside(p))) Invalidate();
     ui::Control::MouseMove(s, p);
 }
 
 void TKVZXPButton::MouseUp(ui::MouseButton b, ui::Shift s, ui::Point p) {
     bool click = false;
     if (b == ui::MouseButton::Left && Enabled()) {
-        pressed_ = 0;
-        held_ = false;
+        press_.Release();
         Invalidate();
         click = Inside(p);
     }
@@ -158,10 +144,7 @@ void TKVZXPButton::MouseUp(ui::MouseButton b, ui::Shift s, ui::Point p) {
 void TKVZXPButton::KeyDown(int& key, ui::Shift s) {
     if (!(s & kModifiers)) {
         if (key == ui::key::kSpace) {
-            spaceDown_ = true;
-            if (pressed_ != 2) {
-                pressed_ = 2;
-                held_ = true;
+            if (press_.PressBySpace()) {
                 SetFocus();
                 Invalidate();
             }
@@ -174,9 +157,7 @@ void TKVZXPButton::KeyDown(int& key, ui::Shift s) {
 
 void TKVZXPButton::KeyUp(int& key, ui::Shift s) {
     if (!(s & kModifiers) && key == ui::key::kSpace) {
-        spaceDown_ = false;
-        pressed_ = 0;
-        held_ = false;
+        press_.ReleaseSpace();
         Invalidate();
         Click();
     }
@@ -189,10 +170,7 @@ void TKVZXPButton::FocusEnter() {
 }
 
 void TKVZXPButton::FocusExit() {
-    if (spaceDown_) {
-        pressed_ = 0;
-        held_ = false;
-    }
+    press_.FocusLost();
     Invalidate();
     ui::Control::FocusExit();
 }
@@ -211,9 +189,7 @@ bool TKVZXPButton::DialogChar(char32_t ch) {
 }
 
 void TKVZXPButton::EnabledChanged() {
-    pressed_ = 0;
-    hot_ = false;
-    held_ = false;
+    press_.Reset();
     Invalidate();
 }
 
@@ -227,12 +203,12 @@ void TKVZXPButton::Paint(ui::Canvas& canvas) {
     int inset = 0;
     if (!enabled) {
         faceColours = palette.faceDisabled;
-    } else if (pressed_ == 2) {
+    } else if (press_.Pressed()) {
         faceColours = palette.facePressed;
-    } else if (hot_ && !held_) {
+    } else if (press_.Hot() && !press_.Held()) {
         faceColours = palette.faceHot;
         inset = 3;
-    } else if (held_ || focused) {
+    } else if (press_.Held() || focused) {
         inset = 3;
     } else if (!active_) {
         inset = 0;
@@ -246,8 +222,8 @@ void TKVZXPButton::Paint(ui::Canvas& canvas) {
     PaintXPGradient(w, h, palette.focusRing.top, palette.focusRing.bottom, 16, 1, true, focusRing_,
                     DitherFor(App()));
 
-    if (enabled && ((hot_ && !held_) || held_)) canvas.DrawBitmap(0, 0, hotRing_);
-    if (focused && !held_ && !hot_) canvas.DrawBitmap(0, 0, focusRing_);
+    if (enabled && (press_.Hot() || press_.Held())) canvas.DrawBitmap(0, 0, hotRing_);
+    if (focused && !press_.Held() && !press_.Hot()) canvas.DrawBitmap(0, 0, focusRing_);
     if (active_ && !focused) canvas.DrawBitmap(0, 0, focusRing_);
     canvas.DrawBitmap(inset, inset, face_);
 

@@ -3,6 +3,7 @@
 // hot and a blue ring when focused or the dialog's default button. Enter clicks the active
 // button, Escape the cancel button.
 
+#include "controls/press_tracker.h"
 #include "controls/xp_scheme.h"
 #include "ui/bitmap.h"
 #include "ui/control.h"
@@ -31,9 +32,9 @@ class TKVZXPButton : public ui::Control {
     void SetDrawFocusRect(bool v);
 
     // Interaction state.
-    bool Pressed() const { return pressed_ == 2; }
-    bool Held() const { return held_; }
-    bool Hot() const { return hot_; }
+    bool Pressed() const { return press_.Pressed(); }
+    bool Held() const { return press_.Held(); }
+    bool Hot() const { return press_.Hot(); }
     // Shows the default-button look.
     bool Active() const { return active_; }
 
@@ -65,10 +66,7 @@ class TKVZXPButton : public ui::Control {
     bool showAccelChar_ = true;
     bool wordWrap_ = false;
     bool drawFocusRect_ = false;
-    int pressed_ = 0;
-    bool held_ = false;
-    bool hot_ = false;
-    bool spaceDown_ = false;
+    PressTracker press_;
     bool active_ = false;
     ui::Bitmap face_;
     ui::Bitmap hotRing_;

@@ -54,9 +54,7 @@ bool XPCheckControl::Inside(ui::Point p) const {
 
 void XPCheckControl::PointerEnters() {
     pointerInside_ = true;
-    if (hot_ || !Enabled()) return;
-    hot_ = true;
-    RefreshBox();
+    if (Enabled() && press_.Enter()) RefreshBox();
 }
 
 void XPCheckControl::MouseEnter() {
@@ -67,17 +65,13 @@ void XPCheckControl::MouseEnter() {
 void XPCheckControl::MouseLeave() {
     ui::Control::MouseLeave();
     pointerInside_ = false;
-    if (hot_ && Enabled()) {
-        hot_ = false;
-        RefreshBox();
-    }
+    if (Enabled() && press_.Leave()) RefreshBox();
 }
 
 void XPCheckControl::MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) {
     if (OnMouseDown) OnMouseDown(b, s, p);
     if (b != ui::MouseButton::Left || !Enabled()) return;
-    pressed_ = 2;
-    held_ = true;
+    press_.Press();
     focusingByMouse_ = true;
     SetFocus();
     focusingByMouse_ = false;
@@ -87,31 +81,21 @@ void XPCheckControl::MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) {
 void XPCheckControl::MouseMove(ui::Shift s, ui::Point p) {
     // The first movement over the window is its entry.
     if (!pointerInside_) PointerEnters();
-    if (held_) {
-        int next = Inside(p) ? 2 : 0;
-        if (next != pressed_) {
-            pressed_ = next;
-            RefreshBox();
-        }
-    }
+    if (press_.Track(Inside(p))) RefreshBox();
     ui::Control::MouseMove(s, p);
 }
 
 void XPCheckControl::MouseUp(ui::MouseButton b, ui::Shift s, ui::Point p) {
     if (OnMouseUp) OnMouseUp(b, s, p);
     if (b != ui::MouseButton::Left || !Enabled()) return;
-    pressed_ = 0;
-    held_ = false;
+    press_.Release();
     RefreshBox();
     if (Inside(p)) Click();
 }
 
 void XPCheckControl::KeyDown(int& key, ui::Shift s) {
     if (key == ui::key::kSpace && NoModifiers(s)) {
-        spaceDown_ = true;
-        if (pressed_ != 2) {
-            pressed_ = 2;
-            held_ = true;
+        if (press_.PressBySpace()) {
             SetFocus();
             RefreshBox();
         }
@@ -121,9 +105,7 @@ void XPCheckControl::KeyDown(int& key, ui::Shift s) {
 
 void XPCheckControl::KeyUp(int& key, ui::Shift s) {
     if (key == ui::key::kSpace && NoModifiers(s)) {
-        spaceDown_ = false;
-        pressed_ = 0;
-        held_ = false;
+        press_.ReleaseSpace();
         RefreshBox();
         Click();
     }
@@ -131,10 +113,7 @@ void XPCheckControl::KeyUp(int& key, ui::Shift s) {
 }
 
 void XPCheckControl::FocusExit() {
-    if (spaceDown_) {
-        pressed_ = 0;
-        held_ = false;
-    }
+    press_.FocusLost();
     Invalidate();
     ui::Control::FocusExit();
 }
@@ -157,11 +136,7 @@ bool XPCheckControl::DialogChar(char32_t ch) {
 }
 
 void XPCheckControl::EnabledChanged() {
-    if (!Enabled()) {
-        pressed_ = 0;
-        hot_ = false;
-        held_ = false;
-    }
+    if (!Enabled()) press_.Reset();
     Invalidate();
 }
 

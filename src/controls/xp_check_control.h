@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "controls/press_tracker.h"
 #include "ui/control.h"
 
 namespace controls {
@@ -17,10 +18,10 @@ class XPCheckControl : public ui::Control {
     TLeftRight Alignment() const { return alignment_; }
     void SetAlignment(TLeftRight a);
 
-    bool Hot() const { return hot_; }
-    bool Held() const { return held_; }
-    bool IsPressed() const { return pressed_ == 2; }
-    bool SpaceDown() const { return spaceDown_; }
+    bool Hot() const { return press_.Hot(); }
+    bool Held() const { return press_.Held(); }
+    bool IsPressed() const { return press_.Pressed(); }
+    bool SpaceDown() const { return press_.SpaceDown(); }
 
     // The box rectangle: left, top, right (= left + 11) and bottom (= top + 12); the painted
     // square covers left .. left + 12 by top .. top + 12.
@@ -62,10 +63,7 @@ class XPCheckControl : public ui::Control {
     bool Inside(ui::Point p) const;
 
     TLeftRight alignment_ = TLeftRight::taRightJustify;
-    int pressed_ = 0;
-    bool held_ = false;
-    bool hot_ = false;
-    bool spaceDown_ = false;
+    PressTracker press_;
     bool pointerInside_ = false;
     bool focusingByMouse_ = false;
 };

@@ -24,8 +24,7 @@ int ColumnFormat(ui::Alignment alignment) {
 
 }  // namespace
 
-ListViewPeer::ListViewPeer(Win32State& state, ui::ListView& view)
-    : NativeControlPeer(state, view), view_(view) {
+ListViewPeer::ListViewPeer(Win32State& state, ui::ListView& view) : ListViewPeerBase(state, view) {
     CreateControl(WC_LISTVIEWW, view_.Border() ? WS_EX_CLIENTEDGE : 0,
                   LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP);
     PushStyle();
@@ -97,19 +96,8 @@ void ListViewPeer::PushRows() {
     PushSelection();
 }
 
-void ListViewPeer::PushSelection() {
-    if (list_view::SelectedIndex(hwnd_) == view_.ItemIndex()) return;
-    pushing_ = true;
-    list_view::Select(hwnd_, view_.ItemIndex());
-    pushing_ = false;
-}
-
-void ListViewPeer::PushColors() {
-    list_view::SetColors(hwnd_, state_.colors.Resolve(view_.GetColor()),
-                         state_.colors.Resolve(view_.GetFont().color));
-}
-
 void ListViewPeer::Changed(ui::Change what) {
+    if (PushLook(what)) return;
     switch (what) {
         case ui::Change::Model:
             PushRows();
@@ -122,25 +110,13 @@ void ListViewPeer::Changed(ui::Change what) {
         case ui::Change::Caption:
             PushColumns();
             return;
-        case ui::Change::Font:
-            PushFont();
-            PushColors();  // the text colour is part of the font
-            return;
-        case ui::Change::BackColor:
-            PushColors();
-            return;
         default:
             NativeControlPeer::Changed(what);
     }
 }
 
 bool ListViewPeer::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (msg != WM_NOTIFY || !hwnd_) return false;
-    if (reinterpret_cast<const NMHDR*>(lParam)->code != LVN_ITEMCHANGED || pushing_) return false;
-    if (list_view::IsSelectionChange(lParam))
-        view_.SetItemIndexFromPeer(list_view::SelectedIndex(hwnd_));
-    result = 0;
-    return true;
+    return ReflectSelection(msg, lParam, result);
 }
 
 }  // namespace platform::win32

@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "platform/win32/ui/native_control_peer.h"
+#include "platform/win32/ui/list_view_peer_base.h"
 #include "ui/list_view.h"
 
 namespace platform::win32 {
 
-class ListViewPeer final : public NativeControlPeer {
+class ListViewPeer final : public ListViewPeerBase<ui::ListView> {
   public:
     ListViewPeer(Win32State& state, ui::ListView& view);
 
@@ -20,13 +20,9 @@ class ListViewPeer final : public NativeControlPeer {
     void PushStyle();
     void PushColumns();
     void PushRows();
-    void PushSelection();
-    void PushColors();
 
-    ui::ListView& view_;
     std::vector<ui::ListColumn> shownColumns_;
     std::vector<ui::ListView::Row> shownRows_;
-    bool pushing_ = false;
 };
 
 }  // namespace platform::win32

@@ -39,7 +39,7 @@ std::wstring SizeText(const platform::ShellItem& item) {
 }  // namespace
 
 ShellListViewPeer::ShellListViewPeer(Win32State& state, ui::ShellListView& view)
-    : NativeControlPeer(state, view), view_(view) {
+    : ListViewPeerBase(state, view) {
     // The system image lists are shared: the view must not destroy them.
     CreateControl(WC_LISTVIEWW, WS_EX_CLIENTEDGE,
                   ViewStyle() | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
@@ -134,19 +134,8 @@ void ShellListViewPeer::PushItems() {
     PushSelection();
 }
 
-void ShellListViewPeer::PushSelection() {
-    if (list_view::SelectedIndex(hwnd_) == view_.ItemIndex()) return;
-    pushing_ = true;
-    list_view::Select(hwnd_, view_.ItemIndex());
-    pushing_ = false;
-}
-
-void ShellListViewPeer::PushColors() {
-    list_view::SetColors(hwnd_, state_.colors.Resolve(view_.GetColor()),
-                         state_.colors.Resolve(view_.GetFont().color));
-}
-
 void ShellListViewPeer::Changed(ui::Change what) {
+    if (PushLook(what)) return;
     switch (what) {
         case ui::Change::Model:
             PushItems();
@@ -157,13 +146,6 @@ void ShellListViewPeer::Changed(ui::Change what) {
         case ui::Change::Caption:
             PushColumnTitles();
             return;
-        case ui::Change::Font:
-            PushFont();
-            PushColors();  // the text colour is part of the font
-            return;
-        case ui::Change::BackColor:
-            PushColors();
-            return;
         default:
             NativeControlPeer::Changed(what);
     }
@@ -171,14 +153,8 @@ void ShellListViewPeer::Changed(ui::Change what) {
 
 bool ShellListViewPeer::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
     if (msg != WM_NOTIFY || !hwnd_) return false;
-    auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (header->code == LVN_ITEMCHANGED && !pushing_) {
-        if (list_view::IsSelectionChange(lParam))
-            view_.SetItemIndexFromPeer(list_view::SelectedIndex(hwnd_));
-        result = 0;
-        return true;
-    }
-    if (header->code == NM_DBLCLK) {
+    if (ReflectSelection(msg, lParam, result)) return true;
+    if (reinterpret_cast<const NMHDR*>(lParam)->code == NM_DBLCLK) {
         if (view_.OnDblClick) view_.OnDblClick();
         result = 0;
         return true;

@@ -2,15 +2,12 @@
 // ui::ShellListView as a list view (SysListView32) with the columns Name, Size, Type and
 // Modified and the system image lists; refilled whenever the model re-read its root.
 
-#include "platform/win32/ui/native_control_peer.h"
-
-namespace ui {
-class ShellListView;
-}
+#include "platform/win32/ui/list_view_peer_base.h"
+#include "ui/shell_list_view.h"
 
 namespace platform::win32 {
 
-class ShellListViewPeer final : public NativeControlPeer {
+class ShellListViewPeer final : public ListViewPeerBase<ui::ShellListView> {
   public:
     ShellListViewPeer(Win32State& state, ui::ShellListView& view);
 
@@ -23,12 +20,8 @@ class ShellListViewPeer final : public NativeControlPeer {
     void PushColumns();
     void PushColumnTitles();
     void PushItems();
-    void PushSelection();
-    void PushColors();
 
-    ui::ShellListView& view_;
     int shownGeneration_ = -1;
-    bool pushing_ = false;
 };
 
 }  // namespace platform::win32
