@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/win32/dib.h"
 #include "platform/win32/handles.h"
 
 namespace platform::win32 {
@@ -11,19 +12,11 @@ HICON IconFromPixels(int width, int height, const std::uint32_t* pixels, std::ui
     if (width <= 0 || height <= 0 || !pixels) return nullptr;
     bool keyed = (transparent & 0xFF000000u) == 0;
     // Colour: a top-down 32-bit DIB, black where see-through. Mask: 1 where see-through.
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = width;
-    bmi.bmiHeader.biHeight = -height;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    BitmapOwner color(CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!color || !bits) return nullptr;
+    std::uint32_t* out = nullptr;
+    BitmapOwner color = TopDownDib(nullptr, width, height, out);
+    if (!out) return nullptr;
     size_t stride = static_cast<size_t>((width + 15) / 16) * 2;
     std::vector<std::uint8_t> maskBits(stride * static_cast<size_t>(height), 0);
-    auto* out = static_cast<std::uint32_t*>(bits);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             size_t i = static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);

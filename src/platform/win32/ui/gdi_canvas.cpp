@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/dib.h"
 #include "platform/win32/text.h"
 #include "ui/text_layout.h"
 
@@ -112,17 +113,9 @@ void GdiCanvas::DrawFocusRect(const ui::Rect& r) {
 }
 
 BitmapOwner ToDib(HDC reference, const ui::Bitmap& bitmap) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = bitmap.Width();
-    info.bmiHeader.biHeight = -bitmap.Height();  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    BitmapOwner dib(CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dib || !bits) return dib;
-    auto* out = static_cast<std::uint32_t*>(bits);
+    std::uint32_t* out = nullptr;
+    BitmapOwner dib = TopDownDib(reference, bitmap.Width(), bitmap.Height(), out);
+    if (!out) return dib;
     for (size_t i = 0; i < bitmap.Pixels().size(); ++i) {
         ui::Color c = bitmap.Pixels()[i];
         // DIB pixels are 0x00RRGGBB.
