@@ -12,14 +12,9 @@ ToolWindow::ToolWindow(ui::Application& application, const ToolWindowContext& co
     : ui::Form(application), context_(context), design_(std::move(design)) {
     controls::ApplyWindowFrame(*this, design_.frame);
 
-    KVZXPHeader1.SetName("KVZXPHeader1");
-    KVZXPHeader1.SetBounds(0, 0, design_.width, 40);
-    KVZXPHeader1.SetCaption(design_.header);
-    controls::StyleWindowHeader(KVZXPHeader1);
-
-    KVZXPCollapsePanel1.SetName("KVZXPCollapsePanel1");
-    KVZXPCollapsePanel1.SetBounds(0, 40, design_.width, design_.panelHeight);
-    KVZXPCollapsePanel1.SetColorBackground(ui::clTeal);
+    controls::BuildHeaderAndPanel(
+        KVZXPHeader1, KVZXPCollapsePanel1,
+        {.width = design_.width, .panelHeight = design_.panelHeight, .caption = design_.header});
 }
 
 void ToolWindow::ApplyColor(ui::Color color) {

@@ -27,14 +27,8 @@ void StyleRow(ui::Control& row, const std::string& caption, int index, ui::Color
 }  // namespace
 
 void TForm1::BuildLeftColumn() {
-    KVZXPHeader1.SetName("KVZXPHeader1");
-    KVZXPHeader1.SetBounds(0, 0, 201, 40);
-    KVZXPHeader1.SetCaption("Delete Options");
-    mainform::StyleHeader(KVZXPHeader1);
-
-    KVZXPCollapsePanel1.SetName("KVZXPCollapsePanel1");
-    KVZXPCollapsePanel1.SetBounds(0, 40, 201, 449);
-    KVZXPCollapsePanel1.SetColorBackground(ui::clTeal);
+    controls::BuildHeaderAndPanel(KVZXPHeader1, KVZXPCollapsePanel1,
+                                  {.width = 201, .panelHeight = 449, .caption = "Delete Options"});
 
     ScrollBox1.SetName("ScrollBox1");
     ScrollBox1.SetBounds(6, 4, 189, 409);

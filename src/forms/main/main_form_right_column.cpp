@@ -6,15 +6,14 @@
 #include "forms/main/main_form_style.h"
 
 void TForm1::BuildRightColumn() {
-    KVZXPHeader2.SetName("KVZXPHeader2");
-    KVZXPHeader2.SetBounds(200, 0, 441, 40);
-    KVZXPHeader2.SetCaption("Processing");
-    mainform::StyleHeader(KVZXPHeader2);
-
-    KVZXPCollapsePanel2.SetName("KVZXPCollapsePanel2");
-    KVZXPCollapsePanel2.SetBounds(200, 40, 441, 449);
-    KVZXPHeader2.SetKVZXPCollapsePanel(&KVZXPCollapsePanel2);
-    KVZXPHeader2.Loaded();
+    controls::BuildHeaderAndPanel(KVZXPHeader2, KVZXPCollapsePanel2,
+                                  {.number = 2,
+                                   .left = 200,
+                                   .width = 441,
+                                   .panelHeight = 449,
+                                   .caption = "Processing",
+                                   .tealPanel = false,
+                                   .linked = true});
 
     ShellListView1.SetName("ShellListView1");
     ShellListView1.SetBounds(5, 2, 375, 441);

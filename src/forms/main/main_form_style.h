@@ -12,9 +12,4 @@ inline ui::Font TealBoldArial() {
     return controls::TealBoldArial();
 }
 
-// Header bars: the look every window's header shares.
-inline void StyleHeader(controls::TKVZXPHeader& header) {
-    controls::StyleWindowHeader(header);
-}
-
 }  // namespace mainform

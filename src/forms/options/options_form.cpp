@@ -27,15 +27,9 @@ TForm2::TForm2(ui::Application& application, const settings::OptionsServices& se
 }
 
 void TForm2::BuildControls() {
-    KVZXPHeader1.SetName("KVZXPHeader1");
-    KVZXPHeader1.SetBounds(0, 0, 361, 40);
-    KVZXPHeader1.SetCaption("Mechanical Options");
-    controls::StyleWindowHeader(KVZXPHeader1);
-    KVZXPCollapsePanel1.SetName("KVZXPCollapsePanel1");
-    KVZXPCollapsePanel1.SetBounds(0, 40, 361, 265);
-    KVZXPCollapsePanel1.SetColorBackground(ui::clTeal);
-    KVZXPHeader1.SetKVZXPCollapsePanel(&KVZXPCollapsePanel1);
-    KVZXPHeader1.Loaded();
+    controls::BuildHeaderAndPanel(
+        KVZXPHeader1, KVZXPCollapsePanel1,
+        {.width = 361, .panelHeight = 265, .caption = "Mechanical Options", .linked = true});
     const ui::Color inside = KVZXPCollapsePanel1.GetColor();
 
     struct Placed {
