@@ -1,5 +1,6 @@
 #include "controls/kvzxp_button.h"
 
+#include "controls/rounded_frame.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/text_layout.h"
@@ -228,25 +229,8 @@ void TKVZXPButton::Paint(ui::Canvas& canvas) {
     canvas.DrawBitmap(inset, inset, face_);
 
     const ui::Color border = enabled ? palette.buttonBorder : kDisabledButtonBorder;
-    canvas.FillRect({0, 0, 1, h}, border);
-    canvas.FillRect({0, h - 1, w, h}, border);
-    canvas.FillRect({0, 0, w, 1}, border);
-    canvas.FillRect({w - 1, 0, w, h}, border);
-    const ui::Color background = Parent() ? Parent()->GetColor() : ui::clBtnFace;
-    for (ui::Point p : {ui::Point{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
-        canvas.SetPixel(p.x, p.y, background);
-    for (ui::Point p : {ui::Point{1, 1}, {w - 2, 1}, {1, h - 2}, {w - 2, h - 2}})
-        canvas.SetPixel(p.x, p.y, border);
-    const ui::Color corner = enabled ? kCorner : kDisabledCorner;
-    for (ui::Point p : {ui::Point{1, 0},
-                        {w - 2, 0},
-                        {1, h - 1},
-                        {w - 2, h - 1},
-                        {0, 1},
-                        {w - 1, 1},
-                        {0, h - 2},
-                        {w - 1, h - 2}})
-        canvas.SetPixel(p.x, p.y, corner);
+    DrawRoundedFrame(canvas, w, h, border, Parent() ? Parent()->GetColor() : ui::clBtnFace,
+                     enabled ? kCorner : kDisabledCorner);
 
     ui::Rect r{2, 1, w - 2, h - 1};
     std::uint32_t flags = ui::text::kCenter | ui::text::kExpandTabs;

@@ -1,5 +1,6 @@
 #include "controls/kvzxp_speed_button.h"
 
+#include "controls/rounded_frame.h"
 #include "controls/xp_scheme.h"
 #include "ui/application.h"
 
@@ -170,24 +171,7 @@ void TKVZXPSpeedButton::PaintBorder(ui::Canvas& canvas) {
     }
     const ui::Color parentColor = Parent() ? Parent()->GetColor() : ui::clBtnFace;
 
-    canvas.FillRect({0, 0, 1, h}, line);
-    canvas.FillRect({0, h - 1, w, h}, line);
-    canvas.FillRect({0, 0, w, 1}, line);
-    canvas.FillRect({w - 1, 0, w, h}, line);
-
-    for (ui::Point p : {ui::Point{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
-        canvas.SetPixel(p.x, p.y, parentColor);
-    for (ui::Point p : {ui::Point{1, 1}, {w - 2, 1}, {1, h - 2}, {w - 2, h - 2}})
-        canvas.SetPixel(p.x, p.y, line);
-    for (ui::Point p : {ui::Point{1, 0},
-                        {w - 2, 0},
-                        {1, h - 1},
-                        {w - 2, h - 1},
-                        {0, 1},
-                        {w - 1, 1},
-                        {0, h - 2},
-                        {w - 1, h - 2}})
-        canvas.SetPixel(p.x, p.y, cornerA);
+    DrawRoundedFrame(canvas, w, h, line, parentColor, cornerA);
     for (ui::Point p : {ui::Point{2, 1}, {w - 3, 1}, {2, h - 2}, {1, 2}, {w - 2, 2}, {1, h - 3}})
         canvas.SetPixel(p.x, p.y, cornerB);
     if (!Flat()) {
