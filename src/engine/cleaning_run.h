@@ -3,15 +3,7 @@
 // and selected choice takes its step, and the sink hears of every one.
 
 #include "engine/run_events.h"
-
-namespace platform {
-class FileSystem;
-class Profile;
-class Registry;
-class Shell;
-class System;
-class UrlCache;
-}  // namespace platform
+#include "platform/services.h"
 
 namespace engine {
 

@@ -1,5 +1,6 @@
 #pragma once
-// The operating-system services handed to the program at start. The Windows entry point
+// The operating-system services handed to the program at start (and, for headers that only
+// name them, their declarations). The Windows entry point
 // fills this with the real implementations; tests fill it with fakes. A null member is a
 // family the caller does not need.
 

@@ -1,11 +1,7 @@
 #pragma once
 // The file-protection cache quota a cleaning run writes, as the settings file holds it.
 
-namespace platform {
-class FileSystem;
-class Profile;
-class System;
-}  // namespace platform
+#include "platform/services.h"
 
 namespace settings {
 

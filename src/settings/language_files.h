@@ -8,14 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/services.h"
 #include "settings/retranslate.h"
 #include "settings/settings_file.h"
-
-namespace platform {
-class FileSystem;
-class Profile;
-class System;
-}  // namespace platform
 
 namespace settings {
 

@@ -7,15 +7,9 @@
 
 #include "controls/kvzxp_memo.h"
 #include "forms/tool_window.h"
+#include "platform/services.h"
 #include "shell/browse_for_folder.h"
 #include "ui/file_list_box.h"
-
-namespace platform {
-class FileSystem;
-class FolderDialog;
-class Shell;
-class System;
-}  // namespace platform
 
 namespace tools {
 

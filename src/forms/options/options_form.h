@@ -15,6 +15,7 @@
 #include "forms/options/color_box_binding.h"
 #include "forms/options/options_links.h"
 #include "forms/window_links.h"
+#include "platform/services.h"
 #include "settings/language_files.h"
 #include "settings/options.h"
 #include "settings/stored_options.h"
@@ -22,14 +23,6 @@
 #include "ui/file_list_box.h"
 #include "ui/form.h"
 #include "ui/timer.h"
-
-namespace platform {
-class FileSystem;
-class Profile;
-class Registry;
-class Shell;
-class System;
-}  // namespace platform
 
 namespace settings {
 // The services the options window uses.

@@ -4,11 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
-class FileSystem;
-class Processes;
-class System;
-}  // namespace platform
+#include "platform/services.h"
 
 namespace tools {
 

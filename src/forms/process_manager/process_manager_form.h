@@ -4,13 +4,8 @@
 
 #include "controls/kvzxp_list_box.h"
 #include "forms/tool_window.h"
+#include "platform/services.h"
 #include "ui/save_dialog.h"
-
-namespace platform {
-class FileSystem;
-class Processes;
-class System;
-}  // namespace platform
 
 class TForm6 : public tools::ToolWindow {
   public:
