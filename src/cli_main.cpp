@@ -12,5 +12,6 @@ int main() {
     const platform::Services& all = services.Get();
     const engine::CleaningServices cleaning{*all.files,    *all.system, *all.profile,
                                             *all.registry, *all.shell,  *all.urlCache};
-    return cli::RunCommandLine(platform::win32::CommandLineArguments(), cleaning, console);
+    return cli::RunCommandLine(platform::win32::CommandLineArguments(), cleaning, *all.processes,
+                               console);
 }

@@ -65,7 +65,7 @@ CleanOutcome Clean(const CommandLine& line, const engine::CleaningServices& serv
                    engine::CleaningPaths& paths, Progress& progress) {
     CleanOutcome outcome;
     for (const engine::CategoryRow* row : line.categories)
-        outcome.results.push_back({row, engine::TargetOf(*row, paths)});
+        outcome.results.push_back({row, engine::TargetOf(*row, services, paths)});
     CommandLineSink sink(outcome.results, line.verbose, progress);
     const engine::RunInput input{.cacheQuotaMb = settings::SettleCacheSize(
                                      services.files, services.system, services.profile),

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <optional>
 #include <stdexcept>
 
 #include "cli/clean.h"
@@ -7,6 +8,7 @@
 #include "cli/output.h"
 #include "cli/preview.h"
 #include "engine/cleaning_paths.h"
+#include "engine/running_processes.h"
 
 namespace cli {
 
@@ -21,10 +23,25 @@ int ExitCodeOf(const std::vector<CategoryResult>& results) {
     return code;
 }
 
+// Names the program that keeps the open files of a step that left some: a browser that is
+// running holds its cache.
+void NameRunningPrograms(std::vector<CategoryResult>& results, platform::System& system,
+                         platform::Processes& processes) {
+    std::optional<std::vector<std::string>> running;
+    for (CategoryResult& result : results) {
+        const std::string_view exe = result.category->process;
+        if (exe.empty() || result.failures.empty()) continue;
+        if (!running) running = engine::ListProcesses(system, processes);
+        if (!engine::IsRunning(*running, exe)) continue;
+        const std::string note = std::string(exe) + " is running and keeps its open files";
+        result.note = result.note.empty() ? note : result.note + "; " + note;
+    }
+}
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningServices& services,
-                   platform::Console& console) {
+                   platform::Processes& processes, platform::Console& console) {
     CommandLine line;
     try {
         line = ParseCommandLine(args);
@@ -43,7 +60,7 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
         case Command::List: {
             std::vector<ListedCategory> listed;
             for (const engine::CategoryRow& row : engine::CategoryTable())
-                listed.push_back({&row, engine::TargetOf(row, paths)});
+                listed.push_back({&row, engine::TargetOf(row, services, paths)});
             write(line.json ? ListJson(listed) : ListText(listed));
             return kExitDone;
         }
@@ -74,6 +91,7 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
         }
     }
     progress.Clear();
+    NameRunningPrograms(results, services.system, processes);
     const int code = ExitCodeOf(results);
     write(line.json ? ResultsJson(verb, results, code) : ResultsText(verb, results, line.verbose));
     return code;

@@ -7,6 +7,7 @@
 
 #include "engine/cleaning_run.h"
 #include "platform/console.h"
+#include "platform/services.h"
 
 namespace cli {
 
@@ -17,8 +18,8 @@ inline constexpr int kExitUsage = 2;
 inline constexpr int kExitRefused = 3;
 
 // Runs the command in ARGS (without the program name), writing to CONSOLE; returns the exit
-// code.
+// code. PROCESSES tells which browser keeps a cache it could not empty.
 int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningServices& services,
-                   platform::Console& console);
+                   platform::Processes& processes, platform::Console& console);
 
 }  // namespace cli

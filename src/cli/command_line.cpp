@@ -15,6 +15,10 @@ void SetCommand(CommandLine& line, bool& given, Command command, const std::stri
     line.command = command;
 }
 
+void AddOnce(std::vector<const engine::CategoryRow*>& rows, const engine::CategoryRow* row) {
+    if (std::find(rows.begin(), rows.end(), row) == rows.end()) rows.push_back(row);
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
@@ -42,10 +46,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.logFile = args[++i];
         } else if (arg.starts_with("-")) {
             throw UsageError{"unknown option '" + arg + "'"};
+        } else if (arg == "all") {
+            for (const engine::CategoryRow& row : engine::CategoryTable())
+                if (engine::InAll(row)) AddOnce(line.categories, &row);
         } else if (const engine::CategoryRow* category = engine::FindRow(arg)) {
-            if (std::find(line.categories.begin(), line.categories.end(), category) ==
-                line.categories.end())
-                line.categories.push_back(category);
+            AddOnce(line.categories, category);
         } else {
             throw UsageError{"unknown category '" + arg + "' (--list shows them all)"};
         }
@@ -77,6 +82,9 @@ Commands:
   --clean ID...     cleans those categories, in the order the window's run takes them
   --help            this text
 
+ID "all" stands for every category that only deletes files: not the registry choices, not
+"speed-memory", "dll-cache" (it writes the cache quota) or "messenger".
+
 Options:
   --json            the results as one JSON document
   --verbose         every file and folder, not only the totals and what stays
@@ -85,7 +93,8 @@ Options:
 
 Exit codes:
   0  everything done
-  1  some items could not be deleted (they are listed), or a step failed
+  1  some items could not be deleted (they are listed; a browser that is running keeps its
+     open cache files, and is named), or a step failed
   2  bad usage (an unknown id or option)
   3  a target folder was refused: reached through a link, junction or mount point, or a
      folder the system or a user lives in (a drive root, Windows, Program Files, ProgramData,

@@ -10,7 +10,7 @@ std::vector<CategoryResult> Preview(const CommandLine& line,
     std::vector<CategoryResult> results;
     results.reserve(line.categories.size());
     for (const engine::CategoryRow* row : line.categories) {
-        results.push_back({row, engine::TargetOf(*row, paths)});
+        results.push_back({row, engine::TargetOf(*row, services, paths)});
         CategoryResult& result = results.back();
         PathReport report(result, line.verbose, progress);
         Settle(result, engine::PreviewStep(*row, services, paths, &report));

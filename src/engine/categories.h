@@ -22,6 +22,17 @@ enum class Category {
     WindowsMessenger,  // "Windows Messenger"
     SpeedMemory,       // "Speed Memory"
     CacheDll,          // "Cache Dll"
+    // Today's disk hogs, in the group below "Offline Web Pages".
+    ChromeCache,       // "Chrome Cache"
+    EdgeCache,         // "Edge Cache"
+    BraveCache,        // "Brave Cache"
+    VivaldiCache,      // "Vivaldi Cache"
+    OperaStableCache,  // "Opera Cache"
+    FirefoxCache,      // "Firefox Cache"
+    ErrorReports,      // "Error Reports"
+    CrashDumps,        // "Crash Dumps"
+    ShaderCache,       // "Shader Cache"
+    ThumbnailCache,    // "Thumbnail Cache"
 };
 
 enum class Choice {

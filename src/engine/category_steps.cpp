@@ -69,6 +69,25 @@ bool Empty(const FolderStep& folder, StepContext& step) {
                         .report = step.report});
 }
 
+// Empties every folder of ROW's multi-folder step that is there; whether any was (and was not
+// refused).
+bool EmptyFolders(const CategoryRow& row, StepContext& step) {
+    bool any = false;
+    const std::string windows = step.paths.WindowsDirectory();
+    const PurgeOptions options{.mode = step.mode, .report = step.report};
+    for (const FolderTarget& target : row.folders(step.services, step.paths)) {
+        if (target.folder.empty() || !step.services.files.DirectoryExists(target.folder))
+            continue;
+        const bool done =
+            target.masks.empty()
+                ? PurgeFolder(step.services.files, target.folder, windows, options)
+                : PurgeMatchingFiles(step.services.files, target.folder, target.masks, windows,
+                                     options);
+        any = any || done;
+    }
+    return any;
+}
+
 struct FilesFound {
     bool any = false;
     bool last = false;  // the last of them was there
@@ -124,6 +143,9 @@ void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink) {
     } else if (!row.profileFiles.empty()) {
         sink.Started({row, {}});
         lineDue = done = DeleteProfileFiles(row, counted).last;
+    } else if (row.folders != nullptr) {
+        sink.Started({row, {}});
+        lineDue = done = EmptyFolders(row, counted);
     } else {
         const std::optional<FolderStep> folder = PresentFolder(row, counted);
         sink.Started({row, folder ? folder->folder : std::string()});
@@ -149,6 +171,8 @@ StepFinished PreviewStep(const CategoryRow& row, const CleaningServices& service
         if (present) (void)Empty(*present, step);
     } else if (!row.profileFiles.empty()) {
         done = DeleteProfileFiles(row, step).any;
+    } else if (row.folders != nullptr) {
+        done = EmptyFolders(row, step);
     }
     const std::optional<Holdings> holdings =
         row.measure ? row.measure(services) : std::optional<Holdings>();

@@ -1,5 +1,6 @@
 #include "engine/category_table.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "engine/category_steps.h"
@@ -29,12 +30,91 @@ std::string ReplaceAll(std::string text, std::string_view token, const std::stri
 
 const std::string kRegistryNote = "would write its registry values";
 
+// Today's disk hogs: every cache of every browser profile, error reports, crash dumps, shader
+// and thumbnail caches. Cookies, history, logins and storage beside the caches stay.
+void AddTodayRows(std::vector<CategoryRow>& rows) {
+    auto row = [](std::string_view id, std::string_view name, Category category,
+                       auto folders, std::string_view line, std::string target,
+                       std::string_view process) {
+        return CategoryRow{.id = id,
+                           .name = name,
+                           .category = category,
+                           .folders = folders,
+                           .line = line,
+                           .target = std::move(target),
+                           .process = process};
+    };
+    const char* kProfiles = ": Cache, Code Cache and GPUCache of every profile";
+    rows.push_back(row(
+        "chrome-cache", "Chrome Cache", Category::ChromeCache,
+        [](const CleaningServices& s, CleaningPaths&) {
+            return ChromiumCaches(s, "Google\\Chrome\\User Data");
+        },
+        "Chrome Cache (Кэш Chrome)",
+        std::string("%LOCALAPPDATA%\\Google\\Chrome\\User Data") + kProfiles, "chrome.exe"));
+    rows.push_back(row(
+        "edge-cache", "Edge Cache", Category::EdgeCache,
+        [](const CleaningServices& s, CleaningPaths&) {
+            return ChromiumCaches(s, "Microsoft\\Edge\\User Data");
+        },
+        "Edge Cache (Кэш Edge)",
+        std::string("%LOCALAPPDATA%\\Microsoft\\Edge\\User Data") + kProfiles, "msedge.exe"));
+    rows.push_back(row(
+        "brave-cache", "Brave Cache", Category::BraveCache,
+        [](const CleaningServices& s, CleaningPaths&) {
+            return ChromiumCaches(s, "BraveSoftware\\Brave-Browser\\User Data");
+        },
+        "Brave Cache (Кэш Brave)",
+        std::string("%LOCALAPPDATA%\\BraveSoftware\\Brave-Browser\\User Data") + kProfiles,
+        "brave.exe"));
+    rows.push_back(row(
+        "vivaldi-cache", "Vivaldi Cache", Category::VivaldiCache,
+        [](const CleaningServices& s, CleaningPaths&) {
+            return ChromiumCaches(s, "Vivaldi\\User Data");
+        },
+        "Vivaldi Cache (Кэш Vivaldi)",
+        std::string("%LOCALAPPDATA%\\Vivaldi\\User Data") + kProfiles, "vivaldi.exe"));
+    rows.push_back(row(
+        "opera-stable-cache", "Opera Cache", Category::OperaStableCache,
+        [](const CleaningServices& s, CleaningPaths&) { return OperaCaches(s); },
+        "Opera Cache (Кэш Opera)",
+        "Opera Software\\Opera Stable in %LOCALAPPDATA% and %APPDATA%: Cache, Code Cache and "
+        "GPUCache",
+        "opera.exe"));
+    rows.push_back(row(
+        "firefox-cache", "Firefox Cache", Category::FirefoxCache,
+        [](const CleaningServices& s, CleaningPaths&) { return FirefoxCaches(s); },
+        "Firefox Cache (Кэш Firefox)",
+        "%LOCALAPPDATA%\\Mozilla\\Firefox: cache2 of every profile", "firefox.exe"));
+    rows.push_back(row(
+        "error-reports", "Error Reports", Category::ErrorReports,
+        [](const CleaningServices& s, CleaningPaths&) { return ErrorReportFolders(s); },
+        "Error Reports (Отчёты об ошибках)",
+        "%LOCALAPPDATA%\\Microsoft\\Windows\\WER; %ProgramData%\\Microsoft\\Windows\\WER\\"
+        "ReportArchive and ReportQueue",
+        {}));
+    rows.push_back(row(
+        "crash-dumps", "Crash Dumps", Category::CrashDumps,
+        [](const CleaningServices& s, CleaningPaths& p) { return CrashDumpFolders(s, p); },
+        "Crash Dumps (Дампы сбоев)", "%LOCALAPPDATA%\\CrashDumps; %SystemRoot%\\Minidump", {}));
+    rows.push_back(row(
+        "shader-cache", "Shader Cache", Category::ShaderCache,
+        [](const CleaningServices& s, CleaningPaths&) { return ShaderCacheFolders(s); },
+        "Shader Cache (Кэш шейдеров)",
+        "%LOCALAPPDATA%\\D3DSCache, NVIDIA\\DXCache, NVIDIA\\GLCache, AMD\\DxCache", {}));
+    rows.push_back(row(
+        "thumbnail-cache", "Thumbnail Cache", Category::ThumbnailCache,
+        [](const CleaningServices& s, CleaningPaths&) { return ThumbnailCacheFiles(s); },
+        "Thumbnail Cache (Кэш эскизов)",
+        "%LOCALAPPDATA%\\Microsoft\\Windows\\Explorer\\thumbcache_*.db, iconcache_*.db", {}));
+}
+
 std::vector<CategoryRow> BuildTable() {
     const std::string historyValue = Key("HKEY_CURRENT_USER", kPoliciesKey, "NoRecentDocsHistory");
     const std::string recentValues =
         Key("HKEY_CURRENT_USER", kExplorerPoliciesKey, "NoRecentDocsHistory, NoRecentDocsMenu");
     const std::string debuggerValue = Key("HKEY_LOCAL_MACHINE", kAeDebugKey, "Auto");
-    return {
+    std::vector<CategoryRow> rows{
         {.id = "messenger",
          .name = "Windows Messenger",
          .category = Category::WindowsMessenger,
@@ -46,7 +126,8 @@ std::vector<CategoryRow> BuildTable() {
              },
          .line = "Delete Windows Messenger (Windows Messenger)",
          .previewNote = "would start the component's removal",
-         .target = "the Windows Messenger component (" + std::string(kMessengerCommand) + ")"},
+         .target = "the Windows Messenger component (" + std::string(kMessengerCommand) + ")",
+         .changesSystem = true},
         {.id = "recycle-bin",
          .name = "Trash",
          .category = Category::Trash,
@@ -168,7 +249,8 @@ std::vector<CategoryRow> BuildTable() {
          .line = "Speed Memory (Ускорение памяти)",
          .previewNote = kRegistryNote,
          .target = Key("HKEY_LOCAL_MACHINE", kMemoryManagementKey,
-                       "IoPageLockLimit, DisablePagingExecutive, LargeSystemCache")},
+                       "IoPageLockLimit, DisablePagingExecutive, LargeSystemCache"),
+         .changesSystem = true},
         {.id = "opera-cookies",
          .name = "Opera Cookies",
          .category = Category::OperaCookies,
@@ -209,7 +291,10 @@ std::vector<CategoryRow> BuildTable() {
              },
          .line = "Dll Cache ={quota} Mb (Dll Кэш ={quota} Mb)",
          .previewNote = "would also write the cache quota",
-         .target = "{folder}; " + Key("HKEY_LOCAL_MACHINE", kWinlogonKey, "SfcQuota")},
+         .target = "{folder}; " + Key("HKEY_LOCAL_MACHINE", kWinlogonKey, "SfcQuota"),
+         .changesSystem = true},
+        // Today's disk hogs come here (AddTodayRows), after the cleaning steps above and
+        // before the settings and the completion cue.
         {.id = "drwatson-off",
          .name = "Cut off Dr. Watson",
          .choice = Choice::CutOffDrWatson,
@@ -241,6 +326,13 @@ std::vector<CategoryRow> BuildTable() {
          .folder = [](CleaningPaths& paths) { return paths.UnderWindows("\\Offline Web Pages"); },
          .line = "Offline Web Pages (Offline Веб Страницы)"},
     };
+    std::vector<CategoryRow> today;
+    AddTodayRows(today);
+    const auto settings = std::find_if(rows.begin(), rows.end(), [](const CategoryRow& row) {
+        return row.phase != Phase::Cleaning;
+    });
+    rows.insert(settings, today.begin(), today.end());
+    return rows;
 }
 
 }  // namespace
@@ -260,6 +352,10 @@ const CategoryRow& RowOf(Choice choice) {
     for (const CategoryRow& row : CategoryTable())
         if (row.choice == choice) return row;
     throw std::logic_error("a choice without a row");
+}
+
+bool InAll(const CategoryRow& row) {
+    return row.category.has_value() && !row.changesSystem;
 }
 
 const CategoryRow* FindRow(std::string_view id) {
@@ -288,7 +384,17 @@ std::string LineOf(const CategoryRow& row, const RunInput& input) {
     return ReplaceAll(std::string(row.line), "{quota}", std::to_string(input.cacheQuotaMb));
 }
 
-std::string TargetOf(const CategoryRow& row, CleaningPaths& paths) {
+std::string TargetOf(const CategoryRow& row, const CleaningServices& services,
+                     CleaningPaths& paths) {
+    if (row.folders != nullptr) {
+        std::string out;
+        for (const FolderTarget& target : row.folders(services, paths)) {
+            out += (out.empty() ? "" : "; ") + target.folder;
+            for (const std::string& mask : target.masks)
+                out += (mask == target.masks.front() ? "\\" : ", ") + mask;
+        }
+        return out.empty() ? "(none here) " + row.target : out;
+    }
     if (auto step = FolderStepOf(row, paths)) {
         const std::string folder = step->folder.empty() ? "(no folder here)" : step->folder;
         return row.target.empty() ? folder : ReplaceAll(row.target, "{folder}", folder);

@@ -13,6 +13,7 @@
 #include "engine/categories.h"
 #include "engine/purge.h"
 #include "engine/run_events.h"
+#include "engine/today_targets.h"
 
 namespace engine {
 
@@ -64,6 +65,10 @@ struct CategoryRow {
     bool showWhileCleaning = false;  // the file list moves to the folder before it is emptied
     // A profile-file step deletes these, in order, and logs when the last was there.
     std::vector<const char*> profileFiles;
+    // A step over several folders found here and now (one per browser profile, say): each that
+    // is there is emptied as a folder step's folder is, or loses only its files matching its
+    // masks.
+    std::vector<FolderTarget> (*folders)(const CleaningServices&, CleaningPaths&) = nullptr;
     // Any other step (or one that empties its folder only on a condition): does its work and tells
     // whether its line is due (the folder of "Cache Dll" is emptied from here). Throws
     // std::runtime_error on a refused registry write.
@@ -79,12 +84,19 @@ struct CategoryRow {
     std::string target;
     // A thing left behind after a clean that MEASURE still counts (e.g. cache entries in use).
     std::string_view leftoverName;
+    // The program whose open files keep what its step could not delete ("chrome.exe").
+    std::string_view process;
+    // Writes the registry or removes a component besides (or instead of) deleting files: never
+    // taken by the command line's "all".
+    bool changesSystem = false;
 };
 
 // Every row, in the run's order.
 const std::vector<CategoryRow>& CategoryTable();
 const CategoryRow& RowOf(Category category);
 const CategoryRow& RowOf(Choice choice);
+// Whether the command line's "all" takes ROW: every category that only deletes files.
+bool InAll(const CategoryRow& row);
 // The row with command-line ID, or nullptr.
 const CategoryRow* FindRow(std::string_view id);
 
@@ -100,6 +112,7 @@ std::optional<FolderStep> FolderStepOf(const CategoryRow& row, CleaningPaths& pa
 // The row's log line for a run with INPUT.
 std::string LineOf(const CategoryRow& row, const RunInput& input);
 // What the row works on here and now.
-std::string TargetOf(const CategoryRow& row, CleaningPaths& paths);
+std::string TargetOf(const CategoryRow& row, const CleaningServices& services,
+                     CleaningPaths& paths);
 
 }  // namespace engine

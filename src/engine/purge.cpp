@@ -1,5 +1,6 @@
 #include "engine/purge.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/entry_path.h"
@@ -43,10 +44,13 @@ bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession
 }
 
 void EraseFilesByMaskIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session,
-                        const MaskMatcher& matcher) {
+                        const std::vector<MaskMatcher>& matchers) {
     FolderStack stack(files, target, session);
     while (const platform::DirEntry* entry = stack.Next())
-        if (!IsFolder(*entry) && matcher.Matches(entry->name))
+        if (!IsFolder(*entry) && std::any_of(matchers.begin(), matchers.end(),
+                                             [entry](const MaskMatcher& matcher) {
+                                                 return matcher.Matches(entry->name);
+                                             }))
             (void)stack.DeleteFile(*entry, false);
 }
 
@@ -121,10 +125,11 @@ bool RemoveTree(platform::FileSystem& files, const std::string& path,
 void EraseFilesByMask(platform::FileSystem& files, const std::string& folderAndMask,
                       const std::string& windowsFolder) {
     const MaskArgument argument = SplitMask(files, folderAndMask);
-    const MaskMatcher matcher(argument.mask);  // a bad mask raises before anything is touched
+    // A bad mask raises before anything is touched.
+    const std::vector<MaskMatcher> matchers{MaskMatcher(argument.mask)};
     PurgeSession session(PurgeMode::Clean, nullptr);
     if (auto target = OpenPurgeTarget(files, argument.folder, windowsFolder))
-        EraseFilesByMaskIn(files, *target, session, matcher);
+        EraseFilesByMaskIn(files, *target, session, matchers);
 }
 
 void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
@@ -149,11 +154,23 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
     if (folder.back() == '\\' || folder.back() == '/') {
         auto again = Reopen(files, base, folder, options.report);
         if (!again) return false;
-        EraseFilesByMaskIn(files, *again, session, MaskMatcher("*.*"));
+        EraseFilesByMaskIn(files, *again, session, {MaskMatcher("*.*")});
     }
     auto again = Reopen(files, base, folder, options.report);
     if (!again) return false;
     EraseFilesRecursiveIn(files, *again, session);
+    return true;
+}
+
+bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
+                        const std::vector<std::string>& masks, const std::string& windowsFolder,
+                        const PurgeOptions& options) {
+    std::vector<MaskMatcher> matchers;
+    for (const std::string& mask : masks) matchers.emplace_back(mask);
+    std::optional<PurgeTarget> target = OpenReported(files, folder, windowsFolder, options.report);
+    if (!target) return false;
+    PurgeSession session(options.mode, options.report);
+    EraseFilesByMaskIn(files, *target, session, matchers);
     return true;
 }
 

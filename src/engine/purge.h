@@ -14,6 +14,7 @@
 // Failures are passed over; only an invalid mask raises (MaskError).
 
 #include <string>
+#include <vector>
 
 #include "engine/purge_report.h"
 #include "platform/files.h"
@@ -60,6 +61,13 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
 // OPTIONS: the flags of RemoveTree, where every entry is reported, and whether it is a preview.
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options);
+
+// Deletes the files directly in FOLDER (no sub-folder is entered) whose names match one of
+// MASKS, FOLDER checked as PurgeFolder checks it. Attributes are left alone. Returns false
+// when FOLDER is refused or cannot be opened. Throws MaskError on a bad mask.
+bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
+                        const std::vector<std::string>& masks, const std::string& windowsFolder,
+                        const PurgeOptions& options);
 
 // Deletes the file PATH when it is a file in its place, not a link leading elsewhere, in a
 // folder that may be purged (in a preview, tells whether it would).

@@ -1,5 +1,5 @@
 #pragma once
-// The process manager's listing and its saved file.
+// The process manager's saved file (the listing is engine::ListProcesses).
 
 #include <string>
 #include <vector>
@@ -7,12 +7,6 @@
 #include "platform/services.h"
 
 namespace tools {
-
-// One line per running process, in the platform's order: on the older Windows family the
-// executable names of a process snapshot; on the NT family the main module path of every
-// process that can be opened for query and read (the others give no line). Empty when the
-// processes cannot be enumerated.
-std::vector<std::string> ListProcesses(platform::System& system, platform::Processes& processes);
 
 // The file "Save to file" writes for the name chosen in the dialog: ".txt" is always appended.
 std::string ProcessListFileName(const std::string& chosen);

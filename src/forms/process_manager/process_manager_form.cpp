@@ -1,5 +1,6 @@
 #include "forms/process_manager/process_manager_form.h"
 
+#include "engine/running_processes.h"
 #include "forms/process_manager/process_listing.h"
 
 TForm6::TForm6(ui::Application& application, const tools::ToolWindowContext& context,
@@ -49,7 +50,7 @@ void TForm6::ShowAndListProcesses() {
 }
 
 void TForm6::ListProcesses() {
-    KVZXPListBox1.SetItems(tools::ListProcesses(system_, processes_));
+    KVZXPListBox1.SetItems(engine::ListProcesses(system_, processes_));
 }
 
 void TForm6::KVZXPSpeedButton13Click() {

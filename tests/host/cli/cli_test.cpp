@@ -80,7 +80,7 @@ class Cli : public ::testing::Test {
     int Run(std::vector<std::string> args) {
         console.out.clear();
         console.err.clear();
-        return cli::RunCommandLine(args, services, console);
+        return cli::RunCommandLine(args, services, fake.processes, console);
     }
 };
 

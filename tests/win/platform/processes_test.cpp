@@ -9,6 +9,7 @@
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/system_win32.h"
 #include "platform/win32/text.h"
+#include "engine/running_processes.h"
 #include "forms/process_manager/process_listing.h"
 
 namespace {
@@ -37,7 +38,7 @@ TEST(ProcessesWin32, TheListingHoldsThisProcessOnceAndEveryOpenedProcessIsClosed
 
     DWORD handlesBefore = 0, handlesAfter = 0;
     GetProcessHandleCount(GetCurrentProcess(), &handlesBefore);
-    std::vector<std::string> lines = tools::ListProcesses(system, processes);
+    std::vector<std::string> lines = engine::ListProcesses(system, processes);
     GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                             [](const std::string& l) { return SameNoCase(l, OwnPath()); }),

@@ -1,5 +1,6 @@
 // The process listing on both platform families and the saved list's name and bytes.
 
+#include "engine/running_processes.h"
 #include "forms/process_manager/process_listing.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +25,13 @@ TEST(ProcessListing, NtFamilyListsTheModulePathOfEveryProcessThatOpens) {
     // The snapshot belongs to the other family and is never read here.
     processes.snapshot = Lines{"wrong.exe"};
 
-    EXPECT_EQ(tools::ListProcesses(system, processes),
+    EXPECT_EQ(engine::ListProcesses(system, processes),
               (Lines{"C:\\WINDOWS\\notepad.exe", "C:\\Program Files\\Skarvel\\skarvel.exe",
                      "C:\\WINDOWS\\notepad.exe"}));
     EXPECT_EQ(processes.openHandles, 0) << "every opened process is closed again";
 
     processes.ids = std::nullopt;
-    EXPECT_TRUE(tools::ListProcesses(system, processes).empty());
+    EXPECT_TRUE(engine::ListProcesses(system, processes).empty());
 }
 
 TEST(ProcessListing, OlderFamilyListsTheSnapshotNamesAndNothingWhenTheSnapshotFails) {
@@ -41,10 +42,10 @@ TEST(ProcessListing, OlderFamilyListsTheSnapshotNamesAndNothingWhenTheSnapshotFa
     processes.ids = std::vector<std::uint32_t>{8};
     processes.paths = {{8, "C:\\WINDOWS\\wrong.exe"}};
 
-    EXPECT_EQ(tools::ListProcesses(system, processes),
+    EXPECT_EQ(engine::ListProcesses(system, processes),
               (Lines{"KERNEL32.DLL", "EXPLORER.EXE", "EXPLORER.EXE"}));
     processes.snapshot = std::nullopt;
-    EXPECT_TRUE(tools::ListProcesses(system, processes).empty());
+    EXPECT_TRUE(engine::ListProcesses(system, processes).empty());
 }
 
 TEST(ProcessListFile, NameAlwaysGetsTxtAndLinesEndInCrLfInTheAnsiPageOrElseUtf8) {

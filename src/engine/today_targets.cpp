@@ -1,0 +1,152 @@
+#include "engine/today_targets.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "engine/cleaning_paths.h"
+#include "engine/cleaning_run.h"
+#include "platform/files.h"
+#include "platform/profile.h"
+
+namespace engine {
+
+namespace {
+
+using platform::KnownFolder;
+
+constexpr std::string_view kChromiumCaches[] = {"Cache", "Code Cache", "GPUCache"};
+
+// The first path the platform gives for ID, "" when it gives none.
+std::string Known(platform::FileSystem& files, KnownFolder id) {
+    std::vector<std::string> paths = files.KnownFolderPaths(id);
+    if (paths.empty() || paths.front().empty()) return {};
+    std::string path = paths.front();
+    if (path.back() == '\\') path.pop_back();
+    return path;
+}
+
+// BASE\RELATIVE, or "" when BASE is unknown (so nothing is built at a drive's root).
+std::string Below(const std::string& base, std::string_view relative) {
+    return base.empty() ? std::string() : base + "\\" + std::string(relative);
+}
+
+// The names of the sub-folders of FOLDER, in the platform's order.
+std::vector<std::string> SubFolders(platform::FileSystem& files, const std::string& folder) {
+    std::vector<platform::DirEntry> entries;
+    std::vector<std::string> names;
+    if (folder.empty() || !files.Enumerate(folder + "\\*", entries)) return names;
+    for (const platform::DirEntry& entry : entries)
+        if ((entry.attributes & platform::attr::kDirectory) != 0 && entry.name != "." &&
+            entry.name != "..")
+            names.push_back(entry.name);
+    return names;
+}
+
+bool IsChromiumProfile(platform::FileSystem& files, const std::string& userData,
+                       const std::string& name) {
+    if (name == "Default" || name == "Guest Profile" || name == "System Profile") return true;
+    if (name.starts_with("Profile ") && name.size() > 8 &&
+        std::all_of(name.begin() + 8, name.end(),
+                    [](unsigned char c) { return std::isdigit(c) != 0; }))
+        return true;
+    return files.FileExists(userData + "\\" + name + "\\Preferences");
+}
+
+void AddCaches(std::vector<FolderTarget>& out, const std::string& profile) {
+    for (std::string_view cache : kChromiumCaches) out.push_back({Below(profile, cache), {}});
+}
+
+bool SameFolder(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+void AddOnce(std::vector<FolderTarget>& out, std::string folder) {
+    for (const FolderTarget& target : out)
+        if (SameFolder(target.folder, folder)) return;
+    out.push_back({std::move(folder), {}});
+}
+
+// Folders that may be there, each taken whole.
+std::vector<FolderTarget> Whole(std::initializer_list<std::string> folders) {
+    std::vector<FolderTarget> out;
+    for (const std::string& folder : folders)
+        if (!folder.empty()) out.push_back({folder, {}});
+    return out;
+}
+
+}  // namespace
+
+std::vector<FolderTarget> ChromiumCaches(const CleaningServices& services,
+                                         std::string_view userData) {
+    const std::string root = Below(Known(services.files, KnownFolder::LocalAppData), userData);
+    std::vector<FolderTarget> out;
+    for (const std::string& name : SubFolders(services.files, root))
+        if (IsChromiumProfile(services.files, root, name)) AddCaches(out, root + "\\" + name);
+    return out;
+}
+
+std::vector<FolderTarget> OperaCaches(const CleaningServices& services) {
+    std::vector<FolderTarget> out;
+    for (KnownFolder base : {KnownFolder::LocalAppData, KnownFolder::RoamingAppData}) {
+        const std::string profile =
+            Below(Known(services.files, base), "Opera Software\\Opera Stable");
+        if (!profile.empty()) AddCaches(out, profile);
+    }
+    return out;
+}
+
+std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services) {
+    const std::string local = Below(Known(services.files, KnownFolder::LocalAppData),
+                                    "Mozilla\\Firefox");
+    std::vector<FolderTarget> out;
+    if (local.empty()) return out;
+    const std::string profiles = local + "\\Profiles";
+    for (const std::string& name : SubFolders(services.files, profiles))
+        AddOnce(out, profiles + "\\" + name + "\\cache2");
+
+    // Profiles kept elsewhere are listed only in profiles.ini, numbered from 0 without gaps.
+    const std::string roaming = Below(Known(services.files, KnownFolder::RoamingAppData),
+                                      "Mozilla\\Firefox\\profiles.ini");
+    if (roaming.empty() || !services.files.FileExists(roaming)) return out;
+    for (int n = 0;; ++n) {
+        const std::string section = "Profile" + std::to_string(n);
+        if (!services.profile.SectionExists(roaming, section)) break;
+        std::string path = services.profile.ReadString(roaming, section, "Path", "");
+        if (path.empty()) continue;
+        std::replace(path.begin(), path.end(), '/', '\\');
+        const bool relative = services.profile.ReadString(roaming, section, "IsRelative", "1") != "0";
+        // A relative path may not climb out of the Firefox folder.
+        if (relative && (path.find("..") != std::string::npos || path.front() == '\\')) continue;
+        AddOnce(out, (relative ? local + "\\" + path : path) + "\\cache2");
+    }
+    return out;
+}
+
+std::vector<FolderTarget> ErrorReportFolders(const CleaningServices& services) {
+    const std::string machine =
+        Below(Known(services.files, KnownFolder::ProgramData), "Microsoft\\Windows\\WER");
+    return Whole({Below(Known(services.files, KnownFolder::LocalAppData), "Microsoft\\Windows\\WER"),
+                  Below(machine, "ReportArchive"), Below(machine, "ReportQueue")});
+}
+
+std::vector<FolderTarget> CrashDumpFolders(const CleaningServices& services, CleaningPaths& paths) {
+    return Whole({Below(Known(services.files, KnownFolder::LocalAppData), "CrashDumps"),
+                  paths.UnderWindows("\\Minidump")});
+}
+
+std::vector<FolderTarget> ShaderCacheFolders(const CleaningServices& services) {
+    const std::string local = Known(services.files, KnownFolder::LocalAppData);
+    return Whole({Below(local, "D3DSCache"), Below(local, "NVIDIA\\DXCache"),
+                  Below(local, "NVIDIA\\GLCache"), Below(local, "AMD\\DxCache")});
+}
+
+std::vector<FolderTarget> ThumbnailCacheFiles(const CleaningServices& services) {
+    const std::string explorer =
+        Below(Known(services.files, KnownFolder::LocalAppData), "Microsoft\\Windows\\Explorer");
+    if (explorer.empty()) return {};
+    return {{explorer, {"thumbcache_*.db", "iconcache_*.db"}}};
+}
+
+}  // namespace engine

@@ -1,0 +1,43 @@
+#pragma once
+// Where today's disk hogs live, as they are here now: the caches of the Chromium browsers and
+// of Firefox (one set per profile, found by listing), the error-report queues, crash dumps,
+// shader caches and the shell's thumbnail databases. Each function gives the folders a step
+// empties; the purge checks every one of them as it checks any other target.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace engine {
+
+class CleaningPaths;
+struct CleaningServices;
+
+struct FolderTarget {
+    std::string folder;
+    // Empty: the folder is emptied. Otherwise only the files directly in it whose names match
+    // one of these masks are deleted.
+    std::vector<std::string> masks;
+};
+
+// The cache folders ("Cache", "Code Cache", "GPUCache") of every profile below a Chromium
+// browser's "User Data" folder, USERDATA being its path below the local application data.
+// A profile is a sub-folder named "Default", "Profile <n>", "Guest Profile" or "System
+// Profile", or one that holds a "Preferences" file.
+std::vector<FolderTarget> ChromiumCaches(const CleaningServices& services,
+                                         std::string_view userData);
+// Opera's caches: it keeps one profile, in the local and the roaming application data.
+std::vector<FolderTarget> OperaCaches(const CleaningServices& services);
+// "cache2" of every Firefox profile: the folders below its local "Profiles" folder, and the
+// profiles its roaming "profiles.ini" lists (relative ones below the local Firefox folder).
+std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services);
+// Windows Error Reporting: the user's queue and archive, and the machine's.
+std::vector<FolderTarget> ErrorReportFolders(const CleaningServices& services);
+// The user's crash dumps and the system's minidumps.
+std::vector<FolderTarget> CrashDumpFolders(const CleaningServices& services, CleaningPaths& paths);
+// The system's and the graphics vendors' shader caches.
+std::vector<FolderTarget> ShaderCacheFolders(const CleaningServices& services);
+// The shell's thumbnail and icon databases ("thumbcache_*.db", "iconcache_*.db").
+std::vector<FolderTarget> ThumbnailCacheFiles(const CleaningServices& services);
+
+}  // namespace engine
