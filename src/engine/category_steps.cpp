@@ -76,13 +76,11 @@ bool EmptyFolders(const CategoryRow& row, StepContext& step) {
     const std::string windows = step.paths.WindowsDirectory();
     const PurgeOptions options{.mode = step.mode, .report = step.report};
     for (const FolderTarget& target : row.folders(step.services, step.paths)) {
-        if (target.folder.empty() || !step.services.files.DirectoryExists(target.folder))
-            continue;
-        const bool done =
-            target.masks.empty()
-                ? PurgeFolder(step.services.files, target.folder, windows, options)
-                : PurgeMatchingFiles(step.services.files, target.folder, target.masks, windows,
-                                     options);
+        if (target.folder.empty() || !step.services.files.DirectoryExists(target.folder)) continue;
+        const bool done = target.masks.empty()
+                              ? PurgeFolder(step.services.files, target.folder, windows, options)
+                              : PurgeMatchingFiles(step.services.files, target.folder, target.masks,
+                                                   windows, options);
         any = any || done;
     }
     return any;

@@ -33,9 +33,8 @@ const std::string kRegistryNote = "would write its registry values";
 // Today's disk hogs: every cache of every browser profile, error reports, crash dumps, shader
 // and thumbnail caches. Cookies, history, logins and storage beside the caches stay.
 void AddTodayRows(std::vector<CategoryRow>& rows) {
-    auto row = [](std::string_view id, std::string_view name, Category category,
-                       auto folders, std::string_view line, std::string target,
-                       std::string_view process) {
+    auto row = [](std::string_view id, std::string_view name, Category category, auto folders,
+                  std::string_view line, std::string target, std::string_view process) {
         return CategoryRow{.id = id,
                            .name = name,
                            .category = category,
@@ -84,29 +83,29 @@ void AddTodayRows(std::vector<CategoryRow>& rows) {
     rows.push_back(row(
         "firefox-cache", "Firefox Cache", Category::FirefoxCache,
         [](const CleaningServices& s, CleaningPaths&) { return FirefoxCaches(s); },
-        "Firefox Cache (Кэш Firefox)",
-        "%LOCALAPPDATA%\\Mozilla\\Firefox: cache2 of every profile", "firefox.exe"));
-    rows.push_back(row(
-        "error-reports", "Error Reports", Category::ErrorReports,
-        [](const CleaningServices& s, CleaningPaths&) { return ErrorReportFolders(s); },
-        "Error Reports (Отчёты об ошибках)",
-        "%LOCALAPPDATA%\\Microsoft\\Windows\\WER; %ProgramData%\\Microsoft\\Windows\\WER\\"
-        "ReportArchive and ReportQueue",
-        {}));
-    rows.push_back(row(
-        "crash-dumps", "Crash Dumps", Category::CrashDumps,
-        [](const CleaningServices& s, CleaningPaths& p) { return CrashDumpFolders(s, p); },
-        "Crash Dumps (Дампы сбоев)", "%LOCALAPPDATA%\\CrashDumps; %SystemRoot%\\Minidump", {}));
-    rows.push_back(row(
-        "shader-cache", "Shader Cache", Category::ShaderCache,
-        [](const CleaningServices& s, CleaningPaths&) { return ShaderCacheFolders(s); },
-        "Shader Cache (Кэш шейдеров)",
-        "%LOCALAPPDATA%\\D3DSCache, NVIDIA\\DXCache, NVIDIA\\GLCache, AMD\\DxCache", {}));
-    rows.push_back(row(
-        "thumbnail-cache", "Thumbnail Cache", Category::ThumbnailCache,
-        [](const CleaningServices& s, CleaningPaths&) { return ThumbnailCacheFiles(s); },
-        "Thumbnail Cache (Кэш эскизов)",
-        "%LOCALAPPDATA%\\Microsoft\\Windows\\Explorer\\thumbcache_*.db, iconcache_*.db", {}));
+        "Firefox Cache (Кэш Firefox)", "%LOCALAPPDATA%\\Mozilla\\Firefox: cache2 of every profile",
+        "firefox.exe"));
+    rows.push_back(
+        row("error-reports", "Error Reports", Category::ErrorReports,
+            [](const CleaningServices& s, CleaningPaths&) { return ErrorReportFolders(s); },
+            "Error Reports (Отчёты об ошибках)",
+            "%LOCALAPPDATA%\\Microsoft\\Windows\\WER; %ProgramData%\\Microsoft\\Windows\\WER\\"
+            "ReportArchive and ReportQueue",
+            {}));
+    rows.push_back(
+        row("crash-dumps", "Crash Dumps", Category::CrashDumps,
+            [](const CleaningServices& s, CleaningPaths& p) { return CrashDumpFolders(s, p); },
+            "Crash Dumps (Дампы сбоев)", "%LOCALAPPDATA%\\CrashDumps; %SystemRoot%\\Minidump", {}));
+    rows.push_back(
+        row("shader-cache", "Shader Cache", Category::ShaderCache,
+            [](const CleaningServices& s, CleaningPaths&) { return ShaderCacheFolders(s); },
+            "Shader Cache (Кэш шейдеров)",
+            "%LOCALAPPDATA%\\D3DSCache, NVIDIA\\DXCache, NVIDIA\\GLCache, AMD\\DxCache", {}));
+    rows.push_back(
+        row("thumbnail-cache", "Thumbnail Cache", Category::ThumbnailCache,
+            [](const CleaningServices& s, CleaningPaths&) { return ThumbnailCacheFiles(s); },
+            "Thumbnail Cache (Кэш эскизов)",
+            "%LOCALAPPDATA%\\Microsoft\\Windows\\Explorer\\thumbcache_*.db, iconcache_*.db", {}));
 }
 
 std::vector<CategoryRow> BuildTable() {

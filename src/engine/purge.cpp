@@ -47,10 +47,10 @@ void EraseFilesByMaskIn(platform::FileSystem& files, PurgeTarget& target, PurgeS
                         const std::vector<MaskMatcher>& matchers) {
     FolderStack stack(files, target, session);
     while (const platform::DirEntry* entry = stack.Next())
-        if (!IsFolder(*entry) && std::any_of(matchers.begin(), matchers.end(),
-                                             [entry](const MaskMatcher& matcher) {
-                                                 return matcher.Matches(entry->name);
-                                             }))
+        if (!IsFolder(*entry) &&
+            std::any_of(matchers.begin(), matchers.end(), [entry](const MaskMatcher& matcher) {
+                return matcher.Matches(entry->name);
+            }))
             (void)stack.DeleteFile(*entry, false);
 }
 

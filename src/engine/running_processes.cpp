@@ -27,8 +27,9 @@ bool IsRunning(const std::vector<std::string>& lines, std::string_view exe) {
     auto same = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
     return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
         const std::size_t cut = line.find_last_of("\\/");
-        const std::string_view name =
-            cut == std::string::npos ? std::string_view(line) : std::string_view(line).substr(cut + 1);
+        const std::string_view name = cut == std::string::npos
+                                          ? std::string_view(line)
+                                          : std::string_view(line).substr(cut + 1);
         return std::equal(name.begin(), name.end(), exe.begin(), exe.end(), same);
     });
 }

@@ -98,8 +98,8 @@ std::vector<FolderTarget> OperaCaches(const CleaningServices& services) {
 }
 
 std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services) {
-    const std::string local = Below(Known(services.files, KnownFolder::LocalAppData),
-                                    "Mozilla\\Firefox");
+    const std::string local =
+        Below(Known(services.files, KnownFolder::LocalAppData), "Mozilla\\Firefox");
     std::vector<FolderTarget> out;
     if (local.empty()) return out;
     const std::string profiles = local + "\\Profiles";
@@ -107,8 +107,8 @@ std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services) {
         AddOnce(out, profiles + "\\" + name + "\\cache2");
 
     // Profiles kept elsewhere are listed only in profiles.ini, numbered from 0 without gaps.
-    const std::string roaming = Below(Known(services.files, KnownFolder::RoamingAppData),
-                                      "Mozilla\\Firefox\\profiles.ini");
+    const std::string roaming =
+        Below(Known(services.files, KnownFolder::RoamingAppData), "Mozilla\\Firefox\\profiles.ini");
     if (roaming.empty() || !services.files.FileExists(roaming)) return out;
     for (int n = 0;; ++n) {
         const std::string section = "Profile" + std::to_string(n);
@@ -116,7 +116,8 @@ std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services) {
         std::string path = services.profile.ReadString(roaming, section, "Path", "");
         if (path.empty()) continue;
         std::replace(path.begin(), path.end(), '/', '\\');
-        const bool relative = services.profile.ReadString(roaming, section, "IsRelative", "1") != "0";
+        const bool relative =
+            services.profile.ReadString(roaming, section, "IsRelative", "1") != "0";
         // A relative path may not climb out of the Firefox folder.
         if (relative && (path.find("..") != std::string::npos || path.front() == '\\')) continue;
         AddOnce(out, (relative ? local + "\\" + path : path) + "\\cache2");
@@ -127,8 +128,9 @@ std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services) {
 std::vector<FolderTarget> ErrorReportFolders(const CleaningServices& services) {
     const std::string machine =
         Below(Known(services.files, KnownFolder::ProgramData), "Microsoft\\Windows\\WER");
-    return Whole({Below(Known(services.files, KnownFolder::LocalAppData), "Microsoft\\Windows\\WER"),
-                  Below(machine, "ReportArchive"), Below(machine, "ReportQueue")});
+    return Whole(
+        {Below(Known(services.files, KnownFolder::LocalAppData), "Microsoft\\Windows\\WER"),
+         Below(machine, "ReportArchive"), Below(machine, "ReportQueue")});
 }
 
 std::vector<FolderTarget> CrashDumpFolders(const CleaningServices& services, CleaningPaths& paths) {

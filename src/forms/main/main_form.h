@@ -104,6 +104,8 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     void KVZXPCheckBox15Click();
     void KVZXPCheckBox16Click();
     void KVZXPCheckBox17Click();
+    // The boxes of today's caches (18 to 27) only sound: their folders are many.
+    void TodayCacheClick();
     void KVZXPRadioButton1Click();
     void KVZXPRadioButton2Click();
     void KVZXPRadioButton3Click();
@@ -123,12 +125,15 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     void WQMSpeedButton9Click();
     void WQMSpeedButton10Click();
     void WQMSpeedButton11Click();
+    // "Browser caches" and "System caches".
+    void WQMSpeedButton12Click();
+    void WQMSpeedButton13Click();
 
     // The check box of a category and the radio button of a choice; null for one this
     // window has no control for (the command line reaches it all the same).
     controls::TKVZXPCheckBox* CategoryBox(engine::Category category);
     controls::TKVZXPRadioButton* ChoiceButton(engine::Choice choice);
-    // KVZXPCheckBoxN for N = 1..17.
+    // KVZXPCheckBoxN for N = 1..27.
     controls::TKVZXPCheckBox& CheckBox(int number);
     // The tray menu's only item.
     ui::MenuItem& Exit1() { return PopupMenu1.Items().front(); }
@@ -151,6 +156,8 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     controls::TKVZXPGroupBox KVZXPGroupBox4{&ScrollBox1};
     controls::TKVZXPGroupBox KVZXPGroupBox7{&ScrollBox1};
     controls::TKVZXPGroupBox KVZXPGroupBox10{&ScrollBox1};
+    controls::TKVZXPGroupBox KVZXPGroupBox12{&ScrollBox1};  // browser caches
+    controls::TKVZXPGroupBox KVZXPGroupBox13{&ScrollBox1};  // system caches
     controls::TWQMSpeedButton WQMSpeedButton1{&KVZXPGroupBox1};
     controls::TWQMSpeedButton WQMSpeedButton8{&KVZXPGroupBox8};
     controls::TWQMSpeedButton WQMSpeedButton9{&KVZXPGroupBox9};
@@ -162,6 +169,8 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     controls::TWQMSpeedButton WQMSpeedButton6{&KVZXPGroupBox4};
     controls::TWQMSpeedButton WQMSpeedButton7{&KVZXPGroupBox7};
     controls::TWQMSpeedButton WQMSpeedButton10{&KVZXPGroupBox10};
+    controls::TWQMSpeedButton WQMSpeedButton12{&KVZXPGroupBox12};
+    controls::TWQMSpeedButton WQMSpeedButton13{&KVZXPGroupBox13};
     controls::TKVZXPCheckBox KVZXPCheckBox1{&KVZXPGroupBox1};
     controls::TKVZXPCheckBox KVZXPCheckBox2{&KVZXPGroupBox1};
     controls::TKVZXPCheckBox KVZXPCheckBox3{&KVZXPGroupBox1};
@@ -179,6 +188,16 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     controls::TKVZXPCheckBox KVZXPCheckBox15{&KVZXPGroupBox5};
     controls::TKVZXPCheckBox KVZXPCheckBox16{&KVZXPGroupBox7};
     controls::TKVZXPCheckBox KVZXPCheckBox17{&KVZXPGroupBox11};
+    controls::TKVZXPCheckBox KVZXPCheckBox18{&KVZXPGroupBox12};  // "Chrome Cache"
+    controls::TKVZXPCheckBox KVZXPCheckBox19{&KVZXPGroupBox12};  // "Edge Cache"
+    controls::TKVZXPCheckBox KVZXPCheckBox20{&KVZXPGroupBox12};  // "Brave Cache"
+    controls::TKVZXPCheckBox KVZXPCheckBox21{&KVZXPGroupBox12};  // "Vivaldi Cache"
+    controls::TKVZXPCheckBox KVZXPCheckBox22{&KVZXPGroupBox12};  // "Opera Cache"
+    controls::TKVZXPCheckBox KVZXPCheckBox23{&KVZXPGroupBox12};  // "Firefox Cache"
+    controls::TKVZXPCheckBox KVZXPCheckBox24{&KVZXPGroupBox13};  // "Error Reports"
+    controls::TKVZXPCheckBox KVZXPCheckBox25{&KVZXPGroupBox13};  // "Crash Dumps"
+    controls::TKVZXPCheckBox KVZXPCheckBox26{&KVZXPGroupBox13};  // "Shader Cache"
+    controls::TKVZXPCheckBox KVZXPCheckBox27{&KVZXPGroupBox13};  // "Thumbnail Cache"
     controls::TKVZXPRadioButton KVZXPRadioButton1{&KVZXPGroupBox8};
     controls::TKVZXPRadioButton KVZXPRadioButton2{&KVZXPGroupBox8};
     controls::TKVZXPRadioButton KVZXPRadioButton3{&KVZXPGroupBox9};
@@ -229,7 +248,7 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     void ShowWhileChecked(controls::TKVZXPCheckBox& box, engine::Category category);
     // Checks BOXES in order, pausing 50 ms before each when PAUSE, then plays cue 5.
     void SelectGroup(std::initializer_list<controls::TKVZXPCheckBox*> boxes, bool pause);
-    // Sets the 17 boxes in the order of "All" and "Nothing", 50 ms before each.
+    // Sets the 27 boxes in the order of "All" and "Nothing", 50 ms before each.
     void SetAllBoxes(bool checked);
 
     const engine::CleaningServices& services_;

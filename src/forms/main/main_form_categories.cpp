@@ -89,6 +89,10 @@ void TForm1::KVZXPCheckBox15Click() {
     Cue(settings::Cue::Category);
 }
 
+void TForm1::TodayCacheClick() {
+    Cue(settings::Cue::Category);
+}
+
 void TForm1::KVZXPRadioButton1Click() {
     Cue(settings::Cue::Category);
 }

@@ -60,8 +60,19 @@ void TForm1::WQMSpeedButton10Click() {
     Cue(settings::Cue::GroupSelect);
 }
 
+void TForm1::WQMSpeedButton12Click() {
+    SelectGroup({&KVZXPCheckBox18, &KVZXPCheckBox19, &KVZXPCheckBox20, &KVZXPCheckBox21,
+                 &KVZXPCheckBox22, &KVZXPCheckBox23},
+                true);
+}
+void TForm1::WQMSpeedButton13Click() {
+    SelectGroup({&KVZXPCheckBox24, &KVZXPCheckBox25, &KVZXPCheckBox26, &KVZXPCheckBox27}, true);
+}
+
 void TForm1::SetAllBoxes(bool checked) {
-    for (int n : {1, 2, 3, 6, 7, 5, 8, 11, 12, 13, 14, 15, 17, 4, 9, 10, 16}) {
+    // The boxes of today's caches (18 to 27) come after the original seventeen.
+    for (int n : {1, 2,  3,  6,  7,  5,  8,  11, 12, 13, 14, 15, 17, 4,
+                  9, 10, 16, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27}) {
         services_.system.Sleep(kPauseMs);
         CheckBox(n).SetChecked(checked);
     }

@@ -98,6 +98,20 @@ void TForm1::BuildCategoryGroups() {
          WQMSpeedButton10,
          {{&KVZXPRadioButton5, "Cut off Dr. Watson"},
           {&KVZXPRadioButton6, "Switch on Dr. Watson"}}},
+        {KVZXPGroupBox12,
+         WQMSpeedButton12,
+         {{&KVZXPCheckBox18, "Chrome Cache"},
+          {&KVZXPCheckBox19, "Edge Cache"},
+          {&KVZXPCheckBox20, "Brave Cache"},
+          {&KVZXPCheckBox21, "Vivaldi Cache"},
+          {&KVZXPCheckBox22, "Opera Cache"},
+          {&KVZXPCheckBox23, "Firefox Cache"}}},
+        {KVZXPGroupBox13,
+         WQMSpeedButton13,
+         {{&KVZXPCheckBox24, "Error Reports"},
+          {&KVZXPCheckBox25, "Crash Dumps"},
+          {&KVZXPCheckBox26, "Shader Cache"},
+          {&KVZXPCheckBox27, "Thumbnail Cache"}}},
     };
 
     int top = 0;

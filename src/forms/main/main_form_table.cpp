@@ -46,6 +46,18 @@ constexpr CategoryBoxRow kCategoryBoxes[] = {
      &TForm1::KVZXPCheckBox16Click},
     {&TForm1::KVZXPCheckBox17, "KVZXPCheckBox17", Category::OfflineWebPages,
      &TForm1::KVZXPCheckBox17Click},
+    {&TForm1::KVZXPCheckBox18, "KVZXPCheckBox18", Category::ChromeCache, &TForm1::TodayCacheClick},
+    {&TForm1::KVZXPCheckBox19, "KVZXPCheckBox19", Category::EdgeCache, &TForm1::TodayCacheClick},
+    {&TForm1::KVZXPCheckBox20, "KVZXPCheckBox20", Category::BraveCache, &TForm1::TodayCacheClick},
+    {&TForm1::KVZXPCheckBox21, "KVZXPCheckBox21", Category::VivaldiCache, &TForm1::TodayCacheClick},
+    {&TForm1::KVZXPCheckBox22, "KVZXPCheckBox22", Category::OperaStableCache,
+     &TForm1::TodayCacheClick},
+    {&TForm1::KVZXPCheckBox23, "KVZXPCheckBox23", Category::FirefoxCache, &TForm1::TodayCacheClick},
+    {&TForm1::KVZXPCheckBox24, "KVZXPCheckBox24", Category::ErrorReports, &TForm1::TodayCacheClick},
+    {&TForm1::KVZXPCheckBox25, "KVZXPCheckBox25", Category::CrashDumps, &TForm1::TodayCacheClick},
+    {&TForm1::KVZXPCheckBox26, "KVZXPCheckBox26", Category::ShaderCache, &TForm1::TodayCacheClick},
+    {&TForm1::KVZXPCheckBox27, "KVZXPCheckBox27", Category::ThumbnailCache,
+     &TForm1::TodayCacheClick},
 };
 
 struct ChoiceRow {
@@ -102,6 +114,10 @@ constexpr GroupRow kGroups[] = {
      &TForm1::WQMSpeedButton7Click},
     {&TForm1::KVZXPGroupBox10, "KVZXPGroupBox10", &TForm1::WQMSpeedButton10, "WQMSpeedButton10",
      &TForm1::WQMSpeedButton10Click},
+    {&TForm1::KVZXPGroupBox12, "KVZXPGroupBox12", &TForm1::WQMSpeedButton12, "WQMSpeedButton12",
+     &TForm1::WQMSpeedButton12Click},
+    {&TForm1::KVZXPGroupBox13, "KVZXPGroupBox13", &TForm1::WQMSpeedButton13, "WQMSpeedButton13",
+     &TForm1::WQMSpeedButton13Click},
 };
 
 }  // namespace

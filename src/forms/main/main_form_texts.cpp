@@ -59,6 +59,16 @@ constexpr TextRow kRows[] = {
     Caption<&TForm1::KVZXPCheckBox17>("Offline Web Pages", "Offline Web Pages"),
     Hint<&TForm1::KVZXPSpeedButton13>("Process Manager", "Process Manager"),
     Hint<&TForm1::KVZXPSpeedButton14>("Hint_Type Manager", "Type Manager"),
+    Caption<&TForm1::KVZXPCheckBox18>("Chrome Cache", "Chrome Cache"),
+    Caption<&TForm1::KVZXPCheckBox19>("Edge Cache", "Edge Cache"),
+    Caption<&TForm1::KVZXPCheckBox20>("Brave Cache", "Brave Cache"),
+    Caption<&TForm1::KVZXPCheckBox21>("Vivaldi Cache", "Vivaldi Cache"),
+    Caption<&TForm1::KVZXPCheckBox22>("Opera Cache", "Opera Cache"),
+    Caption<&TForm1::KVZXPCheckBox23>("Firefox Cache", "Firefox Cache"),
+    Caption<&TForm1::KVZXPCheckBox24>("Error Reports", "Error Reports"),
+    Caption<&TForm1::KVZXPCheckBox25>("Crash Dumps", "Crash Dumps"),
+    Caption<&TForm1::KVZXPCheckBox26>("Shader Cache", "Shader Cache"),
+    Caption<&TForm1::KVZXPCheckBox27>("Thumbnail Cache", "Thumbnail Cache"),
 };
 
 }  // namespace

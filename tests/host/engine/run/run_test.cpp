@@ -48,15 +48,15 @@ TEST_F(CleaningRun, NothingCheckedStillAppliesTheChoicesAndReadsEveryBoxInOrder)
     EXPECT_EQ(
         view.asked,
         (std::vector<Category>{
-            Category::WindowsMessenger, Category::Trash, Category::TemporaryIeFiles,
-            Category::TempWindows, Category::TempUser, Category::Prefetch, Category::History,
-            Category::Recent, Category::CookiesIe, Category::SpeedMemory, Category::OperaCookies,
-            Category::OperaPages, Category::OperaIcons, Category::OperaLoads,
-            Category::OperaTemporary, Category::CacheDll, Category::ChromeCache,
-            Category::EdgeCache, Category::BraveCache, Category::VivaldiCache,
-            Category::OperaStableCache, Category::FirefoxCache, Category::ErrorReports,
-            Category::CrashDumps, Category::ShaderCache, Category::ThumbnailCache,
-            Category::OfflineWebPages}));
+            Category::WindowsMessenger, Category::Trash,          Category::TemporaryIeFiles,
+            Category::TempWindows,      Category::TempUser,       Category::Prefetch,
+            Category::History,          Category::Recent,         Category::CookiesIe,
+            Category::SpeedMemory,      Category::OperaCookies,   Category::OperaPages,
+            Category::OperaIcons,       Category::OperaLoads,     Category::OperaTemporary,
+            Category::CacheDll,         Category::ChromeCache,    Category::EdgeCache,
+            Category::BraveCache,       Category::VivaldiCache,   Category::OperaStableCache,
+            Category::FirefoxCache,     Category::ErrorReports,   Category::CrashDumps,
+            Category::ShaderCache,      Category::ThumbnailCache, Category::OfflineWebPages}));
     // The three choices reach the registry; nothing else does.
     EXPECT_EQ(
         fake.registry.AllValues(),

@@ -47,12 +47,18 @@ TEST_F(GroupSelect, EachButtonSetsItsOwnBoxes) {
         // No pause before "Cache Dll"; "Offline Web Pages" is set after its cue.
         {form.WQMSpeedButton7, {"cue 5 [4,5,6,7,8,9,10,16]"}},
         {form.WQMSpeedButton11, {"cue 5 [4,5,6,7,8,9,10,16]"}},
+        {form.WQMSpeedButton13,
+         {"sleep 50 [4,5,6,7,8,9,10,16,17]", "sleep 50 [4,5,6,7,8,9,10,16,17,24]",
+          "sleep 50 [4,5,6,7,8,9,10,16,17,24,25]", "sleep 50 [4,5,6,7,8,9,10,16,17,24,25,26]",
+          "cue 5 [4,5,6,7,8,9,10,16,17,24,25,26,27]"}},
     };
     for (const Case& c : cases) {
         ClickOn(c.button);
         EXPECT_EQ(TakeTrace(), c.trace) << c.button.Name();
     }
     EXPECT_TRUE(form.KVZXPCheckBox17.Checked());
+    ClickOn(form.WQMSpeedButton12);
+    EXPECT_EQ(CheckedBoxes(), "4,5,6,7,8,9,10,16,17,18,19,20,21,22,23,24,25,26,27");
     // The history and recent groups set only their box, not a radio button.
     EXPECT_TRUE(form.KVZXPRadioButton1.Checked());
     EXPECT_TRUE(form.KVZXPRadioButton3.Checked());
@@ -71,17 +77,19 @@ TEST_F(GroupSelect, DrWatsonButtonRunsTheRadioClickOnlyWhenItChangesTheChoice) {
     EXPECT_FALSE(form.KVZXPRadioButton6.Checked());
 }
 
-TEST_F(GroupSelect, AllThenNothingSetsTheSeventeenBoxesInOrderAndLeavesTheChoices) {
+TEST_F(GroupSelect, AllThenNothingSetsEveryBoxInOrderAndLeavesTheChoices) {
     TForm1& form = Start();
     form.KVZXPRadioButton4.SetChecked(true);
     TakeTrace();
-    // The trace of setting the 17 boxes in their order, a pause before each, then cue 2.
-    const std::vector<int> order = {1, 2, 3, 6, 7, 5, 8, 11, 12, 13, 14, 15, 17, 4, 9, 10, 16};
+    // The trace of setting the boxes in their order, a pause before each, then cue 2: the
+    // original seventeen first, in their old order, then today's caches.
+    const std::vector<int> order = {1, 2,  3,  6,  7,  5,  8,  11, 12, 13, 14, 15, 17, 4,
+                                    9, 10, 16, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27};
     auto expected = [&](bool checking) {
-        std::vector<bool> checked(18, !checking);
+        std::vector<bool> checked(28, !checking);
         auto boxes = [&] {
             std::string list;
-            for (int n = 1; n <= 17; ++n)
+            for (int n = 1; n <= 27; ++n)
                 if (checked[static_cast<std::size_t>(n)])
                     list += (list.empty() ? "" : ",") + std::to_string(n);
             return "[" + list + "]";

@@ -20,10 +20,10 @@ TEST_F(LayoutTest, TheProcessingHeaderCarriesItsPanelAndTheListShowsTheRecycleBi
 
 TEST_F(LayoutTest, GroupsStackInTheirOrderWithTheirButtonsAndControls) {
     TForm1& form = Start();
-    const std::vector<std::string> order = {"KVZXPGroupBox1", "KVZXPGroupBox8", "KVZXPGroupBox9",
-                                            "KVZXPGroupBox6", "KVZXPGroupBox5", "KVZXPGroupBox11",
-                                            "KVZXPGroupBox2", "KVZXPGroupBox3", "KVZXPGroupBox4",
-                                            "KVZXPGroupBox7", "KVZXPGroupBox10"};
+    const std::vector<std::string> order = {
+        "KVZXPGroupBox1",  "KVZXPGroupBox8",  "KVZXPGroupBox9", "KVZXPGroupBox6", "KVZXPGroupBox5",
+        "KVZXPGroupBox11", "KVZXPGroupBox2",  "KVZXPGroupBox3", "KVZXPGroupBox4", "KVZXPGroupBox7",
+        "KVZXPGroupBox10", "KVZXPGroupBox12", "KVZXPGroupBox13"};
     const auto& boxes = form.ScrollBox1.Children();
     ASSERT_EQ(boxes.size(), order.size());
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -43,6 +43,11 @@ TEST_F(LayoutTest, GroupsStackInTheirOrderWithTheirButtonsAndControls) {
     EXPECT_EQ(form.KVZXPRadioButton6.Caption(), "Switch on Dr. Watson");
     EXPECT_EQ(form.KVZXPCheckBox1.GetFont().name, "Arial");
     EXPECT_EQ(form.KVZXPCheckBox1.GetFont().color, ui::clTeal);
+    // Today's caches: at the bottom, and the scroll box reaches the last of them.
+    EXPECT_EQ(form.KVZXPCheckBox27.Parent(), &form.KVZXPGroupBox13);
+    EXPECT_EQ(form.KVZXPCheckBox27.Caption(), "Thumbnail Cache");
+    form.ScrollBox1.SetScrollPos(form.ScrollBox1.MaxScroll());
+    EXPECT_EQ(form.KVZXPGroupBox13.Bounds().bottom, form.ScrollBox1.ClientRect().Height());
 }
 
 TEST_F(LayoutTest, StartsWithNothingCheckedAndTheFirstChoiceOfEachPair) {

@@ -67,7 +67,7 @@ class MainFormTest : public ::testing::Test {
     std::string CheckedBoxes() {
         std::string out;
         if (!windows) return out;
-        for (int n = 1; n <= 17; ++n) {
+        for (int n = 1; n <= 27; ++n) {
             if (!Form().CheckBox(n).Checked()) continue;
             if (!out.empty()) out += ",";
             out += std::to_string(n);

@@ -1,10 +1,10 @@
 // The process listing on both platform families and the saved list's name and bytes.
 
-#include "engine/running_processes.h"
 #include "forms/process_manager/process_listing.h"
 
 #include <gtest/gtest.h>
 
+#include "engine/running_processes.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_processes.h"
 #include "fakes/fake_system.h"
