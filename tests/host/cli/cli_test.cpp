@@ -181,3 +181,82 @@ TEST_F(Cli, ARegistryFailureEndsTheRunAndSaysWhere) {
 }
 
 }  // namespace
+
+namespace {
+
+constexpr char kLocal[] = "C:\\Users\\u\\AppData\\Local\\";
+constexpr char kChrome[] = "C:\\Users\\u\\AppData\\Local\\Google\\Chrome\\User Data\\";
+
+// Two Chrome profiles and a Firefox profile with their caches, and beside the caches what a
+// browser keeps of its user: none of that may go.
+class BrowserCaches : public Cli {
+  protected:
+    BrowserCaches() {
+        fake.files.knownFolders[platform::KnownFolder::LocalAppData] = {kLocal};
+        fake.files.knownFolders[platform::KnownFolder::RoamingAppData] = {
+            "C:\\Users\\u\\AppData\\Roaming"};
+        const std::string chrome = kChrome;
+        for (const char* cache :
+             {"Default\\Cache\\Cache_Data\\f_000001", "Default\\Code Cache\\js\\a",
+              "Default\\GPUCache\\data_0", "Profile 2\\Cache\\Cache_Data\\f_2"})
+            fake.files.AddFile(chrome + cache, "0123456789");
+        for (const char* kept :
+             {"Default\\Cookies", "Default\\History", "Default\\Login Data",
+              "Profile 2\\Preferences", "Crashpad\\Cache\\not-a-profile", "Local State"})
+            keep.push_back(chrome + kept);
+        const std::string firefox =
+            std::string(kLocal) + "Mozilla\\Firefox\\Profiles\\ab.default\\";
+        fake.files.AddFile(firefox + "cache2\\entries\\E1", "0123456789");
+        keep.push_back(firefox + "startupCache\\s.bin");
+        keep.push_back(
+            "C:\\Users\\u\\AppData\\Roaming\\Mozilla\\Firefox\\Profiles\\ab.default\\"
+            "cookies.sqlite");
+        for (const std::string& path : keep) fake.files.AddFile(path, "mine");
+    }
+
+    void ExpectKeptUnchanged() {
+        for (const std::string& path : keep) EXPECT_EQ(fake.files.ReadFile(path), "mine") << path;
+    }
+
+    std::vector<std::string> keep;
+};
+
+TEST_F(BrowserCaches, PreviewAndCleanTakeTheCachesOnlyAndNameTheRunningBrowser) {
+    fake.files.SetInUse(std::string(kChrome) + "Profile 2\\Cache\\Cache_Data\\f_2");
+    fake.processes.ids = std::vector<std::uint32_t>{7};
+    fake.processes.paths[7] = "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe";
+    const auto before = fake.files.Snapshot("C:\\");
+    EXPECT_EQ(Run({"--preview", "chrome-cache", "firefox-cache", "edge-cache", "--json"}), 1);
+    EXPECT_EQ(fake.files.Snapshot("C:\\"), before);
+    const std::string preview = console.out;
+    EXPECT_EQ(Run({"--clean", "chrome-cache", "firefox-cache", "edge-cache", "--json"}), 1);
+    const std::string clean = console.out;
+    EXPECT_EQ(preview.substr(preview.find("\"categories\"")),
+              clean.substr(clean.find("\"categories\"")));
+    // Chrome: three cache files of Default (the locked one of Profile 2 stays and is named).
+    EXPECT_NE(clean.find("\"id\": \"chrome-cache\""), std::string::npos);
+    EXPECT_NE(clean.find("chrome.exe is running and keeps its open files"), std::string::npos)
+        << clean;
+    EXPECT_NE(clean.find("\"status\": \"missing\""), std::string::npos) << "no Edge here";
+    EXPECT_FALSE(fake.files.Exists(std::string(kChrome) + "Default\\Cache\\Cache_Data\\f_000001"));
+    EXPECT_TRUE(fake.files.Exists(std::string(kChrome) + "Default\\Cache"));
+    EXPECT_FALSE(fake.files.Exists(std::string(kLocal) +
+                                   "Mozilla\\Firefox\\Profiles\\ab.default\\cache2\\entries\\E1"));
+    ExpectKeptUnchanged();
+}
+
+TEST_F(BrowserCaches, AProfileReachedThroughALinkIsRefused) {
+    fake.files.AddFile("C:\\Elsewhere\\Cache\\precious", "mine");
+    fake.files.AddFolderLink(std::string(kChrome) + "Profile 3", "C:\\Elsewhere");
+    EXPECT_EQ(Run({"--clean", "all"}), cli::kExitRefused);
+    EXPECT_EQ(fake.files.ReadFile("C:\\Elsewhere\\Cache\\precious"), "mine");
+    EXPECT_FALSE(fake.files.Exists(std::string(kChrome) + "Default\\GPUCache\\data_0"));
+    ExpectKeptUnchanged();
+    // "all" takes every category that only deletes files.
+    const cli::CommandLine line = cli::ParseCommandLine({"--preview", "all"});
+    for (const engine::CategoryRow* row : line.categories)
+        EXPECT_TRUE(row->category && !row->changesSystem) << row->id;
+    EXPECT_EQ(line.categories.size(), 24u);
+}
+
+}  // namespace
