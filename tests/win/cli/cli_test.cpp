@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "win/support/capture.h"
 #include "win/support/links.h"
@@ -210,6 +211,66 @@ TEST(CommandLine, AHardLinkInTheTempFolderLeavesTheFileElsewhereAsItWas) {
         << clean.output;
     wintest::LinuxRemove(probe);
     wintest::LinuxRemove(outside);
+}
+
+// Today's caches on a prepared local application data folder, made from the Linux side as a
+// browser would leave it: exactly the cache files go, and every other file of each profile
+// stays byte for byte; the clean frees what the preview announced.
+TEST(CommandLine, BrowserAndSystemCachesGoAndTheProfilesStay) {
+    char localBuffer[MAX_PATH];
+    const DWORD n = GetEnvironmentVariableA("LOCALAPPDATA", localBuffer, MAX_PATH);
+    ASSERT_TRUE(n > 0 && n < MAX_PATH);
+    const std::string local(localBuffer, n);
+    if (wintest::UnixPath(local).empty())
+        GTEST_SKIP() << "the folders are made from the Linux side";
+    const std::string chrome = "Google/Chrome/User Data/";
+    const std::string firefox = "Mozilla/Firefox/Profiles/x.default-release/";
+    const std::vector<std::string> caches = {chrome + "Default/Cache/Cache_Data/f_000001",
+                                             chrome + "Default/Code Cache/js/index",
+                                             chrome + "Default/GPUCache/data_0",
+                                             chrome + "Profile 1/Cache/data_1",
+                                             firefox + "cache2/entries/ABC",
+                                             "CrashDumps/app.exe.1234.dmp",
+                                             "Microsoft/Windows/Explorer/thumbcache_32.db"};
+    const std::vector<std::string> kept = {
+        chrome + "Default/Cookies",       chrome + "Default/History",
+        chrome + "Default/Login Data",    chrome + "Default/Preferences",
+        chrome + "Profile 1/Preferences", chrome + "Profile 1/Bookmarks",
+        chrome + "Local State",           firefox + "places.sqlite",
+        firefox + "cookies.sqlite",       "Microsoft/Windows/Explorer/other.db"};
+    auto windowsPath = [&](std::string path) {
+        for (char& c : path)
+            if (c == '/') c = '\\';
+        return local + "\\" + path;
+    };
+    std::string script = "cd '" + wintest::UnixPath(local) + "'";
+    int size = 0;
+    for (const std::vector<std::string>* list : {&caches, &kept})
+        for (const std::string& path : *list) {
+            const std::string folder = path.substr(0, path.rfind('/'));
+            script += " && mkdir -p '" + folder + "' && printf " + std::string(++size, 'x') +
+                      "- > '" + path + "'";
+        }
+    ASSERT_TRUE(Linux(script, local + "\\made"));
+
+    const std::wstring ids = L"chrome-cache firefox-cache crash-dumps thumbnail-cache";
+    const wintest::Captured preview = Cli(L"--preview " + ids + L" --json --verbose --quiet");
+    const wintest::Captured clean = Cli(L"--clean " + ids + L" --json --verbose --quiet");
+    EXPECT_EQ(preview.exitCode, 0u) << preview.output;
+    EXPECT_EQ(clean.exitCode, 0u) << clean.output;
+    const std::size_t from = clean.output.find("\"categories\"");
+    ASSERT_NE(from, std::string::npos) << clean.output;
+    EXPECT_EQ(preview.output.substr(preview.output.find("\"categories\"")),
+              clean.output.substr(from));
+    for (const std::string& path : caches)
+        EXPECT_EQ(GetFileAttributesA(windowsPath(path).c_str()), INVALID_FILE_ATTRIBUTES) << path;
+    size = static_cast<int>(caches.size());
+    for (const std::string& path : kept)
+        EXPECT_EQ(ReadAll(windowsPath(path)), std::string(++size, 'x') + "-") << path;
+    wintest::LinuxRemove(local + "\\Google");
+    wintest::LinuxRemove(local + "\\Mozilla");
+    wintest::LinuxRemove(local + "\\CrashDumps");
+    DeleteFileA(windowsPath("Microsoft/Windows/Explorer/other.db").c_str());
 }
 
 }  // namespace
