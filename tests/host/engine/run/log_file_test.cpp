@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/activity_log_file.h"
+#include "engine/category_table.h"
 #include "engine/cp1251.h"
 #include "run_fixture.h"
 
@@ -27,6 +28,16 @@ TEST(Cp1251, RussianLogLineBytes) {
     EXPECT_EQ(engine::LogFileBytes({"Trash (Корзина)"}),
               "Trash (\xCA\xEE\xF0\xE7\xE8\xED\xE0)\r\n");
     EXPECT_EQ(engine::Utf8ToCp1251("АЯаяЁё№€—"), "\xC0\xDF\xE0\xFF\xA8\xB8\xB9\x88\x97");
+}
+
+TEST(Cp1251, EveryCategoryLineFitsTheCodePage) {
+    for (const engine::CategoryRow& row : engine::CategoryTable()) {
+        const std::string line = engine::LineOf(row, {});
+        EXPECT_EQ(engine::Cp1251ToUtf8(engine::Utf8ToCp1251(line)), line) << row.id;
+    }
+    EXPECT_EQ(
+        engine::Utf8ToCp1251(engine::LineOf(engine::RowOf(engine::Category::ErrorReports), {})),
+        "Error Reports (\xCE\xF2\xF7\xB8\xF2\xFB \xEE\xE1 \xEE\xF8\xE8\xE1\xEA\xE0\xF5)");
 }
 
 TEST(Cp1251, UnmappableAndMalformedTextBecomesQuestionMarks) {

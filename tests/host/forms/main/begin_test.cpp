@@ -33,6 +33,28 @@ TEST_F(Begin, CleansTheCheckedCategoriesAndAppendsTheRunsLinesToTheLog) {
     EXPECT_EQ(form.Memo1.Lines().back(), "Switch on Dr. Watson (Включить Dr. Watson)");
 }
 
+TEST_F(Begin, TodaysCachesRunAfterTheOthersAndBeforeTheSettings) {
+    const std::string local = "C:\\Users\\u\\AppData\\Local";
+    fakes.files.knownFolders[platform::KnownFolder::LocalAppData] = {local};
+    fakes.files.AddFile(local + "\\Google\\Chrome\\User Data\\Default\\GPUCache\\d", "x");
+    fakes.files.AddFile(local + "\\Google\\Chrome\\User Data\\Default\\History", "x");
+    fakes.files.AddFile(local + "\\CrashDumps\\a.dmp", "x");
+    fakes.files.AddFile("C:\\WINDOWS\\temp\\old.tmp", "x");
+    TForm1& form = Start();
+    const std::size_t header = form.Memo1.Lines().size();
+    for (int n : {1, 18, 25}) form.CheckBox(n).SetChecked(true);
+    ClickOn(form.KVZXPSpeedButton10);
+    EXPECT_FALSE(fakes.files.Exists(local + "\\Google\\Chrome\\User Data\\Default\\GPUCache\\d"));
+    EXPECT_TRUE(fakes.files.Exists(local + "\\Google\\Chrome\\User Data\\Default\\History"));
+    EXPECT_FALSE(fakes.files.Exists(local + "\\CrashDumps\\a.dmp"));
+    const auto& lines = form.Memo1.Lines();
+    EXPECT_EQ(
+        std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(header), lines.end()),
+        (std::vector<std::string>{"Temp(Windows) (Временные файлы системы)",
+                                  "Chrome Cache (Кэш Chrome)", "Crash Dumps (Дампы сбоев)",
+                                  "Cut off Dr. Watson (Отключить Dr. Watson)"}));
+}
+
 TEST_F(Begin, StepMessagesAndErrorsReachTheUserAsMessageBoxes) {
     fakes.shell.recycleBinStatus = platform::RecycleBinStatus::LibraryMissing;
     TForm1& form = Start();
