@@ -245,6 +245,21 @@ TEST_F(BrowserCaches, PreviewAndCleanTakeTheCachesOnlyAndNameTheRunningBrowser) 
     ExpectKeptUnchanged();
 }
 
+TEST_F(BrowserCaches, FirefoxProfilesListedElsewhereAreFoundAndNoneClimbsOut) {
+    fake.files.AddFile("C:\\Users\\u\\AppData\\Roaming\\Mozilla\\Firefox\\profiles.ini",
+                       "[Profile0]\r\nPath=Profiles/ab.default\r\nIsRelative=1\r\n"
+                       "[Profile1]\r\nPath=D:\\Fox\r\nIsRelative=0\r\n"
+                       "[Profile2]\r\nPath=../../../Outside\r\nIsRelative=1\r\n");
+    fake.files.AddFile("D:\\Fox\\cache2\\x", "0123");
+    fake.files.AddFile("D:\\Fox\\prefs.js", "mine");
+    fake.files.AddFile("C:\\Users\\u\\Outside\\cache2\\keep", "mine");
+    EXPECT_EQ(Run({"--clean", "firefox-cache", "--json"}), 0) << console.out;
+    EXPECT_FALSE(fake.files.Exists("D:\\Fox\\cache2\\x"));
+    EXPECT_EQ(fake.files.ReadFile("D:\\Fox\\prefs.js"), "mine");
+    EXPECT_EQ(fake.files.ReadFile("C:\\Users\\u\\Outside\\cache2\\keep"), "mine");
+    EXPECT_NE(console.out.find("\"files\": 2"), std::string::npos) << console.out;
+}
+
 TEST_F(BrowserCaches, AProfileReachedThroughALinkIsRefused) {
     fake.files.AddFile("C:\\Elsewhere\\Cache\\precious", "mine");
     fake.files.AddFolderLink(std::string(kChrome) + "Profile 3", "C:\\Elsewhere");
