@@ -401,7 +401,13 @@ void Control::DispatchMouseLeave() {
 std::string Control::HintAt(Point p) {
     Control* under = GraphicChildAt(p);
     Control* c = under ? under : this;
-    return c->hint_;
+    return c->HintWithShortcut();
+}
+
+std::string Control::HintWithShortcut() const {
+    if (shortcutText_.empty()) return hint_;
+    if (hint_.empty()) return shortcutText_;
+    return hint_ + " (" + shortcutText_ + ")";
 }
 
 Cursor Control::CursorAt(Point p) {

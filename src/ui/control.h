@@ -86,6 +86,12 @@ class Control {
     void SetCaption(std::string caption);
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string hint);
+    // The key that clicks this control from anywhere in its form ("F5", "Ctrl+A"; "" for
+    // none). The form's key table sets it; the hint shows it after the hint's own text.
+    const std::string& ShortcutText() const { return shortcutText_; }
+    void SetShortcutText(std::string text) { shortcutText_ = std::move(text); }
+    // The hint as shown: "Begin (F5)".
+    std::string HintWithShortcut() const;
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool s) { showHint_ = s; }
 
@@ -241,6 +247,7 @@ class Control {
     bool tabStop_ = false;
     std::string caption_;
     std::string hint_;
+    std::string shortcutText_;
     Font font_;
     Color color_ = clBtnFace;
     bool parentFont_ = true;

@@ -52,6 +52,13 @@ class HeadlessBackend::Peer final : public ControlPeer {
         control_.Hide();
     }
     void Show(ShowCommand how) override { backend_.shows_.push_back({&control_, how}); }
+    // As the platform does for an activated window: the keyboard goes to the control that had
+    // the focus in it, else to the window itself.
+    void Activate() override {
+        Form* form = control_.GetForm();
+        Control* active = form ? form->ActiveControl() : nullptr;
+        backend_.SetFocusTo(active && active->CanFocus() ? active : &control_);
+    }
 
   private:
     HeadlessBackend& backend_;

@@ -138,6 +138,11 @@ void FormPeer::Activate() {
     SetActiveWindow(hwnd_);
 }
 
+bool FormPeer::PreTranslate(MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    return form_.HandleShortcut(static_cast<int>(msg.wParam), KeyShift());
+}
+
 LRESULT FormPeer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CLOSE:

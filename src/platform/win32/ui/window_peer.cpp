@@ -38,14 +38,6 @@ ui::Shift MouseShift(WPARAM wParam) {
     return s;
 }
 
-ui::Shift KeyShift() {
-    ui::Shift s = 0;
-    if (GetKeyState(VK_SHIFT) < 0) s |= ui::shift::kShift;
-    if (GetKeyState(VK_CONTROL) < 0) s |= ui::shift::kCtrl;
-    if (GetKeyState(VK_MENU) < 0) s |= ui::shift::kAlt;
-    return s;
-}
-
 LPCWSTR CursorResource(ui::Cursor c) {
     switch (c) {
         case ui::Cursor::Hand:
@@ -547,6 +539,14 @@ LRESULT CALLBACK WindowPeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LP
     // A message whose handling failed is not passed on either.
     if (handled || failed) return result;
     return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+ui::Shift KeyShift() {
+    ui::Shift s = 0;
+    if (GetKeyState(VK_SHIFT) < 0) s |= ui::shift::kShift;
+    if (GetKeyState(VK_CONTROL) < 0) s |= ui::shift::kCtrl;
+    if (GetKeyState(VK_MENU) < 0) s |= ui::shift::kAlt;
+    return s;
 }
 
 bool OfferBeforeTranslation(MSG& msg) {

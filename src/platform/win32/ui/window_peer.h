@@ -107,6 +107,9 @@ class WindowPeer : public ui::ControlPeer {
     std::wstring toolTipText_;  // outlives the tool tip's request for it
 };
 
+// The modifier keys held with the key message being handled.
+ui::Shift KeyShift();
+
 // Offers MSG to WindowPeer::PreTranslate of its window and that window's ancestors; true when
 // one took it. The message loops call it before TranslateMessage.
 bool OfferBeforeTranslation(MSG& msg);
