@@ -30,7 +30,15 @@ class HeadlessBackend::Peer final : public ControlPeer {
     }
     void Changed(Change what) override {
         if (what == Change::Visible || what == Change::Enabled) {
-            if (backend_.focused_ && !backend_.focused_->CanFocus()) backend_.SetFocusTo(nullptr);
+            if (backend_.focused_ && !backend_.focused_->CanFocus()) {
+                backend_.SetFocusTo(nullptr);
+                // A window that hides while it has the keyboard hands the activation to the
+                // main window, as the platform gives it to the owner.
+                Form* main = control_.App().MainForm();
+                if (what == Change::Visible && &control_ != main && !control_.Parent() && main &&
+                    main->Peer() && main->CanFocus())
+                    main->Peer()->Activate();
+            }
         }
     }
     void Invalidate(const Rect&) override { ++backend_.invalidations_; }

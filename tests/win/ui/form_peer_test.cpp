@@ -53,6 +53,18 @@ TEST_F(FormPeer, SecondaryFormsAreCentredOnTheMainForm) {
     EXPECT_NEAR((a.top + a.bottom) / 2, (b.top + b.bottom) / 2, 1);
 }
 
+TEST_F(FormPeer, AMainFormEnabledAgainAfterItsBlockingWindowClosedTakesTheKeyboard) {
+    ui::Form main(app), tool(app);
+    main.ShowForm();
+    tool.ShowForm();
+    main.SetEnabled(false);
+    ASSERT_EQ(GetActiveWindow(), HwndOf(tool));
+    tool.Hide();
+    main.SetEnabled(true);
+    EXPECT_EQ(GetActiveWindow(), HwndOf(main));
+    EXPECT_EQ(GetFocus(), HwndOf(main));
+}
+
 TEST_F(FormPeer, AMaximisedFormOpensMaximised) {
     ui::Form main(app), help(app);
     main.ShowForm();

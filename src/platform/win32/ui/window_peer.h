@@ -50,6 +50,7 @@ class WindowPeer : public ui::ControlPeer {
     void SetCapture(bool capture) override;
     ui::Point ClientToScreen(ui::Point p) const override;
     void* NativeHandle() const override { return hwnd_; }
+    void AccessibleEvent(ui::AccessEvent what, int part) override;
 
     static LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -97,5 +97,32 @@ TEST_F(Keys, EscapeClosesEachWindowTheKeysOpenAndADisabledButtonIgnoresItsKey) {
     EXPECT_TRUE(fakes.files.Exists(TempFile()));
 }
 
+// The walk the README and the note give: from the opened program, keys only.
+TEST_F(Keys, ACleanWithTempUserAndEveryWindowOpenedAndClosedWithTheKeyboardAlone) {
+    TForm1& form = Start();
+    fakes.files.AddFile(TempFile(), "x");
+    form.ShowForm();
+    backend.PressKey(ui::key::kTab);
+    backend.PressKey(ui::key::kTab);
+    ASSERT_EQ(backend.Focused(), &form.KVZXPCheckBox2) << "Temp(User) is the second stop";
+    backend.PressKey(ui::key::kSpace);
+    ASSERT_TRUE(form.KVZXPCheckBox2.Checked());
+    backend.PressKey(ui::key::kF5);
+    EXPECT_FALSE(fakes.files.Exists(TempFile()));
+    EXPECT_EQ(form.Label2.Caption(), "Completed clean");
+
+    const std::pair<int, ui::Shift> opens[] = {{ui::key::kF1, kNone}, {'L', kCtrl}, {'D', kCtrl},
+                                               {'P', kCtrl},          {'T', kCtrl}, {'O', kCtrl}};
+    for (auto [key, mods] : opens) {
+        backend.PressKey(key, mods);
+        ui::Form* opened = backend.Focused() ? backend.Focused()->GetForm() : nullptr;
+        ASSERT_TRUE(opened && opened != &form && opened->Visible());
+        backend.PressKey(ui::key::kEscape);
+        EXPECT_FALSE(opened->Visible()) << opened->Name();
+        ASSERT_EQ(backend.Focused(), &form.KVZXPCheckBox2) << "the keyboard is back where it was";
+        form.Timer1Timer();  // the main window is enabled again once no tool window shows
+    }
+}
+
 }  // namespace
 }  // namespace mainformtest
