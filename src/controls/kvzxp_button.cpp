@@ -98,6 +98,13 @@ bool TKVZXPButton::Inside(ui::Point p) const {
     return p.x >= 0 && p.x < Width() && p.y >= 0 && p.y <= Height();
 }
 
+ui::AccessState TKVZXPButton::AccessibleState() const {
+    ui::AccessState s = ui::Control::AccessibleState();
+    if (Hot()) s |= ui::access_state::kHot;
+    if (Pressed()) s |= ui::access_state::kPressed;
+    return s;
+}
+
 bool TKVZXPButton::WantsKey(int key) const {
     // A focused button clicks on Enter itself, so the form's default rule must not click too.
     return key == ui::key::kReturn;

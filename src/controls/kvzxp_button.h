@@ -52,6 +52,9 @@ class TKVZXPButton : public ui::Control {
     void FocusExit() override;
     bool DialogChar(char32_t ch) override;
     void EnabledChanged() override;
+    ui::AccessRole AccessibleRole() const override { return ui::AccessRole::PushButton; }
+    ui::AccessState AccessibleState() const override;
+    std::string AccessibleDefaultAction() const override { return "Press"; }
     void FocusAnnounced(ui::Control* focused) override;
     void ThemeChanged() override;
 

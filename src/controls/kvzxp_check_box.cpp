@@ -24,6 +24,13 @@ void TKVZXPCustomCheckBox::SetState(TCheckBoxState s) {
     if (OnStateChange) OnStateChange();
 }
 
+ui::AccessState TKVZXPCustomCheckBox::AccessibleState() const {
+    ui::AccessState s = XPCheckControl::AccessibleState();
+    if (state_ == TCheckBoxState::cbChecked) s |= ui::access_state::kChecked;
+    if (state_ == TCheckBoxState::cbGrayed) s |= ui::access_state::kMixed;
+    return s;
+}
+
 void TKVZXPCustomCheckBox::Toggle() {
     switch (state_) {
         case TCheckBoxState::cbUnchecked:

@@ -31,6 +31,9 @@ class TKVZXPCustomCheckBox : public XPCheckControl {
     // A user click: toggle, then OnClick.
     void Click() override;
     void Paint(ui::Canvas& canvas) override;
+    ui::AccessRole AccessibleRole() const override { return ui::AccessRole::CheckButton; }
+    ui::AccessState AccessibleState() const override;
+    std::string AccessibleDefaultAction() const override { return Checked() ? "Uncheck" : "Check"; }
 
     // After every change of the state, by the user or by code (a binding to a model listens).
     std::function<void()> OnStateChange;

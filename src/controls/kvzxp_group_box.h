@@ -11,6 +11,7 @@ class TKVZXPCustomGroupBox : public ui::Control {
     explicit TKVZXPCustomGroupBox(ui::Control* parent);
 
     void Paint(ui::Canvas& canvas) override;
+    ui::AccessRole AccessibleRole() const override { return ui::AccessRole::Grouping; }
 
     static constexpr ui::Color kFrameColor = ui::Hex(0xC0C0C0);
     static constexpr ui::Color kCaptionColor = ui::Hex(0x2956CB);

@@ -49,6 +49,7 @@ class TKVZXPHeader : public ui::GraphicControl {
     ui::Rect ToggleRefreshRect() const;
 
     void Paint(ui::Canvas& canvas) override;
+    ui::AccessRole AccessibleRole() const override { return ui::AccessRole::TitleBar; }
     void MouseDown(ui::MouseButton b, ui::Shift s, ui::Point p) override;
     void MouseUp(ui::MouseButton b, ui::Shift s, ui::Point p) override;
     void MouseMove(ui::Shift s, ui::Point p) override;

@@ -18,6 +18,11 @@ class TKVZXPRadioButton : public XPCheckControl {
     // A user click: check, then OnClick. On an unchecked button OnClick thus fires twice.
     void Click() override;
     void Paint(ui::Canvas& canvas) override;
+    ui::AccessRole AccessibleRole() const override { return ui::AccessRole::RadioButton; }
+    ui::AccessState AccessibleState() const override {
+        return XPCheckControl::AccessibleState() | (checked_ ? ui::access_state::kChecked : 0);
+    }
+    std::string AccessibleDefaultAction() const override { return "Check"; }
 
   protected:
     void AcceleratorAction() override { SetChecked(true); }

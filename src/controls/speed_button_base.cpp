@@ -201,6 +201,15 @@ void SpeedButtonBase::MouseLeave() {
 void SpeedButtonBase::SetHovered(bool hovered) {
     mouseInControl_ = hovered;
     Repaint();
+    AccessibleChanged(ui::AccessEvent::StateChange);
+}
+
+ui::AccessState SpeedButtonBase::AccessibleState() const {
+    ui::AccessState s = ui::GraphicControl::AccessibleState();
+    if (mouseInControl_) s |= ui::access_state::kHot;
+    if (state_ == TButtonState::bsDown || state_ == TButtonState::bsExclusive)
+        s |= ui::access_state::kPressed;
+    return s;
 }
 
 void SpeedButtonBase::UpdateTracking() {

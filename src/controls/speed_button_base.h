@@ -49,6 +49,9 @@ class SpeedButtonBase : public ui::GraphicControl {
     void MouseLeave() override;
     bool DialogChar(char32_t ch) override;
     void EnabledChanged() override;
+    ui::AccessRole AccessibleRole() const override { return ui::AccessRole::PushButton; }
+    ui::AccessState AccessibleState() const override;
+    std::string AccessibleDefaultAction() const override { return "Press"; }
 
   protected:
     SpeedButtonBase(ui::Control* parent, bool perStateCells);

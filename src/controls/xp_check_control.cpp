@@ -42,6 +42,14 @@ ui::Rect XPCheckControl::BoxStrip() const {
 void XPCheckControl::RefreshBox() {
     InvalidateRect(BoxStrip());
     Update();
+    AccessibleChanged(ui::AccessEvent::StateChange);
+}
+
+ui::AccessState XPCheckControl::AccessibleState() const {
+    ui::AccessState s = ui::Control::AccessibleState();
+    if (Hot()) s |= ui::access_state::kHot;
+    if (IsPressed()) s |= ui::access_state::kPressed;
+    return s;
 }
 
 bool XPCheckControl::NoModifiers(ui::Shift s) {

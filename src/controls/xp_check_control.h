@@ -42,6 +42,7 @@ class XPCheckControl : public ui::Control {
     void FocusExit() override;
     bool DialogChar(char32_t ch) override;
     void EnabledChanged() override;
+    ui::AccessState AccessibleState() const override;
 
   protected:
     explicit XPCheckControl(ui::Control* parent);

@@ -47,6 +47,7 @@ void ToolWindow::AddColumnButton(controls::TKVZXPSpeedButton& button, std::strin
                                  std::function<void()> click) {
     SetUpButton(button, name, bounds, hint, std::move(click));
     button.SetGlyph(glyphs::ToolGlyph(glyph));
+    AddShortcut('1' + columnButtons_++, ui::shift::kCtrl, button);
 }
 
 void ToolWindow::AddExitButton(controls::TKVZXPSpeedButton& button, std::string_view name,
@@ -55,6 +56,7 @@ void ToolWindow::AddExitButton(controls::TKVZXPSpeedButton& button, std::string_
     SetUpButton(button, name, bounds, hint, std::move(click));
     button.SetFlat(true);
     button.SetGlyph(glyphs::ExitGlyph());
+    AddShortcut(ui::key::kEscape, ui::shift::kNone, button);
 }
 
 }  // namespace tools

@@ -61,11 +61,12 @@ class ToolWindow : public ui::Form {
     // section of the language file in use, if any.
     void ApplyColorAndLanguage();
 
-    // A button of the column: its name, place, 16 x 16 glyph, hint and click handler.
+    // A button of the column: its name, place, 16 x 16 glyph, hint and click handler. The
+    // column's buttons take Ctrl+1, Ctrl+2... in the order they are added.
     void AddColumnButton(controls::TKVZXPSpeedButton& button, std::string_view name,
                          const ui::Rect& bounds, glyphs::Tool glyph, std::string_view hint,
                          std::function<void()> click);
-    // The flat exit button with the large glyph.
+    // The flat exit button with the large glyph; Escape clicks it.
     void AddExitButton(controls::TKVZXPSpeedButton& button, std::string_view name,
                        const ui::Rect& bounds, std::string_view hint, std::function<void()> click);
 
@@ -79,6 +80,7 @@ class ToolWindow : public ui::Form {
 
     ToolWindowContext context_;
     ToolWindowDesign design_;
+    int columnButtons_ = 0;
 };
 
 }  // namespace tools

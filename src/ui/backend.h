@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/accessibility.h"
 #include "ui/bitmap.h"
 #include "ui/color.h"
 #include "ui/geometry.h"
@@ -63,6 +64,9 @@ class ControlPeer {
     virtual void Activate() {}
     // Forms: show the window as HOW says.
     virtual void Show(ShowCommand how) { (void)how; }
+    // Tells accessibility clients that WHAT changed about the window (PART 0) or its
+    // window-less part number PART (1-based, in the order of Control::AccessibleParts).
+    virtual void AccessibleEvent(AccessEvent what, int part) { (void)what, (void)part; }
     // The native window (an HWND on Windows) for platform calls that take an owner; null in
     // backends without native windows.
     virtual void* NativeHandle() const { return nullptr; }

@@ -7,6 +7,7 @@
 #include "ui/backend.h"
 #include "ui/form.h"
 #include "ui/peer_factory.h"
+#include "ui/text_layout.h"
 
 namespace ui {
 
@@ -182,6 +183,7 @@ void Control::SetEnabled(bool e) {
     NotifyPeer(Change::Enabled);
     EnabledChanged();
     Invalidate();
+    AccessibleChanged(AccessEvent::StateChange);
 }
 
 void Control::SetCaption(std::string caption) {
@@ -190,11 +192,14 @@ void Control::SetCaption(std::string caption) {
     NotifyPeer(Change::Caption);
     CaptionChanged();
     Invalidate();
+    AccessibleChanged(AccessEvent::NameChange);
 }
 
 void Control::SetHint(std::string hint) {
+    if (hint == hint_) return;
     hint_ = std::move(hint);
     NotifyPeer(Change::Hint);
+    AccessibleChanged(AccessEvent::NameChange);
 }
 
 void Control::SetFont(const Font& f) {
@@ -401,7 +406,13 @@ void Control::DispatchMouseLeave() {
 std::string Control::HintAt(Point p) {
     Control* under = GraphicChildAt(p);
     Control* c = under ? under : this;
-    return c->hint_;
+    return c->HintWithShortcut();
+}
+
+std::string Control::HintWithShortcut() const {
+    if (shortcutText_.empty()) return hint_;
+    if (hint_.empty()) return shortcutText_;
+    return hint_ + " (" + shortcutText_ + ")";
 }
 
 Cursor Control::CursorAt(Point p) {
@@ -454,6 +465,46 @@ void Control::SystemColorsChanged() {
 void Control::Click() {
     if (OnClick) OnClick();
 }
+std::string Control::AccessibleName() const {
+    std::string name = StripPrefix(caption_, false).text;
+    return name.empty() ? hint_ : name;
+}
+
+AccessState Control::AccessibleState() const {
+    AccessState s = 0;
+    if (!Enabled()) s |= access_state::kUnavailable;
+    if (!Showing()) s |= access_state::kInvisible;
+    if (IsWindowed() && tabStop_) s |= access_state::kFocusable;
+    if (IsWindowed() && Focused()) s |= access_state::kFocused;
+    return s;
+}
+
+bool Control::DoAccessibleDefaultAction() {
+    if (AccessibleDefaultAction().empty() || !Enabled()) return false;
+    Click();
+    return true;
+}
+
+std::vector<Control*> Control::AccessibleParts() const {
+    std::vector<Control*> parts;
+    for (Control* child : children_)
+        if (!child->IsWindowed() && child->Visible() && child->AccessibleRole() != AccessRole::None)
+            parts.push_back(child);
+    return parts;
+}
+
+void Control::AccessibleChanged(AccessEvent what) {
+    if (IsWindowed()) {
+        if (peer_) peer_->AccessibleEvent(what, 0);
+        return;
+    }
+    if (!parent_ || !parent_->IsWindowed() || !parent_->peer_) return;
+    const std::vector<Control*> parts = parent_->AccessibleParts();
+    auto it = std::find(parts.begin(), parts.end(), this);
+    if (it != parts.end())
+        parent_->peer_->AccessibleEvent(what, static_cast<int>(it - parts.begin()) + 1);
+}
+
 bool Control::WantsKey(int key) const {
     (void)key;
     return false;

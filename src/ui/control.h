@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/accessibility.h"
 #include "ui/backend.h"
 #include "ui/canvas.h"
 #include "ui/color.h"
@@ -86,6 +87,12 @@ class Control {
     void SetCaption(std::string caption);
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string hint);
+    // The key that clicks this control from anywhere in its form ("F5", "Ctrl+A"; "" for
+    // none). The form's key table sets it; the hint shows it after the hint's own text.
+    const std::string& ShortcutText() const { return shortcutText_; }
+    void SetShortcutText(std::string text) { shortcutText_ = std::move(text); }
+    // The hint as shown: "Begin (F5)".
+    std::string HintWithShortcut() const;
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool s) { showHint_ = s; }
 
@@ -192,6 +199,23 @@ class Control {
     // Lets a child ask whether a key goes to it (arrows, Enter, Tab) rather than the form.
     virtual bool WantsKey(int key) const;
 
+    // Accessibility. A control with a role other than None answers for its role, name, state
+    // and default action; the others keep the platform's defaults for a window.
+    virtual AccessRole AccessibleRole() const { return AccessRole::None; }
+    // The caption without its accelerator mark, else the hint (a glyph-only button).
+    virtual std::string AccessibleName() const;
+    // Unavailable, invisible, focusable, focused; controls add their own bits.
+    virtual AccessState AccessibleState() const;
+    // "Press", "Check"...; "" for none.
+    virtual std::string AccessibleDefaultAction() const { return {}; }
+    // Does what the default action says (by default a click); false when there is none.
+    virtual bool DoAccessibleDefaultAction();
+    // The window-less children a screen reader sees as parts of this window, in order: the
+    // visible graphic children that have a role.
+    std::vector<Control*> AccessibleParts() const;
+    // Tells accessibility clients that WHAT changed about this control.
+    void AccessibleChanged(AccessEvent what);
+
     // Callbacks.
     std::function<void()> OnClick;
     std::function<void()> OnDblClick;
@@ -241,6 +265,7 @@ class Control {
     bool tabStop_ = false;
     std::string caption_;
     std::string hint_;
+    std::string shortcutText_;
     Font font_;
     Color color_ = clBtnFace;
     bool parentFont_ = true;

@@ -7,6 +7,7 @@ namespace ui {
 
 bool DispatchKeyDown(Control& focused, int key, Shift s) {
     Form* form = focused.GetForm();
+    if (form && form->HandleShortcut(key, s)) return true;
     if (form && !focused.WantsKey(key) && form->HandleDialogKey(key, s)) return true;
     focused.KeyDown(key, s);
     return false;

@@ -8,8 +8,9 @@ namespace ui {
 
 class Control;
 
-// A key went down in FOCUSED: form dialog keys (Tab, Enter, Escape) first unless the control
-// wants the key, then the control's KeyDown. Returns true when the form took the key.
+// A key went down in FOCUSED: the form's key table, then the form's dialog keys (Tab, Enter,
+// Escape) first unless the control wants the key, then the control's KeyDown. Returns true when the
+// form took the key.
 bool DispatchKeyDown(Control& focused, int key, Shift s);
 void DispatchKeyUp(Control& focused, int key, Shift s);
 // A character typed in FOCUSED. With ALT (or when the control leaves the character

@@ -184,4 +184,60 @@ bool Form::HandleAccelerator(char32_t ch) {
     return DialogChar(ch);
 }
 
+void Form::AddShortcut(int key, Shift mods, Control& target) {
+    shortcuts_.push_back({key, mods, &target, nullptr});
+    target.SetShortcutText(KeyName(key, mods));
+}
+
+void Form::AddShortcut(int key, Shift mods, std::function<void()> action) {
+    shortcuts_.push_back({key, mods, nullptr, std::move(action)});
+}
+
+bool Form::HandleShortcut(int key, Shift s) {
+    if (!Enabled() || !Visible()) return false;
+    s &= shift::kShift | shift::kCtrl | shift::kAlt;
+    if (s == shift::kNone && activeControl_ && activeControl_->WantsKey(key)) return false;
+    for (const Shortcut& entry : shortcuts_) {
+        if (entry.key != key || entry.mods != s) continue;
+        if (entry.target) {
+            if (!entry.target->Enabled()) return false;
+            entry.target->Click();
+        } else {
+            entry.action();
+        }
+        return true;
+    }
+    return false;
+}
+
+std::string KeyName(int key, Shift mods) {
+    std::string text;
+    if (mods & shift::kCtrl) text += "Ctrl+";
+    if (mods & shift::kAlt) text += "Alt+";
+    if (mods & shift::kShift) text += "Shift+";
+    if (key >= key::kF1 && key < key::kF1 + 24) {
+        text += "F" + std::to_string(key - key::kF1 + 1);
+    } else if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
+        text += static_cast<char>(key);
+    } else {
+        switch (key) {
+            case key::kEscape:
+                text += "Esc";
+                break;
+            case key::kReturn:
+                text += "Enter";
+                break;
+            case key::kSpace:
+                text += "Space";
+                break;
+            case key::kDelete:
+                text += "Del";
+                break;
+            default:
+                text += "#" + std::to_string(key);
+        }
+    }
+    return text;
+}
+
 }  // namespace ui

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
 
@@ -70,6 +71,23 @@ class Form : public Control {
     bool HandleDialogKey(int key, Shift s);
     bool HandleAccelerator(char32_t ch);
 
+    // The form's key table: KEY pressed with exactly the modifiers MODS (shift::kShift, kCtrl,
+    // kAlt) anywhere in the form runs an entry, before the focused control sees the key; a
+    // plain key the focused control wants for itself stays with it. Both backends offer every
+    // key-down to HandleShortcut first.
+    struct Shortcut {
+        int key;
+        Shift mods;
+        Control* target;  // clicked while enabled; null: ACTION runs
+        std::function<void()> action;
+    };
+    // Binds KEY+MODS to TARGET's click and shows the key in TARGET's hint.
+    void AddShortcut(int key, Shift mods, Control& target);
+    void AddShortcut(int key, Shift mods, std::function<void()> action);
+    const std::vector<Shortcut>& Shortcuts() const { return shortcuts_; }
+    // True when an entry took the key.
+    bool HandleShortcut(int key, Shift s);
+
     // Set by a dialog button's click (0: none).
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int r) { modalResult_ = r; }
@@ -105,11 +123,15 @@ class Form : public Control {
     Position position_ = Position::Designed;
     Form* centerOn_ = nullptr;
     Control* activeControl_ = nullptr;
+    std::vector<Shortcut> shortcuts_;
     Control* defaultControl_ = nullptr;
     Control* cancelControl_ = nullptr;
     int modalResult_ = 0;
     bool destroying_ = false;
     bool positioned_ = false;
 };
+
+// How a key is written in hints and help: "F5", "Ctrl+Shift+A", "Esc".
+std::string KeyName(int key, Shift mods);
 
 }  // namespace ui

@@ -30,6 +30,9 @@ TForm3::TForm3(ui::Application& application) : ui::Form(application), Timer1(app
     Image1.SetPicture(glyphs::Logo(kLogoSize));
     Image1.SetTransparent(true);
 
+    // Escape closes the window, as its caption's close button does.
+    AddShortcut(ui::key::kEscape, ui::shift::kNone, [this] { Close(); });
+
     Timer1.SetInterval(50);
     Timer1.OnTimer = [this] { Timer1Timer(); };
 }

@@ -237,6 +237,8 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     void BuildRightColumn();
     void ConnectHandlers();
     void ConnectToolButtons();
+    // The key table (main_form_keys.cpp).
+    void ConnectKeys();
     // Starts TARGET through the shell with this window as owner, then minimises the program
     // without taking the focus, whether or not the start succeeded.
     void Launch(const char* target);

@@ -147,6 +147,7 @@ void TForm1::ConnectHandlers() {
     KVZXPSpeedButton11.OnClick = [this] { KVZXPSpeedButton11Click(); };
     KVZXPSpeedButton12.OnClick = [this] { KVZXPSpeedButton12Click(); };
     ConnectToolButtons();
+    ConnectKeys();
 }
 
 controls::TKVZXPCheckBox& TForm1::CheckBox(int number) {

@@ -22,6 +22,8 @@ TForm2::TForm2(ui::Application& application, const settings::OptionsServices& se
     ConnectHandlers();
     // The design state of the view buttons: checking "Report" runs its click handler.
     KVZXPRadioButton3.SetChecked(true);
+    // The window has no exit button: Escape closes it as its caption's close button does.
+    AddShortcut(ui::key::kEscape, ui::shift::kNone, [this] { Close(); });
     OnCreate = [this] { FormCreate(); };
     OnDestroy = [this] { FormDestroy(); };
 }

@@ -30,7 +30,15 @@ class HeadlessBackend::Peer final : public ControlPeer {
     }
     void Changed(Change what) override {
         if (what == Change::Visible || what == Change::Enabled) {
-            if (backend_.focused_ && !backend_.focused_->CanFocus()) backend_.SetFocusTo(nullptr);
+            if (backend_.focused_ && !backend_.focused_->CanFocus()) {
+                backend_.SetFocusTo(nullptr);
+                // A window that hides while it has the keyboard hands the activation to the
+                // main window, as the platform gives it to the owner.
+                Form* main = control_.App().MainForm();
+                if (what == Change::Visible && &control_ != main && !control_.Parent() && main &&
+                    main->Peer() && main->CanFocus())
+                    main->Peer()->Activate();
+            }
         }
     }
     void Invalidate(const Rect&) override { ++backend_.invalidations_; }
@@ -52,6 +60,13 @@ class HeadlessBackend::Peer final : public ControlPeer {
         control_.Hide();
     }
     void Show(ShowCommand how) override { backend_.shows_.push_back({&control_, how}); }
+    // As the platform does for an activated window: the keyboard goes to the control that had
+    // the focus in it, else to the window itself.
+    void Activate() override {
+        Form* form = control_.GetForm();
+        Control* active = form ? form->ActiveControl() : nullptr;
+        backend_.SetFocusTo(active && active->CanFocus() ? active : &control_);
+    }
 
   private:
     HeadlessBackend& backend_;

@@ -6,6 +6,7 @@
 #include "platform/win32/ui/win32_backend.h"
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/list_box.h"
 
 namespace {
 
@@ -51,6 +52,52 @@ TEST_F(FormPeer, SecondaryFormsAreCentredOnTheMainForm) {
     GetWindowRect(HwndOf(other), &b);
     EXPECT_NEAR((a.left + a.right) / 2, (b.left + b.right) / 2, 1);
     EXPECT_NEAR((a.top + a.bottom) / 2, (b.top + b.bottom) / 2, 1);
+}
+
+TEST_F(FormPeer, TheKeyTableTakesItsKeysFromTheMessageLoopWhileANativeControlHasTheFocus) {
+    ui::Form form(app);
+    ui::ListBox list(&form);
+    list.SetBounds(10, 10, 100, 80);
+    list.SetTabStop(true);
+    int begun = 0, all = 0, escaped = 0;
+    form.AddShortcut(ui::key::kF5, ui::shift::kNone, [&] { ++begun; });
+    form.AddShortcut('A', ui::shift::kCtrl, [&] { ++all; });
+    form.AddShortcut(ui::key::kEscape, ui::shift::kNone, [&] { ++escaped; });
+    form.ShowForm();
+    list.SetFocus();
+    HWND focus = GetFocus();
+    ASSERT_EQ(focus, static_cast<HWND>(list.Peer()->NativeHandle()));
+
+    auto press = [&](WPARAM key, bool ctrl) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PostMessageW(focus, WM_KEYDOWN, key, 1);
+        backend.ProcessMessages();
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+    };
+    press(VK_F5, false);
+    press('A', true);
+    press(VK_ESCAPE, false);
+    EXPECT_EQ(begun, 1);
+    EXPECT_EQ(all, 1);
+    EXPECT_EQ(escaped, 1);
+    press('A', false);  // without Ctrl, an ordinary key of the list
+    EXPECT_EQ(all, 1);
+}
+
+TEST_F(FormPeer, AMainFormEnabledAgainAfterItsBlockingWindowClosedTakesTheKeyboard) {
+    ui::Form main(app), tool(app);
+    main.ShowForm();
+    tool.ShowForm();
+    main.SetEnabled(false);
+    ASSERT_EQ(GetActiveWindow(), HwndOf(tool));
+    tool.Hide();
+    main.SetEnabled(true);
+    EXPECT_EQ(GetActiveWindow(), HwndOf(main));
+    EXPECT_EQ(GetFocus(), HwndOf(main));
 }
 
 TEST_F(FormPeer, AMaximisedFormOpensMaximised) {

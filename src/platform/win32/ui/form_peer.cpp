@@ -106,6 +106,14 @@ void FormPeer::Changed(ui::Change what) {
                 ShowWindow(hwnd_, SW_HIDE);
             }
             return;
+        case ui::Change::Enabled:
+            WindowPeer::Changed(what);
+            // A window kept disabled while another of the program's windows showed could not
+            // take the activation when that one closed: the keyboard went nowhere. Enabled
+            // again while the program has no active window, it takes it.
+            if (form_.Enabled() && IsWindowVisible(hwnd_) && !IsIconic(hwnd_) && !GetActiveWindow())
+                SetActiveWindow(hwnd_);
+            return;
         default:
             WindowPeer::Changed(what);
     }
@@ -136,6 +144,11 @@ void FormPeer::Show(ui::ShowCommand how) {
 void FormPeer::Activate() {
     SetForegroundWindow(hwnd_);
     SetActiveWindow(hwnd_);
+}
+
+bool FormPeer::PreTranslate(MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    return form_.HandleShortcut(static_cast<int>(msg.wParam), KeyShift());
 }
 
 LRESULT FormPeer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -17,6 +17,8 @@ class FormPeer final : public WindowPeer {
     void AnimateHide(int milliseconds) override;
     void Activate() override;
     void Show(ui::ShowCommand how) override;
+    // The form's key table takes its keys before any control of the form sees them.
+    bool PreTranslate(MSG& msg) override;
 
   private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/text.h"
+#include "platform/win32/ui/control_accessible.h"
 #include "platform/win32/ui/gdi.h"
 #include "platform/win32/ui/gdi_canvas.h"
 #include "ui/application.h"
@@ -34,14 +35,6 @@ ui::Shift MouseShift(WPARAM wParam) {
     if (wParam & MK_LBUTTON) s |= ui::shift::kLeft;
     if (wParam & MK_RBUTTON) s |= ui::shift::kRight;
     if (wParam & MK_MBUTTON) s |= ui::shift::kMiddle;
-    if (GetKeyState(VK_MENU) < 0) s |= ui::shift::kAlt;
-    return s;
-}
-
-ui::Shift KeyShift() {
-    ui::Shift s = 0;
-    if (GetKeyState(VK_SHIFT) < 0) s |= ui::shift::kShift;
-    if (GetKeyState(VK_CONTROL) < 0) s |= ui::shift::kCtrl;
     if (GetKeyState(VK_MENU) < 0) s |= ui::shift::kAlt;
     return s;
 }
@@ -329,6 +322,10 @@ void WindowPeer::SetCapture(bool capture) {
         ReleaseCapture();
 }
 
+void WindowPeer::AccessibleEvent(ui::AccessEvent what, int part) {
+    if (hwnd_) RaiseAccessibleEvent(hwnd_, what, part);
+}
+
 ui::Point WindowPeer::ClientToScreen(ui::Point p) const {
     POINT pt{p.x, p.y};
     ::ClientToScreen(hwnd_, &pt);
@@ -414,6 +411,13 @@ bool WindowPeer::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
             if (WindowPeer* child = ReflectionTarget(msg, wParam, lParam))
                 return child->Reflect(msg, wParam, lParam, result);
             return false;
+        case WM_GETOBJECT:
+            // Own windows describe their control to screen readers; native ones answer alone.
+            if (native_ || static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) ||
+                !HasOwnAccessible(control_))
+                return false;
+            result = AnswerClientObject(hwnd_, wParam);
+            return result != 0;
         case WM_THEMECHANGED:
             ui::DispatchThemeChanged(control_);
             // Handled (result 0); native controls still reload their own theme data.
@@ -547,6 +551,14 @@ LRESULT CALLBACK WindowPeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LP
     // A message whose handling failed is not passed on either.
     if (handled || failed) return result;
     return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+ui::Shift KeyShift() {
+    ui::Shift s = 0;
+    if (GetKeyState(VK_SHIFT) < 0) s |= ui::shift::kShift;
+    if (GetKeyState(VK_CONTROL) < 0) s |= ui::shift::kCtrl;
+    if (GetKeyState(VK_MENU) < 0) s |= ui::shift::kAlt;
+    return s;
 }
 
 bool OfferBeforeTranslation(MSG& msg) {

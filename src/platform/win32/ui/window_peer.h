@@ -50,6 +50,7 @@ class WindowPeer : public ui::ControlPeer {
     void SetCapture(bool capture) override;
     ui::Point ClientToScreen(ui::Point p) const override;
     void* NativeHandle() const override { return hwnd_; }
+    void AccessibleEvent(ui::AccessEvent what, int part) override;
 
     static LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -106,6 +107,9 @@ class WindowPeer : public ui::ControlPeer {
     UINT nextChildId_;
     std::wstring toolTipText_;  // outlives the tool tip's request for it
 };
+
+// The modifier keys held with the key message being handled.
+ui::Shift KeyShift();
 
 // Offers MSG to WindowPeer::PreTranslate of its window and that window's ancestors; true when
 // one took it. The message loops call it before TranslateMessage.
