@@ -30,6 +30,7 @@ void Settle(CategoryResult& result, const engine::StepFinished& step) {
     result.files = step.files;
     result.folders = step.folders;
     result.bytes = step.bytes;
+    result.kept = step.kept;
     for (const engine::FailedEntry& failure : step.failures)
         result.failures.push_back({DisplayPath(failure.path), failure.reason});
 }
@@ -42,6 +43,10 @@ void PathReport::Deleted(const std::string& path, std::uint64_t bytes) {
 
 void PathReport::Removed(const std::string& path) {
     if (keepPaths_) result_.paths.push_back(DisplayPath(path) + "\\");
+}
+
+void PathReport::Kept(const std::string& path) {
+    if (keepPaths_) result_.keptPaths.push_back(DisplayPath(path));
 }
 
 void PathReport::Entered(const std::string& folder) {

@@ -32,7 +32,9 @@ struct CategoryResult {
     std::string note;    // a tweak's effect, or a step's error
     std::string reason;  // why its folder was refused
     std::uint64_t files = 0, folders = 0, bytes = 0;
+    std::uint64_t kept = 0;          // entries left for the keep list
     std::vector<std::string> paths;  // every entry, when asked for
+    std::vector<std::string> keptPaths;
     std::vector<Failure> failures;
 };
 
@@ -54,6 +56,7 @@ class PathReport final : public engine::PurgeReport {
     void Refused(const std::string&, const std::string&) override {}
     void Stopped(const std::string&, const std::string&) override {}
     void Entered(const std::string& folder) override;
+    void Kept(const std::string& path) override;
 
   private:
     CategoryResult& result_;

@@ -62,14 +62,15 @@ class CommandLineSink final : public engine::RunSink {
 }  // namespace
 
 CleanOutcome Clean(const CommandLine& line, const engine::CleaningServices& services,
-                   engine::CleaningPaths& paths, Progress& progress) {
+                   engine::CleaningPaths& paths, const engine::KeepList& keep, Progress& progress) {
     CleanOutcome outcome;
     for (const engine::CategoryRow* row : line.categories)
         outcome.results.push_back({row, engine::TargetOf(*row, services, paths)});
     CommandLineSink sink(outcome.results, line.verbose, progress);
     const engine::RunInput input{.cacheQuotaMb = settings::SettleCacheSize(
                                      services.files, services.system, services.profile),
-                                 .measureHoldings = true};
+                                 .measureHoldings = true,
+                                 .keep = &keep};
     try {
         engine::RunCleaning(services, paths, input, sink);
     } catch (const std::exception& failure) {

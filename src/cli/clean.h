@@ -9,6 +9,7 @@
 #include "cli/command_line.h"
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
+#include "engine/keep_list.h"
 
 namespace cli {
 
@@ -18,7 +19,7 @@ struct CleanOutcome {
 };
 
 CleanOutcome Clean(const CommandLine& line, const engine::CleaningServices& services,
-                   engine::CleaningPaths& paths, Progress& progress);
+                   engine::CleaningPaths& paths, const engine::KeepList& keep, Progress& progress);
 
 // Appends LINES to the activity-log file PATH (created when missing), in the log's own
 // bytes. Throws std::runtime_error("Cannot create file ...") when it cannot be written.

@@ -8,6 +8,7 @@
 #include "cli/output.h"
 #include "cli/preview.h"
 #include "engine/cleaning_paths.h"
+#include "engine/keep_list.h"
 #include "engine/running_processes.h"
 
 namespace cli {
@@ -71,11 +72,14 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
 
     Progress progress(console, !line.quiet && console.IsConsole(platform::Stream::Error));
     const Verb verb = line.command == Command::Preview ? Verb::Preview : Verb::Clean;
+    engine::KeepList keep = engine::LoadKeepList(services.files, services.system);
+    for (const std::string& pattern : line.keep)
+        keep.Add(engine::ExpandVariables(pattern, services.system));
     std::vector<CategoryResult> results;
     if (verb == Verb::Preview) {
-        results = Preview(line, services, paths, progress);
+        results = Preview(line, services, paths, keep, progress);
     } else {
-        CleanOutcome outcome = Clean(line, services, paths, progress);
+        CleanOutcome outcome = Clean(line, services, paths, keep, progress);
         results = std::move(outcome.results);
         if (!line.logFile.empty() && !outcome.logLines.empty()) {
             try {

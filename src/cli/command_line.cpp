@@ -44,6 +44,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (i + 1 == args.size() || args[i + 1].starts_with("--"))
                 throw UsageError{"--log needs a file name"};
             line.logFile = args[++i];
+        } else if (arg == "--keep") {
+            if (i + 1 == args.size() || args[i + 1].starts_with("--"))
+                throw UsageError{"--keep needs a pattern"};
+            line.keep.push_back(args[++i]);
         } else if (arg.starts_with("-")) {
             throw UsageError{"unknown option '" + arg + "'"};
         } else if (arg == "all") {
@@ -90,6 +94,8 @@ Options:
   --verbose         every file and folder, not only the totals and what stays
   --quiet           no progress on the error stream
   --log FILE        with --clean: append the activity-log lines to FILE
+  --keep PATTERN    also keep what PATTERN matches, for this run (may be repeated); the
+                    keep list keep.txt beside the settings file always applies
 
 Exit codes:
   0  everything done

@@ -16,7 +16,8 @@ struct CommandLine {
     bool json = false;
     bool verbose = false;
     bool quiet = false;
-    std::string logFile;  // empty: no log file
+    std::string logFile;            // empty: no log file
+    std::vector<std::string> keep;  // --keep patterns, for this run only
 };
 
 // Bad usage: an unknown option or id, a missing value, no command or two. The text names

@@ -131,9 +131,12 @@ std::string ResultsText(Verb verb, const std::vector<CategoryResult>& results, b
         }
         out += "    " + line + "\n";
         if (!result.note.empty()) out += "    " + result.note + "\n";
-        if (verbose)
+        if (result.kept > 0) out += "    kept (keep list): " + Count(result.kept, "item") + "\n";
+        if (verbose) {
             for (const std::string& path : result.paths)
                 out += std::string(preview ? "    would delete " : "    deleted ") + path + "\n";
+            for (const std::string& path : result.keptPaths) out += "    kept " + path + "\n";
+        }
         for (const Failure& failure : result.failures)
             out += std::string(preview ? "    would stay: " : "    left: ") + failure.path + ": " +
                    failure.reason + "\n";
@@ -151,7 +154,8 @@ std::string ResultsJson(Verb verb, const std::vector<CategoryResult>& results, i
                ", " + Field("status", Quoted(StatusName(r.status))) + ", " +
                Field("files", std::to_string(r.files)) + ", " +
                Field("folders", std::to_string(r.folders)) + ", " +
-               Field("bytes", std::to_string(r.bytes));
+               Field("bytes", std::to_string(r.bytes)) + ", " +
+               Field("kept", std::to_string(r.kept));
         if (!r.note.empty()) out += ", " + Field("note", Quoted(r.note));
         if (!r.reason.empty()) out += ", " + Field("reason", Quoted(r.reason));
         out += ", \"paths\": [";

@@ -8,11 +8,13 @@
 #include "cli/command_line.h"
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
+#include "engine/keep_list.h"
 
 namespace cli {
 
 std::vector<CategoryResult> Preview(const CommandLine& line,
                                     const engine::CleaningServices& services,
-                                    engine::CleaningPaths& paths, Progress& progress);
+                                    engine::CleaningPaths& paths, const engine::KeepList& keep,
+                                    Progress& progress);
 
 }  // namespace cli

@@ -39,6 +39,10 @@ class Tally final : public PurgeReport {
     void Entered(const std::string& folder) override {
         if (next_) next_->Entered(folder);
     }
+    void Kept(const std::string& path) override {
+        ++result_.kept;
+        if (next_) next_->Kept(path);
+    }
 
     // The outcome of a step that did its work (DONE) or found nothing to work on.
     Outcome OutcomeOf(bool done) const {
@@ -66,7 +70,8 @@ bool Empty(const FolderStep& folder, StepContext& step) {
                        {.clearAttributes = folder.flags.clearAttributes,
                         .stopOnFailure = folder.flags.stopOnFailure,
                         .mode = step.mode,
-                        .report = step.report});
+                        .report = step.report,
+                        .keep = step.input.keep});
 }
 
 // Empties every folder of ROW's multi-folder step that is there; whether any was (and was not
@@ -74,7 +79,7 @@ bool Empty(const FolderStep& folder, StepContext& step) {
 bool EmptyFolders(const CategoryRow& row, StepContext& step) {
     bool any = false;
     const std::string windows = step.paths.WindowsDirectory();
-    const PurgeOptions options{.mode = step.mode, .report = step.report};
+    const PurgeOptions options{.mode = step.mode, .report = step.report, .keep = step.input.keep};
     for (const FolderTarget& target : row.folders(step.services, step.paths)) {
         if (target.folder.empty() || !step.services.files.DirectoryExists(target.folder)) continue;
         const bool done = target.masks.empty()
@@ -100,7 +105,7 @@ FilesFound DeleteProfileFiles(const CategoryRow& row, StepContext& step) {
         found.last = step.services.files.FileExists(path);
         if (!found.last) continue;
         found.any = true;
-        (void)DeleteFileChecked(step.services.files, path, step.report, step.mode);
+        (void)DeleteFileChecked(step.services.files, path, step.report, step.mode, step.input.keep);
     }
     return found;
 }
@@ -157,10 +162,10 @@ void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink) {
 }
 
 StepFinished PreviewStep(const CategoryRow& row, const CleaningServices& services,
-                         CleaningPaths& paths, PurgeReport* report) {
+                         CleaningPaths& paths, PurgeReport* report, const KeepList* keep) {
     StepFinished result{row};
     Tally tally(result, report);
-    const RunInput input;
+    const RunInput input{.keep = keep};
     StepContext step{services, paths, input, &tally, PurgeMode::Preview};
     bool done = true;
     if (const std::optional<FolderStep> folder = FolderStepOf(row, paths)) {

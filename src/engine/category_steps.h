@@ -16,9 +16,9 @@ bool EmptyFolderOf(const CategoryRow& row, StepContext& step);
 // Takes ROW's step of a run: tells SINK it started and how it finished.
 void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink);
 
-// What ROW's step would do, walked with the clean's own rules, changing nothing; entries go
-// to REPORT (may be null).
+// What ROW's step would do, walked with the clean's own rules (KEEP, may be null, included),
+// changing nothing; entries go to REPORT (may be null).
 StepFinished PreviewStep(const CategoryRow& row, const CleaningServices& services,
-                         CleaningPaths& paths, PurgeReport* report);
+                         CleaningPaths& paths, PurgeReport* report, const KeepList* keep = nullptr);
 
 }  // namespace engine

@@ -60,7 +60,13 @@ const platform::DirEntry* FolderStack::Next() {
     }
     while (level.next < level.entries.size()) {
         const platform::DirEntry& entry = level.entries[level.next++];
-        if (!session_.IsPreview() || !session_.Gone(path_ + "\\" + entry.name)) return &entry;
+        const std::string path = path_ + "\\" + entry.name;
+        if (session_.IsPreview() && session_.Gone(path)) continue;
+        if (session_.Kept(path)) {
+            level.holdsKept = true;  // so the folder stays, and every folder above it
+            continue;
+        }
+        return &entry;
     }
     (void)Confirm(level, path_);
     return nullptr;
@@ -139,8 +145,9 @@ bool FolderStack::Enter(const platform::DirEntry& entry, bool resetAttributes) {
 
 bool FolderStack::Leave(bool remove) {
     if (levels_.size() < 2) return false;
+    const bool holdsKept = levels_.back().holdsKept;
     bool removed = false;
-    if (remove) {
+    if (remove && !holdsKept) {
         std::unique_ptr<platform::OpenEntry>& folder = levels_.back().folder;
         if (!folder) folder = OpenChecked(path_, platform::OpenFor::Removal);
         if (folder && session_.IsPreview()) {
@@ -161,7 +168,9 @@ bool FolderStack::Leave(bool remove) {
     levels_.pop_back();  // closing the handle completes the removal
     path_.resize(levels_.back().pathLength);
     if (removed) levels_.back().gone.push_back(index);
-    return removed;
+    if (holdsKept) levels_.back().holdsKept = true;
+    // A folder kept for what it holds did what it should.
+    return removed || (remove && holdsKept);
 }
 
 bool FolderStack::DeleteFile(const platform::DirEntry& entry, bool resetAttributes) {
@@ -196,7 +205,8 @@ bool FolderStack::DeleteFile(const platform::DirEntry& entry, bool resetAttribut
 }
 
 bool FolderStack::RemoveTarget() {
-    if (levels_.size() != 1 || !Confirm(levels_.back(), path_)) return false;
+    if (levels_.size() != 1 || levels_.back().holdsKept || !Confirm(levels_.back(), path_))
+        return false;
     levels_.back().folder.reset();
     auto folder = files_.Open(target_.path, platform::OpenFor::Removal);
     if (!folder || folder->Identity() != target_.identity) return false;

@@ -38,7 +38,7 @@ class FolderStack {
     std::size_t Depth() const { return levels_.size() - 1; }
     // The next entry of the innermost folder, or nullptr when its listing is done (and what
     // went from it has been told). In a preview, entries an earlier pass would have deleted
-    // are passed over.
+    // are passed over, and so are entries on the keep list (reported kept).
     const platform::DirEntry* Next();
     // The innermost folder's result, for walks that keep one (starts true).
     bool& Result() { return levels_.back().result; }
@@ -48,7 +48,7 @@ class FolderStack {
     // link is never entered).
     bool Enter(const platform::DirEntry& entry, bool resetAttributes);
     // Leaves the innermost folder (never the target); with REMOVE removes it, and returns
-    // whether that worked.
+    // whether that worked. A folder that holds a kept entry stays, and that counts as done.
     bool Leave(bool remove);
     // Deletes the file ENTRY of the innermost folder, setting it to archive alone first with
     // RESETATTRIBUTES. False when refused (a link, or not the entry listed) or when deletion
@@ -70,6 +70,7 @@ class FolderStack {
         std::size_t indexInParent = 0;  // its place in its parent's entries
         std::vector<std::size_t> gone;  // entries deleted or removed, not yet confirmed
         bool result = true;
+        bool holdsKept = false;  // an entry in it, or below it, is on the keep list
     };
 
     std::unique_ptr<platform::OpenEntry> OpenChecked(const std::string& path,

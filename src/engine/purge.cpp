@@ -145,7 +145,7 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
     if (!opened) return false;
     PurgeTarget& target = *opened;
     const PurgeTarget base{nullptr, target.path, target.identity};
-    PurgeSession session(options.mode, options.report);
+    PurgeSession session(options.mode, options.report, options.keep);
     (void)RemoveTreeIn(
         files, target, session,
         {.clearAttributes = options.clearAttributes, .stopOnFailure = options.stopOnFailure});
@@ -169,13 +169,13 @@ bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
     for (const std::string& mask : masks) matchers.emplace_back(mask);
     std::optional<PurgeTarget> target = OpenReported(files, folder, windowsFolder, options.report);
     if (!target) return false;
-    PurgeSession session(options.mode, options.report);
+    PurgeSession session(options.mode, options.report, options.keep);
     EraseFilesByMaskIn(files, *target, session, matchers);
     return true;
 }
 
 bool DeleteFileChecked(platform::FileSystem& files, const std::string& path, PurgeReport* report,
-                       PurgeMode mode) {
+                       PurgeMode mode, const KeepList* keep) {
     const std::size_t cut = path.find_last_of("\\/");
     if (cut == std::string::npos || cut + 1 == path.size()) return false;
     std::optional<PurgeTarget> folder = OpenReported(files, path.substr(0, cut + 1), "", report);
@@ -186,7 +186,7 @@ bool DeleteFileChecked(platform::FileSystem& files, const std::string& path, Pur
     std::vector<platform::DirEntry> entries;
     if (report != nullptr) (void)files.Enumerate(path, entries);  // its size, for the report
     const std::uint64_t size = entries.size() == 1 ? entries.front().size : 0;
-    PurgeSession session(mode, report);
+    PurgeSession session(mode, report, keep);
     FolderStack stack(files, *folder, session);
     stack.Only({name, attr::kArchive, size});
     const platform::DirEntry* entry = stack.Next();

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/keep_list.h"
 #include "engine/purge_report.h"
 #include "platform/files.h"
 
@@ -29,7 +30,8 @@ struct PurgeOptions {
     bool clearAttributes = false;  // as in TreeOptions
     bool stopOnFailure = false;
     PurgeMode mode = PurgeMode::Clean;
-    PurgeReport* report = nullptr;  // may be null
+    PurgeReport* report = nullptr;   // may be null
+    const KeepList* keep = nullptr;  // what is never deleted; may be null
 };
 
 struct TreeOptions {
@@ -72,6 +74,7 @@ bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
 // Deletes the file PATH when it is a file in its place, not a link leading elsewhere, in a
 // folder that may be purged (in a preview, tells whether it would).
 bool DeleteFileChecked(platform::FileSystem& files, const std::string& path,
-                       PurgeReport* report = nullptr, PurgeMode mode = PurgeMode::Clean);
+                       PurgeReport* report = nullptr, PurgeMode mode = PurgeMode::Clean,
+                       const KeepList* keep = nullptr);
 
 }  // namespace engine

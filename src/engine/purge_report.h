@@ -26,6 +26,9 @@ class PurgeReport {
     virtual void Stopped(const std::string& folder, const std::string& reason) = 0;
     // The walk entered FOLDER (for progress).
     virtual void Entered(const std::string& folder) = 0;
+    // PATH matches the user's keep list: left alone, with everything below it, and not a
+    // failure.
+    virtual void Kept(const std::string& path) { (void)path; }
 };
 
 inline constexpr const char* kReasonLink = "a link: its contents belong elsewhere";

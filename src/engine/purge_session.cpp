@@ -27,6 +27,12 @@ void PurgeSession::Failed(const std::string& path, const std::string& reason) {
     if (failed_.emplace(path, reason).second) failedOrder_.push_back(path);
 }
 
+bool PurgeSession::Kept(const std::string& path) {
+    if (keep_ == nullptr || !keep_->Keeps(path)) return false;
+    if (kept_.insert(path).second && report_ != nullptr) report_->Kept(path);
+    return true;
+}
+
 void PurgeSession::Entered(const std::string& folder) {
     if (report_ != nullptr) report_->Entered(folder);
 }

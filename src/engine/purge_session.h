@@ -16,7 +16,8 @@ namespace engine {
 
 class PurgeSession {
   public:
-    PurgeSession(PurgeMode mode, PurgeReport* report) : mode_(mode), report_(report) {}
+    PurgeSession(PurgeMode mode, PurgeReport* report, const KeepList* keep = nullptr)
+        : mode_(mode), report_(report), keep_(keep) {}
     ~PurgeSession() { Finish(); }
     PurgeSession(const PurgeSession&) = delete;
     PurgeSession& operator=(const PurgeSession&) = delete;
@@ -34,12 +35,16 @@ class PurgeSession {
     void Collapse(const std::string& path);
     void Failed(const std::string& path, const std::string& reason);
     void Entered(const std::string& folder);
+    // Whether the keep list holds PATH; told to the report the first time it is asked.
+    bool Kept(const std::string& path);
     // Tells the failures that stand. Called once, at the end.
     void Finish();
 
   private:
     PurgeMode mode_;
     PurgeReport* report_;
+    const KeepList* keep_;
+    std::set<std::string> kept_;  // told already (every pass meets them again)
     std::set<std::string> gone_;
     std::map<std::string, std::string> failed_;  // path -> reason
     std::vector<std::string> failedOrder_;

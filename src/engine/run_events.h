@@ -12,6 +12,7 @@
 
 namespace engine {
 
+class KeepList;
 class PurgeReport;
 struct CategoryRow;
 enum class Phase;
@@ -21,6 +22,8 @@ struct RunInput {
     int cacheQuotaMb = 0;                    // the file-protection cache quota to write
     // Count the recycle bins and the Internet cache before and after their steps.
     bool measureHoldings = false;
+    // What no step deletes (the user's keep list); may be null.
+    const KeepList* keep = nullptr;
 };
 
 enum class Outcome {
@@ -44,6 +47,7 @@ struct StepFinished {
     const CategoryRow& row;
     Outcome outcome = Outcome::Done;
     std::uint64_t files = 0, folders = 0, bytes = 0;
+    std::uint64_t kept = 0;  // entries left for the keep list
     std::vector<FailedEntry> failures;
     std::string reason;  // why the folder was refused or its purge stopped
     std::string error;   // a message for the user (the step went on)

@@ -56,6 +56,11 @@ class System {
     // nullopt when the theme library or its theme-name function is missing. Throws
     // std::runtime_error when the theme-name call itself fails.
     virtual std::optional<std::string> CurrentThemeColorName() = 0;
+    // The environment variable NAME of this process; nullopt when it is not set.
+    virtual std::optional<std::string> EnvironmentVariable(const std::string& name) {
+        (void)name;
+        return std::nullopt;
+    }
     // Blocks the calling (interface) thread.
     virtual void Sleep(int milliseconds) = 0;
 };

@@ -1,7 +1,10 @@
 #pragma once
 // A settable System for tests. Sleep records the pauses instead of waiting.
 
+#include <map>
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "platform/system.h"
@@ -58,6 +61,12 @@ class FakeSystem : public platform::System {
         return themeColorName;
     }
     void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+    std::map<std::string, std::string> environment;
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override {
+        auto it = environment.find(name);
+        if (it == environment.end()) return std::nullopt;
+        return it->second;
+    }
 };
 
 }  // namespace fakes

@@ -1,6 +1,7 @@
 #include "forms/main/main_form.h"
 
 #include "engine/activity_log_file.h"
+#include "engine/keep_list.h"
 #include "forms/main/cleaning_view_adapter.h"
 #include "forms/main/main_form_style.h"
 #include "platform/system.h"
@@ -104,9 +105,12 @@ void TForm1::KVZXPSpeedButton12Click() {
 void TForm1::KVZXPSpeedButton10Click() {
     app::CleaningViewAdapter view(*this, services_.files);
     ui::ControlPeer* peer = Peer();
+    // Read at every run, so an edit of keep.txt counts at the next "Begin".
+    const engine::KeepList keep = engine::LoadKeepList(services_.files, services_.system);
     const engine::RunInput input{.owner = peer ? peer->NativeHandle() : nullptr,
                                  .cacheQuotaMb = settings::SettleCacheSize(
-                                     services_.files, services_.system, services_.profile)};
+                                     services_.files, services_.system, services_.profile),
+                                 .keep = &keep};
     engine::RunCleaning(services_, paths_, input, view);
 }
 

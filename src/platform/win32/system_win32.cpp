@@ -170,4 +170,20 @@ void SystemWin32::Sleep(int milliseconds) {
     ::Sleep(static_cast<DWORD>(milliseconds));
 }
 
+std::optional<std::string> SystemWin32::EnvironmentVariable(const std::string& name) {
+    const std::wstring wideName = Widen(name);
+    std::wstring value(256, L'\0');
+    for (;;) {
+        SetLastError(ERROR_SUCCESS);
+        const DWORD n = GetEnvironmentVariableW(wideName.c_str(), value.data(),
+                                                static_cast<DWORD>(value.size()));
+        if (n == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
+        if (n < value.size()) {
+            value.resize(n);
+            return Narrow(value);
+        }
+        value.resize(n);  // too small: N is the size needed, with the terminator
+    }
+}
+
 }  // namespace platform::win32

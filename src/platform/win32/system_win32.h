@@ -18,6 +18,7 @@ class SystemWin32 final : public System {
     std::optional<std::string> ToAnsiCodePage(const std::string& utf8) override;
     std::optional<std::string> CurrentThemeColorName() override;
     void Sleep(int milliseconds) override;
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override;
 
     // The data folder for a program in APPLICATION_FOLDER (with a trailing backslash): that
     // folder when a file can be created in it, else the user's roaming application data

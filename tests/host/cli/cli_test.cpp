@@ -103,12 +103,13 @@ TEST_F(Cli, PreviewFindsWhatTheCleanDeletesAndTouchesNothing) {
 TEST_F(Cli, JsonShape) {
     fake.files.SetInUse("C:\\Temp\\x.txt");
     EXPECT_EQ(Run({"--clean", "temp-user", "--json"}), 1);
-    EXPECT_EQ(console.out,
-              "{\"command\": \"clean\", \"exitCode\": 1, \"categories\": [{\"id\": \"temp-user\", "
-              "\"name\": \"Temp (User)\", \"target\": \"C:\\\\Temp\\\\\", \"status\": \"done\", "
-              "\"files\": 0, \"folders\": 0, \"bytes\": 0, \"paths\": [], \"failures\": "
-              "[{\"path\": \"C:\\\\Temp\\\\x.txt\", \"reason\": \"The process cannot access the "
-              "file because it is being used by another process.\"}]}]}\n");
+    EXPECT_EQ(
+        console.out,
+        "{\"command\": \"clean\", \"exitCode\": 1, \"categories\": [{\"id\": \"temp-user\", "
+        "\"name\": \"Temp (User)\", \"target\": \"C:\\\\Temp\\\\\", \"status\": \"done\", "
+        "\"files\": 0, \"folders\": 0, \"bytes\": 0, \"kept\": 0, \"paths\": [], \"failures\": "
+        "[{\"path\": \"C:\\\\Temp\\\\x.txt\", \"reason\": \"The process cannot access the "
+        "file because it is being used by another process.\"}]}]}\n");
 }
 
 TEST_F(Cli, ExitCodesTellWhatHappened) {
@@ -272,6 +273,32 @@ TEST_F(BrowserCaches, AProfileReachedThroughALinkIsRefused) {
     for (const engine::CategoryRow* row : line.categories)
         EXPECT_TRUE(row->category && !row->changesSystem) << row->id;
     EXPECT_EQ(line.categories.size(), 24u);
+}
+
+// The keep list in a run: kept entries stay, the folders that hold them stay without a
+// failure, the preview and the clean agree, and --keep adds patterns for one run.
+TEST_F(Cli, KeptEntriesStayWithTheFoldersThatHoldThem) {
+    fake.files.AddFile("C:\\Program Files\\Skarvel\\keep.txt",
+                       "# kept\r\nc:\\windows\\TEMP\\sub\\*.tmp\r\n");
+    fake.system.environment["TEMP"] = "C:\\Temp";
+    EXPECT_EQ(Run({"--preview", "temp-windows", "temp-user", "--keep", "%TEMP%\\x.txt", "--json",
+                   "--verbose"}),
+              1);
+    const std::string preview = console.out;
+    EXPECT_EQ(Run({"--clean", "temp-windows", "temp-user", "--keep", "%TEMP%\\x.txt", "--json",
+                   "--verbose"}),
+              1);  // the two links stay, as always
+    const std::string clean = console.out;
+    EXPECT_EQ(preview.substr(preview.find("\"categories\"")),
+              clean.substr(clean.find("\"categories\"")));
+    EXPECT_TRUE(fake.files.Exists("C:\\WINDOWS\\temp\\sub\\b.tmp"));
+    EXPECT_TRUE(fake.files.Exists("C:\\Temp\\x.txt"));
+    EXPECT_FALSE(fake.files.Exists("C:\\WINDOWS\\temp\\a.tmp"));
+    EXPECT_NE(clean.find("\"files\": 2, \"folders\": 0, \"bytes\": 7, \"kept\": 1"),
+              std::string::npos)
+        << clean;  // a.tmp and ro.tmp; sub stays for b.tmp
+    EXPECT_EQ(clean.find("not empty"), std::string::npos) << "a kept folder is no failure";
+    EXPECT_EQ(Run({"--clean", "temp-user", "--keep"}), cli::kExitUsage);
 }
 
 }  // namespace

@@ -1,0 +1,129 @@
+#include "engine/keep_list.h"
+
+#include "platform/files.h"
+#include "platform/system.h"
+
+namespace engine {
+
+namespace {
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string Lowered(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = Lower(c);
+    return out;
+}
+
+// The components of PATH between backslashes (or slashes), without empty ones; "\\?\" and
+// "\\?\UNC\" prefixes are dropped so both spellings of a path compare alike.
+std::vector<std::string_view> Components(std::string_view path) {
+    if (path.starts_with("\\\\?\\UNC\\"))
+        path.remove_prefix(8);
+    else if (path.starts_with("\\\\?\\"))
+        path.remove_prefix(4);
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && path[i] != '\\' && path[i] != '/') continue;
+        if (i > start) parts.push_back(path.substr(start, i - start));
+        start = i + 1;
+    }
+    return parts;
+}
+
+// "*" and "?" against one component; PATTERN is lower-cased already.
+bool Glob(std::string_view pattern, std::string_view name) {
+    std::size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == Lower(name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = n;
+        } else if (star != std::string_view::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+}  // namespace
+
+void KeepList::Add(std::string_view pattern) {
+    std::vector<std::string> parts;
+    for (std::string_view part : Components(pattern)) parts.push_back(Lowered(part));
+    if (!parts.empty()) patterns_.push_back(std::move(parts));
+}
+
+bool KeepList::Keeps(std::string_view path) const {
+    if (patterns_.empty()) return false;
+    const std::vector<std::string_view> parts = Components(path);
+    for (const std::vector<std::string>& pattern : patterns_) {
+        if (pattern.size() > parts.size()) continue;
+        bool match = true;
+        for (std::size_t i = 0; match && i < pattern.size(); ++i)
+            match = Glob(pattern[i], parts[i]);
+        if (match) return true;
+    }
+    return false;
+}
+
+std::string ExpandVariables(std::string_view text, platform::System& system) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t open = text.find('%', i);
+        const std::size_t close = open == std::string_view::npos ? open : text.find('%', open + 1);
+        if (close == std::string_view::npos) {
+            out += text.substr(i);
+            break;
+        }
+        out += text.substr(i, open - i);
+        const std::string name(text.substr(open + 1, close - open - 1));
+        std::optional<std::string> value =
+            name.empty() ? std::nullopt : system.EnvironmentVariable(name);
+        if (value) {
+            out += *value;
+            i = close + 1;
+        } else {
+            out += '%';  // not a variable: the second '%' may open one
+            i = open + 1;
+        }
+    }
+    return out;
+}
+
+void AddKeepLines(KeepList& list, std::string_view text, platform::System& system) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+            line.remove_suffix(1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
+        // A comment is a line of its own: a name may hold a "#".
+        if (!line.empty() && line.front() != '#') list.Add(ExpandVariables(line, system));
+    }
+}
+
+std::string KeepFilePath(platform::System& system) {
+    return system.DataFolder() + "keep.txt";
+}
+
+KeepList LoadKeepList(platform::FileSystem& files, platform::System& system) {
+    KeepList list;
+    if (std::optional<std::string> text = files.ReadFile(KeepFilePath(system)))
+        AddKeepLines(list, *text, system);
+    return list;
+}
+
+}  // namespace engine
