@@ -25,10 +25,26 @@ void BM_Baseline_SolidFill_441x26(benchmark::State& state) {
 }
 BENCHMARK(BM_Baseline_SolidFill_441x26);
 
+// The controls' own kind of fraying sequence: xorshift.
+class Xorshift final : public controls::DitherGenerator {
+  public:
+    int Below(int bound) override {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return bound > 0 ? static_cast<int>(state_ % static_cast<unsigned>(bound)) : 0;
+    }
+
+  private:
+    unsigned state_ = 2463534242u;
+};
+
 void BM_PaintXPGradient_441x26(benchmark::State& state) {
     ui::Bitmap band;
+    Xorshift dither;
     for (auto _ : state) {
-        controls::PaintXPGradient(441, 26, ui::clWhite, ui::Hex(0xC6D7F7), 24, 0, true, band);
+        controls::PaintXPGradient(441, 26, ui::clWhite, ui::Hex(0xC6D7F7), 24, 0, true, band,
+                                  dither);
         benchmark::DoNotOptimize(band.Pixels().data());
     }
 }
@@ -36,8 +52,10 @@ BENCHMARK(BM_PaintXPGradient_441x26);
 
 void BM_PaintXPGradient_441x26_255Steps(benchmark::State& state) {
     ui::Bitmap band;
+    Xorshift dither;
     for (auto _ : state) {
-        controls::PaintXPGradient(441, 26, ui::clWhite, ui::Hex(0xEFEBE7), 255, 1, true, band);
+        controls::PaintXPGradient(441, 26, ui::clWhite, ui::Hex(0xEFEBE7), 255, 1, true, band,
+                                  dither);
         benchmark::DoNotOptimize(band.Pixels().data());
     }
 }
