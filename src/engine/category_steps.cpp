@@ -79,13 +79,19 @@ bool Empty(const FolderStep& folder, StepContext& step) {
 bool EmptyFolders(const CategoryRow& row, StepContext& step) {
     bool any = false;
     const std::string windows = step.paths.WindowsDirectory();
-    const PurgeOptions options{.mode = step.mode, .report = step.report, .keep = step.input.keep};
+    // The row's own exclusions join the user's keep list.
+    KeepList keep = row.keep;
+    if (step.input.keep != nullptr) keep.Merge(*step.input.keep);
     for (const FolderTarget& target : row.folders(step.services, step.paths)) {
         if (target.folder.empty() || !step.services.files.DirectoryExists(target.folder)) continue;
+        const PurgeOptions options{.mode = step.mode,
+                                   .report = step.report,
+                                   .keep = keep.Empty() ? nullptr : &keep,
+                                   .removeFolder = target.removeSelf};
         const bool done = target.masks.empty()
                               ? PurgeFolder(step.services.files, target.folder, windows, options)
                               : PurgeMatchingFiles(step.services.files, target.folder, target.masks,
-                                                   windows, options);
+                                                   target.recurse, windows, options);
         any = any || done;
     }
     return any;
@@ -146,7 +152,7 @@ void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink) {
     } else if (!row.profileFiles.empty()) {
         sink.Started({row, {}});
         lineDue = done = DeleteProfileFiles(row, counted).last;
-    } else if (row.folders != nullptr) {
+    } else if (row.folders) {
         sink.Started({row, {}});
         lineDue = done = EmptyFolders(row, counted);
     } else {
@@ -174,7 +180,7 @@ StepFinished PreviewStep(const CategoryRow& row, const CleaningServices& service
         if (present) (void)Empty(*present, step);
     } else if (!row.profileFiles.empty()) {
         done = DeleteProfileFiles(row, step).any;
-    } else if (row.folders != nullptr) {
+    } else if (row.folders) {
         done = EmptyFolders(row, step);
     }
     const std::optional<Holdings> holdings =

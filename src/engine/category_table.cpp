@@ -385,7 +385,7 @@ std::string LineOf(const CategoryRow& row, const RunInput& input) {
 
 std::string TargetOf(const CategoryRow& row, const CleaningServices& services,
                      CleaningPaths& paths) {
-    if (row.folders != nullptr) {
+    if (row.folders) {
         std::string out;
         for (const FolderTarget& target : row.folders(services, paths)) {
             out += (out.empty() ? "" : "; ") + target.folder;

@@ -5,12 +5,14 @@
 // main window's clicks and the command line all read it from here.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/categories.h"
+#include "engine/keep_list.h"
 #include "engine/purge.h"
 #include "engine/run_events.h"
 #include "engine/today_targets.h"
@@ -68,7 +70,9 @@ struct CategoryRow {
     // A step over several folders found here and now (one per browser profile, say): each that
     // is there is emptied as a folder step's folder is, or loses only its files matching its
     // masks.
-    std::vector<FolderTarget> (*folders)(const CleaningServices&, CleaningPaths&) = nullptr;
+    std::function<std::vector<FolderTarget>(const CleaningServices&, CleaningPaths&)> folders;
+    // What this row's step keeps besides the user's keep list (a definition's exclusions).
+    KeepList keep;
     // Any other step (or one that empties its folder only on a condition): does its work and tells
     // whether its line is due (the folder of "Cache Dll" is emptied from here). Throws
     // std::runtime_error on a refused registry write.

@@ -55,7 +55,27 @@ bool Glob(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
+// Whether PATTERN from component P on matches a beginning of PARTS from component S on.
+bool MatchesFrom(const std::vector<std::string>& pattern, std::size_t p,
+                 const std::vector<std::string_view>& parts, std::size_t s) {
+    for (; p < pattern.size(); ++p, ++s) {
+        if (pattern[p] == "**")
+            return MatchesFrom(pattern, p + 1, parts, s) ||
+                   (s < parts.size() && MatchesFrom(pattern, p, parts, s + 1));
+        if (s == parts.size() || !Glob(pattern[p], parts[s])) return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+bool MatchesGlob(std::string_view pattern, std::string_view name) {
+    return Glob(Lowered(pattern), name);
+}
+
+void KeepList::Merge(const KeepList& other) {
+    patterns_.insert(patterns_.end(), other.patterns_.begin(), other.patterns_.end());
+}
 
 void KeepList::Add(std::string_view pattern) {
     std::vector<std::string> parts;
@@ -66,13 +86,8 @@ void KeepList::Add(std::string_view pattern) {
 bool KeepList::Keeps(std::string_view path) const {
     if (patterns_.empty()) return false;
     const std::vector<std::string_view> parts = Components(path);
-    for (const std::vector<std::string>& pattern : patterns_) {
-        if (pattern.size() > parts.size()) continue;
-        bool match = true;
-        for (std::size_t i = 0; match && i < pattern.size(); ++i)
-            match = Glob(pattern[i], parts[i]);
-        if (match) return true;
-    }
+    for (const std::vector<std::string>& pattern : patterns_)
+        if (MatchesFrom(pattern, 0, parts, 0)) return true;
     return false;
 }
 

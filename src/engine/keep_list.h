@@ -2,7 +2,8 @@
 // What the user keeps: patterns of paths no cleaning ever deletes. The list lives in keep.txt
 // beside the settings file, one pattern a line; a line starting with "#" is a comment; %NAME%
 // stands for an environment variable; "*" (any run) and "?" (one character) work within any
-// component; a pattern that names a folder keeps everything below it. Matching is case-insensitive
+// component, and a component "**" stands for any number of folders; a pattern that names a
+// folder keeps everything below it. Matching is case-insensitive
 // for the letters A to Z, as Windows compares names, on the path the walk has checked.
 
 #include <optional>
@@ -21,10 +22,15 @@ class KeepList {
     bool Empty() const { return patterns_.empty(); }
     // Whether PATH (a literal walk path, "\\?\" prefix or not) or a folder above it is kept.
     bool Keeps(std::string_view path) const;
+    // Adds every pattern of OTHER.
+    void Merge(const KeepList& other);
 
   private:
     std::vector<std::vector<std::string>> patterns_;  // components, lower-cased
 };
+
+// Whether NAME matches PATTERN, "*" and "?" as above, the letters A to Z in either case.
+bool MatchesGlob(std::string_view pattern, std::string_view name);
 
 // %NAME% in TEXT replaced by the environment variable NAME; an unknown one stays as written.
 std::string ExpandVariables(std::string_view text, platform::System& system);

@@ -44,14 +44,28 @@ bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession
 }
 
 void EraseFilesByMaskIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session,
-                        const std::vector<MaskMatcher>& matchers) {
+                        const std::vector<MaskMatcher>& matchers, bool recurse = false) {
     FolderStack stack(files, target, session);
-    while (const platform::DirEntry* entry = stack.Next())
-        if (!IsFolder(*entry) &&
-            std::any_of(matchers.begin(), matchers.end(), [entry](const MaskMatcher& matcher) {
-                return matcher.Matches(entry->name);
-            }))
+    for (;;) {
+        const platform::DirEntry* entry = stack.Next();
+        if (entry == nullptr) {
+            if (stack.Depth() == 0) return;
+            (void)stack.Leave(false);
+        } else if (IsFolder(*entry)) {
+            if (recurse) (void)stack.Enter(*entry, false);
+        } else if (std::any_of(matchers.begin(), matchers.end(),
+                               [entry](const MaskMatcher& m) { return m.Matches(entry->name); })) {
             (void)stack.DeleteFile(*entry, false);
+        }
+    }
+}
+
+// Removes the target folder once nothing is left in it (in a preview, once everything in it
+// would be gone); a folder holding a kept entry stays.
+void RemoveEmptiedTarget(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session) {
+    FolderStack stack(files, target, session);
+    if (stack.Next() != nullptr) return;  // something stays
+    if (stack.RemoveTarget()) session.Removed(target.path);
 }
 
 void EraseFilesRecursiveIn(platform::FileSystem& files, PurgeTarget& target,
@@ -159,18 +173,29 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
     auto again = Reopen(files, base, folder, options.report);
     if (!again) return false;
     EraseFilesRecursiveIn(files, *again, session);
+    if (options.removeFolder) {
+        auto last = Reopen(files, base, folder, options.report);
+        if (!last) return false;
+        RemoveEmptiedTarget(files, *last, session);
+    }
     return true;
 }
 
 bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
-                        const std::vector<std::string>& masks, const std::string& windowsFolder,
-                        const PurgeOptions& options) {
+                        const std::vector<std::string>& masks, bool recurse,
+                        const std::string& windowsFolder, const PurgeOptions& options) {
     std::vector<MaskMatcher> matchers;
     for (const std::string& mask : masks) matchers.emplace_back(mask);
     std::optional<PurgeTarget> target = OpenReported(files, folder, windowsFolder, options.report);
     if (!target) return false;
+    const PurgeTarget base{nullptr, target->path, target->identity};
     PurgeSession session(options.mode, options.report, options.keep);
-    EraseFilesByMaskIn(files, *target, session, matchers);
+    EraseFilesByMaskIn(files, *target, session, matchers, recurse);
+    if (options.removeFolder) {
+        auto last = Reopen(files, base, folder, options.report);
+        if (!last) return false;
+        RemoveEmptiedTarget(files, *last, session);
+    }
     return true;
 }
 

@@ -32,6 +32,7 @@ struct PurgeOptions {
     PurgeMode mode = PurgeMode::Clean;
     PurgeReport* report = nullptr;   // may be null
     const KeepList* keep = nullptr;  // what is never deleted; may be null
+    bool removeFolder = false;       // remove the folder itself once nothing is left in it
 };
 
 struct TreeOptions {
@@ -64,12 +65,13 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options);
 
-// Deletes the files directly in FOLDER (no sub-folder is entered) whose names match one of
-// MASKS, FOLDER checked as PurgeFolder checks it. Attributes are left alone. Returns false
-// when FOLDER is refused or cannot be opened. Throws MaskError on a bad mask.
+// Deletes the files directly in FOLDER (with RECURSE, in every folder below it too; no folder
+// is removed) whose names match one of MASKS, FOLDER checked as PurgeFolder checks it.
+// Attributes are left alone. Returns false when FOLDER is refused or cannot be opened.
+// Throws MaskError on a bad mask.
 bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
-                        const std::vector<std::string>& masks, const std::string& windowsFolder,
-                        const PurgeOptions& options);
+                        const std::vector<std::string>& masks, bool recurse,
+                        const std::string& windowsFolder, const PurgeOptions& options);
 
 // Deletes the file PATH when it is a file in its place, not a link leading elsewhere, in a
 // folder that may be purged (in a preview, tells whether it would).

@@ -15,9 +15,13 @@ struct CleaningServices;
 
 struct FolderTarget {
     std::string folder;
-    // Empty: the folder is emptied. Otherwise only the files directly in it whose names match
-    // one of these masks are deleted.
+    // Empty: the folder is emptied. Otherwise only the files whose names match one of these
+    // masks are deleted: directly in the folder, or with RECURSE in every folder below it too
+    // (the folders stay).
     std::vector<std::string> masks;
+    bool recurse = false;
+    // The folder itself is removed too, once nothing is left in it.
+    bool removeSelf = false;
 };
 
 // The cache folders ("Cache", "Code Cache", "GPUCache") of every profile below a Chromium
