@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "engine/activity_log_file.h"
+#include "engine/category_steps.h"
 #include "platform/files.h"
 #include "settings/cache_quota.h"
 
@@ -73,6 +74,14 @@ CleanOutcome Clean(const CommandLine& line, const engine::CleaningServices& serv
                                  .keep = &keep};
     try {
         engine::RunCleaning(services, paths, input, sink);
+        // Rows from cleaner definitions come after the run's own.
+        for (CategoryResult& result : outcome.results) {
+            const engine::CategoryRow& row = *result.category;
+            if (row.category || row.choice) continue;
+            PathReport report(result, line.verbose, progress);
+            engine::StepContext step{services, paths, input, &report};
+            engine::TakeStep(row, step, sink);
+        }
     } catch (const std::exception& failure) {
         sink.Failed(failure.what());
     }

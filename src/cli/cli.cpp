@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include <algorithm>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -8,6 +10,7 @@
 #include "cli/output.h"
 #include "cli/preview.h"
 #include "engine/cleaning_paths.h"
+#include "engine/definition_categories.h"
 #include "engine/keep_list.h"
 #include "engine/running_processes.h"
 
@@ -39,19 +42,62 @@ void NameRunningPrograms(std::vector<CategoryResult>& results, platform::System&
     }
 }
 
+// Reads the definitions file of LINE and adds the rows of the definitions it names (or, with
+// "all", of every one present) to LINE. Problems of the file go to CONSOLE. Throws UsageError
+// for a file that cannot be read or an id it does not define.
+std::unique_ptr<engine::DefinitionSet> AddDefinitions(CommandLine& line,
+                                                      const engine::CleaningServices& services,
+                                                      engine::CleaningPaths& paths,
+                                                      platform::Console& console) {
+    if (line.definitionsFile.empty()) return nullptr;
+    const std::optional<std::string> text = services.files.ReadFile(line.definitionsFile);
+    if (!text) throw UsageError{"cannot read '" + line.definitionsFile + "'"};
+    auto set = engine::LoadDefinitions(*text, services, paths);
+    for (const std::string& problem : set->problems)
+        console.Write(platform::Stream::Error, "skarvel-cli: " + line.definitionsFile + ": " +
+                                                   problem + "; the entry is skipped\n");
+    for (const std::string& id : line.definitionIds) {
+        auto found =
+            std::find_if(set->categories.begin(), set->categories.end(),
+                         [&id](const engine::DefinitionCategory& c) { return c.id == id; });
+        if (found == set->categories.end())
+            throw UsageError{"'" + id + "' is not defined in '" + line.definitionsFile + "'"};
+        line.categories.push_back(&found->row);
+    }
+    if (line.all)
+        for (const engine::DefinitionCategory& category : set->categories)
+            if (category.present && std::find(line.categories.begin(), line.categories.end(),
+                                              &category.row) == line.categories.end())
+                line.categories.push_back(&category.row);
+    return set;
+}
+
+// Adds what a definition's result needs said besides its counts (why it was skipped, what of
+// it is left alone).
+void NoteDefinitions(std::vector<CategoryResult>& results, const engine::DefinitionSet* set) {
+    if (set == nullptr) return;
+    for (CategoryResult& result : results)
+        for (const engine::DefinitionCategory& category : set->categories)
+            if (result.category == &category.row && !category.note.empty())
+                result.note =
+                    result.note.empty() ? category.note : result.note + "; " + category.note;
+}
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningServices& services,
                    platform::Processes& processes, platform::Console& console) {
     CommandLine line;
+    engine::CleaningPaths paths(services.system, services.shell);
+    std::unique_ptr<engine::DefinitionSet> definitions;
     try {
         line = ParseCommandLine(args);
+        definitions = AddDefinitions(line, services, paths, console);
     } catch (const UsageError& error) {
         console.Write(platform::Stream::Error,
                       "skarvel-cli: " + error.message + "\nTry 'skarvel-cli --help'.\n");
         return kExitUsage;
     }
-    engine::CleaningPaths paths(services.system, services.shell);
     auto write = [&](const std::string& text) { console.Write(platform::Stream::Out, text); };
 
     switch (line.command) {
@@ -62,6 +108,11 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
             std::vector<ListedCategory> listed;
             for (const engine::CategoryRow& row : engine::CategoryTable())
                 listed.push_back({&row, engine::TargetOf(row, services, paths)});
+            if (definitions)
+                for (const engine::DefinitionCategory& category : definitions->categories)
+                    listed.push_back({&category.row, category.present ? category.row.target
+                                                                      : category.note + ": " +
+                                                                            category.row.target});
             write(line.json ? ListJson(listed) : ListText(listed));
             return kExitDone;
         }
@@ -96,6 +147,7 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
     }
     progress.Clear();
     NameRunningPrograms(results, services.system, processes);
+    NoteDefinitions(results, definitions.get());
     const int code = ExitCodeOf(results);
     write(line.json ? ResultsJson(verb, results, code) : ResultsText(verb, results, line.verbose));
     return code;

@@ -44,6 +44,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (i + 1 == args.size() || args[i + 1].starts_with("--"))
                 throw UsageError{"--log needs a file name"};
             line.logFile = args[++i];
+        } else if (arg == "--winapp2") {
+            if (i + 1 == args.size() || args[i + 1].starts_with("--"))
+                throw UsageError{"--winapp2 needs a file name"};
+            line.definitionsFile = args[++i];
         } else if (arg == "--keep") {
             if (i + 1 == args.size() || args[i + 1].starts_with("--"))
                 throw UsageError{"--keep needs a pattern"};
@@ -51,20 +55,28 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (arg.starts_with("-")) {
             throw UsageError{"unknown option '" + arg + "'"};
         } else if (arg == "all") {
+            line.all = true;
             for (const engine::CategoryRow& row : engine::CategoryTable())
                 if (engine::InAll(row)) AddOnce(line.categories, &row);
         } else if (const engine::CategoryRow* category = engine::FindRow(arg)) {
             AddOnce(line.categories, category);
+        } else if (arg.starts_with("w2-")) {
+            // A definition's id: known once the definitions are read.
+            if (std::find(line.definitionIds.begin(), line.definitionIds.end(), arg) ==
+                line.definitionIds.end())
+                line.definitionIds.push_back(arg);
         } else {
             throw UsageError{"unknown category '" + arg + "' (--list shows them all)"};
         }
     }
     if (!commandGiven) throw UsageError{"no command: give --list, --preview, --clean or --help"};
     const bool takesIds = line.command == Command::Preview || line.command == Command::Clean;
-    if (takesIds && line.categories.empty())
+    if (!line.definitionIds.empty() && line.definitionsFile.empty())
+        throw UsageError{"ids starting with w2- need --winapp2 FILE"};
+    if (takesIds && line.categories.empty() && line.definitionIds.empty())
         throw UsageError{std::string(line.command == Command::Preview ? "--preview" : "--clean") +
                          " needs at least one category id"};
-    if (!takesIds && !line.categories.empty())
+    if (!takesIds && (!line.categories.empty() || !line.definitionIds.empty()))
         throw UsageError{"category ids go with --preview or --clean"};
     if (!line.logFile.empty() && line.command != Command::Clean)
         throw UsageError{"--log goes with --clean"};
@@ -94,6 +106,8 @@ Options:
   --verbose         every file and folder, not only the totals and what stays
   --quiet           no progress on the error stream
   --log FILE        with --clean: append the activity-log lines to FILE
+  --winapp2 FILE    read cleaner definitions in the winapp2.ini format: each entry becomes a
+                    category "w2-<name>" (--list shows them, "all" takes those present)
   --keep PATTERN    also keep what PATTERN matches, for this run (may be repeated); the
                     keep list keep.txt beside the settings file always applies
 

@@ -16,8 +16,11 @@ struct CommandLine {
     bool json = false;
     bool verbose = false;
     bool quiet = false;
-    std::string logFile;            // empty: no log file
-    std::vector<std::string> keep;  // --keep patterns, for this run only
+    std::string logFile;                     // empty: no log file
+    std::vector<std::string> keep;           // --keep patterns, for this run only
+    std::string definitionsFile;             // --winapp2
+    std::vector<std::string> definitionIds;  // "w2-..." ids, in the order given
+    bool all = false;                        // "all" was given
 };
 
 // Bad usage: an unknown option or id, a missing value, no command or two. The text names

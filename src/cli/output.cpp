@@ -94,7 +94,7 @@ std::string ListJson(const std::vector<ListedCategory>& listed) {
     for (std::size_t i = 0; i < listed.size(); ++i) {
         out += std::string(i ? ", " : "") + "{" + Field("id", Quoted(listed[i].category->id)) +
                ", " + Field("name", Quoted(listed[i].category->name)) + ", " +
-               Field("kind", Quoted(listed[i].category->category ? "category" : "tweak")) + ", " +
+               Field("kind", Quoted(listed[i].category->choice ? "tweak" : "category")) + ", " +
                Field("target", Quoted(listed[i].target)) + "}";
     }
     return out + "]}\n";
@@ -108,7 +108,7 @@ std::string ResultsText(Verb verb, const std::vector<CategoryResult>& results, b
         std::string line;
         switch (result.status) {
             case Status::Done:
-                if (result.category->category) {
+                if (!result.category->choice) {
                     line = std::string(preview ? "would delete " : "deleted ") +
                            Count(result.files, "file") + ", " + Count(result.folders, "folder") +
                            ", " + Size(result.bytes);

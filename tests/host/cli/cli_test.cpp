@@ -301,4 +301,81 @@ TEST_F(Cli, KeptEntriesStayWithTheFoldersThatHoldThem) {
     EXPECT_EQ(Run({"--clean", "temp-user", "--keep"}), cli::kExitUsage);
 }
 
+// Cleaner definitions: each entry a category, its exclusions kept, its detection tried, its
+// registry keys left alone, and nothing outside what the target rules allow.
+class Definitions : public BrowserCaches {
+  protected:
+    Definitions() {
+        fake.files.knownFolders[platform::KnownFolder::Windows] = {"C:\\WINDOWS"};
+        fake.registry.SetValue(platform::RegistryRoot::CurrentUser, "Software\\Quill", "v",
+                               platform::RegistryType::Dword, {1, 0, 0, 0});
+        const std::string local = kLocal;
+        for (const char* file : {"Quill\\Cache\\a.bin", "Quill\\Cache\\sub\\b.bin",
+                                 "Quill\\Logs\\today.log", "Quill2\\Temp\\t.tmp"})
+            fake.files.AddFile(local + file, "0123456789");
+        for (const char* file : {"Quill\\Cache\\keep.dat", "Quill\\Cache\\Sticky\\s.bin",
+                                 "Quill\\Logs\\notes.txt", "Quill\\Logs\\deep\\old.log"}) {
+            keep.push_back(local + file);
+            fake.files.AddFile(keep.back(), "mine");
+        }
+        fake.files.AddFile("C:\\defs.ini",
+                           "; ours\n"
+                           "[Quill *]\n"
+                           "Detect=HKCU\\Software\\Quill\n"
+                           "FileKey1=%LocalAppData%\\Quill\\Cache|*.*|RECURSE\n"
+                           "FileKey2=%LocalAppData%\\Quill\\Logs|*.log\n"
+                           "FileKey3=%LocalAppData%\\Quill?\\Temp|*.*|RECURSE|REMOVESELF\n"
+                           "ExcludeKey1=FILE|%LocalAppData%\\Quill\\Cache|keep.dat\n"
+                           "ExcludeKey2=PATH|%LocalAppData%\\Quill\\Cache\\Sticky\n"
+                           "RegKey1=HKCU\\Software\\Quill\\Recent\n"
+                           "[Absent *]\n"
+                           "DetectFile=%ProgramFiles%\\Absent\\absent.exe\n"
+                           "FileKey1=%LocalAppData%\\Quill|*.*|RECURSE\n"
+                           "[Greedy *]\n"
+                           "FileKey1=%WinDir%|*.*|RECURSE\n"
+                           "[Broken *]\n"
+                           "FileKey1=\n");
+    }
+};
+
+TEST_F(Definitions, EntriesCleanWhatTheyNameAndKeepTheirExclusions) {
+    EXPECT_EQ(Run({"--list", "--winapp2", "C:\\defs.ini"}), 0);
+    EXPECT_NE(console.out.find("w2-absent         Absent                not present: "),
+              std::string::npos)
+        << console.out;
+    EXPECT_NE(console.err.find("C:\\defs.ini: line 16: empty path"), std::string::npos)
+        << console.err;
+    EXPECT_EQ(console.out.find("w2-broken"), std::string::npos);
+
+    const auto before = fake.files.Snapshot("C:\\");
+    EXPECT_EQ(Run({"--preview", "w2-quill", "w2-absent", "--winapp2", "C:\\defs.ini", "--json"}),
+              0);
+    EXPECT_EQ(fake.files.Snapshot("C:\\"), before);
+    const std::string preview = console.out;
+    EXPECT_EQ(Run({"--clean", "w2-quill", "w2-absent", "--winapp2", "C:\\defs.ini", "--json"}), 0);
+    const std::string clean = console.out;
+    EXPECT_EQ(preview.substr(preview.find("\"categories\"")),
+              clean.substr(clean.find("\"categories\"")));
+    EXPECT_NE(clean.find("\"files\": 4, \"folders\": 2, \"bytes\": 40, \"kept\": 2"),
+              std::string::npos)
+        << clean;  // a.bin, sub\b.bin, today.log, t.tmp; sub and Quill2\Temp
+    EXPECT_NE(clean.find("registry keys are not cleaned from definitions"), std::string::npos);
+    EXPECT_NE(clean.find("\"status\": \"missing\", \"files\": 0, \"folders\": 0, \"bytes\": 0, "
+                         "\"kept\": 0, \"note\": \"not present\""),
+              std::string::npos)
+        << clean;
+    EXPECT_FALSE(fake.files.Exists(std::string(kLocal) + "Quill2\\Temp"));
+    EXPECT_TRUE(fake.files.Exists(std::string(kLocal) + "Quill2"));
+    EXPECT_TRUE(fake.files.Exists(std::string(kLocal) + "Quill\\Cache"));
+    ExpectKeptUnchanged();
+}
+
+TEST_F(Definitions, ADefinitionNamingAProtectedFolderIsRefused) {
+    const auto before = fake.files.Snapshot("C:\\WINDOWS");
+    EXPECT_EQ(Run({"--clean", "w2-greedy", "--winapp2", "C:\\defs.ini"}), cli::kExitRefused);
+    EXPECT_EQ(fake.files.Snapshot("C:\\WINDOWS"), before);
+    EXPECT_EQ(Run({"--clean", "w2-nothing", "--winapp2", "C:\\defs.ini"}), cli::kExitUsage);
+    EXPECT_EQ(Run({"--clean", "w2-quill"}), cli::kExitUsage);
+}
+
 }  // namespace

@@ -1,0 +1,274 @@
+#include "engine/definition_categories.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "engine/cleaning_paths.h"
+#include "engine/cleaning_run.h"
+#include "engine/winapp2_reader.h"
+#include "platform/files.h"
+#include "platform/registry.h"
+#include "platform/system.h"
+
+namespace engine {
+
+namespace {
+
+using platform::KnownFolder;
+
+bool Same(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+std::string Known(platform::FileSystem& files, KnownFolder id) {
+    std::vector<std::string> found = files.KnownFolderPaths(id);
+    std::string path = found.empty() ? std::string() : found.front();
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+}
+
+std::string Variable(platform::System& system, const char* name) {
+    std::string value = system.EnvironmentVariable(name).value_or(std::string());
+    while (!value.empty() && value.back() == '\\') value.pop_back();
+    return value;
+}
+
+// PATH with its variables replaced; nullopt when one of them names nothing here.
+std::optional<std::string> Resolve(std::string_view path, const CleaningServices& services,
+                                   CleaningPaths& paths) {
+    std::string out;
+    for (std::size_t i = 0; i < path.size();) {
+        const std::size_t open = path.find('%', i);
+        if (open == std::string_view::npos) {
+            out += path.substr(i);
+            break;
+        }
+        const std::size_t close = path.find('%', open + 1);
+        if (close == std::string_view::npos) return std::nullopt;  // the reader rejects it
+        out += path.substr(i, open - i);
+        const std::string value =
+            DefinitionVariable(path.substr(open + 1, close - open - 1), services, paths);
+        if (value.empty()) return std::nullopt;
+        out += value;
+        i = close + 1;
+    }
+    while (out.size() > 3 && out.back() == '\\') out.pop_back();
+    return out;
+}
+
+bool HasWildcard(std::string_view text) {
+    return text.find_first_of("*?") != std::string_view::npos;
+}
+
+// The folders PATH names: a component with "*" or "?" stands for every sub-folder whose name
+// it matches (links are not followed: they lead elsewhere).
+std::vector<std::string> ExpandFolders(platform::FileSystem& files, const std::string& path) {
+    std::vector<std::string> found{""};
+    std::size_t start = 0;
+    while (start <= path.size() && !found.empty()) {
+        std::size_t end = path.find('\\', start);
+        if (end == std::string::npos) end = path.size();
+        const std::string part = path.substr(start, end - start);
+        start = end + 1;
+        if (part.empty()) {
+            if (found.size() == 1 && found.front().empty()) found.front() = "\\";  // UNC start
+            continue;
+        }
+        std::vector<std::string> next;
+        for (const std::string& base : found) {
+            const std::string prefix = base.empty() || base.back() == '\\' ? base : base + "\\";
+            if (!HasWildcard(part)) {
+                next.push_back(prefix + part);
+                continue;
+            }
+            std::vector<platform::DirEntry> entries;
+            (void)files.Enumerate(prefix + "*", entries);
+            for (const platform::DirEntry& entry : entries)
+                if ((entry.attributes & platform::attr::kDirectory) != 0 &&
+                    (entry.attributes & platform::attr::kReparsePoint) == 0 && entry.name != "." &&
+                    entry.name != ".." && MatchesGlob(part, entry.name))
+                    next.push_back(prefix + entry.name);
+        }
+        found = std::move(next);
+    }
+    return found;
+}
+
+// A definition's mask as the program's own matcher reads it: "*.*" is every name, as the
+// system reads it, and "[" is a character of its own.
+std::string MaskOf(const std::string& mask) {
+    if (mask == "*.*") return "*";
+    std::string out;
+    for (char c : mask) out += c == '[' ? std::string("[[]") : std::string(1, c);
+    return out;
+}
+
+bool RegistryKeyExists(platform::Registry& registry, const std::string& key) {
+    const std::size_t cut = key.find('\\');
+    const std::string root = key.substr(0, cut);
+    const std::string path = cut == std::string::npos ? std::string() : key.substr(cut + 1);
+    std::optional<platform::RegistryRoot> which;
+    if (Same(root, "HKCU") || Same(root, "HKEY_CURRENT_USER"))
+        which = platform::RegistryRoot::CurrentUser;
+    else if (Same(root, "HKLM") || Same(root, "HKEY_LOCAL_MACHINE"))
+        which = platform::RegistryRoot::LocalMachine;
+    else if (Same(root, "HKCR") || Same(root, "HKEY_CLASSES_ROOT"))
+        which = platform::RegistryRoot::ClassesRoot;
+    return which && registry.OpenKey(*which, path, platform::KeyMode::ReadOnly) != nullptr;
+}
+
+bool FileDetected(const std::string& pattern, const CleaningServices& services,
+                  CleaningPaths& paths) {
+    const std::optional<std::string> path = Resolve(pattern, services, paths);
+    if (!path) return false;
+    const std::size_t cut = path->rfind('\\');
+    if (cut == std::string::npos) return false;
+    for (const std::string& folder : ExpandFolders(services.files, path->substr(0, cut))) {
+        std::vector<platform::DirEntry> entries;
+        if (services.files.Enumerate(folder + path->substr(cut), entries) && !entries.empty())
+            return true;
+    }
+    return false;
+}
+
+bool Detected(const winapp2::Entry& entry, const CleaningServices& services, CleaningPaths& paths) {
+    if (entry.detect.empty() && entry.detectFiles.empty()) return true;
+    for (const std::string& key : entry.detect)
+        if (RegistryKeyExists(services.registry, key)) return true;
+    for (const std::string& file : entry.detectFiles)
+        if (FileDetected(file, services, paths)) return true;
+    return false;
+}
+
+// A file key with its variables resolved.
+struct PlacedKey {
+    std::string path;  // may hold wildcards
+    std::vector<std::string> masks;
+    bool recurse, removeSelf;
+};
+
+std::vector<FolderTarget> TargetsOf(const std::vector<PlacedKey>& keys,
+                                    platform::FileSystem& files) {
+    std::vector<FolderTarget> targets;
+    for (const PlacedKey& key : keys) {
+        const bool everything = key.masks.size() == 1 && key.masks.front() == "*";
+        for (std::string& folder : ExpandFolders(files, key.path)) {
+            if (everything && key.recurse)
+                targets.push_back({std::move(folder), {}, true, key.removeSelf});
+            else
+                targets.push_back({std::move(folder), key.masks, key.recurse, key.removeSelf});
+        }
+    }
+    return targets;
+}
+
+std::string Described(const std::vector<PlacedKey>& keys) {
+    std::string out;
+    for (const PlacedKey& key : keys) {
+        std::string masks;
+        for (const std::string& mask : key.masks) masks += (masks.empty() ? "" : ";") + mask;
+        out += (out.empty() ? "" : "; ") + key.path + "\\" + masks +
+               (key.recurse ? " (and below)" : "") + (key.removeSelf ? " (folder too)" : "");
+    }
+    return out;
+}
+
+void AddNote(std::string& note, const std::string& text) {
+    note += (note.empty() ? "" : "; ") + text;
+}
+
+void Place(DefinitionCategory& category, const winapp2::Entry& entry,
+           const CleaningServices& services, CleaningPaths& paths) {
+    std::vector<PlacedKey> keys;
+    for (const winapp2::FileKey& key : entry.files) {
+        std::optional<std::string> path = Resolve(key.path, services, paths);
+        if (!path) {
+            AddNote(category.note,
+                    "line " + std::to_string(key.line) + ": " + key.path + " names nothing here");
+            continue;
+        }
+        PlacedKey placed{*path, {}, key.recurse, key.removeSelf};
+        for (const std::string& mask : key.masks) placed.masks.push_back(MaskOf(mask));
+        keys.push_back(std::move(placed));
+    }
+    for (const winapp2::ExcludeKey& exclude : entry.excludes) {
+        const std::optional<std::string> path = Resolve(exclude.path, services, paths);
+        if (!path) continue;  // names nothing here: nothing to keep
+        if (exclude.isPath && exclude.masks.empty()) category.row.keep.Add(*path);
+        for (const std::string& mask : exclude.masks)
+            category.row.keep.Add(*path + (exclude.isPath ? "\\**\\" : "\\") +
+                                  (mask == "*.*" ? std::string("*") : mask));
+    }
+    if (entry.registryKeys > 0)
+        AddNote(category.note, "registry keys are not cleaned from definitions");
+    category.row.target = keys.empty() ? "(nothing here)" : Described(keys);
+    const bool present = category.present;
+    category.row.folders = [keys = std::move(keys), present](const CleaningServices& s,
+                                                             CleaningPaths&) {
+        return present ? TargetsOf(keys, s.files) : std::vector<FolderTarget>{};
+    };
+}
+
+}  // namespace
+
+std::string DefinitionVariable(std::string_view name, const CleaningServices& services,
+                               CleaningPaths& paths) {
+    platform::FileSystem& files = services.files;
+    if (Same(name, "AppData")) return Known(files, KnownFolder::RoamingAppData);
+    if (Same(name, "LocalAppData")) return Known(files, KnownFolder::LocalAppData);
+    if (Same(name, "LocalLowAppData")) {
+        const std::string local = Known(files, KnownFolder::LocalAppData);
+        const std::size_t cut = local.rfind('\\');
+        return cut == std::string::npos ? std::string() : local.substr(0, cut) + "\\LocalLow";
+    }
+    if (Same(name, "ProgramFiles")) return Known(files, KnownFolder::ProgramFiles);
+    if (Same(name, "ProgramFilesX86") || Same(name, "ProgramFiles(x86)"))
+        return Known(files, KnownFolder::ProgramFilesX86);
+    if (Same(name, "CommonAppData")) return Known(files, KnownFolder::ProgramData);
+    if (Same(name, "WinDir") || Same(name, "SystemRoot")) return paths.WindowsDirectory();
+    if (Same(name, "Documents")) return Known(files, KnownFolder::Documents);
+    if (Same(name, "UserProfile")) return Variable(services.system, "USERPROFILE");
+    if (Same(name, "CommonProgramFiles")) return Variable(services.system, "CommonProgramFiles");
+    if (Same(name, "Temp")) {
+        std::string temp = paths.TempFolder();
+        while (!temp.empty() && temp.back() == '\\') temp.pop_back();
+        return temp;
+    }
+    if (Same(name, "SystemDrive")) {
+        const std::string windows = paths.WindowsDirectory();
+        return windows.size() >= 2 && windows[1] == ':' ? windows.substr(0, 2) : std::string();
+    }
+    return {};
+}
+
+std::unique_ptr<DefinitionSet> LoadDefinitions(std::string_view text,
+                                               const CleaningServices& services,
+                                               CleaningPaths& paths) {
+    winapp2::Definitions read = winapp2::ReadDefinitions(text);
+    auto set = std::make_unique<DefinitionSet>();
+    for (const winapp2::Problem& problem : read.problems) set->problems.push_back(problem.message);
+    const platform::OsVersion version = services.system.Version();
+    for (const winapp2::Entry& entry : read.entries) {
+        DefinitionCategory& category = set->categories.emplace_back();
+        category.id = entry.id;
+        category.name = entry.name;
+        if (category.name.ends_with(" *")) category.name.resize(category.name.size() - 2);
+        category.row.id = category.id;
+        category.row.name = category.name;
+        if (!winapp2::OsInRange(entry.detectOs, static_cast<int>(version.major),
+                                static_cast<int>(version.minor))) {
+            category.present = false;
+            category.note = "not for this version of Windows";
+        } else if (!Detected(entry, services, paths)) {
+            category.present = false;
+            category.note = "not present";
+        }
+        Place(category, entry, services, paths);
+    }
+    return set;
+}
+
+}  // namespace engine

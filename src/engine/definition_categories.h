@@ -1,0 +1,41 @@
+#pragma once
+// Cleaner definitions (the community's winapp2.ini format) as categories of one run: each
+// entry's variables resolved here, its detection tried, its file keys turned into folder
+// targets for the ordinary checked purge and its exclusions into keep patterns of its own.
+// Nothing a definition says can reach a folder the purge would refuse for any other category.
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/category_table.h"
+
+namespace engine {
+
+struct DefinitionCategory {
+    std::string id, name;  // the row's views point here
+    CategoryRow row;       // no box, no choice, no log line
+    bool present = true;   // detected here (or nothing to detect)
+    // What the command line says of it besides its counts: why it is skipped, registry keys
+    // left alone, paths that cannot be placed here.
+    std::string note;
+};
+
+struct DefinitionSet {
+    std::deque<DefinitionCategory> categories;  // in file order; addresses stay
+    std::vector<std::string> problems;          // "line N: ...", each entry skipped
+};
+
+// Reads TEXT and resolves its entries for this system.
+std::unique_ptr<DefinitionSet> LoadDefinitions(std::string_view text,
+                                               const CleaningServices& services,
+                                               CleaningPaths& paths);
+
+// The value of a definition variable NAME ("LocalAppData", case-insensitive) here; "" when
+// it names nothing here.
+std::string DefinitionVariable(std::string_view name, const CleaningServices& services,
+                               CleaningPaths& paths);
+
+}  // namespace engine
