@@ -273,4 +273,52 @@ TEST(CommandLine, BrowserAndSystemCachesGoAndTheProfilesStay) {
     DeleteFileA(windowsPath("Microsoft/Windows/Explorer/other.db").c_str());
 }
 
+// Cleaner definitions of our own over a prepared tree: exactly what the definitions name goes;
+// what they exclude and what --keep keeps stays, and an entry whose program is absent is
+// skipped.
+TEST(CommandLine, DefinitionsCleanWhatTheyNameAndNothingElse) {
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string root = std::string(windows).substr(0, 3) + "skarvel-w2";
+    // A removal started for nothing could still be running when the tree is made.
+    if (GetFileAttributesA(root.c_str()) != INVALID_FILE_ATTRIBUTES) wintest::RemoveTree(root);
+    for (const char* folder : {"", "\\Quill", "\\Quill\\Cache", "\\Quill\\Cache\\sub",
+                               "\\Quill\\Logs", "\\Quill2", "\\Quill2\\Temp"})
+        CreateDirectoryA((root + folder).c_str(), nullptr);
+    const std::vector<std::string> gone = {"\\Quill\\Cache\\a.bin", "\\Quill\\Cache\\sub\\b.bin",
+                                           "\\Quill\\Logs\\x.log", "\\Quill2\\Temp\\t.tmp"};
+    const std::vector<std::string> stay = {"\\Quill\\quill.exe", "\\Quill\\Cache\\keep.dat",
+                                           "\\Quill\\Cache\\mine.txt", "\\Quill\\Logs\\x.txt"};
+    for (const std::vector<std::string>* list : {&gone, &stay})
+        for (const std::string& file : *list) Write(root + file, file);
+    Write(root + "\\defs.ini",
+          "[Quill *]\r\n"
+          "DetectFile=%SystemDrive%\\skarvel-w2\\Quill\\quill.exe\r\n"
+          "FileKey1=%SystemDrive%\\skarvel-w2\\Quill\\Cache|*.*|RECURSE\r\n"
+          "FileKey2=%SystemDrive%\\skarvel-w2\\Quill\\Logs|*.log\r\n"
+          "FileKey3=%SystemDrive%\\skarvel-w2\\Quill*\\Temp|*.*|RECURSE|REMOVESELF\r\n"
+          "ExcludeKey1=FILE|%SystemDrive%\\skarvel-w2\\Quill\\Cache|keep.dat\r\n"
+          "[Absent *]\r\n"
+          "DetectFile=%SystemDrive%\\skarvel-w2\\absent.exe\r\n"
+          "FileKey1=%SystemDrive%\\skarvel-w2|*.*|RECURSE\r\n");
+    const std::wstring args = L" w2-quill w2-absent --winapp2 \"" + wintest::WideOf(root) +
+                              L"\\defs.ini\" --keep %SystemDrive%\\skarvel-w2\\Quill\\Cache\\"
+                              L"mine.txt --json --verbose --quiet";
+    const wintest::Captured preview = Cli(L"--preview" + args);
+    const wintest::Captured clean = Cli(L"--clean" + args);
+    EXPECT_EQ(preview.exitCode, 0u) << preview.output;
+    EXPECT_EQ(clean.exitCode, 0u) << clean.output;
+    const std::size_t from = clean.output.find("\"categories\"");
+    ASSERT_NE(from, std::string::npos) << clean.output;
+    EXPECT_EQ(preview.output.substr(preview.output.find("\"categories\"")),
+              clean.output.substr(from));
+    EXPECT_NE(clean.output.find("\"kept\": 2"), std::string::npos) << clean.output;
+    EXPECT_NE(clean.output.find("\"note\": \"not present\""), std::string::npos) << clean.output;
+    for (const std::string& file : gone)
+        EXPECT_EQ(GetFileAttributesA((root + file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
+    EXPECT_EQ(GetFileAttributesA((root + "\\Quill2\\Temp").c_str()), INVALID_FILE_ATTRIBUTES);
+    for (const std::string& file : stay) EXPECT_EQ(ReadAll(root + file), file) << file;
+    wintest::RemoveTree(root);
+}
+
 }  // namespace
