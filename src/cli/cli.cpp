@@ -52,7 +52,13 @@ std::unique_ptr<engine::DefinitionSet> AddDefinitions(CommandLine& line,
     if (line.definitionsFile.empty()) return nullptr;
     const std::optional<std::string> text = services.files.ReadFile(line.definitionsFile);
     if (!text) throw UsageError{"cannot read '" + line.definitionsFile + "'"};
-    auto set = engine::LoadDefinitions(*text, services, paths);
+    // Only what this run asks for is looked for on the system.
+    const bool everything = line.all || line.command == Command::List;
+    auto set =
+        engine::LoadDefinitions(*text, services, paths, [&line, everything](std::string_view id) {
+            return everything || std::find(line.definitionIds.begin(), line.definitionIds.end(),
+                                           id) != line.definitionIds.end();
+        });
     for (const std::string& problem : set->problems)
         console.Write(platform::Stream::Error, "skarvel-cli: " + line.definitionsFile + ": " +
                                                    problem + "; the entry is skipped\n");

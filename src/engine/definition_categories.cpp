@@ -1,6 +1,7 @@
 #include "engine/definition_categories.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 #include "engine/cleaning_paths.h"
@@ -36,9 +37,29 @@ std::string Variable(platform::System& system, const char* name) {
     return value;
 }
 
+// The variables' values here, each looked up once for a whole file.
+class Variables {
+  public:
+    Variables(const CleaningServices& services, CleaningPaths& paths)
+        : services_(services), paths_(paths) {}
+    const std::string& operator()(std::string_view name) {
+        std::string key(name);
+        for (char& c : key)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+        auto it = values_.find(key);
+        if (it == values_.end())
+            it = values_.emplace(key, DefinitionVariable(name, services_, paths_)).first;
+        return it->second;
+    }
+
+  private:
+    const CleaningServices& services_;
+    CleaningPaths& paths_;
+    std::map<std::string, std::string> values_;
+};
+
 // PATH with its variables replaced; nullopt when one of them names nothing here.
-std::optional<std::string> Resolve(std::string_view path, const CleaningServices& services,
-                                   CleaningPaths& paths) {
+std::optional<std::string> Resolve(std::string_view path, Variables& variables) {
     std::string out;
     for (std::size_t i = 0; i < path.size();) {
         const std::size_t open = path.find('%', i);
@@ -49,8 +70,7 @@ std::optional<std::string> Resolve(std::string_view path, const CleaningServices
         const std::size_t close = path.find('%', open + 1);
         if (close == std::string_view::npos) return std::nullopt;  // the reader rejects it
         out += path.substr(i, open - i);
-        const std::string value =
-            DefinitionVariable(path.substr(open + 1, close - open - 1), services, paths);
+        const std::string& value = variables(path.substr(open + 1, close - open - 1));
         if (value.empty()) return std::nullopt;
         out += value;
         i = close + 1;
@@ -121,8 +141,8 @@ bool RegistryKeyExists(platform::Registry& registry, const std::string& key) {
 }
 
 bool FileDetected(const std::string& pattern, const CleaningServices& services,
-                  CleaningPaths& paths) {
-    const std::optional<std::string> path = Resolve(pattern, services, paths);
+                  Variables& variables) {
+    const std::optional<std::string> path = Resolve(pattern, variables);
     if (!path) return false;
     const std::size_t cut = path->rfind('\\');
     if (cut == std::string::npos) return false;
@@ -134,12 +154,12 @@ bool FileDetected(const std::string& pattern, const CleaningServices& services,
     return false;
 }
 
-bool Detected(const winapp2::Entry& entry, const CleaningServices& services, CleaningPaths& paths) {
+bool Detected(const winapp2::Entry& entry, const CleaningServices& services, Variables& variables) {
     if (entry.detect.empty() && entry.detectFiles.empty()) return true;
     for (const std::string& key : entry.detect)
         if (RegistryKeyExists(services.registry, key)) return true;
     for (const std::string& file : entry.detectFiles)
-        if (FileDetected(file, services, paths)) return true;
+        if (FileDetected(file, services, variables)) return true;
     return false;
 }
 
@@ -180,11 +200,10 @@ void AddNote(std::string& note, const std::string& text) {
     note += (note.empty() ? "" : "; ") + text;
 }
 
-void Place(DefinitionCategory& category, const winapp2::Entry& entry,
-           const CleaningServices& services, CleaningPaths& paths) {
+void Place(DefinitionCategory& category, const winapp2::Entry& entry, Variables& variables) {
     std::vector<PlacedKey> keys;
     for (const winapp2::FileKey& key : entry.files) {
-        std::optional<std::string> path = Resolve(key.path, services, paths);
+        std::optional<std::string> path = Resolve(key.path, variables);
         if (!path) {
             AddNote(category.note,
                     "line " + std::to_string(key.line) + ": " + key.path + " names nothing here");
@@ -195,7 +214,7 @@ void Place(DefinitionCategory& category, const winapp2::Entry& entry,
         keys.push_back(std::move(placed));
     }
     for (const winapp2::ExcludeKey& exclude : entry.excludes) {
-        const std::optional<std::string> path = Resolve(exclude.path, services, paths);
+        const std::optional<std::string> path = Resolve(exclude.path, variables);
         if (!path) continue;  // names nothing here: nothing to keep
         if (exclude.isPath && exclude.masks.empty()) category.row.keep.Add(*path);
         for (const std::string& mask : exclude.masks)
@@ -244,13 +263,14 @@ std::string DefinitionVariable(std::string_view name, const CleaningServices& se
     return {};
 }
 
-std::unique_ptr<DefinitionSet> LoadDefinitions(std::string_view text,
-                                               const CleaningServices& services,
-                                               CleaningPaths& paths) {
+std::unique_ptr<DefinitionSet> LoadDefinitions(
+    std::string_view text, const CleaningServices& services, CleaningPaths& paths,
+    const std::function<bool(std::string_view id)>& wanted) {
     winapp2::Definitions read = winapp2::ReadDefinitions(text);
     auto set = std::make_unique<DefinitionSet>();
     for (const winapp2::Problem& problem : read.problems) set->problems.push_back(problem.message);
     const platform::OsVersion version = services.system.Version();
+    Variables variables(services, paths);
     for (const winapp2::Entry& entry : read.entries) {
         DefinitionCategory& category = set->categories.emplace_back();
         category.id = entry.id;
@@ -258,15 +278,23 @@ std::unique_ptr<DefinitionSet> LoadDefinitions(std::string_view text,
         if (category.name.ends_with(" *")) category.name.resize(category.name.size() - 2);
         category.row.id = category.id;
         category.row.name = category.name;
+        if (wanted && !wanted(entry.id)) {
+            category.present = false;
+            category.note = "not asked for";
+            category.row.folders = [](const CleaningServices&, CleaningPaths&) {
+                return std::vector<FolderTarget>{};
+            };
+            continue;
+        }
         if (!winapp2::OsInRange(entry.detectOs, static_cast<int>(version.major),
                                 static_cast<int>(version.minor))) {
             category.present = false;
             category.note = "not for this version of Windows";
-        } else if (!Detected(entry, services, paths)) {
+        } else if (!Detected(entry, services, variables)) {
             category.present = false;
             category.note = "not present";
         }
-        Place(category, entry, services, paths);
+        Place(category, entry, variables);
     }
     return set;
 }

@@ -5,6 +5,7 @@
 // Nothing a definition says can reach a folder the purge would refuse for any other category.
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,10 +29,12 @@ struct DefinitionSet {
     std::vector<std::string> problems;          // "line N: ...", each entry skipped
 };
 
-// Reads TEXT and resolves its entries for this system.
-std::unique_ptr<DefinitionSet> LoadDefinitions(std::string_view text,
-                                               const CleaningServices& services,
-                                               CleaningPaths& paths);
+// Reads TEXT and resolves its entries for this system: all of them, or only those whose id
+// WANTED accepts (the others are listed, not present, with nothing to do; detection takes
+// the system's time, parsing next to none).
+std::unique_ptr<DefinitionSet> LoadDefinitions(
+    std::string_view text, const CleaningServices& services, CleaningPaths& paths,
+    const std::function<bool(std::string_view id)>& wanted = nullptr);
 
 // The value of a definition variable NAME ("LocalAppData", case-insensitive) here; "" when
 // it names nothing here.
