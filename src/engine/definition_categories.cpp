@@ -8,6 +8,7 @@
 #include "engine/cleaning_run.h"
 #include "engine/winapp2_reader.h"
 #include "platform/files.h"
+#include "platform/portable/path_text.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 
@@ -18,10 +19,7 @@ namespace {
 using platform::KnownFolder;
 
 bool Same(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        return lower(x) == lower(y);
-    });
+    return platform::LowerAscii(a) == platform::LowerAscii(b);
 }
 
 std::string Known(platform::FileSystem& files, KnownFolder id) {
@@ -43,9 +41,7 @@ class Variables {
     Variables(const CleaningServices& services, CleaningPaths& paths)
         : services_(services), paths_(paths) {}
     const std::string& operator()(std::string_view name) {
-        std::string key(name);
-        for (char& c : key)
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+        const std::string key = platform::LowerAscii(name);
         auto it = values_.find(key);
         if (it == values_.end())
             it = values_.emplace(key, DefinitionVariable(name, services_, paths_)).first;

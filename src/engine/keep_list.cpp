@@ -1,21 +1,12 @@
 #include "engine/keep_list.h"
 
 #include "platform/files.h"
+#include "platform/portable/path_text.h"
 #include "platform/system.h"
 
 namespace engine {
 
 namespace {
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string Lowered(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = Lower(c);
-    return out;
-}
 
 // The components of PATH between backslashes (or slashes), without empty ones; "\\?\" and
 // "\\?\UNC\" prefixes are dropped so both spellings of a path compare alike.
@@ -34,11 +25,11 @@ std::vector<std::string_view> Components(std::string_view path) {
     return parts;
 }
 
-// "*" and "?" against one component; PATTERN is lower-cased already.
+// "*" and "?" against one component, both folded already.
 bool Glob(std::string_view pattern, std::string_view name) {
     std::size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == Lower(name[n]))) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == '*') {
@@ -57,7 +48,7 @@ bool Glob(std::string_view pattern, std::string_view name) {
 
 // Whether PATTERN from component P on matches a beginning of PARTS from component S on.
 bool MatchesFrom(const std::vector<std::string>& pattern, std::size_t p,
-                 const std::vector<std::string_view>& parts, std::size_t s) {
+                 const std::vector<std::string>& parts, std::size_t s) {
     for (; p < pattern.size(); ++p, ++s) {
         if (pattern[p] == "**")
             return MatchesFrom(pattern, p + 1, parts, s) ||
@@ -70,7 +61,7 @@ bool MatchesFrom(const std::vector<std::string>& pattern, std::size_t p,
 }  // namespace
 
 bool MatchesGlob(std::string_view pattern, std::string_view name) {
-    return Glob(Lowered(pattern), name);
+    return Glob(platform::FoldCase(pattern), platform::FoldCase(name));
 }
 
 void KeepList::Merge(const KeepList& other) {
@@ -79,13 +70,14 @@ void KeepList::Merge(const KeepList& other) {
 
 void KeepList::Add(std::string_view pattern) {
     std::vector<std::string> parts;
-    for (std::string_view part : Components(pattern)) parts.push_back(Lowered(part));
+    for (std::string_view part : Components(pattern)) parts.push_back(platform::FoldCase(part));
     if (!parts.empty()) patterns_.push_back(std::move(parts));
 }
 
 bool KeepList::Keeps(std::string_view path) const {
     if (patterns_.empty()) return false;
-    const std::vector<std::string_view> parts = Components(path);
+    std::vector<std::string> parts;
+    for (std::string_view part : Components(path)) parts.push_back(platform::FoldCase(part));
     for (const std::vector<std::string>& pattern : patterns_)
         if (MatchesFrom(pattern, 0, parts, 0)) return true;
     return false;

@@ -3,8 +3,8 @@
 // beside the settings file, one pattern a line; a line starting with "#" is a comment; %NAME%
 // stands for an environment variable; "*" (any run) and "?" (one character) work within any
 // component, and a component "**" stands for any number of folders; a pattern that names a
-// folder keeps everything below it. Matching is case-insensitive
-// for the letters A to Z, as Windows compares names, on the path the walk has checked.
+// folder keeps everything below it. Matching ignores case as Windows compares names (the
+// Latin, Greek and Cyrillic letters), on the path the walk has checked.
 
 #include <optional>
 #include <string>
@@ -29,7 +29,7 @@ class KeepList {
     std::vector<std::vector<std::string>> patterns_;  // components, lower-cased
 };
 
-// Whether NAME matches PATTERN, "*" and "?" as above, the letters A to Z in either case.
+// Whether NAME matches PATTERN, "*" and "?" as above, in either case.
 bool MatchesGlob(std::string_view pattern, std::string_view name);
 
 // %NAME% in TEXT replaced by the environment variable NAME; an unknown one stays as written.

@@ -1,8 +1,8 @@
 #include "engine/running_processes.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/portable/path_text.h"
 #include "platform/processes.h"
 #include "platform/system.h"
 
@@ -24,13 +24,12 @@ std::vector<std::string> ListProcesses(platform::System& system, platform::Proce
 }
 
 bool IsRunning(const std::vector<std::string>& lines, std::string_view exe) {
-    auto same = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+    const std::string wanted = platform::FoldCase(exe);
+    return std::any_of(lines.begin(), lines.end(), [&wanted](const std::string& line) {
         const std::size_t cut = line.find_last_of("\\/");
-        const std::string_view name = cut == std::string::npos
-                                          ? std::string_view(line)
-                                          : std::string_view(line).substr(cut + 1);
-        return std::equal(name.begin(), name.end(), exe.begin(), exe.end(), same);
+        return platform::FoldCase(cut == std::string::npos
+                                      ? std::string_view(line)
+                                      : std::string_view(line).substr(cut + 1)) == wanted;
     });
 }
 

@@ -6,6 +6,7 @@
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
 #include "platform/files.h"
+#include "platform/portable/path_text.h"
 #include "platform/profile.h"
 
 namespace engine {
@@ -57,9 +58,7 @@ void AddCaches(std::vector<FolderTarget>& out, const std::string& profile) {
 }
 
 bool SameFolder(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    return platform::FoldCase(a) == platform::FoldCase(b);
 }
 
 void AddOnce(std::vector<FolderTarget>& out, std::string folder) {

@@ -19,7 +19,8 @@ TEST(KeepList, MatchesPathsAsWindowsComparesThem) {
                          "\n"
                          "C:\\Temp\\Keep Me\\\n"
                          "C:\\Data#1\\*.db\n"
-                         "%NOSUCHVAR%\\x\n",
+                         "%NOSUCHVAR%\\x\n"
+                         "D:\\Данные\\**\\*.bak\n",
                          system);
     struct Case {
         const char* path;
@@ -37,6 +38,8 @@ TEST(KeepList, MatchesPathsAsWindowsComparesThem) {
         {"C:\\Temp", false},            // a folder above a pattern is not kept itself
         {"C:\\Data#1\\mail.db", true},  // "#" inside a line is part of the name
         {"C:\\%NOSUCHVAR%\\x", false},
+        {"d:\\ДАННЫЕ\\a\\b\\old.BAK", true},  // any depth, case beyond ASCII
+        {"d:\\ДАННЫЕ\\old.bak.txt", false},
     };
     for (const Case& c : cases) EXPECT_EQ(keep.Keeps(c.path), c.kept) << c.path;
     EXPECT_FALSE(engine::KeepList().Keeps("C:\\anything"));
