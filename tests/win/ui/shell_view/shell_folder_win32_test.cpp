@@ -100,11 +100,12 @@ TEST(ShellFolderWin32, TheRecycleBinListsADeletedFile) {
     EXPECT_FALSE(binned->typeName.empty());
     // The bin's summary is compared at most every two seconds.
     bool seen = false;
-    for (int i = 0; i < 100 && !seen; ++i) {
+    // A loaded machine (tests run side by side) may take more than a period or two.
+    for (int i = 0; i < 300 && !seen; ++i) {
         seen = watch->Changed();
         if (!seen) Sleep(50);
     }
-    EXPECT_TRUE(seen) << "timed out after 5 s waiting for the watch to see the bin change";
+    EXPECT_TRUE(seen) << "timed out after 15 s waiting for the watch to see the bin change";
     SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
 }
 
