@@ -34,6 +34,7 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 constexpr DWORD kShareHeld = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
 Handle OpenHandle(const std::wstring& path, DWORD access, DWORD flags, DWORD share) {
+    if (path.empty()) return Handle();  // too long to name: the error is set already
     HANDLE h = CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, flags, nullptr);
     return Handle(h == INVALID_HANDLE_VALUE ? nullptr : h);
 }
@@ -282,14 +283,21 @@ class OpenEntryWin32 final : public OpenEntry {
 };
 
 DWORD AttributesOf(const std::string& path) {
-    if (path.empty()) return INVALID_FILE_ATTRIBUTES;
-    return GetFileAttributesW(FileSystemWin32::LongPath(path).c_str());
+    const std::wstring full = path.empty() ? std::wstring() : FileSystemWin32::LongPath(path);
+    if (full.empty()) return INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(full.c_str());
 }
 
 }  // namespace
 
 std::wstring FileSystemWin32::LongPath(const std::string& path) {
     std::wstring wide = Widen(path);
+    // No path the system can name is longer; a longer one is not handed to its path functions
+    // at all (some implementations overrun their buffers on one).
+    if (wide.size() > kLongestPath) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return {};
+    }
     if (wide.empty()) return wide;
     if (wide.compare(0, 4, L"\\\\?\\") == 0) return wide;  // already literal
     DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
@@ -301,6 +309,10 @@ std::wstring FileSystemWin32::LongPath(const std::string& path) {
     std::wstring out =
         full.compare(0, 2, L"\\\\") == 0 ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
     while (out.size() > 1 && out.back() == L'\\' && !IsRootPath(out)) out.pop_back();
+    if (out.size() > kLongestPath) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return {};
+    }
     return out;
 }
 
@@ -331,8 +343,10 @@ bool FileSystemWin32::Enumerate(const std::string& pattern, std::vector<DirEntry
     entries.clear();
     if (pattern.empty()) return false;
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileExW(LongPath(pattern).c_str(), FindExInfoBasic, &data,
-                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    const std::wstring full = LongPath(pattern);
+    if (full.empty()) return false;
+    FindHandle find(FindFirstFileExW(full.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                     nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (find.get() == INVALID_HANDLE_VALUE) {
         find.release();
         return false;

@@ -41,6 +41,9 @@ class FileSystemWin32 final : public FileSystem {
     // PATH as an absolute, "\\?\"-prefixed wide path (trailing separators dropped except on
     // a root). Exposed for tests.
     static std::wstring LongPath(const std::string& path);
+    // The longest path the system's file functions take, in UTF-16 units; LongPath gives ""
+    // (and sets ERROR_FILENAME_EXCED_RANGE) for a longer one.
+    static constexpr std::size_t kLongestPath = 32767;
     static bool DeletesReadOnlyNamesHere();
 
   private:

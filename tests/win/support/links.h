@@ -18,11 +18,11 @@ inline bool RunHidden(std::wstring commandLine) {
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
                         nullptr, nullptr, &si, &pi))
         return false;
-    const bool ended = WaitForSingleObject(pi.hProcess, 20000) == WAIT_OBJECT_0;
+    const bool ended =
+        pi.hProcess != nullptr && WaitForSingleObject(pi.hProcess, 20000) == WAIT_OBJECT_0;
     DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    if (ended) GetExitCodeProcess(pi.hProcess, &code);
+    CloseProcessHandles(pi);
     return ended && code == 0;
 }
 

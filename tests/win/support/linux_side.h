@@ -33,8 +33,17 @@ inline std::string UnixPath(const std::string& path) {
     return out;
 }
 
-// Runs a Linux program under Wine. The process handle Wine returns for it does not wait for
-// the program, so callers poll for its effect.
+// Closes the handles CreateProcessW gave. For a Linux program Wine gives no process handle,
+// and the thread handle it leaves beside it is not this process's to close: closing it once
+// closed a live handle of the registry (the shell's known-folder lookups then failed).
+inline void CloseProcessHandles(const PROCESS_INFORMATION& pi) {
+    if (pi.hProcess == nullptr) return;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+}
+
+// Runs a Linux program under Wine. Wine gives no process handle to wait on, so callers poll
+// for its effect.
 inline void RunLinux(std::wstring commandLine) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
@@ -42,9 +51,8 @@ inline void RunLinux(std::wstring commandLine) {
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &si, &pi))
         return;
-    WaitForSingleObject(pi.hProcess, 10000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    if (pi.hProcess != nullptr) WaitForSingleObject(pi.hProcess, 10000);
+    CloseProcessHandles(pi);
 }
 
 inline bool Present(const std::string& path) {

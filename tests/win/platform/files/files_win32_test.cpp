@@ -313,8 +313,7 @@ TEST_F(Win32Files, AFolderSwappedForALinkMidWalkLeadsNowhere) {
     std::wstring command = L"Z:\\bin\\sh -c \"" + Widen(script) + L"\"";
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &si, &pi));
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    wintest::CloseProcessHandles(pi);
     int runs = 0;
     for (; !Present(root + "\\done") && runs < 100000; ++runs)
         engine::PurgeFolder(fs, root + "\\T", kWindows, {.clearAttributes = runs % 2 == 0});
