@@ -64,7 +64,7 @@ class ControlPeer {
     virtual void Activate() {}
     // Forms: show the window as HOW says.
     virtual void Show(ShowCommand how) { (void)how; }
-    // Tells accessibility clients that WHAT changed about the window (PART 0) or its
+    // Tells accessibility clients that WHAT changed about the window (when PART is 0) or its
     // window-less part number PART (1-based, in the order of Control::AccessibleParts).
     virtual void AccessibleEvent(AccessEvent what, int part) { (void)what, (void)part; }
     // The native window (an HWND on Windows) for platform calls that take an owner; null in

@@ -269,7 +269,7 @@ class ControlAccessible final : public IAccessible {
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
   private:
-    // What a child identifier names: the window's control (part 0, no standard child), one of
+    // What a child identifier names: the window's control (number 0, no standard child), one of
     // its window-less parts, or a child of the standard object (its own number).
     struct Target {
         HRESULT status = S_OK;
