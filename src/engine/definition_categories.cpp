@@ -72,7 +72,17 @@ std::optional<std::string> Resolve(std::string_view path, Variables& variables) 
         i = close + 1;
     }
     while (out.size() > 3 && out.back() == '\\') out.pop_back();
+    // "C:" alone would be the current folder of drive C: it names the drive's root.
+    if (out.size() == 2 && out[1] == ':') out += '\\';
     return out;
+}
+
+// Whether PATH names a place by itself ("C:\...", "\\server\share\..."), not relative to
+// whatever folder is current.
+bool IsAbsolute(const std::string& path) {
+    const bool drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
+                       ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    return drive || path.starts_with("\\\\");
 }
 
 bool HasWildcard(std::string_view text) {
@@ -200,9 +210,9 @@ void Place(DefinitionCategory& category, const winapp2::Entry& entry, Variables&
     std::vector<PlacedKey> keys;
     for (const winapp2::FileKey& key : entry.files) {
         std::optional<std::string> path = Resolve(key.path, variables);
-        if (!path) {
-            AddNote(category.note,
-                    "line " + std::to_string(key.line) + ": " + key.path + " names nothing here");
+        if (!path || !IsAbsolute(*path)) {
+            AddNote(category.note, "line " + std::to_string(key.line) + ": " + key.path +
+                                       (path ? " is not a full path" : " names nothing here"));
             continue;
         }
         PlacedKey placed{*path, {}, key.recurse, key.removeSelf};

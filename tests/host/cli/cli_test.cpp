@@ -333,6 +333,8 @@ class Definitions : public BrowserCaches {
                            "FileKey1=%LocalAppData%\\Quill|*.*|RECURSE\n"
                            "[Greedy *]\n"
                            "FileKey1=%WinDir%|*.*|RECURSE\n"
+                           "FileKey2=%SystemDrive%|*.*|RECURSE\n"
+                           "FileKey3=Quill\\Cache|*.*|RECURSE\n"
                            "[Broken *]\n"
                            "FileKey1=\n");
     }
@@ -343,7 +345,7 @@ TEST_F(Definitions, EntriesCleanWhatTheyNameAndKeepTheirExclusions) {
     EXPECT_NE(console.out.find("w2-absent         Absent                not present: "),
               std::string::npos)
         << console.out;
-    EXPECT_NE(console.err.find("C:\\defs.ini: line 16: empty path"), std::string::npos)
+    EXPECT_NE(console.err.find("C:\\defs.ini: line 18: empty path"), std::string::npos)
         << console.err;
     EXPECT_EQ(console.out.find("w2-broken"), std::string::npos);
 
@@ -372,8 +374,16 @@ TEST_F(Definitions, EntriesCleanWhatTheyNameAndKeepTheirExclusions) {
 
 TEST_F(Definitions, ADefinitionNamingAProtectedFolderIsRefused) {
     const auto before = fake.files.Snapshot("C:\\WINDOWS");
-    EXPECT_EQ(Run({"--clean", "w2-greedy", "--winapp2", "C:\\defs.ini"}), cli::kExitRefused);
+    // The Windows folder, the drive's root ("C:" alone is not the current folder) and a path
+    // that is not a full one (it would depend on the current folder): none is emptied.
+    fake.files.AddFile("C:\\Program Files\\Skarvel\\Quill\\Cache\\mine", "mine");
+    fake.files.SetCurrentDirectory("C:\\Program Files\\Skarvel");
+    EXPECT_EQ(Run({"--clean", "w2-greedy", "--winapp2", "C:\\defs.ini", "--json"}),
+              cli::kExitRefused);
     EXPECT_EQ(fake.files.Snapshot("C:\\WINDOWS"), before);
+    EXPECT_EQ(fake.files.ReadFile("C:\\Program Files\\Skarvel\\Quill\\Cache\\mine"), "mine");
+    EXPECT_NE(console.out.find("Quill\\\\Cache is not a full path"), std::string::npos)
+        << console.out;
     EXPECT_EQ(Run({"--clean", "w2-nothing", "--winapp2", "C:\\defs.ini"}), cli::kExitUsage);
     EXPECT_EQ(Run({"--clean", "w2-quill"}), cli::kExitUsage);
 }
