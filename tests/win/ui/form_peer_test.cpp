@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "platform/win32/text.h"
 #include "platform/win32/ui/win32_backend.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -96,7 +97,9 @@ TEST_F(FormPeer, AMainFormEnabledAgainAfterItsBlockingWindowClosedTakesTheKeyboa
     ASSERT_EQ(GetActiveWindow(), HwndOf(tool));
     tool.Hide();
     main.SetEnabled(true);
-    EXPECT_EQ(GetActiveWindow(), HwndOf(main));
+    wchar_t className[64] = L"(none)";
+    if (GetActiveWindow() != nullptr) GetClassNameW(GetActiveWindow(), className, 64);
+    EXPECT_EQ(GetActiveWindow(), HwndOf(main)) << "active: " << platform::win32::Narrow(className);
     EXPECT_EQ(GetFocus(), HwndOf(main));
 }
 

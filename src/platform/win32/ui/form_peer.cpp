@@ -109,10 +109,13 @@ void FormPeer::Changed(ui::Change what) {
         case ui::Change::Enabled:
             WindowPeer::Changed(what);
             // A window kept disabled while another of the program's windows showed could not
-            // take the activation when that one closed: the keyboard went nowhere. Enabled
-            // again while the program has no active window, it takes it.
-            if (form_.Enabled() && IsWindowVisible(hwnd_) && !IsIconic(hwnd_) && !GetActiveWindow())
-                SetActiveWindow(hwnd_);
+            // take the activation when that one closed: the keyboard went nowhere, or to a
+            // window no one sees. Enabled again while the program has no visible active
+            // window, it takes it.
+            if (form_.Enabled() && IsWindowVisible(hwnd_) && !IsIconic(hwnd_)) {
+                const HWND active = GetActiveWindow();
+                if (active == nullptr || !IsWindowVisible(active)) SetActiveWindow(hwnd_);
+            }
             return;
         default:
             WindowPeer::Changed(what);
