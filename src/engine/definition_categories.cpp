@@ -22,13 +22,6 @@ bool Same(std::string_view a, std::string_view b) {
     return platform::LowerAscii(a) == platform::LowerAscii(b);
 }
 
-std::string Known(platform::FileSystem& files, KnownFolder id) {
-    std::vector<std::string> found = files.KnownFolderPaths(id);
-    std::string path = found.empty() ? std::string() : found.front();
-    while (!path.empty() && path.back() == '\\') path.pop_back();
-    return path;
-}
-
 std::string Variable(platform::System& system, const char* name) {
     std::string value = system.EnvironmentVariable(name).value_or(std::string());
     while (!value.empty() && value.back() == '\\') value.pop_back();
@@ -110,13 +103,8 @@ std::vector<std::string> ExpandFolders(platform::FileSystem& files, const std::s
                 next.push_back(prefix + part);
                 continue;
             }
-            std::vector<platform::DirEntry> entries;
-            (void)files.Enumerate(prefix + "*", entries);
-            for (const platform::DirEntry& entry : entries)
-                if ((entry.attributes & platform::attr::kDirectory) != 0 &&
-                    (entry.attributes & platform::attr::kReparsePoint) == 0 && entry.name != "." &&
-                    entry.name != ".." && MatchesGlob(part, entry.name))
-                    next.push_back(prefix + entry.name);
+            for (const std::string& name : SubFolderNames(files, prefix, false))
+                if (MatchesGlob(part, name)) next.push_back(prefix + name);
         }
         found = std::move(next);
     }
@@ -242,19 +230,19 @@ void Place(DefinitionCategory& category, const winapp2::Entry& entry, Variables&
 std::string DefinitionVariable(std::string_view name, const CleaningServices& services,
                                CleaningPaths& paths) {
     platform::FileSystem& files = services.files;
-    if (Same(name, "AppData")) return Known(files, KnownFolder::RoamingAppData);
-    if (Same(name, "LocalAppData")) return Known(files, KnownFolder::LocalAppData);
+    if (Same(name, "AppData")) return KnownFolderPath(files, KnownFolder::RoamingAppData);
+    if (Same(name, "LocalAppData")) return KnownFolderPath(files, KnownFolder::LocalAppData);
     if (Same(name, "LocalLowAppData")) {
-        const std::string local = Known(files, KnownFolder::LocalAppData);
+        const std::string local = KnownFolderPath(files, KnownFolder::LocalAppData);
         const std::size_t cut = local.rfind('\\');
         return cut == std::string::npos ? std::string() : local.substr(0, cut) + "\\LocalLow";
     }
-    if (Same(name, "ProgramFiles")) return Known(files, KnownFolder::ProgramFiles);
+    if (Same(name, "ProgramFiles")) return KnownFolderPath(files, KnownFolder::ProgramFiles);
     if (Same(name, "ProgramFilesX86") || Same(name, "ProgramFiles(x86)"))
-        return Known(files, KnownFolder::ProgramFilesX86);
-    if (Same(name, "CommonAppData")) return Known(files, KnownFolder::ProgramData);
+        return KnownFolderPath(files, KnownFolder::ProgramFilesX86);
+    if (Same(name, "CommonAppData")) return KnownFolderPath(files, KnownFolder::ProgramData);
     if (Same(name, "WinDir") || Same(name, "SystemRoot")) return paths.WindowsDirectory();
-    if (Same(name, "Documents")) return Known(files, KnownFolder::Documents);
+    if (Same(name, "Documents")) return KnownFolderPath(files, KnownFolder::Documents);
     if (Same(name, "UserProfile")) return Variable(services.system, "USERPROFILE");
     if (Same(name, "CommonProgramFiles")) return Variable(services.system, "CommonProgramFiles");
     if (Same(name, "Temp")) {

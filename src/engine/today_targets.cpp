@@ -17,30 +17,9 @@ using platform::KnownFolder;
 
 constexpr std::string_view kChromiumCaches[] = {"Cache", "Code Cache", "GPUCache"};
 
-// The first path the platform gives for ID, "" when it gives none.
-std::string Known(platform::FileSystem& files, KnownFolder id) {
-    std::vector<std::string> paths = files.KnownFolderPaths(id);
-    if (paths.empty() || paths.front().empty()) return {};
-    std::string path = paths.front();
-    if (path.back() == '\\') path.pop_back();
-    return path;
-}
-
 // BASE\RELATIVE, or "" when BASE is unknown (so nothing is built at a drive's root).
 std::string Below(const std::string& base, std::string_view relative) {
     return base.empty() ? std::string() : base + "\\" + std::string(relative);
-}
-
-// The names of the sub-folders of FOLDER, in the platform's order.
-std::vector<std::string> SubFolders(platform::FileSystem& files, const std::string& folder) {
-    std::vector<platform::DirEntry> entries;
-    std::vector<std::string> names;
-    if (folder.empty() || !files.Enumerate(folder + "\\*", entries)) return names;
-    for (const platform::DirEntry& entry : entries)
-        if ((entry.attributes & platform::attr::kDirectory) != 0 && entry.name != "." &&
-            entry.name != "..")
-            names.push_back(entry.name);
-    return names;
 }
 
 bool IsChromiumProfile(platform::FileSystem& files, const std::string& userData,
@@ -77,11 +56,33 @@ std::vector<FolderTarget> Whole(std::initializer_list<std::string> folders) {
 
 }  // namespace
 
+std::string KnownFolderPath(platform::FileSystem& files, KnownFolder id) {
+    std::vector<std::string> paths = files.KnownFolderPaths(id);
+    std::string path = paths.empty() ? std::string() : paths.front();
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+}
+
+std::vector<std::string> SubFolderNames(platform::FileSystem& files, const std::string& folder,
+                                        bool links) {
+    std::vector<platform::DirEntry> entries;
+    std::vector<std::string> names;
+    const std::string pattern = folder.ends_with('\\') ? folder + "*" : folder + "\\*";
+    if (folder.empty() || !files.Enumerate(pattern, entries)) return names;
+    for (const platform::DirEntry& entry : entries)
+        if ((entry.attributes & platform::attr::kDirectory) != 0 &&
+            (links || (entry.attributes & platform::attr::kReparsePoint) == 0) &&
+            entry.name != "." && entry.name != "..")
+            names.push_back(entry.name);
+    return names;
+}
+
 std::vector<FolderTarget> ChromiumCaches(const CleaningServices& services,
                                          std::string_view userData) {
-    const std::string root = Below(Known(services.files, KnownFolder::LocalAppData), userData);
+    const std::string root =
+        Below(KnownFolderPath(services.files, KnownFolder::LocalAppData), userData);
     std::vector<FolderTarget> out;
-    for (const std::string& name : SubFolders(services.files, root))
+    for (const std::string& name : SubFolderNames(services.files, root, true))
         if (IsChromiumProfile(services.files, root, name)) AddCaches(out, root + "\\" + name);
     return out;
 }
@@ -90,7 +91,7 @@ std::vector<FolderTarget> OperaCaches(const CleaningServices& services) {
     std::vector<FolderTarget> out;
     for (KnownFolder base : {KnownFolder::LocalAppData, KnownFolder::RoamingAppData}) {
         const std::string profile =
-            Below(Known(services.files, base), "Opera Software\\Opera Stable");
+            Below(KnownFolderPath(services.files, base), "Opera Software\\Opera Stable");
         if (!profile.empty()) AddCaches(out, profile);
     }
     return out;
@@ -98,16 +99,16 @@ std::vector<FolderTarget> OperaCaches(const CleaningServices& services) {
 
 std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services) {
     const std::string local =
-        Below(Known(services.files, KnownFolder::LocalAppData), "Mozilla\\Firefox");
+        Below(KnownFolderPath(services.files, KnownFolder::LocalAppData), "Mozilla\\Firefox");
     std::vector<FolderTarget> out;
     if (local.empty()) return out;
     const std::string profiles = local + "\\Profiles";
-    for (const std::string& name : SubFolders(services.files, profiles))
+    for (const std::string& name : SubFolderNames(services.files, profiles, true))
         AddOnce(out, profiles + "\\" + name + "\\cache2");
 
     // Profiles kept elsewhere are listed only in profiles.ini, numbered from 0 without gaps.
-    const std::string roaming =
-        Below(Known(services.files, KnownFolder::RoamingAppData), "Mozilla\\Firefox\\profiles.ini");
+    const std::string roaming = Below(KnownFolderPath(services.files, KnownFolder::RoamingAppData),
+                                      "Mozilla\\Firefox\\profiles.ini");
     if (roaming.empty() || !services.files.FileExists(roaming)) return out;
     for (int n = 0;; ++n) {
         const std::string section = "Profile" + std::to_string(n);
@@ -126,26 +127,26 @@ std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services) {
 
 std::vector<FolderTarget> ErrorReportFolders(const CleaningServices& services) {
     const std::string machine =
-        Below(Known(services.files, KnownFolder::ProgramData), "Microsoft\\Windows\\WER");
-    return Whole(
-        {Below(Known(services.files, KnownFolder::LocalAppData), "Microsoft\\Windows\\WER"),
-         Below(machine, "ReportArchive"), Below(machine, "ReportQueue")});
+        Below(KnownFolderPath(services.files, KnownFolder::ProgramData), "Microsoft\\Windows\\WER");
+    return Whole({Below(KnownFolderPath(services.files, KnownFolder::LocalAppData),
+                        "Microsoft\\Windows\\WER"),
+                  Below(machine, "ReportArchive"), Below(machine, "ReportQueue")});
 }
 
 std::vector<FolderTarget> CrashDumpFolders(const CleaningServices& services, CleaningPaths& paths) {
-    return Whole({Below(Known(services.files, KnownFolder::LocalAppData), "CrashDumps"),
+    return Whole({Below(KnownFolderPath(services.files, KnownFolder::LocalAppData), "CrashDumps"),
                   paths.UnderWindows("\\Minidump")});
 }
 
 std::vector<FolderTarget> ShaderCacheFolders(const CleaningServices& services) {
-    const std::string local = Known(services.files, KnownFolder::LocalAppData);
+    const std::string local = KnownFolderPath(services.files, KnownFolder::LocalAppData);
     return Whole({Below(local, "D3DSCache"), Below(local, "NVIDIA\\DXCache"),
                   Below(local, "NVIDIA\\GLCache"), Below(local, "AMD\\DxCache")});
 }
 
 std::vector<FolderTarget> ThumbnailCacheFiles(const CleaningServices& services) {
-    const std::string explorer =
-        Below(Known(services.files, KnownFolder::LocalAppData), "Microsoft\\Windows\\Explorer");
+    const std::string explorer = Below(KnownFolderPath(services.files, KnownFolder::LocalAppData),
+                                       "Microsoft\\Windows\\Explorer");
     if (explorer.empty()) return {};
     return {{explorer, {"thumbcache_*.db", "iconcache_*.db"}}};
 }

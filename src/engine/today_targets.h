@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"
+
 namespace engine {
 
 class CleaningPaths;
@@ -23,6 +25,14 @@ struct FolderTarget {
     // The folder itself is removed too, once nothing is left in it.
     bool removeSelf = false;
 };
+
+// The first path the platform gives for ID, without a trailing backslash; "" when it gives none.
+std::string KnownFolderPath(platform::FileSystem& files, platform::KnownFolder id);
+
+// The names of FOLDER's sub-folders, in the platform's order; links and junctions among them
+// only with LINKS.
+std::vector<std::string> SubFolderNames(platform::FileSystem& files, const std::string& folder,
+                                        bool links);
 
 // The cache folders ("Cache", "Code Cache", "GPUCache") of every profile below a Chromium
 // browser's "User Data" folder, USERDATA being its path below the local application data.
