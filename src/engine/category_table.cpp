@@ -1,6 +1,5 @@
 #include "engine/category_table.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "engine/category_steps.h"
@@ -30,82 +29,18 @@ std::string ReplaceAll(std::string text, std::string_view token, const std::stri
 
 const std::string kRegistryNote = "would write its registry values";
 
-// Today's disk hogs: every cache of every browser profile, error reports, crash dumps, shader
-// and thumbnail caches. Cookies, history, logins and storage beside the caches stay.
-void AddTodayRows(std::vector<CategoryRow>& rows) {
-    auto row = [](std::string_view id, std::string_view name, Category category, auto folders,
-                  std::string_view line, std::string target, std::string_view process) {
-        return CategoryRow{.id = id,
-                           .name = name,
-                           .category = category,
-                           .folders = folders,
-                           .line = line,
-                           .target = std::move(target),
-                           .process = process};
-    };
-    const char* kProfiles = ": Cache, Code Cache and GPUCache of every profile";
-    rows.push_back(row(
-        "chrome-cache", "Chrome Cache", Category::ChromeCache,
-        [](const CleaningServices& s, CleaningPaths&) {
-            return ChromiumCaches(s, "Google\\Chrome\\User Data");
-        },
-        "Chrome Cache (Кэш Chrome)",
-        std::string("%LOCALAPPDATA%\\Google\\Chrome\\User Data") + kProfiles, "chrome.exe"));
-    rows.push_back(row(
-        "edge-cache", "Edge Cache", Category::EdgeCache,
-        [](const CleaningServices& s, CleaningPaths&) {
-            return ChromiumCaches(s, "Microsoft\\Edge\\User Data");
-        },
-        "Edge Cache (Кэш Edge)",
-        std::string("%LOCALAPPDATA%\\Microsoft\\Edge\\User Data") + kProfiles, "msedge.exe"));
-    rows.push_back(row(
-        "brave-cache", "Brave Cache", Category::BraveCache,
-        [](const CleaningServices& s, CleaningPaths&) {
-            return ChromiumCaches(s, "BraveSoftware\\Brave-Browser\\User Data");
-        },
-        "Brave Cache (Кэш Brave)",
-        std::string("%LOCALAPPDATA%\\BraveSoftware\\Brave-Browser\\User Data") + kProfiles,
-        "brave.exe"));
-    rows.push_back(row(
-        "vivaldi-cache", "Vivaldi Cache", Category::VivaldiCache,
-        [](const CleaningServices& s, CleaningPaths&) {
-            return ChromiumCaches(s, "Vivaldi\\User Data");
-        },
-        "Vivaldi Cache (Кэш Vivaldi)",
-        std::string("%LOCALAPPDATA%\\Vivaldi\\User Data") + kProfiles, "vivaldi.exe"));
-    rows.push_back(row(
-        "opera-stable-cache", "Opera Cache", Category::OperaStableCache,
-        [](const CleaningServices& s, CleaningPaths&) { return OperaCaches(s); },
-        "Opera Cache (Кэш Opera)",
-        "Opera Software\\Opera Stable in %LOCALAPPDATA% and %APPDATA%: Cache, Code Cache and "
-        "GPUCache",
-        "opera.exe"));
-    rows.push_back(row(
-        "firefox-cache", "Firefox Cache", Category::FirefoxCache,
-        [](const CleaningServices& s, CleaningPaths&) { return FirefoxCaches(s); },
-        "Firefox Cache (Кэш Firefox)", "%LOCALAPPDATA%\\Mozilla\\Firefox: cache2 of every profile",
-        "firefox.exe"));
-    rows.push_back(
-        row("error-reports", "Error Reports", Category::ErrorReports,
-            [](const CleaningServices& s, CleaningPaths&) { return ErrorReportFolders(s); },
-            "Error Reports (Отчёты об ошибках)",
-            "%LOCALAPPDATA%\\Microsoft\\Windows\\WER; %ProgramData%\\Microsoft\\Windows\\WER\\"
-            "ReportArchive and ReportQueue",
-            {}));
-    rows.push_back(
-        row("crash-dumps", "Crash Dumps", Category::CrashDumps,
-            [](const CleaningServices& s, CleaningPaths& p) { return CrashDumpFolders(s, p); },
-            "Crash Dumps (Дампы сбоев)", "%LOCALAPPDATA%\\CrashDumps; %SystemRoot%\\Minidump", {}));
-    rows.push_back(
-        row("shader-cache", "Shader Cache", Category::ShaderCache,
-            [](const CleaningServices& s, CleaningPaths&) { return ShaderCacheFolders(s); },
-            "Shader Cache (Кэш шейдеров)",
-            "%LOCALAPPDATA%\\D3DSCache, NVIDIA\\DXCache, NVIDIA\\GLCache, AMD\\DxCache", {}));
-    rows.push_back(
-        row("thumbnail-cache", "Thumbnail Cache", Category::ThumbnailCache,
-            [](const CleaningServices& s, CleaningPaths&) { return ThumbnailCacheFiles(s); },
-            "Thumbnail Cache (Кэш эскизов)",
-            "%LOCALAPPDATA%\\Microsoft\\Windows\\Explorer\\thumbcache_*.db, iconcache_*.db", {}));
+// A Chromium browser's caches: its "User Data" folder below the local application data.
+CategoryRow ChromiumRow(std::string_view id, std::string_view name, Category category,
+                        const char* userData, std::string_view line, std::string_view process) {
+    return {.id = id,
+            .name = name,
+            .category = category,
+            .folders = [userData](const CleaningServices& services,
+                                  CleaningPaths&) { return ChromiumCaches(services, userData); },
+            .line = line,
+            .target = std::string("%LOCALAPPDATA%\\") + userData +
+                      ": Cache, Code Cache and GPUCache of every profile",
+            .process = process};
 }
 
 std::vector<CategoryRow> BuildTable() {
@@ -113,7 +48,7 @@ std::vector<CategoryRow> BuildTable() {
     const std::string recentValues =
         Key("HKEY_CURRENT_USER", kExplorerPoliciesKey, "NoRecentDocsHistory, NoRecentDocsMenu");
     const std::string debuggerValue = Key("HKEY_LOCAL_MACHINE", kAeDebugKey, "Auto");
-    std::vector<CategoryRow> rows{
+    return {
         {.id = "messenger",
          .name = "Windows Messenger",
          .category = Category::WindowsMessenger,
@@ -292,8 +227,58 @@ std::vector<CategoryRow> BuildTable() {
          .previewNote = "would also write the cache quota",
          .target = "{folder}; " + Key("HKEY_LOCAL_MACHINE", kWinlogonKey, "SfcQuota"),
          .changesSystem = true},
-        // Today's disk hogs come here (AddTodayRows), after the cleaning steps above and
-        // before the settings and the completion cue.
+        // Today's disk hogs: every cache of every browser profile, error reports, crash dumps,
+        // shader and thumbnail caches. Cookies, history, logins and storage beside the caches
+        // stay. They come after the other cleaning steps, before the settings and the cue.
+        ChromiumRow("chrome-cache", "Chrome Cache", Category::ChromeCache,
+                    "Google\\Chrome\\User Data", "Chrome Cache (Кэш Chrome)", "chrome.exe"),
+        ChromiumRow("edge-cache", "Edge Cache", Category::EdgeCache, "Microsoft\\Edge\\User Data",
+                    "Edge Cache (Кэш Edge)", "msedge.exe"),
+        ChromiumRow("brave-cache", "Brave Cache", Category::BraveCache,
+                    "BraveSoftware\\Brave-Browser\\User Data", "Brave Cache (Кэш Brave)",
+                    "brave.exe"),
+        ChromiumRow("vivaldi-cache", "Vivaldi Cache", Category::VivaldiCache, "Vivaldi\\User Data",
+                    "Vivaldi Cache (Кэш Vivaldi)", "vivaldi.exe"),
+        {.id = "opera-stable-cache",
+         .name = "Opera Cache",
+         .category = Category::OperaStableCache,
+         .folders = OperaCaches,
+         .line = "Opera Cache (Кэш Opera)",
+         .target = "Opera Software\\Opera Stable in %LOCALAPPDATA% and %APPDATA%: Cache, Code "
+                   "Cache and GPUCache",
+         .process = "opera.exe"},
+        {.id = "firefox-cache",
+         .name = "Firefox Cache",
+         .category = Category::FirefoxCache,
+         .folders = FirefoxCaches,
+         .line = "Firefox Cache (Кэш Firefox)",
+         .target = "%LOCALAPPDATA%\\Mozilla\\Firefox: cache2 of every profile",
+         .process = "firefox.exe"},
+        {.id = "error-reports",
+         .name = "Error Reports",
+         .category = Category::ErrorReports,
+         .folders = ErrorReportFolders,
+         .line = "Error Reports (Отчёты об ошибках)",
+         .target = "%LOCALAPPDATA%\\Microsoft\\Windows\\WER; %ProgramData%\\Microsoft\\Windows\\"
+                   "WER\\ReportArchive and ReportQueue"},
+        {.id = "crash-dumps",
+         .name = "Crash Dumps",
+         .category = Category::CrashDumps,
+         .folders = CrashDumpFolders,
+         .line = "Crash Dumps (Дампы сбоев)",
+         .target = "%LOCALAPPDATA%\\CrashDumps; %SystemRoot%\\Minidump"},
+        {.id = "shader-cache",
+         .name = "Shader Cache",
+         .category = Category::ShaderCache,
+         .folders = ShaderCacheFolders,
+         .line = "Shader Cache (Кэш шейдеров)",
+         .target = "%LOCALAPPDATA%\\D3DSCache, NVIDIA\\DXCache, NVIDIA\\GLCache, AMD\\DxCache"},
+        {.id = "thumbnail-cache",
+         .name = "Thumbnail Cache",
+         .category = Category::ThumbnailCache,
+         .folders = ThumbnailCacheFiles,
+         .line = "Thumbnail Cache (Кэш эскизов)",
+         .target = "%LOCALAPPDATA%\\Microsoft\\Windows\\Explorer\\thumbcache_*.db, iconcache_*.db"},
         {.id = "drwatson-off",
          .name = "Cut off Dr. Watson",
          .choice = Choice::CutOffDrWatson,
@@ -325,13 +310,6 @@ std::vector<CategoryRow> BuildTable() {
          .folder = [](CleaningPaths& paths) { return paths.UnderWindows("\\Offline Web Pages"); },
          .line = "Offline Web Pages (Offline Веб Страницы)"},
     };
-    std::vector<CategoryRow> today;
-    AddTodayRows(today);
-    const auto settings = std::find_if(rows.begin(), rows.end(), [](const CategoryRow& row) {
-        return row.phase != Phase::Cleaning;
-    });
-    rows.insert(settings, today.begin(), today.end());
-    return rows;
 }
 
 }  // namespace

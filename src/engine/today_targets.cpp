@@ -87,7 +87,7 @@ std::vector<FolderTarget> ChromiumCaches(const CleaningServices& services,
     return out;
 }
 
-std::vector<FolderTarget> OperaCaches(const CleaningServices& services) {
+std::vector<FolderTarget> OperaCaches(const CleaningServices& services, CleaningPaths&) {
     std::vector<FolderTarget> out;
     for (KnownFolder base : {KnownFolder::LocalAppData, KnownFolder::RoamingAppData}) {
         const std::string profile =
@@ -97,7 +97,7 @@ std::vector<FolderTarget> OperaCaches(const CleaningServices& services) {
     return out;
 }
 
-std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services) {
+std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services, CleaningPaths&) {
     const std::string local =
         Below(KnownFolderPath(services.files, KnownFolder::LocalAppData), "Mozilla\\Firefox");
     std::vector<FolderTarget> out;
@@ -125,7 +125,7 @@ std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services) {
     return out;
 }
 
-std::vector<FolderTarget> ErrorReportFolders(const CleaningServices& services) {
+std::vector<FolderTarget> ErrorReportFolders(const CleaningServices& services, CleaningPaths&) {
     const std::string machine =
         Below(KnownFolderPath(services.files, KnownFolder::ProgramData), "Microsoft\\Windows\\WER");
     return Whole({Below(KnownFolderPath(services.files, KnownFolder::LocalAppData),
@@ -138,13 +138,13 @@ std::vector<FolderTarget> CrashDumpFolders(const CleaningServices& services, Cle
                   paths.UnderWindows("\\Minidump")});
 }
 
-std::vector<FolderTarget> ShaderCacheFolders(const CleaningServices& services) {
+std::vector<FolderTarget> ShaderCacheFolders(const CleaningServices& services, CleaningPaths&) {
     const std::string local = KnownFolderPath(services.files, KnownFolder::LocalAppData);
     return Whole({Below(local, "D3DSCache"), Below(local, "NVIDIA\\DXCache"),
                   Below(local, "NVIDIA\\GLCache"), Below(local, "AMD\\DxCache")});
 }
 
-std::vector<FolderTarget> ThumbnailCacheFiles(const CleaningServices& services) {
+std::vector<FolderTarget> ThumbnailCacheFiles(const CleaningServices& services, CleaningPaths&) {
     const std::string explorer = Below(KnownFolderPath(services.files, KnownFolder::LocalAppData),
                                        "Microsoft\\Windows\\Explorer");
     if (explorer.empty()) return {};

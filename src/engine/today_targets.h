@@ -2,7 +2,8 @@
 // Where today's disk hogs live, as they are here now: the caches of the Chromium browsers and
 // of Firefox (one set per profile, found by listing), the error-report queues, crash dumps,
 // shader caches and the shell's thumbnail databases. Each function gives the folders a step
-// empties; the purge checks every one of them as it checks any other target.
+// empties (all take the same arguments, so a row names them directly); the purge checks every
+// one of them as it checks any other target.
 
 #include <string>
 #include <string_view>
@@ -41,17 +42,20 @@ std::vector<std::string> SubFolderNames(platform::FileSystem& files, const std::
 std::vector<FolderTarget> ChromiumCaches(const CleaningServices& services,
                                          std::string_view userData);
 // Opera's caches: it keeps one profile, in the local and the roaming application data.
-std::vector<FolderTarget> OperaCaches(const CleaningServices& services);
+std::vector<FolderTarget> OperaCaches(const CleaningServices& services, CleaningPaths& paths);
 // "cache2" of every Firefox profile: the folders below its local "Profiles" folder, and the
 // profiles its roaming "profiles.ini" lists (relative ones below the local Firefox folder).
-std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services);
+std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services, CleaningPaths& paths);
 // Windows Error Reporting: the user's queue and archive, and the machine's.
-std::vector<FolderTarget> ErrorReportFolders(const CleaningServices& services);
+std::vector<FolderTarget> ErrorReportFolders(const CleaningServices& services,
+                                             CleaningPaths& paths);
 // The user's crash dumps and the system's minidumps.
 std::vector<FolderTarget> CrashDumpFolders(const CleaningServices& services, CleaningPaths& paths);
 // The system's and the graphics vendors' shader caches.
-std::vector<FolderTarget> ShaderCacheFolders(const CleaningServices& services);
+std::vector<FolderTarget> ShaderCacheFolders(const CleaningServices& services,
+                                             CleaningPaths& paths);
 // The shell's thumbnail and icon databases ("thumbcache_*.db", "iconcache_*.db").
-std::vector<FolderTarget> ThumbnailCacheFiles(const CleaningServices& services);
+std::vector<FolderTarget> ThumbnailCacheFiles(const CleaningServices& services,
+                                              CleaningPaths& paths);
 
 }  // namespace engine
