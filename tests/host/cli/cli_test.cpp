@@ -13,6 +13,11 @@ namespace {
 namespace attr = platform::attr;
 using cli::Command;
 
+// The per-category part of a JSON result, which a preview and its clean share.
+std::string CategoriesOf(const std::string& json) {
+    return json.substr(json.find("\"categories\""));
+}
+
 class RecordedConsole : public platform::Console {
   public:
     std::string out, err;
@@ -92,8 +97,7 @@ TEST_F(Cli, PreviewFindsWhatTheCleanDeletesAndTouchesNothing) {
     std::string preview = console.out;
     EXPECT_EQ(Run({"--clean", "temp-windows", "temp-user", "--json", "--verbose"}), 1);
     std::string clean = console.out;
-    EXPECT_EQ(preview.substr(preview.find("\"categories\"")),
-              clean.substr(clean.find("\"categories\"")));
+    EXPECT_EQ(CategoriesOf(preview), CategoriesOf(clean));
     EXPECT_NE(clean.find("\"files\": 3, \"folders\": 1, \"bytes\": 9"), std::string::npos)
         << clean;  // a.tmp, ro.tmp (attributes cleared), sub\b.tmp and sub
     EXPECT_EQ(fake.files.ReadFile("C:\\Outside\\keep.doc"), "precious");
@@ -232,8 +236,7 @@ TEST_F(BrowserCaches, PreviewAndCleanTakeTheCachesOnlyAndNameTheRunningBrowser) 
     const std::string preview = console.out;
     EXPECT_EQ(Run({"--clean", "chrome-cache", "firefox-cache", "edge-cache", "--json"}), 1);
     const std::string clean = console.out;
-    EXPECT_EQ(preview.substr(preview.find("\"categories\"")),
-              clean.substr(clean.find("\"categories\"")));
+    EXPECT_EQ(CategoriesOf(preview), CategoriesOf(clean));
     // Chrome: three cache files of Default (the locked one of Profile 2 stays and is named).
     EXPECT_NE(clean.find("\"id\": \"chrome-cache\""), std::string::npos);
     EXPECT_NE(clean.find("chrome.exe is running and keeps its open files"), std::string::npos)
@@ -289,8 +292,7 @@ TEST_F(Cli, KeptEntriesStayWithTheFoldersThatHoldThem) {
                    "--verbose"}),
               1);  // the two links stay, as always
     const std::string clean = console.out;
-    EXPECT_EQ(preview.substr(preview.find("\"categories\"")),
-              clean.substr(clean.find("\"categories\"")));
+    EXPECT_EQ(CategoriesOf(preview), CategoriesOf(clean));
     EXPECT_TRUE(fake.files.Exists("C:\\WINDOWS\\temp\\sub\\b.tmp"));
     EXPECT_TRUE(fake.files.Exists("C:\\Temp\\x.txt"));
     EXPECT_FALSE(fake.files.Exists("C:\\WINDOWS\\temp\\a.tmp"));
@@ -356,8 +358,7 @@ TEST_F(Definitions, EntriesCleanWhatTheyNameAndKeepTheirExclusions) {
     const std::string preview = console.out;
     EXPECT_EQ(Run({"--clean", "w2-quill", "w2-absent", "--winapp2", "C:\\defs.ini", "--json"}), 0);
     const std::string clean = console.out;
-    EXPECT_EQ(preview.substr(preview.find("\"categories\"")),
-              clean.substr(clean.find("\"categories\"")));
+    EXPECT_EQ(CategoriesOf(preview), CategoriesOf(clean));
     EXPECT_NE(clean.find("\"files\": 4, \"folders\": 2, \"bytes\": 40, \"kept\": 2"),
               std::string::npos)
         << clean;  // a.bin, sub\b.bin, today.log, t.tmp; sub and Quill2\Temp

@@ -87,6 +87,17 @@ std::string PathsOf(const std::string& json) {
     return start == std::string::npos ? "" : json.substr(start, json.find(']', start) - start);
 }
 
+// Both runs ended with exit code 0 and tell the same of every category: the preview announced
+// what the clean did.
+void ExpectDoneAlike(const wintest::Captured& preview, const wintest::Captured& clean) {
+    EXPECT_EQ(preview.exitCode, 0u) << preview.output;
+    EXPECT_EQ(clean.exitCode, 0u) << clean.output;
+    const std::size_t from = clean.output.find("\"categories\"");
+    ASSERT_NE(from, std::string::npos) << clean.output;
+    EXPECT_EQ(preview.output.substr(preview.output.find("\"categories\"")),
+              clean.output.substr(from));
+}
+
 TEST(CommandLine, PreviewCountsWhatCleanDeletesAndNothingBehindALink) {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, MAX_PATH);
@@ -256,12 +267,7 @@ TEST(CommandLine, BrowserAndSystemCachesGoAndTheProfilesStay) {
     const std::wstring ids = L"chrome-cache firefox-cache crash-dumps thumbnail-cache";
     const wintest::Captured preview = Cli(L"--preview " + ids + L" --json --verbose --quiet");
     const wintest::Captured clean = Cli(L"--clean " + ids + L" --json --verbose --quiet");
-    EXPECT_EQ(preview.exitCode, 0u) << preview.output;
-    EXPECT_EQ(clean.exitCode, 0u) << clean.output;
-    const std::size_t from = clean.output.find("\"categories\"");
-    ASSERT_NE(from, std::string::npos) << clean.output;
-    EXPECT_EQ(preview.output.substr(preview.output.find("\"categories\"")),
-              clean.output.substr(from));
+    ExpectDoneAlike(preview, clean);
     for (const std::string& path : caches)
         EXPECT_EQ(GetFileAttributesA(windowsPath(path).c_str()), INVALID_FILE_ATTRIBUTES) << path;
     size = static_cast<int>(caches.size());
@@ -306,12 +312,7 @@ TEST(CommandLine, DefinitionsCleanWhatTheyNameAndNothingElse) {
                               L"mine.txt --json --verbose --quiet";
     const wintest::Captured preview = Cli(L"--preview" + args);
     const wintest::Captured clean = Cli(L"--clean" + args);
-    EXPECT_EQ(preview.exitCode, 0u) << preview.output;
-    EXPECT_EQ(clean.exitCode, 0u) << clean.output;
-    const std::size_t from = clean.output.find("\"categories\"");
-    ASSERT_NE(from, std::string::npos) << clean.output;
-    EXPECT_EQ(preview.output.substr(preview.output.find("\"categories\"")),
-              clean.output.substr(from));
+    ExpectDoneAlike(preview, clean);
     EXPECT_NE(clean.output.find("\"kept\": 2"), std::string::npos) << clean.output;
     EXPECT_NE(clean.output.find("\"note\": \"not present\""), std::string::npos) << clean.output;
     for (const std::string& file : gone)
