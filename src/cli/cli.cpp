@@ -27,6 +27,11 @@ int ExitCodeOf(const std::vector<CategoryResult>& results) {
     return code;
 }
 
+// Adds TEXT to a result's note.
+void AppendNote(CategoryResult& result, const std::string& text) {
+    result.note = result.note.empty() ? text : result.note + "; " + text;
+}
+
 // Names the program that keeps the open files of a step that left some: a browser that is
 // running holds its cache.
 void NameRunningPrograms(std::vector<CategoryResult>& results, platform::System& system,
@@ -37,8 +42,7 @@ void NameRunningPrograms(std::vector<CategoryResult>& results, platform::System&
         if (exe.empty() || result.failures.empty()) continue;
         if (!running) running = engine::ListProcesses(system, processes);
         if (!engine::IsRunning(*running, exe)) continue;
-        const std::string note = std::string(exe) + " is running and keeps its open files";
-        result.note = result.note.empty() ? note : result.note + "; " + note;
+        AppendNote(result, std::string(exe) + " is running and keeps its open files");
     }
 }
 
@@ -85,8 +89,7 @@ void NoteDefinitions(std::vector<CategoryResult>& results, const engine::Definit
     for (CategoryResult& result : results)
         for (const engine::DefinitionCategory& category : set->categories)
             if (result.category == &category.row && !category.note.empty())
-                result.note =
-                    result.note.empty() ? category.note : result.note + "; " + category.note;
+                AppendNote(result, category.note);
 }
 
 }  // namespace

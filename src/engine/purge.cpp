@@ -60,14 +60,6 @@ void EraseFilesByMaskIn(platform::FileSystem& files, PurgeTarget& target, PurgeS
     }
 }
 
-// Removes the target folder once nothing is left in it (in a preview, once everything in it
-// would be gone); a folder holding a kept entry stays.
-void RemoveEmptiedTarget(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session) {
-    FolderStack stack(files, target, session);
-    if (stack.Next() != nullptr) return;  // something stays
-    if (stack.RemoveTarget()) session.Removed(target.path);
-}
-
 void EraseFilesRecursiveIn(platform::FileSystem& files, PurgeTarget& target,
                            PurgeSession& session) {
     FolderStack stack(files, target, session);
@@ -127,6 +119,20 @@ std::optional<PurgeTarget> Reopen(platform::FileSystem& files, const PurgeTarget
     return again;
 }
 
+// With OPTIONS.removeFolder, removes the purged folder once nothing is left in it (in a
+// preview, once everything in it would be gone); a folder holding a kept entry stays. False
+// when the folder cannot be opened again as itself.
+bool RemoveWhenAsked(platform::FileSystem& files, const PurgeTarget& base,
+                     const std::string& folder, const PurgeOptions& options,
+                     PurgeSession& session) {
+    if (!options.removeFolder) return true;
+    auto last = Reopen(files, base, folder, options.report);
+    if (!last) return false;
+    FolderStack stack(files, *last, session);
+    if (stack.Next() == nullptr && stack.RemoveTarget()) session.Removed(last->path);
+    return true;
+}
+
 }  // namespace
 
 bool RemoveTree(platform::FileSystem& files, const std::string& path,
@@ -173,12 +179,7 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
     auto again = Reopen(files, base, folder, options.report);
     if (!again) return false;
     EraseFilesRecursiveIn(files, *again, session);
-    if (options.removeFolder) {
-        auto last = Reopen(files, base, folder, options.report);
-        if (!last) return false;
-        RemoveEmptiedTarget(files, *last, session);
-    }
-    return true;
+    return RemoveWhenAsked(files, base, folder, options, session);
 }
 
 bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
@@ -191,12 +192,7 @@ bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
     const PurgeTarget base{nullptr, target->path, target->identity};
     PurgeSession session(options.mode, options.report, options.keep);
     EraseFilesByMaskIn(files, *target, session, matchers, recurse);
-    if (options.removeFolder) {
-        auto last = Reopen(files, base, folder, options.report);
-        if (!last) return false;
-        RemoveEmptiedTarget(files, *last, session);
-    }
-    return true;
+    return RemoveWhenAsked(files, base, folder, options, session);
 }
 
 bool DeleteFileChecked(platform::FileSystem& files, const std::string& path, PurgeReport* report,
