@@ -1,6 +1,6 @@
 #include "engine/folder_stack.h"
 
-#include <unordered_set>
+#include <algorithm>
 
 #include "engine/entry_path.h"
 
@@ -25,10 +25,6 @@ bool IsLink(const platform::DirEntry& entry) {
     return (entry.attributes & attr::kReparsePoint) != 0;
 }
 
-bool IsFolder(const platform::DirEntry& entry) {
-    return (entry.attributes & attr::kDirectory) != 0;
-}
-
 }  // namespace
 
 FolderStack::FolderStack(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session)
@@ -48,7 +44,8 @@ void FolderStack::Push(std::unique_ptr<platform::OpenEntry> folder) {
 void FolderStack::Only(const platform::DirEntry& entry) {
     Level& level = levels_.front();
     level.listed = true;
-    level.entries = {entry};
+    level.entries.Clear();
+    level.entries.Add(entry);
     level.next = 0;
 }
 
@@ -56,17 +53,25 @@ const platform::DirEntry* FolderStack::Next() {
     Level& level = levels_.back();
     if (!level.listed) {
         level.listed = true;
-        if (level.folder) (void)level.folder->List(level.entries);  // none: nothing to do
+        if (level.folder)  // none: nothing to do
+            (void)level.folder->ListEach(
+                [&level](const platform::DirEntry& entry) { level.entries.Add(entry); });
+        level.entries.Fit();
     }
-    while (level.next < level.entries.size()) {
-        const platform::DirEntry& entry = level.entries[level.next++];
-        const std::string path = path_ + "\\" + entry.name;
-        if (session_.IsPreview() && session_.Gone(path)) continue;
+    std::string path;
+    while (level.next < level.entries.Size()) {
+        const std::size_t index = level.next++;
+        path.assign(path_).append(1, '\\').append(level.entries.Name(index));
+        if (session_.IsPreview() && session_.Gone(path)) {
+            ++level.goneBefore;
+            continue;
+        }
         if (session_.Kept(path)) {
             level.holdsKept = true;  // so the folder stays, and every folder above it
             continue;
         }
-        return &entry;
+        level.entries.Get(index, current_);
+        return &current_;
     }
     (void)Confirm(level, path_);
     return nullptr;
@@ -74,30 +79,46 @@ const platform::DirEntry* FolderStack::Next() {
 
 bool FolderStack::Confirm(Level& level, const std::string& path) {
     if (level.gone.empty()) return true;
-    std::vector<std::size_t> gone = std::move(level.gone);
+    std::vector<std::uint32_t> gone = std::move(level.gone);
     level.gone.clear();
+    const CompactListing& entries = level.entries;
     // Read the folder again: what it still lists was not deleted, whatever was accepted.
-    std::unordered_set<std::string> present;
+    std::vector<bool> present(gone.size(), false);
     bool listed = session_.IsPreview();
     if (!listed) {
         if (!level.folder) level.folder = OpenChecked(path, platform::OpenFor::Removal);
-        std::vector<platform::DirEntry> entries;
-        listed = level.folder && level.folder->List(entries);
-        for (platform::DirEntry& entry : entries) present.insert(std::move(entry.name));
+        // The entries that went, by name, to find those the folder still lists.
+        std::vector<std::uint32_t> byName(gone.size());
+        for (std::uint32_t k = 0; k < byName.size(); ++k) byName[k] = k;
+        const auto nameOf = [&](std::uint32_t k) { return entries.Name(gone[k]); };
+        std::sort(byName.begin(), byName.end(),
+                  [&](std::uint32_t a, std::uint32_t b) { return nameOf(a) < nameOf(b); });
+        listed = level.folder && level.folder->ListEach([&](const platform::DirEntry& entry) {
+            auto it = std::lower_bound(
+                byName.begin(), byName.end(), std::string_view(entry.name),
+                [&](std::uint32_t k, std::string_view name) { return nameOf(k) < name; });
+            if (it != byName.end() && nameOf(*it) == entry.name) present[*it] = true;
+        });
     }
+    // In a preview, a folder whose every entry would go is remembered as emptied, not entry
+    // by entry: what a preview keeps does not grow with the size of a folder.
+    const bool emptied = session_.IsPreview() && !level.holdsKept &&
+                         level.goneBefore + gone.size() == entries.Size();
     bool all = true;
-    for (std::size_t index : gone) {
-        const platform::DirEntry& entry = level.entries[index];
-        const std::string entryPath = path + "\\" + entry.name;
-        if (!listed || present.count(entry.name) != 0) {
+    std::string entryPath;
+    for (std::size_t k = 0; k < gone.size(); ++k) {
+        const std::uint32_t index = gone[k];
+        entryPath.assign(path).append(1, '\\').append(entries.Name(index));
+        if (!listed || present[k]) {
             all = false;
             session_.Failed(entryPath, listed ? kReasonStillThere : kReasonUnconfirmed);
-        } else if (IsFolder(entry)) {
-            session_.Removed(entryPath);
+        } else if (entries.IsFolder(index)) {
+            session_.Removed(entryPath, !emptied);
         } else {
-            session_.Deleted(entryPath, entry.size);
+            session_.Deleted(entryPath, entries.Bytes(index), !emptied);
         }
     }
+    if (emptied) session_.Emptied(path);
     return all;
 }
 
@@ -153,8 +174,9 @@ bool FolderStack::Leave(bool remove) {
         if (folder && session_.IsPreview()) {
             // Removable when everything listed in it would be gone by now.
             removed = true;
-            for (const platform::DirEntry& entry : levels_.back().entries)
-                if (!session_.Gone(path_ + "\\" + entry.name)) removed = false;
+            const CompactListing& entries = levels_.back().entries;
+            for (std::size_t i = 0; i < entries.Size() && removed; ++i)
+                removed = session_.Gone(path_ + "\\" + std::string(entries.Name(i)));
             if (removed)
                 session_.Collapse(path_);
             else
@@ -167,7 +189,7 @@ bool FolderStack::Leave(bool remove) {
     const std::size_t index = levels_.back().indexInParent;
     levels_.pop_back();  // closing the handle completes the removal
     path_.resize(levels_.back().pathLength);
-    if (removed) levels_.back().gone.push_back(index);
+    if (removed) levels_.back().gone.push_back(static_cast<std::uint32_t>(index));
     if (holdsKept) levels_.back().holdsKept = true;
     // A folder kept for what it holds did what it should.
     return removed || (remove && holdsKept);
@@ -200,7 +222,7 @@ bool FolderStack::DeleteFile(const platform::DirEntry& entry, bool resetAttribut
             if (!file->MarkForDeletion(keepAttributes)) return Fail(path, files_.LastErrorText());
         }
     }  // closed: deleted, unless the folder's next listing still shows it
-    levels_.back().gone.push_back(levels_.back().next - 1);
+    levels_.back().gone.push_back(static_cast<std::uint32_t>(levels_.back().next - 1));
     return true;
 }
 

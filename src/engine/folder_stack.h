@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/compact_listing.h"
 #include "engine/purge_session.h"
 #include "engine/purge_target.h"
 #include "platform/files.h"
@@ -38,7 +39,8 @@ class FolderStack {
     std::size_t Depth() const { return levels_.size() - 1; }
     // The next entry of the innermost folder, or nullptr when its listing is done (and what
     // went from it has been told). In a preview, entries an earlier pass would have deleted
-    // are passed over, and so are entries on the keep list (reported kept).
+    // are passed over, and so are entries on the keep list (reported kept). The entry stays
+    // valid until the next call; it carries no 8.3 name.
     const platform::DirEntry* Next();
     // The innermost folder's result, for walks that keep one (starts true).
     bool& Result() { return levels_.back().result; }
@@ -63,12 +65,13 @@ class FolderStack {
   private:
     struct Level {
         std::unique_ptr<platform::OpenEntry> folder;  // released on deep walks, reopened
-        std::vector<platform::DirEntry> entries;
+        CompactListing entries;
         bool listed = false;  // listed at the first Next()
         std::size_t next = 0;
         std::size_t pathLength = 0;
-        std::size_t indexInParent = 0;  // its place in its parent's entries
-        std::vector<std::size_t> gone;  // entries deleted or removed, not yet confirmed
+        std::size_t indexInParent = 0;   // its place in its parent's entries
+        std::vector<std::uint32_t> gone;  // entries deleted or removed, not yet confirmed
+        std::size_t goneBefore = 0;       // in a preview: entries an earlier pass took
         bool result = true;
         bool holdsKept = false;  // an entry in it, or below it, is on the keep list
     };
@@ -85,6 +88,7 @@ class FolderStack {
     PurgeSession& session_;
     std::string path_;  // the innermost folder's literal path
     std::vector<Level> levels_;
+    platform::DirEntry current_;  // what Next() returned last
 };
 
 }  // namespace engine

@@ -2,25 +2,44 @@
 
 namespace engine {
 
-void PurgeSession::Deleted(const std::string& path, std::uint64_t bytes) {
+bool PurgeSession::Gone(std::string_view path) const {
+    if (gone_.find(path) != gone_.end()) return true;
+    const std::size_t cut = path.rfind('\\');
+    return cut != std::string_view::npos && gone_.find(path.substr(0, cut + 1)) != gone_.end();
+}
+
+void PurgeSession::Deleted(const std::string& path, std::uint64_t bytes, bool remember) {
     failed_.erase(path);
-    if (IsPreview()) gone_.insert(path);
+    if (IsPreview() && remember) gone_.insert(path);
     if (report_ != nullptr) report_->Deleted(path, bytes);
 }
 
-void PurgeSession::Collapse(const std::string& path) {
-    const std::string below = path + "\\";
+void PurgeSession::ForgetBelow(const std::string& folder) {
+    const std::string below = folder + "\\";
     auto first = gone_.lower_bound(below);
     auto last = first;
     while (last != gone_.end() && last->starts_with(below)) ++last;
     gone_.erase(first, last);
-    gone_.insert(path);
 }
 
-void PurgeSession::Removed(const std::string& path) {
+void PurgeSession::Collapse(const std::string& path) {
+    // The folder itself is remembered when its removal is told, or its parent's emptying.
+    ForgetBelow(path);
+}
+
+void PurgeSession::Removed(const std::string& path, bool remember) {
     failed_.erase(path);
-    if (IsPreview()) Collapse(path);
+    if (IsPreview()) {
+        ForgetBelow(path);
+        if (remember) gone_.insert(path);
+    }
     if (report_ != nullptr) report_->Removed(path);
+}
+
+void PurgeSession::Emptied(const std::string& folder) {
+    if (!IsPreview()) return;
+    ForgetBelow(folder);
+    gone_.insert(folder + "\\");
 }
 
 void PurgeSession::Failed(const std::string& path, const std::string& reason) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/purge.h"
@@ -24,12 +25,16 @@ class PurgeSession {
 
     bool IsPreview() const { return mode_ == PurgeMode::Preview; }
     // In a preview: whether an earlier step would have deleted PATH already.
-    bool Gone(const std::string& path) const { return gone_.count(path) != 0; }
+    bool Gone(std::string_view path) const;
 
-    void Deleted(const std::string& path, std::uint64_t bytes);
+    // A file deleted (or that would be). In a preview it is remembered, unless REMEMBER is
+    // false because its folder is told emptied (Emptied) right after.
+    void Deleted(const std::string& path, std::uint64_t bytes, bool remember = true);
     // A folder removed (or that would be). In a preview it stands for everything below it,
     // which is forgotten: the memory a preview keeps does not grow with what it would delete.
-    void Removed(const std::string& path);
+    void Removed(const std::string& path, bool remember = true);
+    // In a preview: every entry FOLDER listed would be deleted; remembered as one.
+    void Emptied(const std::string& folder);
     // In a preview: the folder PATH would be removed, so what is below it need not be kept
     // (told later, with Removed).
     void Collapse(const std::string& path);
@@ -45,7 +50,10 @@ class PurgeSession {
     PurgeReport* report_;
     const KeepList* keep_;
     std::set<std::string> kept_;  // told already (every pass meets them again)
-    std::set<std::string> gone_;
+    // Forgets what is remembered below FOLDER.
+    void ForgetBelow(const std::string& folder);
+
+    std::set<std::string, std::less<>> gone_;  // paths, and "folder\\" for an emptied folder
     std::map<std::string, std::string> failed_;  // path -> reason
     std::vector<std::string> failedOrder_;
     bool finished_ = false;

@@ -3,6 +3,7 @@
 // with long-path support. Every call reports failure by its result and never throws.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,9 +88,15 @@ class OpenEntry {
     // True when another volume or another folder is mounted at this folder: its contents
     // belong to another place, although no link shows it.
     virtual bool IsMountPoint() = 0;
-    // A folder's entries in the platform's order, "." and ".." left out. False when the
-    // object cannot be listed.
-    virtual bool List(std::vector<DirEntry>& entries) = 0;
+    // Hands EACH a folder's entries one by one, in the platform's order, "." and ".." left
+    // out, as the platform reads them in batches: a huge folder is never held whole. False
+    // when the object cannot be listed (or not to the end).
+    virtual bool ListEach(const std::function<void(const DirEntry&)>& each) = 0;
+    // The same entries gathered.
+    bool List(std::vector<DirEntry>& entries) {
+        entries.clear();
+        return ListEach([&entries](const DirEntry& entry) { entries.push_back(entry); });
+    }
     virtual bool SetAttributes(std::uint32_t attributes) = 0;
     // Deletes the object's name when this handle closes. Refused (false) for a folder that is
     // not empty and for a read-only file, unless IGNOREREADONLY and the platform deletes a

@@ -115,13 +115,12 @@ class FakeFileSystem::Handle final : public platform::OpenEntry {
 
     bool IsMountPoint() override { return node_->mountedAt != nullptr; }
 
-    bool List(std::vector<platform::DirEntry>& entries) override {
-        entries.clear();
+    bool ListEach(const std::function<void(const platform::DirEntry&)>& each) override {
         if (!node_->isDirectory) return false;
         for (Node* child : node_->children) {
             Node* target = child->isDirectory ? child : fs_.Follow(child, 0);
             std::uint64_t size = target != nullptr ? Data(target)->contents.size() : 0;
-            entries.push_back({child->name, fs_.ListedAttributes(child), size, child->shortName});
+            each({child->name, fs_.ListedAttributes(child), size, child->shortName});
         }
         return true;
     }

@@ -209,11 +209,11 @@ class OpenEntryWin32 final : public OpenEntry {
                (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     }
 
-    bool List(std::vector<DirEntry>& entries) override {
-        entries.clear();
+    bool ListEach(const std::function<void(const DirEntry&)>& each) override {
         std::vector<std::uint64_t> buffer(8 * 1024);  // 64 KB, aligned for the records
         const DWORD size = static_cast<DWORD>(buffer.size() * sizeof buffer[0]);
         FILE_INFO_BY_HANDLE_CLASS kind = FileIdBothDirectoryRestartInfo;
+        DirEntry entry;
         for (;;) {
             if (!GetFileInformationByHandleEx(handle_.get(), kind, buffer.data(), size))
                 return GetLastError() == ERROR_NO_MORE_FILES;
@@ -223,11 +223,12 @@ class OpenEntryWin32 final : public OpenEntry {
                 const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes);
                 std::wstring_view name(info->FileName, info->FileNameLength / sizeof(wchar_t));
                 if (name != L"." && name != L"..") {
-                    entries.push_back({Narrow(name), info->FileAttributes,
-                                       static_cast<std::uint64_t>(info->EndOfFile.QuadPart)});
-                    if (info->ShortNameLength > 0)
-                        entries.back().shortName = Narrow(std::wstring_view(
-                            info->ShortName, info->ShortNameLength / sizeof(wchar_t)));
+                    entry.name = Narrow(name);
+                    entry.attributes = info->FileAttributes;
+                    entry.size = static_cast<std::uint64_t>(info->EndOfFile.QuadPart);
+                    entry.shortName = Narrow(std::wstring_view(
+                        info->ShortName, info->ShortNameLength / sizeof(wchar_t)));
+                    each(entry);
                 }
                 if (info->NextEntryOffset == 0) break;
                 bytes += info->NextEntryOffset;
