@@ -14,7 +14,10 @@ namespace engine {
 
 class CompactListing {
   public:
+    // Past 4 GB of names (tens of millions of entries) the rest is left out: not walked, so
+    // not deleted, and the folder is then not empty to remove.
     void Add(const platform::DirEntry& entry) {
+        if (names_.size() + entry.name.size() > UINT32_MAX) return;
         records_.push_back({entry.size, static_cast<std::uint32_t>(names_.size()), entry.attributes});
         names_ += entry.name;
     }
