@@ -94,7 +94,6 @@ int Purge(const std::string& variant, const std::string& root) {
     return 0;
 }
 
-
 // The calls a walk makes for one file, timed alone: the floor under each walk's cost. The
 // checked delete cannot drop any of them where a file link lists as a plain file (Wine): only
 // the handle's name tells it, and a delete-on-close open cannot be taken back once the name
@@ -208,7 +207,6 @@ Run RunChild(const std::string& variant, const std::string& root) {
     return run;
 }
 
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -241,9 +239,10 @@ int main(int argc, char** argv) {
                 RunChild("plain", root);  // a preview leaves the tree
                 RemoveDirectoryW(Widen(root).c_str());
             }
-            std::printf("memory: %-7s peak over start %6zd KB for 2,000 files, %6zd KB for "
-                        "200,000: %+zd KB\n",
-                        variant, over[0], over[1], over[1] - over[0]);
+            std::printf(
+                "memory: %-7s peak over start %6zd KB for 2,000 files, %6zd KB for "
+                "200,000: %+zd KB\n",
+                variant, over[0], over[1], over[1] - over[0]);
         }
         return 0;
     }

@@ -18,7 +18,8 @@ class CompactListing {
     // not deleted, and the folder is then not empty to remove.
     void Add(const platform::DirEntry& entry) {
         if (names_.size() + entry.name.size() > UINT32_MAX) return;
-        records_.push_back({entry.size, static_cast<std::uint32_t>(names_.size()), entry.attributes});
+        records_.push_back(
+            {entry.size, static_cast<std::uint32_t>(names_.size()), entry.attributes});
         names_ += entry.name;
     }
     void Clear() {

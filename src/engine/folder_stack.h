@@ -69,7 +69,7 @@ class FolderStack {
         bool listed = false;  // listed at the first Next()
         std::size_t next = 0;
         std::size_t pathLength = 0;
-        std::size_t indexInParent = 0;   // its place in its parent's entries
+        std::size_t indexInParent = 0;    // its place in its parent's entries
         std::vector<std::uint32_t> gone;  // entries deleted or removed, not yet confirmed
         std::size_t goneBefore = 0;       // in a preview: entries an earlier pass took
         bool result = true;

@@ -53,7 +53,7 @@ class PurgeSession {
     // Forgets what is remembered below FOLDER.
     void ForgetBelow(const std::string& folder);
 
-    std::set<std::string, std::less<>> gone_;  // paths, and "folder\\" for an emptied folder
+    std::set<std::string, std::less<>> gone_;    // paths, and "folder\\" for an emptied folder
     std::map<std::string, std::string> failed_;  // path -> reason
     std::vector<std::string> failedOrder_;
     bool finished_ = false;
