@@ -44,10 +44,6 @@ ShellListViewPeer::ShellListViewPeer(Win32State& state, ui::ShellListView& view)
     CreateControl(WC_LISTVIEWW, WS_EX_CLIENTEDGE,
                   ViewStyle() | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
                       LVS_AUTOARRANGE | WS_TABSTOP);
-    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL,
-                 reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(false)));
-    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL,
-                 reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(true)));
     PushColumns();
     PushStyle();
     PushColors();
@@ -104,13 +100,25 @@ void ShellListViewPeer::PushColumnTitles() {
     }
 }
 
+void ShellListViewPeer::AttachImageLists() {
+    if (imageListsAttached_) return;
+    imageListsAttached_ = true;
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL,
+                 reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(false)));
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL,
+                 reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(true)));
+}
+
 void ShellListViewPeer::PushItems() {
     if (shownGeneration_ != view_.Generation()) {
         shownGeneration_ = view_.Generation();
+        const auto& items = view_.Items();
+        // The system's image lists cost much to make on their first use; an empty list shows
+        // no icon, so they wait for the first items.
+        if (!items.empty()) AttachImageLists();
         pushing_ = true;
         SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
         SendMessageW(hwnd_, LVM_DELETEALLITEMS, 0, 0);
-        const auto& items = view_.Items();
         SendMessageW(hwnd_, LVM_SETITEMCOUNT, items.size(), 0);
         for (size_t i = 0; i < items.size(); ++i) {
             const platform::ShellItem& shown = items[i];
