@@ -36,7 +36,8 @@ class EntryBuffer {
 // The cache's functions, from WinINet on first use; all null when it is missing.
 struct CacheFunctions {
     decltype(FindFirstUrlCacheEntryW)* findFirst =
-        SystemFunction<decltype(FindFirstUrlCacheEntryW)>(L"wininet.dll", "FindFirstUrlCacheEntryW");
+        SystemFunction<decltype(FindFirstUrlCacheEntryW)>(L"wininet.dll",
+                                                          "FindFirstUrlCacheEntryW");
     decltype(FindNextUrlCacheEntryW)* findNext =
         SystemFunction<decltype(FindNextUrlCacheEntryW)>(L"wininet.dll", "FindNextUrlCacheEntryW");
     decltype(FindCloseUrlCache)* findClose =

@@ -42,9 +42,9 @@ TEST(FormOwner, CreatesInOrderAndDestroysInReverseAfterEveryHandlerRan) {
         forms.Create<Recorded>(app, log, "c");
     }
     EXPECT_EQ(reported, std::vector<std::string>{"b failed"}) << "start-up goes on";
-    EXPECT_EQ(log, (std::vector<std::string>{"create a", "create b", "create c",
-                                             "handler c sees 3", "handler b sees 3",
-                                             "handler a sees 3", "gone c", "gone b", "gone a"}))
+    EXPECT_EQ(log, (std::vector<std::string>{"create a", "create b", "create c", "handler c sees 3",
+                                             "handler b sees 3", "handler a sees 3", "gone c",
+                                             "gone b", "gone a"}))
         << "no native window is made before a form shows";
 }
 

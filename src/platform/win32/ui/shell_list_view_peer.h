@@ -1,6 +1,7 @@
 #pragma once
 // ui::ShellListView as a list view (SysListView32) with the columns Name, Size, Type and
-// Modified and the system image lists (attached with the first items); refilled whenever the model re-read its root.
+// Modified and the system image lists (attached with the first items); refilled whenever the
+// model re-read its root.
 
 #include "platform/win32/ui/list_view_peer_base.h"
 #include "ui/shell_list_view.h"

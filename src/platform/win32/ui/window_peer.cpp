@@ -261,8 +261,13 @@ void WindowPeer::AddToolTip(UINT msg, WPARAM wParam, LPARAM lParam) {
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     // From now on the tool tip sees the mouse messages itself; this one it is told of.
     const DWORD at = GetMessagePos();
-    MSG relay{hwnd_, msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
-              {GET_X_LPARAM(at), GET_Y_LPARAM(at)}};
+    MSG relay{};
+    relay.hwnd = hwnd_;
+    relay.message = msg;
+    relay.wParam = wParam;
+    relay.lParam = lParam;
+    relay.time = static_cast<DWORD>(GetMessageTime());
+    relay.pt = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
     SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
 }
 
