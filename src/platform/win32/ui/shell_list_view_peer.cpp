@@ -44,10 +44,22 @@ ShellListViewPeer::ShellListViewPeer(Win32State& state, ui::ShellListView& view)
     CreateControl(WC_LISTVIEWW, WS_EX_CLIENTEDGE,
                   ViewStyle() | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
                       LVS_AUTOARRANGE | WS_TABSTOP);
+    standInSmall_.reset(ImageList_Create(GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), ILC_COLOR32, 0, 1));
+    standInLarge_.reset(ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                         ILC_COLOR32, 0, 1));
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL,
+                 reinterpret_cast<LPARAM>(standInSmall_.get()));
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL,
+                 reinterpret_cast<LPARAM>(standInLarge_.get()));
     PushColumns();
     PushStyle();
     PushColors();
     PushItems();
+}
+
+ShellListViewPeer::~ShellListViewPeer() {
+    DestroyOwnedWindow();  // before the stand-in lists it shows
 }
 
 DWORD ShellListViewPeer::ViewStyle() const {
@@ -113,8 +125,6 @@ void ShellListViewPeer::PushItems() {
     if (shownGeneration_ != view_.Generation()) {
         shownGeneration_ = view_.Generation();
         const auto& items = view_.Items();
-        // The system's image lists cost much to make on their first use; an empty list shows
-        // no icon, so they wait for the first items.
         if (!items.empty()) AttachImageLists();
         pushing_ = true;
         SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
