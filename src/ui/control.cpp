@@ -160,6 +160,8 @@ Point Control::ScreenToClient(Point p) const {
 
 void Control::SetVisible(bool v) {
     if (v == visible_) return;
+    // A top-level window gets its native window, and its controls theirs, when it first shows.
+    if (v && !parent_ && !peer_) Realize();
     visible_ = v;
     if (!v && parent_) {
         if (parent_->hoveredChild_ == this) parent_->hoveredChild_ = nullptr;

@@ -8,7 +8,8 @@
 //
 // No constructor creates a peer: Realize() does, once the control is whole (a virtual call
 // from a base constructor would answer for the base). A control added under a realised parent
-// gets its peer at the next Realize() of itself or of an ancestor.
+// gets its peer at the next Realize() of itself or of an ancestor. A top-level control (a form)
+// is realised, with its descendants, at the latest when it first becomes visible.
 //
 // Children are owned by whoever created them (normally the form, as members) and are destroyed
 // before their parent; a control detaches itself from its parent when destroyed.

@@ -17,6 +17,13 @@ ShellListView::ShellListView(Control* parent, platform::ShellFolder* shell)
     timer_->SetInterval(kPollInterval);
     timer_->SetEnabled(false);
     timer_->OnTimer = [this] { PollChanges(); };
+    readSoon_ = std::make_unique<Timer>(App());
+    readSoon_->SetInterval(1);
+    readSoon_->SetEnabled(false);
+    readSoon_->OnTimer = [this] {
+        Rewatch();
+        ReadRoot();
+    };
 }
 
 ShellListView::~ShellListView() {
@@ -45,6 +52,14 @@ void ShellListView::SetRoot(const std::string& root) {
     ReadRoot();
 }
 
+void ShellListView::SetRootSoon(const std::string& root) {
+    if (root == root_) return;
+    root_ = root;
+    watch_.reset();
+    timer_->SetEnabled(false);
+    readSoon_->SetEnabled(true);
+}
+
 bool ShellListView::RootIsFolder() const {
     return shell_ && !root_.empty() && !RootIsRecycleBin() && shell_->FolderExists(root_);
 }
@@ -67,6 +82,7 @@ void ShellListView::PollChanges() {
 }
 
 void ShellListView::ReadRoot() {
+    readSoon_->SetEnabled(false);
     std::optional<std::vector<platform::ShellItem>> listing;
     if (shell_ && !root_.empty())
         listing = RootIsRecycleBin() ? shell_->ListRecycleBin() : shell_->ListFolder(root_);

@@ -41,6 +41,10 @@ class ShellListView : public Control, public ColumnTitleHost {
     // is read at once. A folder that cannot be listed shows no items (ListingFailed()).
     const std::string& Root() const { return root_; }
     void SetRoot(const std::string& root);
+    // Sets the root as SetRoot does, but reads and watches it at the next timer tick, which
+    // comes after the windows have painted: a window shows before a long listing. A read
+    // meanwhile (SetRoot, Refresh) takes its place.
+    void SetRootSoon(const std::string& root);
     bool RootIsRecycleBin() const { return root_ == kRecycleBin; }
     // The root is a folder path (not the recycle bin) that exists now.
     bool RootIsFolder() const;
@@ -121,6 +125,7 @@ class ShellListView : public Control, public ColumnTitleHost {
     std::string titles_[kColumnCount] = {"Name", "Size", "Type", "Modified"};
     std::unique_ptr<platform::FolderWatch> watch_;
     std::unique_ptr<Timer> timer_;
+    std::unique_ptr<Timer> readSoon_;  // one tick, for SetRootSoon
 };
 
 }  // namespace ui

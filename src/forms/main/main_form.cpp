@@ -71,7 +71,8 @@ void TForm1::FormCreate() {
           "Name User:   " + user.value_or("No"), std::string(), kRule, std::string(),
           std::string()})
         AppendLog(line);
-    ShellListView1.SetRoot(std::string(ui::ShellListView::kRecycleBin));
+    // Listed once the window is up: a full bin takes long to list, and no one sees it before.
+    ShellListView1.SetRootSoon(std::string(ui::ShellListView::kRecycleBin));
 }
 
 void TForm1::Timer1Timer() {

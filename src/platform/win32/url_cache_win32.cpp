@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/win32/system_function.h"
+
 namespace platform::win32 {
 
 namespace {
@@ -31,6 +33,25 @@ class EntryBuffer {
     DWORD size_ = 0;
 };
 
+// The cache's functions, from WinINet on first use; all null when it is missing.
+struct CacheFunctions {
+    decltype(FindFirstUrlCacheEntryW)* findFirst =
+        SystemFunction<decltype(FindFirstUrlCacheEntryW)>(L"wininet.dll",
+                                                          "FindFirstUrlCacheEntryW");
+    decltype(FindNextUrlCacheEntryW)* findNext =
+        SystemFunction<decltype(FindNextUrlCacheEntryW)>(L"wininet.dll", "FindNextUrlCacheEntryW");
+    decltype(FindCloseUrlCache)* findClose =
+        SystemFunction<decltype(FindCloseUrlCache)>(L"wininet.dll", "FindCloseUrlCache");
+    decltype(DeleteUrlCacheEntryW)* deleteEntry =
+        SystemFunction<decltype(DeleteUrlCacheEntryW)>(L"wininet.dll", "DeleteUrlCacheEntryW");
+    bool Whole() const { return findFirst && findNext && findClose && deleteEntry; }
+};
+
+const CacheFunctions& Cache() {
+    static const CacheFunctions functions;
+    return functions;
+}
+
 // A fetch that needs a bigger buffer (the entry grew since its size was asked) is
 // retried with the size the cache now reports; any other failure ends the walk.
 constexpr int kFetchAttempts = 3;
@@ -38,13 +59,15 @@ constexpr int kFetchAttempts = 3;
 // Walks the cache's entries, giving each one's record to VISIT.
 template <typename Visit>
 void WalkEntries(Visit visit) {
+    const CacheFunctions& cache = Cache();
+    if (!cache.Whole()) return;  // no cache to walk
     EntryBuffer buffer;
     DWORD needed = 0;
-    HANDLE find = FindFirstUrlCacheEntryW(nullptr, nullptr, &needed);
+    HANDLE find = cache.findFirst(nullptr, nullptr, &needed);
     for (int attempt = 0; !find && attempt < kFetchAttempts; ++attempt) {
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) break;
         buffer.Resize(needed);
-        find = FindFirstUrlCacheEntryW(nullptr, buffer.Info(), buffer.Size());
+        find = cache.findFirst(nullptr, buffer.Info(), buffer.Size());
         needed = *buffer.Size();
     }
     if (!find) return;
@@ -54,11 +77,11 @@ void WalkEntries(Visit visit) {
 
         needed = 0;
         bool fetched = false;
-        if (!FindNextUrlCacheEntryW(find, nullptr, &needed)) {
+        if (!cache.findNext(find, nullptr, &needed)) {
             for (int attempt = 0; attempt < kFetchAttempts; ++attempt) {
                 if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) break;
                 buffer.Resize(needed);
-                if (FindNextUrlCacheEntryW(find, buffer.Info(), buffer.Size())) {
+                if (cache.findNext(find, buffer.Info(), buffer.Size())) {
                     fetched = true;
                     break;
                 }
@@ -67,7 +90,7 @@ void WalkEntries(Visit visit) {
         }
         if (!fetched) break;  // no more entries, or a failure that ends the walk
     }
-    FindCloseUrlCache(find);
+    cache.findClose(find);
 }
 
 }  // namespace
@@ -84,7 +107,7 @@ UrlCacheContents UrlCacheWin32::CountUrlCache() {
 std::size_t UrlCacheWin32::ClearUrlCache() {
     std::size_t deleted = 0;
     WalkEntries([&](const INTERNET_CACHE_ENTRY_INFOW& entry) {
-        if (DeleteUrlCacheEntryW(entry.lpszSourceUrlName)) ++deleted;
+        if (Cache().deleteEntry(entry.lpszSourceUrlName)) ++deleted;
     });
     return deleted;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,10 +42,33 @@ TEST(FormOwner, CreatesInOrderAndDestroysInReverseAfterEveryHandlerRan) {
         forms.Create<Recorded>(app, log, "c");
     }
     EXPECT_EQ(reported, std::vector<std::string>{"b failed"}) << "start-up goes on";
-    EXPECT_EQ(log,
-              (std::vector<std::string>{"create a realised", "create b realised",
-                                        "create c realised", "handler c sees 3", "handler b sees 3",
-                                        "handler a sees 3", "gone c", "gone b", "gone a"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"create a", "create b", "create c", "handler c sees 3",
+                                             "handler b sees 3", "handler a sees 3", "gone c",
+                                             "gone b", "gone a"}))
+        << "no native window is made before a form shows";
+}
+
+// Every way of making a form visible first makes its native window and its controls'.
+TEST(FormOwner, AFormIsRealisedWhenItFirstShows) {
+    ui::HeadlessBackend backend;
+    ui::Application app(backend);
+    std::vector<std::string> log;
+    ui::FormOwner forms;
+    const std::vector<std::function<void(ui::Form&)>> shows = {
+        [](ui::Form& f) { f.ShowForm(); },
+        [](ui::Form& f) { f.Show(); },
+        [](ui::Form& f) { f.SetVisible(true); },
+    };
+    for (const auto& show : shows) {
+        auto& form = forms.Create<Recorded>(app, log, "a");
+        ui::Control child(&form);
+        ASSERT_EQ(form.Peer(), nullptr);
+        show(form);
+        EXPECT_EQ(backend.PeerKind(form), "form");
+        EXPECT_EQ(backend.PeerKind(child), "custom");
+        form.Hide();
+        EXPECT_NE(form.Peer(), nullptr) << "kept when hidden";
+    }
 }
 
 }  // namespace

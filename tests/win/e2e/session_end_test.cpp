@@ -66,7 +66,8 @@ TEST_F(SessionEnd, WritesTheOptionsAndTheLogBeforeItAnswersOnceAndEnds) {
     wintest::RunningProgram program;
     ASSERT_NE(program.Main(), nullptr) << "main window not found";
     const std::vector<HWND> windows = ProgramWindows(program);
-    ASSERT_EQ(windows.size(), 7u) << "the seven windows";
+    // The windows no one has seen yet get their native windows when first shown.
+    ASSERT_EQ(windows.size(), 1u) << "the main window alone";
 
     for (HWND hwnd : windows) {
         DWORD_PTR agreed = 0;

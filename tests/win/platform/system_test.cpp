@@ -8,6 +8,7 @@
 
 #include "platform/win32/files_win32.h"
 #include "platform/win32/sound_win32.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/system_win32.h"
 #include "platform/win32/text.h"
 
@@ -110,6 +111,16 @@ TEST(FileSystemWin32, DirectoryExistsOnlyForFolders) {
     EXPECT_FALSE(files.DirectoryExists(windows + "\\system32\\kernel32.dll"));
     EXPECT_FALSE(files.DirectoryExists(windows + "\\no such folder"));
     EXPECT_FALSE(files.DirectoryExists(""));
+}
+
+// Functions of the DLLs loaded on first use: found in the system folder, null when the
+// function or the DLL is missing.
+TEST(SystemFunction, FindsSystemFunctionsAndNothingElse) {
+    using platform::win32::FindSystemFunction;
+    EXPECT_NE(FindSystemFunction(L"winmm.dll", "PlaySoundW"), nullptr);
+    EXPECT_NE(FindSystemFunction(L"wininet.dll", "FindFirstUrlCacheEntryW"), nullptr);
+    EXPECT_EQ(FindSystemFunction(L"winmm.dll", "NoSuchFunction"), nullptr);
+    EXPECT_EQ(FindSystemFunction(L"no-such-library.dll", "PlaySoundW"), nullptr);
 }
 
 }  // namespace

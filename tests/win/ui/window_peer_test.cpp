@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <stdexcept>
@@ -109,6 +110,37 @@ TEST_F(WindowPeerTest, ControlsAddedToARealisedFormGetThePeerOfTheirKind) {
     EXPECT_EQ(ClassOf(HwndOf(list)), L"ListBox");
     EXPECT_EQ(label.Peer(), nullptr) << "a label is painted by its parent";
     EXPECT_EQ(ClassOf(HwndOf(panel)), L"SkarvelWindow");
+}
+
+// A window joins the form's tool tip when the mouse first comes over it, own and native alike,
+// once; the tool tip then asks for the hint under the mouse.
+TEST_F(WindowPeerTest, AWindowJoinsTheToolTipWhenTheMouseFirstComesOverIt) {
+    ui::ListBox list(&form);
+    ui::Control panel(&form);
+    panel.SetBounds(150, 0, 100, 100);
+    panel.SetHint("Panel hint");
+    form.Realize();
+    const DWORD pid = GetCurrentProcessId();
+    auto toolTip = [&] {
+        HWND tip = nullptr;
+        while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr))) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(tip, &owner);
+            if (owner == pid && GetWindow(tip, GW_OWNER) == HwndOf(form)) return tip;
+        }
+        return HWND{};
+    };
+    EXPECT_EQ(toolTip(), nullptr) << "no tool tip before the mouse came";
+    for (const ui::Control* c : std::initializer_list<const ui::Control*>{&panel, &list, &panel})
+        SendMessageW(HwndOf(*c), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    const HWND tip = toolTip();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 2);
+    NMTTDISPINFOW info{};
+    info.hdr = {tip, reinterpret_cast<UINT_PTR>(HwndOf(panel)), TTN_GETDISPINFOW};
+    SendMessageW(HwndOf(panel), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    ASSERT_NE(info.lpszText, nullptr);
+    EXPECT_EQ(std::wstring(info.lpszText), L"Panel hint");
 }
 
 TEST_F(WindowPeerTest, ChildrenGetUniqueIdsAndTheirMeasureRequestDuringCreation) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/com_ptr.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/text.h"
 #include "platform/win32/ui/window_peer.h"
 #include "ui/application.h"
@@ -341,12 +342,16 @@ bool HasOwnAccessible(ui::Control& control) {
 }
 
 LRESULT AnswerClientObject(HWND hwnd, WPARAM wParam) {
+    static auto* const createStandard = SystemFunction<decltype(CreateStdAccessibleObject)>(
+        L"oleacc.dll", "CreateStdAccessibleObject");
+    static auto* const resultFromObject =
+        SystemFunction<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+    if (!createStandard || !resultFromObject) return 0;  // the system's default answer stands
     ComPtr<IAccessible> standard;
-    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, IID_IAccessible, standard.OutVoid())))
-        return 0;
+    if (FAILED(createStandard(hwnd, OBJID_CLIENT, IID_IAccessible, standard.OutVoid()))) return 0;
     auto* object = new (std::nothrow) ControlAccessible(hwnd, std::move(standard));
     if (!object) return 0;
-    LRESULT result = LresultFromObject(IID_IAccessible, wParam, object);
+    LRESULT result = resultFromObject(IID_IAccessible, wParam, object);
     object->Release();  // the result holds its own reference
     return result < 0 ? 0 : result;
 }

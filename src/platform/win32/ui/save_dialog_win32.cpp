@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "platform/win32/system_function.h"
 #include "platform/win32/text.h"
 #include "ui/save_dialog.h"
 
@@ -44,8 +45,14 @@ std::optional<std::string> RunSaveFileDialog(const ui::SaveDialog& dialog, HWND 
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     // No overwrite question and no default extension; the program's folder stays current.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    if (GetSaveFileNameW(&ofn)) return Narrow(name.c_str());
-    DWORD error = CommDlgExtendedError();
+    static auto* const getSaveFileName =
+        SystemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    static auto* const extendedError =
+        SystemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    if (!getSaveFileName || !extendedError)
+        throw std::runtime_error("The save dialog is missing from this system.");
+    if (getSaveFileName(&ofn)) return Narrow(name.c_str());
+    DWORD error = extendedError();
     if (error == 0) return std::nullopt;  // cancelled
     char text[64];
     std::snprintf(text, sizeof(text), "The save dialog failed (error 0x%04lX).", error);

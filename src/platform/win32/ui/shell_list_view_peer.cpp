@@ -44,14 +44,22 @@ ShellListViewPeer::ShellListViewPeer(Win32State& state, ui::ShellListView& view)
     CreateControl(WC_LISTVIEWW, WS_EX_CLIENTEDGE,
                   ViewStyle() | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
                       LVS_AUTOARRANGE | WS_TABSTOP);
+    standInSmall_.reset(ImageList_Create(GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), ILC_COLOR32, 0, 1));
+    standInLarge_.reset(ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                         ILC_COLOR32, 0, 1));
     SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL,
-                 reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(false)));
+                 reinterpret_cast<LPARAM>(standInSmall_.get()));
     SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL,
-                 reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(true)));
+                 reinterpret_cast<LPARAM>(standInLarge_.get()));
     PushColumns();
     PushStyle();
     PushColors();
     PushItems();
+}
+
+ShellListViewPeer::~ShellListViewPeer() {
+    DestroyOwnedWindow();  // before the stand-in lists it shows
 }
 
 DWORD ShellListViewPeer::ViewStyle() const {
@@ -104,13 +112,23 @@ void ShellListViewPeer::PushColumnTitles() {
     }
 }
 
+void ShellListViewPeer::AttachImageLists() {
+    if (imageListsAttached_) return;
+    imageListsAttached_ = true;
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL,
+                 reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(false)));
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL,
+                 reinterpret_cast<LPARAM>(ShellFolderWin32::SystemImageList(true)));
+}
+
 void ShellListViewPeer::PushItems() {
     if (shownGeneration_ != view_.Generation()) {
         shownGeneration_ = view_.Generation();
+        const auto& items = view_.Items();
+        if (!items.empty()) AttachImageLists();
         pushing_ = true;
         SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
         SendMessageW(hwnd_, LVM_DELETEALLITEMS, 0, 0);
-        const auto& items = view_.Items();
         SendMessageW(hwnd_, LVM_SETITEMCOUNT, items.size(), 0);
         for (size_t i = 0; i < items.size(); ++i) {
             const platform::ShellItem& shown = items[i];

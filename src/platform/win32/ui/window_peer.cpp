@@ -182,7 +182,6 @@ void WindowPeer::CreateOwnWindow(DWORD exStyle, DWORD style, HWND parent, const 
                                 r.left, r.top, r.right - r.left, r.bottom - r.top, parent, menuOrId,
                                 state_.instance, this);
     hwnd_ = CheckCreated(hwnd, "a");
-    AddToolTip();
 }
 
 void WindowPeer::CreateNativeWindow(const wchar_t* className, DWORD exStyle, DWORD style) {
@@ -199,7 +198,6 @@ void WindowPeer::CreateNativeWindow(const wchar_t* className, DWORD exStyle, DWO
     native_ = true;
     SetPropW(hwnd_, kPeerProperty, this);
     SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    AddToolTip();
 }
 
 void WindowPeer::DestroyOwnedWindow() {
@@ -236,8 +234,9 @@ void WindowPeer::ForgetWindow() {
     hwnd_ = nullptr;
 }
 
-void WindowPeer::AddToolTip() {
+void WindowPeer::AddToolTip(UINT msg, WPARAM wParam, LPARAM lParam) {
     // The tool tip belongs to the top-level window; the text is asked for when it shows.
+    toolAdded_ = true;
     HWND top = GetAncestor(hwnd_, GA_ROOT);
     if (!top) top = hwnd_;
     HWND& tip = state_.toolTips[top];
@@ -260,6 +259,16 @@ void WindowPeer::AddToolTip() {
     info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
     info.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    // From now on the tool tip sees the mouse messages itself; this one it is told of.
+    const DWORD at = GetMessagePos();
+    MSG relay{};
+    relay.hwnd = hwnd_;
+    relay.message = msg;
+    relay.wParam = wParam;
+    relay.lParam = lParam;
+    relay.time = static_cast<DWORD>(GetMessageTime());
+    relay.pt = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
 }
 
 void WindowPeer::Changed(ui::Change what) {
@@ -358,6 +367,9 @@ void WindowPeer::Paint() {
 bool WindowPeer::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     ui::Point p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     result = 0;
+    // A window joins its tool tip when the mouse first comes over it: the windows no one has
+    // pointed at cost the tool tip nothing.
+    if (msg == WM_MOUSEMOVE && !toolAdded_) AddToolTip(msg, wParam, lParam);
     switch (msg) {
         case WM_SETFOCUS: {
             ui::Control* old = state_.focused;

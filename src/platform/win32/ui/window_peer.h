@@ -97,7 +97,9 @@ class WindowPeer : public ui::ControlPeer {
     // The child to reflect MSG to, by its ID; null when it is none of ours.
     WindowPeer* ReflectionTarget(UINT msg, WPARAM wParam, LPARAM lParam) const;
     HWND CheckCreated(HWND hwnd, const char* what);
-    void AddToolTip();
+    // Registers the window with its top-level window's tool tip (made then if need be) and
+    // hands the tool tip the mouse message MSG that brought it.
+    void AddToolTip(UINT msg, WPARAM wParam, LPARAM lParam);
     // The bookkeeping when the window is gone (WM_NCDESTROY) or about to go.
     void ForgetWindow();
 
@@ -106,6 +108,7 @@ class WindowPeer : public ui::ControlPeer {
     std::map<UINT, WindowPeer*> children_;
     UINT nextChildId_;
     std::wstring toolTipText_;  // outlives the tool tip's request for it
+    bool toolAdded_ = false;
 };
 
 // The modifier keys held with the key message being handled.

@@ -71,6 +71,8 @@ TEST_F(ToolsTest, DriveTableColumns) {
                                                  {"Serial", 80, ui::Alignment::Center}};
     EXPECT_EQ(list.Columns(), columns);
     EXPECT_TRUE(list.GridLines() && list.RowSelect() && !list.Border());
+    EXPECT_EQ(backend.PeerKind(list), "") << "made when the window first shows";
+    form.ShowForm();
     EXPECT_EQ(backend.PeerKind(list), "listview");
 }
 

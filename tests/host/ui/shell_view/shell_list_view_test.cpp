@@ -70,6 +70,26 @@ TEST_F(ShellListViewTest, NewRootIsReadOnceAndTheSameRootDoesNothing) {
     EXPECT_EQ(shell.listCalls, 2);
 }
 
+// A root set "soon" is read, and watched, at the next timer tick, once; a read meanwhile takes
+// its place.
+TEST_F(ShellListViewTest, ARootSetSoonIsReadAtTheNextTick) {
+    view.SetRootSoon(std::string(ui::ShellListView::kRecycleBin));
+    EXPECT_TRUE(view.RootIsRecycleBin());
+    EXPECT_EQ(shell.listCalls, 0);
+    EXPECT_EQ(shell.LiveWatches(), 0);
+    backend.AdvanceTime(1);
+    EXPECT_EQ(Names(view), std::vector<std::string>{"deleted.doc"});
+    EXPECT_EQ(shell.LiveWatches(), 1);
+    backend.AdvanceTime(ui::ShellListView::kPollInterval - 1);
+    EXPECT_EQ(shell.listCalls, 1) << "one read, no change since";
+
+    view.SetRootSoon("C:\\Other");
+    view.Refresh();
+    EXPECT_EQ(Names(view), std::vector<std::string>{"one"});
+    backend.AdvanceTime(1);
+    EXPECT_EQ(shell.listCalls, 2) << "the refresh took the tick's place";
+}
+
 TEST_F(ShellListViewTest, FoldersComeFirstThenNamesWithoutRegardToCase) {
     view.SetShowHidden(true);
     view.SetRoot("C:\\Temp");
