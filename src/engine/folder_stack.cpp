@@ -83,21 +83,21 @@ bool FolderStack::Confirm(Level& level, const std::string& path) {
     level.gone.clear();
     const CompactListing& entries = level.entries;
     // Read the folder again: what it still lists was not deleted, whatever was accepted.
-    std::vector<bool> present(gone.size(), false);
+    std::vector<bool> present(entries.Size(), false);  // by index in the listing
     bool listed = session_.IsPreview();
     if (!listed) {
         if (!level.folder) level.folder = OpenChecked(path, platform::OpenFor::Removal);
         // The entries that went, by name, to find those the folder still lists.
-        std::vector<std::uint32_t> byName(gone.size());
-        for (std::uint32_t k = 0; k < byName.size(); ++k) byName[k] = k;
-        const auto nameOf = [&](std::uint32_t k) { return entries.Name(gone[k]); };
-        std::sort(byName.begin(), byName.end(),
-                  [&](std::uint32_t a, std::uint32_t b) { return nameOf(a) < nameOf(b); });
+        std::vector<std::uint32_t> byName = gone;
+        std::sort(byName.begin(), byName.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return entries.Name(a) < entries.Name(b);
+        });
         listed = level.folder && level.folder->ListEach([&](const platform::DirEntry& entry) {
-            auto it = std::lower_bound(
-                byName.begin(), byName.end(), std::string_view(entry.name),
-                [&](std::uint32_t k, std::string_view name) { return nameOf(k) < name; });
-            if (it != byName.end() && nameOf(*it) == entry.name) present[*it] = true;
+            auto it = std::lower_bound(byName.begin(), byName.end(), std::string_view(entry.name),
+                                       [&](std::uint32_t index, std::string_view name) {
+                                           return entries.Name(index) < name;
+                                       });
+            if (it != byName.end() && entries.Name(*it) == entry.name) present[*it] = true;
         });
     }
     // In a preview, a folder whose every entry would go is remembered as emptied, not entry
@@ -106,10 +106,9 @@ bool FolderStack::Confirm(Level& level, const std::string& path) {
                          level.goneBefore + gone.size() == entries.Size();
     bool all = true;
     std::string entryPath;
-    for (std::size_t k = 0; k < gone.size(); ++k) {
-        const std::uint32_t index = gone[k];
+    for (const std::uint32_t index : gone) {
         entryPath.assign(path).append(1, '\\').append(entries.Name(index));
-        if (!listed || present[k]) {
+        if (!listed || present[index]) {
             all = false;
             session_.Failed(entryPath, listed ? kReasonStillThere : kReasonUnconfirmed);
         } else if (entries.IsFolder(index)) {
@@ -178,7 +177,7 @@ bool FolderStack::Leave(bool remove) {
             for (std::size_t i = 0; i < entries.Size() && removed; ++i)
                 removed = session_.Gone(path_ + "\\" + std::string(entries.Name(i)));
             if (removed)
-                session_.Collapse(path_);
+                session_.ForgetBelow(path_);
             else
                 Fail(path_, kReasonNotEmpty);
         } else if (folder) {

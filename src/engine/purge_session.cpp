@@ -22,11 +22,6 @@ void PurgeSession::ForgetBelow(const std::string& folder) {
     gone_.erase(first, last);
 }
 
-void PurgeSession::Collapse(const std::string& path) {
-    // The folder itself is remembered when its removal is told, or its parent's emptying.
-    ForgetBelow(path);
-}
-
 void PurgeSession::Removed(const std::string& path, bool remember) {
     failed_.erase(path);
     if (IsPreview()) {

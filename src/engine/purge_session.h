@@ -35,9 +35,9 @@ class PurgeSession {
     void Removed(const std::string& path, bool remember = true);
     // In a preview: every entry FOLDER listed would be deleted; remembered as one.
     void Emptied(const std::string& folder);
-    // In a preview: the folder PATH would be removed, so what is below it need not be kept
-    // (told later, with Removed).
-    void Collapse(const std::string& path);
+    // In a preview: the folder FOLDER would be removed, so what is below it need not be kept
+    // (the folder itself is remembered when its removal is told, or its parent's emptying).
+    void ForgetBelow(const std::string& folder);
     void Failed(const std::string& path, const std::string& reason);
     void Entered(const std::string& folder);
     // Whether the keep list holds PATH; told to the report the first time it is asked.
@@ -49,10 +49,7 @@ class PurgeSession {
     PurgeMode mode_;
     PurgeReport* report_;
     const KeepList* keep_;
-    std::set<std::string> kept_;  // told already (every pass meets them again)
-    // Forgets what is remembered below FOLDER.
-    void ForgetBelow(const std::string& folder);
-
+    std::set<std::string> kept_;                 // told already (every pass meets them again)
     std::set<std::string, std::less<>> gone_;    // paths, and "folder\\" for an emptied folder
     std::map<std::string, std::string> failed_;  // path -> reason
     std::vector<std::string> failedOrder_;
