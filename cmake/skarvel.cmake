@@ -85,3 +85,26 @@ function(skarvel_split_debug_info target)
     WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
     VERBATIM)
 endfunction()
+
+# skarvel_delay_import(VAR DLL...) — delay-import libraries for system DLLs (ole32 ...): each DLL
+# is loaded on the first call of one of its functions, not before the program starts. VAR gets
+# the libraries to link, with the loader's helper.
+function(skarvel_delay_import var)
+  find_program(SKARVEL_DLLTOOL NAMES x86_64-w64-mingw32-dlltool REQUIRED)
+  find_program(SKARVEL_NM NAMES x86_64-w64-mingw32-nm REQUIRED)
+  set(libraries)
+  foreach(dll IN LISTS ARGN)
+    find_library(SKARVEL_IMPORT_LIB_${dll} NAMES lib${dll}.a REQUIRED)
+    set(out ${PROJECT_BINARY_DIR}/delay_import/lib${dll}_delay.a)
+    add_custom_command(OUTPUT ${out}
+      COMMAND ${CMAKE_COMMAND} -DNM=${SKARVEL_NM} -DDLLTOOL=${SKARVEL_DLLTOOL}
+              -DIMPORT_LIB=${SKARVEL_IMPORT_LIB_${dll}} -DDLL=${dll}.dll -DOUT=${out}
+              -P ${PROJECT_SOURCE_DIR}/cmake/make_delay_import.cmake
+      DEPENDS ${PROJECT_SOURCE_DIR}/cmake/make_delay_import.cmake ${SKARVEL_IMPORT_LIB_${dll}}
+      COMMENT "Making the delay-import library of ${dll}.dll")
+    list(APPEND libraries ${out})
+  endforeach()
+  add_custom_target(skarvel_delay_imports DEPENDS ${libraries})
+  list(APPEND libraries delayimp)
+  set(${var} ${libraries} PARENT_SCOPE)
+endfunction()

@@ -2,10 +2,12 @@
 
 #include "cli/cli.h"
 #include "platform/win32/console_win32.h"
+#include "platform/win32/delay_load.h"
 #include "platform/win32/ole_session.h"
 #include "platform/win32/services.h"
 
 int main() {
+    platform::win32::LoadDelayedDllsFromSystemFolder();
     platform::win32::OleSession ole;  // the shell's folder lookups
     platform::win32::RealServices services;
     platform::win32::ConsoleWin32 console;

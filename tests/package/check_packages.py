@@ -37,6 +37,9 @@ EXECUTABLES = {
     "skarvel-cli.exe": (pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_CUI"], "asInvoker", False),
 }
 RUNTIME_DLLS = {"libstdc++-6.dll", "libgcc_s_seh-1.dll", "libwinpthread-1.dll"}
+# Loaded by their first use, not at start: delay-imported or looked up when needed.
+FIRST_USE_DLLS = {"shell32.dll", "ole32.dll", "oleaut32.dll", "shlwapi.dll",
+                  "wininet.dll", "winmm.dll", "comdlg32.dll", "oleacc.dll"}
 
 
 def read_zip(path):
@@ -107,6 +110,7 @@ class Packages(unittest.TestCase):
                 self.check_debug_link(exe, pe)
                 imports = {i.dll.decode().lower() for i in pe.DIRECTORY_ENTRY_IMPORT}
                 self.assertFalse(imports & RUNTIME_DLLS, "the C++ runtime is linked in")
+                self.assertFalse(imports & FIRST_USE_DLLS, "a DLL loaded before it is needed")
                 self.assertTrue(resource(pe, pefile.RESOURCE_TYPE["RT_GROUP_ICON"]), "an icon")
                 self.check_manifest(pe, level, controls6)
                 self.check_version(exe, pe)

@@ -3,23 +3,28 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include <stdexcept>
-#include <string>
-
-#include "platform/win32/text.h"
-
 namespace platform::win32 {
 
-OleSession::OleSession() {
-    HRESULT hr = OleInitialize(nullptr);
-    // S_FALSE: already initialised on this thread; the count still went up.
-    if (FAILED(hr))
-        throw std::runtime_error("Cannot initialise OLE. " +
-                                 SystemErrorText(static_cast<unsigned long>(hr)));
-}
+namespace {
+// OLE started by Ensure, not yet ended by the session.
+bool started = false;
+}  // namespace
+
+OleSession::OleSession() = default;
 
 OleSession::~OleSession() {
-    OleUninitialize();
+    if (started) OleUninitialize();
+    started = false;
+}
+
+bool OleSession::Ensure() {
+    if (started) return true;
+    const HRESULT hr = OleInitialize(nullptr);
+    // Another apartment already on this thread: COM works, and it is not ours to end.
+    if (hr == RPC_E_CHANGED_MODE) return true;
+    // S_FALSE: already initialised on this thread; the count still went up and is ours.
+    started = SUCCEEDED(hr);
+    return started;
 }
 
 }  // namespace platform::win32

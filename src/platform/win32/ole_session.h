@@ -1,17 +1,22 @@
 #pragma once
-// OLE on the interface thread for the whole program run: the shell's folder objects, the hosted
-// web browser and drag and drop need it. The entry point makes one before anything else.
-// Portable header: the entry point includes it without <windows.h>.
+// OLE on the interface thread: the shell's folder objects, shell execution and the hosted web
+// browser need it. It starts with the first of them to run, not with the program (loading OLE
+// costs start-up time before the main window shows), and ends with the program's session.
+// Portable header: the entry points include it without <windows.h>.
 
 namespace platform::win32 {
 
 class OleSession {
   public:
-    // Raises the system's text when OLE cannot be initialised.
+    // The program's session, for the whole run; OLE itself waits for Ensure.
     OleSession();
+    // Ends OLE when Ensure started it.
     ~OleSession();
     OleSession(const OleSession&) = delete;
     OleSession& operator=(const OleSession&) = delete;
+
+    // Starts OLE on this thread unless it runs already; false when it cannot be started.
+    static bool Ensure();
 };
 
 }  // namespace platform::win32

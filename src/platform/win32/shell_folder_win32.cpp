@@ -12,6 +12,7 @@
 
 #include "platform/win32/com_ptr.h"
 #include "platform/win32/text.h"
+#include "platform/win32/ole_session.h"
 
 namespace platform::win32 {
 
@@ -173,7 +174,7 @@ class SummaryWatch final : public FolderWatch {
 }  // namespace
 
 std::optional<std::vector<ShellItem>> ShellFolderWin32::ListFolder(const std::string& path) {
-    if (path.empty()) return std::nullopt;
+    if (path.empty() || !OleSession::Ensure()) return std::nullopt;
     ComPtr<IShellFolder> desktop;
     if (FAILED(SHGetDesktopFolder(desktop.Out()))) return std::nullopt;
     std::wstring wide = Widen(path);
@@ -185,6 +186,7 @@ std::optional<std::vector<ShellItem>> ShellFolderWin32::ListFolder(const std::st
 }
 
 std::optional<std::vector<ShellItem>> ShellFolderWin32::ListRecycleBin() {
+    if (!OleSession::Ensure()) return std::nullopt;
     ComPtr<IShellFolder> desktop;
     if (FAILED(SHGetDesktopFolder(desktop.Out()))) return std::nullopt;
     ITEMIDLIST* raw = nullptr;
@@ -223,6 +225,7 @@ std::unique_ptr<FolderWatch> ShellFolderWin32::WatchRecycleBin() {
 
 void* ShellFolderWin32::SystemImageList(bool large) {
     // The shell hands out its own shared lists; they are never destroyed by the caller.
+    OleSession::Ensure();
     SHFILEINFOW info{};
     UINT size = large ? SHGFI_LARGEICON : SHGFI_SMALLICON;
     return reinterpret_cast<void*>(

@@ -10,6 +10,7 @@
 #include "platform/win32/com_ptr.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/text.h"
+#include "platform/win32/ole_session.h"
 
 namespace platform::win32 {
 
@@ -33,6 +34,7 @@ std::string ShellWin32::SpecialFolderPath(int number) {
 
 bool ShellWin32::StartProgram(WindowHandle owner, const std::string& file,
                               const std::string& parameters, int showMode) {
+    OleSession::Ensure();  // the file's handler may be a shell extension
     std::wstring wfile = Widen(file);
     std::wstring wparameters = Widen(parameters);
     HINSTANCE result =
@@ -44,6 +46,7 @@ bool ShellWin32::StartProgram(WindowHandle owner, const std::string& file,
 
 bool ShellWin32::CopyToFolder(WindowHandle owner, const std::string& from, const std::string& to) {
     // Both are lists of paths, each ended by a NUL, the list by another.
+    OleSession::Ensure();
     const std::wstring source = Widen(from) + L'\0';
     const std::wstring destination = Widen(to) + L'\0';
     SHFILEOPSTRUCTW operation{};
@@ -56,6 +59,7 @@ bool ShellWin32::CopyToFolder(WindowHandle owner, const std::string& from, const
 }
 
 RecycleBinStatus ShellWin32::EmptyRecycleBins(WindowHandle owner) {
+    OleSession::Ensure();
     LibraryOwner shell32(LoadLibraryW(L"Shell32.dll"));
     if (!shell32) return RecycleBinStatus::LibraryMissing;
     HWND window = static_cast<HWND>(owner);

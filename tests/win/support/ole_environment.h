@@ -1,5 +1,6 @@
 #pragma once
-// OLE on the test thread for the whole test program, as the program's entry point has it.
+// OLE on the test thread for the whole test program, started at once: tests call COM directly,
+// where the program starts it with its first use.
 // ole_for_tests.cpp registers it in the test programs that use the shell's COM objects (the
 // list in tests/CMakeLists.txt).
 
@@ -13,7 +14,10 @@ namespace wintest {
 
 class OleEnvironment : public ::testing::Environment {
   public:
-    void SetUp() override { session_ = std::make_unique<platform::win32::OleSession>(); }
+    void SetUp() override {
+        session_ = std::make_unique<platform::win32::OleSession>();
+        ASSERT_TRUE(platform::win32::OleSession::Ensure());
+    }
     void TearDown() override { session_.reset(); }
 
   private:

@@ -1,4 +1,5 @@
 #include "platform/win32/ui/browser_host.h"
+#include "platform/win32/ole_session.h"
 
 // <windows.h> must come first.
 // clang-format off
@@ -131,13 +132,15 @@ bool HtmlEngineAvailable() {
     constexpr CLSID kHtmlDocument = {
         0x25336920, 0x03F9, 0x11CF, {0x8F, 0xD0, 0x00, 0xAA, 0x00, 0x68, 0x6F, 0x13}};
     ComPtr<IUnknown> document;
-    return SUCCEEDED(CoCreateInstance(kHtmlDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+    return OleSession::Ensure() &&
+           SUCCEEDED(CoCreateInstance(kHtmlDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
                                       document.OutVoid()));
 }
 
 BrowserHost::BrowserHost(HWND parent, Site* site) : parent_(parent), site_(site) {}
 
 std::unique_ptr<BrowserHost> BrowserHost::Create(HWND parent) {
+    if (!OleSession::Ensure()) return nullptr;
     std::unique_ptr<BrowserHost> host(new BrowserHost(parent, new Site(parent)));
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                 host->object_.OutVoid())))

@@ -6,6 +6,7 @@
 #include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/text.h"
 #include "platform/win32/ui/gdi_canvas.h"
+#include "platform/win32/ole_session.h"
 #include "ui/file_list_box.h"
 
 namespace platform::win32 {
@@ -24,6 +25,7 @@ void FileListBoxPeer::Changed(ui::Change what) {
 int FileListBoxPeer::IconIndex(const std::string& path) {
     auto known = icons_.find(path);
     if (known != icons_.end()) return known->second;
+    OleSession::Ensure();
     SHFILEINFOW info{};
     bool found = SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof(info),
                                 SHGFI_SYSICONINDEX | SHGFI_SMALLICON) != 0;
