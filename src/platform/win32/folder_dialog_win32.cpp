@@ -3,13 +3,13 @@
 // <windows.h> must come first.
 // clang-format off
 #include <windows.h>
-#include <ole2.h>
 #include <shlobj.h>
 // clang-format on
 
 #include <exception>
 
 #include "platform/win32/com_ptr.h"
+#include "platform/win32/ole_session.h"
 #include "platform/win32/text.h"
 
 namespace platform::win32 {
@@ -71,21 +71,6 @@ int CALLBACK BrowseProc(HWND hwnd, UINT message, LPARAM lParam, LPARAM data) {
     }
 }
 
-// OLE for the life of one dialog, when the new style asks for it.
-class OleForDialog {
-  public:
-    explicit OleForDialog(bool wanted)
-        : initialised_(wanted && SUCCEEDED(OleInitialize(nullptr))) {}
-    ~OleForDialog() {
-        if (initialised_) OleUninitialize();
-    }
-    OleForDialog(const OleForDialog&) = delete;
-    OleForDialog& operator=(const OleForDialog&) = delete;
-
-  private:
-    bool initialised_;
-};
-
 }  // namespace
 
 std::optional<std::string> FolderDialogWin32::Browse(const BrowseRequest& request,
@@ -107,7 +92,8 @@ std::optional<std::string> FolderDialogWin32::Browse(const BrowseRequest& reques
 
     std::optional<std::string> chosen;
     {
-        OleForDialog ole((request.flags & browse::kNewDialogStyle) != 0);
+        // The new style's dialog is made of shell objects: it needs OLE.
+        if (request.flags & browse::kNewDialogStyle) OleSession::Ensure();
         CoTaskMemOwner<ITEMIDLIST> item(SHBrowseForFolderW(&info));
         if (item) chosen = PathOf(item.get());
     }

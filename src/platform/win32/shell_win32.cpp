@@ -9,8 +9,8 @@
 
 #include "platform/win32/com_ptr.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/text.h"
 #include "platform/win32/ole_session.h"
+#include "platform/win32/text.h"
 
 namespace platform::win32 {
 

@@ -1,5 +1,4 @@
 #include "platform/win32/ui/browser_host.h"
-#include "platform/win32/ole_session.h"
 
 // <windows.h> must come first.
 // clang-format off
@@ -8,6 +7,8 @@
 #include <mshtml.h>
 #include <oleidl.h>
 // clang-format on
+
+#include "platform/win32/ole_session.h"
 
 namespace platform::win32 {
 

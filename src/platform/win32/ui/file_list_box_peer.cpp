@@ -3,10 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "platform/win32/ole_session.h"
 #include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/text.h"
 #include "platform/win32/ui/gdi_canvas.h"
-#include "platform/win32/ole_session.h"
 #include "ui/file_list_box.h"
 
 namespace platform::win32 {
