@@ -58,7 +58,8 @@ WindowList::WindowList(ui::Application& application, const platform::Services& s
       folderDialog_(Required(services.folderDialog, "folder dialog")),
       languages_(cleaning_.system, cleaning_.files, cleaning_.profile),
       cues_(Required(services.sound, "sound"), cleaning_.system, options_.sound),
-      toolContext_{languages_, cues_, options_, {cleaning_.system, cleaning_.profile}} {
+      toolContext_{
+          languages_, cues_, options_, {cleaning_.system, cleaning_.files, cleaning_.profile}} {
     using forms::WindowId;
     // The list, in the order of creation. The order matters: the options window applies its
     // settings to the main window. Columns: the window, its texts, how it takes the colour,

@@ -38,12 +38,10 @@ std::string LogFileName(const std::string& shortDate, const platform::LocalTime&
 }
 
 std::string LogFileBytes(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += Utf8ToCp1251(line);
-        bytes += "\r\n";
-    }
-    return bytes;
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    if (Cp1251Holds(text)) return Utf8ToCp1251(text);
+    return "\xEF\xBB\xBF" + text;
 }
 
 std::string SaveActivityLog(platform::FileSystem& files, platform::System& system,

@@ -17,7 +17,9 @@ namespace engine {
 // a short date format such as 12/6/2026 still yields a file.
 std::string LogFileName(const std::string& shortDate, const platform::LocalTime& time);
 
-// The log's bytes on disk: every line in Windows-1251, each followed by CR LF.
+// The log's bytes on disk: every line followed by CR LF, in Windows-1251; a log that code page
+// cannot hold (a user name or a date in another script) as UTF-8 after a byte-order mark
+// instead, so that no character turns into "?".
 std::string LogFileBytes(const std::vector<std::string>& lines);
 
 // Writes LINES to data folder + "log\" + LogFileName(today, now), creating the folder

@@ -76,6 +76,14 @@ std::string Utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
+bool Cp1251Holds(std::string_view utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t c = DecodeOne(utf8, pos);
+        if (c != U'?' && EncodeCodePoint(c) == '?') return false;
+    }
+    return true;
+}
+
 std::string Cp1251ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);

@@ -11,6 +11,9 @@ namespace engine {
 // become '?'.
 std::string Utf8ToCp1251(std::string_view utf8);
 
+// True when Windows-1251 holds every character of UTF8 (well-formed UTF-8 only).
+bool Cp1251Holds(std::string_view utf8);
+
 // Windows-1251 to UTF-8. The one byte the code page leaves unassigned (0x98) becomes '?'.
 std::string Cp1251ToUtf8(std::string_view bytes);
 

@@ -146,6 +146,10 @@ class FileSystem {
     virtual bool WriteFile(const std::string& path, const std::string& bytes,
                            std::string& error) = 0;
     virtual bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) = 0;
+    // Moves the file FROM to TO in one step, replacing a file there: TO is afterwards either
+    // the file it was or FROM's whole. A link at TO is replaced, not followed. False when
+    // refused (TO read-only or in use, FROM missing).
+    virtual bool MoveReplacing(const std::string& from, const std::string& to) = 0;
 };
 
 }  // namespace platform

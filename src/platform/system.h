@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -52,6 +53,9 @@ class System {
     virtual OsVersion Version() = 0;
     // UTF8 in the system's ANSI code page; nullopt when that page cannot hold every character.
     virtual std::optional<std::string> ToAnsiCodePage(const std::string& utf8) = 0;
+    // BYTES read in the system's ANSI code page, as UTF-8 (as the platform's own conversion
+    // reads them, so any bytes decode).
+    virtual std::string FromAnsiCodePage(std::string_view bytes) = 0;
     // The colour name of the running visual style ("NormalColor", "Metallic", "HomeStead"...);
     // nullopt when the theme library or its theme-name function is missing. Throws
     // std::runtime_error when the theme-name call itself fails.

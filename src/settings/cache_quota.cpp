@@ -9,7 +9,7 @@ namespace settings {
 
 int SettleCacheSize(platform::FileSystem& files, platform::System& system,
                     platform::Profile& profile) {
-    SettingsFile file(system, profile);
+    SettingsFile file(system, files, profile);
     // Writing the default is a courtesy to the user who wants to edit it: a settings file
     // that cannot be written must not stop the cleaning run.
     auto writeDefault = [&] {

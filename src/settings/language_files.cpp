@@ -58,7 +58,7 @@ std::string Languages::PathOfSelection(const std::optional<std::string>& name) c
 }
 
 std::string Languages::CurrentFile() const {
-    std::string path = SettingsFile(system_, profile_).ReadString(Setting::LanguageFile);
+    std::string path = SettingsFile(system_, files_, profile_).ReadString(Setting::LanguageFile);
     if (path.empty() || !files_.FileExists(path)) return {};
     return path;
 }
@@ -71,7 +71,7 @@ std::string Languages::ApplyCurrent(std::span<const TranslatedWindow> windows) c
 }
 
 void Languages::Switch(const std::string& path, std::span<const TranslatedWindow> windows) {
-    SettingsFile settings(system_, profile_);
+    SettingsFile settings(system_, files_, profile_);
     if (path.empty() || !files_.FileExists(path)) {
         settings.WriteString(Setting::LanguageFile, "");
         return;

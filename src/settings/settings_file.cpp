@@ -4,6 +4,7 @@
 
 #include "platform/profile.h"
 #include "platform/system.h"
+#include "settings/settings_encoding.h"
 
 namespace settings {
 
@@ -47,8 +48,9 @@ std::optional<int> ParseInteger(std::string_view text) {
     return static_cast<std::int32_t>(bits);
 }
 
-SettingsFile::SettingsFile(platform::System& system, platform::Profile& profile)
-    : system_(system), profile_(profile) {}
+SettingsFile::SettingsFile(platform::System& system, platform::FileSystem& files,
+                           platform::Profile& profile)
+    : system_(system), files_(files), profile_(profile) {}
 
 std::string SettingsFile::Path() const {
     return SettingsFilePath(system_);
@@ -78,7 +80,12 @@ bool SettingsFile::SectionExists(Setting id) const {
 
 void SettingsFile::WriteString(Setting id, const std::string& value) {
     const SettingKey& entry = KeyOf(id);
-    profile_.WriteString(Path(), std::string(entry.section), std::string(entry.key), value);
+    const std::string path = Path();
+    // A write the profile refuses anyway changes nothing, not even the encoding.
+    if (platform::Profile::IsSafeProfileWrite(entry.section, entry.key, value))
+        PrepareSettingsWrite(files_, system_, path,
+                             std::string(entry.section) + std::string(entry.key) + value);
+    profile_.WriteString(path, std::string(entry.section), std::string(entry.key), value);
 }
 
 void SettingsFile::WriteFlag(Setting id, bool value) {

@@ -7,8 +7,9 @@
 #include "settings/settings_schema.h"
 
 namespace platform {
+class FileSystem;
 class Profile;
-}
+}  // namespace platform
 
 namespace settings {
 
@@ -19,7 +20,7 @@ std::optional<int> ParseInteger(std::string_view text);
 
 class SettingsFile {
   public:
-    SettingsFile(platform::System& system, platform::Profile& profile);
+    SettingsFile(platform::System& system, platform::FileSystem& files, platform::Profile& profile);
 
     std::string Path() const;
 
@@ -32,13 +33,16 @@ class SettingsFile {
     // True when the setting's section holds at least one key.
     bool SectionExists(Setting id) const;
 
-    // Throw std::runtime_error("Unable to write to <path>") when refused.
+    // A write that creates the file creates it in Unicode, and one that an ANSI file cannot
+    // hold converts it first (settings_encoding.h). Throw std::runtime_error("Unable to write
+    // to <path>") when refused.
     void WriteString(Setting id, const std::string& value);
     void WriteFlag(Setting id, bool value);
     void WriteInteger(Setting id, int value);
 
   private:
     platform::System& system_;
+    platform::FileSystem& files_;
     platform::Profile& profile_;
 };
 

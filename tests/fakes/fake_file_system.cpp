@@ -610,4 +610,34 @@ bool FakeFileSystem::CopyFileTo(const std::string& from, const std::string& to, 
     return WriteFile(to, bytes, error);
 }
 
+bool FakeFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+    Node* source = Find(from, false);
+    Node* target = Find(to, false);
+    Parsed parsed = Parse(to);
+    Node* parent = parsed.components.empty()
+                       ? nullptr
+                       : FindParsed(parsed, parsed.components.size() - 1, true, 0);
+    if (source == nullptr || source->isDirectory || parent == nullptr || !parent->isDirectory) {
+        lastError_ = kNotFound;
+        return false;
+    }
+    if (Data(source)->inUse || (target != nullptr && Data(target)->inUse)) {
+        lastError_ = kInUse;
+        return false;
+    }
+    if (target != nullptr &&
+        (target->isDirectory || (Data(target)->attributes & attr::kReadOnly) != 0)) {
+        lastError_ = kAccessDenied;
+        return false;
+    }
+    if (target == source) return true;
+    if (target != nullptr) Unlink(target);
+    auto& siblings = source->parent->children;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), source));
+    source->parent = parent;
+    source->name = parsed.components.back();
+    parent->children.push_back(source);
+    return true;
+}
+
 }  // namespace fakes

@@ -111,6 +111,7 @@ class FakeFileSystem : public platform::FileSystem {
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteFile(const std::string& path, const std::string& bytes, std::string& error) override;
     bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override;
+    bool MoveReplacing(const std::string& from, const std::string& to) override;
 
   private:
     struct Node;

@@ -55,6 +55,19 @@ class FakeSystem : public platform::System {
         }
         return bytes;
     }
+    std::string FromAnsiCodePage(std::string_view bytes) override {
+        std::string utf8;
+        for (char byte : bytes) {
+            unsigned char c = static_cast<unsigned char>(byte);
+            if (c < 0x80) {
+                utf8 += byte;
+            } else {
+                utf8 += static_cast<char>(0xC0 | (c >> 6));
+                utf8 += static_cast<char>(0x80 | (c & 0x3F));
+            }
+        }
+        return utf8;
+    }
     std::optional<std::string> CurrentThemeColorName() override {
         ++themeCalls;
         if (themeCallFails) throw std::runtime_error("Catastrophic failure");

@@ -11,11 +11,14 @@
 
 namespace {
 
-// The lines of a text file as the viewer shows them: Windows-1251 bytes, lines ended by CR LF,
-// LF or CR.
-std::vector<std::string> TextLines(const std::string& bytes) {
+// The lines of a text file as the viewer shows them: Windows-1251 bytes, or UTF-8 after a
+// byte-order mark (a log Windows-1251 could not hold); lines ended by CR LF, LF or CR.
+std::vector<std::string> TextLines(std::string_view bytes) {
     std::vector<std::string> lines;
-    const std::string text = engine::Cp1251ToUtf8(bytes);
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    const std::string text = bytes.starts_with(kUtf8Mark)
+                                 ? std::string(bytes.substr(kUtf8Mark.size()))
+                                 : engine::Cp1251ToUtf8(bytes);
     std::string line;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];

@@ -115,8 +115,8 @@ void TForm2::FormCreate() {
     else
         FileListBox1.Clear();
 
-    settings::LoadedOptions stored =
-        settings::LoadOptions(settings::SettingsFile(services_.system, services_.profile));
+    settings::LoadedOptions stored = settings::LoadOptions(
+        settings::SettingsFile(services_.system, services_.files, services_.profile));
     options_.color.Select(stored.colorIndex);
     ColorWindows(false);
     switch (stored.viewStyle) {
@@ -153,7 +153,7 @@ void TForm2::FormCreate() {
 
 void TForm2::FormDestroy() {
     (void)mainWindow_.Tray().HideIcon();
-    settings::SettingsFile file(services_.system, services_.profile);
+    settings::SettingsFile file(services_.system, services_.files, services_.profile);
     // A refused write ends here: the writes after it and the log file are not made.
     settings::StoreOptions(file, CurrentOptions());
     if (options_.saveLog.On()) mainWindow_.SaveActivityLog();

@@ -82,7 +82,7 @@ void TForm2::KVZXPButton1Click() {
     shell::TTray& tray = mainWindow_.Tray();
     (void)tray.HideIcon();
     (void)tray.ShowIcon(false);  // exactly one icon
-    settings::SettingsFile file(services_.system, services_.profile);
+    settings::SettingsFile file(services_.system, services_.files, services_.profile);
     file.WriteString(settings::Setting::LanguageFile, "");
     // Stored before the new instance starts, so it reads them whatever the timing of this
     // one's exit (which writes them again).

@@ -482,4 +482,10 @@ bool FileSystemWin32::CopyFileTo(const std::string& from, const std::string& to,
            FALSE;
 }
 
+bool FileSystemWin32::MoveReplacing(const std::string& from, const std::string& to) {
+    if (from.empty() || to.empty()) return false;
+    return MoveFileExW(LongPath(from).c_str(), LongPath(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
 }  // namespace platform::win32

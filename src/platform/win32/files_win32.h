@@ -37,6 +37,7 @@ class FileSystemWin32 final : public FileSystem {
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteFile(const std::string& path, const std::string& bytes, std::string& error) override;
     bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override;
+    bool MoveReplacing(const std::string& from, const std::string& to) override;
 
     // PATH as an absolute, "\\?\"-prefixed wide path (trailing separators dropped except on
     // a root). Exposed for tests.

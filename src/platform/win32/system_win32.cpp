@@ -152,6 +152,16 @@ std::optional<std::string> SystemWin32::ToAnsiCodePage(const std::string& utf8) 
     return bytes;
 }
 
+std::string SystemWin32::FromAnsiCodePage(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    if (n <= 0) return {};
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), n);
+    return Narrow(wide);
+}
+
 std::optional<std::string> SystemWin32::CurrentThemeColorName() {
     LibraryOwner uxtheme(LoadLibraryW(L"uxtheme.dll"));
     if (!uxtheme) return std::nullopt;

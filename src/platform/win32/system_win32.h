@@ -16,6 +16,7 @@ class SystemWin32 final : public System {
     std::string LongTime() override;
     OsVersion Version() override;
     std::optional<std::string> ToAnsiCodePage(const std::string& utf8) override;
+    std::string FromAnsiCodePage(std::string_view bytes) override;
     std::optional<std::string> CurrentThemeColorName() override;
     void Sleep(int milliseconds) override;
     std::optional<std::string> EnvironmentVariable(const std::string& name) override;

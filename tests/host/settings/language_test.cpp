@@ -39,7 +39,7 @@ struct LanguageTest : ::testing::Test {
     ui::Application app{backend};
     fakes::FakeServices fake;
     settings::Languages languages{fake.system, fake.files, fake.profile};
-    settings::SettingsFile settingsFile{fake.system, fake.profile};
+    settings::SettingsFile settingsFile{fake.system, fake.files, fake.profile};
     Probe probe{app};
     const settings::TranslatedWindow windows[2] = {{&probe, &kTexts}, {nullptr, &kTexts}};
     std::string folder = "C:\\Program Files\\Skarvel\\Language";

@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <stdexcept>
 #include <string_view>
 
 #include "fakes/fake_services.h"
+#include "fakes/profile_text.h"
 #include "settings/cache_quota.h"
 #include "settings/color_list.h"
+#include "settings/settings_encoding.h"
 #include "settings/stored_options.h"
 
 namespace {
@@ -18,7 +21,7 @@ using settings::Setting;
 
 struct SettingsFileTest : ::testing::Test {
     fakes::FakeServices fake;
-    settings::SettingsFile file{fake.system, fake.profile};
+    settings::SettingsFile file{fake.system, fake.files, fake.profile};
     std::string path = "C:\\Program Files\\Skarvel\\Mordaun.ini";
 
     SettingsFileTest() { fake.files.AddFolder("C:\\Program Files\\Skarvel"); }
@@ -87,11 +90,13 @@ TEST(ParseInteger, AcceptsDecimalMinusAndBothHexForms) {
     EXPECT_EQ(ParseInteger("0"), 0);
 }
 
-TEST_F(SettingsFileTest, ExitWritesProduceTheDocumentedFile) {
+TEST_F(SettingsFileTest, ExitWritesProduceTheDocumentedFileInUnicode) {
     file.WriteString(Setting::LanguageFile, "C:\\Tools\\Language\\Deutsch.MordaunLang");
     file.WriteInteger(Setting::DllCacheSize, 10);
     settings::StoreOptions(file, {});
-    EXPECT_EQ(fake.files.ReadFile(path).value_or(""),
+    const std::string bytes = fake.files.ReadFile(path).value_or("");
+    EXPECT_TRUE(bytes.starts_with("\xFF\xFE")) << "created without the UTF-16 mark";
+    EXPECT_EQ(fakes::ProfileText(bytes),
               "[Laguage]\r\nLangResultFile=C:\\Tools\\Language\\Deutsch.MordaunLang\r\n"
               "[DLLCache]\r\nCache_Mb=10\r\n[tray]\r\nChecked=false\r\n[color]\r\n1=6\r\n"
               "[view]\r\nradio=3\r\n[AutoRun]\r\n1=false\r\n[Sound]\r\nALL=true\r\n"
@@ -105,6 +110,58 @@ TEST_F(SettingsFileTest, NoViewButtonWritesNoViewAndNoSelectionWritesMinusOne) {
     settings::StoreOptions(file, options);
     EXPECT_EQ(file.ReadInteger(Setting::ColorIndex), -1);
     EXPECT_FALSE(file.SectionExists(Setting::ViewStyle));
+}
+
+// An earlier version's ANSI file: written in place while its code page holds the text; converted
+// whole (comments, odd lines, a later duplicate section, its own characters) before a path it
+// cannot hold; and left as it was when the conversion fails midway.
+TEST_F(SettingsFileTest, AnAnsiFileIsConvertedOnlyForATextItCannotHold) {
+    const std::string ansi =
+        "; caf\xE9\r\n[Laguage]\r\nLangResultFile=\r\n[color]\r\n1=12\r\n\r\nodd line\r\n"
+        "[Laguage]\r\nLangResultFile=shadowed\r\n[Log]\r\nALL=true";
+    const std::string cyrillic = "C:\\Тест 日本\\Language\\German.MordaunLang";
+    Put(ansi);
+    file.WriteString(Setting::LanguageFile, "C:\\Caf\xC3\xA9\\German.MordaunLang");
+    EXPECT_EQ(fake.files.ReadFile(path).value_or(""),
+              "; caf\xE9\r\n[Laguage]\r\nLangResultFile=C:\\Caf\xE9\\German.MordaunLang\r\n"
+              "[color]\r\n1=12\r\n\r\nodd line\r\n[Laguage]\r\nLangResultFile=shadowed\r\n"
+              "[Log]\r\nALL=true");
+
+    file.WriteString(Setting::LanguageFile, cyrillic);
+    const std::string bytes = fake.files.ReadFile(path).value_or("");
+    EXPECT_TRUE(bytes.starts_with("\xFF\xFE"));
+    EXPECT_EQ(fakes::ProfileText(bytes),
+              "; caf\xC3\xA9\r\n[Laguage]\r\nLangResultFile=" + cyrillic +
+                  "\r\n[color]\r\n1=12\r\n\r\nodd line\r\n[Laguage]\r\n"
+                  "LangResultFile=shadowed\r\n[Log]\r\nALL=true");
+    EXPECT_EQ(file.ReadString(Setting::LanguageFile), cyrillic);
+    EXPECT_FALSE(fake.files.Exists(settings::ConversionPath(path)));
+
+    struct Failure {
+        const char* what;
+        std::function<void()> arrange;
+    } failures[] = {
+        {"the file in use, so the converted one cannot take its place",
+         [&] { fake.files.SetInUse(path); }},
+        {"nothing can be written beside it",
+         [&] { fake.files.AddFolder(settings::ConversionPath(path)); }},
+    };
+    for (const Failure& failure : failures) {
+        SCOPED_TRACE(failure.what);
+        fake.files.Remove(path);
+        if (fake.files.Exists(settings::ConversionPath(path)))
+            fake.files.Remove(settings::ConversionPath(path));
+        Put(ansi);
+        failure.arrange();
+        try {
+            file.WriteString(Setting::LanguageFile, cyrillic);
+            ADD_FAILURE() << "written";
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+        }
+        EXPECT_EQ(fake.files.ReadFile(path).value_or(""), ansi);
+        EXPECT_FALSE(fake.files.FileExists(settings::ConversionPath(path)));
+    }
 }
 
 TEST_F(SettingsFileTest, RefusedWriteStopsThePass) {

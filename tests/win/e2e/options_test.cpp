@@ -1,7 +1,8 @@
 // The real skarvel.exe with a prepared settings file: the stored colour, view style and tray
 // icon are in force at start; a double-click on the Russian language file turns the main
 // window Russian for this run and the next; the auto-start box writes and removes its entry;
-// at exit the settings file holds the options and the log folder the run's log.
+// at exit the settings file holds the options and the log folder the run's log. A copy in a
+// folder named in other scripts keeps its language choice in a Unicode settings file.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <set>
@@ -112,6 +114,35 @@ HWND OptionsWindow(HWND main) {
     return nullptr;
 }
 
+// Opens the options window from the main window's button; null when it does not show.
+HWND OpenOptions(HWND main) {
+    ClickAt(main, kMechanicalOptions);
+    HWND options = nullptr;
+    const bool shown = WaitFor(
+        [&] {
+            options = OptionsWindow(main);
+            return options && IsWindowVisible(options);
+        },
+        "the options window to show");
+    return shown ? options : nullptr;
+}
+
+// A real double-click on the entry NAME of the options window's language list.
+::testing::AssertionResult DoubleClickLanguage(HWND options, const wchar_t* name) {
+    HWND languages = ChildOfClass(options, L"LISTBOX");
+    if (!languages) return ::testing::AssertionFailure() << "no language list";
+    LRESULT index = wintest::Ask(languages, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(name));
+    if (index == LB_ERR) return ::testing::AssertionFailure() << "no such language file listed";
+    RECT item{};
+    wintest::Ask(languages, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+    POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    MapWindowPoints(languages, options, &at, 1);
+    ClickAt(options, at, true);
+    return ::testing::AssertionSuccess();
+}
+
 struct OptionsEndToEnd : ::testing::Test {
     std::optional<std::wstring> savedAuto = wintest::ReadAuto();
     const std::wstring ini = Folder() + L"Mordaun.ini";
@@ -174,25 +205,9 @@ TEST_F(OptionsEndToEnd, StoredOptionsLanguageAndLogSurviveTheProgramsRuns) {
         wintest::WriteAuto(before);
 
         // The options window; a real double-click on the Russian entry of its language list.
-        ClickAt(main, kMechanicalOptions);
-        HWND options = nullptr;
-        ASSERT_TRUE(WaitFor(
-            [&] {
-                options = OptionsWindow(main);
-                return options && IsWindowVisible(options);
-            },
-            "the options window to show"));
-        HWND languages = ChildOfClass(options, L"LISTBOX");
-        ASSERT_NE(languages, nullptr);
-        LRESULT russian = wintest::Ask(languages, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(L"Russian.MordaunLang"));
-        ASSERT_NE(russian, LB_ERR);
-        RECT item{};
-        wintest::Ask(languages, LB_GETITEMRECT, static_cast<WPARAM>(russian),
-                     reinterpret_cast<LPARAM>(&item));
-        POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-        MapWindowPoints(languages, options, &at, 1);
-        ClickAt(options, at, true);
+        HWND options = OpenOptions(main);
+        ASSERT_NE(options, nullptr);
+        ASSERT_TRUE(DoubleClickLanguage(options, L"Russian.MordaunLang"));
         EXPECT_TRUE(WaitFor([&] { return ChildTexts(main).count(russianTrash) == 1; },
                             "the main window in Russian"));
 
@@ -229,6 +244,102 @@ TEST_F(OptionsEndToEnd, StoredOptionsLanguageAndLogSurviveTheProgramsRuns) {
     EXPECT_TRUE(WaitFor([&] { return ChildTexts(again.Main()).count(russianTrash) == 1; },
                         "the next run's main window in Russian"));
     EXPECT_EQ(again.Close(), 0u);
+}
+
+// A copy of the program in a folder named in Cyrillic and Chinese, as under such a user name.
+struct UnicodeFolder : ::testing::Test {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         (L"skarvel-\u0422\u0435\u0441\u0442 \u65E5\u672C-" +
+                                          std::to_wstring(GetCurrentProcessId()));
+    const std::filesystem::path ini = folder / L"Mordaun.ini";
+    const std::wstring german = (folder / L"Language" / L"German.MordaunLang").wstring();
+    std::wstring germanTrash;
+
+    UnicodeFolder() {
+        namespace fs = std::filesystem;
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+        fs::create_directories(folder);
+        fs::copy_file(wintest::ProgramPath(), folder / L"skarvel.exe");
+        fs::copy(Folder() + L"Language", folder / L"Language", fs::copy_options::recursive);
+        wchar_t text[128] = {};
+        GetPrivateProfileStringW(L"MainForm", L"Trash", L"", text, 128, german.c_str());
+        germanTrash = text;
+    }
+    ~UnicodeFolder() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::wstring Exe() const { return (folder / L"skarvel.exe").wstring(); }
+    std::wstring Stored(const wchar_t* section, const wchar_t* key) const {
+        wchar_t text[512] = {};
+        GetPrivateProfileStringW(section, key, L"<none>", text, 512, ini.c_str());
+        return text;
+    }
+    // Chooses German in the options window of PROGRAM and closes that window; AFTER runs
+    // while the window is still open.
+    void ChooseGerman(
+        const wintest::RunningProgram& program, const std::function<void()>& after = [] {}) {
+        HWND main = program.Main();
+        HWND options = OpenOptions(main);
+        ASSERT_NE(options, nullptr);
+        ASSERT_TRUE(DoubleClickLanguage(options, L"German.MordaunLang"));
+        EXPECT_TRUE(WaitFor([&] { return ChildTexts(main).count(germanTrash) == 1; },
+                            "the main window in German"));
+        after();
+        PostMessageW(options, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; },
+                            "the main window to take clicks again"));
+    }
+};
+
+TEST_F(UnicodeFolder, TheChosenLanguageIsStoredInUnicodeAndAppliedAgainAtTheNextStart) {
+    ASSERT_FALSE(germanTrash.empty());
+    {
+        wintest::RunningProgram program(Exe());
+        ASSERT_NE(program.Main(), nullptr) << "main window not found";
+        ChooseGerman(program);
+        EXPECT_EQ(program.Close(), 0u);
+    }
+    EXPECT_EQ(ReadAll(ini.wstring()).substr(0, 2), "\xFF\xFE");
+    EXPECT_EQ(Stored(L"Laguage", L"LangResultFile"), german);
+
+    wintest::RunningProgram again(Exe());
+    ASSERT_NE(again.Main(), nullptr);
+    EXPECT_TRUE(WaitFor([&] { return ChildTexts(again.Main()).count(germanTrash) == 1; },
+                        "the next run's main window in German"));
+    EXPECT_EQ(again.Close(), 0u);
+}
+
+// An earlier version's file, in the ANSI code page: read as it is, left alone by a start, and
+// converted, every line kept, when the path it cannot hold is written.
+TEST_F(UnicodeFolder, AnEarlierAnsiFileIsConvertedOnlyWhenThePathIsWritten) {
+    const std::string ansi = "; caf\xE9\r\n[view]\r\nradio=2\r\n[Custom]\r\nx=caf\xE9\r\n";
+    wchar_t cafe[8] = {};
+    MultiByteToWideChar(CP_ACP, 0, "caf\xE9", 4, cafe, 8);
+    std::ofstream(ini, std::ios::binary) << ansi;
+
+    wintest::RunningProgram program(Exe());
+    ASSERT_NE(program.Main(), nullptr) << "main window not found";
+    HWND list = ChildOfClass(program.Main(), L"SysListView32");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK, LVS_ICON) << "[view] not read";
+    EXPECT_EQ(ReadAll(ini.wstring()), ansi) << "a start changed the file";
+
+    ChooseGerman(program, [&] {
+        EXPECT_TRUE(WaitFor([&] { return ReadAll(ini.wstring()).starts_with("\xFF\xFE"); },
+                            "the settings file in Unicode"));
+        const std::string bytes = ReadAll(ini.wstring());
+        const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data() + 2),
+                                (bytes.size() - 2) / 2);
+        EXPECT_EQ(text.rfind(std::wstring(L"; ") + cafe + L"\r\n", 0), 0u) << "comment lost";
+        EXPECT_EQ(Stored(L"view", L"radio"), L"2");
+        EXPECT_EQ(Stored(L"Custom", L"x"), cafe);
+        EXPECT_EQ(Stored(L"Laguage", L"LangResultFile"), german);
+    });
+    EXPECT_EQ(program.Close(), 0u);
+    EXPECT_EQ(Stored(L"Custom", L"x"), cafe);
+    EXPECT_EQ(Stored(L"Laguage", L"LangResultFile"), german);
 }
 
 }  // namespace

@@ -44,6 +44,9 @@ class ScratchSystem : public platform::System {
     std::optional<std::string> ToAnsiCodePage(const std::string& utf8) override {
         return real_.ToAnsiCodePage(utf8);
     }
+    std::string FromAnsiCodePage(std::string_view bytes) override {
+        return real_.FromAnsiCodePage(bytes);
+    }
     std::optional<std::string> CurrentThemeColorName() override {
         return real_.CurrentThemeColorName();
     }

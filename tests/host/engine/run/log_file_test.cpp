@@ -30,6 +30,13 @@ TEST(Cp1251, RussianLogLineBytes) {
     EXPECT_EQ(engine::Utf8ToCp1251("АЯаяЁё№€—"), "\xC0\xDF\xE0\xFF\xA8\xB8\xB9\x88\x97");
 }
 
+TEST(Cp1251, ALogTheCodePageCannotHoldIsWrittenAsUtf8AfterAMark) {
+    EXPECT_EQ(engine::LogFileBytes({"Name User:   小明", "Trash (Корзина)"}),
+              "\xEF\xBB\xBFName User:   小明\r\nTrash (Корзина)\r\n");
+    EXPECT_TRUE(engine::Cp1251Holds("Trash (Корзина) ?"));
+    EXPECT_FALSE(engine::Cp1251Holds("a\xD0"));
+}
+
 TEST(Cp1251, EveryCategoryLineFitsTheCodePage) {
     for (const engine::CategoryRow& row : engine::CategoryTable()) {
         const std::string line = engine::LineOf(row, {});

@@ -57,7 +57,7 @@ struct LogManagerTest : ::testing::Test {
         owner = std::make_unique<ui::FormOwner>();
         return owner->Create<TForm4>(
             application,
-            tools::ToolWindowContext{languages, cues, options, {fakes.system, profile}},
+            tools::ToolWindowContext{languages, cues, options, {fakes.system, files, profile}},
             tools::LogManagerServices{files, fakes.shell, fakes.folderDialog, fakes.system});
     }
     // Clicks entry INDEX of the list as the user does.
@@ -124,6 +124,8 @@ TEST_F(LogManagerTest, SelectingShowsTheLogOrReports) {
     files.AddFile(kLog + "\\b.log", "gone");
     files.AddFile(kLog + "\\c.log", "locked");
     files.locked.insert(kLog + "\\c.log");
+    // A log Windows-1251 could not hold is UTF-8 after its mark.
+    files.AddFile(kLog + "\\d.log", "\xEF\xBB\xBFName User:   小明\r\nend\r\n");
     TForm4& form = Start();
     Select(form, 0);
     EXPECT_EQ(form.KVZXPMemo1.Lines(),
@@ -136,6 +138,8 @@ TEST_F(LogManagerTest, SelectingShowsTheLogOrReports) {
     EXPECT_TRUE(form.KVZXPMemo1.Lines().empty());
     EXPECT_EQ(errors, std::vector<std::string>{"Cannot open file \"" + kLog +
                                                "\\c.log\". The file is in use."});
+    Select(form, 3);
+    EXPECT_EQ(form.KVZXPMemo1.Lines(), (std::vector<std::string>{"Name User:   小明", "end"}));
 }
 
 TEST_F(LogManagerTest, DellAllLogsEmptiesTheFolderKeepsItAndEmptiesTheViewer) {

@@ -9,6 +9,7 @@
 
 #include "app/window_list.h"
 #include "fakes/fake_services.h"
+#include "fakes/profile_text.h"
 #include "forms/log_manager/log_manager_form.h"
 #include "forms/main/main_form.h"
 #include "forms/options/options_form.h"
@@ -39,7 +40,10 @@ struct OptionsWindow : ::testing::Test {
     void Start() { windows = std::make_unique<app::WindowList>(application, fakes.Get()); }
     // The program ends: every window's destruction handler runs, then the windows go.
     void Exit() { windows.reset(); }
-    std::string IniText() { return fakes.files.ReadFile(ini).value_or("<no file>"); }
+    std::string IniText() {
+        std::optional<std::string> bytes = fakes.files.ReadFile(ini);
+        return bytes ? fakes::ProfileText(*bytes) : "<no file>";
+    }
     const fakes::FakeRegistry::Value* AutoStartEntry() {
         return fakes.registry.Find(RegistryRoot::LocalMachine, std::string(settings::kRunKey), exe);
     }
