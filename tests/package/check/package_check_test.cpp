@@ -24,6 +24,7 @@
 #include "win/support/program_input.h"
 #include "win/support/remote_window.h"
 #include "win/support/running_program.h"
+#include "win/support/settings_text.h"
 
 namespace {
 
@@ -54,11 +55,6 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id) {
 
 std::wstring RoamingData() {
     return KnownFolder(FOLDERID_RoamingAppData) + L"\\Skarvel";
-}
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::vector<fs::path> Logs(const fs::path& folder) {
@@ -242,7 +238,7 @@ TEST(Program, KeepsItsOptionsAndLogsWhereItMayWrite) {
     const wintest::Captured cli = wintest::RunAndCapture(
         L"\"" + (folder / L"skarvel-cli.exe").wstring() + L"\" --clean recent --quiet");
     EXPECT_EQ(cli.exitCode, 0u) << cli.output;
-    EXPECT_NE(ReadAll(data / L"Mordaun.ini").find("[DLLCache]\r\nCache_Mb=10\r\n"),
+    EXPECT_NE(wintest::SettingsText(data / L"Mordaun.ini").find("[DLLCache]\r\nCache_Mb=10\r\n"),
               std::string::npos)
         << "the cleaning run's quota";
 
@@ -258,7 +254,7 @@ TEST(Program, KeepsItsOptionsAndLogsWhereItMayWrite) {
                                      "the main window enabled again after the options window"));
         EXPECT_EQ(first.Close(), 0u);
     }
-    const std::string settings = ReadAll(data / L"Mordaun.ini");
+    const std::string settings = wintest::SettingsText(data / L"Mordaun.ini");
     EXPECT_NE(settings.find("[Log]\r\nALL=true\r\n"), std::string::npos) << settings;
     std::vector<fs::path> logs = Logs(data);
     ASSERT_EQ(logs.size(), 1u);
@@ -272,7 +268,8 @@ TEST(Program, KeepsItsOptionsAndLogsWhereItMayWrite) {
     }
     logs = Logs(data);
     EXPECT_EQ(logs.size(), 2u) << "the second run saved its log too";
-    EXPECT_NE(ReadAll(data / L"Mordaun.ini").find("[Log]\r\nALL=true\r\n"), std::string::npos);
+    EXPECT_NE(wintest::SettingsText(data / L"Mordaun.ini").find("[Log]\r\nALL=true\r\n"),
+              std::string::npos);
 
     EXPECT_FALSE(fs::exists(other / L"Mordaun.ini")) << other.string();
     EXPECT_FALSE(fs::exists(other / L"log")) << other.string();

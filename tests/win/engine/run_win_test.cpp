@@ -18,6 +18,7 @@
 #include "platform/system.h"
 #include "platform/win32/services.h"
 #include "platform/win32/text.h"
+#include "win/support/settings_text.h"
 #include "win_helpers.h"
 
 namespace {
@@ -164,11 +165,8 @@ TEST(RunOnRealServices, AMissingSettingsFileIsCreatedWithTheDefault) {
     platform::win32::RealServices real;
     ScratchSystem system(*real.Get().system, platform::win32::Narrow(folder.wstring()) + "\\");
     EXPECT_EQ(settings::SettleCacheSize(*real.Get().files, system, *real.Get().profile), 10);
-    std::ifstream in(folder / "Mordaun.ini", std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_TRUE(Has(text, "[DLLCache]")) << text;
-    EXPECT_TRUE(Has(text, "Cache_Mb=10")) << text;
-    in.close();
+    const std::string text = wintest::SettingsText(folder / "Mordaun.ini");
+    EXPECT_EQ(text, "[DLLCache]\r\nCache_Mb=10\r\n");
     std::error_code ec;
     fs::remove_all(folder, ec);
 }
