@@ -189,6 +189,11 @@ void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink) {
     }
     if (measure) Measure(row, step.services, before, result);
     result.outcome = tally.OutcomeOf(done);
+    // Stopped by a keep-list line that cannot be placed: the user hears of it once a run.
+    if (result.outcome == Outcome::Stopped && step.input.keep != nullptr &&
+        result.reason == step.input.keep->Problem())
+        if (const std::string problem = step.input.keep->TellProblem(); !problem.empty())
+            result.error = problem + ". Nothing it could keep is cleaned until the line is fixed.";
     if (lineDue) result.line = LineOf(row, step.input);
     sink.Finished(result);
 }

@@ -37,6 +37,13 @@ class KeepList {
     bool Empty() const { return patterns_.empty() && problems_.empty(); }
     // The first line that could not be placed; "" when there is none.
     std::string Problem() const { return problems_.empty() ? std::string() : problems_.front(); }
+    // The problem, for a message to the user: the first time it is asked, "" after (a run
+    // stopped by it in many categories says so once).
+    std::string TellProblem() const {
+        if (told_) return {};
+        told_ = true;
+        return Problem();
+    }
     // Whether PATH (a literal walk path, "\\?\" prefix or not) or a folder above it is kept.
     bool Keeps(std::string_view path) const;
     // Adds every pattern and problem of OTHER.
@@ -48,6 +55,7 @@ class KeepList {
     std::vector<std::vector<std::string>> patterns_;  // components, as names compare
     std::vector<std::string> problems_;
     platform::FileSystem* files_ = nullptr;  // compares the names
+    mutable bool told_ = false;
 };
 
 // Whether NAMEKEY matches PATTERNKEY, both as platform::FileSystem::NameKey gives them: "*"
