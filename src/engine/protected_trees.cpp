@@ -246,9 +246,13 @@ class Rings {
         for (KnownFolder id :
              {KnownFolder::RoamingAppData, KnownFolder::LocalAppData, KnownFolder::LocalLowAppData})
             for (const std::string& path : Paths(id)) appData.push_back(path);
-        for (const std::string& path : Paths(KnownFolder::CurrentProfile))
+        for (const std::string& path : Paths(KnownFolder::CurrentProfile)) {
+            // Wine keeps the user's temp folder directly in the profile.
+            std::vector<std::string> disposable = appData;
+            disposable.push_back(Join(path, "Temp"));
             trees_.push_back(
-                {path, "your profile, outside its application data", kIsOrInside, appData});
+                {path, "your profile, outside its application data", kIsOrInside, disposable});
+        }
         for (KnownFolder id : kUsersOwn) Add(Paths(id), "your own folders", kIsOrInside);
     }
 

@@ -283,9 +283,27 @@ class OpenEntryWin32 final : public OpenEntry {
     std::optional<std::wstring> finalPath_;
 };
 
-bool SameNameText(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
-                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+// A path with the trailing dots and spaces of each of its names dropped: some platforms
+// leave them out of final paths (Wine of a path's last name only).
+std::wstring WithoutTrailingDots(const std::wstring& path) {
+    std::wstring out;
+    for (std::size_t start = 0; start <= path.size();) {
+        std::size_t end = path.find(L'\\', start);
+        if (end == std::wstring::npos) end = path.size();
+        std::size_t last = end;
+        while (last > start && (path[last - 1] == L'.' || path[last - 1] == L' ')) --last;
+        out.append(path, start, last - start);
+        if (end < path.size()) out += L'\\';
+        start = end + 1;
+    }
+    return out;
+}
+
+// Whether A and B are the same path but for case and the trailing dots and spaces of names.
+bool SamePathText(const std::wstring& a, const std::wstring& b) {
+    const std::wstring x = WithoutTrailingDots(a), y = WithoutTrailingDots(b);
+    return CompareStringOrdinal(x.data(), static_cast<int>(x.size()), y.data(),
+                                static_cast<int>(y.size()), TRUE) == CSTR_EQUAL;
 }
 
 // The program's own file PATH opened for ACCESS without following a link at its name (created
@@ -335,7 +353,7 @@ Handle OpenOwnFile(const std::string& path, DWORD access, std::string& error) {
                                FILE_FLAG_BACKUP_SEMANTICS, kShareAll);
     const std::wstring folderPath = folder ? FinalPathOf(folder.get()) : std::wstring();
     if (folderPath.empty() ||
-        !SameNameText(FinalPathOf(h.get()), folderPath + L"\\" + full.substr(cut + 1))) {
+        !SamePathText(FinalPathOf(h.get()), folderPath + L"\\" + full.substr(cut + 1))) {
         error = "It leads elsewhere (a link); nothing is written through one.";
         return Handle();
     }
