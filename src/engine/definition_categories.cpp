@@ -237,13 +237,19 @@ void AddNote(std::string& note, const std::string& text) {
     note += (note.empty() ? "" : "; ") + text;
 }
 
-// Why ENTRY must not run at all, from the spelling of its paths and the variables they use:
-// a network, device or climbing path anywhere in it (reached by no listing or detection), or
-// a %Temp% that is refused. Empty when none.
-std::string PathRefusal(const winapp2::Entry& entry, Variables& variables) {
+// Why the paths ENTRY detects itself by must not be looked for: a network, device or climbing
+// path, reached by no detection. Empty when none.
+std::string DetectionRefusal(const winapp2::Entry& entry, Variables& variables) {
     for (const std::string& file : entry.detectFiles)
         if (std::string why = Resolve(file, variables).refusal; !why.empty())
             return "DetectFile " + file + ": " + why;
+    return {};
+}
+
+// Why ENTRY must not run at all, from the spelling of the paths it cleans and excludes and the
+// variables they use: a network, device or climbing path, or a %Temp% that is refused. Empty
+// when none.
+std::string PathRefusal(const winapp2::Entry& entry, Variables& variables) {
     for (const winapp2::FileKey& key : entry.files)
         if (std::string why = Resolve(key.path, variables).refusal; !why.empty())
             return "line " + std::to_string(key.line) + ": " + key.path + ": " + why;
@@ -364,7 +370,7 @@ std::unique_ptr<DefinitionSet> LoadDefinitions(
             continue;
         }
         // Refused before anything of it is looked for: no detection reaches a share.
-        if (std::string why = PathRefusal(entry, variables); !why.empty()) {
+        if (std::string why = DetectionRefusal(entry, variables); !why.empty()) {
             Refuse(category, entry, why);
             continue;
         }
@@ -376,7 +382,11 @@ std::unique_ptr<DefinitionSet> LoadDefinitions(
             category.present = false;
             category.note = "not present";
         }
-        Place(category, entry, variables);
+        // What is not here is not refused: "all" takes only what is.
+        if (std::string why = PathRefusal(entry, variables); category.present && !why.empty())
+            Refuse(category, entry, why);
+        else
+            Place(category, entry, variables);
     }
     return set;
 }
