@@ -15,6 +15,21 @@ using platform::KnownFolder;
 // How a target stands to a folder.
 enum Relation : unsigned { kNone = 0, kIs = 1, kInside = 2, kHolds = 4 };
 
+// The system's known folders, each asked for once in a check.
+class KnownPaths {
+  public:
+    explicit KnownPaths(platform::FileSystem& files) : files_(files) {}
+    const std::vector<std::string>& operator()(KnownFolder id) {
+        auto [it, added] = paths_.try_emplace(id);
+        if (added) it->second = files_.KnownFolderPaths(id);
+        return it->second;
+    }
+
+  private:
+    platform::FileSystem& files_;
+    std::map<KnownFolder, std::vector<std::string>> paths_;
+};
+
 // The target, and the folders above it, compared with other folders by spelling and by
 // identity. Each folder is opened once.
 class Place {
@@ -61,7 +76,9 @@ class Place {
     };
 
     const Known& At(const std::string& path) {
-        auto [it, added] = known_.try_emplace(platform::LowerAscii(path));
+        std::string key = platform::LowerAscii(path);
+        while (key.size() > 3 && key.back() == '\\') key.pop_back();
+        auto [it, added] = known_.try_emplace(std::move(key));
         if (added)
             if (auto folder = files_.Open(path, platform::OpenFor::Listing)) {
                 it->second.id = folder->Identity();
@@ -184,7 +201,7 @@ std::vector<std::string> Joined(const std::vector<std::string>& folders, const c
 
 class Rings {
   public:
-    Rings(platform::FileSystem& files) : files_(files) {}
+    explicit Rings(KnownPaths& known) : known_(known) {}
 
     // Whatever names it: is, or holds, a folder lived in.
     void AddLivedIn(const std::string& root, const std::string& windowsFolder) {
@@ -192,7 +209,7 @@ class Rings {
         if (!windowsFolder.empty())
             trees_.push_back({windowsFolder, "the Windows folder", kIsOrHolds});
         for (const NamedFolder& folder : kLivedIn)
-            for (const std::string& path : files_.KnownFolderPaths(folder.id))
+            for (const std::string& path : known_(folder.id))
                 trees_.push_back({path, folder.name, kIsOrHolds});
     }
 
@@ -269,7 +286,7 @@ class Rings {
     }
 
   private:
-    std::vector<std::string> Paths(KnownFolder id) { return files_.KnownFolderPaths(id); }
+    const std::vector<std::string>& Paths(KnownFolder id) { return known_(id); }
 
     void Add(const std::vector<std::string>& paths, const char* name, unsigned refused) {
         for (const std::string& path : paths) trees_.push_back({path, name, refused});
@@ -282,18 +299,18 @@ class Rings {
         return false;
     }
 
-    platform::FileSystem& files_;
+    KnownPaths& known_;
     std::vector<Tree> trees_;
 };
 
 // A folder directly in the profiles' root is some user's profile: the target may lie in the
 // current user's alone.
-std::string OtherProfileRefusal(platform::FileSystem& files, Place& place) {
-    for (const std::string& root : files.KnownFolderPaths(KnownFolder::ProfilesRoot)) {
+std::string OtherProfileRefusal(KnownPaths& known, Place& place) {
+    for (const std::string& root : known(KnownFolder::ProfilesRoot)) {
         const std::optional<std::size_t> depth = place.DepthOf(root);
         if (!depth || *depth == 0) continue;
         bool own = false;
-        for (const std::string& profile : files.KnownFolderPaths(KnownFolder::CurrentProfile))
+        for (const std::string& profile : known(KnownFolder::CurrentProfile))
             own = own || place.DepthOf(profile) == *depth - 1;
         if (!own) return "inside another user's profile: " + DisplayPath(place.Above(*depth - 1));
     }
@@ -306,13 +323,14 @@ std::string ProtectedRefusal(platform::FileSystem& files, const std::string& fin
                              const platform::FileIdentity& id, const std::string& windowsFolder,
                              const std::optional<CanonicalPath>& current, TargetSource source) {
     Place place(files, final, id, current);
+    KnownPaths known(files);
     const std::string root = final.substr(0, RootLength(final));
-    Rings livedIn(files);
+    Rings livedIn(known);
     livedIn.AddLivedIn(root, windowsFolder);
     std::string why = livedIn.Refusal(place);
-    if (why.empty()) why = OtherProfileRefusal(files, place);
+    if (why.empty()) why = OtherProfileRefusal(known, place);
     if (!why.empty()) return why;
-    Rings rings(files);
+    Rings rings(known);
     rings.AddNever(root, source);
     if (source == TargetSource::System) rings.AddNotFromOutside();
     return rings.Refusal(place);
@@ -320,6 +338,7 @@ std::string ProtectedRefusal(platform::FileSystem& files, const std::string& fin
 
 std::string AnchorName(platform::FileSystem& files, const std::string& path) {
     const std::optional<CanonicalPath> current = Canonicalize(files.CurrentDirectory(), {});
+    KnownPaths known(files);
     auto folder = files.Open(path, platform::OpenFor::Listing);
     const std::string final = folder ? folder->FinalPath() : std::string();
     const std::optional<platform::FileIdentity> id =
@@ -329,16 +348,16 @@ std::string AnchorName(platform::FileSystem& files, const std::string& path) {
     if (!id || final.empty()) {
         // Not there: by spelling alone.
         for (const NamedFolder& anchor : kLivedIn)
-            for (const std::string& known : files.KnownFolderPaths(anchor.id))
-                if (anchor.anchor && spelled && Canonicalize(known, current) == spelled)
+            for (const std::string& anchorPath : known(anchor.id))
+                if (anchor.anchor && spelled && Canonicalize(anchorPath, current) == spelled)
                     return anchor.name;
         return {};
     }
     if (RootLength(final) == final.size()) return "a drive root";
     Place place(files, final, *id, current);
     for (const NamedFolder& anchor : kLivedIn)
-        for (const std::string& known : files.KnownFolderPaths(anchor.id))
-            if (anchor.anchor && place.DepthOf(known) == std::size_t{0}) return anchor.name;
+        for (const std::string& anchorPath : known(anchor.id))
+            if (anchor.anchor && place.DepthOf(anchorPath) == std::size_t{0}) return anchor.name;
     return {};
 }
 
