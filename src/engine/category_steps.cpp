@@ -2,6 +2,7 @@
 
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
+#include "engine/purge_target.h"
 #include "platform/files.h"
 
 namespace engine {
@@ -74,20 +75,45 @@ bool Empty(const FolderStep& folder, StepContext& step) {
                         .keep = step.input.keep});
 }
 
+// Whether every folder of TARGETS that is there may be emptied as one named by SOURCE; the
+// first that may not is reported refused.
+bool AllAccepted(const std::vector<FolderTarget>& targets, TargetSource source, StepContext& step,
+                 const std::string& windows) {
+    for (const FolderTarget& target : targets) {
+        std::string refusal = target.refusal;
+        if (refusal.empty() && !target.folder.empty() &&
+            step.services.files.DirectoryExists(target.folder))
+            refusal = CheckPurgeTarget(step.services.files, target.folder, windows, source).refusal;
+        if (refusal.empty()) continue;
+        if (step.report != nullptr) step.report->Refused(target.folder, refusal);
+        return false;
+    }
+    return true;
+}
+
 // Empties every folder of ROW's multi-folder step that is there; whether any was (and was not
-// refused).
+// refused). A definition's entry runs whole or not at all: when one of its folders is
+// refused, none is touched.
 bool EmptyFolders(const CategoryRow& row, StepContext& step) {
     bool any = false;
     const std::string windows = step.paths.WindowsDirectory();
     // The row's own exclusions join the user's keep list.
     KeepList keep = row.keep;
     if (step.input.keep != nullptr) keep.Merge(*step.input.keep);
-    for (const FolderTarget& target : row.folders(step.services, step.paths)) {
+    const std::vector<FolderTarget> targets = row.folders(step.services, step.paths);
+    if (row.source == TargetSource::Definition && !AllAccepted(targets, row.source, step, windows))
+        return false;
+    for (const FolderTarget& target : targets) {
+        if (!target.refusal.empty()) {
+            if (step.report != nullptr) step.report->Refused(target.folder, target.refusal);
+            continue;
+        }
         if (target.folder.empty() || !step.services.files.DirectoryExists(target.folder)) continue;
         const PurgeOptions options{.mode = step.mode,
                                    .report = step.report,
                                    .keep = keep.Empty() ? nullptr : &keep,
-                                   .removeFolder = target.removeSelf};
+                                   .removeFolder = target.removeSelf,
+                                   .source = row.source};
         const bool done = target.masks.empty()
                               ? PurgeFolder(step.services.files, target.folder, windows, options)
                               : PurgeMatchingFiles(step.services.files, target.folder, target.masks,
@@ -163,6 +189,11 @@ void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink) {
     }
     if (measure) Measure(row, step.services, before, result);
     result.outcome = tally.OutcomeOf(done);
+    // Stopped by a keep-list line that cannot be placed: the user hears of it once a run.
+    if (result.outcome == Outcome::Stopped && step.input.keep != nullptr &&
+        result.reason == step.input.keep->Problem())
+        if (const std::string problem = step.input.keep->TellProblem(); !problem.empty())
+            result.error = problem + ". Nothing it could keep is cleaned until the line is fixed.";
     if (lineDue) result.line = LineOf(row, step.input);
     sink.Finished(result);
 }

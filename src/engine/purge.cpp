@@ -96,10 +96,17 @@ MaskArgument SplitMask(platform::FileSystem& files, const std::string& folderAnd
 }
 
 // FOLDER opened as a purge target; nullopt, with the refusal or the failure reported, when it
-// may not or cannot be.
+// may not or cannot be. Nothing is opened while the keep list has a line it cannot place:
+// what that line keeps cannot be told.
 std::optional<PurgeTarget> OpenReported(platform::FileSystem& files, const std::string& folder,
-                                        const std::string& windowsFolder, PurgeReport* report) {
-    CheckedTarget checked = CheckPurgeTarget(files, folder, windowsFolder);
+                                        const std::string& windowsFolder,
+                                        const PurgeOptions& options) {
+    PurgeReport* report = options.report;
+    if (options.keep != nullptr && !options.keep->Problem().empty()) {
+        if (report != nullptr) report->Stopped(folder, options.keep->Problem());
+        return std::nullopt;
+    }
+    CheckedTarget checked = CheckPurgeTarget(files, folder, windowsFolder, options.source);
     if (!checked.target && report != nullptr) {
         if (checked.refusal.empty())
             report->Stopped(folder, "could not be opened: " + checked.error);
@@ -161,11 +168,13 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
 
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options) {
-    std::optional<PurgeTarget> opened = OpenReported(files, folder, windowsFolder, options.report);
+    std::optional<PurgeTarget> opened = OpenReported(files, folder, windowsFolder, options);
     if (!opened) return false;
     PurgeTarget& target = *opened;
     const PurgeTarget base{nullptr, target.path, target.identity};
     PurgeSession session(options.mode, options.report, options.keep);
+    // A folder the keep list holds stays whole, itself included.
+    if (session.Kept(target.path)) return true;
     (void)RemoveTreeIn(
         files, target, session,
         {.clearAttributes = options.clearAttributes, .stopOnFailure = options.stopOnFailure});
@@ -187,10 +196,11 @@ bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
                         const std::string& windowsFolder, const PurgeOptions& options) {
     std::vector<MaskMatcher> matchers;
     for (const std::string& mask : masks) matchers.emplace_back(mask);
-    std::optional<PurgeTarget> target = OpenReported(files, folder, windowsFolder, options.report);
+    std::optional<PurgeTarget> target = OpenReported(files, folder, windowsFolder, options);
     if (!target) return false;
     const PurgeTarget base{nullptr, target->path, target->identity};
     PurgeSession session(options.mode, options.report, options.keep);
+    if (session.Kept(target->path)) return true;
     EraseFilesByMaskIn(files, *target, session, matchers, recurse);
     return RemoveWhenAsked(files, base, folder, options, session);
 }
@@ -199,7 +209,8 @@ bool DeleteFileChecked(platform::FileSystem& files, const std::string& path, Pur
                        PurgeMode mode, const KeepList* keep) {
     const std::size_t cut = path.find_last_of("\\/");
     if (cut == std::string::npos || cut + 1 == path.size()) return false;
-    std::optional<PurgeTarget> folder = OpenReported(files, path.substr(0, cut + 1), "", report);
+    std::optional<PurgeTarget> folder =
+        OpenReported(files, path.substr(0, cut + 1), "", {.report = report, .keep = keep});
     if (!folder) return false;
     // A plain path loses its name's trailing dots and spaces, as the platform reads it.
     std::string name = path.substr(cut + 1);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/keep_list.h"
+#include "engine/protected_trees.h"
 #include "engine/purge_report.h"
 #include "platform/files.h"
 
@@ -33,6 +34,7 @@ struct PurgeOptions {
     PurgeReport* report = nullptr;   // may be null
     const KeepList* keep = nullptr;  // what is never deleted; may be null
     bool removeFolder = false;       // remove the folder itself once nothing is left in it
+    TargetSource source = TargetSource::System;  // who names the folder
 };
 
 struct TreeOptions {
@@ -58,15 +60,17 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
 
 // Empties FOLDER and keeps it: RemoveTree (root kept), then the mask pass, then the
 // recursive file pass. Returns false, having done nothing, when FOLDER is refused or cannot
-// be opened, and false when a later pass cannot open it again as the same folder (the passes
-// after it do not run). The mask pass runs only for a FOLDER with a trailing separator:
-// without one it could only match entries of the parent folder, which lies outside the target.
-// OPTIONS: the flags of RemoveTree, where every entry is reported, and whether it is a preview.
+// be opened, or when the keep list has a line it cannot place (reported stopped: what that
+// line keeps cannot be told); a FOLDER the keep list holds is reported kept and left whole, and
+// false when a later pass cannot open it again as the same folder (the passes after it do not run).
+// The mask pass runs only for a FOLDER with a trailing separator: without one it could only match
+// entries of the parent folder, which lies outside the target. OPTIONS: the flags of RemoveTree,
+// where every entry is reported, and whether it is a preview.
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options);
 
 // Deletes the files directly in FOLDER (with RECURSE, in every folder below it too; no folder
-// is removed) whose names match one of MASKS, FOLDER checked as PurgeFolder checks it.
+// is removed) whose names match one of MASKS, FOLDER checked (and kept) as PurgeFolder does.
 // Attributes are left alone. Returns false when FOLDER is refused or cannot be opened.
 // Throws MaskError on a bad mask.
 bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,

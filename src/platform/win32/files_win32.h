@@ -36,6 +36,8 @@ class FileSystemWin32 final : public FileSystem {
     std::string CurrentDirectory() override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteFile(const std::string& path, const std::string& bytes, std::string& error) override;
+    bool AppendFile(const std::string& path, const std::string& bytes, std::string& error) override;
+    std::string NameKey(std::string_view text) override;
     bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override;
     bool MoveReplacing(const std::string& from, const std::string& to) override;
 
