@@ -59,6 +59,7 @@ constexpr TextRow kRows[] = {
     Caption<&TForm1::KVZXPCheckBox17>("Offline Web Pages", "Offline Web Pages"),
     Hint<&TForm1::KVZXPSpeedButton13>("Process Manager", "Process Manager"),
     Hint<&TForm1::KVZXPSpeedButton14>("Hint_Type Manager", "Type Manager"),
+    Hint<&TForm1::KVZXPSpeedButton15>("Hint_Analyze", "Analyze"),
     Caption<&TForm1::KVZXPCheckBox18>("Chrome Cache", "Chrome Cache"),
     Caption<&TForm1::KVZXPCheckBox19>("Edge Cache", "Edge Cache"),
     Caption<&TForm1::KVZXPCheckBox20>("Brave Cache", "Brave Cache"),
