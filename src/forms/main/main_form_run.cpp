@@ -131,8 +131,13 @@ void TForm1::BeginJob(Job job, int steps) {
     running_ = job;
     stop_ = false;
     beginHint_ = KVZXPSpeedButton10.Hint();
-    focusBefore_ = ActiveControl();  // a disabled box loses the focus; it comes back after
+    // A box that is disabled loses the keyboard: the file list holds it meanwhile (Esc reaches
+    // the window from there), and the box gets it back after.
+    focusBefore_ =
+        ActiveControl() != nullptr && ActiveControl()->Focused() ? ActiveControl() : nullptr;
     EnableRunInputs(false);
+    if (focusBefore_ != nullptr && !focusBefore_->CanFocus() && ShellListView1.CanFocus())
+        ShellListView1.SetFocus();
     KVZXPSpeedButton10.SetGlyph(glyphs::StopGlyph());
     KVZXPSpeedButton10.SetHint("Stop");
     KVZXPSpeedButton10.SetShortcutText(ui::KeyName(ui::key::kEscape, ui::shift::kNone));

@@ -339,7 +339,13 @@ void HeadlessBackend::RunPosted() {
 }
 
 std::unique_ptr<JobPeer> HeadlessBackend::StartJob(std::function<void()> job) {
-    if (threadedJobs) return std::make_unique<ThreadJob>(std::move(job));
+    if (threadedJobs) {
+        ++*jobsRunning_;
+        return std::make_unique<ThreadJob>([job = std::move(job), running = jobsRunning_] {
+            job();
+            --*running;
+        });
+    }
     job();
     RunPosted();
     return std::make_unique<InlineJob>();

@@ -4,6 +4,7 @@
 // window procedure, each injected event is the platform calling into the program: what it
 // raises goes to the application's error report.
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <map>
@@ -57,6 +58,8 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     // tasks waiting for ProcessMessages.
     std::unique_ptr<JobPeer> StartJob(std::function<void()> job) override;
     bool threadedJobs = false;
+    // Whether a threaded job is still running (its tasks may still be coming).
+    bool JobsRunning() const { return *jobsRunning_ != 0; }
     // Tasks posted and not run yet.
     std::size_t PostedCount() const;
     void SetCursorImage(Cursor which, const Bitmap& image, Color, Point) override {
@@ -181,6 +184,7 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     mutable std::mutex postedLock_;
     std::deque<std::function<void()>> posted_;
     bool runningPosted_ = false;
+    std::shared_ptr<std::atomic<int>> jobsRunning_ = std::make_shared<std::atomic<int>>(0);
 };
 
 }  // namespace ui
