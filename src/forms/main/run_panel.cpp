@@ -14,8 +14,8 @@ constexpr int kHeight = 443 - RunPanel::kTop;
 }  // namespace
 
 RunPanel::RunPanel(ui::Control* parent)
-    : Label3(parent),
-      Label4(parent),
+    : StaticText2(parent),
+      StaticText3(parent),
       ProgressBar1(parent),
       StaticText1(parent),
       KVZXPButton1(parent),
@@ -26,8 +26,8 @@ RunPanel::RunPanel(ui::Control* parent)
         ui::Rect bounds;
     };
     const Placed placed[] = {
-        {Label3, "Label3", ui::Rect::FromSize(kLeft, kTop, kWidth, 14)},
-        {Label4, "Label4", ui::Rect::FromSize(kLeft, kTop + 16, kWidth, 14)},
+        {StaticText2, "StaticText2", ui::Rect::FromSize(kLeft, kTop, kWidth, 14)},
+        {StaticText3, "StaticText3", ui::Rect::FromSize(kLeft, kTop + 16, kWidth, 14)},
         {ProgressBar1, "ProgressBar1", ui::Rect::FromSize(kLeft, kTop + 34, kWidth, 16)},
         {StaticText1, "StaticText1", ui::Rect::FromSize(kLeft, kTop, kWidth, kHeight)},
         {KVZXPButton1, "KVZXPButton1", ui::Rect::FromSize(kLeft, kTop + kHeight - 22, 110, 21)},
@@ -40,11 +40,9 @@ RunPanel::RunPanel(ui::Control* parent)
         p.control.SetVisible(false);
     }
     for (ui::Control* text :
-         {static_cast<ui::Control*>(&Label3), static_cast<ui::Control*>(&Label4),
+         {static_cast<ui::Control*>(&StaticText2), static_cast<ui::Control*>(&StaticText3),
           static_cast<ui::Control*>(&StaticText1)})
         text->SetFont(mainform::TealBoldArial());
-    Label3.SetTransparent(true);
-    Label4.SetTransparent(true);
     KVZXPButton1.SetCaption("Clean");
     KVZXPButton1.SetHint("Clean exactly what was analysed");
     KVZXPButton1.SetShowHint(true);
@@ -56,7 +54,7 @@ RunPanel::RunPanel(ui::Control* parent)
 void RunPanel::ShowOnly(std::initializer_list<ui::Control*> shown) {
     open_ = true;
     for (ui::Control* c :
-         {static_cast<ui::Control*>(&Label3), static_cast<ui::Control*>(&Label4),
+         {static_cast<ui::Control*>(&StaticText2), static_cast<ui::Control*>(&StaticText3),
           static_cast<ui::Control*>(&ProgressBar1), static_cast<ui::Control*>(&StaticText1),
           static_cast<ui::Control*>(&KVZXPButton1), static_cast<ui::Control*>(&KVZXPButton2)})
         c->SetVisible(std::find(shown.begin(), shown.end(), c) != shown.end());
@@ -64,15 +62,15 @@ void RunPanel::ShowOnly(std::initializer_list<ui::Control*> shown) {
 
 void RunPanel::ShowProgress(int steps, bool preview) {
     preview_ = preview;
-    Label3.SetCaption("");
-    Label4.SetCaption("");
+    StaticText2.SetCaption("");
+    StaticText3.SetCaption("");
     ProgressBar1.SetRange(0, steps);
     ProgressBar1.SetPosition(0);
-    ShowOnly({&Label3, &Label4, &ProgressBar1});
+    ShowOnly({&StaticText2, &StaticText3, &ProgressBar1});
 }
 
 void RunPanel::ShowStep(const std::string& name) {
-    Label3.SetCaption((preview_ ? "Looking at: " : "Cleaning: ") + name);
+    StaticText2.SetCaption((preview_ ? "Looking at: " : "Cleaning: ") + name);
 }
 
 void RunPanel::StepDone() {
@@ -80,8 +78,8 @@ void RunPanel::StepDone() {
 }
 
 void RunPanel::ShowCounts(std::uint64_t files, std::uint64_t bytes) {
-    Label4.SetCaption(engine::Counted(files, "file") + ", " + engine::FormatBytes(bytes) +
-                      (preview_ ? " found so far" : " so far"));
+    StaticText3.SetCaption(engine::Counted(files, "file") + ", " + engine::FormatBytes(bytes) +
+                           (preview_ ? " found so far" : " so far"));
 }
 
 void RunPanel::ShowSummary(const std::string& text) {

@@ -10,7 +10,6 @@
 #include "controls/kvzxp_button.h"
 #include "controls/kvzxp_progress_bar.h"
 #include "forms/main/run_relay.h"
-#include "ui/label.h"
 #include "ui/static_text.h"
 
 namespace app {
@@ -41,8 +40,8 @@ class RunPanel final : public RunCountsView {
     // An analysis ended: its total, and whether "Clean" may clean what it covered.
     void ShowTotal(const std::string& text, bool cleanable);
 
-    ui::Label Label3;                          // the step at hand
-    ui::Label Label4;                          // files and bytes so far
+    ui::StaticText StaticText2;                // the step at hand
+    ui::StaticText StaticText3;                // files and bytes so far
     controls::TKVZXPProgressBar ProgressBar1;  // steps done of the run's steps
     ui::StaticText StaticText1;                // the summary, or an analysis's total
     controls::TKVZXPButton KVZXPButton1;       // "Clean": what the analysis covered
