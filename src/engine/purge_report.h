@@ -38,6 +38,18 @@ class PurgeReport {
     virtual void Kept(const std::string& path) { (void)path; }
 };
 
+// A report that follows only how far a purge has come (FileDone): what becomes of each entry
+// is passed over.
+class ProgressReport : public PurgeReport {
+  public:
+    void Deleted(const std::string&, std::uint64_t) override {}
+    void Removed(const std::string&) override {}
+    void Failed(const std::string&, const std::string&) override {}
+    void Refused(const std::string&, const std::string&) override {}
+    void Stopped(const std::string&, const std::string&) override {}
+    void Entered(const std::string&) override {}
+};
+
 inline constexpr const char* kReasonLink = "a link: its contents belong elsewhere";
 inline constexpr const char* kReasonElsewhere = "leads outside the folder being emptied";
 inline constexpr const char* kReasonReadOnly = "read-only";

@@ -39,7 +39,8 @@ void CleaningViewAdapter::Started(const engine::StepStarted& step) {
 }
 
 void CleaningViewAdapter::Finished(const engine::StepFinished& step) {
-    if (!step.error.empty())
+    // No box while the session ends: nobody is left to answer it.
+    if (!step.error.empty() && !form_.App().SessionEnded())
         (void)form_.App().GetBackend().ShowMessage(step.error, "Error", ui::MessageKind::Error,
                                                    ui::MessageButtons::Ok);
     if (!step.line.empty()) form_.AppendLog(step.line);

@@ -35,17 +35,11 @@ class RunCountsView {
 
 // Counts the files a purge deletes (or would) as they go, and posts the totals to VIEW at most
 // every 100 ms, and when asked (Flush).
-class CountingReport final : public engine::PurgeReport {
+class CountingReport final : public engine::ProgressReport {
   public:
     CountingReport(ui::Worker& worker, RunCountsView& view) : worker_(worker), view_(view) {}
 
     void FileDone(std::uint64_t bytes) override;
-    void Deleted(const std::string&, std::uint64_t) override {}
-    void Removed(const std::string&) override {}
-    void Failed(const std::string&, const std::string&) override {}
-    void Refused(const std::string&, const std::string&) override {}
-    void Stopped(const std::string&, const std::string&) override {}
-    void Entered(const std::string&) override {}
     // Posts the totals now if they changed since the last post.
     void Flush();
 

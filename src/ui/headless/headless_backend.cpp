@@ -1,7 +1,6 @@
 #include "ui/headless/headless_backend.h"
 
 #include <algorithm>
-#include <thread>
 
 #include "ui/application.h"
 #include "ui/color_box.h"
@@ -16,6 +15,7 @@
 #include "ui/save_dialog.h"
 #include "ui/scroll_box.h"
 #include "ui/shell_list_view.h"
+#include "ui/thread_job.h"
 #include "ui/timer.h"
 #include "ui/web_browser.h"
 
@@ -295,18 +295,6 @@ class InlineJob final : public JobPeer {
     void Join() override {}
 };
 
-class ThreadJob final : public JobPeer {
-  public:
-    explicit ThreadJob(std::function<void()> job) : thread_(std::move(job)) {}
-    ~ThreadJob() override { ThreadJob::Join(); }
-    void Join() override {
-        if (thread_.joinable()) thread_.join();
-    }
-
-  private:
-    std::thread thread_;
-};
-
 }  // namespace
 
 void HeadlessBackend::Post(std::function<void()> task) {
@@ -341,7 +329,7 @@ void HeadlessBackend::RunPosted() {
 std::unique_ptr<JobPeer> HeadlessBackend::StartJob(std::function<void()> job) {
     if (threadedJobs) {
         ++*jobsRunning_;
-        return std::make_unique<ThreadJob>([job = std::move(job), running = jobsRunning_] {
+        return std::make_unique<ui::ThreadJob>([job = std::move(job), running = jobsRunning_] {
             job();
             --*running;
         });

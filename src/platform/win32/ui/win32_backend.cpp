@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 #include "platform/win32/icon_pixels.h"
@@ -17,6 +16,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/popup_menu.h"
+#include "ui/thread_job.h"
 #include "ui/timer.h"
 
 namespace platform::win32 {
@@ -89,18 +89,6 @@ class Win32TimerPeer final : public ui::TimerPeer {
     Win32State& state_;
     ui::Timer& timer_;
     UINT_PTR id_;
-};
-
-class ThreadJob final : public ui::JobPeer {
-  public:
-    explicit ThreadJob(std::function<void()> job) : thread_(std::move(job)) {}
-    ~ThreadJob() override { ThreadJob::Join(); }
-    void Join() override {
-        if (thread_.joinable()) thread_.join();
-    }
-
-  private:
-    std::thread thread_;
 };
 
 // A canvas for measuring text on a screen-compatible memory DC.
@@ -267,7 +255,7 @@ void Win32Backend::Post(std::function<void()> task) {
 }
 
 std::unique_ptr<ui::JobPeer> Win32Backend::StartJob(std::function<void()> job) {
-    return std::make_unique<ThreadJob>(std::move(job));
+    return std::make_unique<ui::ThreadJob>(std::move(job));
 }
 
 void Win32Backend::RunMessageLoop() {

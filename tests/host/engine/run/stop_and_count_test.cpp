@@ -31,17 +31,11 @@ class StoppingView : public RecordingView {
     std::vector<StepFinished> finished;
 
   private:
-    struct StopAfter : engine::PurgeReport {
+    struct StopAfter : engine::ProgressReport {
         StopAfter(std::atomic<bool>& s, int n) : stop(s), left(n) {}
         void FileDone(std::uint64_t) override {
             if (--left == 0) stop = true;
         }
-        void Deleted(const std::string&, std::uint64_t) override {}
-        void Removed(const std::string&) override {}
-        void Failed(const std::string&, const std::string&) override {}
-        void Refused(const std::string&, const std::string&) override {}
-        void Stopped(const std::string&, const std::string&) override {}
-        void Entered(const std::string&) override {}
         std::atomic<bool>& stop;
         int left;
     } report_;
