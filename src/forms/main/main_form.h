@@ -95,6 +95,9 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     void KVZXPButton2Click();
     // Esc: stops a run or an analysis after the file at hand; else closes an analysis.
     void EscapePressed();
+    // The hint of "Begin" while a run goes (its text in the language files).
+    const std::string& StopHint() const { return stopHint_; }
+    void SetStopHint(std::string hint) { stopHint_ = std::move(hint); }
     // Whether a run or an analysis is going.
     bool Running() const { return running_ != Job::None; }
     // Waits up to MILLISECONDS for a run or an analysis to end, handling messages meanwhile.
@@ -326,6 +329,7 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     Job running_ = Job::None;
     std::function<void()> afterJob_;  // a close that waited for the run to stop
     std::string beginHint_;
+    std::string stopHint_ = "Stop";
     ui::Control* focusBefore_ = nullptr;
     app::Ticks analysed_;                         // the categories of the last analysis
     std::vector<engine::StepFinished> analysis_;  // its steps as they come

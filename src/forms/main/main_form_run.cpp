@@ -139,7 +139,7 @@ void TForm1::BeginJob(Job job, int steps) {
     if (focusBefore_ != nullptr && !focusBefore_->CanFocus() && ShellListView1.CanFocus())
         ShellListView1.SetFocus();
     KVZXPSpeedButton10.SetGlyph(glyphs::StopGlyph());
-    KVZXPSpeedButton10.SetHint("Stop");
+    KVZXPSpeedButton10.SetHint(stopHint_);
     KVZXPSpeedButton10.SetShortcutText(ui::KeyName(ui::key::kEscape, ui::shift::kNone));
     OpenRunPanel();
     RunPanel1.ShowProgress(steps, job == Job::Analysis);
@@ -163,10 +163,12 @@ void TForm1::AnalysisEnded() {
     if (stopped) total.SetEnd(engine::RunSummary::End::Stopped);
     ShellListView1.SetVisible(false);
     AnalysisView1.Show(std::move(rows));
-    // A stopped analysis covered less than was ticked: nothing to clean "exactly".
-    RunPanel1.ShowTotal(total.PreviewText(), !stopped);
+    // A stopped analysis covered less than was ticked: nothing to clean "exactly"; an empty
+    // one has nothing to clean.
+    const bool cleanable = !stopped && !analysis_.empty();
+    RunPanel1.ShowTotal(total.PreviewText(), cleanable);
     EndJob();
-    if (!stopped && Showing()) RunPanel1.KVZXPButton1.SetFocus();
+    if (cleanable && Showing()) RunPanel1.KVZXPButton1.SetFocus();
 }
 
 void TForm1::EndJob() {
