@@ -48,7 +48,8 @@ class Application {
 
     // The platform's session is ending (log-off, shut-down, restart, or an installer closing
     // the program): the process will not live to its normal end, so that end runs now, once.
-    // Every form's destruction handler runs, in reverse order of creation (the options window
+    // The forms' session-end handlers run first (OnSessionEnd: a run stops there), then every
+    // form's destruction handler, in reverse order of creation (the options window
     // writes the settings and the log then), and the message loop ends. No message box is shown
     // meanwhile: nobody is left to answer it, and the system waits only a few seconds. Further
     // calls, and the forms' own destruction later, do nothing more.
