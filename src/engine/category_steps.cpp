@@ -19,6 +19,12 @@ class Tally final : public PurgeReport {
         result_.bytes += bytes;
         if (next_) next_->Deleted(path, bytes);
     }
+    void Unlinked(const std::string& path) override {
+        if (next_) next_->Unlinked(path);
+    }
+    void FileDone(std::uint64_t bytes) override {
+        if (next_) next_->FileDone(bytes);
+    }
     void Removed(const std::string& path) override {
         ++result_.folders;
         if (next_) next_->Removed(path);
@@ -72,7 +78,8 @@ bool Empty(const FolderStep& folder, StepContext& step) {
                         .stopOnFailure = folder.flags.stopOnFailure,
                         .mode = step.mode,
                         .report = step.report,
-                        .keep = step.input.keep});
+                        .keep = step.input.keep,
+                        .stop = step.input.stop});
 }
 
 // Whether every folder of TARGETS that is there may be emptied as one named by SOURCE; the
@@ -109,11 +116,16 @@ bool EmptyFolders(const CategoryRow& row, StepContext& step) {
             continue;
         }
         if (target.folder.empty() || !step.services.files.DirectoryExists(target.folder)) continue;
+        if (StopRequested(step.input.stop)) {
+            if (step.report != nullptr) step.report->Stopped(target.folder, kReasonStopRequested);
+            break;
+        }
         const PurgeOptions options{.mode = step.mode,
                                    .report = step.report,
                                    .keep = keep.Empty() ? nullptr : &keep,
                                    .removeFolder = target.removeSelf,
-                                   .source = row.source};
+                                   .source = row.source,
+                                   .stop = step.input.stop};
         const bool done = target.masks.empty()
                               ? PurgeFolder(step.services.files, target.folder, windows, options)
                               : PurgeMatchingFiles(step.services.files, target.folder, target.masks,
@@ -199,10 +211,11 @@ void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink) {
 }
 
 StepFinished PreviewStep(const CategoryRow& row, const CleaningServices& services,
-                         CleaningPaths& paths, PurgeReport* report, const KeepList* keep) {
+                         CleaningPaths& paths, PurgeReport* report, const KeepList* keep,
+                         const std::atomic<bool>* stop) {
     StepFinished result{row};
     Tally tally(result, report);
-    const RunInput input{.keep = keep};
+    const RunInput input{.keep = keep, .stop = stop};
     StepContext step{services, paths, input, &tally, PurgeMode::Preview};
     bool done = true;
     if (const std::optional<FolderStep> folder = FolderStepOf(row, paths)) {

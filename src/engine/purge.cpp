@@ -25,6 +25,7 @@ bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession
     FolderStack stack(files, target, session);
     for (;;) {
         const platform::DirEntry* entry = stack.Next();
+        if (entry != nullptr && session.StopNow()) return false;
         bool result = false;
         if (entry == nullptr) {
             // The innermost folder is done: remove it when everything in it went.
@@ -48,6 +49,7 @@ void EraseFilesByMaskIn(platform::FileSystem& files, PurgeTarget& target, PurgeS
     FolderStack stack(files, target, session);
     for (;;) {
         const platform::DirEntry* entry = stack.Next();
+        if (entry != nullptr && session.StopNow()) return;
         if (entry == nullptr) {
             if (stack.Depth() == 0) return;
             (void)stack.Leave(false);
@@ -65,6 +67,7 @@ void EraseFilesRecursiveIn(platform::FileSystem& files, PurgeTarget& target,
     FolderStack stack(files, target, session);
     for (;;) {
         const platform::DirEntry* entry = stack.Next();
+        if (entry != nullptr && session.StopNow()) return;
         if (entry == nullptr) {
             if (stack.Depth() == 0) return;
             (void)stack.Leave(false);
@@ -126,6 +129,13 @@ std::optional<PurgeTarget> Reopen(platform::FileSystem& files, const PurgeTarget
     return again;
 }
 
+// Whether the purge of FOLDER is to end here at a stop request (and then reports it stopped).
+bool EndsAtStop(const PurgeSession& session, const std::string& folder, PurgeReport* report) {
+    if (!session.StoppedEarly()) return false;
+    if (report != nullptr) report->Stopped(folder, kReasonStopRequested);
+    return true;
+}
+
 // With OPTIONS.removeFolder, removes the purged folder once nothing is left in it (in a
 // preview, once everything in it would be gone); a folder holding a kept entry stays. False
 // when the folder cannot be opened again as itself.
@@ -172,22 +182,25 @@ bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
     if (!opened) return false;
     PurgeTarget& target = *opened;
     const PurgeTarget base{nullptr, target.path, target.identity};
-    PurgeSession session(options.mode, options.report, options.keep);
+    PurgeSession session(options.mode, options.report, options.keep, options.stop);
     // A folder the keep list holds stays whole, itself included.
     if (session.Kept(target.path)) return true;
     (void)RemoveTreeIn(
         files, target, session,
         {.clearAttributes = options.clearAttributes, .stopOnFailure = options.stopOnFailure});
+    if (EndsAtStop(session, folder, options.report)) return false;
     // Without a trailing backslash the mask would be the folder's own name, matched in the
     // parent folder: it can find nothing inside the target, only neighbours outside it.
     if (folder.back() == '\\' || folder.back() == '/') {
         auto again = Reopen(files, base, folder, options.report);
         if (!again) return false;
         EraseFilesByMaskIn(files, *again, session, {MaskMatcher("*.*")});
+        if (EndsAtStop(session, folder, options.report)) return false;
     }
     auto again = Reopen(files, base, folder, options.report);
     if (!again) return false;
     EraseFilesRecursiveIn(files, *again, session);
+    if (EndsAtStop(session, folder, options.report)) return false;
     return RemoveWhenAsked(files, base, folder, options, session);
 }
 
@@ -199,9 +212,10 @@ bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
     std::optional<PurgeTarget> target = OpenReported(files, folder, windowsFolder, options);
     if (!target) return false;
     const PurgeTarget base{nullptr, target->path, target->identity};
-    PurgeSession session(options.mode, options.report, options.keep);
+    PurgeSession session(options.mode, options.report, options.keep, options.stop);
     if (session.Kept(target->path)) return true;
     EraseFilesByMaskIn(files, *target, session, matchers, recurse);
+    if (EndsAtStop(session, folder, options.report)) return false;
     return RemoveWhenAsked(files, base, folder, options, session);
 }
 

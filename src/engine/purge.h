@@ -8,11 +8,13 @@
 // - each sub-folder is listed, and each file and folder deleted, through a handle whose final
 //   path shows it is the entry listed in its place (links resolve elsewhere and are refused);
 // - links, junctions and mount points are neither entered nor removed;
-// - a file with more than one name keeps its attributes (they are shared by its names);
+// - a file with more than one name keeps its attributes (they are shared by its names), and
+//   counts as deleted, with its bytes, when its last name goes;
 // - an entry is reported deleted only once its folder no longer lists it;
 // - the walks keep their own stack, so a tree of any depth cannot exhaust the thread's.
 // Failures are passed over; only an invalid mask raises (MaskError).
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,9 @@ struct PurgeOptions {
     const KeepList* keep = nullptr;  // what is never deleted; may be null
     bool removeFolder = false;       // remove the folder itself once nothing is left in it
     TargetSource source = TargetSource::System;  // who names the folder
+    // Set from another thread to end the purge after the entry at hand (reported Stopped);
+    // may be null.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 struct TreeOptions {

@@ -459,13 +459,18 @@ std::unique_ptr<OpenEntry> FileSystemWin32::Open(const std::string& path, OpenFo
     constexpr DWORD kNoFollow = FILE_FLAG_OPEN_REPARSE_POINT;
     constexpr DWORD kFolder = FILE_FLAG_BACKUP_SEMANTICS;
     Handle h;
+    std::shared_ptr<const MountTable> mounts;
     switch (purpose) {
         case OpenFor::Listing:
             h = OpenHandle(full, kList, kFolder, kShareAll);
             break;
         case OpenFor::Walking:
             // The mounts are read again for every purge: one may have been made meanwhile.
-            mounts_ = ReadMountTable();
+            mounts = ReadMountTable();
+            {
+                std::lock_guard<std::mutex> lock(mountsLock_);
+                mounts_ = mounts;
+            }
             h = OpenHandle(full, kList, kFolder, kShareHeld);
             break;
         case OpenFor::Removal:
@@ -485,7 +490,11 @@ std::unique_ptr<OpenEntry> FileSystemWin32::Open(const std::string& path, OpenFo
             break;
     }
     if (!h) return nullptr;
-    return std::make_unique<OpenEntryWin32>(std::move(h), mounts_);
+    if (!mounts) {
+        std::lock_guard<std::mutex> lock(mountsLock_);
+        mounts = mounts_;
+    }
+    return std::make_unique<OpenEntryWin32>(std::move(h), std::move(mounts));
 }
 
 std::string FileSystemWin32::LastErrorText() {

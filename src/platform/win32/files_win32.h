@@ -11,6 +11,7 @@
 // held between its check and its use, and a sharing failure reads like a file in use.
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <unordered_set>
 
@@ -50,6 +51,7 @@ class FileSystemWin32 final : public FileSystem {
     static bool DeletesReadOnlyNamesHere();
 
   private:
+    std::mutex mountsLock_;  // a purge may run on another thread than the windows' use
     std::shared_ptr<const MountTable> mounts_;
 };
 
