@@ -9,10 +9,12 @@
 #include "cli/command_line.h"
 #include "cli/output.h"
 #include "cli/preview.h"
+#include "cli/restore.h"
 #include "engine/cleaning_paths.h"
 #include "engine/definition_categories.h"
 #include "engine/keep_list.h"
 #include "engine/running_processes.h"
+#include "settings/definitions_choice.h"
 
 namespace cli {
 
@@ -53,6 +55,7 @@ std::unique_ptr<engine::DefinitionSet> AddDefinitions(CommandLine& line,
                                                       const engine::CleaningServices& services,
                                                       engine::CleaningPaths& paths,
                                                       platform::Console& console) {
+    line.definitionsFile = settings::DefinitionsFileInUse(line.definitionsFile);
     if (line.definitionsFile.empty()) return nullptr;
     const std::optional<std::string> text = services.files.ReadFile(line.definitionsFile);
     if (!text) throw UsageError{"cannot read '" + line.definitionsFile + "'"};
@@ -72,12 +75,17 @@ std::unique_ptr<engine::DefinitionSet> AddDefinitions(CommandLine& line,
                          [&id](const engine::DefinitionCategory& c) { return c.id == id; });
         if (found == set->categories.end())
             throw UsageError{"'" + id + "' is not defined in '" + line.definitionsFile + "'"};
+        // What its authors warn of is accepted, or it is not cleaned.
+        if (line.command == Command::Clean && !found->warning.empty() && !line.acceptWarnings)
+            throw UsageError{"'" + id + "' comes with a warning: " + found->warning +
+                             "\nGive --accept-warnings to clean it all the same."};
         line.categories.push_back(&found->row);
     }
     if (line.all)
         for (const engine::DefinitionCategory& category : set->categories)
-            if (category.present && std::find(line.categories.begin(), line.categories.end(),
-                                              &category.row) == line.categories.end())
+            if (category.present && (category.warning.empty() || line.acceptWarnings) &&
+                std::find(line.categories.begin(), line.categories.end(), &category.row) ==
+                    line.categories.end())
                 line.categories.push_back(&category.row);
     return set;
 }
@@ -101,6 +109,8 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
     std::unique_ptr<engine::DefinitionSet> definitions;
     try {
         line = ParseCommandLine(args);
+        if (line.command == Command::Restore)
+            return Restore(line.restoreFile, services.files, services.registry, console);
         definitions = AddDefinitions(line, services, paths, console);
     } catch (const UsageError& error) {
         console.Write(platform::Stream::Error,
@@ -119,14 +129,16 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
                 listed.push_back({&row, engine::TargetOf(row, services, paths)});
             if (definitions)
                 for (const engine::DefinitionCategory& category : definitions->categories)
-                    listed.push_back({&category.row, category.present ? category.row.target
-                                                                      : category.note + ": " +
-                                                                            category.row.target});
+                    listed.push_back({&category.row,
+                                      category.present ? category.row.target
+                                                       : category.note + ": " + category.row.target,
+                                      category.group, category.warning});
             write(line.json ? ListJson(listed) : ListText(listed));
             return kExitDone;
         }
         case Command::Preview:
         case Command::Clean:
+        case Command::Restore:
             break;
     }
 
@@ -141,11 +153,13 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
     Progress progress(console, !line.quiet && console.IsConsole(platform::Stream::Error));
     const Verb verb = line.command == Command::Preview ? Verb::Preview : Verb::Clean;
     std::vector<CategoryResult> results;
+    std::string backup;
     if (verb == Verb::Preview) {
         results = Preview(line, services, paths, keep, progress);
     } else {
         CleanOutcome outcome = Clean(line, services, paths, keep, progress);
         results = std::move(outcome.results);
+        backup = std::move(outcome.registryBackup);
         if (!line.logFile.empty() && !outcome.logLines.empty()) {
             try {
                 AppendToLogFile(services.files, line.logFile, outcome.logLines);
@@ -153,8 +167,8 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
                 progress.Clear();
                 console.Write(platform::Stream::Error,
                               std::string("skarvel-cli: ") + failure.what() + "\n");
-                write(line.json ? ResultsJson(verb, results, kExitSomethingLeft)
-                                : ResultsText(verb, results, line.verbose));
+                write(line.json ? ResultsJson(verb, results, kExitSomethingLeft, backup)
+                                : ResultsText(verb, results, line.verbose, backup));
                 return kExitSomethingLeft;
             }
         }
@@ -163,7 +177,8 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
     NameRunningPrograms(results, services.system, processes);
     NoteDefinitions(results, definitions.get());
     const int code = ExitCodeOf(results);
-    write(line.json ? ResultsJson(verb, results, code) : ResultsText(verb, results, line.verbose));
+    write(line.json ? ResultsJson(verb, results, code, backup)
+                    : ResultsText(verb, results, line.verbose, backup));
     return code;
 }
 

@@ -9,8 +9,9 @@ namespace {
 
 void SetCommand(CommandLine& line, bool& given, Command command, const std::string& option) {
     if (given)
-        throw UsageError{"only one of --list, --preview, --clean and --help may be given ('" +
-                         option + "' is a second)"};
+        throw UsageError{
+            "only one of --list, --preview, --clean, --restore and --help may be given ('" +
+            option + "' is a second)"};
     given = true;
     line.command = command;
 }
@@ -48,6 +49,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (i + 1 == args.size() || args[i + 1].starts_with("--"))
                 throw UsageError{"--winapp2 needs a file name"};
             line.definitionsFile = args[++i];
+        } else if (arg == "--accept-warnings") {
+            line.acceptWarnings = true;
+        } else if (arg == "--restore") {
+            SetCommand(line, commandGiven, Command::Restore, arg);
+            if (i + 1 == args.size() || args[i + 1].starts_with("--"))
+                throw UsageError{"--restore needs a file name"};
+            line.restoreFile = args[++i];
         } else if (arg == "--keep") {
             if (i + 1 == args.size() || args[i + 1].starts_with("--"))
                 throw UsageError{"--keep needs a pattern"};
@@ -69,7 +77,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             throw UsageError{"unknown category '" + arg + "' (--list shows them all)"};
         }
     }
-    if (!commandGiven) throw UsageError{"no command: give --list, --preview, --clean or --help"};
+    if (!commandGiven)
+        throw UsageError{"no command: give --list, --preview, --clean, --restore or --help"};
     const bool takesIds = line.command == Command::Preview || line.command == Command::Clean;
     if (!line.definitionIds.empty() && line.definitionsFile.empty())
         throw UsageError{"ids starting with w2- need --winapp2 FILE"};
@@ -96,6 +105,8 @@ Commands:
   --list            every category: its id, its name and what it works on here
   --preview ID...   what a clean of those categories would delete; nothing is changed
   --clean ID...     cleans those categories, in the order the window's run takes them
+  --restore FILE    puts back the registry keys and values of a backup (a .reg file that a
+                    clean of definitions wrote before deleting them)
   --help            this text
 
 ID "all" stands for every category that only deletes files: not the registry choices, not
@@ -107,7 +118,10 @@ Options:
   --quiet           no progress on the error stream
   --log FILE        with --clean: append the activity-log lines to FILE
   --winapp2 FILE    read cleaner definitions in the winapp2.ini format: each entry becomes a
-                    category "w2-<name>" (--list shows them, "all" takes those present)
+                    category "w2-<name>" (--list shows them by group, "all" takes those
+                    present); the registry keys they clean are saved to a backup first
+  --accept-warnings with --clean: also clean the definitions that carry a warning (without it,
+                    naming one is bad usage and "all" leaves them out)
   --keep PATTERN    also keep what PATTERN matches, for this run (may be repeated); the
                     keep list keep.txt beside the settings file always applies
 
@@ -115,7 +129,7 @@ Exit codes:
   0  everything done
   1  some items could not be deleted (they are listed; a browser that is running keeps its
      open cache files, and is named), or a step failed
-  2  bad usage (an unknown id or option)
+  2  bad usage (an unknown id or option, or a definition with a warning not accepted)
   3  a target folder was refused: reached through a link, junction or mount point, or a
      folder the system or a user lives in (a drive root, Windows, Program Files, ProgramData,
      a profile, Documents...) or one holding it

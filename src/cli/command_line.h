@@ -8,7 +8,7 @@
 
 namespace cli {
 
-enum class Command { Help, List, Preview, Clean };
+enum class Command { Help, List, Preview, Clean, Restore };
 
 struct CommandLine {
     Command command = Command::Help;
@@ -21,6 +21,8 @@ struct CommandLine {
     std::string definitionsFile;             // --winapp2
     std::vector<std::string> definitionIds;  // "w2-..." ids, in the order given
     bool all = false;                        // "all" was given
+    bool acceptWarnings = false;             // --accept-warnings
+    std::string restoreFile;                 // --restore
 };
 
 // Bad usage: an unknown option or id, a missing value, no command or two. The text names

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/win32/text.h"
@@ -18,6 +19,10 @@ HKEY RootHandle(RegistryRoot root) {
             return HKEY_CURRENT_USER;
         case RegistryRoot::LocalMachine:
             return HKEY_LOCAL_MACHINE;
+        case RegistryRoot::Users:
+            return HKEY_USERS;
+        case RegistryRoot::CurrentConfig:
+            return HKEY_CURRENT_CONFIG;
     }
     return nullptr;
 }
@@ -95,6 +100,42 @@ class KeyWin32 final : public RegistryKey {
         return names;
     }
 
+    std::vector<StoredValue> StoredValues() override {
+        std::vector<StoredValue> values;
+        DWORD longestName = 0, longestData = 0;
+        if (RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS)
+            return values;
+        std::wstring name;
+        std::vector<BYTE> data;
+        for (DWORD i = 0;;) {
+            name.resize(longestName + 1);
+            data.resize(longestData);
+            DWORD nameLength = static_cast<DWORD>(name.size());
+            DWORD size = static_cast<DWORD>(data.size());
+            DWORD type = 0;
+            const LONG rc = RegEnumValueW(key_, i, name.data(), &nameLength, nullptr, &type,
+                                          data.empty() ? nullptr : data.data(), &size);
+            if (rc == ERROR_MORE_DATA) {
+                // A value grew since the key was measured: measure again.
+                longestName = std::max<DWORD>(longestName * 2, 256);
+                longestData = std::max<DWORD>(std::max(longestData * 2, size), 256);
+                continue;
+            }
+            if (rc != ERROR_SUCCESS) break;
+            values.push_back({Narrow(std::wstring_view(name.data(), nameLength)),
+                              static_cast<RegistryType>(type),
+                              std::vector<std::uint8_t>(data.begin(), data.begin() + size)});
+            ++i;
+        }
+        return values;
+    }
+
+    bool WriteStored(const StoredValue& value) override {
+        return Set(value.name, static_cast<DWORD>(value.type), value.bytes.data(),
+                   value.bytes.size());
+    }
+
   private:
     bool Set(const std::string& name, DWORD type, const void* data, size_t size) {
         if (HasNul(name)) return false;
@@ -148,6 +189,15 @@ std::unique_ptr<RegistryKey> RegistryWin32::OpenKey(RegistryRoot root, const std
     }
     if (rc != ERROR_SUCCESS) return nullptr;
     return std::make_unique<KeyWin32>(key);
+}
+
+bool RegistryWin32::DeleteKeyTree(RegistryRoot root, const std::string& path) {
+    if (HasNul(path)) return false;
+    std::string relative = path;
+    while (!relative.empty() && relative.front() == '\\') relative.erase(relative.begin());
+    while (!relative.empty() && relative.back() == '\\') relative.pop_back();
+    if (relative.empty()) return false;  // never the root
+    return RegDeleteTreeW(RootHandle(root), Widen(relative).c_str()) == ERROR_SUCCESS;
 }
 
 }  // namespace platform::win32

@@ -54,7 +54,10 @@ TEST(Winapp2Reader, ReadsEveryKey) {
               (std::vector<std::string>{"%LocalAppData%\\Quillpad",
                                         "%ProgramFiles(x86)%\\Quillpad\\quill.exe"}));
     EXPECT_EQ(e.detectOs, "6.1|10.0");
-    EXPECT_EQ(e.registryKeys, 2);
+    ASSERT_EQ(e.registryKeys.size(), 2u);
+    EXPECT_EQ(e.warning, "Closes your notes.");
+    EXPECT_EQ(e.section, "Editors");
+    EXPECT_EQ(e.langSecRef, "3021");
 
     ASSERT_EQ(e.files.size(), 4u);
     struct FileCase {
@@ -79,13 +82,13 @@ TEST(Winapp2Reader, ReadsEveryKey) {
     }
 
     ASSERT_EQ(e.excludes.size(), 3u);
-    EXPECT_FALSE(e.excludes[0].isPath);
+    EXPECT_EQ(e.excludes[0].kind, engine::winapp2::ExcludeKind::File);
     EXPECT_EQ(e.excludes[0].path, "%LocalAppData%\\Quillpad\\Cache\\");
     EXPECT_EQ(e.excludes[0].masks, (std::vector<std::string>{"keep.tmp", "pin.tmp"}));
-    EXPECT_TRUE(e.excludes[1].isPath);
+    EXPECT_EQ(e.excludes[1].kind, engine::winapp2::ExcludeKind::Path);
     EXPECT_EQ(e.excludes[1].line, 19);
     EXPECT_TRUE(e.excludes[1].masks.empty());
-    EXPECT_TRUE(e.excludes[2].isPath);
+    EXPECT_EQ(e.excludes[2].kind, engine::winapp2::ExcludeKind::Path);
     EXPECT_EQ(e.excludes[2].masks, (std::vector<std::string>{"*.keep"}));
 
     EXPECT_TRUE(d.entries[1].files.empty());
@@ -117,7 +120,13 @@ TEST(Winapp2Reader, AFaultyLineSkipsItsEntryOnly) {
         {"FileKey1=%%\\x", "unknown variable '%%'"},
         {"DetectFile=%Home%\\x", "unknown variable '%Home%'"},
         {"ExcludeKey1=PATH|%AppData%\\%Cfg%\\", "unknown variable '%Cfg%'"},
-        {"ExcludeKey1=REG|HKCU\\x", "unknown exclusion kind 'REG'"},
+        {"ExcludeKey1=REGISTRY|HKCU\\x", "unknown exclusion kind 'REGISTRY'"},
+        {"ExcludeKey1=REG|HKXY\\x", "unknown registry root 'HKXY'"},
+        {"RegKey1=Software\\x", "unknown registry root 'Software'"},
+        {"RegKey1=HKCU\\x|a|b", "too many '|' in the registry key"},
+        {"RegKey1=", "empty registry key"},
+        {"FileKey1=%UserProfile%\\AppData%\\LocalLow\\x",
+         "unclosed '%' in '%UserProfile%\\AppData%\\LocalLow\\x'"},
         {"ExcludeKey1=PATH", "empty path"},
         {"ExcludeKey1=FILE|%Temp%\\x\\", "FILE exclusion without names"},
         {"ExcludeKey1=PATH|%Temp%\\x\\|*.a|*.b", "too many '|' in the exclusion"},
