@@ -236,7 +236,9 @@ class Reader {
             if (EqualNoCase(fields[i], "RECURSE")) {
                 file.recurse = true;
             } else if (EqualNoCase(fields[i], "REMOVESELF")) {
+                // The folder goes once emptied, with everything below it.
                 file.removeSelf = true;
+                file.recurse = true;
             } else if (!fields[i].empty()) {
                 return Fail(line, "unknown flag " + Quote(fields[i]));
             }

@@ -7,6 +7,7 @@
 
 #include "cli/command_line.h"
 #include "fakes/fake_services.h"
+#include "recorded_console.h"
 
 namespace {
 
@@ -18,15 +19,6 @@ using platform::KnownFolder;
 std::string CategoriesOf(const std::string& json) {
     return json.substr(json.find("\"categories\""));
 }
-
-class RecordedConsole : public platform::Console {
-  public:
-    std::string out, err;
-    void Write(platform::Stream stream, std::string_view text) override {
-        (stream == platform::Stream::Out ? out : err) += text;
-    }
-    bool IsConsole(platform::Stream) override { return false; }
-};
 
 TEST(CliArguments, ParseOrNameWhatIsWrong) {
     struct Case {
@@ -66,7 +58,7 @@ TEST(CliArguments, ParseOrNameWhatIsWrong) {
 class Cli : public ::testing::Test {
   protected:
     fakes::FakeServices fake;
-    RecordedConsole console;
+    clitest::RecordedConsole console;
     engine::CleaningServices services{fake.files,    fake.system, fake.profile,
                                       fake.registry, fake.shell,  fake.urlCache};
 

@@ -37,6 +37,7 @@ TEST(Winapp2Reader, ReadsEveryKey) {
         "FileKey2=%AppData%\\Quillpad\\Logs|*.log|REMOVESELF|recurse\n"
         "FileKey10=%Temp%\\Quillpad\n"
         "FileKey11=%tEMP%\\Q*pad\\Sess??|\n"
+        "FileKey12=%LocalAppData%\\Quillpad\\*\\*Cache*|*|REMOVESELF\n"
         "ExcludeKey1=FILE|%LocalAppData%\\Quillpad\\Cache\\|keep.tmp;pin.tmp\n"
         "ExcludeKey2=PATH|%LocalAppData%\\Quillpad\\Cache\\Pinned\\\n"
         "ExcludeKey3=path|%AppData%\\Quillpad\\Logs\\|*.keep\n"
@@ -59,7 +60,7 @@ TEST(Winapp2Reader, ReadsEveryKey) {
     EXPECT_EQ(e.section, "Editors");
     EXPECT_EQ(e.langSecRef, "3021");
 
-    ASSERT_EQ(e.files.size(), 4u);
+    ASSERT_EQ(e.files.size(), 5u);
     struct FileCase {
         int line;
         std::string path;
@@ -71,6 +72,8 @@ TEST(Winapp2Reader, ReadsEveryKey) {
         {15, "%AppData%\\Quillpad\\Logs", {"*.log"}, true, true},
         {16, "%Temp%\\Quillpad", {"*.*"}, false, false},
         {17, "%tEMP%\\Q*pad\\Sess??", {"*.*"}, false, false},
+        // REMOVESELF takes everything below the folder: it implies RECURSE.
+        {18, "%LocalAppData%\\Quillpad\\*\\*Cache*", {"*"}, true, true},
     };
     for (std::size_t i = 0; i < e.files.size(); ++i) {
         SCOPED_TRACE(files[i].path);
@@ -86,7 +89,7 @@ TEST(Winapp2Reader, ReadsEveryKey) {
     EXPECT_EQ(e.excludes[0].path, "%LocalAppData%\\Quillpad\\Cache\\");
     EXPECT_EQ(e.excludes[0].masks, (std::vector<std::string>{"keep.tmp", "pin.tmp"}));
     EXPECT_EQ(e.excludes[1].kind, engine::winapp2::ExcludeKind::Path);
-    EXPECT_EQ(e.excludes[1].line, 19);
+    EXPECT_EQ(e.excludes[1].line, 20);
     EXPECT_TRUE(e.excludes[1].masks.empty());
     EXPECT_EQ(e.excludes[2].kind, engine::winapp2::ExcludeKind::Path);
     EXPECT_EQ(e.excludes[2].masks, (std::vector<std::string>{"*.keep"}));
