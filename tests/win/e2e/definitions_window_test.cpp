@@ -223,7 +223,10 @@ TEST_F(KeepListWindow, ShowsAddsAndRemovesWhatKeepTxtHolds) {
             "the list of the two patterns"));
         EXPECT_TRUE(ChildWithText(window, L"The keep list is kept in " + keepFile.wstring()));
 
-        SetWindowTextW(memo, L"C:\\skarvel-keep-window\\new");
+        for (const wchar_t typed : std::wstring(L"C:\\skarvel-keep-window\\new"))
+            PostMessageW(memo, WM_CHAR, typed, 1);
+        EXPECT_TRUE(
+            WaitFor([&] { return wintest::WindowText(memo).size() == 26; }, "the pattern typed"));
         ClickAt(window, kAddPattern);
         EXPECT_TRUE(WaitFor([&] { return wintest::Ask(list, LB_GETCOUNT) == 3; },
                             "the typed pattern in the list"));
