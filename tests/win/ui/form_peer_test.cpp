@@ -103,7 +103,9 @@ TEST_F(FormPeer, AMainFormEnabledAgainAfterItsBlockingWindowClosedTakesTheKeyboa
     EXPECT_EQ(GetFocus(), HwndOf(main));
 }
 
-TEST_F(FormPeer, AMaximisedFormOpensMaximised) {
+// A form opens maximised the first time, then as the user left it (a minimised one as it
+// would be restored).
+TEST_F(FormPeer, AMaximisedFormOpensMaximisedThenAsTheUserLeftIt) {
     ui::Form main(app), help(app);
     main.ShowForm();
     help.SetClientSize(809, 527);
@@ -111,6 +113,16 @@ TEST_F(FormPeer, AMaximisedFormOpensMaximised) {
     help.ShowForm();
     EXPECT_TRUE(IsZoomed(HwndOf(help)));
     EXPECT_FALSE(IsZoomed(HwndOf(main)));
+    const struct {
+        int userShows;
+        bool zoomedAgain;
+    } steps[] = {{SW_RESTORE, false}, {SW_MAXIMIZE, true}, {SW_MINIMIZE, true}};
+    for (const auto& step : steps) {
+        ShowWindow(HwndOf(help), step.userShows);
+        help.Hide();
+        help.ShowForm();
+        EXPECT_EQ(IsZoomed(HwndOf(help)) != FALSE, step.zoomedAgain) << step.userShows;
+    }
 }
 
 }  // namespace

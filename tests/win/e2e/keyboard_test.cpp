@@ -1,0 +1,180 @@
+// The real skarvel.exe worked with the keyboard alone (real key input): every radio option of
+// the main and options windows chosen with Tab and the arrow keys, and the choices in force;
+// Escape with the colour list dropped closes only the list; a German interface names the keys
+// of its hints in German and asks before Ctrl+2 deletes the logs; the help window reopens as
+// the user left it.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "win/support/dialog_answerer.h"
+#include "win/support/program_copy.h"
+#include "win/support/program_input.h"
+#include "win/support/remote_window.h"
+#include "win/support/running_program.h"
+
+namespace {
+
+using wintest::FocusOf;
+using wintest::PressKey;
+using wintest::TabTo;
+using wintest::WaitFor;
+
+// The text WINDOW (of another process) gives when asked: its caption, or what a tool tip shows.
+std::wstring Text(HWND window) {
+    wchar_t text[256] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        5000, nullptr);
+    return text;
+}
+
+// Whether the keyboard focus is in TOP (a top-level window of the program) or one of its
+// controls.
+bool KeyboardIn(HWND top) {
+    const HWND focus = FocusOf(top);
+    return focus && (focus == top || IsChild(top, focus));
+}
+
+// The shown top-level window of the program captioned CAPTION, or null.
+HWND Shown(const wintest::RunningProgram& program, const std::wstring& caption) {
+    HWND window = program.Window(caption);
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+TEST(Keyboard, EveryRadioOptionIsChosenWithTheKeysAndTheChoicesHold) {
+    wintest::ProgramCopy copy(L"skarvel-keys");
+    const std::optional<std::wstring> savedAuto = wintest::ReadAuto();
+    wintest::WriteAuto(L"0");
+    {
+        wintest::RunningProgram program(copy.Exe());
+        HWND main = program.Main();
+        ASSERT_NE(main, nullptr) << "main window not found";
+
+        // Each pair: Tab to the checked option, Down to the other.
+        for (auto [first, second] : {std::pair{L"No Write History", L"Write History"},
+                                     {L"No Write Recent", L"Write Recent"},
+                                     {L"Cut off Dr. Watson", L"Switch on Dr. Watson"}}) {
+            ASSERT_TRUE(TabTo(main, first));
+            PressKey(main, VK_DOWN);
+            EXPECT_TRUE(WaitFor([&] { return Text(FocusOf(main)) == second; }, "the other option"));
+        }
+        PressKey(main, VK_F5);
+        EXPECT_TRUE(WaitFor([] { return wintest::ReadAuto() == std::wstring(L"1"); },
+                            "the run to switch Dr. Watson on"));
+
+        // The options window: Up from "Report" chooses "Icon", and the list follows.
+        PressKey(main, 'O', {VK_CONTROL});
+        HWND options = nullptr;
+        ASSERT_TRUE(
+            WaitFor([&] { return (options = Shown(program, L"Mechanical Options Skarvel")); },
+                    "the options window"));
+        ASSERT_TRUE(TabTo(options, L"Report"));
+        PressKey(options, VK_UP);
+        HWND list = wintest::FindChildOfClass(main, L"SysListView32");
+        ASSERT_NE(list, nullptr);
+        EXPECT_TRUE(
+            WaitFor([&] { return (GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK) == LVS_ICON; },
+                    "large icons in the main window's list"));
+
+        // Escape closes the dropped colour list first, then the window.
+        ASSERT_TRUE(TabTo(options, L"", L"COMBOBOX"));
+        HWND colors = FocusOf(options);
+        PressKey(options, VK_F4);
+        ASSERT_TRUE(WaitFor([&] { return wintest::Ask(colors, CB_GETDROPPEDSTATE) == TRUE; },
+                            "the colour list to drop"));
+        PressKey(options, VK_ESCAPE);
+        EXPECT_TRUE(WaitFor([&] { return wintest::Ask(colors, CB_GETDROPPEDSTATE) == FALSE; },
+                            "the colour list to close"));
+        Sleep(300);
+        EXPECT_TRUE(IsWindowVisible(options)) << "Escape closed the window with the list";
+        PressKey(options, VK_ESCAPE);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(options); }, "the window to close"));
+        EXPECT_EQ(program.Close(), 0u);
+    }
+    wintest::WriteAuto(savedAuto);
+    wchar_t view[16] = {};
+    GetPrivateProfileStringW(L"view", L"radio", L"", view, 16, copy.Settings().c_str());
+    EXPECT_STREQ(view, L"2") << "the view chosen is stored at exit";
+}
+
+TEST(Keyboard, AGermanInterfaceNamesItsKeysAndAsksBeforeCtrl2DeletesTheLogs) {
+    wintest::ProgramCopy copy(L"skarvel-keys-de");
+    WritePrivateProfileStringW(L"Laguage", L"LangResultFile", copy.Language(L"German").c_str(),
+                               copy.Settings().c_str());
+    std::filesystem::create_directories(copy.Folder() / L"log");
+    for (const wchar_t* name : {L"a.log", L"b.log"})
+        std::ofstream(copy.Folder() / L"log" / name) << "log\r\n";
+    auto logs = [&] { return std::filesystem::exists(copy.Folder() / L"log" / L"a.log"); };
+
+    wintest::RunningProgram program(copy.Exe());
+    HWND main = program.Main();
+    ASSERT_NE(main, nullptr) << "main window not found";
+
+    // The hint of "All" in its tool tip, the pointer over the button (the window at the
+    // screen's corner, where no other test's window lies).
+    SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    POINT all{6 + 10, 40 + 418 + 10};
+    POINT screen = all;
+    ClientToScreen(main, &screen);
+    SetCursorPos(screen.x, screen.y);
+    const HWND panel = wintest::WindowAt(main, all);  // ALL now in the panel's coordinates
+    PostMessageW(panel, WM_MOUSEMOVE, 0, MAKELPARAM(all.x, all.y));
+    HWND tip = nullptr;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            for (HWND w : program.TopLevelWindows()) {
+                wchar_t cls[64] = {};
+                GetClassNameW(w, cls, 64);
+                if (lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(w)) tip = w;
+            }
+            return tip && !Text(tip).empty();
+        },
+        "the tool tip of \"All\""));
+    if (tip) EXPECT_EQ(Text(tip), L"Alle ausw\u00E4hlen (Strg+A)");
+
+    // Ctrl+2 in the log manager asks; No keeps the logs, Yes deletes them.
+    PressKey(main, 'L', {VK_CONTROL});
+    HWND logManager = nullptr;
+    ASSERT_TRUE(
+        WaitFor([&] { return (logManager = Shown(program, L"Protokollverwaltung Skarvel")); },
+                "the log manager"));
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    for (const int answer : {IDNO, IDYES}) {
+        PressKey(logManager, '2', {VK_CONTROL});
+        HWND question = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (question = wintest::ShownDialogOfThread(thread)); },
+                            "the question before deleting"));
+        EXPECT_TRUE(logs()) << "deleted before the answer";
+        PostMessageW(question, WM_COMMAND, answer, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(question) || !IsWindowVisible(question); },
+                            "the question to close"));
+        EXPECT_TRUE(WaitFor([&] { return logs() == (answer == IDNO); },
+                            answer == IDNO ? "the logs kept" : "the logs deleted"));
+    }
+    PressKey(logManager, VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(logManager) && KeyboardIn(main); },
+                        "the log manager closed, the keyboard back in the main window"));
+
+    // The help window opens maximised; restored and closed, it opens restored again.
+    PressKey(main, VK_F1);
+    HWND help = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (help = Shown(program, L"Help Skarvel")); }, "help"));
+    EXPECT_TRUE(IsZoomed(help));
+    PostMessageW(help, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsZoomed(help); }, "help restored"));
+    PressKey(help, VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(help) && KeyboardIn(main); },
+                        "help closed, the keyboard back in the main window"));
+    PressKey(main, VK_F1);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(help) != FALSE; }, "help again"));
+    EXPECT_FALSE(IsZoomed(help)) << "the help window forgot it was restored";
+    EXPECT_EQ(program.Close(), 0u);
+}
+
+}  // namespace
