@@ -22,7 +22,6 @@
 namespace {
 
 using wintest::FocusOf;
-using wintest::PressKey;
 using wintest::TabTo;
 using wintest::WaitFor;
 
@@ -61,40 +60,41 @@ TEST(Keyboard, EveryRadioOptionIsChosenWithTheKeysAndTheChoicesHold) {
                                      {L"No Write Recent", L"Write Recent"},
                                      {L"Cut off Dr. Watson", L"Switch on Dr. Watson"}}) {
             ASSERT_TRUE(TabTo(main, first));
-            PressKey(main, VK_DOWN);
-            EXPECT_TRUE(WaitFor([&] { return Text(FocusOf(main)) == second; }, "the other option"));
+            EXPECT_TRUE(wintest::PressKeyUntil(
+                main, VK_DOWN, {}, [&] { return Text(FocusOf(main)) == second; }, "other option"));
         }
-        PressKey(main, VK_F5);
-        EXPECT_TRUE(WaitFor([] { return wintest::ReadAuto() == std::wstring(L"1"); },
-                            "the run to switch Dr. Watson on"));
+        EXPECT_TRUE(wintest::PressKeyUntil(
+            main, VK_F5, {}, [] { return wintest::ReadAuto() == std::wstring(L"1"); },
+            "run that switches Dr. Watson on"));
 
         // The options window: Up from "Report" chooses "Icon", and the list follows.
-        PressKey(main, 'O', {VK_CONTROL});
         HWND options = nullptr;
-        ASSERT_TRUE(
-            WaitFor([&] { return (options = Shown(program, L"Mechanical Options Skarvel")); },
-                    "the options window"));
+        ASSERT_TRUE(wintest::PressKeyUntil(
+            main, 'O', {VK_CONTROL},
+            [&] { return (options = Shown(program, L"Mechanical Options Skarvel")) != nullptr; },
+            "options window"));
         ASSERT_TRUE(TabTo(options, L"Report"));
-        PressKey(options, VK_UP);
         HWND list = wintest::FindChildOfClass(main, L"SysListView32");
         ASSERT_NE(list, nullptr);
-        EXPECT_TRUE(
-            WaitFor([&] { return (GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK) == LVS_ICON; },
-                    "large icons in the main window's list"));
+        EXPECT_TRUE(wintest::PressKeyUntil(
+            options, VK_UP, {},
+            [&] { return (GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK) == LVS_ICON; },
+            "large icons in the main window's list"));
 
         // Escape closes the dropped colour list first, then the window.
         ASSERT_TRUE(TabTo(options, L"", L"COMBOBOX"));
         HWND colors = FocusOf(options);
-        PressKey(options, VK_F4);
-        ASSERT_TRUE(WaitFor([&] { return wintest::Ask(colors, CB_GETDROPPEDSTATE) == TRUE; },
-                            "the colour list to drop"));
-        PressKey(options, VK_ESCAPE);
-        EXPECT_TRUE(WaitFor([&] { return wintest::Ask(colors, CB_GETDROPPEDSTATE) == FALSE; },
-                            "the colour list to close"));
-        Sleep(300);
+        ASSERT_TRUE(wintest::PressKeyUntil(
+            options, VK_F4, {}, [&] { return wintest::Ask(colors, CB_GETDROPPEDSTATE) == TRUE; },
+            "colour list dropped"));
+        EXPECT_TRUE(wintest::PressKeyUntil(
+            options, VK_ESCAPE, {},
+            [&] { return wintest::Ask(colors, CB_GETDROPPEDSTATE) == FALSE; },
+            "colour list closed"));
+        wintest::Ask(options, WM_NULL);  // the key fully handled
         EXPECT_TRUE(IsWindowVisible(options)) << "Escape closed the window with the list";
-        PressKey(options, VK_ESCAPE);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(options); }, "the window to close"));
+        EXPECT_TRUE(wintest::PressKeyUntil(
+            options, VK_ESCAPE, {}, [&] { return !IsWindowVisible(options); }, "window closed"));
         EXPECT_EQ(program.Close(), 0u);
     }
     wintest::WriteAuto(savedAuto);
@@ -139,40 +139,45 @@ TEST(Keyboard, AGermanInterfaceNamesItsKeysAndAsksBeforeCtrl2DeletesTheLogs) {
     if (tip) EXPECT_EQ(Text(tip), L"Alle ausw\u00E4hlen (Strg+A)");
 
     // Ctrl+2 in the log manager asks; No keeps the logs, Yes deletes them.
-    PressKey(main, 'L', {VK_CONTROL});
     HWND logManager = nullptr;
-    ASSERT_TRUE(
-        WaitFor([&] { return (logManager = Shown(program, L"Protokollverwaltung Skarvel")); },
-                "the log manager"));
+    ASSERT_TRUE(wintest::PressKeyUntil(
+        main, 'L', {VK_CONTROL},
+        [&] { return (logManager = Shown(program, L"Protokollverwaltung Skarvel")) != nullptr; },
+        "log manager"));
     const DWORD thread = GetWindowThreadProcessId(main, nullptr);
     for (const int answer : {IDNO, IDYES}) {
-        PressKey(logManager, '2', {VK_CONTROL});
         HWND question = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (question = wintest::ShownDialogOfThread(thread)); },
-                            "the question before deleting"));
+        ASSERT_TRUE(wintest::PressKeyUntil(
+            logManager, '2', {VK_CONTROL},
+            [&] { return (question = wintest::ShownDialogOfThread(thread)) != nullptr; },
+            "question before deleting"));
         EXPECT_TRUE(logs()) << "deleted before the answer";
         PostMessageW(question, WM_COMMAND, answer, 0);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(question) || !IsWindowVisible(question); },
                             "the question to close"));
         EXPECT_TRUE(WaitFor([&] { return logs() == (answer == IDNO); },
                             answer == IDNO ? "the logs kept" : "the logs deleted"));
+        ASSERT_TRUE(WaitFor([&] { return KeyboardIn(logManager); },
+                            "the keyboard back in the log manager"));
     }
-    PressKey(logManager, VK_ESCAPE);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(logManager) && KeyboardIn(main); },
-                        "the log manager closed, the keyboard back in the main window"));
+    ASSERT_TRUE(wintest::PressKeyUntil(
+        logManager, VK_ESCAPE, {}, [&] { return !IsWindowVisible(logManager); },
+        "log manager closed"));
+    ASSERT_TRUE(WaitFor([&] { return KeyboardIn(main); }, "the keyboard back in the main window"));
 
     // The help window opens maximised; restored and closed, it opens restored again.
-    PressKey(main, VK_F1);
     HWND help = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (help = Shown(program, L"Help Skarvel")); }, "help"));
+    ASSERT_TRUE(wintest::PressKeyUntil(
+        main, VK_F1, {}, [&] { return (help = Shown(program, L"Help Skarvel")) != nullptr; },
+        "help"));
     EXPECT_TRUE(IsZoomed(help));
     PostMessageW(help, WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsZoomed(help); }, "help restored"));
-    PressKey(help, VK_ESCAPE);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(help) && KeyboardIn(main); },
-                        "help closed, the keyboard back in the main window"));
-    PressKey(main, VK_F1);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(help) != FALSE; }, "help again"));
+    ASSERT_TRUE(wintest::PressKeyUntil(
+        help, VK_ESCAPE, {}, [&] { return !IsWindowVisible(help); }, "help closed"));
+    ASSERT_TRUE(WaitFor([&] { return KeyboardIn(main); }, "the keyboard back in the main window"));
+    ASSERT_TRUE(wintest::PressKeyUntil(
+        main, VK_F1, {}, [&] { return IsWindowVisible(help) != FALSE; }, "help again"));
     EXPECT_FALSE(IsZoomed(help)) << "the help window forgot it was restored";
     EXPECT_EQ(program.Close(), 0u);
 }
