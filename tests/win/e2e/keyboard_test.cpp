@@ -67,7 +67,8 @@ TEST(Keyboard, EveryRadioOptionIsChosenWithTheKeysAndTheChoicesHold) {
             main, VK_F5, {}, [] { return wintest::ReadAuto() == std::wstring(L"1"); },
             "run that switches Dr. Watson on"));
 
-        // The options window: Up from "Report" chooses "Icon", and the list follows.
+        // The options window: Down from "Report" chooses each other view in turn, round the
+        // group to "Icon", and the main window's list follows each.
         HWND options = nullptr;
         ASSERT_TRUE(wintest::PressKeyUntil(
             main, 'O', {VK_CONTROL},
@@ -76,10 +77,17 @@ TEST(Keyboard, EveryRadioOptionIsChosenWithTheKeysAndTheChoicesHold) {
         ASSERT_TRUE(TabTo(options, L"Report"));
         HWND list = wintest::FindChildOfClass(main, L"SysListView32");
         ASSERT_NE(list, nullptr);
-        EXPECT_TRUE(wintest::PressKeyUntil(
-            options, VK_UP, {},
-            [&] { return (GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK) == LVS_ICON; },
-            "large icons in the main window's list"));
+        for (auto [option, style] :
+             {std::pair{L"Small icon", LVS_SMALLICON}, {L"List", LVS_LIST}, {L"Icon", LVS_ICON}}) {
+            EXPECT_TRUE(wintest::PressKeyUntil(
+                options, VK_DOWN, {},
+                [&] {
+                    return Text(FocusOf(options)) == option &&
+                           (GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK) == style;
+                },
+                "the main window's list in the view chosen"))
+                << option;
+        }
 
         // Escape closes the dropped colour list first, then the window.
         ASSERT_TRUE(TabTo(options, L"", L"COMBOBOX"));
@@ -136,7 +144,9 @@ TEST(Keyboard, AGermanInterfaceNamesItsKeysAndAsksBeforeCtrl2DeletesTheLogs) {
             return tip && !Text(tip).empty();
         },
         "the tool tip of \"All\""));
-    if (tip) EXPECT_EQ(Text(tip), L"Alle ausw\u00E4hlen (Strg+A)");
+    if (tip) {
+        EXPECT_EQ(Text(tip), L"Alle ausw\u00E4hlen (Strg+A)");
+    }
 
     // Ctrl+2 in the log manager asks; No keeps the logs, Yes deletes them.
     HWND logManager = nullptr;

@@ -105,6 +105,7 @@ void FormPeer::Changed(ui::Change what) {
             } else {
                 // Shown again later, the window opens as the user left it.
                 if (IsWindowVisible(hwnd_)) form_.PeerWindowStateChanged(LeftState());
+                GiveActivationToOwner();
                 ShowWindow(hwnd_, SW_HIDE);
             }
             return;
@@ -133,6 +134,13 @@ ui::WindowState FormPeer::LeftState() const {
         placement.showCmd == SW_SHOWMAXIMIZED ||
         (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
     return maximized ? ui::WindowState::Maximized : ui::WindowState::Normal;
+}
+
+void FormPeer::GiveActivationToOwner() const {
+    const HWND owner = GetWindow(hwnd_, GW_OWNER);
+    if (owner && GetActiveWindow() == hwnd_ && IsWindowVisible(owner) && IsWindowEnabled(owner) &&
+        !IsIconic(owner))
+        SetActiveWindow(owner);
 }
 
 void FormPeer::ShowInState() {

@@ -28,6 +28,9 @@ class FormPeer final : public WindowPeer {
     // The state the user left the shown window in: maximised or not (a minimised one counts as
     // what it would be restored to).
     ui::WindowState LeftState() const;
+    // Before an active window hides: its owner takes the activation, where the system would
+    // give it to whatever window lies next below, perhaps another program's.
+    void GiveActivationToOwner() const;
 
     ui::Form& form_;
 };
