@@ -91,10 +91,8 @@ CleanOutcome Clean(const CommandLine& line, const engine::CleaningServices& serv
 
 void AppendToLogFile(platform::FileSystem& files, const std::string& path,
                      const std::vector<std::string>& lines) {
-    std::string bytes = files.ReadFile(path).value_or(std::string());
-    bytes += engine::LogFileBytes(lines);
     std::string reason;
-    if (!files.WriteFile(path, bytes, reason))
+    if (!files.AppendFile(path, engine::LogFileBytes(lines), reason))
         throw std::runtime_error("Cannot create file \"" + path + "\". " + reason);
 }
 

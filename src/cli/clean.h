@@ -22,7 +22,8 @@ CleanOutcome Clean(const CommandLine& line, const engine::CleaningServices& serv
                    engine::CleaningPaths& paths, const engine::KeepList& keep, Progress& progress);
 
 // Appends LINES to the activity-log file PATH (created when missing), in the log's own
-// bytes. Throws std::runtime_error("Cannot create file ...") when it cannot be written.
+// bytes, in place: a PATH that is a link or another name of a file is refused, never written
+// through. Throws std::runtime_error("Cannot create file ...") when it cannot be written.
 void AppendToLogFile(platform::FileSystem& files, const std::string& path,
                      const std::vector<std::string>& lines);
 

@@ -130,11 +130,16 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
             break;
     }
 
-    Progress progress(console, !line.quiet && console.IsConsole(platform::Stream::Error));
-    const Verb verb = line.command == Command::Preview ? Verb::Preview : Verb::Clean;
     engine::KeepList keep = engine::LoadKeepList(services.files, services.system);
     for (const std::string& pattern : line.keep)
-        keep.Add(engine::ExpandVariables(pattern, services.system));
+        if (std::string why = keep.AddLine(services.files, services.system, pattern);
+            !why.empty()) {
+            console.Write(platform::Stream::Error, "skarvel-cli: --keep " + pattern + ": " + why +
+                                                       "\nTry 'skarvel-cli --help'.\n");
+            return kExitUsage;
+        }
+    Progress progress(console, !line.quiet && console.IsConsole(platform::Stream::Error));
+    const Verb verb = line.command == Command::Preview ? Verb::Preview : Verb::Clean;
     std::vector<CategoryResult> results;
     if (verb == Verb::Preview) {
         results = Preview(line, services, paths, keep, progress);

@@ -2,6 +2,7 @@
 
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
+#include "engine/purge_target.h"
 #include "platform/files.h"
 
 namespace engine {
@@ -17,6 +18,12 @@ class Tally final : public PurgeReport {
         ++result_.files;
         result_.bytes += bytes;
         if (next_) next_->Deleted(path, bytes);
+    }
+    void Unlinked(const std::string& path) override {
+        if (next_) next_->Unlinked(path);
+    }
+    void FileDone(std::uint64_t bytes) override {
+        if (next_) next_->FileDone(bytes);
     }
     void Removed(const std::string& path) override {
         ++result_.folders;
@@ -71,23 +78,54 @@ bool Empty(const FolderStep& folder, StepContext& step) {
                         .stopOnFailure = folder.flags.stopOnFailure,
                         .mode = step.mode,
                         .report = step.report,
-                        .keep = step.input.keep});
+                        .keep = step.input.keep,
+                        .stop = step.input.stop});
+}
+
+// Whether every folder of TARGETS that is there may be emptied as one named by SOURCE; the
+// first that may not is reported refused.
+bool AllAccepted(const std::vector<FolderTarget>& targets, TargetSource source, StepContext& step,
+                 const std::string& windows) {
+    for (const FolderTarget& target : targets) {
+        std::string refusal = target.refusal;
+        if (refusal.empty() && !target.folder.empty() &&
+            step.services.files.DirectoryExists(target.folder))
+            refusal = CheckPurgeTarget(step.services.files, target.folder, windows, source).refusal;
+        if (refusal.empty()) continue;
+        if (step.report != nullptr) step.report->Refused(target.folder, refusal);
+        return false;
+    }
+    return true;
 }
 
 // Empties every folder of ROW's multi-folder step that is there; whether any was (and was not
-// refused).
+// refused). A definition's entry runs whole or not at all: when one of its folders is
+// refused, none is touched.
 bool EmptyFolders(const CategoryRow& row, StepContext& step) {
     bool any = false;
     const std::string windows = step.paths.WindowsDirectory();
     // The row's own exclusions join the user's keep list.
     KeepList keep = row.keep;
     if (step.input.keep != nullptr) keep.Merge(*step.input.keep);
-    for (const FolderTarget& target : row.folders(step.services, step.paths)) {
+    const std::vector<FolderTarget> targets = row.folders(step.services, step.paths);
+    if (row.source == TargetSource::Definition && !AllAccepted(targets, row.source, step, windows))
+        return false;
+    for (const FolderTarget& target : targets) {
+        if (!target.refusal.empty()) {
+            if (step.report != nullptr) step.report->Refused(target.folder, target.refusal);
+            continue;
+        }
         if (target.folder.empty() || !step.services.files.DirectoryExists(target.folder)) continue;
+        if (StopRequested(step.input.stop)) {
+            if (step.report != nullptr) step.report->Stopped(target.folder, kReasonStopRequested);
+            break;
+        }
         const PurgeOptions options{.mode = step.mode,
                                    .report = step.report,
                                    .keep = keep.Empty() ? nullptr : &keep,
-                                   .removeFolder = target.removeSelf};
+                                   .removeFolder = target.removeSelf,
+                                   .source = row.source,
+                                   .stop = step.input.stop};
         const bool done = target.masks.empty()
                               ? PurgeFolder(step.services.files, target.folder, windows, options)
                               : PurgeMatchingFiles(step.services.files, target.folder, target.masks,
@@ -163,15 +201,21 @@ void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink) {
     }
     if (measure) Measure(row, step.services, before, result);
     result.outcome = tally.OutcomeOf(done);
+    // Stopped by a keep-list line that cannot be placed: the user hears of it once a run.
+    if (result.outcome == Outcome::Stopped && step.input.keep != nullptr &&
+        result.reason == step.input.keep->Problem())
+        if (const std::string problem = step.input.keep->TellProblem(); !problem.empty())
+            result.error = problem + ". Nothing it could keep is cleaned until the line is fixed.";
     if (lineDue) result.line = LineOf(row, step.input);
     sink.Finished(result);
 }
 
 StepFinished PreviewStep(const CategoryRow& row, const CleaningServices& services,
-                         CleaningPaths& paths, PurgeReport* report, const KeepList* keep) {
+                         CleaningPaths& paths, PurgeReport* report, const KeepList* keep,
+                         const std::atomic<bool>* stop) {
     StepFinished result{row};
     Tally tally(result, report);
-    const RunInput input{.keep = keep};
+    const RunInput input{.keep = keep, .stop = stop};
     StepContext step{services, paths, input, &tally, PurgeMode::Preview};
     bool done = true;
     if (const std::optional<FolderStep> folder = FolderStepOf(row, paths)) {

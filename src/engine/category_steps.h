@@ -17,8 +17,10 @@ bool EmptyFolderOf(const CategoryRow& row, StepContext& step);
 void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink);
 
 // What ROW's step would do, walked with the clean's own rules (KEEP, may be null, included),
-// changing nothing; entries go to REPORT (may be null).
+// changing nothing; entries go to REPORT (may be null). STOP (may be null) set from another
+// thread ends the walk early, the outcome Stopped.
 StepFinished PreviewStep(const CategoryRow& row, const CleaningServices& services,
-                         CleaningPaths& paths, PurgeReport* report, const KeepList* keep = nullptr);
+                         CleaningPaths& paths, PurgeReport* report, const KeepList* keep = nullptr,
+                         const std::atomic<bool>* stop = nullptr);
 
 }  // namespace engine

@@ -73,6 +73,9 @@ struct CategoryRow {
     std::function<std::vector<FolderTarget>(const CleaningServices&, CleaningPaths&)> folders;
     // What this row's step keeps besides the user's keep list (a definition's exclusions).
     KeepList keep;
+    // Who names its folders, which decides where they may lie; a definition's entry runs
+    // whole or not at all.
+    TargetSource source = TargetSource::System;
     // Any other step (or one that empties its folder only on a condition): does its work and tells
     // whether its line is due (the folder of "Cache Dll" is emptied from here). Throws
     // std::runtime_error on a refused registry write.

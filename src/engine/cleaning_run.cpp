@@ -10,6 +10,10 @@ void RunCleaning(const CleaningServices& services, CleaningPaths& paths, const R
     sink.RunStarted();
     Phase phase = Phase::Cleaning;
     for (const CategoryRow& row : CategoryTable()) {
+        if (StopRequested(input.stop)) {
+            sink.RunStopped();
+            return;
+        }
         if (row.phase != phase) {
             sink.PhaseDone(phase);
             phase = row.phase;

@@ -21,7 +21,9 @@ struct CleaningServices {
 };
 
 // Runs the pass. An error of a step (a refused registry write) propagates as
-// std::runtime_error and ends the run there: the step has started and does not finish.
+// std::runtime_error and ends the run there: the step has started and does not finish. A stop
+// requested through INPUT.stop ends the folder being emptied after the file at hand (its step
+// finishes Stopped) and the run before its next row (RunStopped).
 void RunCleaning(const CleaningServices& services, CleaningPaths& paths, const RunInput& input,
                  RunSink& sink);
 

@@ -6,6 +6,8 @@
 
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
+#include "engine/path_place.h"
+#include "engine/purge_target.h"
 #include "engine/winapp2_reader.h"
 #include "platform/files.h"
 #include "platform/portable/path_text.h"
@@ -28,27 +30,51 @@ std::string Variable(platform::System& system, const char* name) {
     return value;
 }
 
-// The variables' values here, each looked up once for a whole file.
+// A variable's value here: its text ("" when it names nothing here) and why it must not be
+// used ("" when it may).
+struct Value {
+    std::string text;
+    std::string refusal;
+};
+
+// The variables' values here, each looked up once for a whole file. %Temp% stands only for a
+// temp folder the built-in "Temp (User)" would empty.
 class Variables {
   public:
     Variables(const CleaningServices& services, CleaningPaths& paths)
         : services_(services), paths_(paths) {}
-    const std::string& operator()(std::string_view name) {
+    const Value& operator()(std::string_view name) {
         const std::string key = platform::LowerAscii(name);
         auto it = values_.find(key);
-        if (it == values_.end())
-            it = values_.emplace(key, DefinitionVariable(name, services_, paths_)).first;
-        return it->second;
+        if (it != values_.end()) return it->second;
+        Value value{DefinitionVariable(name, services_, paths_), {}};
+        if (Same(name, "Temp") && !value.text.empty()) {
+            const CheckedTarget temp =
+                CheckPurgeTarget(services_.files, value.text + "\\", paths_.WindowsDirectory());
+            if (!temp.refusal.empty())
+                value.refusal = "%Temp% is a temp folder that is refused (" + temp.refusal + ")";
+        }
+        return values_.emplace(key, std::move(value)).first->second;
     }
+    platform::FileSystem& Files() { return services_.files; }
 
   private:
     const CleaningServices& services_;
     CleaningPaths& paths_;
-    std::map<std::string, std::string> values_;
+    std::map<std::string, Value> values_;
 };
 
-// PATH with its variables replaced; nullopt when one of them names nothing here.
-std::optional<std::string> Resolve(std::string_view path, Variables& variables) {
+// A definition's path with its variables replaced: the path, or why not (REFUSAL set: it must
+// not be reached; neither set: a variable names nothing here).
+struct Resolution {
+    std::optional<std::string> path;
+    std::string refusal;
+};
+
+// PATH with its variables replaced. A network, device or climbing path is refused before
+// anything is looked up, as written and as resolved.
+Resolution Resolve(std::string_view path, Variables& variables) {
+    if (std::string why = SpellingRefusal(std::string(path)); !why.empty()) return {{}, why};
     std::string out;
     for (std::size_t i = 0; i < path.size();) {
         const std::size_t open = path.find('%', i);
@@ -57,34 +83,42 @@ std::optional<std::string> Resolve(std::string_view path, Variables& variables) 
             break;
         }
         const std::size_t close = path.find('%', open + 1);
-        if (close == std::string_view::npos) return std::nullopt;  // the reader rejects it
+        if (close == std::string_view::npos) return {};  // the reader rejects it
         out += path.substr(i, open - i);
-        const std::string& value = variables(path.substr(open + 1, close - open - 1));
-        if (value.empty()) return std::nullopt;
-        out += value;
+        const Value& value = variables(path.substr(open + 1, close - open - 1));
+        if (!value.refusal.empty()) return {{}, value.refusal};
+        if (value.text.empty()) return {};
+        out += value.text;
         i = close + 1;
     }
     while (out.size() > 3 && out.back() == '\\') out.pop_back();
     // "C:" alone would be the current folder of drive C: it names the drive's root.
     if (out.size() == 2 && out[1] == ':') out += '\\';
-    return out;
+    if (std::string why = SpellingRefusal(out); !why.empty()) return {{}, why + ": " + out};
+    return {out, {}};
 }
 
-// Whether PATH names a place by itself ("C:\...", "\\server\share\..."), not relative to
-// whatever folder is current.
+// Whether PATH names a place by itself ("C:\..."), not relative to whatever folder is current.
 bool IsAbsolute(const std::string& path) {
-    const bool drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
-                       ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-    return drive || path.starts_with("\\\\");
+    return path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
+           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
 }
 
 bool HasWildcard(std::string_view text) {
     return text.find_first_of("*?") != std::string_view::npos;
 }
 
+// A wildcard component with no text of its own ("*", "*.*"): it matches whatever is there.
+bool IsBareWildcard(std::string_view part) {
+    return HasWildcard(part) && part.find_first_not_of("*?.") == std::string_view::npos;
+}
+
 // The folders PATH names: a component with "*" or "?" stands for every sub-folder whose name
-// it matches (links are not followed: they lead elsewhere).
-std::vector<std::string> ExpandFolders(platform::FileSystem& files, const std::string& path) {
+// it matches (links are not followed: they lead elsewhere). With REFUSAL, a bare wildcard
+// directly in a folder a user or the system lives in (Program Files, a profile...) names
+// nothing and says why there.
+std::vector<std::string> ExpandFolders(platform::FileSystem& files, const std::string& path,
+                                       std::string* refusal = nullptr) {
     std::vector<std::string> found{""};
     std::size_t start = 0;
     while (start <= path.size() && !found.empty()) {
@@ -92,10 +126,7 @@ std::vector<std::string> ExpandFolders(platform::FileSystem& files, const std::s
         if (end == std::string::npos) end = path.size();
         const std::string part = path.substr(start, end - start);
         start = end + 1;
-        if (part.empty()) {
-            if (found.size() == 1 && found.front().empty()) found.front() = "\\";  // UNC start
-            continue;
-        }
+        if (part.empty()) continue;
         std::vector<std::string> next;
         for (const std::string& base : found) {
             const std::string prefix = base.empty() || base.back() == '\\' ? base : base + "\\";
@@ -103,8 +134,15 @@ std::vector<std::string> ExpandFolders(platform::FileSystem& files, const std::s
                 next.push_back(prefix + part);
                 continue;
             }
+            if (refusal != nullptr && IsBareWildcard(part))
+                if (const std::string anchor = AnchorName(files, prefix); !anchor.empty()) {
+                    *refusal = "a wildcard with nothing of its own directly in " + anchor + ": " +
+                               prefix + part;
+                    return {};
+                }
+            const std::string key = files.NameKey(part);
             for (const std::string& name : SubFolderNames(files, prefix, false))
-                if (MatchesGlob(part, name)) next.push_back(prefix + name);
+                if (GlobMatches(key, files.NameKey(name))) next.push_back(prefix + name);
         }
         found = std::move(next);
     }
@@ -136,7 +174,7 @@ bool RegistryKeyExists(platform::Registry& registry, const std::string& key) {
 
 bool FileDetected(const std::string& pattern, const CleaningServices& services,
                   Variables& variables) {
-    const std::optional<std::string> path = Resolve(pattern, variables);
+    const std::optional<std::string> path = Resolve(pattern, variables).path;
     if (!path) return false;
     const std::size_t cut = path->rfind('\\');
     if (cut == std::string::npos) return false;
@@ -159,6 +197,7 @@ bool Detected(const winapp2::Entry& entry, const CleaningServices& services, Var
 
 // A file key with its variables resolved.
 struct PlacedKey {
+    int line;
     std::string path;  // may hold wildcards
     std::vector<std::string> masks;
     bool recurse, removeSelf;
@@ -169,12 +208,16 @@ std::vector<FolderTarget> TargetsOf(const std::vector<PlacedKey>& keys,
     std::vector<FolderTarget> targets;
     for (const PlacedKey& key : keys) {
         const bool everything = key.masks.size() == 1 && key.masks.front() == "*";
-        for (std::string& folder : ExpandFolders(files, key.path)) {
+        std::string refusal;
+        for (std::string& folder : ExpandFolders(files, key.path, &refusal)) {
             if (everything && key.recurse)
                 targets.push_back({std::move(folder), {}, true, key.removeSelf});
             else
                 targets.push_back({std::move(folder), key.masks, key.recurse, key.removeSelf});
         }
+        if (!refusal.empty())
+            targets.push_back(
+                {key.path, {}, false, false, "line " + std::to_string(key.line) + ": " + refusal});
     }
     return targets;
 }
@@ -194,27 +237,72 @@ void AddNote(std::string& note, const std::string& text) {
     note += (note.empty() ? "" : "; ") + text;
 }
 
+// Why the paths ENTRY detects itself by must not be looked for: a network, device or climbing
+// path, reached by no detection. Empty when none.
+std::string DetectionRefusal(const winapp2::Entry& entry, Variables& variables) {
+    for (const std::string& file : entry.detectFiles)
+        if (std::string why = Resolve(file, variables).refusal; !why.empty())
+            return "DetectFile " + file + ": " + why;
+    return {};
+}
+
+// Why ENTRY must not run at all, from the spelling of the paths it cleans and excludes and the
+// variables they use: a network, device or climbing path, or a %Temp% that is refused. Empty
+// when none.
+std::string PathRefusal(const winapp2::Entry& entry, Variables& variables) {
+    for (const winapp2::FileKey& key : entry.files)
+        if (std::string why = Resolve(key.path, variables).refusal; !why.empty())
+            return "line " + std::to_string(key.line) + ": " + key.path + ": " + why;
+    for (const winapp2::ExcludeKey& exclude : entry.excludes)
+        if (std::string why = Resolve(exclude.path, variables).refusal; !why.empty())
+            return "line " + std::to_string(exclude.line) + ": " + exclude.path + ": " + why;
+    return {};
+}
+
+// CATEGORY runs nothing and tells why: WHY, reported as its refusal.
+void Refuse(DefinitionCategory& category, const winapp2::Entry& entry, const std::string& why) {
+    category.row.target = "refused: " + why;
+    const std::string path = entry.files.empty() ? entry.name : entry.files.front().path;
+    category.row.folders = [path, why](const CleaningServices&, CleaningPaths&) {
+        return std::vector<FolderTarget>{{path, {}, false, false, why}};
+    };
+}
+
+// The patterns an exclusion keeps; why it cannot be placed ("" when it can).
+std::string Exclude(KeepList& keep, const winapp2::ExcludeKey& exclude, Variables& variables) {
+    const std::string where = "line " + std::to_string(exclude.line) + ": ";
+    const std::optional<std::string> path = Resolve(exclude.path, variables).path;
+    if (!path)
+        return where + exclude.path + " names nothing here, so what it excludes cannot be told";
+    std::vector<std::string> patterns;
+    if (exclude.isPath && exclude.masks.empty()) patterns.push_back(*path);
+    for (const std::string& mask : exclude.masks)
+        patterns.push_back(*path + (exclude.isPath ? "\\**\\" : "\\") +
+                           (mask == "*.*" ? std::string("*") : mask));
+    for (const std::string& pattern : patterns)
+        if (std::string why = keep.Add(variables.Files(), pattern); !why.empty())
+            return where + why;
+    return {};
+}
+
 void Place(DefinitionCategory& category, const winapp2::Entry& entry, Variables& variables) {
     std::vector<PlacedKey> keys;
     for (const winapp2::FileKey& key : entry.files) {
-        std::optional<std::string> path = Resolve(key.path, variables);
+        std::optional<std::string> path = Resolve(key.path, variables).path;
         if (!path || !IsAbsolute(*path)) {
             AddNote(category.note, "line " + std::to_string(key.line) + ": " + key.path +
                                        (path ? " is not a full path" : " names nothing here"));
             continue;
         }
-        PlacedKey placed{*path, {}, key.recurse, key.removeSelf};
+        PlacedKey placed{key.line, *path, {}, key.recurse, key.removeSelf};
         for (const std::string& mask : key.masks) placed.masks.push_back(MaskOf(mask));
         keys.push_back(std::move(placed));
     }
-    for (const winapp2::ExcludeKey& exclude : entry.excludes) {
-        const std::optional<std::string> path = Resolve(exclude.path, variables);
-        if (!path) continue;  // names nothing here: nothing to keep
-        if (exclude.isPath && exclude.masks.empty()) category.row.keep.Add(*path);
-        for (const std::string& mask : exclude.masks)
-            category.row.keep.Add(*path + (exclude.isPath ? "\\**\\" : "\\") +
-                                  (mask == "*.*" ? std::string("*") : mask));
-    }
+    // An exclusion that cannot be placed could keep anything: the entry does not run.
+    for (const winapp2::ExcludeKey& exclude : entry.excludes)
+        if (std::string why = Exclude(category.row.keep, exclude, variables);
+            category.present && !why.empty())
+            return Refuse(category, entry, why);
     if (entry.registryKeys > 0)
         AddNote(category.note, "registry keys are not cleaned from definitions");
     category.row.target = keys.empty() ? "(nothing here)" : Described(keys);
@@ -272,12 +360,18 @@ std::unique_ptr<DefinitionSet> LoadDefinitions(
         if (category.name.ends_with(" *")) category.name.resize(category.name.size() - 2);
         category.row.id = category.id;
         category.row.name = category.name;
+        category.row.source = TargetSource::Definition;
         if (wanted && !wanted(entry.id)) {
             category.present = false;
             category.note = "not asked for";
             category.row.folders = [](const CleaningServices&, CleaningPaths&) {
                 return std::vector<FolderTarget>{};
             };
+            continue;
+        }
+        // Refused before anything of it is looked for: no detection reaches a share.
+        if (std::string why = DetectionRefusal(entry, variables); !why.empty()) {
+            Refuse(category, entry, why);
             continue;
         }
         if (!winapp2::OsInRange(entry.detectOs, static_cast<int>(version.major),
@@ -288,7 +382,11 @@ std::unique_ptr<DefinitionSet> LoadDefinitions(
             category.present = false;
             category.note = "not present";
         }
-        Place(category, entry, variables);
+        // What is not here is not refused: "all" takes only what is.
+        if (std::string why = PathRefusal(entry, variables); category.present && !why.empty())
+            Refuse(category, entry, why);
+        else
+            Place(category, entry, variables);
     }
     return set;
 }

@@ -80,7 +80,9 @@ const platform::DirEntry* FolderStack::Next() {
 bool FolderStack::Confirm(Level& level, const std::string& path) {
     if (level.gone.empty()) return true;
     std::vector<std::uint32_t> gone = std::move(level.gone);
+    std::vector<std::uint32_t> otherNames = std::move(level.otherNames);
     level.gone.clear();
+    level.otherNames.clear();
     const CompactListing& entries = level.entries;
     // Read the folder again: what it still lists was not deleted, whatever was accepted.
     std::vector<bool> present(entries.Size(), false);  // by index in the listing
@@ -113,6 +115,8 @@ bool FolderStack::Confirm(Level& level, const std::string& path) {
             session_.Failed(entryPath, listed ? kReasonStillThere : kReasonUnconfirmed);
         } else if (entries.IsFolder(index)) {
             session_.Removed(entryPath, !emptied);
+        } else if (std::binary_search(otherNames.begin(), otherNames.end(), index)) {
+            session_.Unlinked(entryPath, !emptied);
         } else {
             session_.Deleted(entryPath, entries.Bytes(index), !emptied);
         }
@@ -203,12 +207,14 @@ bool FolderStack::DeleteFile(const platform::DirEntry& entry, bool resetAttribut
     const bool reset = NeedsReset(entry, resetAttributes);
     // Where the system deletes a read-only name as it is, no attribute needs changing at all.
     const bool keepAttributes = reset && files_.DeletesReadOnlyNames();
+    bool lastName = true;
     {
         auto file = OpenChecked(path, reset && !keepAttributes ? platform::OpenFor::AttributeReset
                                                                : platform::OpenFor::Deletion);
         if (!file) return false;
         bool changeAttributes = reset && !keepAttributes;
-        if (changeAttributes && file->LinkCount() != 1) {
+        const std::uint32_t links = file->LinkCount();
+        if (changeAttributes && links != 1) {
             // The attributes are the file's, shared by every name it has (some outside the
             // folder): they stay, and a read-only file stays with them.
             changeAttributes = false;
@@ -220,8 +226,14 @@ bool FolderStack::DeleteFile(const platform::DirEntry& entry, bool resetAttribut
             if (changeAttributes) (void)file->SetAttributes(attr::kArchive);  // deletion tells
             if (!file->MarkForDeletion(keepAttributes)) return Fail(path, files_.LastErrorText());
         }
+        lastName = session_.LastName(
+            links, links > 1 && session_.IsPreview() ? file->Identity() : std::nullopt);
     }  // closed: deleted, unless the folder's next listing still shows it
-    levels_.back().gone.push_back(static_cast<std::uint32_t>(levels_.back().next - 1));
+    Level& level = levels_.back();
+    const auto index = static_cast<std::uint32_t>(level.next - 1);
+    level.gone.push_back(index);
+    if (!lastName) level.otherNames.push_back(index);
+    session_.FileDone(lastName ? entry.size : 0);
     return true;
 }
 

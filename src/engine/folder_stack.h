@@ -4,7 +4,8 @@
 // the listed names; every entry is opened, checked to be the entry listed in its place, and
 // changed through that same handle (in a preview, opened and checked the same way, and left).
 // A folder where another volume or folder is mounted is not entered; a file with more than one
-// name never has its attributes changed, since they are the file's, not the name's.
+// name never has its attributes changed, since they are the file's, not the name's, and counts
+// as deleted when its last name goes.
 // What was deleted or removed is told once the folder that held it is done and its listing,
 // read again, no longer shows it: a deletion the system accepted may still not happen.
 // The walk's depth is bounded by memory only, not by the thread's stack; handles are held for
@@ -69,9 +70,10 @@ class FolderStack {
         bool listed = false;  // listed at the first Next()
         std::size_t next = 0;
         std::size_t pathLength = 0;
-        std::size_t indexInParent = 0;    // its place in its parent's entries
-        std::vector<std::uint32_t> gone;  // entries deleted or removed, not yet confirmed
-        std::size_t goneBefore = 0;       // in a preview: entries an earlier pass took
+        std::size_t indexInParent = 0;          // its place in its parent's entries
+        std::vector<std::uint32_t> gone;        // entries deleted or removed, not yet confirmed
+        std::vector<std::uint32_t> otherNames;  // those of GONE whose file keeps another name
+        std::size_t goneBefore = 0;             // in a preview: entries an earlier pass took
         bool result = true;
         bool holdsKept = false;  // an entry in it, or below it, is on the keep list
     };

@@ -25,6 +25,7 @@ bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession
     FolderStack stack(files, target, session);
     for (;;) {
         const platform::DirEntry* entry = stack.Next();
+        if (entry != nullptr && session.StopNow()) return false;
         bool result = false;
         if (entry == nullptr) {
             // The innermost folder is done: remove it when everything in it went.
@@ -48,6 +49,7 @@ void EraseFilesByMaskIn(platform::FileSystem& files, PurgeTarget& target, PurgeS
     FolderStack stack(files, target, session);
     for (;;) {
         const platform::DirEntry* entry = stack.Next();
+        if (entry != nullptr && session.StopNow()) return;
         if (entry == nullptr) {
             if (stack.Depth() == 0) return;
             (void)stack.Leave(false);
@@ -65,6 +67,7 @@ void EraseFilesRecursiveIn(platform::FileSystem& files, PurgeTarget& target,
     FolderStack stack(files, target, session);
     for (;;) {
         const platform::DirEntry* entry = stack.Next();
+        if (entry != nullptr && session.StopNow()) return;
         if (entry == nullptr) {
             if (stack.Depth() == 0) return;
             (void)stack.Leave(false);
@@ -96,10 +99,17 @@ MaskArgument SplitMask(platform::FileSystem& files, const std::string& folderAnd
 }
 
 // FOLDER opened as a purge target; nullopt, with the refusal or the failure reported, when it
-// may not or cannot be.
+// may not or cannot be. Nothing is opened while the keep list has a line it cannot place:
+// what that line keeps cannot be told.
 std::optional<PurgeTarget> OpenReported(platform::FileSystem& files, const std::string& folder,
-                                        const std::string& windowsFolder, PurgeReport* report) {
-    CheckedTarget checked = CheckPurgeTarget(files, folder, windowsFolder);
+                                        const std::string& windowsFolder,
+                                        const PurgeOptions& options) {
+    PurgeReport* report = options.report;
+    if (options.keep != nullptr && !options.keep->Problem().empty()) {
+        if (report != nullptr) report->Stopped(folder, options.keep->Problem());
+        return std::nullopt;
+    }
+    CheckedTarget checked = CheckPurgeTarget(files, folder, windowsFolder, options.source);
     if (!checked.target && report != nullptr) {
         if (checked.refusal.empty())
             report->Stopped(folder, "could not be opened: " + checked.error);
@@ -117,6 +127,13 @@ std::optional<PurgeTarget> Reopen(platform::FileSystem& files, const PurgeTarget
     std::optional<PurgeTarget> again = ReopenPurgeTarget(files, target, why);
     if (!again && report != nullptr) report->Stopped(folder, why);
     return again;
+}
+
+// Whether the purge of FOLDER is to end here at a stop request (and then reports it stopped).
+bool EndsAtStop(const PurgeSession& session, const std::string& folder, PurgeReport* report) {
+    if (!session.StoppedEarly()) return false;
+    if (report != nullptr) report->Stopped(folder, kReasonStopRequested);
+    return true;
 }
 
 // With OPTIONS.removeFolder, removes the purged folder once nothing is left in it (in a
@@ -161,24 +178,29 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
 
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options) {
-    std::optional<PurgeTarget> opened = OpenReported(files, folder, windowsFolder, options.report);
+    std::optional<PurgeTarget> opened = OpenReported(files, folder, windowsFolder, options);
     if (!opened) return false;
     PurgeTarget& target = *opened;
     const PurgeTarget base{nullptr, target.path, target.identity};
-    PurgeSession session(options.mode, options.report, options.keep);
+    PurgeSession session(options.mode, options.report, options.keep, options.stop);
+    // A folder the keep list holds stays whole, itself included.
+    if (session.Kept(target.path)) return true;
     (void)RemoveTreeIn(
         files, target, session,
         {.clearAttributes = options.clearAttributes, .stopOnFailure = options.stopOnFailure});
+    if (EndsAtStop(session, folder, options.report)) return false;
     // Without a trailing backslash the mask would be the folder's own name, matched in the
     // parent folder: it can find nothing inside the target, only neighbours outside it.
     if (folder.back() == '\\' || folder.back() == '/') {
         auto again = Reopen(files, base, folder, options.report);
         if (!again) return false;
         EraseFilesByMaskIn(files, *again, session, {MaskMatcher("*.*")});
+        if (EndsAtStop(session, folder, options.report)) return false;
     }
     auto again = Reopen(files, base, folder, options.report);
     if (!again) return false;
     EraseFilesRecursiveIn(files, *again, session);
+    if (EndsAtStop(session, folder, options.report)) return false;
     return RemoveWhenAsked(files, base, folder, options, session);
 }
 
@@ -187,11 +209,13 @@ bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
                         const std::string& windowsFolder, const PurgeOptions& options) {
     std::vector<MaskMatcher> matchers;
     for (const std::string& mask : masks) matchers.emplace_back(mask);
-    std::optional<PurgeTarget> target = OpenReported(files, folder, windowsFolder, options.report);
+    std::optional<PurgeTarget> target = OpenReported(files, folder, windowsFolder, options);
     if (!target) return false;
     const PurgeTarget base{nullptr, target->path, target->identity};
-    PurgeSession session(options.mode, options.report, options.keep);
+    PurgeSession session(options.mode, options.report, options.keep, options.stop);
+    if (session.Kept(target->path)) return true;
     EraseFilesByMaskIn(files, *target, session, matchers, recurse);
+    if (EndsAtStop(session, folder, options.report)) return false;
     return RemoveWhenAsked(files, base, folder, options, session);
 }
 
@@ -199,7 +223,8 @@ bool DeleteFileChecked(platform::FileSystem& files, const std::string& path, Pur
                        PurgeMode mode, const KeepList* keep) {
     const std::size_t cut = path.find_last_of("\\/");
     if (cut == std::string::npos || cut + 1 == path.size()) return false;
-    std::optional<PurgeTarget> folder = OpenReported(files, path.substr(0, cut + 1), "", report);
+    std::optional<PurgeTarget> folder =
+        OpenReported(files, path.substr(0, cut + 1), "", {.report = report, .keep = keep});
     if (!folder) return false;
     // A plain path loses its name's trailing dots and spaces, as the platform reads it.
     std::string name = path.substr(cut + 1);

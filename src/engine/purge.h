@@ -8,15 +8,18 @@
 // - each sub-folder is listed, and each file and folder deleted, through a handle whose final
 //   path shows it is the entry listed in its place (links resolve elsewhere and are refused);
 // - links, junctions and mount points are neither entered nor removed;
-// - a file with more than one name keeps its attributes (they are shared by its names);
+// - a file with more than one name keeps its attributes (they are shared by its names), and
+//   counts as deleted, with its bytes, when its last name goes;
 // - an entry is reported deleted only once its folder no longer lists it;
 // - the walks keep their own stack, so a tree of any depth cannot exhaust the thread's.
 // Failures are passed over; only an invalid mask raises (MaskError).
 
+#include <atomic>
 #include <string>
 #include <vector>
 
 #include "engine/keep_list.h"
+#include "engine/protected_trees.h"
 #include "engine/purge_report.h"
 #include "platform/files.h"
 
@@ -33,6 +36,10 @@ struct PurgeOptions {
     PurgeReport* report = nullptr;   // may be null
     const KeepList* keep = nullptr;  // what is never deleted; may be null
     bool removeFolder = false;       // remove the folder itself once nothing is left in it
+    TargetSource source = TargetSource::System;  // who names the folder
+    // Set from another thread to end the purge after the entry at hand (reported Stopped);
+    // may be null.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 struct TreeOptions {
@@ -58,15 +65,17 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
 
 // Empties FOLDER and keeps it: RemoveTree (root kept), then the mask pass, then the
 // recursive file pass. Returns false, having done nothing, when FOLDER is refused or cannot
-// be opened, and false when a later pass cannot open it again as the same folder (the passes
-// after it do not run). The mask pass runs only for a FOLDER with a trailing separator:
-// without one it could only match entries of the parent folder, which lies outside the target.
-// OPTIONS: the flags of RemoveTree, where every entry is reported, and whether it is a preview.
+// be opened, or when the keep list has a line it cannot place (reported stopped: what that
+// line keeps cannot be told); a FOLDER the keep list holds is reported kept and left whole, and
+// false when a later pass cannot open it again as the same folder (the passes after it do not run).
+// The mask pass runs only for a FOLDER with a trailing separator: without one it could only match
+// entries of the parent folder, which lies outside the target. OPTIONS: the flags of RemoveTree,
+// where every entry is reported, and whether it is a preview.
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options);
 
 // Deletes the files directly in FOLDER (with RECURSE, in every folder below it too; no folder
-// is removed) whose names match one of MASKS, FOLDER checked as PurgeFolder checks it.
+// is removed) whose names match one of MASKS, FOLDER checked (and kept) as PurgeFolder does.
 // Attributes are left alone. Returns false when FOLDER is refused or cannot be opened.
 // Throws MaskError on a bad mask.
 bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,

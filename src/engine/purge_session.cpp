@@ -14,6 +14,23 @@ void PurgeSession::Deleted(const std::string& path, std::uint64_t bytes, bool re
     if (report_ != nullptr) report_->Deleted(path, bytes);
 }
 
+void PurgeSession::Unlinked(const std::string& path, bool remember) {
+    failed_.erase(path);
+    if (IsPreview() && remember) gone_.insert(path);
+    if (report_ != nullptr) report_->Unlinked(path);
+}
+
+bool PurgeSession::LastName(std::uint32_t links,
+                            const std::optional<platform::FileIdentity>& identity) {
+    if (links <= 1) return true;  // 0: the platform cannot tell; counted as the file's only name
+    if (!IsPreview() || !identity) return false;
+    return ++namesMet_[{identity->volume, identity->index}] >= links;
+}
+
+void PurgeSession::FileDone(std::uint64_t bytes) {
+    if (report_ != nullptr) report_->FileDone(bytes);
+}
+
 void PurgeSession::ForgetBelow(const std::string& folder) {
     const std::string below = folder + "\\";
     auto first = gone_.lower_bound(below);

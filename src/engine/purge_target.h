@@ -10,10 +10,9 @@
 // - opened, its final path differs from the path given other than by case, short (8.3)
 //   names, a trailing separator and the "\\?\" prefix (it was reached through a link), or its
 //   own name is a link, junction or mount point, or it lies on another volume than its parent;
-// - it is, or holds, a protected folder (the table in purge_target.cpp: drive roots, the
-//   Windows and system folders, Program Files, ProgramData, the profiles and their root, the
-//   user's own folders, this program's folder), compared by identity (volume and file index),
-//   so short names, other drive letters and links do not hide one;
+// - it is, holds or lies inside a folder that whoever names it may not reach there
+//   (protected_trees.h), compared by identity (volume and file index), so short names, other
+//   drive letters and links do not hide one;
 // - a folder on the way to it has a sibling whose name differs only by trailing dots or
 //   spaces (platforms that trim names would report both alike).
 // Its final path becomes the base of every path the walk builds.
@@ -22,6 +21,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/protected_trees.h"
 #include "platform/files.h"
 
 namespace engine {
@@ -39,19 +39,22 @@ struct CheckedTarget {
     std::string error;    // set when it could not be opened: the system's reason
 };
 
-// Opens FOLDER as a purge target. WINDOWSFOLDER may be empty when unknown.
+// Opens FOLDER, named by SOURCE, as a purge target. WINDOWSFOLDER may be empty when unknown.
 CheckedTarget CheckPurgeTarget(platform::FileSystem& files, const std::string& folder,
-                               const std::string& windowsFolder);
+                               const std::string& windowsFolder,
+                               TargetSource source = TargetSource::System);
 
 inline std::optional<PurgeTarget> OpenPurgeTarget(platform::FileSystem& files,
                                                   const std::string& folder,
-                                                  const std::string& windowsFolder) {
-    return CheckPurgeTarget(files, folder, windowsFolder).target;
+                                                  const std::string& windowsFolder,
+                                                  TargetSource source = TargetSource::System) {
+    return CheckPurgeTarget(files, folder, windowsFolder, source).target;
 }
 
 inline bool IsSafePurgeTarget(platform::FileSystem& files, const std::string& folder,
-                              const std::string& windowsFolder) {
-    return OpenPurgeTarget(files, folder, windowsFolder).has_value();
+                              const std::string& windowsFolder,
+                              TargetSource source = TargetSource::System) {
+    return OpenPurgeTarget(files, folder, windowsFolder, source).has_value();
 }
 
 // Opens TARGET's folder again, for a later pass: the same object at the same final path, still

@@ -3,6 +3,7 @@
 // its turn and reports every step it takes as a StepStarted and a StepFinished; a window, the
 // command line or a test decides what to make of them.
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,13 +25,22 @@ struct RunInput {
     bool measureHoldings = false;
     // What no step deletes (the user's keep list); may be null.
     const KeepList* keep = nullptr;
+    // Set from another thread to end the run after the file at hand; may be null.
+    const std::atomic<bool>* stop = nullptr;
 };
+
+// The activity-log line of a run that ended at the user's stop request.
+inline constexpr const char* kStopLine = "Stopped by the user (Остановлено пользователем)";
+
+inline bool StopRequested(const std::atomic<bool>* stop) {
+    return stop != nullptr && stop->load(std::memory_order_relaxed);
+}
 
 enum class Outcome {
     Done,     // the step did its work (its line, if any, is logged)
     Missing,  // its folder or files were not there: nothing done, no line
     Refused,  // its folder must not be purged: nothing done
-    Stopped,  // its folder's purge ended halfway
+    Stopped,  // its folder's purge ended halfway (or at a stop request)
 };
 
 struct FailedEntry {
@@ -68,6 +78,8 @@ class RunSink {
     virtual void Finished(const StepFinished& step) { (void)step; }
     // Every step of PHASE has been taken.
     virtual void PhaseDone(Phase phase) { (void)phase; }
+    // The run ended early at a stop request: no later step is taken, no phase is done.
+    virtual void RunStopped() {}
     // Where the entries of CATEGORY's step are reported one by one; none when null.
     virtual PurgeReport* ReportFor(Category category) {
         (void)category;

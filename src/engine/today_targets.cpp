@@ -5,6 +5,7 @@
 
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
+#include "engine/path_place.h"
 #include "platform/files.h"
 #include "platform/portable/path_text.h"
 #include "platform/profile.h"
@@ -120,6 +121,11 @@ std::vector<FolderTarget> FirefoxCaches(const CleaningServices& services, Cleani
             services.profile.ReadString(roaming, section, "IsRelative", "1") != "0";
         // A relative path may not climb out of the Firefox folder.
         if (relative && (path.find("..") != std::string::npos || path.front() == '\\')) continue;
+        // Nor is a share or a device reached for a path another program wrote.
+        if (std::string why = SpellingRefusal(path); !relative && !why.empty()) {
+            out.push_back({path + "\\cache2", {}, false, false, "profiles.ini names " + why});
+            continue;
+        }
         AddOnce(out, (relative ? local + "\\" + path : path) + "\\cache2");
     }
     return out;

@@ -25,6 +25,9 @@ struct FolderTarget {
     bool recurse = false;
     // The folder itself is removed too, once nothing is left in it.
     bool removeSelf = false;
+    // Why it must not be emptied, found while it was looked for (a path that is a network or
+    // device path, say): it is reported refused and never reached.
+    std::string refusal = {};
 };
 
 // The first path the platform gives for ID, without a trailing backslash; "" when it gives none.

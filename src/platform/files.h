@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -69,6 +70,16 @@ enum class KnownFolder {
     Videos,
     RoamingAppData,
     LocalAppData,
+    LocalLowAppData,
+    Favorites,
+    Contacts,
+    Links,
+    SavedGames,
+    Searches,
+    CurrentProfile,  // the current user's own profile
+    // Folders a cloud service keeps in sync (OneDrive, and every sync root the system lists):
+    // what is deleted there is deleted in the cloud.
+    SyncRoots,
     Program  // the folder of the running program
 };
 
@@ -130,6 +141,9 @@ class FileSystem {
     // Where the system keeps known folder ID ("C:\\", "C:\\Windows", ...), as the system
     // spells it; none when this system has no such folder or cannot tell.
     virtual std::vector<std::string> KnownFolderPaths(KnownFolder id) = 0;
+    // TEXT (UTF-8) as the system compares names: every character in the system's upper case,
+    // for every script. Two names are the same name exactly when their keys are equal.
+    virtual std::string NameKey(std::string_view text) = 0;
     // True when MarkForDeletion(true) can delete a read-only file's name, leaving the file's
     // attributes (shared by all its names) as they are.
     virtual bool DeletesReadOnlyNames() = 0;
@@ -145,6 +159,12 @@ class FileSystem {
     // system's reason text.
     virtual bool WriteFile(const std::string& path, const std::string& bytes,
                            std::string& error) = 0;
+    // Appends BYTES to the file PATH in place, creating it when missing. Refused (false, with
+    // the reason in ERROR, nothing written) when PATH names a link, junction or other reparse
+    // point, a folder, or a file with more than one name: the program's own files are never
+    // written through a name that leads elsewhere.
+    virtual bool AppendFile(const std::string& path, const std::string& bytes,
+                            std::string& error) = 0;
     virtual bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) = 0;
     // Moves the file FROM to TO in one step, replacing a file there: TO is afterwards either
     // the file it was or FROM's whole. A link at TO is replaced, not followed. False when

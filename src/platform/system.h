@@ -37,6 +37,11 @@ class System {
     // for the life of the object, so every reader and writer of a run agrees. By default the
     // application folder.
     virtual std::string DataFolder() { return ApplicationFolder(); }
+    // The signed-in user's own folder for this program, with a trailing backslash: their
+    // roaming application data folder + "Skarvel\", the same whether this run is elevated or
+    // not (an elevated run under another account takes the signed-in user's). By default the
+    // data folder.
+    virtual std::string UserDataFolder() { return DataFolder(); }
     // The Windows directory without trailing backslash; nullopt when the call fails.
     virtual std::optional<std::string> WindowsFolder() = 0;
     // The temp folder as the platform returns it (normally with a trailing backslash).

@@ -7,7 +7,15 @@
 namespace ui {
 
 // None: the platform's default for a window (a client area).
-enum class AccessRole { None, CheckButton, RadioButton, PushButton, Grouping, TitleBar };
+enum class AccessRole {
+    None,
+    CheckButton,
+    RadioButton,
+    PushButton,
+    Grouping,
+    TitleBar,
+    StaticText
+};
 
 // State bits.
 using AccessState = std::uint32_t;

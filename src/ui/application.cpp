@@ -26,6 +26,10 @@ void Application::ShowMainWindow(ShowCommand how) {
     if (ControlPeer* peer = main->Peer()) peer->Show(how);
 }
 
+void Application::Post(std::function<void()> task) {
+    backend_.Post([this, task = std::move(task)] { Guard(task); });
+}
+
 void Application::Run() {
     if (!terminated_) backend_.RunMessageLoop();
 }
@@ -41,6 +45,10 @@ void Application::EndSession() {
     sessionEnded_ = true;
     // A form's handler may show or hide forms, but none is created or destroyed meanwhile.
     const std::vector<Form*> forms = forms_;
+    for (Form* form : forms) {
+        auto handler = sessionEndHandlers_.find(form);
+        if (handler != sessionEndHandlers_.end()) Guard(handler->second);
+    }
     for (auto it = forms.rbegin(); it != forms.rend(); ++it)
         Guard([form = *it] { form->BeforeDestruction(); });
     Terminate();
@@ -75,6 +83,11 @@ void Application::RegisterForm(Form* form) {
 
 void Application::UnregisterForm(Form* form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+    sessionEndHandlers_.erase(form);
+}
+
+void Application::OnSessionEnd(Form& form, std::function<void()> handler) {
+    sessionEndHandlers_[&form] = std::move(handler);
 }
 
 }  // namespace ui

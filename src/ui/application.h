@@ -37,18 +37,26 @@ class Application {
     // Shows the application's own top-level window as HOW says.
     void ShowMainWindow(ShowCommand how);
 
+    // Runs TASK on the interface thread at its next turn, in the order posted (any thread may
+    // post); what it raises goes to the general error report.
+    void Post(std::function<void()> task);
+
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
 
     // The platform's session is ending (log-off, shut-down, restart, or an installer closing
     // the program): the process will not live to its normal end, so that end runs now, once.
-    // Every form's destruction handler runs, in reverse order of creation (the options window
+    // The forms' session-end handlers run first (OnSessionEnd: a run stops there), then every
+    // form's destruction handler, in reverse order of creation (the options window
     // writes the settings and the log then), and the message loop ends. No message box is shown
     // meanwhile: nobody is left to answer it, and the system waits only a few seconds. Further
     // calls, and the forms' own destruction later, do nothing more.
     void EndSession();
     bool SessionEnded() const { return sessionEnded_; }
+    // Runs HANDLER when the session ends, before every form's destruction handler (a window
+    // stops its work there); it goes with FORM.
+    void OnSessionEnd(Form& form, std::function<void()> handler);
 
     // Runs FN; an exception from it goes to the general error report and the program goes
     // on. Only the places where the platform calls into the program use it: window and timer
@@ -91,6 +99,7 @@ class Application {
     ErrorReport errorReport_;
     std::string title_;
     std::vector<Form*> forms_;
+    std::map<Form*, std::function<void()>> sessionEndHandlers_;
     bool terminated_ = false;
     bool sessionEnded_ = false;
     // Shared objects by the address of a variable of their type's own. Not by std::type_index:

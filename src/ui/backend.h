@@ -4,6 +4,7 @@
 //
 // Standard controls reach their peers through PeerFactory (typed double dispatch).
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,6 +73,14 @@ class ControlPeer {
     virtual void* NativeHandle() const { return nullptr; }
 };
 
+// A job running on a thread of its own (Backend::StartJob).
+class JobPeer {
+  public:
+    virtual ~JobPeer() = default;
+    // Waits for the job to end.
+    virtual void Join() = 0;
+};
+
 // The native side of a timer.
 class TimerPeer {
   public:
@@ -115,6 +124,13 @@ class Backend {
     virtual Size ScreenSize() const = 0;
     // The application title (taskbar, message box captions).
     virtual void SetTitle(const std::string& title) = 0;
+
+    // Runs TASK on the interface thread at its next turn, after every task posted before it;
+    // any thread may post. A task never runs inside another: one that waits in a modal loop
+    // (a message box) holds the later ones back until it returns, so their order stands.
+    virtual void Post(std::function<void()> task) = 0;
+    // Starts JOB away from the interface thread.
+    virtual std::unique_ptr<JobPeer> StartJob(std::function<void()> job) = 0;
 
     virtual void RunMessageLoop() = 0;
     virtual void Terminate() = 0;

@@ -25,7 +25,7 @@ namespace key {
 constexpr int kBack = 0x08, kTab = 0x09, kReturn = 0x0D, kShift = 0x10, kControl = 0x11,
               kMenu = 0x12, kEscape = 0x1B, kSpace = 0x20, kPrior = 0x21, kNext = 0x22, kEnd = 0x23,
               kHome = 0x24, kLeft = 0x25, kUp = 0x26, kRight = 0x27, kDown = 0x28, kDelete = 0x2E,
-              kF1 = 0x70, kF5 = 0x74;
+              kF1 = 0x70, kF5 = 0x74, kF6 = 0x75;
 // Letters and digits are their upper-case ASCII codes ('A', '1').
 }  // namespace key
 

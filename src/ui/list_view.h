@@ -59,6 +59,11 @@ class ListView : public Control, public ColumnTitleHost {
     void Paint(Canvas& canvas) override;
 
     std::function<void()> OnSelectItem;
+    // A click on the title of COLUMN (the list's sorting is the owner's to do).
+    void ColumnClick(int column) {
+        if (OnColumnClick) OnColumnClick(column);
+    }
+    std::function<void(int column)> OnColumnClick;
 
   protected:
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;

@@ -18,6 +18,7 @@ class Form;
 class ListBox;
 class ListView;
 class Memo;
+class ProgressBar;
 class ScrollBox;
 class ShellListView;
 class WebBrowser;
@@ -33,6 +34,7 @@ class PeerFactory {
     virtual std::unique_ptr<ControlPeer> MakeFileListBox(FileListBox& list) = 0;
     virtual std::unique_ptr<ControlPeer> MakeListView(ListView& view) = 0;
     virtual std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) = 0;
+    virtual std::unique_ptr<ControlPeer> MakeProgressBar(ProgressBar& bar) = 0;
     virtual std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) = 0;
     virtual std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) = 0;
     virtual std::unique_ptr<ControlPeer> MakeWebBrowser(WebBrowser& browser) = 0;

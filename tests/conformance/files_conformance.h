@@ -170,8 +170,27 @@ TYPED_TEST_P(FilesConformance, WholeFiles) {
     error.clear();
     EXPECT_FALSE(this->F().WriteFile(this->At("missing\\x.txt"), "x", error));
     EXPECT_FALSE(error.empty());
+
+    // Appended in place, made when missing; never a folder.
+    ASSERT_TRUE(this->F().AppendFile(this->At("a.log"), "one\r\n", error)) << error;
+    ASSERT_TRUE(this->F().AppendFile(this->At("a.log"), "two\r\n", error)) << error;
+    EXPECT_EQ(this->F().ReadFile(this->At("a.log")), "one\r\ntwo\r\n");
+    EXPECT_FALSE(this->F().AppendFile(this->At("folder"), "x", error));
+}
+
+// Names compare as the system compares them, in every script: Latin, Vietnamese, Azerbaijani,
+// Greek, Cyrillic and Armenian letters in either case.
+TYPED_TEST_P(FilesConformance, NamesCompareInEveryScript) {
+    const std::string lower = "a\xc3\xa9\xe1\xba\xa1\xc9\x99\xcf\x83\xd0\xb6\xd5\xa1";
+    const std::string upper = "A\xc3\x89\xe1\xba\xa0\xc6\x8f\xce\xa3\xd0\x96\xd4\xb1";
+    EXPECT_EQ(this->F().NameKey(lower), this->F().NameKey(upper));
+    EXPECT_EQ(this->F().NameKey(upper), this->F().NameKey(this->F().NameKey(upper)));
+    EXPECT_NE(this->F().NameKey("a\xc3\xa9"), this->F().NameKey("ae"));
+    this->Put(lower + ".txt", "x");
+    EXPECT_TRUE(this->F().FileExists(this->At(upper + ".TXT")));
 }
 
 REGISTER_TYPED_TEST_SUITE_P(FilesConformance, EnumerationListsEverythingWithAttributes,
                             HandlesListIdentifyAndDelete,
-                            LiteralPathsReachNamesEndingInDotsOrSpaces, PathSpellings, WholeFiles);
+                            LiteralPathsReachNamesEndingInDotsOrSpaces, PathSpellings, WholeFiles,
+                            NamesCompareInEveryScript);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "fakes/upper_case.h"
 #include "platform/portable/path_text.h"
 
 namespace fakes {
@@ -47,7 +48,7 @@ char Lower(char c) {
 }
 
 bool SameName(const std::string& a, const std::string& b) {
-    return platform::LowerAscii(a) == platform::LowerAscii(b);
+    return UpperCaseKey(a) == UpperCaseKey(b);
 }
 
 std::string Trimmed(std::string name) {
@@ -284,6 +285,7 @@ FakeFileSystem::Node* FakeFileSystem::FindParsed(const Parsed& parsed, std::size
 }
 
 FakeFileSystem::Node* FakeFileSystem::Find(const std::string& path, bool followLast) {
+    reached.push_back(path);
     if (path.empty()) return nullptr;
     return FindParsed(Parse(path), static_cast<std::size_t>(-1), followLast, 0);
 }
@@ -570,35 +572,54 @@ std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
     return Data(node)->contents;
 }
 
-bool FakeFileSystem::WriteFile(const std::string& path, const std::string& bytes,
-                               std::string& error) {
+FakeFileSystem::Node* FakeFileSystem::OwnFile(const std::string& path, std::string& error) {
     Parsed parsed = Parse(path);
     Node* parent = parsed.components.empty()
                        ? nullptr
                        : FindParsed(parsed, parsed.components.size() - 1, true, 0);
     if (parent == nullptr || !parent->isDirectory) {
         error = "The system cannot find the path specified.";
-        return false;
+        return nullptr;
     }
-    Node* node = Find(path, true);
-    if (node != nullptr) node = Data(node);
+    Node* node = Child(parent, parsed.components.back());
+    if (node != nullptr && (node->IsLink() || node->mounted != nullptr)) {
+        error = "It is a link, junction or other reparse point; nothing is written through one.";
+        return nullptr;
+    }
+    if (node != nullptr && Data(node)->names > 1) {
+        error = "The file has other names (hard links); nothing is written through one.";
+        return nullptr;
+    }
     if (node != nullptr && (node->isDirectory || (node->attributes & attr::kReadOnly) != 0)) {
-        error = "Access is denied.";
-        return false;
+        error = kAccessDenied;
+        return nullptr;
     }
     if (node != nullptr && node->inUse) {
         error = kInUse;
-        return false;
+        return nullptr;
     }
-    if (node == nullptr) {
-        if (Find(path, false) != nullptr) {  // a dangling link
-            error = "The system cannot find the path specified.";
-            return false;
-        }
-        node = NewNode(parent, parsed.components.back(), false, attr::kArchive);
-    }
-    node->contents = bytes;
-    return true;
+    return node != nullptr ? node
+                           : NewNode(parent, parsed.components.back(), false, attr::kArchive);
+}
+
+bool FakeFileSystem::WriteFile(const std::string& path, const std::string& bytes,
+                               std::string& error) {
+    reached.push_back(path);
+    Node* node = OwnFile(path, error);
+    if (node != nullptr) node->contents = bytes;
+    return node != nullptr;
+}
+
+bool FakeFileSystem::AppendFile(const std::string& path, const std::string& bytes,
+                                std::string& error) {
+    reached.push_back(path);
+    Node* node = OwnFile(path, error);
+    if (node != nullptr) node->contents += bytes;
+    return node != nullptr;
+}
+
+std::string FakeFileSystem::NameKey(std::string_view text) {
+    return UpperCaseKey(text);
 }
 
 bool FakeFileSystem::CopyFileTo(const std::string& from, const std::string& to, bool overwrite) {

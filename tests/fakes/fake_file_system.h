@@ -7,7 +7,8 @@
 // shared), volumes mounted at a folder, names whose deletion is accepted but never happens,
 // the system's known folders, and the current directory.
 //
-// Paths as the platform reads them: case-insensitive; a path beginning with "\\?\" is
+// Paths as the platform reads them: case-insensitive (every script, as the system's upper case
+// compares them); a path beginning with "\\?\" is
 // literal (taken name by name), any other is normalised first ("/" read as "\", "." and ".."
 // applied, trailing dots and spaces dropped from every name), so "sub." reaches "sub".
 // 8.3 short names, "name::$INDEX_ALLOCATION" (the folder itself) and other spellings of a
@@ -95,6 +96,9 @@ class FakeFileSystem : public platform::FileSystem {
     // Deletions and removals done through handles, in order ("delete X", "rmdir X").
     std::vector<std::string> log;
     int opens = 0;
+    // Every path the program asked about, in order: what a test reads to see that a place
+    // (a network share, say) was never reached.
+    std::vector<std::string> reached;
 
     bool DirectoryExists(const std::string& path) override;
     bool FileExists(const std::string& path) override;
@@ -104,12 +108,14 @@ class FakeFileSystem : public platform::FileSystem {
     std::unique_ptr<platform::OpenEntry> Open(const std::string& path,
                                               platform::OpenFor purpose) override;
     std::vector<std::string> KnownFolderPaths(platform::KnownFolder id) override;
+    std::string NameKey(std::string_view text) override;
     bool DeletesReadOnlyNames() override { return deletesReadOnlyNames; }
     std::string LastErrorText() override { return lastError_; }
     bool CreateFolder(const std::string& path) override;
     std::string CurrentDirectory() override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteFile(const std::string& path, const std::string& bytes, std::string& error) override;
+    bool AppendFile(const std::string& path, const std::string& bytes, std::string& error) override;
     bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override;
     bool MoveReplacing(const std::string& from, const std::string& to) override;
 
@@ -140,6 +146,9 @@ class FakeFileSystem : public platform::FileSystem {
     std::string FinalPath(Node* node);
     std::uint32_t ListedAttributes(Node* node);
     void Collect(Node* node, const std::string& prefix, std::map<std::string, Item>& out);
+    // The file PATH names, for the program's own writes: created when missing; null, with the
+    // reason in ERROR, when the name is a link, a folder, one of several names or read-only.
+    Node* OwnFile(const std::string& path, std::string& error);
 
     std::vector<std::unique_ptr<Node>> nodes_;  // every node ever made, so handles stay valid
     std::vector<Node*> roots_;

@@ -16,7 +16,8 @@ class FakeSystem : public platform::System {
   public:
     std::string applicationFolder = "C:\\Program Files\\Skarvel\\";
     std::string executableName = "skarvel.exe";
-    std::string dataFolder;  // empty: the application folder
+    std::string dataFolder;      // empty: the application folder
+    std::string userDataFolder;  // empty: the data folder
     std::optional<std::string> windowsFolder = std::string("C:\\WINDOWS");
     std::string tempFolder = "C:\\DOCUME~1\\user\\LOCALS~1\\Temp\\";
     std::optional<std::string> userName = std::string("user");
@@ -33,6 +34,9 @@ class FakeSystem : public platform::System {
     std::string ApplicationFolder() override { return applicationFolder; }
     std::string DataFolder() override {
         return dataFolder.empty() ? applicationFolder : dataFolder;
+    }
+    std::string UserDataFolder() override {
+        return userDataFolder.empty() ? DataFolder() : userDataFolder;
     }
     std::optional<std::string> WindowsFolder() override { return windowsFolder; }
     std::string TempFolder() override { return tempFolder; }

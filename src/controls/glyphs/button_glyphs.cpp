@@ -237,6 +237,16 @@ ui::Bitmap SaveToFile() {
     return p.Take();
 }
 
+// A magnifying glass over a page: look before cleaning.
+ui::Bitmap Analyze() {
+    Painter p(16, 16);
+    Page(p);
+    p.Disc({2, 2, 11, 11}, Hex(0xDCEBFF), kNavy);
+    p.Disc({4, 4, 9, 9}, kWhite, kWhite);
+    for (int d = 0; d < 2; ++d) p.Line(9 + d, 10, 13 + d, 14, kInk);
+    return p.Take();
+}
+
 }  // namespace
 
 ui::Bitmap ToolGlyph(Tool tool) {
@@ -275,6 +285,8 @@ ui::Bitmap ToolGlyph(Tool tool) {
             return ListRefresh();
         case Tool::SaveToFile:
             return SaveToFile();
+        case Tool::Analyze:
+            return Analyze();
     }
     return {};
 }
@@ -288,6 +300,14 @@ ui::Bitmap BeginGlyph() {
         int half = 8 - (y < 16 ? 16 - y : y - 16);
         p.Fill({12, y, 12 + (half * 3 + 1) / 2 + 1, y + 1}, kWhite);
     }
+    return p.Take();
+}
+
+ui::Bitmap StopGlyph() {
+    Painter p(32, 32);
+    p.Disc({1, 1, 31, 31}, kRed, kDarkRed);
+    p.Disc({4, 3, 24, 15}, Hex(0xE06060), Hex(0xE06060));
+    p.Fill({10, 10, 22, 22}, kWhite);
     return p.Take();
 }
 

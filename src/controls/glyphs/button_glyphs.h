@@ -28,11 +28,14 @@ enum class Tool {
     DeleteLogs,
     ListRefresh,
     SaveToFile,
+    Analyze,
 };
 
 ui::Bitmap ToolGlyph(Tool tool);
-// 32 x 32 glyphs of the large "Begin" and "Exit" buttons.
+// 32 x 32 glyphs of the large "Begin" and "Exit" buttons, and of "Begin" while a run goes
+// (it stops the run).
 ui::Bitmap BeginGlyph();
+ui::Bitmap StopGlyph();
 ui::Bitmap ExitGlyph();
 // 16 x 16 glyph of the group-select buttons, and its brighter hot variant.
 ui::Bitmap GroupSelectGlyph(bool hot);

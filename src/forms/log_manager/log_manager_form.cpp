@@ -98,7 +98,8 @@ void TForm4::FormCreate() {
 void TForm4::ClearLogFolder() {
     const std::string folder = LogFolder();
     const std::string windows = services_.system.WindowsFolder().value_or("");
-    (void)engine::PurgeFolder(services_.files, folder, windows, {.clearAttributes = true});
+    (void)engine::PurgeFolder(services_.files, folder, windows,
+                              {.clearAttributes = true, .source = engine::TargetSource::OwnLog});
     // Read afresh, whatever it showed; a folder gone meanwhile lists nothing.
     FileListBox1.Clear();
     if (services_.files.DirectoryExists(folder)) FileListBox1.SetDirectory(folder);

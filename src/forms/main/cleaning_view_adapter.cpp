@@ -19,42 +19,55 @@ bool CleaningViewAdapter::IsSelected(engine::Choice choice) {
 
 void CleaningViewAdapter::SetStatus(const std::string& text) {
     form_.Label2.SetCaption(text);
-    // The run blocks the interface thread: paint the status now.
     form_.Label2.Update();
 }
 
+void CleaningViewAdapter::RefreshListIfPresent() {
+    ui::ShellListView& list = form_.ShellListView1;
+    if (!list.RootIsRecycleBin() && files_.DirectoryExists(list.Root())) list.Refresh();
+}
+
 void CleaningViewAdapter::RunStarted() {
+    summary_ = {};
     SetStatus(kStatusWorking);
 }
 
 void CleaningViewAdapter::Started(const engine::StepStarted& step) {
     if (step.row.showWhileCleaning && !step.folder.empty())
         form_.ShellListView1.SetRoot(step.folder);
+    form_.RunPanel1.ShowStep(std::string(step.row.name));
 }
 
 void CleaningViewAdapter::Finished(const engine::StepFinished& step) {
-    if (!step.error.empty())
+    // No box while the session ends: nobody is left to answer it.
+    if (!step.error.empty() && !form_.App().SessionEnded())
         (void)form_.App().GetBackend().ShowMessage(step.error, "Error", ui::MessageKind::Error,
                                                    ui::MessageButtons::Ok);
     if (!step.line.empty()) form_.AppendLog(step.line);
+    summary_.Add(step);
+    form_.RunPanel1.StepDone();
 }
 
 void CleaningViewAdapter::PhaseDone(engine::Phase phase) {
-    ui::ShellListView& list = form_.ShellListView1;
     switch (phase) {
         case engine::Phase::Cleaning:
-            // The folders are emptied: the list shows what is left of its folder, unless that
-            // folder is gone (or the list shows the recycle bin).
-            if (!list.RootIsRecycleBin() && files_.DirectoryExists(list.Root())) list.Refresh();
+            RefreshListIfPresent();
             break;
         case engine::Phase::Settings:
             SetStatus(kStatusDone);
             form_.Cues().Play(settings::Cue::RunFinished);
-            list.Refresh();
+            form_.ShellListView1.Refresh();
             break;
         case engine::Phase::AfterCompletion:
             break;
     }
+}
+
+void CleaningViewAdapter::RunStopped() {
+    form_.AppendLog(engine::kStopLine);
+    SetStatus(kStatusStopped);
+    summary_.SetEnd(engine::RunSummary::End::Stopped);
+    RefreshListIfPresent();
 }
 
 }  // namespace app

@@ -1,16 +1,15 @@
 #include "forms/main/main_form.h"
 
 #include "engine/activity_log_file.h"
-#include "engine/keep_list.h"
-#include "forms/main/cleaning_view_adapter.h"
 #include "forms/main/main_form_style.h"
 #include "platform/system.h"
-#include "settings/cache_quota.h"
 #include "ui/application.h"
 
 namespace {
 
 const std::string kRule(51, '_');
+// How long the end of the session waits for a run to stop (the system waits five seconds).
+constexpr int kSessionEndWait = 3000;
 
 }  // namespace
 
@@ -25,7 +24,9 @@ TForm1::TForm1(ui::Application& application, const engine::CleaningServices& ser
       services_(services),
       cues_(cues),
       windows_(windows),
-      paths_(services.system, services.shell) {
+      paths_(services.system, services.shell),
+      view_(*this, services.files),
+      worker_(application) {
     SetName("Form1");
     SetCaption(std::string("System cleaning utility ") + kProductVersion);
     SetClientSize(641, 504);
@@ -56,6 +57,12 @@ TForm1::TForm1(ui::Application& application, const engine::CleaningServices& ser
 
     // Handlers last: the initial radio choices above must not sound.
     ConnectHandlers();
+    // Log-off during a run: it stops, and its last lines reach the log the end writes.
+    application.OnSessionEnd(*this, [this] {
+        if (!Running()) return;
+        StopRun();
+        (void)worker_.Wait(kSessionEndWait);
+    });
 }
 
 void TForm1::AppendLog(const std::string& line) {
@@ -80,11 +87,22 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::FormClose(ui::CloseAction& action) {
-    (void)action;  // the main window's close ends the program
-    AnimateHide(600);
+    if (Running()) {
+        // The run stops after the file at hand; the close comes once it has.
+        action = ui::CloseAction::None;
+        afterJob_ = [this] { Close(); };
+        StopRun();
+        return;
+    }
+    AnimateHide(600);  // the main window's close ends the program
 }
 
 void TForm1::Exit1Click() {
+    if (Running()) {
+        afterJob_ = [this] { App().Terminate(); };
+        StopRun();
+        return;
+    }
     App().Terminate();
 }
 
@@ -103,24 +121,12 @@ void TForm1::KVZXPSpeedButton12Click() {
     windows_.Open(forms::WindowId::DiskManager);
 }
 
-void TForm1::KVZXPSpeedButton10Click() {
-    app::CleaningViewAdapter view(*this, services_.files);
-    ui::ControlPeer* peer = Peer();
-    // Read at every run, so an edit of keep.txt counts at the next "Begin".
-    const engine::KeepList keep = engine::LoadKeepList(services_.files, services_.system);
-    const engine::RunInput input{.owner = peer ? peer->NativeHandle() : nullptr,
-                                 .cacheQuotaMb = settings::SettleCacheSize(
-                                     services_.files, services_.system, services_.profile),
-                                 .keep = &keep};
-    engine::RunCleaning(services_, paths_, input, view);
-}
-
 void TForm1::SetFileListStyle(ui::ViewStyle style) {
     ShellListView1.SetViewStyle(style);
 }
 
 void TForm1::SaveActivityLog() {
-    (void)engine::SaveActivityLog(services_.files, services_.system, Memo1.Lines());
+    (void)engine::SaveActivityLog(services_.files, services_.system, LogWithSummaries());
 }
 
 void TForm1::ApplyColor(ui::Color color) {

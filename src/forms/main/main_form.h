@@ -5,8 +5,13 @@
 // controls and connect their handlers.
 
 #include <array>
+#include <atomic>
+#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "controls/kvzxp_check_box.h"
 #include "controls/kvzxp_collapse_panel.h"
@@ -18,6 +23,11 @@
 #include "engine/categories.h"
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
+#include "engine/keep_list.h"
+#include "forms/main/analysis_view.h"
+#include "forms/main/cleaning_view_adapter.h"
+#include "forms/main/run_panel.h"
+#include "forms/main/run_relay.h"
 #include "forms/options/options_links.h"
 #include "forms/window_links.h"
 #include "settings/sound_cues.h"
@@ -30,6 +40,7 @@
 #include "ui/scroll_box.h"
 #include "ui/shell_list_view.h"
 #include "ui/timer.h"
+#include "ui/worker.h"
 
 // The product banner and the window caption.
 inline constexpr char kProductVersion[] = "Skarvel 1.0.7.977";
@@ -44,6 +55,8 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     TForm1(ui::Application& application, const engine::CleaningServices& services,
            platform::ShellFolder& shellFolder, platform::NotificationArea& notificationArea,
            const settings::SoundCues& cues, forms::WindowLinks& windows);
+    // A run still going is asked to stop, and waited for.
+    ~TForm1() override;
 
     // Writes the activity-log header and shows the recycle bin in the file list.
     void FormCreate();
@@ -72,8 +85,23 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     // "Log Manager" and "DIsk Manager".
     void KVZXPSpeedButton11Click();
     void KVZXPSpeedButton12Click();
-    // "Begin": one cleaning run.
+    // "Begin": one cleaning run, on a thread of its own; while a run or an analysis goes, the
+    // button stops it (main_form_run.cpp).
     void KVZXPSpeedButton10Click();
+    // "Analyze": what a clean of the ticked categories would do, shown in place of the file list.
+    void KVZXPSpeedButton15Click();
+    // The analysis's "Clean": exactly the categories it covered. "Close": back to the file list.
+    void KVZXPButton1Click();
+    void KVZXPButton2Click();
+    // Esc: stops a run or an analysis after the file at hand; else closes an analysis.
+    void EscapePressed();
+    // The hint of "Begin" while a run goes (its text in the language files).
+    const std::string& StopHint() const { return stopHint_; }
+    void SetStopHint(std::string hint) { stopHint_ = std::move(hint); }
+    // Whether a run or an analysis is going.
+    bool Running() const { return running_ != Job::None; }
+    // Waits up to MILLISECONDS for a run or an analysis to end, handling messages meanwhile.
+    bool WaitForRun(int milliseconds) { return worker_.Wait(milliseconds); }
     // "Help", "process Manager" and "Type Manager".
     void KVZXPSpeedButton1Click();
     void KVZXPSpeedButton13Click();
@@ -224,7 +252,12 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     controls::TKVZXPSpeedButton KVZXPSpeedButton7{&KVZXPCollapsePanel2};   // "System Options"
     controls::TKVZXPSpeedButton KVZXPSpeedButton8{&KVZXPCollapsePanel2};   // "System Services"
     controls::TKVZXPSpeedButton KVZXPSpeedButton10{&KVZXPCollapsePanel2};  // "Begin"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton15{&KVZXPCollapsePanel2};  // "Analyze"
     ui::Memo Memo1{&KVZXPCollapsePanel2};
+    // Under the file list from the first run on: progress, the summary, an analysis's total.
+    app::RunPanel RunPanel1{&KVZXPCollapsePanel2};
+    // An analysis, in place of the file list.
+    app::AnalysisView AnalysisView1{&KVZXPCollapsePanel2, ui::Rect::FromSize(5, 2, 375, 441)};
 
     ui::Label Label2{this};
     ui::Timer Timer1;
@@ -253,8 +286,53 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     // Sets the 27 boxes in the order of "All" and "Nothing", 50 ms before each.
     void SetAllBoxes(bool checked);
 
+    // The run and the analysis (main_form_run.cpp).
+    enum class Job { None, Clean, Analysis };
+    // What a run or an analysis on the worker holds until it ends.
+    struct JobState {
+        engine::KeepList keep;
+        engine::RunInput input;
+        std::unique_ptr<app::RunRelay> relay;              // a clean's
+        std::unique_ptr<app::CountingReport> counts;       // an analysis's
+        std::vector<const engine::CategoryRow*> analysed;  // an analysis's categories, in order
+    };
+    // The boxes and radio buttons as they stand.
+    app::Ticks Ticked();
+    void StartClean(app::Ticks ticks);
+    void StartAnalysis(app::Ticks ticks);
+    // Disables what could change the run, turns "Begin" into a stop button and opens the panel.
+    void BeginJob(Job job, int steps);
+    void CleanEnded();
+    void AnalysisEnded();
+    // Enables what BeginJob disabled and runs what waited for the end (a close).
+    void EndJob();
+    void StopRun();
+    void CloseAnalysis();
+    // The controls that could change a run, enabled when IDLE.
+    void EnableRunInputs(bool idle);
+    void OpenRunPanel();
+    // The file list and the analysis in their place, HEIGHT high.
+    void PlaceLists(int height);
+    static constexpr int kListHeight = 441;
+    // The activity log with each run's summary after that run's lines, as the log file has it.
+    std::vector<std::string> LogWithSummaries() const;
+
     const engine::CleaningServices& services_;
     const settings::SoundCues& cues_;
     forms::WindowLinks& windows_;
     engine::CleaningPaths paths_;
+
+    // Declared before the worker, which waits for the job that uses them when it goes.
+    app::CleaningViewAdapter view_;
+    std::unique_ptr<JobState> job_;
+    std::atomic<bool> stop_{false};
+    Job running_ = Job::None;
+    std::function<void()> afterJob_;  // a close that waited for the run to stop
+    std::string beginHint_;
+    std::string stopHint_ = "Stop";
+    ui::Control* focusBefore_ = nullptr;
+    app::Ticks analysed_;                         // the categories of the last analysis
+    std::vector<engine::StepFinished> analysis_;  // its steps as they come
+    std::vector<std::pair<std::size_t, std::string>> summaries_;  // log lines before, summary
+    ui::Worker worker_;
 };

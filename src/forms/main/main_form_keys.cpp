@@ -17,6 +17,7 @@ struct KeyRow {
 
 constexpr KeyRow kKeys[] = {
     {ui::key::kF5, kNone, &TForm1::KVZXPSpeedButton10},  // Begin
+    {ui::key::kF6, kNone, &TForm1::KVZXPSpeedButton15},  // Analyze
     {'A', kCtrl, &TForm1::KVZXPSpeedButton3},            // All
     {'A', kCtrl | kShift, &TForm1::KVZXPSpeedButton4},   // Nothing
     {ui::key::kF1, kNone, &TForm1::KVZXPSpeedButton1},   // Help
@@ -36,4 +37,5 @@ constexpr KeyRow kKeys[] = {
 
 void TForm1::ConnectKeys() {
     for (const KeyRow& row : kKeys) AddShortcut(row.key, row.mods, this->*row.button);
+    AddShortcut(ui::key::kEscape, kNone, [this] { EscapePressed(); });
 }

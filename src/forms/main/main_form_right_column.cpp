@@ -57,6 +57,13 @@ void TForm1::BuildRightColumn() {
         t.button.SetShowHint(true);
     }
 
+    // "Analyze" opens the column's next place below the windows' buttons.
+    KVZXPSpeedButton15.SetName("KVZXPSpeedButton15");
+    KVZXPSpeedButton15.SetBounds(384, 147, 45, 21);
+    KVZXPSpeedButton15.SetGlyph(glyphs::ToolGlyph(Tool::Analyze));
+    KVZXPSpeedButton15.SetHint("Analyze");
+    KVZXPSpeedButton15.SetShowHint(true);
+
     KVZXPSpeedButton10.SetName("KVZXPSpeedButton10");
     KVZXPSpeedButton10.SetBounds(382, 404, 48, 35);
     KVZXPSpeedButton10.SetFlat(true);

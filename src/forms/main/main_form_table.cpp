@@ -146,8 +146,21 @@ void TForm1::ConnectHandlers() {
     KVZXPSpeedButton10.OnClick = [this] { KVZXPSpeedButton10Click(); };
     KVZXPSpeedButton11.OnClick = [this] { KVZXPSpeedButton11Click(); };
     KVZXPSpeedButton12.OnClick = [this] { KVZXPSpeedButton12Click(); };
+    KVZXPSpeedButton15.OnClick = [this] { KVZXPSpeedButton15Click(); };
+    RunPanel1.KVZXPButton1.OnClick = [this] { KVZXPButton1Click(); };
+    RunPanel1.KVZXPButton2.OnClick = [this] { KVZXPButton2Click(); };
     ConnectToolButtons();
     ConnectKeys();
+}
+
+void TForm1::EnableRunInputs(bool idle) {
+    for (const CategoryBoxRow& row : kCategoryBoxes) (this->*row.box).SetEnabled(idle);
+    for (const ChoiceRow& row : kChoiceButtons) (this->*row.button).SetEnabled(idle);
+    for (const GroupRow& row : kGroups) (this->*row.button).SetEnabled(idle);
+    // "All", "Nothing", "Mechanical Options" (the options reach the run) and "Analyze".
+    for (controls::TKVZXPSpeedButton* button :
+         {&KVZXPSpeedButton3, &KVZXPSpeedButton4, &KVZXPSpeedButton9, &KVZXPSpeedButton15})
+        button->SetEnabled(idle);
 }
 
 controls::TKVZXPCheckBox& TForm1::CheckBox(int number) {

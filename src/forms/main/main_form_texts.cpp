@@ -17,6 +17,25 @@ constexpr TextRow ExitItem() {
             }};
 }
 
+// A button of the run panel, which is not a member of the window itself.
+template <controls::TKVZXPButton app::RunPanel::*button>
+constexpr TextRow RunPanelCaption(std::string_view key, std::string_view text) {
+    return {key, text,
+            [](ui::Form& f, const std::string& t) {
+                (static_cast<TForm1&>(f).RunPanel1.*button).SetCaption(t);
+            },
+            [](const ui::Form& f) {
+                return (static_cast<const TForm1&>(f).RunPanel1.*button).Caption();
+            }};
+}
+
+// The hint "Begin" shows while a run goes.
+constexpr TextRow StopHint() {
+    return {"Hint_Stop", "Stop",
+            [](ui::Form& f, const std::string& t) { static_cast<TForm1&>(f).SetStopHint(t); },
+            [](const ui::Form& f) { return static_cast<const TForm1&>(f).StopHint(); }};
+}
+
 constexpr TextRow kRows[] = {
     Caption<&TForm1::KVZXPHeader1>("DeleteOptions", "Delete Options"),
     Caption<&TForm1::KVZXPCheckBox1>("Temp(Windows)", "Temp(Windows)"),
@@ -59,6 +78,10 @@ constexpr TextRow kRows[] = {
     Caption<&TForm1::KVZXPCheckBox17>("Offline Web Pages", "Offline Web Pages"),
     Hint<&TForm1::KVZXPSpeedButton13>("Process Manager", "Process Manager"),
     Hint<&TForm1::KVZXPSpeedButton14>("Hint_Type Manager", "Type Manager"),
+    Hint<&TForm1::KVZXPSpeedButton15>("Hint_Analyze", "Analyze"),
+    StopHint(),
+    RunPanelCaption<&app::RunPanel::KVZXPButton1>("Clean", "Clean"),
+    RunPanelCaption<&app::RunPanel::KVZXPButton2>("Close", "Close"),
     Caption<&TForm1::KVZXPCheckBox18>("Chrome Cache", "Chrome Cache"),
     Caption<&TForm1::KVZXPCheckBox19>("Edge Cache", "Edge Cache"),
     Caption<&TForm1::KVZXPCheckBox20>("Brave Cache", "Brave Cache"),

@@ -283,6 +283,97 @@ class OpenEntryWin32 final : public OpenEntry {
     std::optional<std::wstring> finalPath_;
 };
 
+// A path with the trailing dots and spaces of each of its names dropped: some platforms
+// leave them out of final paths (Wine of a path's last name only).
+std::wstring WithoutTrailingDots(const std::wstring& path) {
+    std::wstring out;
+    for (std::size_t start = 0; start <= path.size();) {
+        std::size_t end = path.find(L'\\', start);
+        if (end == std::wstring::npos) end = path.size();
+        std::size_t last = end;
+        while (last > start && (path[last - 1] == L'.' || path[last - 1] == L' ')) --last;
+        out.append(path, start, last - start);
+        if (end < path.size()) out += L'\\';
+        start = end + 1;
+    }
+    return out;
+}
+
+// Whether A and B are the same path but for case and the trailing dots and spaces of names.
+bool SamePathText(const std::wstring& a, const std::wstring& b) {
+    const std::wstring x = WithoutTrailingDots(a), y = WithoutTrailingDots(b);
+    return CompareStringOrdinal(x.data(), static_cast<int>(x.size()), y.data(),
+                                static_cast<int>(y.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The program's own file PATH opened for ACCESS without following a link at its name (created
+// when missing). Null, with the reason in ERROR, when the name is a link, junction or other
+// reparse point, a folder or one of several names of a file, or when the file opened is not
+// the name in its folder (under Wine a link is followed all the same: its final path tells).
+Handle OpenOwnFile(const std::string& path, DWORD access, std::string& error) {
+    const std::wstring full = path.empty() ? std::wstring() : FileSystemWin32::LongPath(path);
+    const std::size_t cut = full.find_last_of(L'\\');
+    if (full.empty() || cut == std::wstring::npos || cut + 1 == full.size() || IsRootPath(full)) {
+        error =
+            SystemErrorText(full.empty() && !path.empty() ? GetLastError() : ERROR_PATH_NOT_FOUND);
+        return Handle();
+    }
+    constexpr DWORD kShare = FILE_SHARE_READ;
+    constexpr DWORD kFlags = FILE_FLAG_OPEN_REPARSE_POINT | FILE_ATTRIBUTE_NORMAL;
+    const DWORD wanted = access | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+    HANDLE raw = CreateFileW(full.c_str(), wanted, kShare, nullptr, OPEN_EXISTING, kFlags, nullptr);
+    // Made only where no name is: a dangling link is a name, and is not followed to be made.
+    if (raw == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND)
+        raw = CreateFileW(full.c_str(), wanted, kShare, nullptr, CREATE_NEW, kFlags, nullptr);
+    if (raw == INVALID_HANDLE_VALUE) {
+        error = SystemErrorText(GetLastError());
+        return Handle();
+    }
+    Handle h(raw);
+    FILE_ATTRIBUTE_TAG_INFO tag{};
+    FILE_STANDARD_INFO standard{};
+    if (!GetFileInformationByHandleEx(h.get(), FileAttributeTagInfo, &tag, sizeof tag) ||
+        !GetFileInformationByHandleEx(h.get(), FileStandardInfo, &standard, sizeof standard)) {
+        error = SystemErrorText(GetLastError());
+        return Handle();
+    }
+    if ((tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        error = "It is a link, junction or other reparse point; nothing is written through one.";
+        return Handle();
+    }
+    if (standard.Directory) {
+        error = SystemErrorText(ERROR_ACCESS_DENIED);
+        return Handle();
+    }
+    if (standard.NumberOfLinks > 1) {
+        error = "The file has other names (hard links); nothing is written through one.";
+        return Handle();
+    }
+    Handle folder = OpenHandle(full.substr(0, cut), FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                               FILE_FLAG_BACKUP_SEMANTICS, kShareAll);
+    const std::wstring folderPath = folder ? FinalPathOf(folder.get()) : std::wstring();
+    if (folderPath.empty() ||
+        !SamePathText(FinalPathOf(h.get()), folderPath + L"\\" + full.substr(cut + 1))) {
+        error = "It leads elsewhere (a link); nothing is written through one.";
+        return Handle();
+    }
+    return h;
+}
+
+bool WriteAll(HANDLE h, const std::string& bytes, std::string& error) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!::WriteFile(h, bytes.data() + done, chunk, &written, nullptr)) {
+            error = SystemErrorText(GetLastError());
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
 DWORD AttributesOf(const std::string& path) {
     const std::wstring full = path.empty() ? std::wstring() : FileSystemWin32::LongPath(path);
     if (full.empty()) return INVALID_FILE_ATTRIBUTES;
@@ -368,13 +459,18 @@ std::unique_ptr<OpenEntry> FileSystemWin32::Open(const std::string& path, OpenFo
     constexpr DWORD kNoFollow = FILE_FLAG_OPEN_REPARSE_POINT;
     constexpr DWORD kFolder = FILE_FLAG_BACKUP_SEMANTICS;
     Handle h;
+    std::shared_ptr<const MountTable> mounts;
     switch (purpose) {
         case OpenFor::Listing:
             h = OpenHandle(full, kList, kFolder, kShareAll);
             break;
         case OpenFor::Walking:
             // The mounts are read again for every purge: one may have been made meanwhile.
-            mounts_ = ReadMountTable();
+            mounts = ReadMountTable();
+            {
+                std::lock_guard<std::mutex> lock(mountsLock_);
+                mounts_ = mounts;
+            }
             h = OpenHandle(full, kList, kFolder, kShareHeld);
             break;
         case OpenFor::Removal:
@@ -394,7 +490,11 @@ std::unique_ptr<OpenEntry> FileSystemWin32::Open(const std::string& path, OpenFo
             break;
     }
     if (!h) return nullptr;
-    return std::make_unique<OpenEntryWin32>(std::move(h), mounts_);
+    if (!mounts) {
+        std::lock_guard<std::mutex> lock(mountsLock_);
+        mounts = mounts_;
+    }
+    return std::make_unique<OpenEntryWin32>(std::move(h), std::move(mounts));
 }
 
 std::string FileSystemWin32::LastErrorText() {
@@ -455,25 +555,38 @@ std::optional<std::string> FileSystemWin32::ReadFile(const std::string& path) {
 
 bool FileSystemWin32::WriteFile(const std::string& path, const std::string& bytes,
                                 std::string& error) {
-    HANDLE raw = path.empty() ? INVALID_HANDLE_VALUE
-                              : CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                            nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (raw == INVALID_HANDLE_VALUE) {
-        error = SystemErrorText(path.empty() ? ERROR_PATH_NOT_FOUND : GetLastError());
+    Handle h = OpenOwnFile(path, GENERIC_WRITE, error);
+    if (!h) return false;
+    // Replaced in place: the name was checked, and it is this file that is emptied.
+    LARGE_INTEGER start{};
+    if (!SetFilePointerEx(h.get(), start, nullptr, FILE_BEGIN) || !SetEndOfFile(h.get())) {
+        error = SystemErrorText(GetLastError());
         return false;
     }
-    Handle h(raw);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
-        DWORD written = 0;
-        if (!::WriteFile(h.get(), bytes.data() + done, chunk, &written, nullptr)) {
-            error = SystemErrorText(GetLastError());
-            return false;
-        }
-        done += written;
+    return WriteAll(h.get(), bytes, error);
+}
+
+bool FileSystemWin32::AppendFile(const std::string& path, const std::string& bytes,
+                                 std::string& error) {
+    // Opened for appending alone: every write goes to the end, nothing before it is touched.
+    Handle h = OpenOwnFile(path, FILE_APPEND_DATA, error);
+    return h && WriteAll(h.get(), bytes, error);
+}
+
+std::string FileSystemWin32::NameKey(std::string_view text) {
+    std::wstring wide = Widen(text);
+    if (wide.empty()) return {};
+    // The system's own upper case, as it compares names: one UTF-16 unit for one.
+    std::wstring upper(wide.size(), L'\0');
+    const int n = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.data(),
+                                static_cast<int>(wide.size()), upper.data(),
+                                static_cast<int>(upper.size()), nullptr, nullptr, 0);
+    if (n <= 0) {
+        CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
+        return Narrow(wide);
     }
-    return true;
+    upper.resize(static_cast<std::size_t>(n));
+    return Narrow(upper);
 }
 
 bool FileSystemWin32::CopyFileTo(const std::string& from, const std::string& to, bool overwrite) {

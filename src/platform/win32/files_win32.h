@@ -11,6 +11,7 @@
 // held between its check and its use, and a sharing failure reads like a file in use.
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <unordered_set>
 
@@ -36,6 +37,8 @@ class FileSystemWin32 final : public FileSystem {
     std::string CurrentDirectory() override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteFile(const std::string& path, const std::string& bytes, std::string& error) override;
+    bool AppendFile(const std::string& path, const std::string& bytes, std::string& error) override;
+    std::string NameKey(std::string_view text) override;
     bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override;
     bool MoveReplacing(const std::string& from, const std::string& to) override;
 
@@ -48,6 +51,7 @@ class FileSystemWin32 final : public FileSystem {
     static bool DeletesReadOnlyNamesHere();
 
   private:
+    std::mutex mountsLock_;  // a purge may run on another thread than the windows' use
     std::shared_ptr<const MountTable> mounts_;
 };
 

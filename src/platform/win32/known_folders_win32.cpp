@@ -86,6 +86,72 @@ std::vector<std::string> Profiles() {
     return out;
 }
 
+// The folders of every value of KEY\SUBKEY (each a folder path), or of the value VALUE of
+// each of its sub-keys.
+void AddFolderValues(HKEY root, const wchar_t* path, const wchar_t* value,
+                     std::vector<std::string>& out) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+    KeyOwner owner(key);
+    wchar_t name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = 256;
+        const LONG result =
+            RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        if (result == ERROR_SUCCESS) out.push_back(RegistryText(key, name, value));
+    }
+}
+
+// Every value of each sub-key's UserSyncRoots key: the folders the cloud providers
+// registered with the system, for every user.
+void AddSyncRootManagerFolders(std::vector<std::string>& out) {
+    HKEY manager = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE,
+                      L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\SyncRootManager", 0,
+                      KEY_READ, &manager) != ERROR_SUCCESS)
+        return;
+    KeyOwner owner(manager);
+    wchar_t provider[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = 256;
+        const LONG result =
+            RegEnumKeyExW(manager, i, provider, &length, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        if (result != ERROR_SUCCESS) continue;
+        HKEY roots = nullptr;
+        const std::wstring sub = std::wstring(provider) + L"\\UserSyncRoots";
+        if (RegOpenKeyExW(manager, sub.c_str(), 0, KEY_READ, &roots) != ERROR_SUCCESS) continue;
+        KeyOwner rootsOwner(roots);
+        wchar_t value[256];
+        for (DWORD k = 0;; ++k) {
+            DWORD valueLength = 256;
+            const LONG got =
+                RegEnumValueW(roots, k, value, &valueLength, nullptr, nullptr, nullptr, nullptr);
+            if (got == ERROR_NO_MORE_ITEMS) break;
+            if (got == ERROR_SUCCESS) out.push_back(RegistryText(roots, nullptr, value));
+        }
+    }
+}
+
+std::string EnvironmentFolder(const wchar_t* name) {
+    wchar_t buffer[MAX_PATH + 1];
+    const DWORD n = GetEnvironmentVariableW(name, buffer, MAX_PATH + 1);
+    return n > 0 && n <= MAX_PATH ? Narrow(std::wstring_view(buffer, n)) : std::string();
+}
+
+// The folders cloud services keep in sync: OneDrive's (from its variables, the shell and its
+// accounts) and every sync root the system lists.
+std::vector<std::string> SyncRoots() {
+    std::vector<std::string> out = {
+        EnvironmentFolder(L"OneDrive"), EnvironmentFolder(L"OneDriveConsumer"),
+        EnvironmentFolder(L"OneDriveCommercial"), ShellFolder(FOLDERID_SkyDrive)};
+    AddFolderValues(HKEY_CURRENT_USER, L"Software\\Microsoft\\OneDrive\\Accounts", L"UserFolder",
+                    out);
+    AddSyncRootManagerFolders(out);
+    return out;
+}
+
 std::vector<std::string> DriveRoots() {
     std::vector<std::string> roots;
     const DWORD drives = GetLogicalDrives();
@@ -169,6 +235,30 @@ std::vector<std::string> FileSystemWin32::KnownFolderPaths(KnownFolder id) {
             break;
         case KnownFolder::LocalAppData:
             paths = {ShellFolder(FOLDERID_LocalAppData)};
+            break;
+        case KnownFolder::LocalLowAppData:
+            paths = {ShellFolder(FOLDERID_LocalAppDataLow)};
+            break;
+        case KnownFolder::Favorites:
+            paths = {ShellFolder(FOLDERID_Favorites)};
+            break;
+        case KnownFolder::Contacts:
+            paths = {ShellFolder(FOLDERID_Contacts)};
+            break;
+        case KnownFolder::Links:
+            paths = {ShellFolder(FOLDERID_Links)};
+            break;
+        case KnownFolder::SavedGames:
+            paths = {ShellFolder(FOLDERID_SavedGames)};
+            break;
+        case KnownFolder::Searches:
+            paths = {ShellFolder(FOLDERID_SavedSearches)};
+            break;
+        case KnownFolder::CurrentProfile:
+            paths = {ShellFolder(FOLDERID_Profile)};
+            break;
+        case KnownFolder::SyncRoots:
+            paths = SyncRoots();
             break;
         case KnownFolder::Program:
             paths = {ProgramFolder()};

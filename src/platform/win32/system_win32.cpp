@@ -62,7 +62,41 @@ std::string RoamingAppDataFolder() {
     return folder;
 }
 
+using KernelHandle = HandleOwner<HANDLE, &CloseHandle>;
+
+// The roaming application data folder of the user signed in at this desktop, read with the
+// token of the shell's process: an elevated run under another account (an administrator who
+// typed their password) reads the signed-in user's. Empty where no shell runs (a service, a
+// task without a desktop).
+std::string SignedInUsersRoamingAppData() {
+    DWORD id = 0;
+    const HWND shell = GetShellWindow();
+    if (shell == nullptr || GetWindowThreadProcessId(shell, &id) == 0 || id == 0) return {};
+    const KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    HANDLE raw = nullptr;
+    if (!process ||
+        !OpenProcessToken(process.get(), TOKEN_QUERY | TOKEN_IMPERSONATE | TOKEN_DUPLICATE, &raw))
+        return {};
+    const KernelHandle token(raw);
+    PWSTR path = nullptr;
+    std::string folder;
+    if (SUCCEEDED(
+            SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DONT_VERIFY, token.get(), &path)))
+        folder = Narrow(path);
+    CoTaskMemFree(path);
+    return folder;
+}
+
 }  // namespace
+
+std::string SystemWin32::UserDataFolder() {
+    if (!userDataFolder_) {
+        std::string roaming = SignedInUsersRoamingAppData();
+        if (roaming.empty()) roaming = RoamingAppDataFolder();
+        userDataFolder_ = roaming.empty() ? DataFolder() : roaming + "\\Skarvel\\";
+    }
+    return *userDataFolder_;
+}
 
 std::string SystemWin32::ChooseDataFolder(const std::string& applicationFolder) {
     if (applicationFolder.empty() || CanCreateFileIn(applicationFolder)) return applicationFolder;

@@ -8,6 +8,7 @@ class SystemWin32 final : public System {
     std::string ExecutablePath() override;
     std::string ApplicationFolder() override;
     std::string DataFolder() override;
+    std::string UserDataFolder() override;
     std::optional<std::string> WindowsFolder() override;
     std::string TempFolder() override;
     std::optional<std::string> UserName() override;
@@ -28,6 +29,7 @@ class SystemWin32 final : public System {
 
   private:
     std::optional<std::string> dataFolder_;
+    std::optional<std::string> userDataFolder_;
 };
 
 }  // namespace platform::win32

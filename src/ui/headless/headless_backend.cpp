@@ -10,10 +10,12 @@
 #include "ui/list_box.h"
 #include "ui/list_view.h"
 #include "ui/memo.h"
+#include "ui/progress_bar.h"
 #include "ui/raster_canvas.h"
 #include "ui/save_dialog.h"
 #include "ui/scroll_box.h"
 #include "ui/shell_list_view.h"
+#include "ui/thread_job.h"
 #include "ui/timer.h"
 #include "ui/web_browser.h"
 
@@ -133,6 +135,9 @@ std::unique_ptr<ControlPeer> HeadlessBackend::MakeListView(ListView& view) {
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeMemo(Memo& memo) {
     return std::make_unique<Peer>(*this, memo, "memo");
+}
+std::unique_ptr<ControlPeer> HeadlessBackend::MakeProgressBar(ProgressBar& bar) {
+    return std::make_unique<Peer>(*this, bar, "progressbar");
 }
 std::unique_ptr<ControlPeer> HeadlessBackend::MakeScrollBox(ScrollBox& box) {
     return std::make_unique<Peer>(*this, box, "scrollbox");
@@ -277,6 +282,57 @@ void HeadlessBackend::SetFocusTo(Control* control) {
     focused_ = control;
     Control* any = control ? control : old;
     if (any) any->App().Guard([&] { DispatchFocusChange(old, control); });
+}
+
+namespace {
+
+class InlineJob final : public JobPeer {
+  public:
+    void Join() override {}
+};
+
+}  // namespace
+
+void HeadlessBackend::Post(std::function<void()> task) {
+    std::lock_guard<std::mutex> lock(postedLock_);
+    posted_.push_back(std::move(task));
+}
+
+std::size_t HeadlessBackend::PostedCount() const {
+    std::lock_guard<std::mutex> lock(postedLock_);
+    return posted_.size();
+}
+
+void HeadlessBackend::RunPosted() {
+    if (runningPosted_) return;  // a task never runs inside another
+    struct Running {
+        bool& flag;
+        explicit Running(bool& f) : flag(f) { flag = true; }
+        ~Running() { flag = false; }
+    } running(runningPosted_);
+    for (;;) {
+        std::function<void()> task;
+        {
+            std::lock_guard<std::mutex> lock(postedLock_);
+            if (posted_.empty()) break;
+            task = std::move(posted_.front());
+            posted_.pop_front();
+        }
+        task();
+    }
+}
+
+std::unique_ptr<JobPeer> HeadlessBackend::StartJob(std::function<void()> job) {
+    if (threadedJobs) {
+        ++*jobsRunning_;
+        return std::make_unique<ui::ThreadJob>([job = std::move(job), running = jobsRunning_] {
+            job();
+            --*running;
+        });
+    }
+    job();
+    RunPosted();
+    return std::make_unique<InlineJob>();
 }
 
 void HeadlessBackend::AdvanceTime(int milliseconds) {

@@ -4,8 +4,11 @@
 // window procedure, each injected event is the platform calling into the program: what it
 // raises goes to the application's error report.
 
+#include <atomic>
+#include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -48,7 +51,18 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     void SetTitle(const std::string& title) override { title_ = title; }
     void RunMessageLoop() override {}
     void Terminate() override { terminated_ = true; }
-    void ProcessMessages() override {}
+    // Runs the tasks posted so far (and those they post), in order.
+    void ProcessMessages() override { RunPosted(); }
+    void Post(std::function<void()> task) override;
+    // A job runs at once on the calling thread, and the tasks it posted right after it: a click
+    // that starts one returns with all done. With threadedJobs, on a thread of its own, its
+    // tasks waiting for ProcessMessages.
+    std::unique_ptr<JobPeer> StartJob(std::function<void()> job) override;
+    bool threadedJobs = false;
+    // Whether a threaded job is still running (its tasks may still be coming).
+    bool JobsRunning() const { return *jobsRunning_ != 0; }
+    // Tasks posted and not run yet.
+    std::size_t PostedCount() const;
     void SetCursorImage(Cursor which, const Bitmap& image, Color, Point) override {
         cursorImages_[which] = image.GetSize();
     }
@@ -134,6 +148,7 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     std::unique_ptr<ControlPeer> MakeFileListBox(FileListBox& list) override;
     std::unique_ptr<ControlPeer> MakeListView(ListView& view) override;
     std::unique_ptr<ControlPeer> MakeMemo(Memo& memo) override;
+    std::unique_ptr<ControlPeer> MakeProgressBar(ProgressBar& bar) override;
     std::unique_ptr<ControlPeer> MakeScrollBox(ScrollBox& box) override;
     std::unique_ptr<ControlPeer> MakeShellListView(ShellListView& view) override;
     std::unique_ptr<ControlPeer> MakeWebBrowser(WebBrowser& browser) override;
@@ -143,6 +158,7 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     friend class Peer;
     friend class TimerSlot;
     void RenderInto(Control& windowed, Bitmap& target, Point at);
+    void RunPosted();
     void SetFocusTo(Control* control);
     Point WindowPoint(Control& target, Point p, Control*& window);
 
@@ -165,6 +181,10 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     std::vector<TimerState> timers_;
     long long now_ = 0;
     std::map<Cursor, Size> cursorImages_;
+    mutable std::mutex postedLock_;
+    std::deque<std::function<void()>> posted_;
+    bool runningPosted_ = false;
+    std::shared_ptr<std::atomic<int>> jobsRunning_ = std::make_shared<std::atomic<int>>(0);
 };
 
 }  // namespace ui

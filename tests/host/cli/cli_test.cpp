@@ -12,6 +12,7 @@ namespace {
 
 namespace attr = platform::attr;
 using cli::Command;
+using platform::KnownFolder;
 
 // The per-category part of a JSON result, which a preview and its clean share.
 std::string CategoriesOf(const std::string& json) {
@@ -307,6 +308,15 @@ TEST_F(Cli, KeptEntriesStayWithTheFoldersThatHoldThem) {
 // registry keys left alone, and nothing outside what the target rules allow.
 class Definitions : public BrowserCaches {
   protected:
+    // Everything but the files a test writes for the program to read, and its settings.
+    std::map<std::string, fakes::FakeFileSystem::Item> Untouched() {
+        auto all = fake.files.Snapshot("C:\\");
+        all.erase("c:\\defs.ini");
+        all.erase("c:\\program files\\skarvel\\keep.txt");
+        all.erase("c:\\program files\\skarvel\\mordaun.ini");
+        return all;
+    }
+
     Definitions() {
         fake.files.knownFolders[platform::KnownFolder::Windows] = {"C:\\WINDOWS"};
         fake.registry.SetValue(platform::RegistryRoot::CurrentUser, "Software\\Quill", "v",
@@ -387,6 +397,189 @@ TEST_F(Definitions, ADefinitionNamingAProtectedFolderIsRefused) {
         << console.out;
     EXPECT_EQ(Run({"--clean", "w2-nothing", "--winapp2", "C:\\defs.ini"}), cli::kExitUsage);
     EXPECT_EQ(Run({"--clean", "w2-quill"}), cli::kExitUsage);
+}
+
+}  // namespace
+
+namespace {
+
+// Where a definition may not reach: a bare wildcard directly in a folder the system or a user
+// lives in, a network, device or climbing path, another user's profile, a key store. Each
+// refuses its whole entry (exit code 3) beside a key that alone would clean, nothing of the
+// entry runs, and no share is reached, even to detect.
+TEST_F(Definitions, AnEntryThatReachesTooFarRunsNotAtAll) {
+    fake.files.knownFolders[KnownFolder::ProgramFiles] = {"C:\\Program Files"};
+    fake.files.knownFolders[KnownFolder::ProgramData] = {"C:\\ProgramData"};
+    fake.files.knownFolders[KnownFolder::ProfilesRoot] = {"C:\\Users"};
+    fake.files.knownFolders[KnownFolder::Profiles] = {"C:\\Users\\u", "C:\\Users\\other"};
+    fake.files.knownFolders[KnownFolder::CurrentProfile] = {"C:\\Users\\u"};
+    fake.files.knownFolders[KnownFolder::Documents] = {"C:\\Users\\u\\Documents"};
+    fake.system.environment["USERPROFILE"] = "C:\\Users\\u";
+    for (const char* file :
+         {"C:\\Program Files\\Vendor\\app.exe", "C:\\ProgramData\\Vendor\\data.db",
+          "C:\\Users\\u\\AppData\\Roaming\\Microsoft\\Protect\\S-1\\key",
+          "C:\\Users\\u\\Documents\\cv.doc", "C:\\Users\\other\\Documents\\thesis.doc",
+          "C:\\Users\\u\\.ssh\\id_ed25519", "C:\\WINDOWS\\win.ini"})
+        fake.files.AddFile(file, "mine");
+    struct Case {
+        const char* line;
+        const char* reason;
+    } cases[] = {
+        {"FileKey2=%ProgramFiles%\\*|*.*|RECURSE", "directly in Program Files"},
+        {"FileKey2=%CommonAppData%\\*|*.*|RECURSE", "directly in the ProgramData folder"},
+        {"FileKey2=%AppData%\\*|*.*|RECURSE", "directly in the roaming application data"},
+        {"FileKey2=%UserProfile%\\*|*.*|RECURSE", "directly in a user profile"},
+        {"FileKey2=%SystemDrive%\\Users\\*\\Documents|*.*", "directly in the folder of the user"},
+        {"FileKey2=%SystemDrive%\\*.*|*.*|RECURSE", "directly in a drive root"},
+        {"FileKey2=%WinDir%\\?*|*.*", "directly in the Windows folder"},
+        {"FileKey2=%Documents%\\*|*.*", "directly in the Documents folder"},
+        {"FileKey2=%UserProfile%\\..\\*|*.*|RECURSE", "climbs out of its folder"},
+        {"FileKey2=\\\\host\\share\\x|*.*", "a network path"},
+        {"FileKey2=\\\\?\\C:\\Users\\u\\Documents|*.*", "a device path"},
+        {"DetectFile=\\\\host\\share\\quill.exe", "a network path"},
+        {"ExcludeKey2=PATH|\\\\host\\share", "a network path"},
+        {"FileKey2=%AppData%\\Microsoft\\Protect\\S-1|*.*|RECURSE", "inside a key or credential"},
+        {"FileKey2=%UserProfile%\\.ssh|*.*", "a key or credential store"},
+        {"FileKey2=%SystemDrive%\\Users\\other\\Documents|*.*", "inside another user's profile"},
+    };
+    const auto before = Untouched();
+    for (const Case& c : cases) {
+        std::string error;
+        fake.files.Remove("C:\\defs.ini");
+        ASSERT_TRUE(fake.files.WriteFile(
+            "C:\\defs.ini",
+            std::string("[Quill *]\nFileKey1=%LocalAppData%\\Quill\\Cache|*.*|RECURSE\n") + c.line +
+                "\n",
+            error));
+        fake.files.reached.clear();
+        for (const char* command : {"--preview", "--clean"}) {
+            EXPECT_EQ(Run({command, "w2-quill", "--winapp2", "C:\\defs.ini", "--json"}),
+                      cli::kExitRefused)
+                << c.line;
+            EXPECT_NE(console.out.find("\"status\": \"refused\""), std::string::npos) << c.line;
+            EXPECT_NE(console.out.find(c.reason), std::string::npos) << c.line << console.out;
+        }
+        EXPECT_EQ(Untouched(), before) << c.line;
+        for (const std::string& path : fake.files.reached)
+            EXPECT_FALSE(path.starts_with("\\\\host")) << c.line;
+    }
+}
+
+// Definitions name literal program folders where a built-in category may not go: inside
+// Program Files, ProgramData, the Windows folder and Documents. Those still clean, and a
+// wildcard with text of its own is no bare one.
+TEST_F(Definitions, LiteralProgramFoldersStillClean) {
+    fake.files.knownFolders[KnownFolder::ProgramFiles] = {"C:\\Program Files"};
+    fake.files.knownFolders[KnownFolder::ProgramData] = {"C:\\ProgramData"};
+    fake.files.knownFolders[KnownFolder::Documents] = {"C:\\Users\\u\\Documents"};
+    for (const char* file :
+         {"C:\\Program Files\\ABBYY FineReader 15\\Temp\\a.tmp",
+          "C:\\ProgramData\\Vendor\\Logs\\b.log", "C:\\WINDOWS\\Logs\\CBS\\c.log",
+          "C:\\Users\\u\\Documents\\3DMark\\d.log"})
+        fake.files.AddFile(file, "0123456789");
+    fake.files.AddFile("C:\\ProgramData\\Vendor\\Logs\\keep.txt", "mine");
+    std::string error;
+    fake.files.Remove("C:\\defs.ini");
+    ASSERT_TRUE(fake.files.WriteFile("C:\\defs.ini",
+                                     "[Legit *]\n"
+                                     "FileKey1=%ProgramFiles%\\ABBYY FineReader*\\Temp|*.*\n"
+                                     "FileKey2=%CommonAppData%\\Vendor\\Logs|*.log\n"
+                                     "FileKey3=%WinDir%\\Logs\\CBS|*.log\n"
+                                     "FileKey4=%Documents%\\3DMark|*.log\n",
+                                     error));
+    EXPECT_EQ(Run({"--clean", "w2-legit", "--winapp2", "C:\\defs.ini", "--json"}), 0)
+        << console.out;
+    EXPECT_NE(console.out.find("\"files\": 4"), std::string::npos) << console.out;
+    EXPECT_EQ(fake.files.ReadFile("C:\\ProgramData\\Vendor\\Logs\\keep.txt"), "mine");
+}
+
+// What cannot be placed is never taken to keep nothing: an exclusion whose variable is not
+// set refuses its entry; a keep.txt line that cannot be placed stops every category that walks
+// (not the recycle bin), naming the line once; a bad --keep is bad usage; a folder the keep
+// list holds stays, REMOVESELF or not.
+TEST_F(Definitions, WhatCannotBePlacedStopsWhatItCouldKeep) {
+    std::string error;
+    fake.files.Remove("C:\\defs.ini");
+    ASSERT_TRUE(fake.files.WriteFile("C:\\defs.ini",
+                                     "[Quill *]\n"
+                                     "FileKey1=%LocalAppData%\\Quill\\Cache|*.*|RECURSE\n"
+                                     "ExcludeKey1=PATH|%UserProfile%\\Quill\\Cache\n",
+                                     error));
+    const auto before = Untouched();
+    EXPECT_EQ(Run({"--clean", "w2-quill", "--winapp2", "C:\\defs.ini", "--json"}),
+              cli::kExitRefused);
+    EXPECT_NE(console.out.find("line 3: %UserProfile%\\\\Quill\\\\Cache names nothing here"),
+              std::string::npos)
+        << console.out;
+    EXPECT_EQ(Untouched(), before);
+
+    fake.files.AddFile("C:\\Program Files\\Skarvel\\keep.txt", "C:\\Fine\r\n%NOSUCHVAR%\\x\r\n");
+    EXPECT_EQ(Run({"--clean", "temp-windows", "chrome-cache", "recycle-bin", "--json"}),
+              cli::kExitSomethingLeft);
+    EXPECT_EQ(Untouched(), before);
+    const std::string line = "keep.txt, line 2: %NOSUCHVAR% is not set";
+    EXPECT_NE(console.out.find("\"status\": \"error\""), std::string::npos) << console.out;
+    EXPECT_NE(console.out.find("stopped: C:\\\\Program Files\\\\Skarvel\\\\" + line),
+              std::string::npos)
+        << console.out;
+    EXPECT_NE(console.out.find("\"id\": \"recycle-bin\", \"name\": \"Trash\", \"target\": \"the "
+                               "recycle bins of every drive\", \"status\": \"done\""),
+              std::string::npos)
+        << console.out;
+    fake.files.Remove("C:\\Program Files\\Skarvel\\keep.txt");
+    EXPECT_EQ(Run({"--clean", "temp-user", "--keep", "x.txt"}), cli::kExitUsage);
+    EXPECT_NE(console.err.find("--keep x.txt: not a full path"), std::string::npos);
+
+    fake.files.Remove("C:\\defs.ini");
+    ASSERT_TRUE(fake.files.WriteFile(
+        "C:\\defs.ini", "[Quill *]\nFileKey1=%LocalAppData%\\Quill?\\Temp|*.*|RECURSE|REMOVESELF\n",
+        error));
+    fake.files.AddFolder(std::string(kLocal) + "Quill3\\Temp");
+    EXPECT_EQ(Run({"--clean", "w2-quill", "--winapp2", "C:\\defs.ini", "--keep",
+                   std::string(kLocal) + "Quill2\\Temp", "--keep",
+                   std::string(kLocal) + "QUILL3\\temp", "--json"}),
+              0)
+        << console.out;
+    EXPECT_TRUE(fake.files.Exists(std::string(kLocal) + "Quill2\\Temp\\t.tmp"));
+    EXPECT_TRUE(fake.files.Exists(std::string(kLocal) + "Quill3\\Temp"));
+}
+
+// %Temp% stands only for a temp folder "Temp (User)" would empty.
+TEST_F(Definitions, TempStandsOnlyForAnAcceptedTempFolder) {
+    fake.files.knownFolders[KnownFolder::ProgramFiles] = {"C:\\Program Files"};
+    fake.files.AddFile("C:\\Program Files\\Vendor\\Quill\\app.exe", "mine");
+    std::string error;
+    fake.files.Remove("C:\\defs.ini");
+    ASSERT_TRUE(
+        fake.files.WriteFile("C:\\defs.ini", "[Quill *]\nFileKey1=%Temp%\\Quill|*.*\n", error));
+    fake.system.tempFolder = "C:\\Program Files\\Vendor\\";
+    EXPECT_EQ(Run({"--clean", "w2-quill", "temp-user", "--winapp2", "C:\\defs.ini"}),
+              cli::kExitRefused);
+    EXPECT_NE(console.out.find("%Temp% is a temp folder that is refused (inside Program Files"),
+              std::string::npos)
+        << console.out;
+    EXPECT_EQ(fake.files.ReadFile("C:\\Program Files\\Vendor\\Quill\\app.exe"), "mine");
+    fake.system.tempFolder = std::string(kLocal) + "Temp\\";
+    fake.files.AddFile(std::string(kLocal) + "Temp\\Quill\\q.tmp", "x");
+    EXPECT_EQ(Run({"--clean", "w2-quill", "--winapp2", "C:\\defs.ini"}), 0) << console.out;
+    EXPECT_FALSE(fake.files.Exists(std::string(kLocal) + "Temp\\Quill\\q.tmp"));
+}
+
+// The --log file is appended to in place; a name that is a link or another name of a file is
+// refused with its reason, and nothing is written through it.
+TEST_F(Cli, TheLogFileIsAppendedInPlaceAndNeverThroughALink) {
+    fake.files.AddFile("C:\\Logs\\run.log", "earlier\r\n");
+    fake.files.AddFile("C:\\victim.ini", "[settings]\r\n");
+    fake.files.AddFileLink("C:\\Logs\\link.log", "C:\\victim.ini");
+    fake.files.AddHardLink("C:\\Logs\\hard.log", "C:\\victim.ini");
+    EXPECT_EQ(Run({"--clean", "drwatson-off", "--log", "C:\\Logs\\run.log"}), cli::kExitDone);
+    EXPECT_TRUE(fake.files.ReadFile("C:\\Logs\\run.log")->starts_with("earlier\r\nCut off"));
+    for (const char* log : {"C:\\Logs\\link.log", "C:\\Logs\\hard.log"}) {
+        EXPECT_EQ(Run({"--clean", "drwatson-off", "--log", log}), cli::kExitSomethingLeft) << log;
+        EXPECT_NE(console.err.find("nothing is written through one"), std::string::npos)
+            << console.err;
+    }
+    EXPECT_EQ(fake.files.ReadFile("C:\\victim.ini"), "[settings]\r\n");
 }
 
 }  // namespace

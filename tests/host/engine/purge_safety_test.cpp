@@ -110,6 +110,7 @@ TEST(PurgeTarget, ProtectedFoldersAndTheFoldersHoldingThemAreRefused) {
         files.knownFolders[id] = paths;
         for (const std::string& path : paths) files.AddFile(path + "\\keep.dat", "precious");
     }
+    files.knownFolders[KnownFolder::CurrentProfile] = {"C:\\Users\\me"};
     files.AddFile("C:\\Users\\me\\AppData\\Local\\Temp\\junk.tmp");
     files.AddFile("C:\\WINDOWS\\Temp\\junk.tmp");
     files.AddFile("C:\\Tools\\Skarvel\\log\\old.log");
@@ -154,10 +155,111 @@ TEST(PurgeTarget, ProtectedFoldersAndTheFoldersHoldingThemAreRefused) {
     EXPECT_EQ(files.Snapshot("C:\\"), before);
     EXPECT_EQ(files.Snapshot("D:\\"), documents);
 
-    for (const char* path : {"C:\\Users\\me\\AppData\\Local\\Temp\\", "C:\\WINDOWS\\Temp",
-                             "C:\\Tools\\Skarvel\\log", "."})
+    for (const char* path : {"C:\\Users\\me\\AppData\\Local\\Temp\\", "C:\\WINDOWS\\Temp", "."})
         EXPECT_EQ(refused(path), "") << path;
     EXPECT_EQ(files.Snapshot("C:\\Users\\me\\AppData\\Local\\Temp").size(), 1u);
+}
+
+// Protected trees, not folders: what lies inside the folders no one may empty is refused
+// whoever names it; a folder from the environment or another program's files may also not lie
+// in the system's, the programs' or the user's own trees; a definition may name a program's
+// folder there. Each by identity: a short name does not get past.
+TEST(PurgeTarget, ThreeRingsByWhoNamesTheTarget) {
+    FakeFileSystem files;
+    files.knownFolders = {
+        {KnownFolder::Windows, {"C:\\WINDOWS"}},
+        {KnownFolder::System, {"C:\\WINDOWS\\system32"}},
+        {KnownFolder::SystemX86, {"C:\\WINDOWS\\SysWOW64"}},
+        {KnownFolder::ProgramFiles, {"C:\\Program Files"}},
+        {KnownFolder::ProgramFilesX86, {"C:\\Program Files (x86)"}},
+        {KnownFolder::ProgramData, {"C:\\ProgramData"}},
+        {KnownFolder::ProfilesRoot, {"C:\\Users"}},
+        {KnownFolder::Profiles, {"C:\\Users\\me", "C:\\Users\\other", "C:\\Users\\Public"}},
+        {KnownFolder::CurrentProfile, {"C:\\Users\\me"}},
+        {KnownFolder::Desktop, {"C:\\Users\\me\\Desktop"}},
+        {KnownFolder::Documents, {"D:\\Redirected\\Documents"}},
+        {KnownFolder::RoamingAppData, {"C:\\Users\\me\\AppData\\Roaming"}},
+        {KnownFolder::LocalAppData, {"C:\\Users\\me\\AppData\\Local"}},
+        {KnownFolder::LocalLowAppData, {"C:\\Users\\me\\AppData\\LocalLow"}},
+        {KnownFolder::SyncRoots, {"C:\\Users\\me\\OneDrive"}},
+        {KnownFolder::Program, {"C:\\Tools\\Skarvel\\"}},
+    };
+    files.AddFolder("C:\\Program Files");
+    files.SetShortName("C:\\Program Files", "PROGRA~1");
+    struct Case {
+        const char* path;
+        const char* system;      // refusal (its start) for a built-in category; "" emptied
+        const char* definition;  // for a definition
+    } cases[] = {
+        {"C:\\WINDOWS\\system32\\LogFiles", "inside the system folder", "inside the system folder"},
+        {"C:\\WINDOWS\\system32\\dllcache", "", ""},
+        {"C:\\WINDOWS\\SysWOW64\\x", "inside the 32-bit system folder", "inside the 32-bit"},
+        {"C:\\WINDOWS\\WinSxS\\Temp", "inside the component store", "inside the component"},
+        {"C:\\WINDOWS\\Installer\\x", "inside the installer cache", "inside the installer"},
+        {"C:\\WINDOWS\\servicing\\x", "inside the servicing folder", "inside the servicing"},
+        {"C:\\$Recycle.Bin\\S-1-5-21", "inside the recycle bin", "inside the recycle bin"},
+        {"C:\\System Volume Information\\x", "inside the system volume",
+         "inside the system volume"},
+        {"C:\\Users\\other\\Documents", "inside another user's profile: C:\\Users\\other",
+         "inside another user's profile"},
+        {"C:\\Users\\stray\\x", "inside another user's profile: C:\\Users\\stray",
+         "inside another user's profile"},
+        {"C:\\Users\\Public\\Documents", "inside another user's profile", "inside another"},
+        {"C:\\Users\\me\\AppData\\Roaming\\Microsoft\\Protect\\S-1",
+         "inside a key or credential store", "inside a key or credential store"},
+        {"C:\\Users\\me\\AppData\\Roaming\\Microsoft", "holds a key or credential store",
+         "holds a key"},
+        {"C:\\Users\\me\\AppData\\Local\\Microsoft\\Vault\\x", "inside a key", "inside a key"},
+        {"C:\\Users\\me\\.ssh", "a key or credential store", "a key or credential store"},
+        {"C:\\Users\\me\\OneDrive\\Docs", "inside a folder kept in sync", "inside a folder kept"},
+        {"C:\\Tools\\Skarvel\\log", "inside this program's folder", "inside this program's folder"},
+        {"C:\\Users\\me\\AppData\\Roaming\\Skarvel\\log", "inside this program's data",
+         "inside this program's data"},
+        {"C:\\WINDOWS\\Vendor", "inside the Windows folder: C:\\WINDOWS", ""},
+        {"C:\\WINDOWS\\Logs\\CBS", "inside the Windows folder", ""},
+        {"C:\\Program Files\\Vendor", "inside Program Files: C:\\Program Files", ""},
+        {"C:\\PROGRA~1\\Vendor\\tmp", "inside Program Files", ""},
+        {"C:\\Program Files (x86)\\Vendor", "inside Program Files (x86)", ""},
+        {"C:\\ProgramData\\Vendor", "inside the ProgramData folder", ""},
+        {"C:\\Users\\me\\.config", "inside your profile, outside its application data", ""},
+        {"C:\\Users\\me\\Desktop\\x", "inside your", ""},
+        {"D:\\Redirected\\Documents\\3DMark", "inside your own folders", ""},
+        // What every built-in category empties, and the places people set TEMP to.
+        {"C:\\WINDOWS\\Temp", "", ""},
+        {"C:\\WINDOWS\\Prefetch", "", ""},
+        {"C:\\WINDOWS\\Minidump", "", ""},
+        {"C:\\WINDOWS\\Offline Web Pages", "", ""},
+        {"C:\\ProgramData\\Microsoft\\Windows\\WER\\ReportQueue", "", ""},
+        {"C:\\Users\\me\\AppData\\Local\\Temp", "", ""},
+        {"C:\\Users\\me\\AppData\\Local\\Google\\Chrome\\User Data\\Default\\Cache", "", ""},
+        {"C:\\Users\\me\\AppData\\LocalLow\\Vendor", "", ""},
+        {"C:\\Users\\me\\AppData\\Roaming\\Microsoft\\Windows\\Recent", "", ""},
+        {"C:\\Temp", "", ""},
+        {"D:\\Temp", "", ""},
+    };
+    for (const Case& c : cases) files.AddFile(std::string(c.path) + "\\x.tmp");
+    for (const Case& c : cases)
+        for (const auto& [source, want] :
+             {std::pair{engine::TargetSource::System, c.system},
+              std::pair{engine::TargetSource::Definition, c.definition}}) {
+            const std::string refusal =
+                engine::CheckPurgeTarget(files, c.path, kWindows, source).refusal;
+            if (*want == '\0')
+                EXPECT_EQ(refusal, "") << c.path;
+            else
+                EXPECT_TRUE(refusal.starts_with(want)) << c.path << ": " << refusal;
+        }
+    // The log manager empties the program's own log folder, and nothing else of it.
+    for (const char* log :
+         {"C:\\Tools\\Skarvel\\log", "C:\\Users\\me\\AppData\\Roaming\\Skarvel\\log"})
+        EXPECT_EQ(
+            engine::CheckPurgeTarget(files, log, kWindows, engine::TargetSource::OwnLog).refusal,
+            "")
+            << log;
+    EXPECT_NE(engine::CheckPurgeTarget(files, "C:\\Users\\me\\.ssh", kWindows,
+                                       engine::TargetSource::OwnLog)
+                  .refusal,
+              "");
 }
 
 // Attributes are the file's, shared by every name it has: a name inside the target of a

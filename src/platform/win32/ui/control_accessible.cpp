@@ -29,6 +29,8 @@ LONG RoleCode(ui::AccessRole role) {
             return ROLE_SYSTEM_GROUPING;
         case ui::AccessRole::TitleBar:
             return ROLE_SYSTEM_TITLEBAR;
+        case ui::AccessRole::StaticText:
+            return ROLE_SYSTEM_STATICTEXT;
         case ui::AccessRole::None:
             break;
     }

@@ -116,6 +116,11 @@ void ListViewPeer::Changed(ui::Change what) {
 }
 
 bool ListViewPeer::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == LVN_COLUMNCLICK) {
+        view_.ColumnClick(reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem);
+        result = 0;
+        return true;
+    }
     return ReflectSelection(msg, lParam, result);
 }
 

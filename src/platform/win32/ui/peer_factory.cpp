@@ -7,6 +7,7 @@
 #include "platform/win32/ui/list_box_peer.h"
 #include "platform/win32/ui/list_view_peer.h"
 #include "platform/win32/ui/memo_peer.h"
+#include "platform/win32/ui/progress_bar_peer.h"
 #include "platform/win32/ui/scroll_box_peer.h"
 #include "platform/win32/ui/shell_list_view_peer.h"
 #include "platform/win32/ui/web_browser_peer.h"
@@ -33,6 +34,9 @@ std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeListView(ui::ListView& vi
 }
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeMemo(ui::Memo& memo) {
     return std::make_unique<MemoPeer>(state_, memo);
+}
+std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeProgressBar(ui::ProgressBar& bar) {
+    return std::make_unique<ProgressBarPeer>(state_, bar);
 }
 std::unique_ptr<ui::ControlPeer> Win32PeerFactory::MakeScrollBox(ui::ScrollBox& box) {
     return std::make_unique<ScrollBoxPeer>(state_, box);

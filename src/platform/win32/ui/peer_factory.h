@@ -22,6 +22,7 @@ class Win32PeerFactory final : public ui::PeerFactory {
     std::unique_ptr<ui::ControlPeer> MakeFileListBox(ui::FileListBox& list) override;
     std::unique_ptr<ui::ControlPeer> MakeListView(ui::ListView& view) override;
     std::unique_ptr<ui::ControlPeer> MakeMemo(ui::Memo& memo) override;
+    std::unique_ptr<ui::ControlPeer> MakeProgressBar(ui::ProgressBar& bar) override;
     std::unique_ptr<ui::ControlPeer> MakeScrollBox(ui::ScrollBox& box) override;
     std::unique_ptr<ui::ControlPeer> MakeShellListView(ui::ShellListView& view) override;
     std::unique_ptr<ui::ControlPeer> MakeWebBrowser(ui::WebBrowser& browser) override;

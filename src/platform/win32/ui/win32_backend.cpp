@@ -16,6 +16,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/popup_menu.h"
+#include "ui/thread_job.h"
 #include "ui/timer.h"
 
 namespace platform::win32 {
@@ -23,8 +24,36 @@ namespace platform::win32 {
 namespace {
 
 constexpr wchar_t kTimerClass[] = L"SkarvelTimers";
+// Sent to the timer window when the first task is posted to an empty queue.
+constexpr UINT kRunPosted = WM_APP + 1;
+
+// Runs the posted tasks in order, never one inside another: a task that waits in a modal loop
+// leaves the ones posted meanwhile for the loop below, after it returns.
+void RunPosted(Win32State& state) {
+    if (state.runningPosted) return;
+    state.runningPosted = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{state.runningPosted};
+    for (;;) {
+        std::function<void()> task;
+        {
+            std::lock_guard<std::mutex> lock(state.postedLock);
+            if (state.posted.empty()) return;
+            task = std::move(state.posted.front());
+            state.posted.pop_front();
+        }
+        task();  // guarded by whoever posted it
+    }
+}
 
 LRESULT CALLBACK TimerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == kRunPosted) {
+        if (auto* state = reinterpret_cast<Win32State*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
+            RunPosted(*state);
+        return 0;
+    }
     if (msg == WM_TIMER) {
         auto* state = reinterpret_cast<Win32State*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (state) {
@@ -215,6 +244,21 @@ ui::Size Win32Backend::ScreenSize() const {
 
 void Win32Backend::SetTitle(const std::string& title) {
     state_->title = title;
+}
+
+void Win32Backend::Post(std::function<void()> task) {
+    bool wake = false;
+    {
+        std::lock_guard<std::mutex> lock(state_->postedLock);
+        wake = state_->posted.empty();
+        state_->posted.push_back(std::move(task));
+    }
+    // One message wakes the interface thread for everything queued until it runs.
+    if (wake) PostMessageW(state_->timerWindow.get(), kRunPosted, 0, 0);
+}
+
+std::unique_ptr<ui::JobPeer> Win32Backend::StartJob(std::function<void()> job) {
+    return std::make_unique<ui::ThreadJob>(std::move(job));
 }
 
 void Win32Backend::RunMessageLoop() {

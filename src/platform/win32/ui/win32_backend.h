@@ -28,6 +28,8 @@ class Win32Backend final : public ui::Backend {
     ui::Point CursorPos() const override;
     ui::Size ScreenSize() const override;
     void SetTitle(const std::string& title) override;
+    void Post(std::function<void()> task) override;
+    std::unique_ptr<ui::JobPeer> StartJob(std::function<void()> job) override;
     void RunMessageLoop() override;
     void Terminate() override;
     void ProcessMessages() override;

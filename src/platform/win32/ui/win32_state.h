@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 
 #include "platform/win32/handles.h"
@@ -38,6 +41,10 @@ struct Win32State {
     std::map<HWND, HWND> toolTips;
     // Cursors the program drew itself, used instead of the system's.
     std::map<ui::Cursor, CursorOwner> cursors;
+    // Tasks posted for the interface thread (any thread adds, the timer window runs them).
+    std::mutex postedLock;
+    std::deque<std::function<void()>> posted;
+    bool runningPosted = false;
 };
 
 // The toolkit's window class name.

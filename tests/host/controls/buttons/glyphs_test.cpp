@@ -17,7 +17,7 @@ int Opaque(const ui::Bitmap& b) {
 
 TEST(Glyphs, SizesTransparencyAndDistinctArtwork) {
     std::vector<ui::Bitmap> all;
-    for (int t = 0; t <= static_cast<int>(glyphs::Tool::SaveToFile); ++t)
+    for (int t = 0; t <= static_cast<int>(glyphs::Tool::Analyze); ++t)
         all.push_back(glyphs::ToolGlyph(static_cast<glyphs::Tool>(t)));
     all.push_back(glyphs::GroupSelectGlyph(false));
     all.push_back(glyphs::GroupSelectGlyph(true));
@@ -27,7 +27,7 @@ TEST(Glyphs, SizesTransparencyAndDistinctArtwork) {
         EXPECT_GT(Opaque(all[i]), 20) << i;
         for (size_t j = 0; j < i; ++j) EXPECT_NE(all[i], all[j]) << i << " " << j;
     }
-    for (const ui::Bitmap& big : {glyphs::BeginGlyph(), glyphs::ExitGlyph()}) {
+    for (const ui::Bitmap& big : {glyphs::BeginGlyph(), glyphs::StopGlyph(), glyphs::ExitGlyph()}) {
         EXPECT_EQ(big.GetSize(), (ui::Size{32, 32}));
         EXPECT_EQ(big.Pixel(0, 31), kTransparent);
         EXPECT_GT(Opaque(big), 400);

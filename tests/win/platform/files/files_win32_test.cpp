@@ -293,7 +293,8 @@ TEST_F(Win32Files, ABindMountInsideTheTargetIsNotEntered) {
 }
 
 // A folder turns into a link to outside data and back, again and again, from the Linux side
-// while the purge runs over and over: whatever the timing, nothing outside is lost.
+// while the purge runs over and over: whatever the timing, nothing outside is lost. The swaps
+// go on until the purges are done, however long a loaded machine makes them take.
 TEST_F(Win32Files, AFolderSwappedForALinkMidWalkLeadsNowhere) {
     const std::string unixRoot = UnixPath(root);
     if (unixRoot.empty()) GTEST_SKIP() << "links are made from the Linux side";
@@ -302,8 +303,8 @@ TEST_F(Win32Files, AFolderSwappedForALinkMidWalkLeadsNowhere) {
         Write(root + "\\outside\\" + name, "precious");
     const std::string script =
         "cd '" + unixRoot +
-        "' && end=$(( $(date +%s) + 4 )); "
-        "while [ $(date +%s) -lt $end ]; do "
+        "' && end=$(( $(date +%s) + 120 )); "
+        "while [ ! -e stop ] && [ $(date +%s) -lt $end ]; do "
         "mkdir -p T/victim && touch T/victim/junk T/victim/a.tmp T/victim/b.tmp; "
         "mv -T T/victim T/held; ln -s ../outside T/victim; rm T/victim; mv -T T/held T/victim; "
         "done; touch done";
@@ -314,10 +315,12 @@ TEST_F(Win32Files, AFolderSwappedForALinkMidWalkLeadsNowhere) {
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &si, &pi));
     wintest::CloseProcessHandles(pi);
-    int runs = 0;
-    for (; !Present(root + "\\done") && runs < 100000; ++runs)
-        engine::PurgeFolder(fs, root + "\\T", kWindows, {.clearAttributes = runs % 2 == 0});
-    EXPECT_GT(runs, 10);
+    ASSERT_TRUE(WaitFor(root + "\\T\\victim", true)) << "the swaps did not start";
+    for (int run = 0; run < 30 && !Present(root + "\\done"); ++run)
+        engine::PurgeFolder(fs, root + "\\T", kWindows, {.clearAttributes = run % 2 == 0});
+    EXPECT_FALSE(Present(root + "\\done")) << "the swaps ended before the purges";
+    Write(root + "\\stop", "");
+    EXPECT_TRUE(WaitFor(root + "\\done", true)) << "the swaps did not stop";
     for (const char* name : {"junk", "a.tmp", "b.tmp"})
         EXPECT_EQ(fs.ReadFile(root + "\\outside\\" + name), "precious") << name;
 }
