@@ -55,13 +55,18 @@ TEST(Keyboard, EveryRadioOptionIsChosenWithTheKeysAndTheChoicesHold) {
         HWND main = program.Main();
         ASSERT_NE(main, nullptr) << "main window not found";
 
+        // The pointer away from the file list: with hot tracking, the list takes the keyboard
+        // focus when the pointer rests on it.
+        SetCursorPos(0, 0);
+
         // Each pair: Tab to the checked option, Down to the other.
         for (auto [first, second] : {std::pair{L"No Write History", L"Write History"},
                                      {L"No Write Recent", L"Write Recent"},
                                      {L"Cut off Dr. Watson", L"Switch on Dr. Watson"}}) {
             ASSERT_TRUE(TabTo(main, first));
             EXPECT_TRUE(wintest::PressKeyUntil(
-                main, VK_DOWN, {}, [&] { return Text(FocusOf(main)) == second; }, "other option"));
+                main, VK_DOWN, {}, [&] { return Text(FocusOf(main)) == second; }, "other option"))
+                << "from " << first << ", the focus on \"" << Text(FocusOf(main)) << "\"";
         }
         EXPECT_TRUE(wintest::PressKeyUntil(
             main, VK_F5, {}, [] { return wintest::ReadAuto() == std::wstring(L"1"); },
