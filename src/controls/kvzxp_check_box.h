@@ -34,6 +34,10 @@ class TKVZXPCustomCheckBox : public XPCheckControl {
     ui::AccessRole AccessibleRole() const override { return ui::AccessRole::CheckButton; }
     ui::AccessState AccessibleState() const override;
     std::string AccessibleDefaultAction() const override { return Checked() ? "Uncheck" : "Check"; }
+    // The arrow keys move between the check boxes of one parent (a group box).
+    bool InArrowGroupWith(const ui::Control& other) const override {
+        return dynamic_cast<const TKVZXPCustomCheckBox*>(&other) != nullptr;
+    }
 
     // After every change of the state, by the user or by code (a binding to a model listens).
     std::function<void()> OnStateChange;

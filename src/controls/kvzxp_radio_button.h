@@ -1,6 +1,7 @@
 #pragma once
 // The XP-style radio button: a painted circle with a green dot. Checking one unchecks the
-// other radio buttons of the same parent.
+// other radio buttons of the same parent; Tab reaches the checked one, the arrow keys the
+// others.
 
 #include "controls/xp_check_control.h"
 
@@ -23,6 +24,10 @@ class TKVZXPRadioButton : public XPCheckControl {
         return XPCheckControl::AccessibleState() | (checked_ ? ui::access_state::kChecked : 0);
     }
     std::string AccessibleDefaultAction() const override { return "Check"; }
+    // The arrow keys move between the radio buttons of one parent, checking the one reached.
+    bool InArrowGroupWith(const ui::Control& other) const override {
+        return dynamic_cast<const TKVZXPRadioButton*>(&other) != nullptr;
+    }
 
   protected:
     void AcceleratorAction() override { SetChecked(true); }

@@ -44,10 +44,10 @@ void ToolWindow::SetUpButton(controls::TKVZXPSpeedButton& button, std::string_vi
 
 void ToolWindow::AddColumnButton(controls::TKVZXPSpeedButton& button, std::string_view name,
                                  const ui::Rect& bounds, glyphs::Tool glyph, std::string_view hint,
-                                 std::function<void()> click) {
+                                 std::function<void()> click, std::function<void()> keyAction) {
     SetUpButton(button, name, bounds, hint, std::move(click));
     button.SetGlyph(glyphs::ToolGlyph(glyph));
-    AddShortcut('1' + columnButtons_++, ui::shift::kCtrl, button);
+    AddShortcut('1' + columnButtons_++, ui::shift::kCtrl, button, std::move(keyAction));
 }
 
 void ToolWindow::AddExitButton(controls::TKVZXPSpeedButton& button, std::string_view name,

@@ -62,10 +62,12 @@ class ToolWindow : public ui::Form {
     void ApplyColorAndLanguage();
 
     // A button of the column: its name, place, 16 x 16 glyph, hint and click handler. The
-    // column's buttons take Ctrl+1, Ctrl+2... in the order they are added.
+    // column's buttons take Ctrl+1, Ctrl+2... in the order they are added; the key clicks the
+    // button, or runs KEY_ACTION when one is given (a key is easier to hit by mistake than a
+    // button).
     void AddColumnButton(controls::TKVZXPSpeedButton& button, std::string_view name,
                          const ui::Rect& bounds, glyphs::Tool glyph, std::string_view hint,
-                         std::function<void()> click);
+                         std::function<void()> click, std::function<void()> keyAction = {});
     // The flat exit button with the large glyph; Escape clicks it.
     void AddExitButton(controls::TKVZXPSpeedButton& button, std::string_view name,
                        const ui::Rect& bounds, std::string_view hint, std::function<void()> click);

@@ -6,6 +6,7 @@
 
 #include "platform/files.h"
 #include "platform/system.h"
+#include "settings/key_name_texts.h"
 
 namespace settings {
 namespace {
@@ -24,6 +25,17 @@ bool LessNoCase(const std::string& a, const std::string& b) {
         return std::tolower(static_cast<unsigned char>(x)) <
                std::tolower(static_cast<unsigned char>(y));
     });
+}
+
+// Every window, then the key names of the hints, from the language file PATH.
+void ApplyAll(std::span<const TranslatedWindow> windows, platform::Profile& profile,
+              const std::string& path) {
+    for (const TranslatedWindow& window : windows) ApplyTexts(window, profile, path);
+    for (const TranslatedWindow& window : windows) {
+        if (!window.form) continue;
+        ApplyTexts({window.form, &kKeyNameTexts}, profile, path);
+        return;
+    }
 }
 
 }  // namespace
@@ -66,7 +78,7 @@ std::string Languages::CurrentFile() const {
 std::string Languages::ApplyCurrent(std::span<const TranslatedWindow> windows) const {
     std::string path = CurrentFile();
     if (path.empty()) return path;
-    for (const TranslatedWindow& window : windows) ApplyTexts(window, profile_, path);
+    ApplyAll(windows, profile_, path);
     return path;
 }
 
@@ -76,7 +88,7 @@ void Languages::Switch(const std::string& path, std::span<const TranslatedWindow
         settings.WriteString(Setting::LanguageFile, "");
         return;
     }
-    for (const TranslatedWindow& window : windows) ApplyTexts(window, profile_, path);
+    ApplyAll(windows, profile_, path);
     settings.WriteString(Setting::LanguageFile, path);
 }
 

@@ -34,12 +34,12 @@ class Languages {
     std::string CurrentFile() const;
 
     // A window's creation: with a current file (read again each time), retranslates WINDOWS
-    // in order. Returns the file applied (empty when none).
+    // in order, then the key names of the hints. Returns the file applied (empty when none).
     std::string ApplyCurrent(std::span<const TranslatedWindow> windows) const;
 
     // Double-click in the language list. When PATH names an existing file, retranslates
-    // WINDOWS in order and remembers PATH; otherwise remembers the empty string and changes no
-    // text. The write may throw "Unable to write to".
+    // WINDOWS in order and the key names, and remembers PATH; otherwise remembers the empty string
+    // and changes no text. The write may throw "Unable to write to".
     void Switch(const std::string& path, std::span<const TranslatedWindow> windows);
 
   private:

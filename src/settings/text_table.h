@@ -86,6 +86,13 @@ constexpr TextRow ColumnTitle(std::string_view key, std::string_view text) {
             }};
 }
 
+// A text the window keeps for itself (a question it asks) in the std::string MEMBER.
+template <auto member>
+constexpr TextRow Text(std::string_view key, std::string_view text, std::string_view section = {}) {
+    return {key, text, [](ui::Form& f, const std::string& t) { text_rows::On<member>(f) = t; },
+            [](const ui::Form& f) { return text_rows::On<member>(f); }, section};
+}
+
 // The window's own caption.
 constexpr TextRow FormCaption(std::string_view key, std::string_view text) {
     return {key, text, [](ui::Form& f, const std::string& t) { f.SetCaption(t); },

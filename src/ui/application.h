@@ -7,7 +7,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <typeindex>
 #include <vector>
 
 #include "ui/backend.h"
@@ -84,7 +83,7 @@ class Application {
     // application, after every form.
     template <typename T>
     T& Shared() {
-        std::shared_ptr<void>& slot = shared_[std::type_index(typeid(T))];
+        std::shared_ptr<void>& slot = shared_[&kSharedKey<T>];
         if (!slot) slot = std::make_shared<T>();
         return *static_cast<T*>(slot.get());
     }
@@ -103,7 +102,12 @@ class Application {
     std::map<Form*, std::function<void()>> sessionEndHandlers_;
     bool terminated_ = false;
     bool sessionEnded_ = false;
-    std::map<std::type_index, std::shared_ptr<void>> shared_;
+    // Shared objects by the address of a variable of their type's own. Not by std::type_index:
+    // in the Windows build its ordering did not hold among these types, and a lookup made a
+    // new object at every call.
+    template <typename T>
+    static inline char kSharedKey = 0;
+    std::map<const void*, std::shared_ptr<void>> shared_;
 };
 
 // Sends the application's error reports to REPORT while it lives.

@@ -90,7 +90,8 @@ class TimerPeer {
 };
 
 enum class MessageKind { Error, Warning, Information, Confirmation };
-enum class MessageButtons { Ok, OkCancel, YesNo };
+// YesNoDefaultNo: Enter answers No (a question before something that cannot be undone).
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class MessageResult { Ok, Cancel, Yes, No };
 
 // System sizes used to predict where a popup menu fits.

@@ -21,6 +21,7 @@ std::unique_ptr<ControlPeer> ColorBox::CreatePeer(PeerFactory& factory) {
 }
 
 bool ColorBox::WantsKey(int key) const {
+    if (droppedDown_ && (key == key::kEscape || key == key::kReturn)) return true;
     return key == key::kUp || key == key::kDown || key == key::kPrior || key == key::kNext ||
            key == key::kHome || key == key::kEnd;
 }

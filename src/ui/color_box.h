@@ -37,6 +37,11 @@ class ColorBox : public Control {
 
     // Height of an entry (the selection field and every row of the list).
     int ItemHeight() const { return itemHeight_; }
+    // Whether the list is dropped down; the native control reports it. While it is, Escape
+    // and Enter close the list rather than reach the form.
+    bool DroppedDown() const { return droppedDown_; }
+    void SetDroppedDownFromPeer(bool dropped) { droppedDown_ = dropped; }
+
     // Entries the dropped list shows before it scrolls.
     int DropDownCount() const { return dropDownCount_; }
     void SetDropDownCount(int count);
@@ -59,6 +64,7 @@ class ColorBox : public Control {
     int itemIndex_ = -1;
     int itemHeight_ = 16;
     int dropDownCount_ = 8;
+    bool droppedDown_ = false;
 };
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include "ui/application.h"
 #include "ui/backend.h"
 #include "ui/form.h"
+#include "ui/key_names.h"
 #include "ui/peer_factory.h"
 #include "ui/text_layout.h"
 
@@ -411,10 +412,21 @@ std::string Control::HintAt(Point p) {
     return c->HintWithShortcut();
 }
 
+void Control::SetShortcut(int key, Shift mods) {
+    shortcutKey_ = key;
+    shortcutMods_ = mods;
+}
+
+std::string Control::ShortcutText() const {
+    if (shortcutKey_ == 0) return {};
+    return KeyName(shortcutKey_, shortcutMods_, App().Shared<KeyNames>());
+}
+
 std::string Control::HintWithShortcut() const {
-    if (shortcutText_.empty()) return hint_;
-    if (hint_.empty()) return shortcutText_;
-    return hint_ + " (" + shortcutText_ + ")";
+    const std::string key = ShortcutText();
+    if (key.empty()) return hint_;
+    if (hint_.empty()) return key;
+    return hint_ + " (" + key + ")";
 }
 
 Cursor Control::CursorAt(Point p) {

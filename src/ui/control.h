@@ -88,10 +88,11 @@ class Control {
     void SetCaption(std::string caption);
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string hint);
-    // The key that clicks this control from anywhere in its form ("F5", "Ctrl+A"; "" for
-    // none). The form's key table sets it; the hint shows it after the hint's own text.
-    const std::string& ShortcutText() const { return shortcutText_; }
-    void SetShortcutText(std::string text) { shortcutText_ = std::move(text); }
+    // The key that works this control from anywhere in its form. The form's key table sets it;
+    // the hint shows it after the hint's own text, named in the interface's language
+    // ("Ctrl+A", "Strg+A"; "" for none).
+    void SetShortcut(int key, Shift mods);
+    std::string ShortcutText() const;
     // The hint as shown: "Begin (F5)".
     std::string HintWithShortcut() const;
     bool ShowHint() const { return showHint_; }
@@ -199,6 +200,12 @@ class Control {
     virtual void FocusAnnounced(Control* focused) { (void)focused; }
     // Lets a child ask whether a key goes to it (arrows, Enter, Tab) rather than the form.
     virtual bool WantsKey(int key) const;
+    // Whether the arrow keys move the focus between this control and its sibling OTHER (the
+    // radio buttons of one group, the check boxes of one group box).
+    virtual bool InArrowGroupWith(const Control& other) const {
+        (void)other;
+        return false;
+    }
 
     // Accessibility. A control with a role other than None answers for its role, name, state
     // and default action; the others keep the platform's defaults for a window.
@@ -266,7 +273,8 @@ class Control {
     bool tabStop_ = false;
     std::string caption_;
     std::string hint_;
-    std::string shortcutText_;
+    int shortcutKey_ = 0;  // 0: none
+    Shift shortcutMods_ = 0;
     Font font_;
     Color color_ = clBtnFace;
     bool parentFont_ = true;

@@ -151,6 +151,20 @@ Control* Form::NextTabStop(Control* from, bool forward) {
     return order[forward ? (i + 1) % n : (i + n - 1) % n];
 }
 
+Control* Form::NextInGroup(Control& from, bool forward) {
+    std::vector<Control*> group;
+    if (Control* parent = from.Parent()) {
+        for (Control* c : parent->Children())
+            if (c == &from || (c->IsWindowed() && c->CanFocus() && from.InArrowGroupWith(*c)))
+                group.push_back(c);
+    }
+    if (group.size() < 2) return nullptr;
+    const size_t n = group.size();
+    const size_t i =
+        static_cast<size_t>(std::find(group.begin(), group.end(), &from) - group.begin());
+    return group[forward ? (i + 1) % n : (i + n - 1) % n];
+}
+
 bool Form::HandleDialogKey(int key, Shift s) {
     Control* focused = activeControl_;
     if (focused && focused->WantsKey(key)) return false;
@@ -158,6 +172,16 @@ bool Form::HandleDialogKey(int key, Shift s) {
         case key::kTab: {
             if (s & (shift::kCtrl | shift::kAlt)) return false;
             if (Control* next = NextTabStop(focused, !(s & shift::kShift))) next->SetFocus();
+            return true;
+        }
+        case key::kLeft:
+        case key::kUp:
+        case key::kRight:
+        case key::kDown: {
+            if (!focused || (s & (shift::kShift | shift::kCtrl | shift::kAlt))) return false;
+            Control* next = NextInGroup(*focused, key == key::kRight || key == key::kDown);
+            if (!next) return false;
+            next->SetFocus();
             return true;
         }
         case key::kReturn:
@@ -184,9 +208,16 @@ bool Form::HandleAccelerator(char32_t ch) {
     return DialogChar(ch);
 }
 
-void Form::AddShortcut(int key, Shift mods, Control& target) {
-    shortcuts_.push_back({key, mods, &target, nullptr});
-    target.SetShortcutText(KeyName(key, mods));
+bool Form::DialogButtonFor(int key) const {
+    const Control* button = key == key::kEscape   ? cancelControl_
+                            : key == key::kReturn ? defaultControl_
+                                                  : nullptr;
+    return button && button->Enabled() && button->Showing();
+}
+
+void Form::AddShortcut(int key, Shift mods, Control& target, std::function<void()> action) {
+    shortcuts_.push_back({key, mods, &target, std::move(action)});
+    target.SetShortcut(key, mods);
 }
 
 void Form::AddShortcut(int key, Shift mods, std::function<void()> action) {
@@ -196,48 +227,19 @@ void Form::AddShortcut(int key, Shift mods, std::function<void()> action) {
 bool Form::HandleShortcut(int key, Shift s) {
     if (!Enabled() || !Visible()) return false;
     s &= shift::kShift | shift::kCtrl | shift::kAlt;
-    if (s == shift::kNone && activeControl_ && activeControl_->WantsKey(key)) return false;
+    if (s == shift::kNone &&
+        ((activeControl_ && activeControl_->WantsKey(key)) || DialogButtonFor(key)))
+        return false;
     for (const Shortcut& entry : shortcuts_) {
         if (entry.key != key || entry.mods != s) continue;
-        if (entry.target) {
-            if (!entry.target->Enabled()) return false;
-            entry.target->Click();
-        } else {
+        if (entry.target && !entry.target->Enabled()) return false;
+        if (entry.action)
             entry.action();
-        }
+        else
+            entry.target->Click();
         return true;
     }
     return false;
-}
-
-std::string KeyName(int key, Shift mods) {
-    std::string text;
-    if (mods & shift::kCtrl) text += "Ctrl+";
-    if (mods & shift::kAlt) text += "Alt+";
-    if (mods & shift::kShift) text += "Shift+";
-    if (key >= key::kF1 && key < key::kF1 + 24) {
-        text += "F" + std::to_string(key - key::kF1 + 1);
-    } else if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
-        text += static_cast<char>(key);
-    } else {
-        switch (key) {
-            case key::kEscape:
-                text += "Esc";
-                break;
-            case key::kReturn:
-                text += "Enter";
-                break;
-            case key::kSpace:
-                text += "Space";
-                break;
-            case key::kDelete:
-                text += "Del";
-                break;
-            default:
-                text += "#" + std::to_string(key);
-        }
-    }
-    return text;
 }
 
 }  // namespace ui

@@ -40,9 +40,12 @@ class Form : public Control {
     void SetBorderStyle(BorderStyle s);
     unsigned BorderIcons() const { return borderIcons_; }
     void SetBorderIcons(unsigned icons);
-    // How the window opens when shown.
+    // How the window opens when shown: as set, or as the user left it when it was hidden.
     WindowState GetWindowState() const { return windowState_; }
     void SetWindowState(WindowState s);
+    // The backend reports the state the user left the window in as it hides (no echo to the
+    // peer).
+    void PeerWindowStateChanged(WindowState s) { windowState_ = s; }
     bool StayOnTop() const { return stayOnTop_; }
     void SetStayOnTop(bool s);
     Position GetPosition() const { return position_; }
@@ -66,23 +69,29 @@ class Form : public Control {
     void AnnounceFocus();
     // The next focusable control after FROM in tab order (depth-first order of creation).
     Control* NextTabStop(Control* from, bool forward);
-    // Form-level key handling: Tab moves focus, Enter clicks the default button, Escape the
-    // cancel button, Alt+letter goes to accelerators. Returns true when taken.
+    // The next control of FROM's group after FROM, round the group: the focusable siblings
+    // FROM shares arrow keys with (Control::InArrowGroupWith); null when it is alone.
+    static Control* NextInGroup(Control& from, bool forward);
+    // Form-level key handling: Tab moves focus, the arrow keys move it within a group, Enter
+    // clicks the default button, Escape the cancel button, Alt+letter goes to accelerators.
+    // Returns true when taken.
     bool HandleDialogKey(int key, Shift s);
     bool HandleAccelerator(char32_t ch);
 
     // The form's key table: KEY pressed with exactly the modifiers MODS (shift::kShift, kCtrl,
-    // kAlt) anywhere in the form runs an entry, before the focused control sees the key; a
-    // plain key the focused control wants for itself stays with it. Both backends offer every
-    // key-down to HandleShortcut first.
+    // kAlt) anywhere in the form runs an entry, before the focused control sees the key. A
+    // plain key the focused control wants for itself (an open list's Escape) stays with it,
+    // and so do a plain Escape and Enter while the form has a cancel or default button to
+    // click. Both backends offer every key-down to HandleShortcut first.
     struct Shortcut {
         int key;
         Shift mods;
-        Control* target;  // clicked while enabled; null: ACTION runs
-        std::function<void()> action;
+        Control* target;               // the entry runs only while it is enabled; null: always
+        std::function<void()> action;  // null: TARGET is clicked
     };
-    // Binds KEY+MODS to TARGET's click and shows the key in TARGET's hint.
-    void AddShortcut(int key, Shift mods, Control& target);
+    // Binds KEY+MODS to TARGET: runs ACTION, or without one clicks TARGET; TARGET's hint shows
+    // the key.
+    void AddShortcut(int key, Shift mods, Control& target, std::function<void()> action = {});
     void AddShortcut(int key, Shift mods, std::function<void()> action);
     const std::vector<Shortcut>& Shortcuts() const { return shortcuts_; }
     // True when an entry took the key.
@@ -114,6 +123,9 @@ class Form : public Control {
     std::unique_ptr<ControlPeer> CreatePeer(PeerFactory& factory) override;
 
   private:
+    // True when the dialog-key rule has a button for KEY (Escape, Enter) to click.
+    bool DialogButtonFor(int key) const;
+
     Size clientSize_;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     unsigned borderIcons_ =
@@ -130,8 +142,5 @@ class Form : public Control {
     bool destroying_ = false;
     bool positioned_ = false;
 };
-
-// How a key is written in hints and help: "F5", "Ctrl+Shift+A", "Esc".
-std::string KeyName(int key, Shift mods);
 
 }  // namespace ui

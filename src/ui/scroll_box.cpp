@@ -43,13 +43,22 @@ void ScrollBox::SetScrollPos(int pos) {
     if (OnScroll) OnScroll();
 }
 
-void ScrollBox::ScrollInView(const Control& child) {
-    const Rect& b = child.Bounds();
+void ScrollBox::ScrollInView(const Control& control) {
+    // Its place in the box's client area.
+    Rect b = control.Bounds();
+    for (const Control* c = control.Parent(); c != this; c = c->Parent()) {
+        if (!c) return;  // not inside the box
+        b = b.Offset(c->Left(), c->Top());
+    }
     int visible = ClientRect().Height();
     if (b.top < 0 || b.Height() > visible)
         ScrollBy(b.top);
     else if (b.bottom > visible)
         ScrollBy(b.bottom - visible);
+}
+
+void ScrollBox::FocusAnnounced(Control* focused) {
+    if (focused && focused != this) ScrollInView(*focused);
 }
 
 void ScrollBox::Wheel(int delta) {

@@ -25,8 +25,11 @@ class ScrollBox : public Control {
     int ContentHeight() const;
     // Largest scroll position: the content height less the visible height, at least 0.
     int MaxScroll() const;
-    // Scrolls the least distance that shows CHILD whole (its top when it is taller).
-    void ScrollInView(const Control& child);
+    // Scrolls the least distance that shows CONTROL (a child, or a control inside one) whole
+    // (its top when it is taller).
+    void ScrollInView(const Control& control);
+    // The keyboard focus moving to a control inside the box scrolls it into view.
+    void FocusAnnounced(Control* focused) override;
     // Pixels per line for arrows and the mouse wheel (a wheel notch scrolls three lines).
     int LineStep() const { return lineStep_; }
     void SetLineStep(int step) { lineStep_ = step > 0 ? step : 1; }

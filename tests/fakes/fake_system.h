@@ -1,6 +1,7 @@
 #pragma once
 // A settable System for tests. Sleep records the pauses instead of waiting.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -77,7 +78,12 @@ class FakeSystem : public platform::System {
         if (themeCallFails) throw std::runtime_error("Catastrophic failure");
         return themeColorName;
     }
-    void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+    // Runs after each pause is recorded (another program letting go of a file meanwhile).
+    std::function<void()> onSleep;
+    void Sleep(int milliseconds) override {
+        sleeps.push_back(milliseconds);
+        if (onSleep) onSleep();
+    }
     std::map<std::string, std::string> environment;
     std::optional<std::string> EnvironmentVariable(const std::string& name) override {
         auto it = environment.find(name);

@@ -68,9 +68,10 @@ void TForm4::BuildContent() {
 
     AddColumnButton(KVZXPSpeedButton2, "KVZXPSpeedButton2", ui::Rect::FromSize(584, 4, 49, 21),
                     glyphs::Tool::CopyLogs, "Copy All Logs", [this] { KVZXPSpeedButton2Click(); });
-    AddColumnButton(KVZXPSpeedButton1, "KVZXPSpeedButton1", ui::Rect::FromSize(584, 28, 49, 21),
-                    glyphs::Tool::DeleteLogs, "Dell All Logs",
-                    [this] { KVZXPSpeedButton1Click(); });
+    AddColumnButton(
+        KVZXPSpeedButton1, "KVZXPSpeedButton1", ui::Rect::FromSize(584, 28, 49, 21),
+        glyphs::Tool::DeleteLogs, "Dell All Logs", [this] { KVZXPSpeedButton1Click(); },
+        [this] { DellAllLogsKey(); });
     AddExitButton(KVZXPSpeedButton3, "KVZXPSpeedButton3", ui::Rect::FromSize(584, 192, 48, 35),
                   "Exit", [this] { KVZXPSpeedButton3Click(); });
 
@@ -122,6 +123,13 @@ void TForm4::KVZXPSpeedButton1Click() {
     KVZXPMemo1.ClearLines();
 }
 
+void TForm4::DellAllLogsKey() {
+    if (App().GetBackend().ShowMessage(
+            DellAllLogsQuestion, App().Title(), ui::MessageKind::Confirmation,
+            ui::MessageButtons::YesNoDefaultNo) == ui::MessageResult::Yes)
+        KVZXPSpeedButton1Click();
+}
+
 void TForm4::KVZXPSpeedButton2Click() {
     Cue(settings::Cue::Window);
     if (!BrowseForFolder1.Execute()) return;
@@ -151,6 +159,8 @@ constexpr settings::TextRow kRows[] = {
     Caption<&TForm4::KVZXPHeader1>("Log Manager", "Log Manager"),
     Hint<&TForm4::KVZXPSpeedButton1>("Hint_Dell All Logs", "Dell All Logs"),
     Hint<&TForm4::KVZXPSpeedButton2>("Hint_Copy All Logs", "Copy All Logs"),
+    settings::Text<&TForm4::DellAllLogsQuestion>("Question_Dell All Logs",
+                                                 TForm4::kDellAllLogsQuestion),
     // The exit hint shares the main window's "Exit" key with the tray menu item.
     Hint<&TForm4::KVZXPSpeedButton3>("Exit", "Exit", "MainForm"),
 };

@@ -4,6 +4,7 @@
 // creation it clears the folder when "Automatic Clear Log" is on and 50 or more logs are there.
 
 #include <string>
+#include <string_view>
 
 #include "controls/kvzxp_memo.h"
 #include "forms/tool_window.h"
@@ -38,6 +39,8 @@ class TForm4 : public tools::ToolWindow {
     void FileListBox1Change();
     // "Dell All Logs": cue 4, clears the log folder, lists it afresh, empties the viewer.
     void KVZXPSpeedButton1Click();
+    // Its key (Ctrl+2): the same, once the user has confirmed DellAllLogsQuestion.
+    void DellAllLogsKey();
     // "Copy All Logs": cue 4, asks for a folder and copies every listed log into it.
     void KVZXPSpeedButton2Click();
     // "Exit": cue 4, hide, and restore the program's own window if it was minimised.
@@ -52,9 +55,12 @@ class TForm4 : public tools::ToolWindow {
     controls::TKVZXPSpeedButton KVZXPSpeedButton1{&KVZXPCollapsePanel1};  // "Dell All Logs"
     controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};  // "Exit"
     TBrowseForFolder BrowseForFolder1;
+    // What the key asks before deleting.
+    std::string DellAllLogsQuestion{kDellAllLogsQuestion};
 
     // Its texts in the language files.
     static const settings::TextTable kTexts;
+    static constexpr std::string_view kDellAllLogsQuestion = "Delete all saved logs?";
 
   private:
     void BuildContent();

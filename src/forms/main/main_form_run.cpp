@@ -147,7 +147,7 @@ void TForm1::BeginJob(Job job, int steps) {
         ShellListView1.SetFocus();
     KVZXPSpeedButton10.SetGlyph(glyphs::StopGlyph());
     KVZXPSpeedButton10.SetHint(stopHint_);
-    KVZXPSpeedButton10.SetShortcutText(ui::KeyName(ui::key::kEscape, ui::shift::kNone));
+    KVZXPSpeedButton10.SetShortcut(ui::key::kEscape, ui::shift::kNone);
     OpenRunPanel();
     RunPanel1.ShowProgress(steps, job == Job::Analysis);
 }
@@ -187,7 +187,7 @@ void TForm1::EndJob() {
     focusBefore_ = nullptr;
     KVZXPSpeedButton10.SetGlyph(glyphs::BeginGlyph());
     KVZXPSpeedButton10.SetHint(beginHint_);
-    KVZXPSpeedButton10.SetShortcutText(ui::KeyName(ui::key::kF5, ui::shift::kNone));
+    KVZXPSpeedButton10.SetShortcut(ui::key::kF5, ui::shift::kNone);
     if (auto after = std::exchange(afterJob_, nullptr)) after();
 }
 

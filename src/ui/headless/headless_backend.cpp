@@ -164,8 +164,8 @@ std::unique_ptr<Canvas> HeadlessBackend::CreateMeasureCanvas() {
 }
 
 MessageResult HeadlessBackend::ShowMessage(const std::string& text, const std::string& caption,
-                                           MessageKind kind, MessageButtons) {
-    messages_.push_back({text, caption, kind});
+                                           MessageKind kind, MessageButtons buttons) {
+    messages_.push_back({text, caption, kind, buttons});
     return nextAnswer;
 }
 
@@ -278,10 +278,6 @@ void HeadlessBackend::PressKey(int key, Shift s) {
     KeyDown(key, s);
     if (key == key::kSpace) Char(U' ');
     KeyUp(key, s);
-}
-
-void HeadlessBackend::Focus(Control& control) {
-    control.SetFocus();
 }
 
 // Focus moves on the program's request (SetFocus) or the platform's (a control hidden): the

@@ -29,6 +29,7 @@ class HeadlessBackend final : public Backend, private PeerFactory {
         std::string text;
         std::string caption;
         MessageKind kind;
+        MessageButtons buttons;
     };
 
     HeadlessBackend();
@@ -134,12 +135,11 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     void DoubleClick(Control& target, Point p);
     // The mouse leaves TARGET's window.
     void MouseLeave(Control& target);
-    // Keys go to the focused control (or the given one, focusing it first).
+    // Keys go to the focused control; the focus moves as keys and clicks move it.
     void KeyDown(int key, Shift s = shift::kNone);
     void KeyUp(int key, Shift s = shift::kNone);
     void Char(char32_t ch, bool alt = false);
     void PressKey(int key, Shift s = shift::kNone);  // down, the character for Space, up
-    void Focus(Control& control);
     // Advances the clock and fires every enabled timer whose interval has passed.
     void AdvanceTime(int milliseconds);
 

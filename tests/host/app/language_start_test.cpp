@@ -1,5 +1,5 @@
 // The shipped language files, chosen in the settings file, retranslate the main window at
-// start-up: every text of its table comes from the file.
+// start-up: every text of its table, and every key name of the hints, comes from the file.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include "fakes/fake_services.h"
 #include "forms/main/main_form.h"
 #include "forms/options/options_form.h"
+#include "settings/key_name_texts.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
@@ -43,11 +44,14 @@ TEST_P(LanguageStart, EveryMainWindowTextComesFromTheFile) {
     std::string path = ChooseShippedFile(std::string(GetParam()) + ".MordaunLang");
     app::WindowList windows(application, fakes.Get());
     TForm1& form = windows.MainWindow();
-    for (const settings::TextRow& row : TForm1::kTexts.rows) {
-        std::string expected = fakes.profile.ReadString(
-            path, std::string(TForm1::kTexts.SectionOf(row)), std::string(row.key), "<missing>");
-        ASSERT_NE(expected, "<missing>") << row.key;
-        EXPECT_EQ(row.shown(form), expected) << row.key;
+    // The key names of the hints come with the window's texts.
+    for (const settings::TextTable* table : {&TForm1::kTexts, &settings::kKeyNameTexts}) {
+        for (const settings::TextRow& row : table->rows) {
+            std::string expected = fakes.profile.ReadString(
+                path, std::string(table->SectionOf(row)), std::string(row.key), "<missing>");
+            ASSERT_NE(expected, "<missing>") << row.key;
+            EXPECT_EQ(row.shown(form), expected) << row.key;
+        }
     }
     EXPECT_GT(TForm1::kTexts.rows.size(), 30u);
     EXPECT_TRUE(backend.Messages().empty());

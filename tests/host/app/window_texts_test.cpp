@@ -13,6 +13,7 @@
 #include "app/window_list.h"
 #include "fakes/fake_services.h"
 #include "forms/options/options_form.h"
+#include "settings/key_name_texts.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
@@ -77,10 +78,12 @@ TEST(WindowTexts, TheShippedLanguageFilesHaveEveryKey) {
         ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE") << name;
         const std::string path = "C:\\" + std::string(name) + ".MordaunLang";
         fakes.files.AddFile(path, bytes);
-        for (const forms::ListedWindow& w : windows.Windows()) {
-            if (!w.texts) continue;
-            for (const settings::TextRow& row : w.texts->rows) {
-                const std::string section(w.texts->SectionOf(row));
+        std::vector<const settings::TextTable*> tables{&settings::kKeyNameTexts};
+        for (const forms::ListedWindow& w : windows.Windows())
+            if (w.texts) tables.push_back(w.texts);
+        for (const settings::TextTable* table : tables) {
+            for (const settings::TextRow& row : table->rows) {
+                const std::string section(table->SectionOf(row));
                 std::string text =
                     fakes.profile.ReadString(path, section, std::string(row.key), "<missing>");
                 EXPECT_NE(text, "<missing>") << name << " [" << section << "] " << row.key;

@@ -137,11 +137,21 @@ TEST_F(SettingsFileTest, AnAnsiFileIsConvertedOnlyForATextItCannotHold) {
     EXPECT_EQ(file.ReadString(Setting::LanguageFile), cyrillic);
     EXPECT_FALSE(fake.files.Exists(settings::ConversionPath(path)));
 
+    // A reader that holds the file for a moment only delays the move.
+    fake.files.Remove(path);
+    Put(ansi);
+    fake.files.SetInUse(path);
+    fake.system.onSleep = [&] { fake.files.SetInUse(path, false); };
+    file.WriteString(Setting::LanguageFile, cyrillic);
+    EXPECT_EQ(fake.system.sleeps, std::vector<int>{100});
+    EXPECT_EQ(file.ReadString(Setting::LanguageFile), cyrillic);
+    fake.system.onSleep = nullptr;
+
     struct Failure {
         const char* what;
         std::function<void()> arrange;
     } failures[] = {
-        {"the file in use, so the converted one cannot take its place",
+        {"the file held open throughout, so the converted one cannot take its place",
          [&] { fake.files.SetInUse(path); }},
         {"nothing can be written beside it",
          [&] { fake.files.AddFolder(settings::ConversionPath(path)); }},

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "host/tab_to.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
@@ -124,7 +125,7 @@ TEST_F(Dispatch, TabMovesFocusAndEnterClicksTheDefaultControl) {
     b.OnClick = [&] { ++clicks; };
     form.SetDefaultControl(&b);
     form.ShowForm();
-    backend.Focus(a);
+    ASSERT_TRUE(hosttest::TabTo(backend, a));
     backend.KeyDown(ui::key::kTab);
     EXPECT_EQ(backend.Focused(), &b);
     backend.KeyDown(ui::key::kTab, ui::shift::kShift);

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "win/support/linux_side.h"
+#include "win/support/program_copy.h"
 #include "win/support/program_input.h"
 #include "win/support/running_program.h"
 
@@ -248,29 +249,17 @@ TEST_F(OptionsEndToEnd, StoredOptionsLanguageAndLogSurviveTheProgramsRuns) {
 
 // A copy of the program in a folder named in Cyrillic and Chinese, as under such a user name.
 struct UnicodeFolder : ::testing::Test {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         (L"skarvel-\u0422\u0435\u0441\u0442 \u65E5\u672C-" +
-                                          std::to_wstring(GetCurrentProcessId()));
-    const std::filesystem::path ini = folder / L"Mordaun.ini";
-    const std::wstring german = (folder / L"Language" / L"German.MordaunLang").wstring();
+    wintest::ProgramCopy copy{L"skarvel-\u0422\u0435\u0441\u0442 \u65E5\u672C"};
+    const std::filesystem::path ini = copy.Settings();
+    const std::wstring german = copy.Language(L"German");
     std::wstring germanTrash;
 
     UnicodeFolder() {
-        namespace fs = std::filesystem;
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-        fs::create_directories(folder);
-        fs::copy_file(wintest::ProgramPath(), folder / L"skarvel.exe");
-        fs::copy(Folder() + L"Language", folder / L"Language", fs::copy_options::recursive);
         wchar_t text[128] = {};
         GetPrivateProfileStringW(L"MainForm", L"Trash", L"", text, 128, german.c_str());
         germanTrash = text;
     }
-    ~UnicodeFolder() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-    std::wstring Exe() const { return (folder / L"skarvel.exe").wstring(); }
+    std::wstring Exe() const { return copy.Exe(); }
     std::wstring Stored(const wchar_t* section, const wchar_t* key) const {
         wchar_t text[512] = {};
         GetPrivateProfileStringW(section, key, L"<none>", text, 512, ini.c_str());
@@ -286,6 +275,8 @@ struct UnicodeFolder : ::testing::Test {
         ASSERT_TRUE(DoubleClickLanguage(options, L"German.MordaunLang"));
         EXPECT_TRUE(WaitFor([&] { return ChildTexts(main).count(germanTrash) == 1; },
                             "the main window in German"));
+        // The double-click's handler has returned (and written the file) once this is answered.
+        wintest::Ask(options, WM_NULL);
         after();
         PostMessageW(options, WM_CLOSE, 0, 0);
         EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; },
@@ -327,9 +318,8 @@ TEST_F(UnicodeFolder, AnEarlierAnsiFileIsConvertedOnlyWhenThePathIsWritten) {
     EXPECT_EQ(ReadAll(ini.wstring()), ansi) << "a start changed the file";
 
     ChooseGerman(program, [&] {
-        EXPECT_TRUE(WaitFor([&] { return ReadAll(ini.wstring()).starts_with("\xFF\xFE"); },
-                            "the settings file in Unicode"));
         const std::string bytes = ReadAll(ini.wstring());
+        ASSERT_TRUE(bytes.starts_with("\xFF\xFE")) << "the settings file not in Unicode";
         const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data() + 2),
                                 (bytes.size() - 2) / 2);
         EXPECT_EQ(text.rfind(std::wstring(L"; ") + cafe + L"\r\n", 0), 0u) << "comment lost";

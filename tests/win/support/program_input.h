@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace wintest {
 
@@ -59,6 +61,86 @@ inline void ClickAt(HWND top, POINT point, bool twice = false) {
     if (!twice) return;
     PostMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     PostMessageW(target, WM_LBUTTONUP, 0, at);
+}
+
+// The window of WINDOW's thread that has the keyboard focus, or null.
+inline HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+// Presses KEY in the program that WINDOW (one of its top-level windows) belongs to, as the
+// keyboard does: WINDOW is brought to the front first (keys reach only the program in front,
+// and a program behind cannot move its focus). A plain key is posted to the window with the
+// keyboard focus; a key with the modifier keys MODS held (VK_CONTROL, VK_SHIFT) is real input,
+// so the modifiers are down as the program reads them.
+inline void PressKey(HWND window, WORD key, std::initializer_list<WORD> mods = {}) {
+    EXPECT_TRUE(WaitFor(
+        [window] {
+            if (GetForegroundWindow() == window) return true;
+            SetForegroundWindow(window);
+            return false;
+        },
+        "the program's window in front", 5000));
+    if (mods.size() == 0) {
+        HWND focus = FocusOf(window);
+        if (!focus) focus = window;
+        PostMessageW(focus, WM_KEYDOWN, key, 1);
+        PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+        return;
+    }
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](WORD vk, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    for (WORD mod : mods) add(mod, false);
+    add(key, false);
+    add(key, true);
+    for (auto mod = mods.end(); mod != mods.begin();) add(*--mod, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Presses KEY (with MODS, see PressKey) until DONE holds: another program's window may come to
+// the front between the check and the press, and the key then goes there or moves nothing.
+// At most three presses, DONE waited for 5 s after each.
+inline ::testing::AssertionResult PressKeyUntil(HWND window, WORD key,
+                                                std::initializer_list<WORD> mods,
+                                                const std::function<bool()>& done,
+                                                const std::string& what) {
+    for (int press = 0; press < 3; ++press) {
+        PressKey(window, key, mods);
+        if (WaitFor(done, what, 5000)) return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "no " << what << " after three presses";
+}
+
+// Presses Tab in WINDOW until the focus is on a window whose text is TEXT (or, with CLASS_NAME,
+// a window of that class), each press waited for (a press lost to another window in front is
+// made up by the next).
+inline ::testing::AssertionResult TabTo(HWND window, const std::wstring& text,
+                                        const wchar_t* className = nullptr) {
+    auto matches = [&](HWND focus) {
+        wchar_t found[256] = {};
+        if (className) {
+            GetClassNameW(focus, found, 256);
+            return lstrcmpiW(found, className) == 0;
+        }
+        GetWindowTextW(focus, found, 256);
+        return text == found;
+    };
+    for (int presses = 0; presses < 100; ++presses) {
+        const HWND focus = FocusOf(window);
+        if (focus && matches(focus)) return ::testing::AssertionSuccess();
+        PressKey(window, VK_TAB);
+        (void)WaitFor([&] { return FocusOf(window) != focus; }, "the focus to move", 5000);
+    }
+    return ::testing::AssertionFailure() << "Tab never reached the control";
 }
 
 // The Dr. Watson auto-start value every cleaning run writes.

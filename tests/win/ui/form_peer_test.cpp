@@ -103,7 +103,26 @@ TEST_F(FormPeer, AMainFormEnabledAgainAfterItsBlockingWindowClosedTakesTheKeyboa
     EXPECT_EQ(GetFocus(), HwndOf(main));
 }
 
-TEST_F(FormPeer, AMaximisedFormOpensMaximised) {
+// A secondary form closed gives the keyboard back to the main form, not to whatever window
+// lies next below it.
+TEST_F(FormPeer, AClosedSecondaryFormGivesTheKeyboardBackToTheMainForm) {
+    ui::Form main(app), tool(app);
+    main.ShowForm();
+    tool.ShowForm();
+    HWND stranger = CreateWindowExW(0, L"STATIC", L"stranger", WS_OVERLAPPED, 0, 0, 100, 100,
+                                    nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(stranger, nullptr);
+    SetWindowPos(stranger, HwndOf(tool), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ASSERT_EQ(GetActiveWindow(), HwndOf(tool));
+    tool.Hide();
+    EXPECT_EQ(GetActiveWindow(), HwndOf(main));
+    DestroyWindow(stranger);
+}
+
+// A form opens maximised the first time, then as the user left it (a minimised one as it
+// would be restored).
+TEST_F(FormPeer, AMaximisedFormOpensMaximisedThenAsTheUserLeftIt) {
     ui::Form main(app), help(app);
     main.ShowForm();
     help.SetClientSize(809, 527);
@@ -111,6 +130,16 @@ TEST_F(FormPeer, AMaximisedFormOpensMaximised) {
     help.ShowForm();
     EXPECT_TRUE(IsZoomed(HwndOf(help)));
     EXPECT_FALSE(IsZoomed(HwndOf(main)));
+    const struct {
+        int userShows;
+        bool zoomedAgain;
+    } steps[] = {{SW_RESTORE, false}, {SW_MAXIMIZE, true}, {SW_MINIMIZE, true}};
+    for (const auto& step : steps) {
+        ShowWindow(HwndOf(help), step.userShows);
+        help.Hide();
+        help.ShowForm();
+        EXPECT_EQ(IsZoomed(HwndOf(help)) != FALSE, step.zoomedAgain) << step.userShows;
+    }
 }
 
 }  // namespace

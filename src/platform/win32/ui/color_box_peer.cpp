@@ -64,6 +64,11 @@ void ColorBoxPeer::DrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 bool ColorBoxPeer::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_COMMAND && (HIWORD(wParam) == CBN_DROPDOWN || HIWORD(wParam) == CBN_CLOSEUP)) {
+        box_.SetDroppedDownFromPeer(HIWORD(wParam) == CBN_DROPDOWN);
+        result = 0;
+        return true;
+    }
     if (msg == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) {
         int index = static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
         box_.SetItemIndexFromPeer(index == CB_ERR ? -1 : index);

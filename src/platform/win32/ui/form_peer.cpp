@@ -103,6 +103,9 @@ void FormPeer::Changed(ui::Change what) {
                 if (!form_.Positioned()) form_.ApplyPosition();
                 ShowInState();
             } else {
+                // Shown again later, the window opens as the user left it.
+                if (IsWindowVisible(hwnd_)) form_.PeerWindowStateChanged(LeftState());
+                GiveActivationToOwner();
                 ShowWindow(hwnd_, SW_HIDE);
             }
             return;
@@ -120,6 +123,24 @@ void FormPeer::Changed(ui::Change what) {
         default:
             WindowPeer::Changed(what);
     }
+}
+
+ui::WindowState FormPeer::LeftState() const {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!GetWindowPlacement(hwnd_, &placement)) return form_.GetWindowState();
+    // A minimised window counts as what it would be restored to.
+    const bool maximized =
+        placement.showCmd == SW_SHOWMAXIMIZED ||
+        (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
+    return maximized ? ui::WindowState::Maximized : ui::WindowState::Normal;
+}
+
+void FormPeer::GiveActivationToOwner() const {
+    const HWND owner = GetWindow(hwnd_, GW_OWNER);
+    if (owner && GetActiveWindow() == hwnd_ && IsWindowVisible(owner) && IsWindowEnabled(owner) &&
+        !IsIconic(owner))
+        SetActiveWindow(owner);
 }
 
 void FormPeer::ShowInState() {

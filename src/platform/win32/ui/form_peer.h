@@ -2,10 +2,7 @@
 // A top-level window for a ui::Form.
 
 #include "platform/win32/ui/window_peer.h"
-
-namespace ui {
-class Form;
-}
+#include "ui/form.h"
 
 namespace platform::win32 {
 
@@ -28,6 +25,12 @@ class FormPeer final : public WindowPeer {
     void ApplyStyles();
     // Shows the window normal, maximised or minimised as the form asks.
     void ShowInState();
+    // The state the user left the shown window in: maximised or not (a minimised one counts as
+    // what it would be restored to).
+    ui::WindowState LeftState() const;
+    // Before an active window hides: its owner takes the activation, where the system would
+    // give it to whatever window lies next below, perhaps another program's.
+    void GiveActivationToOwner() const;
 
     ui::Form& form_;
 };

@@ -192,6 +192,9 @@ ui::MessageResult Win32Backend::ShowMessage(const std::string& text, const std::
         case ui::MessageButtons::YesNo:
             flags |= MB_YESNO;
             break;
+        case ui::MessageButtons::YesNoDefaultNo:
+            flags |= MB_YESNO | MB_DEFBUTTON2;
+            break;
     }
     HWND owner = GetActiveWindow();
     int r = MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), flags);

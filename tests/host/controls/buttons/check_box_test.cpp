@@ -6,6 +6,7 @@
 
 #include "controls/kvzxp_check_box.h"
 #include "fixture.h"
+#include "host/tab_to.h"
 
 using controls::TCheckBoxState;
 using controls::TKVZXPCheckBox;
@@ -77,7 +78,8 @@ TEST_F(CheckBoxTest, BoxChangesStayInsideTheRefreshedStrip) {
             {"leave", [&] { backend.MouseLeave(box); }},
             {"grayed", [&] { box.SetState(TCheckBoxState::cbGrayed); }},
         };
-        backend.Focus(box);  // the focus rectangle changes with the focus, not with the box
+        // The focus rectangle changes with the focus, not with the box.
+        ASSERT_TRUE(hosttest::TabTo(backend, box));
         ui::Bitmap before = Render(box);
         for (const auto& [what, step] : steps) {
             step();
@@ -161,7 +163,7 @@ TEST_F(CheckBoxTest, PressDragAndReleaseClickOnlyInside) {
 }
 
 TEST_F(CheckBoxTest, SpaceClicksOnReleaseButNotWithModifiers) {
-    backend.Focus(box);
+    ASSERT_TRUE(hosttest::TabTo(backend, box));
     backend.KeyDown(ui::key::kSpace);
     EXPECT_TRUE(box.IsPressed());
     EXPECT_TRUE(box.SpaceDown());
@@ -180,7 +182,8 @@ TEST_F(CheckBoxTest, SpaceClicksOnReleaseButNotWithModifiers) {
     TKVZXPCheckBox other{&form};
     other.Realize();
     backend.KeyDown(ui::key::kSpace);
-    backend.Focus(other);
+    backend.PressKey(ui::key::kTab);
+    ASSERT_EQ(backend.Focused(), &other);
     EXPECT_FALSE(box.IsPressed());
     EXPECT_FALSE(box.Held());
     EXPECT_EQ(clicks, 1);
@@ -216,10 +219,10 @@ TEST_F(CheckBoxTest, AcceleratorFocusesAndTogglesWithoutClick) {
 }
 
 TEST_F(CheckBoxTest, EveryKeyReachesOnKeyDownAndOnKeyUpSpaceIncluded) {
+    ASSERT_TRUE(hosttest::TabTo(backend, box));
     std::vector<std::string> seen;
     box.OnKeyDown = [&](int& key, ui::Shift) { seen.push_back("down " + std::to_string(key)); };
     box.OnKeyUp = [&](int& key, ui::Shift) { seen.push_back("up " + std::to_string(key)); };
-    backend.Focus(box);
     for (int key : {ui::key::kSpace, int{'A'}}) {
         backend.KeyDown(key);
         backend.KeyUp(key);

@@ -1,3 +1,4 @@
+#include "controls/kvzxp_check_box.h"
 #include "controls/kvzxp_radio_button.h"
 #include "controls/kvzxp_radio_group.h"
 #include "controls/xp_radio_images.h"
@@ -101,21 +102,52 @@ TEST_F(RadioTest, CheckingFromCodeRaisesOnClickOnce) {
     EXPECT_EQ(firstClicks, 1);
 }
 
-TEST_F(RadioTest, KeyboardFocusChecksMouseFocusDoesNot) {
-    backend.MouseDown(second, {5, 5});
-    EXPECT_EQ(backend.Focused(), &second);
-    EXPECT_FALSE(second.Checked());
-    backend.MouseUp(second, {200, 5});  // released outside: no click
-    EXPECT_FALSE(second.Checked());
+// The keyboard alone reaches every choice: Tab the checked button, the arrow keys the others
+// round the group, each checked as it is reached (one OnClick), never the check box beside
+// them; a key with a modifier and a mouse press move no choice.
+struct RadioKeys : ButtonsFixture {
+    controls::TKVZXPCheckBox box{&form};
+    TKVZXPRadioButton a{&form}, b{&form}, c{&form};
+};
 
-    backend.Focus(first);
-    EXPECT_TRUE(first.Checked());
-    EXPECT_EQ(firstClicks, 1);
+TEST_F(RadioKeys, ArrowKeysChooseWithinTheGroupAndTheMouseFocusesWithoutChoosing) {
+    std::string clicks;
+    const std::pair<TKVZXPRadioButton*, char> buttons[] = {{&a, 'a'}, {&b, 'b'}, {&c, 'c'}};
+    for (auto [button, name] : buttons) {
+        button->SetBounds(10, 20 + 20 * (name - 'a'), 120, 17);
+        button->OnClick = [&clicks, name] { clicks += name; };
+    }
+    a.SetChecked(true);
+    clicks.clear();
+    Show();
+    auto press = [&](int key, ui::Shift s = ui::shift::kNone) {
+        backend.PressKey(key, s);
+        ui::Control* focused = backend.Focused();
+        return focused == &a ? 'a' : focused == &b ? 'b' : focused == &c ? 'c' : '?';
+    };
+
+    backend.PressKey(ui::key::kTab);  // the check box
+    EXPECT_EQ(press(ui::key::kTab), 'a') << "Tab reaches the checked button";
+    EXPECT_EQ(press(ui::key::kDown), 'b');
+    EXPECT_EQ(press(ui::key::kRight), 'c');
+    EXPECT_EQ(press(ui::key::kDown), 'a') << "round the group";
+    EXPECT_EQ(press(ui::key::kUp), 'c');
+    EXPECT_EQ(press(ui::key::kLeft), 'b');
+    EXPECT_EQ(press(ui::key::kDown, ui::shift::kCtrl), 'b');
+    EXPECT_EQ(clicks, "bcacb");
+    EXPECT_TRUE(b.Checked() && !a.Checked() && !c.Checked());
+    EXPECT_EQ(press(ui::key::kTab), '?') << "Tab leaves the group from the checked button";
+    EXPECT_FALSE(box.Checked());
+
+    backend.MouseDown(c, {5, 5});
+    backend.MouseUp(c, {200, 5});  // released outside: no click
+    EXPECT_EQ(backend.Focused(), &c);
+    EXPECT_FALSE(c.Checked());
     // The accelerator of an unchecked button checks it (one OnClick, from the focus).
-    second.SetCaption("&Second");
-    EXPECT_TRUE(form.HandleAccelerator(U's'));
-    EXPECT_TRUE(second.Checked());
-    EXPECT_EQ(secondClicks, 1);
+    a.SetCaption("&First");
+    EXPECT_TRUE(form.HandleAccelerator(U'f'));
+    EXPECT_TRUE(a.Checked());
+    EXPECT_EQ(clicks, "bcacba");
 }
 
 namespace {

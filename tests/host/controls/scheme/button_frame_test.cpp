@@ -4,6 +4,7 @@
 #include "controls/kvzxp_group_box.h"
 #include "controls/kvzxp_list_box.h"
 #include "controls/kvzxp_memo.h"
+#include "host/tab_to.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
@@ -25,7 +26,7 @@ struct FormFixture : ::testing::Test {
     FormFixture() {
         form.SetClientSize(300, 200);
         form.SetColor(ui::clWhite);
-        form.SetVisible(true);
+        form.ShowForm();
     }
 };
 
@@ -59,14 +60,14 @@ struct ButtonFixture : FormFixture {
 
 TEST_F(ButtonFixture, DefaultButtonShowsFocusRingUntilAnotherButtonIsFocused) {
     ok.SetDefault(true);
-    backend.Focus(box);
+    ASSERT_TRUE(hosttest::TabTo(backend, box));
     EXPECT_TRUE(ok.Active());
     EXPECT_FALSE(other.Active());
     // The focus ring (light blue at the top) shows around an inset face.
     EXPECT_EQ(At(ok, 10, 1), Hex(0xCEE7FF));
     EXPECT_EQ(At(other, 10, 1), Face(0xFFFFFF, 0xEFEBE7));
 
-    backend.Focus(other);
+    ASSERT_TRUE(hosttest::TabTo(backend, other));
     EXPECT_FALSE(ok.Active());
     EXPECT_TRUE(other.Active());
     EXPECT_EQ(At(ok, 10, 1), Face(0xFFFFFF, 0xEFEBE7));
@@ -74,7 +75,7 @@ TEST_F(ButtonFixture, DefaultButtonShowsFocusRingUntilAnotherButtonIsFocused) {
 }
 
 TEST_F(ButtonFixture, RingsByState) {
-    backend.Focus(box);
+    ASSERT_TRUE(hosttest::TabTo(backend, box));
     // Hot: amber ring, hot face inset by 3.
     backend.MoveMouse(ok, {30, 12});
     ASSERT_TRUE(ok.Hot());
@@ -118,19 +119,19 @@ TEST_F(ButtonFixture, DoubleClickClicksThreeTimes) {
 
 TEST_F(ButtonFixture, EnterClicksTheFocusedButtonOnce) {
     ok.SetDefault(true);
-    backend.Focus(other);
+    ASSERT_TRUE(hosttest::TabTo(backend, other));
     backend.PressKey(ui::key::kReturn);
     EXPECT_EQ(otherClicks, 1);
     EXPECT_EQ(okClicks, 0);
     // Focus elsewhere: Enter goes to the default button.
-    backend.Focus(box);
+    ASSERT_TRUE(hosttest::TabTo(backend, box));
     backend.PressKey(ui::key::kReturn);
     EXPECT_EQ(okClicks, 1);
     // Escape to the cancel button; Space clicks on release.
     other.SetCancel(true);
     backend.PressKey(ui::key::kEscape);
     EXPECT_EQ(otherClicks, 2);
-    backend.Focus(ok);
+    ASSERT_TRUE(hosttest::TabTo(backend, ok));
     backend.KeyDown(ui::key::kSpace);
     EXPECT_TRUE(ok.Pressed());
     EXPECT_EQ(okClicks, 1);
@@ -141,7 +142,7 @@ TEST_F(ButtonFixture, EnterClicksTheFocusedButtonOnce) {
 TEST_F(ButtonFixture, EnterAndEscapeClickOnlyWithoutModifiers) {
     ok.SetDefault(true);
     other.SetCancel(true);
-    backend.Focus(box);
+    ASSERT_TRUE(hosttest::TabTo(backend, box));
     for (ui::Shift held : {ui::shift::kShift, ui::shift::kCtrl, ui::shift::kAlt}) {
         backend.PressKey(ui::key::kReturn, held);
         backend.PressKey(ui::key::kEscape, held);
@@ -154,10 +155,29 @@ TEST_F(ButtonFixture, EnterAndEscapeClickOnlyWithoutModifiers) {
     EXPECT_EQ(otherClicks, 1);
 }
 
+// The window's own Escape and Enter keys give way to its cancel and default buttons while
+// those can be clicked.
+TEST_F(ButtonFixture, TheCancelAndDefaultButtonsTakeTheirKeysBeforeTheWindowsKeyTable) {
+    int table = 0;
+    form.AddShortcut(ui::key::kEscape, ui::shift::kNone, [&] { ++table; });
+    form.AddShortcut(ui::key::kReturn, ui::shift::kNone, [&] { ++table; });
+    ok.SetDefault(true);
+    other.SetCancel(true);
+    ASSERT_TRUE(hosttest::TabTo(backend, box));
+    backend.PressKey(ui::key::kEscape);
+    backend.PressKey(ui::key::kReturn);
+    EXPECT_EQ(otherClicks, 1);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(table, 0);
+    other.SetEnabled(false);
+    backend.PressKey(ui::key::kEscape);
+    EXPECT_EQ(table, 1) << "a cancel button that cannot be clicked leaves Escape to the window";
+}
+
 TEST_F(ButtonFixture, ClickSetsModalResultAndAcceleratorClicks) {
     ok.SetModalResult(1);
     ok.SetCaption("&Go");
-    backend.Focus(box);
+    ASSERT_TRUE(hosttest::TabTo(backend, box));
     backend.Char(U'g', true);
     EXPECT_EQ(okClicks, 1);
     EXPECT_EQ(form.ModalResult(), 1);

@@ -167,6 +167,27 @@ TEST_F(LogManagerTest, DellAllLogsEmptiesTheFolderKeepsItAndEmptiesTheViewer) {
 
 // Each listed log is selected in turn (the viewer keeps its text) and copied by the shell
 // into the chosen folder; an empty list or a cancel copies nothing.
+// Ctrl+2 lies next to Ctrl+1 (copy): the key asks first, No answering Enter; the button,
+// which a mouse user aims at, deletes at once.
+TEST_F(LogManagerTest, TheDeleteKeyAsksBeforeDeletingTheButtonDoesNot) {
+    AddLogs(3);
+    TForm4& form = Start();
+    form.ShowForm();
+    backend.nextAnswer = ui::MessageResult::No;
+    backend.PressKey('2', ui::shift::kCtrl);
+    EXPECT_EQ(form.FileListBox1.Count(), 3);
+    ASSERT_EQ(backend.Messages().size(), 1u);
+    EXPECT_EQ(backend.Messages()[0].text, "Delete all saved logs?");
+    EXPECT_EQ(backend.Messages()[0].buttons, ui::MessageButtons::YesNoDefaultNo);
+    backend.nextAnswer = ui::MessageResult::Yes;
+    backend.PressKey('2', ui::shift::kCtrl);
+    EXPECT_EQ(form.FileListBox1.Count(), 0);
+    AddLogs(2);
+    backend.Click(form.KVZXPSpeedButton1, {5, 5});
+    EXPECT_FALSE(files.Exists(kLog + "\\01.log"));
+    EXPECT_EQ(backend.Messages().size(), 2u) << "the button asks nothing";
+}
+
 TEST_F(LogManagerTest, CopyAllLogsIntoTheChosenFolder) {
     fakes.folderDialog.choice = "D:\\Backup";
     TForm4& empty = Start();

@@ -1,5 +1,8 @@
 // The main window's keys run what its buttons run, and Escape closes the windows they open.
 
+#include "engine/tweaks.h"
+#include "forms/log_manager/log_manager_form.h"
+#include "host/tab_to.h"
 #include "main_form_fixture.h"
 
 namespace mainformtest {
@@ -21,7 +24,7 @@ class Keys : public MainFormTest {
         for (const forms::ListedWindow& w : windows->Windows())
             if (w.form != &Form()) w.form->Hide();
         Form().Label2.SetCaption("");
-        backend.Focus(Form().KVZXPCheckBox2);
+        ASSERT_TRUE(hosttest::TabTo(backend, Form().KVZXPCheckBox2));
         TakeTrace();
     }
     // What the user can tell after an action.
@@ -95,6 +98,65 @@ TEST_F(Keys, EscapeClosesEachWindowTheKeysOpenAndADisabledButtonIgnoresItsKey) {
     form.KVZXPSpeedButton10.SetEnabled(false);
     backend.PressKey(ui::key::kF5);
     EXPECT_TRUE(fakes.files.Exists(TempFile()));
+}
+
+// The hints name their keys in the language of the interface: the language file's key names,
+// English without one.
+TEST_F(Keys, HintsNameTheirKeysInTheInterfacesLanguage) {
+    const std::string language = system.applicationFolder + "Language\\Deutsch.MordaunLang";
+    fakes.files.AddFile(language,
+                        "\xEF\xBB\xBF[MainForm]\r\nHint_All=Alle ausw\xC3\xA4hlen\r\n"
+                        "Hint_Nothing=Keine ausw\xC3\xA4hlen\r\nExit=Beenden\r\n"
+                        "[LogForm]\r\nHint_Copy All Logs=Alle Protokolle kopieren\r\n"
+                        "[Keys]\r\nCtrl=Strg\r\nShift=Umschalt\r\n");
+    fakes.profile.WriteString(system.applicationFolder + "Mordaun.ini", "Laguage", "LangResultFile",
+                              language);
+    TForm1& form = Start();
+    TForm4& logs = windows->Get<TForm4>();
+    const std::pair<controls::TKVZXPSpeedButton*, const char*> hints[] = {
+        {&form.KVZXPSpeedButton3, "Alle ausw\xC3\xA4hlen (Strg+A)"},
+        {&form.KVZXPSpeedButton4, "Keine ausw\xC3\xA4hlen (Strg+Umschalt+A)"},
+        {&form.KVZXPSpeedButton10, "Begin (F5)"},
+        {&logs.KVZXPSpeedButton2, "Alle Protokolle kopieren (Strg+1)"},
+        {&logs.KVZXPSpeedButton1, "Dell All Logs (Strg+2)"},
+        {&logs.KVZXPSpeedButton3, "Beenden (Esc)"},  // a key name the file leaves English
+    };
+    for (const auto& [button, hint] : hints)
+        EXPECT_EQ(button->Parent()->HintAt(button->Bounds().TopLeft() + ui::Point{2, 2}), hint);
+}
+
+// Every radio option from the keyboard alone (Tab to the pair's checked button, an arrow to
+// the other), and the arrows between the boxes of a group, ticking none; the run then applies
+// the choices made.
+TEST_F(Keys, TheKeyboardAloneChoosesEveryRadioOption) {
+    TForm1& form = Start();
+    form.ShowForm();
+    ASSERT_TRUE(hosttest::TabTo(backend, form.KVZXPCheckBox1));
+    backend.PressKey(ui::key::kDown);
+    EXPECT_EQ(backend.Focused(), &form.KVZXPCheckBox2);
+    backend.PressKey(ui::key::kUp);
+    backend.PressKey(ui::key::kUp);
+    EXPECT_EQ(backend.Focused(), &form.KVZXPCheckBox3) << "round the group";
+    const std::pair<controls::TKVZXPRadioButton*, controls::TKVZXPRadioButton*> pairs[] = {
+        {&form.KVZXPRadioButton1, &form.KVZXPRadioButton2},
+        {&form.KVZXPRadioButton3, &form.KVZXPRadioButton4},
+        {&form.KVZXPRadioButton5, &form.KVZXPRadioButton6}};
+    for (auto [first, second] : pairs) {
+        ASSERT_TRUE(hosttest::TabTo(backend, *first));
+        backend.PressKey(ui::key::kDown);
+        EXPECT_EQ(backend.Focused(), second);
+        EXPECT_TRUE(second->Checked() && !first->Checked()) << second->Caption();
+    }
+    EXPECT_EQ(CheckedBoxes(), "");
+    fakes.registry.log.clear();
+    backend.PressKey(ui::key::kF5);
+    const fakes::FakeRegistry::Value* debugger =
+        fakes.registry.Find(platform::RegistryRoot::LocalMachine, engine::kAeDebugKey, "Auto");
+    ASSERT_NE(debugger, nullptr);
+    EXPECT_EQ(debugger->data.front(), '1') << "Dr. Watson switched on";
+    for (const std::string& op : fakes.registry.log)
+        EXPECT_FALSE(op.starts_with("set hkcu")) << "no policy written: " << op;
+    EXPECT_EQ(form.Label2.Caption(), "Completed clean");
 }
 
 // The walk the README and the note give: from the opened program, keys only.

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "engine/run_events.h"
+#include "host/tab_to.h"
 #include "main_form_fixture.h"
 
 namespace mainformtest {
@@ -116,7 +117,7 @@ TEST_F(Run, EscOrBeginStopsItAfterTheFileAtHandAndTheWindowSaysSo) {
         TForm1& form = Start();
         form.ShowForm();
         form.KVZXPCheckBox1.SetChecked(true);
-        backend.Focus(form.KVZXPCheckBox1);
+        ASSERT_TRUE(hosttest::TabTo(backend, form.KVZXPCheckBox1));
         const std::string idle = Inputs();
         std::string during;
         opens = 0;

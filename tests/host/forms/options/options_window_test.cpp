@@ -13,6 +13,7 @@
 #include "forms/log_manager/log_manager_form.h"
 #include "forms/main/main_form.h"
 #include "forms/options/options_form.h"
+#include "host/tab_to.h"
 #include "settings/auto_start.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
@@ -70,6 +71,30 @@ TEST_F(OptionsWindow, FirstStartWithoutASettingsFileUsesTheDesignStateAndWritesT
               "1=false\r\n[Sound]\r\nALL=true\r\n[Log]\r\nALL=false\r\nAuto_Clear=false\r\n");
     EXPECT_FALSE(fakes.files.Exists(app + "log"));
     EXPECT_TRUE(reported.empty());
+}
+
+// From the keyboard alone: the arrow keys choose the view (the list follows at once, the choice
+// is stored at exit); Escape with the colour list dropped closes the list, not the window.
+TEST_F(OptionsWindow, TheKeyboardChoosesTheViewAndEscapeClosesTheDroppedListFirst) {
+    Start();
+    Main().ShowForm();
+    backend.PressKey('O', ui::shift::kCtrl);
+    ASSERT_TRUE(Options().Visible());
+    ASSERT_TRUE(hosttest::TabTo(backend, Options().KVZXPRadioButton3));
+    for (ui::ViewStyle view :
+         {ui::ViewStyle::Icon, ui::ViewStyle::List, ui::ViewStyle::SmallIcon}) {
+        backend.PressKey(ui::key::kUp);
+        EXPECT_EQ(Main().ShellListView1.GetViewStyle(), view);
+    }
+    ASSERT_TRUE(hosttest::TabTo(backend, Options().ColorBox1));
+    Options().ColorBox1.SetDroppedDownFromPeer(true);  // the user opens the list
+    backend.PressKey(ui::key::kEscape);
+    EXPECT_TRUE(Options().Visible()) << "Escape belongs to the open list";
+    Options().ColorBox1.SetDroppedDownFromPeer(false);  // which closes
+    backend.PressKey(ui::key::kEscape);
+    EXPECT_FALSE(Options().Visible());
+    Exit();
+    EXPECT_NE(IniText().find("[view]\r\nradio=4\r\n"), std::string::npos) << IniText();
 }
 
 TEST_F(OptionsWindow, StoredOptionsAreAppliedAtCreationAndOddValuesKeepTheDesignState) {

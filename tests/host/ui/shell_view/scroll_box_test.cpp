@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "host/tab_to.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
@@ -50,6 +51,17 @@ TEST_F(ScrollBoxTest, WheelNotchesScrollThreeLinesAndFineStepsAccumulate) {
     EXPECT_EQ(box.ScrollPos(), 60);
     box.Wheel(240);
     EXPECT_EQ(box.ScrollPos(), 0);
+}
+
+// The keyboard's way through the content scrolls it, down to a control inside a child.
+TEST_F(ScrollBoxTest, TheFocusedControlIsScrolledIntoView) {
+    ui::Control inner{&b};
+    inner.SetBounds(4, 150, 100, 20);  // at 220..240 of the content
+    inner.SetTabStop(true);
+    form.ShowForm();
+    ASSERT_TRUE(hosttest::TabTo(backend, inner));
+    EXPECT_EQ(box.ScrollPos(), 140);
+    EXPECT_EQ(inner.ClientToScreen({0, 0}).y - box.ClientToScreen({0, 0}).y, 80);
 }
 
 TEST_F(ScrollBoxTest, ScrollInViewAndShrinkingContent) {
