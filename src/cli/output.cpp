@@ -85,19 +85,26 @@ std::string Size(std::uint64_t bytes) {
 std::string ListText(const std::vector<ListedCategory>& listed) {
     std::string out;
     for (const ListedCategory& item : listed)
-        out += Padded(item.category->id, 16) + Padded(item.category->name, 20) + item.target + "\n";
+        out += Padded(item.category->id, 16) + Padded(item.category->name, 20) + item.target +
+               (item.forced ? *item.forced ? "  [on: set by your administrator]"
+                                           : "  [off: set by your administrator]"
+                            : "") +
+               "\n";
     return out;
 }
 
-std::string ListJson(const std::vector<ListedCategory>& listed) {
+std::string ListJson(const std::vector<ListedCategory>& listed, const std::string& more) {
     std::string out = "{\"categories\": [";
     for (std::size_t i = 0; i < listed.size(); ++i) {
         out += std::string(i ? ", " : "") + "{" + Field("id", Quoted(listed[i].category->id)) +
                ", " + Field("name", Quoted(listed[i].category->name)) + ", " +
                Field("kind", Quoted(listed[i].category->choice ? "tweak" : "category")) + ", " +
-               Field("target", Quoted(listed[i].target)) + "}";
+               Field("target", Quoted(listed[i].target));
+        if (listed[i].forced)
+            out += ", " + Field("policy", Quoted(*listed[i].forced ? "on" : "off"));
+        out += "}";
     }
-    return out + "]}\n";
+    return out + "]" + (more.empty() ? "" : ", " + more) + "}\n";
 }
 
 std::string ResultsText(Verb verb, const std::vector<CategoryResult>& results, bool verbose) {
