@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 
 #include "platform/system.h"
 
@@ -88,6 +89,36 @@ std::string ScheduleTaskName(platform::System& system, bool machine) {
     return "Skarvel cleaning (" + user + ")";
 }
 
+namespace {
+
+// The task's description: when it runs and what it runs, so a scheduler that keeps neither
+// its trigger nor its action (Wine's) still tells.
+constexpr std::string_view kDescriptionStart = "Skarvel's scheduled cleaning (";
+constexpr std::string_view kDescriptionMiddle = "): skarvel-cli.exe ";
+
+std::optional<Schedule> ScheduleOfDescription(const platform::ScheduledTask& task) {
+    const std::string_view text = task.description;
+    const std::size_t middle = text.find(kDescriptionMiddle);
+    if (!text.starts_with(kDescriptionStart) || middle == std::string_view::npos)
+        return std::nullopt;
+    platform::ScheduledTask read = task;
+    read.program = kCliProgramName;
+    read.arguments = text.substr(middle + kDescriptionMiddle.size());
+    const std::string_view when =
+        text.substr(kDescriptionStart.size(), middle - kDescriptionStart.size());
+    read.trigger = when.starts_with("weekly")  ? TaskTrigger::Weekly
+                   : when.starts_with("daily") ? TaskTrigger::Daily
+                                               : TaskTrigger::Logon;
+    read.hour = read.minute = 0;
+    const std::size_t at = when.rfind(" at ");
+    if (read.trigger != TaskTrigger::Logon && at != std::string_view::npos)
+        if (auto time = ParseTimeOfDay(when.substr(at + 4)))
+            std::tie(read.hour, read.minute) = *time;
+    return ScheduleOf(read);
+}
+
+}  // namespace
+
 platform::ScheduledTask TaskOf(const Schedule& schedule, platform::System& system) {
     platform::ScheduledTask task;
     task.trigger = schedule.trigger;
@@ -99,11 +130,13 @@ platform::ScheduledTask TaskOf(const Schedule& schedule, platform::System& syste
     for (const std::string& id : schedule.ids) arguments += " " + QuoteArgument(id);
     for (const std::string& option : schedule.options) arguments += " " + QuoteArgument(option);
     task.arguments = arguments + " --quiet --event-log";
-    task.description = "Skarvel's scheduled cleaning: " + Describe(schedule);
+    task.description = std::string(kDescriptionStart) + When(schedule) +
+                       std::string(kDescriptionMiddle) + task.arguments;
     return task;
 }
 
 std::optional<Schedule> ScheduleOf(const platform::ScheduledTask& task) {
+    if (task.program.empty()) return ScheduleOfDescription(task);
     if (!EndsWithNoCase(task.program, kCliProgramName)) return std::nullopt;
     const std::vector<std::string> args = SplitArguments(task.arguments);
     if (args.empty() || args.front() != "--clean") return std::nullopt;
@@ -119,13 +152,21 @@ std::optional<Schedule> ScheduleOf(const platform::ScheduledTask& task) {
     return schedule;
 }
 
+std::string When(const Schedule& schedule) {
+    const std::string at = " at " + TimeText(schedule.hour, schedule.minute);
+    switch (schedule.trigger) {
+        case TaskTrigger::Daily:
+            return "daily" + at;
+        case TaskTrigger::Weekly:
+            return "weekly on Mondays" + at;
+        case TaskTrigger::Logon:
+            return "at log-on";
+    }
+    return "";
+}
+
 std::string Describe(const Schedule& schedule) {
-    std::string text = schedule.trigger == TaskTrigger::Logon
-                           ? "at log-on"
-                           : std::string(TriggerName(schedule.trigger)) + " at " +
-                                 TimeText(schedule.hour, schedule.minute);
-    if (schedule.trigger == TaskTrigger::Weekly) text += " on Mondays";
-    text += ":";
+    std::string text = When(schedule) + ":";
     for (const std::string& id : schedule.ids) text += " " + id;
     return text;
 }

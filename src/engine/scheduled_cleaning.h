@@ -44,8 +44,11 @@ std::string ScheduleTaskName(platform::System& system, bool machine);
 // The task that runs SCHEDULE: skarvel-cli.exe beside this program.
 platform::ScheduledTask TaskOf(const Schedule& schedule, platform::System& system);
 // The schedule a task of this program runs; nullopt for a task that does not run
-// skarvel-cli --clean.
+// skarvel-cli --clean. A task whose action the scheduler does not give back is read from the
+// description this program gave it.
 std::optional<Schedule> ScheduleOf(const platform::ScheduledTask& task);
+// When it runs: "daily at 03:00", "weekly on Mondays at 03:00", "at log-on".
+std::string When(const Schedule& schedule);
 // "daily at 03:00: temp-user temp-windows", "at log-on: recent".
 std::string Describe(const Schedule& schedule);
 
