@@ -141,12 +141,16 @@ std::string SchedulesJson(const ScheduleContext& context) {
         const auto schedule = engine::ScheduleOf(*task);
         out +=
             std::string(first ? "" : ", ") + "{\"task\": " + JsonText(name) +
-            ", \"account\": " + JsonText(machine ? "system" : "user") +
-            ", \"trigger\": " + JsonText(engine::TriggerName(task->trigger)) +
+            ", \"account\": " + JsonText(machine ? "system" : "user") + ", \"trigger\": " +
+            JsonText(engine::TriggerName(schedule ? schedule->trigger : task->trigger)) +
             ", \"setByAdministrator\": " + (!machine && context.policy.schedule ? "true" : "false");
-        if (task->trigger != platform::TaskTrigger::Logon) {
+        // The schedule as read back (from the description where the scheduler keeps no
+        // trigger), else the task as the scheduler gives it.
+        const platform::TaskTrigger trigger = schedule ? schedule->trigger : task->trigger;
+        if (trigger != platform::TaskTrigger::Logon) {
             char at[8];
-            std::snprintf(at, sizeof at, "%02d:%02d", task->hour, task->minute);
+            std::snprintf(at, sizeof at, "%02d:%02d", schedule ? schedule->hour : task->hour,
+                          schedule ? schedule->minute : task->minute);
             out += ", \"at\": " + JsonText(at);
         }
         out += ", \"ids\": [";

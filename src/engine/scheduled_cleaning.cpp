@@ -247,11 +247,16 @@ std::string ApplySchedulePolicy(const Policy& policy, platform::TaskScheduler& s
     if (!policy.schedule->trigger) return existing ? scheduler.Remove(name) : "";
     Schedule wanted;
     wanted.trigger = *policy.schedule->trigger;
-    wanted.hour = policy.schedule->hour;
-    wanted.minute = policy.schedule->minute;
+    // A log-on task has no time of day: none to compare.
+    const bool timed = wanted.trigger != platform::TaskTrigger::Logon;
+    wanted.hour = timed ? policy.schedule->hour : 0;
+    wanted.minute = timed ? policy.schedule->minute : 0;
     wanted.ids = policy.schedule->ids;
     const platform::ScheduledTask task = TaskOf(wanted, system);
-    if (existing && ScheduleOf(*existing) == wanted && existing->program == task.program) return "";
+    // A scheduler that gives no action back (Wine's) is judged by the schedule alone.
+    if (existing && ScheduleOf(*existing) == wanted &&
+        (existing->program.empty() || existing->program == task.program))
+        return "";
     return scheduler.Register(name, task);
 }
 

@@ -74,6 +74,7 @@ void TForm1::StartClean(app::Ticks ticks) {
     auto job = std::make_unique<JobState>();
     // Read at every run, so an edit of keep.txt counts at the next "Begin".
     job->keep = engine::LoadKeepList(services_.files, services_.system);
+    engine::AddPolicyPatterns(job->keep, policy_, services_.files, services_.system);
     ui::ControlPeer* peer = Peer();
     job->input = {.owner = peer ? peer->NativeHandle() : nullptr,
                   .cacheQuotaMb = settings::SettleCacheSize(services_.files, services_.system,
@@ -102,6 +103,7 @@ void TForm1::StartAnalysis(app::Ticks ticks) {
     CloseAnalysis();
     auto job = std::make_unique<JobState>();
     job->keep = engine::LoadKeepList(services_.files, services_.system);
+    engine::AddPolicyPatterns(job->keep, policy_, services_.files, services_.system);
     for (const engine::CategoryRow& row : engine::CategoryTable())
         if (row.category && ticks.categories.count(*row.category)) job->analysed.push_back(&row);
     job->counts = std::make_unique<app::CountingReport>(worker_, RunPanel1);
