@@ -21,6 +21,8 @@ class System;
 namespace engine {
 
 inline constexpr char kPolicyKey[] = "SOFTWARE\\Policies\\Skarvel";
+// The hint of a control whose state the policy fixes.
+inline constexpr char kSetByAdministrator[] = "set by your administrator";
 
 // One registry value the program reads under the policy key: its sub-key ("" for the key
 // itself), its name ("*" for every value of a list key) and its type.

@@ -4,10 +4,6 @@
 #include "engine/category_table.h"
 #include "forms/main/main_form.h"
 
-namespace {
-constexpr char kSetByAdministrator[] = "set by your administrator";
-}  // namespace
-
 void TForm1::ApplyPolicy() {
     for (const engine::CategoryRow& row : engine::CategoryTable()) {
         const std::optional<bool> forced = row.category ? policy_.Forced(row.id) : std::nullopt;
@@ -15,7 +11,7 @@ void TForm1::ApplyPolicy() {
         if (box == nullptr) continue;
         box->SetChecked(*forced);
         box->SetEnabled(false);
-        box->SetHint(kSetByAdministrator);
+        box->SetHint(engine::kSetByAdministrator);
         box->SetShowHint(true);
     }
 }

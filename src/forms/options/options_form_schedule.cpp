@@ -6,10 +6,6 @@
 #include "engine/scheduled_cleaning.h"
 #include "forms/options/options_form.h"
 
-namespace {
-constexpr char kSetByAdministrator[] = "set by your administrator";
-}  // namespace
-
 controls::TKVZXPRadioButton& TForm2::ScheduleButton(std::optional<platform::TaskTrigger> trigger) {
     if (!trigger) return KVZXPRadioButton5;
     switch (*trigger) {
@@ -43,7 +39,7 @@ void TForm2::ShowSchedule() {
         controls::TKVZXPRadioButton& button = ScheduleButton(trigger);
         button.SetEnabled(!locked);
         if (policy_.schedule) {
-            button.SetHint(kSetByAdministrator);
+            button.SetHint(engine::kSetByAdministrator);
             button.SetShowHint(true);
         }
     }

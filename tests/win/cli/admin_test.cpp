@@ -8,38 +8,24 @@
 #include <string>
 
 #include "win/cli/cli_run.h"
+#include "win/support/user_policy.h"
 
 namespace {
 
 using namespace wintest::cli;
-
-constexpr wchar_t kPolicy[] = L"SOFTWARE\\Policies\\Skarvel";
-
-// The policy key of the user, removed again when the test ends however it ends.
-struct UserPolicy {
-    UserPolicy() { RegDeleteTreeW(HKEY_CURRENT_USER, kPolicy); }
-    ~UserPolicy() { RegDeleteTreeW(HKEY_CURRENT_USER, kPolicy); }
-};
 
 TEST(CommandLineAdmin, APolicyTurnsACategoryOffAndListSaysSo) {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, MAX_PATH);
     const std::string probe = std::string(windows) + "\\temp\\skarvel-policy-probe.tmp";
     Write(probe, "stays");
-    const UserPolicy policy;
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (std::wstring(kPolicy) + L"\\Categories").c_str(),
-                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const DWORD off = 0;
-    RegSetValueExW(key, L"temp-windows", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off),
-                   sizeof off);
-    RegCloseKey(key);
+    const wintest::UserPolicy policy;
+    ASSERT_TRUE(policy.Set(L"Categories", L"temp-windows", 0));
 
     const wintest::Captured clean = Cli(L"--clean temp-windows --quiet");
     const wintest::Captured list = Cli(L"--list");
 
-    EXPECT_EQ(GetFileAttributesA(probe.c_str()) != INVALID_FILE_ATTRIBUTES, true) << clean.output;
+    EXPECT_NE(GetFileAttributesA(probe.c_str()), INVALID_FILE_ATTRIBUTES) << clean.output;
     EXPECT_NE(clean.output.find("temp-windows is turned off by your administrator"),
               std::string::npos)
         << clean.output;

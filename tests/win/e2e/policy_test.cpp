@@ -10,13 +10,13 @@
 
 #include "win/support/program_input.h"
 #include "win/support/running_program.h"
+#include "win/support/user_policy.h"
 
 namespace {
 
 // Client points of the main window: "Temp (Windows)" and "Begin".
 constexpr POINT kTempWindowsBox{0 + 6 + 0 + 28 + 8, 40 + 4 + 0 + 6 + 8};
 constexpr POINT kBegin{200 + 382 + 24, 40 + 404 + 17};
-constexpr wchar_t kPolicy[] = L"SOFTWARE\\Policies\\Skarvel";
 
 // The innermost child window of TOP at its client point AT, disabled ones included.
 HWND ChildAt(HWND top, POINT at) {
@@ -29,26 +29,13 @@ HWND ChildAt(HWND top, POINT at) {
     }
 }
 
-// The policy key of the user, removed again when the test ends however it ends.
-struct UserPolicy {
-    UserPolicy() { RegDeleteTreeW(HKEY_CURRENT_USER, kPolicy); }
-    ~UserPolicy() { RegDeleteTreeW(HKEY_CURRENT_USER, kPolicy); }
-};
-
 TEST(PolicyEndToEnd, AForcedBoxIsDisabledAndCleansAtBegin) {
     wchar_t windows[MAX_PATH];
     GetWindowsDirectoryW(windows, MAX_PATH);
     const std::wstring probe = std::wstring(windows) + L"\\temp\\skarvel-forced-probe.tmp";
     std::ofstream(probe.c_str(), std::ios::binary) << "gone";
-    const UserPolicy policy;
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (std::wstring(kPolicy) + L"\\Categories").c_str(),
-                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const DWORD on = 1;
-    RegSetValueExW(key, L"temp-windows", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on),
-                   sizeof on);
-    RegCloseKey(key);
+    const wintest::UserPolicy policy;
+    ASSERT_TRUE(policy.Set(L"Categories", L"temp-windows", 1));
     const std::optional<std::wstring> savedAuto = wintest::ReadAuto();
     {
         wintest::RunningProgram program;
