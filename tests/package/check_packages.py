@@ -12,6 +12,7 @@ import fnmatch
 import io
 import os
 import re
+import struct
 import sys
 import unittest
 import xml.etree.ElementTree as ElementTree
@@ -123,6 +124,24 @@ class Packages(unittest.TestCase):
                 self.assertTrue(resource(pe, pefile.RESOURCE_TYPE["RT_GROUP_ICON"]), "an icon")
                 self.check_manifest(pe, level, controls6)
                 self.check_version(exe, pe)
+
+    def test_the_command_line_cleaner_carries_the_event_messages(self):
+        pe = pefile.PE(data=self.portable[f"{NAME}/skarvel-cli.exe"])
+        tables = resource(pe, pefile.RESOURCE_TYPE["RT_MESSAGETABLE"])
+        self.assertEqual(len(tables), 1, "one message table")
+        table = tables[0]
+        messages = {}
+        for block in range(int.from_bytes(table[:4], "little")):
+            low, high, offset = struct.unpack_from("<III", table, 4 + 12 * block)
+            for message in range(low, high + 1):
+                length, flags = struct.unpack_from("<HH", table, offset)
+                text = table[offset + 4:offset + length]
+                messages[message] = text.decode("utf-16-le" if flags & 1 else "cp1252")
+                offset += length
+        self.assertEqual(sorted(messages), [1000, 1001, 1002, 1003])
+        for message, text in messages.items():
+            for insert in ("%1", "%2", "%3", "%4", "%5"):
+                self.assertIn(insert, text, message)
 
     def check_debug_link(self, exe, pe):
         sections = section_names(pe)
