@@ -1,6 +1,7 @@
 // Any bytes as a winapp2.ini file: reading must neither crash nor hand out an entry that breaks
 // the reader's own promises (a valid unique id, a path for every key, known variables only,
-// DetectOS ranges that were checked, problems with the line they name).
+// registry keys with a known root, DetectOS ranges that were checked, problems with the line
+// they name).
 
 #include <cstdint>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/registry_key_path.h"
 #include "engine/winapp2_reader.h"
 
 namespace w2 = engine::winapp2;
@@ -67,10 +69,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         for (const w2::ExcludeKey& exclude : entry.excludes) {
             Check(exclude.line > entry.line && exclude.line <= lines);
+            if (exclude.kind == w2::ExcludeKind::Registry) {
+                Check(engine::ParseRegistryKey(exclude.path).has_value());
+                continue;
+            }
             CheckPath(exclude.path);
-            Check(exclude.isPath || !exclude.masks.empty());
+            Check(exclude.kind == w2::ExcludeKind::Path || !exclude.masks.empty());
         }
-        Check(entry.registryKeys >= 0);
+        for (const w2::RegKey& key : entry.registryKeys) {
+            Check(key.line > entry.line && key.line <= lines);
+            Check(engine::ParseRegistryKey(key.key).has_value());
+            Check(!key.wholeKey || key.value.empty());
+        }
+        for (const w2::FileKey& file : entry.files) Check(!file.removeSelf || file.recurse);
     }
 
     // The same text reads the same way again.

@@ -6,6 +6,7 @@
 
 #include "forms/disk_manager/disk_manager_form.h"
 #include "forms/help/help_form.h"
+#include "forms/keep_list/keep_list_form.h"
 #include "forms/log_manager/log_manager_form.h"
 #include "forms/main/main_form.h"
 #include "forms/options/options_form.h"
@@ -86,6 +87,11 @@ WindowList::WindowList(ui::Application& application, const platform::Services& s
     Add<TForm7>({WindowId::TypeManager, &TForm7::kTexts, TakeColor<TForm7>, true,
                  Opens<TForm7, &TForm7::ListFileTypes>},
                 application, toolContext_, cleaning_.registry);
+    Add<forms::KeepListForm>(
+        {WindowId::KeepList, &forms::KeepListForm::kTexts, TakeColor<forms::KeepListForm>, true,
+         Opens<forms::KeepListForm, &forms::KeepListForm::ShowList>},
+        application, toolContext_,
+        forms::KeepListServices{cleaning_.files, cleaning_.system, folderDialog_});
 }
 
 ui::Form& WindowList::Window(forms::WindowId id) const {

@@ -31,6 +31,7 @@ void Settle(CategoryResult& result, const engine::StepFinished& step) {
     result.folders = step.folders;
     result.bytes = step.bytes;
     result.kept = step.kept;
+    result.registry = step.registry;
     for (const engine::FailedEntry& failure : step.failures)
         result.failures.push_back({DisplayPath(failure.path), failure.reason});
 }

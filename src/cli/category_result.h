@@ -36,6 +36,7 @@ struct CategoryResult {
     std::vector<std::string> paths;  // every entry, when asked for
     std::vector<std::string> keptPaths;
     std::vector<Failure> failures;
+    std::vector<std::string> registry;  // keys and values deleted (or that would be)
 };
 
 // A path as a user writes it: without the "\\?\" prefix of the walk's literal paths.

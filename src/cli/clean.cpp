@@ -6,6 +6,7 @@
 
 #include "engine/activity_log_file.h"
 #include "engine/category_steps.h"
+#include "engine/registry_backup.h"
 #include "platform/files.h"
 #include "settings/cache_quota.h"
 
@@ -24,9 +25,7 @@ class CommandLineSink final : public engine::RunSink {
         for (CategoryResult& result : results) {
             result.status = Status::NotRun;
             byRow_[result.category] = &result;
-            if (result.category->category)
-                reports_[*result.category->category] =
-                    std::make_unique<PathReport>(result, keepPaths, progress);
+            reports_[result.category] = std::make_unique<PathReport>(result, keepPaths, progress);
         }
     }
 
@@ -38,8 +37,8 @@ class CommandLineSink final : public engine::RunSink {
         if (!step.line.empty()) lines.push_back(step.line);
         started_ = nullptr;
     }
-    engine::PurgeReport* ReportFor(Category category) override {
-        auto it = reports_.find(category);
+    engine::PurgeReport* ReportForRow(const engine::CategoryRow& row) override {
+        auto it = reports_.find(&row);
         return it == reports_.end() ? nullptr : it->second.get();
     }
 
@@ -56,7 +55,7 @@ class CommandLineSink final : public engine::RunSink {
     bool Has(const engine::CategoryRow& row) const { return byRow_.count(&row) != 0; }
 
     std::map<const engine::CategoryRow*, CategoryResult*> byRow_;
-    std::map<Category, std::unique_ptr<PathReport>> reports_;
+    std::map<const engine::CategoryRow*, std::unique_ptr<PathReport>> reports_;
     CategoryResult* started_ = nullptr;
 };
 
@@ -68,24 +67,22 @@ CleanOutcome Clean(const CommandLine& line, const engine::CleaningServices& serv
     for (const engine::CategoryRow* row : line.categories)
         outcome.results.push_back({row, engine::TargetOf(*row, services, paths)});
     CommandLineSink sink(outcome.results, line.verbose, progress);
-    const engine::RunInput input{.cacheQuotaMb = settings::SettleCacheSize(
-                                     services.files, services.system, services.profile),
-                                 .measureHoldings = true,
-                                 .keep = &keep};
+    engine::RegistryBackup backup(services.files, services.system);
+    engine::RunInput input{.cacheQuotaMb = settings::SettleCacheSize(
+                               services.files, services.system, services.profile),
+                           .measureHoldings = true,
+                           .keep = &keep,
+                           .registryBackup = &backup};
+    // Rows from cleaner definitions come after the run's own cleaning categories.
+    for (const engine::CategoryRow* row : line.categories)
+        if (!row->category && !row->choice) input.definitions.push_back(row);
     try {
         engine::RunCleaning(services, paths, input, sink);
-        // Rows from cleaner definitions come after the run's own.
-        for (CategoryResult& result : outcome.results) {
-            const engine::CategoryRow& row = *result.category;
-            if (row.category || row.choice) continue;
-            PathReport report(result, line.verbose, progress);
-            engine::StepContext step{services, paths, input, &report};
-            engine::TakeStep(row, step, sink);
-        }
     } catch (const std::exception& failure) {
         sink.Failed(failure.what());
     }
     outcome.logLines = std::move(sink.lines);
+    outcome.registryBackup = backup.Path();
     return outcome;
 }
 

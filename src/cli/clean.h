@@ -16,6 +16,7 @@ namespace cli {
 struct CleanOutcome {
     std::vector<CategoryResult> results;
     std::vector<std::string> logLines;  // the activity-log lines the run appended
+    std::string registryBackup;         // the backup of what went from the registry, if any
 };
 
 CleanOutcome Clean(const CommandLine& line, const engine::CleaningServices& services,

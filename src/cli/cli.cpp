@@ -11,12 +11,14 @@
 #include "cli/output.h"
 #include "cli/preview.h"
 #include "cli/schedule_command.h"
+#include "cli/restore.h"
 #include "engine/cleaning_paths.h"
 #include "engine/definition_categories.h"
 #include "engine/keep_list.h"
 #include "engine/policy.h"
 #include "engine/running_processes.h"
 #include "engine/scheduled_cleaning.h"
+#include "settings/definitions_choice.h"
 
 namespace cli {
 
@@ -58,6 +60,7 @@ std::unique_ptr<engine::DefinitionSet> AddDefinitions(CommandLine& line,
                                                       const engine::CleaningServices& services,
                                                       engine::CleaningPaths& paths,
                                                       platform::Console& console, bool required) {
+    line.definitionsFile = settings::DefinitionsFileInUse(line.definitionsFile);
     if (line.definitionsFile.empty()) return nullptr;
     const std::optional<std::string> text = services.files.ReadFile(line.definitionsFile);
     if (!text && !required) {
@@ -84,12 +87,17 @@ std::unique_ptr<engine::DefinitionSet> AddDefinitions(CommandLine& line,
                          [&id](const engine::DefinitionCategory& c) { return c.id == id; });
         if (found == set->categories.end())
             throw UsageError{"'" + id + "' is not defined in '" + line.definitionsFile + "'"};
+        // What its authors warn of is accepted, or it is not cleaned.
+        if (line.command == Command::Clean && !found->warning.empty() && !line.acceptWarnings)
+            throw UsageError{"'" + id + "' comes with a warning: " + found->warning +
+                             "\nGive --accept-warnings to clean it all the same."};
         line.categories.push_back(&found->row);
     }
     if (line.all)
         for (const engine::DefinitionCategory& category : set->categories)
-            if (category.present && std::find(line.categories.begin(), line.categories.end(),
-                                              &category.row) == line.categories.end())
+            if (category.present && (category.warning.empty() || line.acceptWarnings) &&
+                std::find(line.categories.begin(), line.categories.end(), &category.row) ==
+                    line.categories.end())
                 line.categories.push_back(&category.row);
     return set;
 }
@@ -177,6 +185,8 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
     try {
         line =
             ParseCommandLine(args, engine::DefinitionsFileFor(policy, services.system, "").fixed);
+        if (line.command == Command::Restore)
+            return Restore(line.restoreFile, services.files, services.registry, console);
         if (line.command != Command::Help && admin.scheduler != nullptr)
             if (std::string why =
                     engine::ApplySchedulePolicy(policy, *admin.scheduler, services.system);
@@ -211,13 +221,15 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
         case Command::List: {
             std::vector<ListedCategory> listed;
             for (const engine::CategoryRow& row : engine::CategoryTable())
-                listed.push_back(
-                    {&row, engine::TargetOf(row, services, paths), policy.Forced(row.id)});
+                listed.push_back({.category = &row,
+                                  .target = engine::TargetOf(row, services, paths),
+                                  .forced = policy.Forced(row.id)});
             if (definitions)
                 for (const engine::DefinitionCategory& category : definitions->categories)
-                    listed.push_back({&category.row, category.present ? category.row.target
-                                                                      : category.note + ": " +
-                                                                            category.row.target});
+                    listed.push_back({&category.row,
+                                      category.present ? category.row.target
+                                                       : category.note + ": " + category.row.target,
+                                      category.group, category.warning});
             std::optional<ScheduleContext> schedules;
             if (admin.scheduler)
                 schedules.emplace(ScheduleContext{services, *admin.scheduler, policy, console});
@@ -229,6 +241,7 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
         }
         case Command::Preview:
         case Command::Clean:
+        case Command::Restore:
             break;
     }
 
@@ -242,11 +255,13 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
     const Verb verb = line.command == Command::Preview ? Verb::Preview : Verb::Clean;
     std::vector<CategoryResult> results;
     std::string problem;  // a failure of the run outside its steps
+    std::string backup;
     if (verb == Verb::Preview) {
         results = Preview(line, services, paths, keep, progress);
     } else {
         CleanOutcome outcome = Clean(line, services, paths, keep, progress);
         results = std::move(outcome.results);
+        backup = std::move(outcome.registryBackup);
         if (!line.logFile.empty() && !outcome.logLines.empty()) {
             try {
                 AppendToLogFile(services.files, line.logFile, outcome.logLines);
@@ -270,7 +285,8 @@ int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningS
                 "skarvel-cli: the event could not be written to the event log: " + why + "\n");
             if (code == kExitDone) code = kExitSomethingLeft;
         }
-    write(line.json ? ResultsJson(verb, results, code) : ResultsText(verb, results, line.verbose));
+    write(line.json ? ResultsJson(verb, results, code, backup)
+                    : ResultsText(verb, results, line.verbose, backup));
     return code;
 }
 

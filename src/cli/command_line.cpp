@@ -12,8 +12,8 @@ namespace {
 void SetCommand(CommandLine& line, bool& given, Command command, const std::string& option) {
     if (given)
         throw UsageError{
-            "only one of --list, --preview, --clean, --schedule, --unschedule and --help may be "
-            "given ('" +
+            "only one of --list, --preview, --clean, --restore, --schedule, --unschedule and "
+            "--help may be given ('" +
             option + "' is a second)"};
     given = true;
     line.command = command;
@@ -72,6 +72,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, bool definiti
             line.logFile = ValueOf(args, i, "--log needs a file name");
         } else if (arg == "--winapp2") {
             line.definitionsFile = ValueOf(args, i, "--winapp2 needs a file name");
+        } else if (arg == "--accept-warnings") {
+            line.acceptWarnings = true;
+        } else if (arg == "--restore") {
+            SetCommand(line, commandGiven, Command::Restore, arg);
+            line.restoreFile = ValueOf(args, i, "--restore needs a file name");
         } else if (arg == "--keep") {
             line.keep.push_back(ValueOf(args, i, "--keep needs a pattern"));
         } else if (arg.starts_with("-")) {
@@ -91,7 +96,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, bool definiti
             throw UsageError{"unknown category '" + arg + "' (--list shows them all)"};
         }
     }
-    if (!commandGiven) throw UsageError{"no command: give --list, --preview, --clean or --help"};
+    if (!commandGiven)
+        throw UsageError{"no command: give --list, --preview, --clean, --restore or --help"};
     const bool takesIds = line.command == Command::Preview || line.command == Command::Clean ||
                           line.command == Command::Schedule;
     if (!line.definitionIds.empty() && line.definitionsFile.empty() && !definitionsFixed)
@@ -135,6 +141,8 @@ Commands:
                     runs "skarvel-cli --clean ID... --quiet --event-log" as you, daily or on
                     Mondays at 03:00 (--at HH:MM), or when you sign in
   --unschedule      removes your scheduled cleaning
+  --restore FILE    puts back the registry keys and values of a backup (a .reg file that a
+                    clean of definitions wrote before deleting them)
   --help            this text
 
 ID "all" stands for every category that only deletes files: not the registry choices, not
@@ -146,7 +154,10 @@ Options:
   --quiet           no progress on the error stream
   --log FILE        with --clean: append the activity-log lines to FILE
   --winapp2 FILE    read cleaner definitions in the winapp2.ini format: each entry becomes a
-                    category "w2-<name>" (--list shows them, "all" takes those present)
+                    category "w2-<name>" (--list shows them by group, "all" takes those
+                    present); the registry keys they clean are saved to a backup first
+  --accept-warnings with --clean: also clean the definitions that carry a warning (without it,
+                    naming one is bad usage and "all" leaves them out)
   --keep PATTERN    also keep what PATTERN matches, for this run (may be repeated); the
                     keep list keep.txt beside the settings file always applies
   --event-log       with --clean: one event in the Application log under the source
@@ -160,8 +171,9 @@ Exit codes:
   0  everything done
   1  some items could not be deleted (they are listed; a browser that is running keeps its
      open cache files, and is named), or a step failed
-  2  bad usage (an unknown id or option)
-  3  refused: by your administrator's policy, or a target folder was refused: reached through a link, junction or mount point, or a
+  2  bad usage (an unknown id or option, or a definition with a warning not accepted)
+  3  refused by your administrator's policy, or a target folder was refused: reached
+     through a link, junction or mount point, or a
      folder the system or a user lives in (a drive root, Windows, Program Files, ProgramData,
      a profile, Documents...) or one holding it
 )";

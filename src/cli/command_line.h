@@ -11,7 +11,7 @@
 
 namespace cli {
 
-enum class Command { Help, List, Preview, Clean, Schedule, Unschedule };
+enum class Command { Help, List, Preview, Clean, Restore, Schedule, Unschedule };
 
 struct CommandLine {
     Command command = Command::Help;
@@ -24,6 +24,8 @@ struct CommandLine {
     std::string definitionsFile;             // --winapp2
     std::vector<std::string> definitionIds;  // "w2-..." ids, in the order given
     bool all = false;                        // "all" was given
+    bool acceptWarnings = false;             // --accept-warnings
+    std::string restoreFile;                 // --restore
     // --schedule daily|weekly|logon and its --at HH:MM; --system: the machine's task.
     platform::TaskTrigger trigger = platform::TaskTrigger::Daily;
     std::optional<std::pair<int, int>> at;

@@ -1,5 +1,6 @@
 #include "cli/output.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace cli {
@@ -84,12 +85,24 @@ std::string Size(std::uint64_t bytes) {
 
 std::string ListText(const std::vector<ListedCategory>& listed) {
     std::string out;
+    // The built-in categories, then the definitions group by group, the groups in the order
+    // the file first names them, each under its name.
+    std::vector<std::string> groups{""};
     for (const ListedCategory& item : listed)
-        out += Padded(item.category->id, 16) + Padded(item.category->name, 20) + item.target +
-               (item.forced ? *item.forced ? "  [on: set by your administrator]"
-                                           : "  [off: set by your administrator]"
-                            : "") +
-               "\n";
+        if (std::find(groups.begin(), groups.end(), item.group) == groups.end())
+            groups.push_back(item.group);
+    for (const std::string& group : groups) {
+        if (!group.empty()) out += "\n[" + group + "]\n";
+        for (const ListedCategory& item : listed) {
+            if (item.group != group) continue;
+            out += Padded(item.category->id, 16) + Padded(item.category->name, 20) + item.target +
+                   (item.forced ? *item.forced ? "  [on: set by your administrator]"
+                                               : "  [off: set by your administrator]"
+                                : "") +
+                   "\n";
+            if (!item.warning.empty()) out += "    warning: " + item.warning + "\n";
+        }
+    }
     return out;
 }
 
@@ -100,6 +113,8 @@ std::string ListJson(const std::vector<ListedCategory>& listed, const std::strin
                ", " + Field("name", Quoted(listed[i].category->name)) + ", " +
                Field("kind", Quoted(listed[i].category->choice ? "tweak" : "category")) + ", " +
                Field("target", Quoted(listed[i].target));
+        if (!listed[i].group.empty()) out += ", " + Field("group", Quoted(listed[i].group));
+        if (!listed[i].warning.empty()) out += ", " + Field("warning", Quoted(listed[i].warning));
         if (listed[i].forced)
             out += ", " + Field("policy", Quoted(*listed[i].forced ? "on" : "off"));
         out += "}";
@@ -107,7 +122,8 @@ std::string ListJson(const std::vector<ListedCategory>& listed, const std::strin
     return out + "]" + (more.empty() ? "" : ", " + more) + "}\n";
 }
 
-std::string ResultsText(Verb verb, const std::vector<CategoryResult>& results, bool verbose) {
+std::string ResultsText(Verb verb, const std::vector<CategoryResult>& results, bool verbose,
+                        const std::string& backup) {
     const bool preview = verb == Verb::Preview;
     std::string out = preview ? "Preview: nothing is changed.\n" : "";
     for (const CategoryResult& result : results) {
@@ -144,16 +160,23 @@ std::string ResultsText(Verb verb, const std::vector<CategoryResult>& results, b
                 out += std::string(preview ? "    would delete " : "    deleted ") + path + "\n";
             for (const std::string& path : result.keptPaths) out += "    kept " + path + "\n";
         }
+        for (const std::string& item : result.registry)
+            out += std::string(preview ? "    would delete " : "    deleted ") + item + "\n";
         for (const Failure& failure : result.failures)
             out += std::string(preview ? "    would stay: " : "    left: ") + failure.path + ": " +
                    failure.reason + "\n";
     }
+    if (!backup.empty())
+        out += "Registry backup: " + backup + " (skarvel-cli --restore puts it back)\n";
     return out;
 }
 
-std::string ResultsJson(Verb verb, const std::vector<CategoryResult>& results, int exitCode) {
+std::string ResultsJson(Verb verb, const std::vector<CategoryResult>& results, int exitCode,
+                        const std::string& backup) {
     std::string out = "{" + Field("command", Quoted(verb == Verb::Preview ? "preview" : "clean")) +
-                      ", " + Field("exitCode", std::to_string(exitCode)) + ", \"categories\": [";
+                      ", " + Field("exitCode", std::to_string(exitCode));
+    if (!backup.empty()) out += ", " + Field("registryBackup", Quoted(backup));
+    out += ", \"categories\": [";
     for (std::size_t i = 0; i < results.size(); ++i) {
         const CategoryResult& r = results[i];
         out += std::string(i ? ", " : "") + "{" + Field("id", Quoted(r.category->id)) + ", " +
@@ -168,6 +191,11 @@ std::string ResultsJson(Verb verb, const std::vector<CategoryResult>& results, i
         out += ", \"paths\": [";
         for (std::size_t k = 0; k < r.paths.size(); ++k)
             out += std::string(k ? ", " : "") + Quoted(r.paths[k]);
+        if (!r.registry.empty()) {
+            out += "], \"registry\": [";
+            for (std::size_t k = 0; k < r.registry.size(); ++k)
+                out += std::string(k ? ", " : "") + Quoted(r.registry[k]);
+        }
         out += "], \"failures\": [";
         for (std::size_t k = 0; k < r.failures.size(); ++k)
             out += std::string(k ? ", " : "") + "{" + Field("path", Quoted(r.failures[k].path)) +

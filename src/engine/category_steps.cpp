@@ -3,6 +3,7 @@
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
 #include "engine/purge_target.h"
+#include "engine/registry_backup.h"
 #include "platform/files.h"
 
 namespace engine {
@@ -98,10 +99,40 @@ bool AllAccepted(const std::vector<FolderTarget>& targets, TargetSource source, 
     return true;
 }
 
-// Empties every folder of ROW's multi-folder step that is there; whether any was (and was not
-// refused). A definition's entry runs whole or not at all: when one of its folders is
-// refused, none is touched.
-bool EmptyFolders(const CategoryRow& row, StepContext& step) {
+// Saves what PLAN deletes from the registry to the run's backup; false, with the step
+// reported stopped, when it cannot be saved (then nothing of the step may go).
+bool SaveBackup(const RegistryPlan& plan, StepContext& step) {
+    if (plan.Empty() || step.mode == PurgeMode::Preview) return true;
+    std::string why = "no registry backup was asked for";
+    if (step.input.registryBackup != nullptr &&
+        step.input.registryBackup->Save(plan.KeyRecords(), why))
+        return true;
+    if (step.report != nullptr)
+        step.report->Stopped(plan.records.front().key.name, why + "; nothing of it was deleted");
+    return false;
+}
+
+// Deletes what PLAN names from the registry (in a preview, tells what would go) into
+// RESULT; whether anything was to go.
+bool CleanRegistry(const RegistryPlan& plan, StepContext& step, std::vector<std::string>& result) {
+    if (plan.Empty()) return false;
+    if (step.mode == PurgeMode::Preview) {
+        result = plan.Items();
+        return true;
+    }
+    RegistryOutcome outcome = CarryOut(step.services.registry, plan);
+    result = std::move(outcome.deleted);
+    if (step.report != nullptr)
+        for (const FailedEntry& failure : outcome.failures)
+            step.report->Failed(failure.path, failure.reason);
+    return true;
+}
+
+// Empties every folder of ROW's multi-folder step that is there, and deletes its registry
+// keys (REGISTRY gets what went); whether any folder was there (and was not refused) or any
+// key. A definition's entry runs whole or not at all: when one of its folders is refused, or
+// its registry backup cannot be written, nothing is touched.
+bool EmptyFolders(const CategoryRow& row, StepContext& step, std::vector<std::string>& registry) {
     bool any = false;
     const std::string windows = step.paths.WindowsDirectory();
     // The row's own exclusions join the user's keep list.
@@ -110,6 +141,11 @@ bool EmptyFolders(const CategoryRow& row, StepContext& step) {
     const std::vector<FolderTarget> targets = row.folders(step.services, step.paths);
     if (row.source == TargetSource::Definition && !AllAccepted(targets, row.source, step, windows))
         return false;
+    const RegistryPlan plan =
+        row.registry.Empty()
+            ? RegistryPlan{}
+            : PlanRegistryCleaning(step.services.registry, step.services.files, row.registry);
+    if (!SaveBackup(plan, step)) return false;
     for (const FolderTarget& target : targets) {
         if (!target.refusal.empty()) {
             if (step.report != nullptr) step.report->Refused(target.folder, target.refusal);
@@ -118,7 +154,7 @@ bool EmptyFolders(const CategoryRow& row, StepContext& step) {
         if (target.folder.empty() || !step.services.files.DirectoryExists(target.folder)) continue;
         if (StopRequested(step.input.stop)) {
             if (step.report != nullptr) step.report->Stopped(target.folder, kReasonStopRequested);
-            break;
+            return any;  // the registry keys go with the rest of the entry, or not at all
         }
         const PurgeOptions options{.mode = step.mode,
                                    .report = step.report,
@@ -132,7 +168,7 @@ bool EmptyFolders(const CategoryRow& row, StepContext& step) {
                                                    target.recurse, windows, options);
         any = any || done;
     }
-    return any;
+    return CleanRegistry(plan, step, registry) || any;
 }
 
 struct FilesFound {
@@ -192,7 +228,7 @@ void TakeStep(const CategoryRow& row, StepContext& step, RunSink& sink) {
         lineDue = done = DeleteProfileFiles(row, counted).last;
     } else if (row.folders) {
         sink.Started({row, {}});
-        lineDue = done = EmptyFolders(row, counted);
+        lineDue = done = EmptyFolders(row, counted, result.registry);
     } else {
         const std::optional<FolderStep> folder = PresentFolder(row, counted);
         sink.Started({row, folder ? folder->folder : std::string()});
@@ -225,7 +261,7 @@ StepFinished PreviewStep(const CategoryRow& row, const CleaningServices& service
     } else if (!row.profileFiles.empty()) {
         done = DeleteProfileFiles(row, step).any;
     } else if (row.folders) {
-        done = EmptyFolders(row, step);
+        done = EmptyFolders(row, step, result.registry);
     }
     const std::optional<Holdings> holdings =
         row.measure ? row.measure(services) : std::optional<Holdings>();

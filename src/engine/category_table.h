@@ -14,6 +14,7 @@
 #include "engine/categories.h"
 #include "engine/keep_list.h"
 #include "engine/purge.h"
+#include "engine/registry_cleaning.h"
 #include "engine/run_events.h"
 #include "engine/today_targets.h"
 
@@ -73,6 +74,9 @@ struct CategoryRow {
     std::function<std::vector<FolderTarget>(const CleaningServices&, CleaningPaths&)> folders;
     // What this row's step keeps besides the user's keep list (a definition's exclusions).
     KeepList keep;
+    // What its step deletes from the registry (a definition's registry keys), saved to the
+    // run's registry backup first.
+    RegistryCleaning registry;
     // Who names its folders, which decides where they may lie; a definition's entry runs
     // whole or not at all.
     TargetSource source = TargetSource::System;

@@ -6,8 +6,10 @@
 
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
+#include "engine/definition_variables.h"
 #include "engine/path_place.h"
 #include "engine/purge_target.h"
+#include "engine/registry_key_path.h"
 #include "engine/winapp2_reader.h"
 #include "platform/files.h"
 #include "platform/portable/path_text.h"
@@ -24,16 +26,10 @@ bool Same(std::string_view a, std::string_view b) {
     return platform::LowerAscii(a) == platform::LowerAscii(b);
 }
 
-std::string Variable(platform::System& system, const char* name) {
-    std::string value = system.EnvironmentVariable(name).value_or(std::string());
-    while (!value.empty() && value.back() == '\\') value.pop_back();
-    return value;
-}
-
-// A variable's value here: its text ("" when it names nothing here) and why it must not be
-// used ("" when it may).
+// A variable's values here (none when it names nothing here) and why it must not be used
+// ("" when it may).
 struct Value {
-    std::string text;
+    std::vector<std::string> texts;
     std::string refusal;
 };
 
@@ -47,10 +43,10 @@ class Variables {
         const std::string key = platform::LowerAscii(name);
         auto it = values_.find(key);
         if (it != values_.end()) return it->second;
-        Value value{DefinitionVariable(name, services_, paths_), {}};
-        if (Same(name, "Temp") && !value.text.empty()) {
-            const CheckedTarget temp =
-                CheckPurgeTarget(services_.files, value.text + "\\", paths_.WindowsDirectory());
+        Value value{DefinitionVariableValues(name, services_, paths_), {}};
+        if (Same(name, "Temp") && !value.texts.empty()) {
+            const CheckedTarget temp = CheckPurgeTarget(services_.files, value.texts.front() + "\\",
+                                                        paths_.WindowsDirectory());
             if (!temp.refusal.empty())
                 value.refusal = "%Temp% is a temp folder that is refused (" + temp.refusal + ")";
         }
@@ -64,10 +60,11 @@ class Variables {
     std::map<std::string, Value> values_;
 };
 
-// A definition's path with its variables replaced: the path, or why not (REFUSAL set: it must
-// not be reached; neither set: a variable names nothing here).
+// A definition's path with its variables replaced: every path it stands for here (a variable
+// may stand for several folders), or why not (REFUSAL set: it must not be reached; neither
+// set: a variable names nothing here).
 struct Resolution {
-    std::optional<std::string> path;
+    std::vector<std::string> paths;
     std::string refusal;
 };
 
@@ -75,27 +72,35 @@ struct Resolution {
 // anything is looked up, as written and as resolved.
 Resolution Resolve(std::string_view path, Variables& variables) {
     if (std::string why = SpellingRefusal(std::string(path)); !why.empty()) return {{}, why};
-    std::string out;
+    std::vector<std::string> outs{""};
+    auto append = [&outs](std::string_view text) {
+        for (std::string& out : outs) out += text;
+    };
     for (std::size_t i = 0; i < path.size();) {
         const std::size_t open = path.find('%', i);
         if (open == std::string_view::npos) {
-            out += path.substr(i);
+            append(path.substr(i));
             break;
         }
         const std::size_t close = path.find('%', open + 1);
         if (close == std::string_view::npos) return {};  // the reader rejects it
-        out += path.substr(i, open - i);
+        append(path.substr(i, open - i));
         const Value& value = variables(path.substr(open + 1, close - open - 1));
         if (!value.refusal.empty()) return {{}, value.refusal};
-        if (value.text.empty()) return {};
-        out += value.text;
+        if (value.texts.empty()) return {};
+        std::vector<std::string> next;
+        for (const std::string& out : outs)
+            for (const std::string& text : value.texts) next.push_back(out + text);
+        outs = std::move(next);
         i = close + 1;
     }
-    while (out.size() > 3 && out.back() == '\\') out.pop_back();
-    // "C:" alone would be the current folder of drive C: it names the drive's root.
-    if (out.size() == 2 && out[1] == ':') out += '\\';
-    if (std::string why = SpellingRefusal(out); !why.empty()) return {{}, why + ": " + out};
-    return {out, {}};
+    for (std::string& out : outs) {
+        while (out.size() > 3 && out.back() == '\\') out.pop_back();
+        // "C:" alone would be the current folder of drive C: it names the drive's root.
+        if (out.size() == 2 && out[1] == ':') out += '\\';
+        if (std::string why = SpellingRefusal(out); !why.empty()) return {{}, why + ": " + out};
+    }
+    return {outs, {}};
 }
 
 // Whether PATH names a place by itself ("C:\..."), not relative to whatever folder is current.
@@ -158,30 +163,21 @@ std::string MaskOf(const std::string& mask) {
     return out;
 }
 
-bool RegistryKeyExists(platform::Registry& registry, const std::string& key) {
-    const std::size_t cut = key.find('\\');
-    const std::string root = key.substr(0, cut);
-    const std::string path = cut == std::string::npos ? std::string() : key.substr(cut + 1);
-    std::optional<platform::RegistryRoot> which;
-    if (Same(root, "HKCU") || Same(root, "HKEY_CURRENT_USER"))
-        which = platform::RegistryRoot::CurrentUser;
-    else if (Same(root, "HKLM") || Same(root, "HKEY_LOCAL_MACHINE"))
-        which = platform::RegistryRoot::LocalMachine;
-    else if (Same(root, "HKCR") || Same(root, "HKEY_CLASSES_ROOT"))
-        which = platform::RegistryRoot::ClassesRoot;
-    return which && registry.OpenKey(*which, path, platform::KeyMode::ReadOnly) != nullptr;
+bool RegistryKeyExists(platform::Registry& registry, const std::string& spelled) {
+    const std::optional<RegistryKeyPath> key = ParseRegistryKey(spelled);
+    return key && registry.OpenKey(key->root, key->path, platform::KeyMode::ReadOnly) != nullptr;
 }
 
 bool FileDetected(const std::string& pattern, const CleaningServices& services,
                   Variables& variables) {
-    const std::optional<std::string> path = Resolve(pattern, variables).path;
-    if (!path) return false;
-    const std::size_t cut = path->rfind('\\');
-    if (cut == std::string::npos) return false;
-    for (const std::string& folder : ExpandFolders(services.files, path->substr(0, cut))) {
-        std::vector<platform::DirEntry> entries;
-        if (services.files.Enumerate(folder + path->substr(cut), entries) && !entries.empty())
-            return true;
+    for (const std::string& path : Resolve(pattern, variables).paths) {
+        const std::size_t cut = path.rfind('\\');
+        if (cut == std::string::npos) continue;
+        for (const std::string& folder : ExpandFolders(services.files, path.substr(0, cut))) {
+            std::vector<platform::DirEntry> entries;
+            if (services.files.Enumerate(folder + path.substr(cut), entries) && !entries.empty())
+                return true;
+        }
     }
     return false;
 }
@@ -222,7 +218,7 @@ std::vector<FolderTarget> TargetsOf(const std::vector<PlacedKey>& keys,
     return targets;
 }
 
-std::string Described(const std::vector<PlacedKey>& keys) {
+std::string Described(const std::vector<PlacedKey>& keys, const RegistryCleaning& registry) {
     std::string out;
     for (const PlacedKey& key : keys) {
         std::string masks;
@@ -230,6 +226,9 @@ std::string Described(const std::vector<PlacedKey>& keys) {
         out += (out.empty() ? "" : "; ") + key.path + "\\" + masks +
                (key.recurse ? " (and below)" : "") + (key.removeSelf ? " (folder too)" : "");
     }
+    for (const RegistryItem& item : registry.remove)
+        out += (out.empty() ? "" : "; ") + FullKeyName(item.key) +
+               (item.wholeKey ? "\\ (and below)" : "|" + item.value);
     return out;
 }
 
@@ -254,7 +253,10 @@ std::string PathRefusal(const winapp2::Entry& entry, Variables& variables) {
         if (std::string why = Resolve(key.path, variables).refusal; !why.empty())
             return "line " + std::to_string(key.line) + ": " + key.path + ": " + why;
     for (const winapp2::ExcludeKey& exclude : entry.excludes)
-        if (std::string why = Resolve(exclude.path, variables).refusal; !why.empty())
+        if (std::string why = exclude.kind == winapp2::ExcludeKind::Registry
+                                  ? std::string()
+                                  : Resolve(exclude.path, variables).refusal;
+            !why.empty())
             return "line " + std::to_string(exclude.line) + ": " + exclude.path + ": " + why;
     return {};
 }
@@ -268,44 +270,70 @@ void Refuse(DefinitionCategory& category, const winapp2::Entry& entry, const std
     };
 }
 
-// The patterns an exclusion keeps; why it cannot be placed ("" when it can).
-std::string Exclude(KeepList& keep, const winapp2::ExcludeKey& exclude, Variables& variables) {
+// What an exclusion keeps, added to CATEGORY's row; why it cannot be placed ("" when it can).
+std::string Exclude(CategoryRow& row, const winapp2::ExcludeKey& exclude, Variables& variables) {
     const std::string where = "line " + std::to_string(exclude.line) + ": ";
-    const std::optional<std::string> path = Resolve(exclude.path, variables).path;
-    if (!path)
+    if (exclude.kind == winapp2::ExcludeKind::Registry) {
+        // The reader took only keys with a known root.
+        row.registry.keep.push_back(
+            {*ParseRegistryKey(exclude.path), exclude.wholeKey, exclude.value});
+        return {};
+    }
+    const std::vector<std::string> paths = Resolve(exclude.path, variables).paths;
+    if (paths.empty())
         return where + exclude.path + " names nothing here, so what it excludes cannot be told";
+    const bool isPath = exclude.kind == winapp2::ExcludeKind::Path;
     std::vector<std::string> patterns;
-    if (exclude.isPath && exclude.masks.empty()) patterns.push_back(*path);
-    for (const std::string& mask : exclude.masks)
-        patterns.push_back(*path + (exclude.isPath ? "\\**\\" : "\\") +
-                           (mask == "*.*" ? std::string("*") : mask));
+    for (const std::string& path : paths) {
+        if (isPath && exclude.masks.empty()) patterns.push_back(path);
+        for (const std::string& mask : exclude.masks)
+            patterns.push_back(path + (isPath ? "\\**\\" : "\\") +
+                               (mask == "*.*" ? std::string("*") : mask));
+    }
     for (const std::string& pattern : patterns)
-        if (std::string why = keep.Add(variables.Files(), pattern); !why.empty())
+        if (std::string why = row.keep.Add(variables.Files(), pattern); !why.empty())
             return where + why;
+    return {};
+}
+
+// Why ENTRY's registry keys must not be deleted: one at or above an anchor. Empty when none.
+std::string RegistryRefusal(const winapp2::Entry& entry) {
+    for (const winapp2::RegKey& key : entry.registryKeys)
+        if (std::string why = RegistryAnchorRefusal(*ParseRegistryKey(key.key)); !why.empty())
+            return "line " + std::to_string(key.line) + ": " + why;
     return {};
 }
 
 void Place(DefinitionCategory& category, const winapp2::Entry& entry, Variables& variables) {
     std::vector<PlacedKey> keys;
     for (const winapp2::FileKey& key : entry.files) {
-        std::optional<std::string> path = Resolve(key.path, variables).path;
-        if (!path || !IsAbsolute(*path)) {
-            AddNote(category.note, "line " + std::to_string(key.line) + ": " + key.path +
-                                       (path ? " is not a full path" : " names nothing here"));
-            continue;
+        const std::vector<std::string> paths = Resolve(key.path, variables).paths;
+        if (paths.empty())
+            AddNote(category.note,
+                    "line " + std::to_string(key.line) + ": " + key.path + " names nothing here");
+        for (const std::string& path : paths) {
+            if (!IsAbsolute(path)) {
+                AddNote(category.note, "line " + std::to_string(key.line) + ": " + key.path +
+                                           " is not a full path");
+                continue;
+            }
+            PlacedKey placed{key.line, path, {}, key.recurse, key.removeSelf};
+            for (const std::string& mask : key.masks) placed.masks.push_back(MaskOf(mask));
+            keys.push_back(std::move(placed));
         }
-        PlacedKey placed{key.line, *path, {}, key.recurse, key.removeSelf};
-        for (const std::string& mask : key.masks) placed.masks.push_back(MaskOf(mask));
-        keys.push_back(std::move(placed));
     }
     // An exclusion that cannot be placed could keep anything: the entry does not run.
     for (const winapp2::ExcludeKey& exclude : entry.excludes)
-        if (std::string why = Exclude(category.row.keep, exclude, variables);
+        if (std::string why = Exclude(category.row, exclude, variables);
             category.present && !why.empty())
             return Refuse(category, entry, why);
-    if (entry.registryKeys > 0)
-        AddNote(category.note, "registry keys are not cleaned from definitions");
-    category.row.target = keys.empty() ? "(nothing here)" : Described(keys);
+    for (const winapp2::RegKey& key : entry.registryKeys)
+        category.row.registry.remove.push_back(
+            {*ParseRegistryKey(key.key), key.wholeKey, key.value});
+    if (!category.present) category.row.registry = {};
+    category.row.target = keys.empty() && category.row.registry.Empty()
+                              ? "(nothing here)"
+                              : Described(keys, category.row.registry);
     const bool present = category.present;
     category.row.folders = [keys = std::move(keys), present](const CleaningServices& s,
                                                              CleaningPaths&) {
@@ -314,36 +342,6 @@ void Place(DefinitionCategory& category, const winapp2::Entry& entry, Variables&
 }
 
 }  // namespace
-
-std::string DefinitionVariable(std::string_view name, const CleaningServices& services,
-                               CleaningPaths& paths) {
-    platform::FileSystem& files = services.files;
-    if (Same(name, "AppData")) return KnownFolderPath(files, KnownFolder::RoamingAppData);
-    if (Same(name, "LocalAppData")) return KnownFolderPath(files, KnownFolder::LocalAppData);
-    if (Same(name, "LocalLowAppData")) {
-        const std::string local = KnownFolderPath(files, KnownFolder::LocalAppData);
-        const std::size_t cut = local.rfind('\\');
-        return cut == std::string::npos ? std::string() : local.substr(0, cut) + "\\LocalLow";
-    }
-    if (Same(name, "ProgramFiles")) return KnownFolderPath(files, KnownFolder::ProgramFiles);
-    if (Same(name, "ProgramFilesX86") || Same(name, "ProgramFiles(x86)"))
-        return KnownFolderPath(files, KnownFolder::ProgramFilesX86);
-    if (Same(name, "CommonAppData")) return KnownFolderPath(files, KnownFolder::ProgramData);
-    if (Same(name, "WinDir") || Same(name, "SystemRoot")) return paths.WindowsDirectory();
-    if (Same(name, "Documents")) return KnownFolderPath(files, KnownFolder::Documents);
-    if (Same(name, "UserProfile")) return Variable(services.system, "USERPROFILE");
-    if (Same(name, "CommonProgramFiles")) return Variable(services.system, "CommonProgramFiles");
-    if (Same(name, "Temp")) {
-        std::string temp = paths.TempFolder();
-        while (!temp.empty() && temp.back() == '\\') temp.pop_back();
-        return temp;
-    }
-    if (Same(name, "SystemDrive")) {
-        const std::string windows = paths.WindowsDirectory();
-        return windows.size() >= 2 && windows[1] == ':' ? windows.substr(0, 2) : std::string();
-    }
-    return {};
-}
 
 std::unique_ptr<DefinitionSet> LoadDefinitions(
     std::string_view text, const CleaningServices& services, CleaningPaths& paths,
@@ -361,6 +359,8 @@ std::unique_ptr<DefinitionSet> LoadDefinitions(
         category.row.id = category.id;
         category.row.name = category.name;
         category.row.source = TargetSource::Definition;
+        category.warning = entry.warning;
+        category.group = winapp2::GroupOf(entry);
         if (wanted && !wanted(entry.id)) {
             category.present = false;
             category.note = "not asked for";
@@ -383,7 +383,9 @@ std::unique_ptr<DefinitionSet> LoadDefinitions(
             category.note = "not present";
         }
         // What is not here is not refused: "all" takes only what is.
-        if (std::string why = PathRefusal(entry, variables); category.present && !why.empty())
+        std::string why = PathRefusal(entry, variables);
+        if (why.empty()) why = RegistryRefusal(entry);
+        if (category.present && !why.empty())
             Refuse(category, entry, why);
         else
             Place(category, entry, variables);

@@ -1,8 +1,10 @@
 #pragma once
 // Cleaner definitions (the community's winapp2.ini format) as categories of one run: each
 // entry's variables resolved here, its detection tried, its file keys turned into folder
-// targets for the ordinary checked purge and its exclusions into keep patterns of its own.
-// Nothing a definition says can reach a folder the purge would refuse for any other category.
+// targets for the ordinary checked purge, its registry keys into what its step deletes from
+// the registry, and its exclusions into keep patterns and kept keys of its own. Nothing a
+// definition says can reach a folder the purge would refuse for any other category, nor a
+// registry key at or above an anchor.
 
 #include <deque>
 #include <functional>
@@ -19,9 +21,11 @@ struct DefinitionCategory {
     std::string id, name;  // the row's views point here
     CategoryRow row;       // no box, no choice, no log line
     bool present = true;   // detected here (or nothing to detect)
-    // What the command line says of it besides its counts: why it is skipped, registry keys
-    // left alone, paths that cannot be placed here.
+    // What the command line says of it besides its counts: why it is skipped, paths that
+    // cannot be placed here.
     std::string note;
+    std::string warning;  // what a user must accept before it runs ("" for none)
+    std::string group;    // the group it is listed in (winapp2::GroupOf)
 };
 
 struct DefinitionSet {
@@ -35,10 +39,5 @@ struct DefinitionSet {
 std::unique_ptr<DefinitionSet> LoadDefinitions(
     std::string_view text, const CleaningServices& services, CleaningPaths& paths,
     const std::function<bool(std::string_view id)>& wanted = nullptr);
-
-// The value of a definition variable NAME ("LocalAppData", case-insensitive) here; "" when
-// it names nothing here.
-std::string DefinitionVariable(std::string_view name, const CleaningServices& services,
-                               CleaningPaths& paths);
 
 }  // namespace engine

@@ -44,21 +44,29 @@ bool RemoveTreeIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession
     }
 }
 
+// Deletes the files matching MATCHERS (with RECURSE, in the folders below too). With
+// REMOVEEMPTIED, a folder below the target that ends empty is removed as the walk leaves it;
+// one that keeps anything (a file that does not match, one that could not go, a kept entry)
+// stays, and so does every folder above it.
 void EraseFilesByMaskIn(platform::FileSystem& files, PurgeTarget& target, PurgeSession& session,
-                        const std::vector<MaskMatcher>& matchers, bool recurse = false) {
+                        const std::vector<MaskMatcher>& matchers, bool recurse = false,
+                        bool removeEmptied = false) {
     FolderStack stack(files, target, session);
     for (;;) {
         const platform::DirEntry* entry = stack.Next();
         if (entry != nullptr && session.StopNow()) return;
+        bool gone = false;
         if (entry == nullptr) {
             if (stack.Depth() == 0) return;
-            (void)stack.Leave(false);
+            const bool emptied = removeEmptied && stack.Result();
+            gone = stack.Leave(emptied) && emptied;
         } else if (IsFolder(*entry)) {
-            if (recurse) (void)stack.Enter(*entry, false);
+            if (recurse && stack.Enter(*entry, false)) continue;  // its result comes when left
         } else if (std::any_of(matchers.begin(), matchers.end(),
                                [entry](const MaskMatcher& m) { return m.Matches(entry->name); })) {
-            (void)stack.DeleteFile(*entry, false);
+            gone = stack.DeleteFile(*entry, false);
         }
+        if (!gone) stack.Result() = false;
     }
 }
 
@@ -214,7 +222,7 @@ bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
     const PurgeTarget base{nullptr, target->path, target->identity};
     PurgeSession session(options.mode, options.report, options.keep, options.stop);
     if (session.Kept(target->path)) return true;
-    EraseFilesByMaskIn(files, *target, session, matchers, recurse);
+    EraseFilesByMaskIn(files, *target, session, matchers, recurse, recurse && options.removeFolder);
     if (EndsAtStop(session, folder, options.report)) return false;
     return RemoveWhenAsked(files, base, folder, options, session);
 }

@@ -74,10 +74,12 @@ void EraseFilesRecursive(platform::FileSystem& files, const std::string& folder,
 bool PurgeFolder(platform::FileSystem& files, const std::string& folder,
                  const std::string& windowsFolder, const PurgeOptions& options);
 
-// Deletes the files directly in FOLDER (with RECURSE, in every folder below it too; no folder
-// is removed) whose names match one of MASKS, FOLDER checked (and kept) as PurgeFolder does.
-// Attributes are left alone. Returns false when FOLDER is refused or cannot be opened.
-// Throws MaskError on a bad mask.
+// Deletes the files directly in FOLDER (with RECURSE, in every folder below it too) whose names
+// match one of MASKS, FOLDER checked as PurgeFolder does. With RECURSE and
+// OPTIONS.removeFolder, every folder below that ends empty is removed, then FOLDER itself if it
+// ends empty; otherwise no folder is removed. A kept entry keeps its folders. Attributes are
+// left alone. Returns false when FOLDER is refused or cannot be opened. Throws MaskError on a
+// bad mask.
 bool PurgeMatchingFiles(platform::FileSystem& files, const std::string& folder,
                         const std::vector<std::string>& masks, bool recurse,
                         const std::string& windowsFolder, const PurgeOptions& options);

@@ -15,6 +15,7 @@ namespace engine {
 
 class KeepList;
 class PurgeReport;
+class RegistryBackup;
 struct CategoryRow;
 enum class Phase;
 
@@ -27,6 +28,11 @@ struct RunInput {
     const KeepList* keep = nullptr;
     // Set from another thread to end the run after the file at hand; may be null.
     const std::atomic<bool>* stop = nullptr;
+    // Where what a step deletes from the registry is saved first; without one nothing is
+    // deleted from the registry.
+    RegistryBackup* registryBackup = nullptr;
+    // Rows of cleaner definitions to take after the built-in cleaning categories, in order.
+    std::vector<const CategoryRow*> definitions;
 };
 
 // The activity-log line of a run that ended at the user's stop request.
@@ -63,6 +69,8 @@ struct StepFinished {
     std::string error;   // a message for the user (the step went on)
     std::string note;    // what a preview adds in words
     std::string line;    // the activity-log line ("" for none)
+    // Registry keys ("...\") and values ("...|name") deleted (or that would be).
+    std::vector<std::string> registry;
 };
 
 class RunSink {
@@ -85,6 +93,8 @@ class RunSink {
         (void)category;
         return nullptr;
     }
+    // The same for any row (a definition's has no category); by default ReportFor its category.
+    virtual PurgeReport* ReportForRow(const CategoryRow& row);
 };
 
 }  // namespace engine

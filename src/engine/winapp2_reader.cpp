@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <utility>
 
+#include "engine/registry_key_path.h"
+
 namespace engine::winapp2 {
 
 namespace {
@@ -171,10 +173,22 @@ class Reader {
     }
 
     void Key(int line, std::string_view key, std::string_view value) {
-        static constexpr std::array<std::string_view, 5> kIgnored = {
-            "LangSecRef", "Section", "SpecialDetect", "Warning", "Default"};
+        static constexpr std::array<std::string_view, 2> kIgnored = {"SpecialDetect", "Default"};
         for (std::string_view ignored : kIgnored) {
             if (EqualNoCase(key, ignored)) return;
+        }
+        struct TextKey {
+            std::string_view name;
+            std::string Entry::*field;
+        };
+        static const std::array<TextKey, 3> kTexts = {{{"Warning", &Entry::warning},
+                                                       {"Section", &Entry::section},
+                                                       {"LangSecRef", &Entry::langSecRef}}};
+        for (const TextKey& text : kTexts) {
+            if (!EqualNoCase(key, text.name)) continue;
+            std::string& field = entry_.*text.field;
+            field += std::string(field.empty() ? "" : " ") + std::string(value);
+            return;
         }
         if (EqualNoCase(key, "DetectOS")) {
             if (!ParseOsRange(value)) return Fail(line, "malformed DetectOS " + Quote(value));
@@ -222,7 +236,9 @@ class Reader {
             if (EqualNoCase(fields[i], "RECURSE")) {
                 file.recurse = true;
             } else if (EqualNoCase(fields[i], "REMOVESELF")) {
+                // The folder goes once emptied, with everything below it.
                 file.removeSelf = true;
+                file.recurse = true;
             } else if (!fields[i].empty()) {
                 return Fail(line, "unknown flag " + Quote(fields[i]));
             }
@@ -232,19 +248,52 @@ class Reader {
 
     void ExcludeKeyLine(int line, std::string_view value) {
         std::vector<std::string_view> fields = Split(value, '|');
-        bool isPath = EqualNoCase(fields[0], "PATH");
-        if (!isPath && !EqualNoCase(fields[0], "FILE")) {
+        if (fields.size() > 3) return Fail(line, "too many '|' in the exclusion");
+        ExcludeKey exclude{line, ExcludeKind::File, {}, {}};
+        if (EqualNoCase(fields[0], "REG")) {
+            exclude.kind = ExcludeKind::Registry;
+            if (!CheckRegistryKey(line, fields.size() > 1 ? fields[1] : std::string_view())) return;
+            exclude.path = fields[1];
+            exclude.wholeKey = fields.size() < 3;
+            if (!exclude.wholeKey) exclude.value = fields[2];
+            entry_.excludes.push_back(std::move(exclude));
+            return;
+        }
+        if (EqualNoCase(fields[0], "PATH")) {
+            exclude.kind = ExcludeKind::Path;
+        } else if (!EqualNoCase(fields[0], "FILE")) {
             return Fail(line, "unknown exclusion kind " + Quote(fields[0]));
         }
-        if (fields.size() > 3) return Fail(line, "too many '|' in the exclusion");
         if (!CheckPath(line, fields.size() > 1 ? fields[1] : std::string_view())) return;
-        ExcludeKey exclude{line, isPath, std::string(fields[1]), {}};
+        exclude.path = fields[1];
         if (fields.size() > 2) exclude.masks = SplitMasks(fields[2]);
-        if (!isPath && exclude.masks.empty()) return Fail(line, "FILE exclusion without names");
+        if (exclude.kind == ExcludeKind::File && exclude.masks.empty())
+            return Fail(line, "FILE exclusion without names");
         entry_.excludes.push_back(std::move(exclude));
     }
 
-    void RegKeyLine(int, std::string_view) { ++entry_.registryKeys; }
+    void RegKeyLine(int line, std::string_view value) {
+        std::vector<std::string_view> fields = Split(value, '|');
+        if (fields.size() > 2) return Fail(line, "too many '|' in the registry key");
+        if (!CheckRegistryKey(line, fields[0])) return;
+        RegKey key{line, std::string(fields[0]), {}};
+        key.wholeKey = fields.size() == 1;
+        if (!key.wholeKey) key.value = fields[1];
+        entry_.registryKeys.push_back(std::move(key));
+    }
+
+    // A registry key must name one of the system's roots.
+    bool CheckRegistryKey(int line, std::string_view key) {
+        if (key.empty()) {
+            Fail(line, "empty registry key");
+            return false;
+        }
+        if (!ParseRegistryKey(key)) {
+            Fail(line, "unknown registry root " + Quote(key.substr(0, key.find('\\'))));
+            return false;
+        }
+        return true;
+    }
 
     // A path must name something and use only the known variables; they are resolved later.
     bool CheckPath(int line, std::string_view path) {
@@ -312,24 +361,39 @@ std::string IdOf(std::string_view name) {
 }
 
 bool IsKnownVariable(std::string_view name) {
-    static constexpr std::array<std::string_view, 14> kKnown = {"AppData",
-                                                                "LocalAppData",
-                                                                "LocalLowAppData",
-                                                                "ProgramFiles",
-                                                                "ProgramFilesX86",
-                                                                "ProgramFiles(x86)",
-                                                                "CommonAppData",
-                                                                "WinDir",
-                                                                "SystemRoot",
-                                                                "UserProfile",
-                                                                "SystemDrive",
-                                                                "Documents",
-                                                                "CommonProgramFiles",
-                                                                "Temp"};
+    static constexpr std::array<std::string_view, 21> kKnown = {
+        "AppData",       "LocalAppData",    "LocalLowAppData",
+        "ProgramFiles",  "ProgramFilesX86", "ProgramFiles(x86)",
+        "CommonAppData", "ProgramData",     "WinDir",
+        "SystemRoot",    "UserProfile",     "SystemDrive",
+        "HomeDrive",     "Documents",       "Music",
+        "Pictures",      "Video",           "CommonProgramFiles",
+        "Public",        "UserName",        "Temp"};
     for (std::string_view known : kKnown) {
         if (EqualNoCase(name, known)) return true;
     }
     return false;
+}
+
+std::string GroupOf(const Entry& entry) {
+    if (!entry.section.empty()) return entry.section;
+    // The numbers of the format's groups, as its documentation names them.
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kGroups = {{
+        {"3021", "Applications"},
+        {"3022", "Internet"},
+        {"3023", "Multimedia"},
+        {"3024", "Utilities"},
+        {"3025", "Windows"},
+        {"3026", "Firefox"},
+        {"3027", "Opera"},
+        {"3028", "Safari"},
+        {"3029", "Google Chrome"},
+        {"3030", "Thunderbird"},
+        {"3031", "Windows Store"},
+    }};
+    for (const auto& [number, name] : kGroups)
+        if (Trim(entry.langSecRef) == number) return std::string(name);
+    return entry.langSecRef.empty() ? "Other" : "Other (" + entry.langSecRef + ")";
 }
 
 bool OsInRange(std::string_view detectOs, int major, int minor) {

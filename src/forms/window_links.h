@@ -13,7 +13,16 @@
 namespace forms {
 
 // The windows other windows open by name. A window that no other window opens needs none.
-enum class WindowId { Main, Options, Help, LogManager, DiskManager, ProcessManager, TypeManager };
+enum class WindowId {
+    Main,
+    Options,
+    Help,
+    LogManager,
+    DiskManager,
+    ProcessManager,
+    TypeManager,
+    KeepList
+};
 
 // One window as the others see it.
 struct ListedWindow {

@@ -12,7 +12,7 @@
 
 namespace platform {
 
-enum class RegistryRoot { ClassesRoot, CurrentUser, LocalMachine };
+enum class RegistryRoot { ClassesRoot, CurrentUser, LocalMachine, Users, CurrentConfig };
 
 enum class KeyMode {
     OpenExisting,     // full access; fails when the key is missing
@@ -42,6 +42,15 @@ struct RegistryValue {
     std::string Text() const { return {data.begin(), data.end()}; }
 };
 
+// A value exactly as the system stores it: strings as UTF-16 LE with whatever terminators and
+// NULs were stored, other types as their bytes. TYPE may be any number the system allows.
+struct StoredValue {
+    std::string name;  // "" for the key's default value
+    RegistryType type = RegistryType::None;
+    std::vector<std::uint8_t> bytes;
+    bool operator==(const StoredValue&) const = default;
+};
+
 class RegistryKey {
   public:
     virtual ~RegistryKey() = default;  // closes the key
@@ -57,6 +66,10 @@ class RegistryKey {
     virtual std::vector<std::string> SubKeyNames() = 0;
     // The names of the key's values, in the registry's order ("" for a default value that is set).
     virtual std::vector<std::string> ValueNames() = 0;
+    // Every value of the key as stored, in the registry's order.
+    virtual std::vector<StoredValue> StoredValues() = 0;
+    // Stores VALUE exactly as given (its type and bytes).
+    virtual bool WriteStored(const StoredValue& value) = 0;
 };
 
 class Registry {
@@ -66,6 +79,9 @@ class Registry {
     // the root); the empty path opens the root itself. Returns null on failure.
     virtual std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
                                                  KeyMode mode) = 0;
+    // Deletes the key PATH below ROOT with every sub-key and value it holds. False when it is
+    // missing or the system refuses; the root itself is never deleted.
+    virtual bool DeleteKeyTree(RegistryRoot root, const std::string& path) = 0;
 };
 
 }  // namespace platform

@@ -58,8 +58,7 @@ std::string SettingsFile::Path() const {
 
 std::string SettingsFile::ReadString(Setting id) const {
     const SettingKey& entry = KeyOf(id);
-    return profile_.ReadString(Path(), std::string(entry.section), std::string(entry.key),
-                               std::string(entry.defaultValue));
+    return ReadKey(entry.section, entry.key, std::string(entry.defaultValue));
 }
 
 std::optional<bool> SettingsFile::ReadFlag(Setting id) const {
@@ -80,12 +79,22 @@ bool SettingsFile::SectionExists(Setting id) const {
 
 void SettingsFile::WriteString(Setting id, const std::string& value) {
     const SettingKey& entry = KeyOf(id);
+    WriteKey(entry.section, entry.key, value);
+}
+
+std::string SettingsFile::ReadKey(std::string_view section, std::string_view key,
+                                  const std::string& fallback) const {
+    return profile_.ReadString(Path(), std::string(section), std::string(key), fallback);
+}
+
+void SettingsFile::WriteKey(std::string_view section, std::string_view key,
+                            const std::string& value) {
     const std::string path = Path();
     // A write the profile refuses anyway changes nothing, not even the encoding.
-    if (platform::Profile::IsSafeProfileWrite(entry.section, entry.key, value))
+    if (platform::Profile::IsSafeProfileWrite(section, key, value))
         PrepareSettingsWrite(files_, system_, path,
-                             std::string(entry.section) + std::string(entry.key) + value);
-    profile_.WriteString(path, std::string(entry.section), std::string(entry.key), value);
+                             std::string(section) + std::string(key) + value);
+    profile_.WriteString(path, std::string(section), std::string(key), value);
 }
 
 void SettingsFile::WriteFlag(Setting id, bool value) {

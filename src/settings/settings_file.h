@@ -40,6 +40,12 @@ class SettingsFile {
     void WriteFlag(Setting id, bool value);
     void WriteInteger(Setting id, int value);
 
+    // A key of a section of the program's own outside the schema, read and written as the
+    // schema's are.
+    std::string ReadKey(std::string_view section, std::string_view key,
+                        const std::string& fallback) const;
+    void WriteKey(std::string_view section, std::string_view key, const std::string& value);
+
   private:
     platform::System& system_;
     platform::FileSystem& files_;

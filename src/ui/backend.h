@@ -114,6 +114,8 @@ class Backend {
                                       MessageKind kind, MessageButtons buttons) = 0;
     // Runs DIALOG modal to OWNER; the chosen file name, or nullopt when the user cancelled.
     virtual std::optional<std::string> RunSaveDialog(const SaveDialog& dialog, Form& owner) = 0;
+    // The same with the platform's file-open dialog: only a file that exists is chosen.
+    virtual std::optional<std::string> RunOpenDialog(const SaveDialog& dialog, Form& owner) = 0;
     // Orders two texts (UTF-8) as the platform orders names in its own lists: without regard
     // to case, by the user's language. Negative when A comes first, 0 when they sort together,
     // positive when B comes first.

@@ -12,4 +12,11 @@ bool SaveDialog::Execute() {
     return true;
 }
 
+bool OpenDialog::Execute() {
+    std::optional<std::string> chosen = Owner().App().GetBackend().RunOpenDialog(*this, Owner());
+    if (!chosen) return false;
+    SetFileName(std::move(*chosen));
+    return true;
+}
+
 }  // namespace ui

@@ -28,11 +28,22 @@ class SaveDialog {
     // name is taken as typed: no extension is added and an existing file brings no question.
     bool Execute();
 
+  protected:
+    Form& Owner() const { return owner_; }
+
   private:
     Form& owner_;
     std::string name_;
     std::string filter_;
     std::string fileName_;
+};
+
+// The file-open dialog: the same model, and Execute runs the platform's open dialog, which
+// returns only a file that exists.
+class OpenDialog : public SaveDialog {
+  public:
+    using SaveDialog::SaveDialog;
+    bool Execute();
 };
 
 }  // namespace ui

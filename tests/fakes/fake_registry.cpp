@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/portable/ini_text.h"
+
 namespace fakes {
 
 namespace {
@@ -26,6 +28,32 @@ std::vector<std::uint8_t> AsRead(platform::RegistryType type, std::vector<std::u
         while (!data.empty() && data.back() == 0) data.pop_back();
     }
     return data;
+}
+
+bool IsString(platform::RegistryType type) {
+    return type == platform::RegistryType::String || type == platform::RegistryType::ExpandString ||
+           type == platform::RegistryType::MultiString;
+}
+
+// UTF-16 LE bytes as UTF-8, every NUL kept.
+std::vector<std::uint8_t> Utf8Of(const std::vector<std::uint8_t>& bytes) {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        units.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
+    const std::string text = platform::portable::Utf16ToUtf8(units);
+    return {text.begin(), text.end()};
+}
+
+// A value's bytes as the system stores them: strings in UTF-16 LE with their terminator.
+std::vector<std::uint8_t> StoredBytes(const fakes::FakeRegistry::Value& value) {
+    if (value.stored || !IsString(value.type)) return value.data;
+    std::string text(value.data.begin(), value.data.end());
+    text += value.type == platform::RegistryType::MultiString ? std::string(2, '\0')
+                                                              : std::string(1, '\0');
+    const std::string bytes = platform::portable::Encode(
+        platform::portable::Utf8ToUtf16(text), platform::portable::TextEncoding::Utf16Le,
+        platform::portable::AnsiCodePage::Windows1252);
+    return {bytes.begin(), bytes.end()};
 }
 
 std::string TrimSlashes(std::string s) {
@@ -65,7 +93,22 @@ class FakeRegistryKey : public platform::RegistryKey {
         if (HasNul(name)) return std::nullopt;
         auto it = Values().find(Lower(name));
         if (it == Values().end()) return std::nullopt;
-        return platform::RegistryValue{it->second.type, AsRead(it->second.type, it->second.data)};
+        const FakeRegistry::Value& value = it->second;
+        return platform::RegistryValue{
+            value.type, AsRead(value.type, value.stored && IsString(value.type) ? Utf8Of(value.data)
+                                                                                : value.data)};
+    }
+    std::vector<platform::StoredValue> StoredValues() override {
+        std::vector<platform::StoredValue> values;
+        for (const auto& [lower, value] : Values())
+            values.push_back(
+                {registry_.names_[name_ + "|" + lower], value.type, StoredBytes(value)});
+        return values;
+    }
+    bool WriteStored(const platform::StoredValue& value) override {
+        if (!Set(value.name, value.type, value.bytes)) return false;
+        Values()[Lower(value.name)].stored = true;
+        return true;
     }
     std::vector<std::string> SubKeyNames() override {
         std::vector<std::string> names;
@@ -90,6 +133,7 @@ class FakeRegistryKey : public platform::RegistryKey {
     bool Set(const std::string& name, platform::RegistryType type, std::vector<std::uint8_t> data) {
         if (!writable_ || HasNul(name) || registry_.refusedValues_.count(Lower(name))) return false;
         Values()[Lower(name)] = {type, std::move(data)};
+        registry_.names_[name_ + "|" + Lower(name)] = name;
         registry_.log.push_back("set " + name_ + "|" + name);
         return true;
     }
@@ -100,9 +144,11 @@ class FakeRegistryKey : public platform::RegistryKey {
 };
 
 std::string FakeRegistry::FullName(platform::RegistryRoot root, const std::string& path) {
-    const char* prefix = root == platform::RegistryRoot::ClassesRoot   ? "hkcr"
-                         : root == platform::RegistryRoot::CurrentUser ? "hkcu"
-                                                                       : "hklm";
+    const char* prefix = root == platform::RegistryRoot::ClassesRoot     ? "hkcr"
+                         : root == platform::RegistryRoot::CurrentUser   ? "hkcu"
+                         : root == platform::RegistryRoot::Users         ? "hku"
+                         : root == platform::RegistryRoot::CurrentConfig ? "hkcc"
+                                                                         : "hklm";
     std::string rest = Lower(TrimSlashes(path));
     return rest.empty() ? prefix : std::string(prefix) + "\\" + rest;
 }
@@ -118,7 +164,27 @@ void FakeRegistry::RefuseValueWrite(const std::string& name) {
 void FakeRegistry::SetValue(platform::RegistryRoot root, const std::string& path,
                             const std::string& name, platform::RegistryType type,
                             std::vector<std::uint8_t> data) {
-    keys_[FullName(root, path)].values[Lower(name)] = {type, std::move(data)};
+    const std::string key = FullName(root, path);
+    for (std::size_t at = key.find('\\'); at != std::string::npos; at = key.find('\\', at + 1))
+        keys_[key.substr(0, at)];
+    keys_[key].values[Lower(name)] = {type, std::move(data)};
+    names_[key + "|" + Lower(name)] = name;
+}
+
+void FakeRegistry::RefuseDeletion(platform::RegistryRoot root, const std::string& path) {
+    refusedDeletions_.insert(FullName(root, path));
+}
+
+bool FakeRegistry::DeleteKeyTree(platform::RegistryRoot root, const std::string& path) {
+    const std::string name = FullName(root, path);
+    if (name.find('\\') == std::string::npos || !keys_.count(name) || refusedDeletions_.count(name))
+        return false;
+    if (root == platform::RegistryRoot::LocalMachine && localMachineReadOnly) return false;
+    const std::string below = name + "\\";
+    for (auto it = keys_.begin(); it != keys_.end();)
+        it = it->first == name || it->first.starts_with(below) ? keys_.erase(it) : std::next(it);
+    log.push_back("delete tree " + name);
+    return true;
 }
 
 const FakeRegistry::Value* FakeRegistry::Find(platform::RegistryRoot root, const std::string& path,

@@ -16,7 +16,10 @@ class FakeRegistry : public platform::Registry {
   public:
     struct Value {
         platform::RegistryType type = platform::RegistryType::None;
+        // Strings as UTF-8 (as SetValue and the Write calls take them), unless STORED: then
+        // the bytes as WriteStored gave them (UTF-16 LE for strings).
         std::vector<std::uint8_t> data;
+        bool stored = false;
     };
     struct Key {
         std::map<std::string, Value> values;  // by lower-case name
@@ -48,12 +51,17 @@ class FakeRegistry : public platform::Registry {
     std::unique_ptr<platform::RegistryKey> OpenKey(platform::RegistryRoot root,
                                                    const std::string& path,
                                                    platform::KeyMode mode) override;
+    bool DeleteKeyTree(platform::RegistryRoot root, const std::string& path) override;
+    // Keys whose deletion fails (full names, any case).
+    void RefuseDeletion(platform::RegistryRoot root, const std::string& path);
 
   private:
     friend class FakeRegistryKey;
     std::map<std::string, Key> keys_;
+    std::map<std::string, std::string> names_;  // "key|lower-case name" -> the name as written
     std::set<std::string> refusedKeys_;
     std::set<std::string> refusedValues_;
+    std::set<std::string> refusedDeletions_;
 };
 
 }  // namespace fakes

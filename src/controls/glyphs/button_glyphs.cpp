@@ -247,6 +247,64 @@ ui::Bitmap Analyze() {
     return p.Take();
 }
 
+// A page with a list of rules and a broom's green mark: definitions of what to clean.
+ui::Bitmap Definitions() {
+    Painter p(16, 16);
+    Page(p);
+    for (int y = 4; y <= 8; y += 2) p.Line(5, y, 10, y, kTeal);
+    p.Tick(8, 12, kGreen);
+    return p.Take();
+}
+
+// A padlock: what is kept.
+ui::Bitmap KeepList() {
+    Painter p(16, 16);
+    p.Frame({4, 1, 12, 9}, kGrey);
+    p.Frame({5, 2, 11, 9}, kGrey);
+    p.Box({2, 7, 14, 15}, kYellow, Hex(0x8A6A10));
+    p.Fill({7, 9, 9, 13}, Hex(0x8A6A10));
+    return p.Take();
+}
+
+// A green plus in the bottom right corner.
+void Plus(Painter& p) {
+    p.Fill({9, 11, 16, 13}, kGreen);
+    p.Fill({11, 9, 13, 16}, kGreen);
+}
+
+ui::Bitmap AddFile() {
+    Painter p(16, 16);
+    p.Box({2, 1, 11, 14}, kWhite, kGrey);
+    Plus(p);
+    return p.Take();
+}
+
+ui::Bitmap AddFolder() {
+    Painter p(16, 16);
+    p.Box({1, 4, 13, 13}, kYellow, Hex(0x8A6A10));
+    p.Fill({1, 2, 6, 4}, Hex(0x8A6A10));
+    Plus(p);
+    return p.Take();
+}
+
+// A text cursor beside the plus: a pattern typed in.
+ui::Bitmap AddPattern() {
+    Painter p(16, 16);
+    p.Box({1, 4, 10, 11}, kWhite, kGrey);
+    p.Line(3, 6, 3, 9, kInk);
+    Plus(p);
+    return p.Take();
+}
+
+ui::Bitmap RemoveItem() {
+    Painter p(16, 16);
+    for (int d = 0; d < 2; ++d) {
+        p.Line(3 + d, 3, 12 + d, 12, kRed);
+        p.Line(12 + d, 3, 3 + d, 12, kRed);
+    }
+    return p.Take();
+}
+
 }  // namespace
 
 ui::Bitmap ToolGlyph(Tool tool) {
@@ -287,6 +345,18 @@ ui::Bitmap ToolGlyph(Tool tool) {
             return SaveToFile();
         case Tool::Analyze:
             return Analyze();
+        case Tool::Definitions:
+            return Definitions();
+        case Tool::KeepList:
+            return KeepList();
+        case Tool::AddFile:
+            return AddFile();
+        case Tool::AddFolder:
+            return AddFolder();
+        case Tool::AddPattern:
+            return AddPattern();
+        case Tool::RemoveItem:
+            return RemoveItem();
     }
     return {};
 }

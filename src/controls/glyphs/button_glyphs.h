@@ -29,6 +29,12 @@ enum class Tool {
     ListRefresh,
     SaveToFile,
     Analyze,
+    Definitions,  // choose a file of cleaner definitions
+    KeepList,     // the keep list's window
+    AddFile,
+    AddFolder,
+    AddPattern,
+    RemoveItem,
 };
 
 ui::Bitmap ToolGlyph(Tool tool);

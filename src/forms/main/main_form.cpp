@@ -83,6 +83,7 @@ void TForm1::FormCreate() {
         AppendLog(line);
     // Listed once the window is up: a full bin takes long to list, and no one sees it before.
     ShellListView1.SetRootSoon(std::string(ui::ShellListView::kRecycleBin));
+    LoadChosenDefinitions();
 }
 
 void TForm1::Timer1Timer() {

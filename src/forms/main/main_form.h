@@ -25,8 +25,10 @@
 #include "engine/cleaning_run.h"
 #include "engine/keep_list.h"
 #include "engine/policy.h"
+#include "engine/registry_backup.h"
 #include "forms/main/analysis_view.h"
 #include "forms/main/cleaning_view_adapter.h"
+#include "forms/main/definition_groups.h"
 #include "forms/main/run_panel.h"
 #include "forms/main/run_relay.h"
 #include "forms/options/options_links.h"
@@ -38,6 +40,7 @@
 #include "ui/label.h"
 #include "ui/memo.h"
 #include "ui/popup_menu.h"
+#include "ui/save_dialog.h"
 #include "ui/scroll_box.h"
 #include "ui/shell_list_view.h"
 #include "ui/timer.h"
@@ -105,6 +108,19 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     bool Running() const { return running_ != Job::None; }
     // Waits up to MILLISECONDS for a run or an analysis to end, handling messages meanwhile.
     bool WaitForRun(int milliseconds) { return worker_.Wait(milliseconds); }
+    // "Cleaner definitions": a definitions file chosen in the system's dialog; its entries
+    // present here then show at the bottom of the category list (main_form_definitions.cpp).
+    void KVZXPSpeedButton16Click();
+    // "Keep List": the keep list's window.
+    void KVZXPSpeedButton17Click();
+    // A definition's box clicked (it has toggled): an entry with a warning shows it and asks
+    // first; the boxes ticked are remembered in the settings file.
+    void DefinitionClick(const engine::DefinitionCategory& entry, controls::TKVZXPCheckBox& box);
+    // The question after a definition's warning (its text in the language files).
+    const std::string& WarningQuestion() const { return warningQuestion_; }
+    void SetWarningQuestion(std::string text) { warningQuestion_ = std::move(text); }
+    // The definitions file in use ("" for none).
+    const std::string& DefinitionsFile() const { return definitionsFile_; }
     // "Help", "process Manager" and "Type Manager".
     void KVZXPSpeedButton1Click();
     void KVZXPSpeedButton13Click();
@@ -240,6 +256,8 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     ui::Label Label1{&KVZXPGroupBox3};
     controls::TKVZXPSpeedButton KVZXPSpeedButton3{&KVZXPCollapsePanel1};  // "All"
     controls::TKVZXPSpeedButton KVZXPSpeedButton4{&KVZXPCollapsePanel1};  // "Nothing"
+    // The entries of the chosen cleaner definitions, below the groups above.
+    app::DefinitionGroups DefinitionGroups1{ScrollBox1};
 
     // Right column.
     controls::TKVZXPHeader KVZXPHeader2{this};
@@ -258,6 +276,9 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     controls::TKVZXPSpeedButton KVZXPSpeedButton8{&KVZXPCollapsePanel2};   // "System Services"
     controls::TKVZXPSpeedButton KVZXPSpeedButton10{&KVZXPCollapsePanel2};  // "Begin"
     controls::TKVZXPSpeedButton KVZXPSpeedButton15{&KVZXPCollapsePanel2};  // "Analyze"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton16{&KVZXPCollapsePanel2};  // "Cleaner definitions"
+    controls::TKVZXPSpeedButton KVZXPSpeedButton17{&KVZXPCollapsePanel2};  // "Keep List"
+    ui::OpenDialog OpenDialog1{*this};
     ui::Memo Memo1{&KVZXPCollapsePanel2};
     // Under the file list from the first run on: progress, the summary, an analysis's total.
     app::RunPanel RunPanel1{&KVZXPCollapsePanel2};
@@ -299,6 +320,7 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     // What a run or an analysis on the worker holds until it ends.
     struct JobState {
         engine::KeepList keep;
+        std::unique_ptr<engine::RegistryBackup> backup;  // a clean's
         engine::RunInput input;
         std::unique_ptr<app::RunRelay> relay;              // a clean's
         std::unique_ptr<app::CountingReport> counts;       // an analysis's
@@ -324,6 +346,15 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     static constexpr int kListHeight = 441;
     // The activity log with each run's summary after that run's lines, as the log file has it.
     std::vector<std::string> LogWithSummaries() const;
+    // Reads the definitions FILE and shows its entries present here, those in TICKED ticked;
+    // with TELL, says what could not be read. False, having changed nothing, when the file
+    // cannot be read.
+    bool LoadDefinitions(const std::string& file, const std::vector<std::string>& ticked,
+                         bool tell);
+    // The definitions chosen in the settings file, at start-up.
+    void LoadChosenDefinitions();
+    // Remembers the file and the boxes ticked in the settings file.
+    void SaveDefinitionsChoice();
 
     const engine::CleaningServices& services_;
     const settings::SoundCues& cues_;
@@ -339,6 +370,8 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     std::function<void()> afterJob_;  // a close that waited for the run to stop
     std::string beginHint_;
     std::string stopHint_ = "Stop";
+    std::string warningQuestion_ = "Tick it all the same?";
+    std::string definitionsFile_;
     ui::Control* focusBefore_ = nullptr;
     app::Ticks analysed_;                         // the categories of the last analysis
     std::vector<engine::StepFinished> analysis_;  // its steps as they come

@@ -31,6 +31,8 @@ constexpr KeyRow kKeys[] = {
     {'3', kCtrl, &TForm1::KVZXPSpeedButton6},            // DirectX Options
     {'4', kCtrl, &TForm1::KVZXPSpeedButton7},            // System Options
     {'5', kCtrl, &TForm1::KVZXPSpeedButton8},            // System Services
+    {'I', kCtrl, &TForm1::KVZXPSpeedButton16},           // Cleaner definitions
+    {'K', kCtrl, &TForm1::KVZXPSpeedButton17},           // Keep List
 };
 
 }  // namespace

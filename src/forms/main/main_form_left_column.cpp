@@ -2,29 +2,15 @@
 // box of category groups, and the "All" and "Nothing" buttons.
 
 #include "controls/glyphs/button_glyphs.h"
+#include "forms/main/category_rows.h"
 #include "forms/main/main_form.h"
 #include "forms/main/main_form_style.h"
 
-namespace {
-
-// Inside a group box: the group-select button at the top left, the category controls in a
-// column to its right, one row each. The rows end one pixel short of the frame's right line
-// (x = width - 3): a row is a window of its own and would cover the line.
-constexpr int kGroupWidth = 172;
-constexpr int kRowLeft = 28;
-constexpr int kRowWidth = kGroupWidth - 4 - kRowLeft;
-constexpr int kRowTop = 6;
-constexpr int kRowStep = 19;
-constexpr int kGroupGap = 3;
-
-void StyleRow(ui::Control& row, const std::string& caption, int index, ui::Color background) {
-    row.SetCaption(caption);
-    row.SetBounds(kRowLeft, kRowTop + index * kRowStep, kRowWidth, 17);
-    row.SetFont(mainform::TealBoldArial());
-    row.SetColor(background);
-}
-
-}  // namespace
+using mainform::GroupHeight;
+using mainform::kGroupGap;
+using mainform::kGroupWidth;
+using mainform::kRowTop;
+using mainform::StyleRow;
 
 void TForm1::BuildLeftColumn() {
     controls::BuildHeaderAndPanel(KVZXPHeader1, KVZXPCollapsePanel1,
@@ -117,7 +103,7 @@ void TForm1::BuildCategoryGroups() {
     int top = 0;
     for (const Group& g : groups) {
         const int rows = static_cast<int>(g.rows.size());
-        const int height = kRowTop + rows * kRowStep + 6;
+        const int height = GroupHeight(rows);
         g.box.SetBounds(0, top, kGroupWidth, height);
         g.box.SetColor(background);
         top += height + kGroupGap;

@@ -48,6 +48,9 @@ void TForm1::BuildRightColumn() {
         {KVZXPSpeedButton6, "KVZXPSpeedButton6", "DirectX Options", Tool::DirectXOptions, 323},
         {KVZXPSpeedButton7, "KVZXPSpeedButton7", "System Options", Tool::SystemOptions, 347},
         {KVZXPSpeedButton8, "KVZXPSpeedButton8", "System Services", Tool::SystemServices, 371},
+        // Below "Analyze": the cleaner definitions' file and the keep list.
+        {KVZXPSpeedButton16, "KVZXPSpeedButton16", "Cleaner definitions", Tool::Definitions, 171},
+        {KVZXPSpeedButton17, "KVZXPSpeedButton17", "Keep List", Tool::KeepList, 195},
     };
     for (const ToolButton& t : tools) {
         t.button.SetName(t.name);
@@ -63,6 +66,9 @@ void TForm1::BuildRightColumn() {
     KVZXPSpeedButton15.SetGlyph(glyphs::ToolGlyph(Tool::Analyze));
     KVZXPSpeedButton15.SetHint("Analyze");
     KVZXPSpeedButton15.SetShowHint(true);
+
+    OpenDialog1.SetName("OpenDialog1");
+    OpenDialog1.SetFilter("Cleaner definitions (*.ini)|*.ini|All files|*.*");
 
     KVZXPSpeedButton10.SetName("KVZXPSpeedButton10");
     KVZXPSpeedButton10.SetBounds(382, 404, 48, 35);

@@ -12,9 +12,9 @@
 
 namespace {
 
-// The steps a run of TICKS takes: one per ticked category and selected choice.
+// The steps a run of TICKS takes: one per ticked category, selected choice and definition.
 int StepsOf(const app::Ticks& ticks) {
-    int steps = 0;
+    int steps = static_cast<int>(ticks.definitions.size());
     for (const engine::CategoryRow& row : engine::CategoryTable())
         if ((row.category && ticks.categories.count(*row.category)) ||
             (row.choice && ticks.choices.count(*row.choice)))
@@ -34,6 +34,7 @@ app::Ticks TForm1::Ticked() {
         if (row.category && view_.IsChecked(*row.category)) ticks.categories.insert(*row.category);
         if (row.choice && view_.IsSelected(*row.choice)) ticks.choices.insert(*row.choice);
     }
+    for (const std::string& id : DefinitionGroups1.Ticked()) ticks.definitions.insert(id);
     return ticks;
 }
 
@@ -55,6 +56,7 @@ void TForm1::KVZXPButton1Click() {
     // Exactly the categories analysed; the radio choices, which every run applies, as they stand.
     app::Ticks ticks = Ticked();
     ticks.categories = analysed_.categories;
+    ticks.definitions = analysed_.definitions;
     StartClean(std::move(ticks));
 }
 
@@ -75,13 +77,16 @@ void TForm1::StartClean(app::Ticks ticks) {
     // Read at every run, so an edit of keep.txt counts at the next "Begin".
     job->keep = engine::LoadKeepList(services_.files, services_.system);
     engine::AddPolicyPatterns(job->keep, policy_, services_.files, services_.system);
+    job->backup = std::make_unique<engine::RegistryBackup>(services_.files, services_.system);
     ui::ControlPeer* peer = Peer();
     job->input = {.owner = peer ? peer->NativeHandle() : nullptr,
                   .cacheQuotaMb = settings::SettleCacheSize(services_.files, services_.system,
                                                             services_.profile),
                   .measureHoldings = true,
                   .keep = &job->keep,
-                  .stop = &stop_};
+                  .stop = &stop_,
+                  .registryBackup = job->backup.get(),
+                  .definitions = DefinitionGroups1.RowsOf(ticks.definitions)};
     const int steps = StepsOf(ticks);
     job->relay = std::make_unique<app::RunRelay>(std::move(ticks), view_, RunPanel1, worker_);
     JobState& state = *job;
@@ -106,6 +111,8 @@ void TForm1::StartAnalysis(app::Ticks ticks) {
     engine::AddPolicyPatterns(job->keep, policy_, services_.files, services_.system);
     for (const engine::CategoryRow& row : engine::CategoryTable())
         if (row.category && ticks.categories.count(*row.category)) job->analysed.push_back(&row);
+    for (const engine::CategoryRow* row : DefinitionGroups1.RowsOf(ticks.definitions))
+        job->analysed.push_back(row);
     job->counts = std::make_unique<app::CountingReport>(worker_, RunPanel1);
     analysed_ = std::move(ticks);
     analysis_.clear();

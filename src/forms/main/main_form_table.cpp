@@ -147,6 +147,12 @@ void TForm1::ConnectHandlers() {
     KVZXPSpeedButton11.OnClick = [this] { KVZXPSpeedButton11Click(); };
     KVZXPSpeedButton12.OnClick = [this] { KVZXPSpeedButton12Click(); };
     KVZXPSpeedButton15.OnClick = [this] { KVZXPSpeedButton15Click(); };
+    KVZXPSpeedButton16.OnClick = [this] { KVZXPSpeedButton16Click(); };
+    KVZXPSpeedButton17.OnClick = [this] { KVZXPSpeedButton17Click(); };
+    DefinitionGroups1.OnClick = [this](const engine::DefinitionCategory& entry,
+                                       controls::TKVZXPCheckBox& box) {
+        DefinitionClick(entry, box);
+    };
     RunPanel1.KVZXPButton1.OnClick = [this] { KVZXPButton1Click(); };
     RunPanel1.KVZXPButton2.OnClick = [this] { KVZXPButton2Click(); };
     ConnectToolButtons();
@@ -158,9 +164,12 @@ void TForm1::EnableRunInputs(bool idle) {
         (this->*row.box).SetEnabled(idle && !ForcedByPolicy(this->*row.box));
     for (const ChoiceRow& row : kChoiceButtons) (this->*row.button).SetEnabled(idle);
     for (const GroupRow& row : kGroups) (this->*row.button).SetEnabled(idle);
-    // "All", "Nothing", "Mechanical Options" (the options reach the run) and "Analyze".
+    DefinitionGroups1.SetEnabled(idle);
+    // "All", "Nothing", "Mechanical Options" (the options reach the run), "Analyze" and
+    // "Cleaner definitions" (the run holds the entries it takes).
     for (controls::TKVZXPSpeedButton* button :
-         {&KVZXPSpeedButton3, &KVZXPSpeedButton4, &KVZXPSpeedButton9, &KVZXPSpeedButton15})
+         {&KVZXPSpeedButton3, &KVZXPSpeedButton4, &KVZXPSpeedButton9, &KVZXPSpeedButton15,
+          &KVZXPSpeedButton16})
         button->SetEnabled(idle);
 }
 

@@ -36,6 +36,14 @@ constexpr TextRow StopHint() {
             [](const ui::Form& f) { return static_cast<const TForm1&>(f).StopHint(); }};
 }
 
+// The question after a cleaner definition's warning.
+constexpr TextRow WarningQuestion() {
+    return {
+        "Tick it all the same?", "Tick it all the same?",
+        [](ui::Form& f, const std::string& t) { static_cast<TForm1&>(f).SetWarningQuestion(t); },
+        [](const ui::Form& f) { return static_cast<const TForm1&>(f).WarningQuestion(); }};
+}
+
 constexpr TextRow kRows[] = {
     Caption<&TForm1::KVZXPHeader1>("DeleteOptions", "Delete Options"),
     Caption<&TForm1::KVZXPCheckBox1>("Temp(Windows)", "Temp(Windows)"),
@@ -92,6 +100,9 @@ constexpr TextRow kRows[] = {
     Caption<&TForm1::KVZXPCheckBox25>("Crash Dumps", "Crash Dumps"),
     Caption<&TForm1::KVZXPCheckBox26>("Shader Cache", "Shader Cache"),
     Caption<&TForm1::KVZXPCheckBox27>("Thumbnail Cache", "Thumbnail Cache"),
+    Hint<&TForm1::KVZXPSpeedButton16>("Hint_Cleaner definitions", "Cleaner definitions"),
+    Hint<&TForm1::KVZXPSpeedButton17>("Hint_Keep List", "Keep List"),
+    WarningQuestion(),
 };
 
 }  // namespace

@@ -61,4 +61,9 @@ engine::PurgeReport* RunRelay::ReportFor(engine::Category category) {
     return &counts_;
 }
 
+engine::PurgeReport* RunRelay::ReportForRow(const engine::CategoryRow& row) {
+    (void)row;
+    return &counts_;
+}
+
 }  // namespace app

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <set>
+#include <string>
 
 #include "engine/purge_report.h"
 #include "engine/run_events.h"
@@ -22,6 +23,7 @@ namespace app {
 struct Ticks {
     std::set<engine::Category> categories;
     std::set<engine::Choice> choices;
+    std::set<std::string> definitions;  // the ids of the cleaner definitions' entries
 };
 
 // What the window shows of a run besides its events: the files and bytes done so far.
@@ -65,6 +67,7 @@ class RunRelay final : public engine::RunSink {
     void PhaseDone(engine::Phase phase) override;
     void RunStopped() override;
     engine::PurgeReport* ReportFor(engine::Category category) override;
+    engine::PurgeReport* ReportForRow(const engine::CategoryRow& row) override;
 
   private:
     const Ticks ticks_;

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "platform/win32/text.h"
 
@@ -18,6 +20,10 @@ HKEY RootHandle(RegistryRoot root) {
             return HKEY_CURRENT_USER;
         case RegistryRoot::LocalMachine:
             return HKEY_LOCAL_MACHINE;
+        case RegistryRoot::Users:
+            return HKEY_USERS;
+        case RegistryRoot::CurrentConfig:
+            return HKEY_CURRENT_CONFIG;
     }
     return nullptr;
 }
@@ -108,6 +114,42 @@ class KeyWin32 final : public RegistryKey {
         return names;
     }
 
+    std::vector<StoredValue> StoredValues() override {
+        std::vector<StoredValue> values;
+        DWORD longestName = 0, longestData = 0;
+        if (RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS)
+            return values;
+        std::wstring name;
+        std::vector<BYTE> data;
+        for (DWORD i = 0;;) {
+            name.resize(longestName + 1);
+            data.resize(longestData);
+            DWORD nameLength = static_cast<DWORD>(name.size());
+            DWORD size = static_cast<DWORD>(data.size());
+            DWORD type = 0;
+            const LONG rc = RegEnumValueW(key_, i, name.data(), &nameLength, nullptr, &type,
+                                          data.empty() ? nullptr : data.data(), &size);
+            if (rc == ERROR_MORE_DATA) {
+                // A value grew since the key was measured: measure again.
+                longestName = std::max<DWORD>(longestName * 2, 256);
+                longestData = std::max<DWORD>(std::max(longestData * 2, size), 256);
+                continue;
+            }
+            if (rc != ERROR_SUCCESS) break;
+            values.push_back({Narrow(std::wstring_view(name.data(), nameLength)),
+                              static_cast<RegistryType>(type),
+                              std::vector<std::uint8_t>(data.begin(), data.begin() + size)});
+            ++i;
+        }
+        return values;
+    }
+
+    bool WriteStored(const StoredValue& value) override {
+        return Set(value.name, static_cast<DWORD>(value.type), value.bytes.data(),
+                   value.bytes.size());
+    }
+
   private:
     bool Set(const std::string& name, DWORD type, const void* data, size_t size) {
         if (HasNul(name)) return false;
@@ -161,6 +203,79 @@ std::unique_ptr<RegistryKey> RegistryWin32::OpenKey(RegistryRoot root, const std
     }
     if (rc != ERROR_SUCCESS) return nullptr;
     return std::make_unique<KeyWin32>(key);
+}
+
+namespace {
+
+// What a key of a tree being deleted is opened with.
+constexpr REGSAM kTreeAccess = DELETE | KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE;
+
+// The key NAME of PARENT itself, never the key a symbolic link named so leads to (anyone who
+// may write a key may make one lead anywhere, the machine's keys too); null when it is
+// missing, refused or a link.
+HKEY OpenNoLink(HKEY parent, const std::wstring& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(parent, name.c_str(), REG_OPTION_OPEN_LINK, kTreeAccess, &key) !=
+        ERROR_SUCCESS)
+        return nullptr;
+    DWORD type = REG_NONE;
+    if (RegQueryValueExW(key, L"SymbolicLinkValue", nullptr, &type, nullptr, nullptr) ==
+            ERROR_SUCCESS &&
+        type == REG_LINK) {
+        RegCloseKey(key);
+        return nullptr;
+    }
+    return key;
+}
+
+// Deletes the key open as KEY through its handle (so the key checked is the key deleted),
+// after everything below it; a link below it stays, and so does every key above the link.
+bool DeleteOpenedTree(HKEY key) {
+    using DeleteKeyFunction = LONG(NTAPI*)(HANDLE);
+    static const auto deleteKey = reinterpret_cast<DeleteKeyFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey")));
+    std::vector<std::wstring> names;
+    wchar_t name[256];  // the longest key name the system allows, and its NUL
+    for (DWORD i = 0;; ++i) {
+        DWORD length = 256;
+        if (RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        names.emplace_back(name, length);
+    }
+    bool whole = true;
+    for (const std::wstring& child : names) {
+        HKEY opened = OpenNoLink(key, child);
+        whole = opened && DeleteOpenedTree(opened) && whole;
+        if (opened) RegCloseKey(opened);
+    }
+    return whole && deleteKey && deleteKey(key) == 0;
+}
+
+}  // namespace
+
+bool RegistryWin32::DeleteKeyTree(RegistryRoot root, const std::string& path) {
+    if (HasNul(path)) return false;
+    // Every key of the path is opened as itself, none through a link.
+    std::vector<std::wstring> parts;
+    const std::wstring wide = Widen(path);
+    for (std::size_t at = 0; at <= wide.size();) {
+        std::size_t end = wide.find(L'\\', at);
+        if (end == std::wstring::npos) end = wide.size();
+        if (end > at) parts.push_back(wide.substr(at, end - at));
+        at = end + 1;
+    }
+    if (parts.empty()) return false;  // never the root
+    HKEY key = RootHandle(root);
+    for (const std::wstring& part : parts) {
+        HKEY next = OpenNoLink(key, part);
+        if (key != RootHandle(root)) RegCloseKey(key);
+        if (!next) return false;
+        key = next;
+    }
+    const bool deleted = DeleteOpenedTree(key);
+    RegCloseKey(key);
+    return deleted;
 }
 
 }  // namespace platform::win32

@@ -184,6 +184,11 @@ std::optional<std::string> HeadlessBackend::RunSaveDialog(const SaveDialog& dial
     return nextSaveFileName;
 }
 
+std::optional<std::string> HeadlessBackend::RunOpenDialog(const SaveDialog& dialog, Form& owner) {
+    openDialogRuns_.push_back({dialog.Filter(), &owner});
+    return nextOpenFileName;
+}
+
 int HeadlessBackend::ShowPopupMenu(const PopupMenu& menu, Point screen) {
     menus_.push_back({&menu, screen});
     if (OnMenuShown) OnMenuShown(menu);

@@ -42,6 +42,7 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     MessageResult ShowMessage(const std::string& text, const std::string& caption, MessageKind kind,
                               MessageButtons buttons) override;
     std::optional<std::string> RunSaveDialog(const SaveDialog& dialog, Form& owner) override;
+    std::optional<std::string> RunOpenDialog(const SaveDialog& dialog, Form& owner) override;
     // By COLLATION when one is set, else byte by byte with the ASCII letters folded.
     int CollateNoCase(std::string_view a, std::string_view b) const override;
     std::function<int(std::string_view, std::string_view)> collation;
@@ -91,6 +92,9 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     };
     const std::vector<SaveDialogRun>& SaveDialogRuns() const { return saveDialogRuns_; }
     std::optional<std::string> nextSaveFileName;
+    // Open dialogs: recorded alike; the user "chooses" nextOpenFileName (nullopt: cancel).
+    const std::vector<SaveDialogRun>& OpenDialogRuns() const { return openDialogRuns_; }
+    std::optional<std::string> nextOpenFileName;
     // Every show command given to a form's window, in order.
     struct ShownAs {
         const Control* form;
@@ -169,6 +173,7 @@ class HeadlessBackend final : public Backend, private PeerFactory {
     std::vector<ShownMessage> messages_;
     std::vector<ShownMenu> menus_;
     std::vector<SaveDialogRun> saveDialogRuns_;
+    std::vector<SaveDialogRun> openDialogRuns_;
     std::vector<ShownAs> shows_;
     std::vector<Fade> fades_;
     Control* focused_ = nullptr;

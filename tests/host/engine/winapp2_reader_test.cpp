@@ -37,6 +37,7 @@ TEST(Winapp2Reader, ReadsEveryKey) {
         "FileKey2=%AppData%\\Quillpad\\Logs|*.log|REMOVESELF|recurse\n"
         "FileKey10=%Temp%\\Quillpad\n"
         "FileKey11=%tEMP%\\Q*pad\\Sess??|\n"
+        "FileKey12=%LocalAppData%\\Quillpad\\*\\*Cache*|*|REMOVESELF\n"
         "ExcludeKey1=FILE|%LocalAppData%\\Quillpad\\Cache\\|keep.tmp;pin.tmp\n"
         "ExcludeKey2=PATH|%LocalAppData%\\Quillpad\\Cache\\Pinned\\\n"
         "ExcludeKey3=path|%AppData%\\Quillpad\\Logs\\|*.keep\n"
@@ -54,9 +55,12 @@ TEST(Winapp2Reader, ReadsEveryKey) {
               (std::vector<std::string>{"%LocalAppData%\\Quillpad",
                                         "%ProgramFiles(x86)%\\Quillpad\\quill.exe"}));
     EXPECT_EQ(e.detectOs, "6.1|10.0");
-    EXPECT_EQ(e.registryKeys, 2);
+    ASSERT_EQ(e.registryKeys.size(), 2u);
+    EXPECT_EQ(e.warning, "Closes your notes.");
+    EXPECT_EQ(e.section, "Editors");
+    EXPECT_EQ(e.langSecRef, "3021");
 
-    ASSERT_EQ(e.files.size(), 4u);
+    ASSERT_EQ(e.files.size(), 5u);
     struct FileCase {
         int line;
         std::string path;
@@ -68,6 +72,8 @@ TEST(Winapp2Reader, ReadsEveryKey) {
         {15, "%AppData%\\Quillpad\\Logs", {"*.log"}, true, true},
         {16, "%Temp%\\Quillpad", {"*.*"}, false, false},
         {17, "%tEMP%\\Q*pad\\Sess??", {"*.*"}, false, false},
+        // REMOVESELF takes everything below the folder: it implies RECURSE.
+        {18, "%LocalAppData%\\Quillpad\\*\\*Cache*", {"*"}, true, true},
     };
     for (std::size_t i = 0; i < e.files.size(); ++i) {
         SCOPED_TRACE(files[i].path);
@@ -79,13 +85,13 @@ TEST(Winapp2Reader, ReadsEveryKey) {
     }
 
     ASSERT_EQ(e.excludes.size(), 3u);
-    EXPECT_FALSE(e.excludes[0].isPath);
+    EXPECT_EQ(e.excludes[0].kind, engine::winapp2::ExcludeKind::File);
     EXPECT_EQ(e.excludes[0].path, "%LocalAppData%\\Quillpad\\Cache\\");
     EXPECT_EQ(e.excludes[0].masks, (std::vector<std::string>{"keep.tmp", "pin.tmp"}));
-    EXPECT_TRUE(e.excludes[1].isPath);
-    EXPECT_EQ(e.excludes[1].line, 19);
+    EXPECT_EQ(e.excludes[1].kind, engine::winapp2::ExcludeKind::Path);
+    EXPECT_EQ(e.excludes[1].line, 20);
     EXPECT_TRUE(e.excludes[1].masks.empty());
-    EXPECT_TRUE(e.excludes[2].isPath);
+    EXPECT_EQ(e.excludes[2].kind, engine::winapp2::ExcludeKind::Path);
     EXPECT_EQ(e.excludes[2].masks, (std::vector<std::string>{"*.keep"}));
 
     EXPECT_TRUE(d.entries[1].files.empty());
@@ -117,7 +123,13 @@ TEST(Winapp2Reader, AFaultyLineSkipsItsEntryOnly) {
         {"FileKey1=%%\\x", "unknown variable '%%'"},
         {"DetectFile=%Home%\\x", "unknown variable '%Home%'"},
         {"ExcludeKey1=PATH|%AppData%\\%Cfg%\\", "unknown variable '%Cfg%'"},
-        {"ExcludeKey1=REG|HKCU\\x", "unknown exclusion kind 'REG'"},
+        {"ExcludeKey1=REGISTRY|HKCU\\x", "unknown exclusion kind 'REGISTRY'"},
+        {"ExcludeKey1=REG|HKXY\\x", "unknown registry root 'HKXY'"},
+        {"RegKey1=Software\\x", "unknown registry root 'Software'"},
+        {"RegKey1=HKCU\\x|a|b", "too many '|' in the registry key"},
+        {"RegKey1=", "empty registry key"},
+        {"FileKey1=%UserProfile%\\AppData%\\LocalLow\\x",
+         "unclosed '%' in '%UserProfile%\\AppData%\\LocalLow\\x'"},
         {"ExcludeKey1=PATH", "empty path"},
         {"ExcludeKey1=FILE|%Temp%\\x\\", "FILE exclusion without names"},
         {"ExcludeKey1=PATH|%Temp%\\x\\|*.a|*.b", "too many '|' in the exclusion"},

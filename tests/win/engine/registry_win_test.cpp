@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <sddl.h>
 
 #include <string>
 
@@ -103,6 +104,77 @@ TEST_F(RegistryWin32Test, ExistsAndDelete) {
     auto empty = key->ReadValue("");
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->Text(), "");
+}
+
+// The key at HKCU\PATH itself (a link, not what it leads to) deleted through its handle.
+void DeleteLinkKey(const std::wstring& path) {
+    HKEY link = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), REG_OPTION_OPEN_LINK, DELETE, &link) !=
+        ERROR_SUCCESS)
+        return;
+    using DeleteKeyFunction = LONG(NTAPI*)(HANDLE);
+    const auto deleteKey = reinterpret_cast<DeleteKeyFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey")));
+    if (deleteKey) deleteKey(link);
+    RegCloseKey(link);
+}
+
+// The user's hive as the system names it: "\Registry\User\S-1-5-...".
+std::wstring UserHive() {
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+    BYTE buffer[256];
+    DWORD size = 0;
+    LPWSTR sid = nullptr;
+    std::wstring hive;
+    if (GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &size) &&
+        ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &sid)) {
+        hive = L"\\Registry\\User\\" + std::wstring(sid);
+        LocalFree(sid);
+    }
+    CloseHandle(token);
+    return hive;
+}
+
+// A tree goes whole; a symbolic link in it, or on the way to it, is never followed: the key it
+// leads to keeps everything, and the link stays with the keys above it.
+TEST_F(RegistryWin32Test, DeleteKeyTreeNeverFollowsALink) {
+    using platform::win32::Widen;
+    const std::string plain = key_ + "\\Plain";
+    registry_.OpenKey(RegistryRoot::CurrentUser, plain + "\\A\\B", KeyMode::CreateIfMissing)
+        ->WriteString("v", "x");
+    EXPECT_TRUE(registry_.DeleteKeyTree(RegistryRoot::CurrentUser, plain));
+    EXPECT_EQ(registry_.OpenKey(RegistryRoot::CurrentUser, plain, KeyMode::ReadOnly), nullptr);
+    EXPECT_FALSE(registry_.DeleteKeyTree(RegistryRoot::CurrentUser, plain));
+
+    const std::string target = key_ + "\\Target";
+    registry_.OpenKey(RegistryRoot::CurrentUser, target + "\\Deep", KeyMode::CreateIfMissing)
+        ->WriteString("precious", "1");
+    const std::wstring link = Widen(key_ + "\\Tree\\Link");
+    registry_.OpenKey(RegistryRoot::CurrentUser, key_ + "\\Tree\\A", KeyMode::CreateIfMissing);
+    HKEY made = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, link.c_str(), 0, nullptr, REG_OPTION_CREATE_LINK,
+                              KEY_ALL_ACCESS | KEY_CREATE_LINK, nullptr, &made, nullptr),
+              ERROR_SUCCESS);
+    const std::wstring to = UserHive() + L"\\" + Widen(target);
+    RegSetValueExW(made, L"SymbolicLinkValue", 0, REG_LINK,
+                   reinterpret_cast<const BYTE*>(to.data()),
+                   static_cast<DWORD>(to.size() * sizeof(wchar_t)));
+    RegCloseKey(made);
+    auto through = registry_.OpenKey(RegistryRoot::CurrentUser, key_ + "\\Tree\\Link\\Deep",
+                                     KeyMode::ReadOnly);
+    ASSERT_NE(through, nullptr) << "the link leads nowhere";
+    through.reset();
+
+    EXPECT_FALSE(registry_.DeleteKeyTree(RegistryRoot::CurrentUser, key_ + "\\Tree\\Link\\Deep"));
+    EXPECT_FALSE(registry_.DeleteKeyTree(RegistryRoot::CurrentUser, key_ + "\\Tree"));
+    EXPECT_EQ(registry_.OpenKey(RegistryRoot::CurrentUser, key_ + "\\Tree\\A", KeyMode::ReadOnly),
+              nullptr);
+    auto deep = registry_.OpenKey(RegistryRoot::CurrentUser, target + "\\Deep", KeyMode::ReadOnly);
+    ASSERT_NE(deep, nullptr);
+    EXPECT_TRUE(deep->ValueExists("precious"));
+    deep.reset();
+    DeleteLinkKey(link);
 }
 
 }  // namespace

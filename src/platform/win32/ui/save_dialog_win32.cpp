@@ -30,9 +30,8 @@ std::wstring FilterText(const std::string& filter) {
 // Room for the longest path there is.
 constexpr size_t kNameRoom = 32768;
 
-}  // namespace
-
-std::optional<std::string> RunSaveFileDialog(const ui::SaveDialog& dialog, HWND owner) {
+// Runs the save (or, with OPEN, the open) dialog for DIALOG.
+std::optional<std::string> RunFileDialog(const ui::SaveDialog& dialog, HWND owner, bool open) {
     std::wstring filter = FilterText(dialog.Filter());
     std::wstring name = Widen(dialog.FileName());
     name.resize(kNameRoom, L'\0');
@@ -45,18 +44,34 @@ std::optional<std::string> RunSaveFileDialog(const ui::SaveDialog& dialog, HWND 
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     // No overwrite question and no default extension; the program's folder stays current.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+    if (open) ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
     static auto* const getSaveFileName =
         SystemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    static auto* const getOpenFileName =
+        SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
     static auto* const extendedError =
         SystemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
-    if (!getSaveFileName || !extendedError)
-        throw std::runtime_error("The save dialog is missing from this system.");
-    if (getSaveFileName(&ofn)) return Narrow(name.c_str());
+    auto* const run = open ? getOpenFileName : getSaveFileName;
+    const char* const what = open ? "open" : "save";
+    if (!run || !extendedError)
+        throw std::runtime_error(std::string("The ") + what +
+                                 " dialog is missing from this system.");
+    if (run(&ofn)) return Narrow(name.c_str());
     DWORD error = extendedError();
     if (error == 0) return std::nullopt;  // cancelled
     char text[64];
-    std::snprintf(text, sizeof(text), "The save dialog failed (error 0x%04lX).", error);
+    std::snprintf(text, sizeof(text), "The %s dialog failed (error 0x%04lX).", what, error);
     throw std::runtime_error(text);
+}
+
+}  // namespace
+
+std::optional<std::string> RunSaveFileDialog(const ui::SaveDialog& dialog, HWND owner) {
+    return RunFileDialog(dialog, owner, false);
+}
+
+std::optional<std::string> RunOpenFileDialog(const ui::SaveDialog& dialog, HWND owner) {
+    return RunFileDialog(dialog, owner, true);
 }
 
 }  // namespace platform::win32

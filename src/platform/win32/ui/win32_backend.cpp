@@ -213,6 +213,12 @@ std::optional<std::string> Win32Backend::RunSaveDialog(const ui::SaveDialog& dia
     return RunSaveFileDialog(dialog, peer ? static_cast<HWND>(peer->NativeHandle()) : nullptr);
 }
 
+std::optional<std::string> Win32Backend::RunOpenDialog(const ui::SaveDialog& dialog,
+                                                       ui::Form& owner) {
+    auto* peer = owner.Peer();
+    return RunOpenFileDialog(dialog, peer ? static_cast<HWND>(peer->NativeHandle()) : nullptr);
+}
+
 int Win32Backend::CollateNoCase(std::string_view a, std::string_view b) const {
     // The user's locale, as the system's own sorted lists order names: accented letters beside
     // their base letters, each script in its place, case ignored. (An ordinal comparison

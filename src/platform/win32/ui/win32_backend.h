@@ -24,6 +24,8 @@ class Win32Backend final : public ui::Backend {
                                   ui::MessageKind kind, ui::MessageButtons buttons) override;
     std::optional<std::string> RunSaveDialog(const ui::SaveDialog& dialog,
                                              ui::Form& owner) override;
+    std::optional<std::string> RunOpenDialog(const ui::SaveDialog& dialog,
+                                             ui::Form& owner) override;
     int CollateNoCase(std::string_view a, std::string_view b) const override;
     ui::Point CursorPos() const override;
     ui::Size ScreenSize() const override;

@@ -17,7 +17,7 @@ int Opaque(const ui::Bitmap& b) {
 
 TEST(Glyphs, SizesTransparencyAndDistinctArtwork) {
     std::vector<ui::Bitmap> all;
-    for (int t = 0; t <= static_cast<int>(glyphs::Tool::Analyze); ++t)
+    for (int t = 0; t <= static_cast<int>(glyphs::Tool::RemoveItem); ++t)
         all.push_back(glyphs::ToolGlyph(static_cast<glyphs::Tool>(t)));
     all.push_back(glyphs::GroupSelectGlyph(false));
     all.push_back(glyphs::GroupSelectGlyph(true));
