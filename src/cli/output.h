@@ -14,8 +14,8 @@ enum class Verb { Preview, Clean };
 struct ListedCategory {
     const engine::CategoryRow* category;
     std::string target;
-    std::string group;    // a definition's group ("" for the built-in categories)
-    std::string warning;  // a definition's warning
+    std::string group;                // a definition's group ("" for the built-in categories)
+    std::string warning;              // a definition's warning
     std::optional<bool> forced = {};  // forced on or off by the administrator
 };
 
