@@ -6,6 +6,8 @@
 
 #include "engine/scheduled_cleaning.h"
 #include "main_form_fixture.h"
+#include "settings/definitions_choice.h"
+#include "settings/settings_file.h"
 
 namespace mainformtest {
 namespace {
@@ -80,6 +82,55 @@ TEST_F(Policy, AScheduleSetByPolicyIsMadeAndLocksTheChoice) {
     EXPECT_EQ(options.KVZXPRadioButton5.Hint(), "set by your administrator");
     ClickOn(options.KVZXPRadioButton5);
     EXPECT_EQ(fakes.taskScheduler.tasks.count(task), 1u);
+}
+
+// The user chose their own definitions file; the administrator turns definitions off or fixes
+// another file. Either way "Cleaner definitions" offers no choice and says why, and the user's
+// own choice stays in the settings file for when the policy goes.
+TEST_F(Policy, TheDefinitionsPolicyDecidesTheFileTheWindowReads) {
+    const std::string mine = "C:\\mine.ini", admin = "C:\\admin.ini";
+    fakes.files.AddFile(mine, "[Mine *]\nFileKey1=%WinDir%\\Temp|*.log\n");
+    fakes.files.AddFile(admin, "[Admin *]\nFileKey1=%WinDir%\\Temp|*.bak\n");
+    const auto choose = [&](const std::string& file) {
+        settings::SettingsFile settings(fakes.system, fakes.files, fakes.profile);
+        settings::WriteDefinitionsChoice(settings, {file, {}});
+    };
+    const auto chosen = [&] {
+        settings::SettingsFile settings(fakes.system, fakes.files, fakes.profile);
+        return settings::ReadDefinitionsChoice(settings).file;
+    };
+    const auto policyKey = [&] {
+        return fakes.registry.OpenKey(RegistryRoot::LocalMachine, engine::kPolicyKey,
+                                      platform::KeyMode::CreateIfMissing);
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> set;
+        std::string readFile;
+    };
+    const Case cases[] = {
+        {"no policy", [] {}, mine},
+        {"definitions off", [&] { policyKey()->WriteDword("AllowDefinitions", 0); }, ""},
+        {"a fixed file", [&] { policyKey()->WriteString("DefinitionsFile", admin); }, admin},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        windows.reset();
+        (void)fakes.registry.DeleteKeyTree(RegistryRoot::LocalMachine, engine::kPolicyKey);
+        choose(mine);
+        c.set();
+        TForm1& form = Start();
+        EXPECT_EQ(form.DefinitionsFile(), c.readFile);
+        backend.ClearMessages();
+        backend.nextOpenFileName = mine;
+        const std::size_t dialogs = backend.OpenDialogRuns().size();
+        ClickOn(form.KVZXPSpeedButton16);
+        EXPECT_EQ(form.DefinitionsFile(), c.readFile) << "after the click";
+        const bool locked = c.readFile != mine;
+        EXPECT_EQ(backend.OpenDialogRuns().size(), dialogs + (locked ? 0 : 1));
+        EXPECT_EQ(backend.Messages().size(), locked ? 1u : 0u);
+        EXPECT_EQ(chosen(), mine);
+    }
 }
 
 }  // namespace
