@@ -15,5 +15,5 @@ int main() {
     const engine::CleaningServices cleaning{*all.files,    *all.system, *all.profile,
                                             *all.registry, *all.shell,  *all.urlCache};
     return cli::RunCommandLine(platform::win32::CommandLineArguments(), cleaning, *all.processes,
-                               console);
+                               console, {all.taskScheduler, all.eventLog});
 }

@@ -52,6 +52,8 @@ WindowList::WindowList(ui::Application& application, const platform::Services& s
     : cleaning_{Required(services.files, "files"),     Required(services.system, "system"),
                 Required(services.profile, "profile"), Required(services.registry, "registry"),
                 Required(services.shell, "shell"),     Required(services.urlCache, "URL cache")},
+      scheduler_(services.taskScheduler),
+      policy_(engine::ReadPolicy(cleaning_.registry)),
       shellFolder_(Required(services.shellFolder, "shell folder")),
       volumes_(Required(services.volumes, "volumes")),
       notificationArea_(Required(services.notificationArea, "notification area")),
@@ -66,11 +68,11 @@ WindowList::WindowList(ui::Application& application, const platform::Services& s
     // settings to the main window. Columns: the window, its texts, how it takes the colour,
     // whether it keeps the main window disabled while visible, how it is opened.
     Add<TForm1>({WindowId::Main, &TForm1::kTexts, TakeColor<TForm1>, false, Shows}, application,
-                cleaning_, shellFolder_, notificationArea_, cues_, *this);
+                cleaning_, shellFolder_, notificationArea_, cues_, *this, policy_);
     Add<TForm2>({WindowId::Options, &TForm2::kTexts, TakeColor<TForm2>, true, Shows}, application,
                 settings::OptionsServices{cleaning_.system, cleaning_.files, cleaning_.profile,
                                           cleaning_.registry, cleaning_.shell},
-                languages_, MainWindow(), *this, options_);
+                languages_, MainWindow(), *this, options_, scheduler_, policy_);
     Add<TForm3>({WindowId::Help, nullptr, nullptr, false, Opens<TForm3, &TForm3::ShowHelpPage>},
                 application);
     Add<TForm4>({WindowId::LogManager, &TForm4::kTexts, TakeColor<TForm4>, true, Shows},

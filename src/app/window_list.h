@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/cleaning_run.h"
+#include "engine/policy.h"
 #include "forms/tool_window.h"
 #include "forms/window_links.h"
 #include "platform/services.h"
@@ -69,6 +70,8 @@ class WindowList final : public forms::WindowLinks {
     void Add(const Entry& entry, Args&&... args);
 
     engine::CleaningServices cleaning_;
+    platform::TaskScheduler* scheduler_;
+    engine::Policy policy_;  // the administrator's, read once at start
     platform::ShellFolder& shellFolder_;
     platform::Volumes& volumes_;
     platform::NotificationArea& notificationArea_;

@@ -7,7 +7,9 @@
 
 #include "engine/cleaning_run.h"
 #include "platform/console.h"
+#include "platform/event_log.h"
 #include "platform/services.h"
+#include "platform/task_scheduler.h"
 
 namespace cli {
 
@@ -17,9 +19,18 @@ inline constexpr int kExitSomethingLeft = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitRefused = 3;
 
+// What the scheduled cleaning and --event-log reach; null: not there (the commands that need
+// it fail saying so).
+struct AdminServices {
+    platform::TaskScheduler* scheduler = nullptr;
+    platform::EventLog* eventLog = nullptr;
+};
+
 // Runs the command in ARGS (without the program name), writing to CONSOLE; returns the exit
-// code. PROCESSES tells which browser keeps a cache it could not empty.
+// code. PROCESSES tells which browser keeps a cache it could not empty. The administrator's
+// policy is read from the registry first.
 int RunCommandLine(const std::vector<std::string>& args, const engine::CleaningServices& services,
-                   platform::Processes& processes, platform::Console& console);
+                   platform::Processes& processes, platform::Console& console,
+                   const AdminServices& admin = {});
 
 }  // namespace cli

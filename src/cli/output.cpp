@@ -96,6 +96,9 @@ std::string ListText(const std::vector<ListedCategory>& listed) {
         for (const ListedCategory& item : listed) {
             if (item.group != group) continue;
             out += Padded(item.category->id, 16) + Padded(item.category->name, 20) + item.target +
+                   (item.forced ? *item.forced ? "  [on: set by your administrator]"
+                                               : "  [off: set by your administrator]"
+                                : "") +
                    "\n";
             if (!item.warning.empty()) out += "    warning: " + item.warning + "\n";
         }
@@ -103,7 +106,7 @@ std::string ListText(const std::vector<ListedCategory>& listed) {
     return out;
 }
 
-std::string ListJson(const std::vector<ListedCategory>& listed) {
+std::string ListJson(const std::vector<ListedCategory>& listed, const std::string& more) {
     std::string out = "{\"categories\": [";
     for (std::size_t i = 0; i < listed.size(); ++i) {
         out += std::string(i ? ", " : "") + "{" + Field("id", Quoted(listed[i].category->id)) +
@@ -112,9 +115,11 @@ std::string ListJson(const std::vector<ListedCategory>& listed) {
                Field("target", Quoted(listed[i].target));
         if (!listed[i].group.empty()) out += ", " + Field("group", Quoted(listed[i].group));
         if (!listed[i].warning.empty()) out += ", " + Field("warning", Quoted(listed[i].warning));
+        if (listed[i].forced)
+            out += ", " + Field("policy", Quoted(*listed[i].forced ? "on" : "off"));
         out += "}";
     }
-    return out + "]}\n";
+    return out + "]" + (more.empty() ? "" : ", " + more) + "}\n";
 }
 
 std::string ResultsText(Verb verb, const std::vector<CategoryResult>& results, bool verbose,

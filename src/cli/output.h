@@ -1,6 +1,7 @@
 #pragma once
 // The results as text for a person, or as one JSON document for a script.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,12 +14,14 @@ enum class Verb { Preview, Clean };
 struct ListedCategory {
     const engine::CategoryRow* category;
     std::string target;
-    std::string group;    // a definition's group ("" for the built-in categories)
-    std::string warning;  // a definition's warning
+    std::string group;                // a definition's group ("" for the built-in categories)
+    std::string warning;              // a definition's warning
+    std::optional<bool> forced = {};  // forced on or off by the administrator
 };
 
 std::string ListText(const std::vector<ListedCategory>& listed);
-std::string ListJson(const std::vector<ListedCategory>& listed);
+// MORE: further members of the document ("\"name\": value"), or empty.
+std::string ListJson(const std::vector<ListedCategory>& listed, const std::string& more = "");
 
 // BACKUP: the registry backup a clean wrote ("" for none).
 std::string ResultsText(Verb verb, const std::vector<CategoryResult>& results, bool verbose,

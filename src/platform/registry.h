@@ -64,6 +64,8 @@ class RegistryKey {
     virtual std::optional<RegistryValue> ReadValue(const std::string& name) = 0;
     // The names of the direct sub-keys, in the registry's order.
     virtual std::vector<std::string> SubKeyNames() = 0;
+    // The names of the key's values, in the registry's order ("" for a default value that is set).
+    virtual std::vector<std::string> ValueNames() = 0;
     // Every value of the key as stored, in the registry's order.
     virtual std::vector<StoredValue> StoredValues() = 0;
     // Stores VALUE exactly as given (its type and bytes).

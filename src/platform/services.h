@@ -18,6 +18,8 @@ class Processes;
 class ShellFolder;
 class NotificationArea;
 class FolderDialog;
+class TaskScheduler;
+class EventLog;
 
 struct Services {
     System* system = nullptr;
@@ -32,6 +34,8 @@ struct Services {
     ShellFolder* shellFolder = nullptr;
     NotificationArea* notificationArea = nullptr;
     FolderDialog* folderDialog = nullptr;
+    TaskScheduler* taskScheduler = nullptr;
+    EventLog* eventLog = nullptr;
 };
 
 }  // namespace platform

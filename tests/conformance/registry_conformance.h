@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -81,6 +83,10 @@ TYPED_TEST_P(RegistryConformance, NamesWithANulNameNothing) {
     auto v = opened->ReadValue("v");
     ASSERT_TRUE(v.has_value());
     EXPECT_EQ(v->Text(), "v's own");
+    // The key's own value is listed as "", the other under its name, nothing with a NUL.
+    std::vector<std::string> names = opened->ValueNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"", "v"}));
 }
 
 REGISTER_TYPED_TEST_SUITE_P(RegistryConformance, StringsEndAtTheirFirstNul,

@@ -121,6 +121,12 @@ class FakeRegistryKey : public platform::RegistryKey {
         return names;
     }
 
+    std::vector<std::string> ValueNames() override {
+        std::vector<std::string> names;
+        for (const auto& [name, value] : Values()) names.push_back(name);
+        return names;
+    }
+
   private:
     std::map<std::string, FakeRegistry::Value>& Values() { return registry_.keys_[name_].values; }
 

@@ -1,6 +1,7 @@
 #pragma once
 // One bundle of fakes wired into a platform::Services.
 
+#include "fakes/fake_event_log.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_folder_dialog.h"
 #include "fakes/fake_notification_area.h"
@@ -10,6 +11,7 @@
 #include "fakes/fake_shell_folder.h"
 #include "fakes/fake_sound.h"
 #include "fakes/fake_system.h"
+#include "fakes/fake_task_scheduler.h"
 #include "fakes/fake_url_cache.h"
 #include "fakes/fake_volumes.h"
 #include "platform/portable/ini_profile.h"
@@ -31,6 +33,8 @@ struct FakeServices {
     FakeVolumes volumes;
     FakeNotificationArea notificationArea;
     FakeFolderDialog folderDialog;
+    FakeTaskScheduler taskScheduler;
+    FakeEventLog eventLog;
 
     platform::Services Get() {
         platform::Services s;
@@ -46,6 +50,8 @@ struct FakeServices {
         s.volumes = &volumes;
         s.notificationArea = &notificationArea;
         s.folderDialog = &folderDialog;
+        s.taskScheduler = &taskScheduler;
+        s.eventLog = &eventLog;
         return s;
     }
 };

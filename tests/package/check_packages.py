@@ -2,13 +2,17 @@
 """What scripts/package wrote: the portable zip holds exactly the program's files; both
 executables are small, stripped (their debug information in the debug zip, found again by
 CRC), self-contained, and carry a well-formed manifest and version information; the MSI is a
-Windows Installer database; the tests zip holds every Windows test and its runner.
+Windows Installer database; the tests zip holds every Windows test and its runner; the Windows
+workflow parses and names what the packages hold.
 
 Usage: check_packages.py DIST_DIR VERSION RELEASE_TESTS_DIR
 """
 
+import fnmatch
 import io
 import os
+import re
+import struct
 import sys
 import unittest
 import xml.etree.ElementTree as ElementTree
@@ -16,6 +20,7 @@ import zipfile
 import zlib
 
 import pefile
+import yaml
 
 DIST, VERSION, TESTS_DIR = sys.argv[1:4]
 SOURCE = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
@@ -93,6 +98,11 @@ class Packages(unittest.TestCase):
         for folder in ("Language", "Sound"):
             for f in os.listdir(os.path.join(SOURCE, "resources", "app", folder)):
                 expected.add(f"{NAME}/{folder}/{f}")
+        # The administrative templates, as they stand in policy/.
+        for folder, _, files in os.walk(os.path.join(SOURCE, "policy")):
+            for f in files:
+                relative = os.path.relpath(os.path.join(folder, f), SOURCE).replace(os.sep, "/")
+                expected.add(f"{NAME}/{relative}")
         self.assertEqual(set(self.portable), expected)
         for text in ("README.txt", "LICENSE.txt"):
             data = self.portable[f"{NAME}/{text}"]
@@ -114,6 +124,24 @@ class Packages(unittest.TestCase):
                 self.assertTrue(resource(pe, pefile.RESOURCE_TYPE["RT_GROUP_ICON"]), "an icon")
                 self.check_manifest(pe, level, controls6)
                 self.check_version(exe, pe)
+
+    def test_the_command_line_cleaner_carries_the_event_messages(self):
+        pe = pefile.PE(data=self.portable[f"{NAME}/skarvel-cli.exe"])
+        tables = resource(pe, pefile.RESOURCE_TYPE["RT_MESSAGETABLE"])
+        self.assertEqual(len(tables), 1, "one message table")
+        table = tables[0]
+        messages = {}
+        for block in range(int.from_bytes(table[:4], "little")):
+            low, high, offset = struct.unpack_from("<III", table, 4 + 12 * block)
+            for message in range(low, high + 1):
+                length, flags = struct.unpack_from("<HH", table, offset)
+                text = table[offset + 4:offset + length]
+                messages[message] = text.decode("utf-16-le" if flags & 1 else "cp1252")
+                offset += length
+        self.assertEqual(sorted(messages), [1000, 1001, 1002, 1003])
+        for message, text in messages.items():
+            for insert in ("%1", "%2", "%3", "%4", "%5"):
+                self.assertIn(insert, text, message)
 
     def check_debug_link(self, exe, pe):
         sections = section_names(pe)
@@ -185,6 +213,27 @@ class Packages(unittest.TestCase):
             self.assertIn(needed, names)
         runner = self.tests[f"{root}/run-tests.cmd"]
         self.assertEqual(runner.count(b"\n"), runner.count(b"\r\n"), "CR LF lines")
+
+    def test_the_windows_workflow_parses_and_names_what_the_packages_hold(self):
+        with open(os.path.join(SOURCE, ".github", "workflows", "windows.yml"), encoding="utf-8") as f:
+            workflow = yaml.safe_load(f)
+        jobs = workflow["jobs"]
+        build, windows = jobs["build"], jobs["windows-tests"]
+        self.assertEqual(windows["needs"], "build")
+        self.assertEqual(windows["runs-on"], "windows-latest")
+        build_runs = " ".join(step.get("run", "") for step in build["steps"])
+        for script in re.findall(r"scripts/[\w-]+", build_runs):
+            self.assertTrue(os.path.isfile(os.path.join(SOURCE, script)), script)
+        uploaded = [s["with"]["path"] for s in build["steps"] if "upload-artifact" in s.get("uses", "")]
+        self.assertEqual(uploaded, [os.path.basename(DIST) + "/"])
+        windows_runs = "\n".join(step.get("run", "") for step in windows["steps"])
+        # The tests zip the Windows job looks for, and the runner it starts in the folder inside.
+        zips = re.findall(r"-Filter '([^']+)'", windows_runs)
+        self.assertEqual(len(zips), 1)
+        matched = [f for f in os.listdir(DIST) if fnmatch.fnmatch(f, zips[0])]
+        self.assertEqual(matched, [f"skarvel-{VERSION}-tests-win64.zip"])
+        self.assertIn("run-tests.cmd", windows_runs)
+        self.assertIn(f"skarvel-{VERSION}-tests-win64/run-tests.cmd", self.tests)
 
 
 if __name__ == "__main__":

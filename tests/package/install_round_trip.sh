@@ -6,7 +6,9 @@
 #  3. with the program's folder read-only (as Program Files is to a standard user) the program
 #     starts from the shortcut, and keeps its settings and logs in %APPDATA%\Skarvel;
 #  4. a later version's package (made here from the same files) replaces it;
-#  5. msiexec /x removes what it installed and leaves %APPDATA%\Skarvel.
+#  5. msiexec /x removes what it installed and leaves %APPDATA%\Skarvel;
+#  6. a silent install without the shortcut and with the machine's scheduled cleaning
+#     (NOSHORTCUT=1 SCHEDULE=daily), and its uninstall.
 # Usage: install_round_trip.sh DIST_DIR VERSION PACKAGE_CHECK_EXE WORK_DIR PACKAGE_WORK_DIR
 # (PACKAGE_WORK_DIR: where scripts/package staged the files and the WiX fragment)
 set -euo pipefail
@@ -80,4 +82,10 @@ check 'Upgraded.*' SKARVEL_LATER_VERSION="$later_version"
 echo "== msiexec /x"
 wine msiexec /x "$(winepath -w "$later")" /qn
 check 'Uninstalled.*'
+
+echo "== msiexec /i /qn NOSHORTCUT=1 SCHEDULE=daily, then /x"
+wine msiexec /i "$(winepath -w "$msi")" /qn NOSHORTCUT=1 SCHEDULE=daily SCHEDULETIME=04:15
+check 'SilentInstall.*'
+wine msiexec /x "$(winepath -w "$msi")" /qn
+check 'SilentUninstall.*'
 echo "== the packages install, run and uninstall"

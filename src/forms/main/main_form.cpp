@@ -15,7 +15,8 @@ constexpr int kSessionEndWait = 3000;
 
 TForm1::TForm1(ui::Application& application, const engine::CleaningServices& services,
                platform::ShellFolder& shellFolder, platform::NotificationArea& notificationArea,
-               const settings::SoundCues& cues, forms::WindowLinks& windows)
+               const settings::SoundCues& cues, forms::WindowLinks& windows,
+               const engine::Policy& policy)
     : ui::Form(application),
       ShellListView1(&KVZXPCollapsePanel2, &shellFolder),
       Timer1(application),
@@ -25,6 +26,7 @@ TForm1::TForm1(ui::Application& application, const engine::CleaningServices& ser
       cues_(cues),
       windows_(windows),
       paths_(services.system, services.shell),
+      policy_(policy),
       view_(*this, services.files),
       worker_(application) {
     SetName("Form1");
@@ -57,6 +59,7 @@ TForm1::TForm1(ui::Application& application, const engine::CleaningServices& ser
 
     // Handlers last: the initial radio choices above must not sound.
     ConnectHandlers();
+    ApplyPolicy();
     // Log-off during a run: it stops, and its last lines reach the log the end writes.
     application.OnSessionEnd(*this, [this] {
         if (!Running()) return;

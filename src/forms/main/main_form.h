@@ -24,6 +24,7 @@
 #include "engine/cleaning_paths.h"
 #include "engine/cleaning_run.h"
 #include "engine/keep_list.h"
+#include "engine/policy.h"
 #include "engine/registry_backup.h"
 #include "forms/main/analysis_view.h"
 #include "forms/main/cleaning_view_adapter.h"
@@ -57,7 +58,8 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
   public:
     TForm1(ui::Application& application, const engine::CleaningServices& services,
            platform::ShellFolder& shellFolder, platform::NotificationArea& notificationArea,
-           const settings::SoundCues& cues, forms::WindowLinks& windows);
+           const settings::SoundCues& cues, forms::WindowLinks& windows,
+           const engine::Policy& policy);
     // A run still going is asked to stop, and waited for.
     ~TForm1() override;
 
@@ -71,6 +73,7 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     void SetFileListStyle(ui::ViewStyle style) override;
     shell::TTray& Tray() override { return Tray1; }
     void SaveActivityLog() override;
+    std::vector<std::string> TickedCategoryIds() override;
     // Keeps the main window disabled while a modal-like tool window is visible.
     void Timer1Timer();
     // Fades out, then lets the close end the program.
@@ -177,6 +180,8 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     // window has no control for (the command line reaches it all the same).
     controls::TKVZXPCheckBox* CategoryBox(engine::Category category);
     controls::TKVZXPRadioButton* ChoiceButton(engine::Choice choice);
+    // Whether the administrator's policy fixes BOX's state (it shows it and cannot change).
+    bool ForcedByPolicy(const controls::TKVZXPCheckBox& box);
     // KVZXPCheckBoxN for N = 1..27.
     controls::TKVZXPCheckBox& CheckBox(int number);
     // The tray menu's only item.
@@ -297,6 +302,9 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     // without taking the focus, whether or not the start succeeded.
     void Launch(const char* target);
     void NameCategoryControls();
+    // The boxes the policy forces: their state set, disabled, with the hint that says why
+    // (main_form_policy.cpp).
+    void ApplyPolicy();
     void Cue(settings::Cue cue) { cues_.Play(cue); }
     // Shows FOLDER in the file list when the platform reports a directory there.
     void ShowFolderIfPresent(const std::string& folder);
@@ -352,6 +360,7 @@ class TForm1 : public ui::Form, public settings::MainWindowLink {
     const settings::SoundCues& cues_;
     forms::WindowLinks& windows_;
     engine::CleaningPaths paths_;
+    const engine::Policy& policy_;
 
     // Declared before the worker, which waits for the job that uses them when it goes.
     app::CleaningViewAdapter view_;

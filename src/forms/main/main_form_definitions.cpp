@@ -3,6 +3,7 @@
 // of the category list, and the choice kept in the settings file's own section.
 
 #include "engine/definition_categories.h"
+#include "engine/policy.h"
 #include "forms/main/category_rows.h"
 #include "forms/main/main_form.h"
 #include "platform/files.h"
@@ -50,19 +51,42 @@ bool TForm1::LoadDefinitions(const std::string& file, const std::vector<std::str
 void TForm1::LoadChosenDefinitions() {
     const settings::SettingsFile file(services_.system, services_.files, services_.profile);
     const settings::DefinitionsChoice choice = settings::ReadDefinitionsChoice(file);
-    const std::string chosen = settings::DefinitionsFileInUse(choice.file);
+    // The administrator's policy may fix the file or turn definitions off.
+    const std::string chosen =
+        engine::DefinitionsFileFor(policy_, services_.system,
+                                   settings::DefinitionsFileInUse(choice.file))
+            .path;
     // A file gone since is no reason to stop at start-up; its choice stays for when it is back.
     if (!chosen.empty()) (void)LoadDefinitions(chosen, choice.ticked, false);
 }
 
 void TForm1::SaveDefinitionsChoice() {
     settings::SettingsFile file(services_.system, services_.files, services_.profile);
-    settings::WriteDefinitionsChoice(file, {definitionsFile_, DefinitionGroups1.Ticked()});
+    // A file the administrator fixed is not the user's choice: theirs stays for when the policy
+    // goes.
+    const std::string own = policy_.definitionsFile.empty()
+                                ? definitionsFile_
+                                : settings::ReadDefinitionsChoice(file).file;
+    settings::WriteDefinitionsChoice(file, {own, DefinitionGroups1.Ticked()});
 }
 
 void TForm1::KVZXPSpeedButton16Click() {
     Cue(settings::Cue::Window);
-    if (Running() || !OpenDialog1.Execute()) return;
+    if (Running()) return;
+    // With definitions turned off or a file fixed by policy, the user has nothing to choose.
+    const engine::DefinitionsFile policyFile =
+        engine::DefinitionsFileFor(policy_, services_.system, "");
+    if (policyFile.fixed || !policyFile.refusal.empty()) {
+        const std::string reason = policyFile.fixed
+                                       ? "The cleaner definitions file is " +
+                                             std::string(engine::kSetByAdministrator) + ":\n" +
+                                             policyFile.path
+                                       : "Cleaner definitions: " + policyFile.refusal + ".";
+        (void)App().GetBackend().ShowMessage(reason, kCaption, ui::MessageKind::Information,
+                                             ui::MessageButtons::Ok);
+        return;
+    }
+    if (!OpenDialog1.Execute()) return;
     // The boxes ticked before stay ticked where the new file has the same entries.
     if (LoadDefinitions(OpenDialog1.FileName(), DefinitionGroups1.Ticked(), true))
         SaveDefinitionsChoice();

@@ -1,4 +1,5 @@
-// The group-select buttons and "All" / "Nothing". Boxes set from code run no click handler:
+// The group-select buttons and "All" / "Nothing"; a box the policy forces keeps its state.
+// Boxes set from code run no click handler:
 // no category cue, and the file list stays where it is. The 50 ms pauses sleep on the
 // interface thread so the boxes visibly fill one after another.
 
@@ -12,7 +13,7 @@ constexpr int kPauseMs = 50;
 void TForm1::SelectGroup(std::initializer_list<controls::TKVZXPCheckBox*> boxes, bool pause) {
     for (controls::TKVZXPCheckBox* box : boxes) {
         if (pause) services_.system.Sleep(kPauseMs);
-        box->SetChecked(true);
+        if (!ForcedByPolicy(*box)) box->SetChecked(true);
     }
     Cue(settings::Cue::GroupSelect);
 }
@@ -50,7 +51,7 @@ void TForm1::WQMSpeedButton7Click() {
 // "Offline Web Pages": the cue comes first, then the box.
 void TForm1::WQMSpeedButton11Click() {
     Cue(settings::Cue::GroupSelect);
-    KVZXPCheckBox17.SetChecked(true);
+    if (!ForcedByPolicy(KVZXPCheckBox17)) KVZXPCheckBox17.SetChecked(true);
 }
 
 // Selecting "Cut off Dr. Watson" from code runs its click handler (cue 3) when it was not
@@ -74,7 +75,7 @@ void TForm1::SetAllBoxes(bool checked) {
     for (int n : {1, 2,  3,  6,  7,  5,  8,  11, 12, 13, 14, 15, 17, 4,
                   9, 10, 16, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27}) {
         services_.system.Sleep(kPauseMs);
-        CheckBox(n).SetChecked(checked);
+        if (!ForcedByPolicy(CheckBox(n))) CheckBox(n).SetChecked(checked);
     }
     Cue(settings::Cue::AllOrNothing);
 }

@@ -76,6 +76,7 @@ void TForm1::StartClean(app::Ticks ticks) {
     auto job = std::make_unique<JobState>();
     // Read at every run, so an edit of keep.txt counts at the next "Begin".
     job->keep = engine::LoadKeepList(services_.files, services_.system);
+    engine::AddPolicyPatterns(job->keep, policy_, services_.files, services_.system);
     job->backup = std::make_unique<engine::RegistryBackup>(services_.files, services_.system);
     ui::ControlPeer* peer = Peer();
     job->input = {.owner = peer ? peer->NativeHandle() : nullptr,
@@ -107,6 +108,7 @@ void TForm1::StartAnalysis(app::Ticks ticks) {
     CloseAnalysis();
     auto job = std::make_unique<JobState>();
     job->keep = engine::LoadKeepList(services_.files, services_.system);
+    engine::AddPolicyPatterns(job->keep, policy_, services_.files, services_.system);
     for (const engine::CategoryRow& row : engine::CategoryTable())
         if (row.category && ticks.categories.count(*row.category)) job->analysed.push_back(&row);
     for (const engine::CategoryRow* row : DefinitionGroups1.RowsOf(ticks.definitions))

@@ -160,7 +160,8 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::EnableRunInputs(bool idle) {
-    for (const CategoryBoxRow& row : kCategoryBoxes) (this->*row.box).SetEnabled(idle);
+    for (const CategoryBoxRow& row : kCategoryBoxes)
+        (this->*row.box).SetEnabled(idle && !ForcedByPolicy(this->*row.box));
     for (const ChoiceRow& row : kChoiceButtons) (this->*row.button).SetEnabled(idle);
     for (const GroupRow& row : kGroups) (this->*row.button).SetEnabled(idle);
     DefinitionGroups1.SetEnabled(idle);

@@ -7,7 +7,8 @@
 
 TForm2::TForm2(ui::Application& application, const settings::OptionsServices& services,
                settings::Languages& languages, settings::MainWindowLink& mainWindow,
-               forms::WindowLinks& windows, settings::Options& options)
+               forms::WindowLinks& windows, settings::Options& options,
+               platform::TaskScheduler* scheduler, const engine::Policy& policy)
     : ui::Form(application),
       FileListBox1(&KVZXPGroupBox6, &services.files),
       Timer1(application),
@@ -15,9 +16,11 @@ TForm2::TForm2(ui::Application& application, const settings::OptionsServices& se
       languages_(languages),
       mainWindow_(mainWindow),
       windows_(windows),
-      options_(options) {
+      options_(options),
+      scheduler_(scheduler),
+      policy_(policy) {
     SetName("Form2");
-    controls::ApplyWindowFrame(*this, {"Mechanical Options Skarvel", 361, 305, true});
+    controls::ApplyWindowFrame(*this, {"Mechanical Options Skarvel", 361, 351, true});
     BuildControls();
     ConnectHandlers();
     // The design state of the view buttons: checking "Report" runs its click handler.
@@ -31,7 +34,7 @@ TForm2::TForm2(ui::Application& application, const settings::OptionsServices& se
 void TForm2::BuildControls() {
     controls::BuildHeaderAndPanel(
         KVZXPHeader1, KVZXPCollapsePanel1,
-        {.width = 361, .panelHeight = 265, .caption = "Mechanical Options", .linked = true});
+        {.width = 361, .panelHeight = 311, .caption = "Mechanical Options", .linked = true});
     const ui::Color inside = KVZXPCollapsePanel1.GetColor();
 
     struct Placed {
@@ -65,6 +68,12 @@ void TForm2::BuildControls() {
         {KVZXPButton1, "KVZXPButton1", "Default Click", ui::Rect::FromSize(8, 20, 97, 21)},
         {KVZXPGroupBox6, "KVZXPGroupBox6", "Language files", ui::Rect::FromSize(8, 192, 345, 65)},
         {FileListBox1, "FileListBox1", "", ui::Rect::FromSize(8, 16, 329, 41)},
+        {KVZXPGroupBox8, "KVZXPGroupBox8", "Scheduled cleaning",
+         ui::Rect::FromSize(8, 256, 345, 41)},
+        {KVZXPRadioButton5, "KVZXPRadioButton5", "None", ui::Rect::FromSize(8, 17, 80, 17)},
+        {KVZXPRadioButton6, "KVZXPRadioButton6", "Daily", ui::Rect::FromSize(92, 17, 80, 17)},
+        {KVZXPRadioButton7, "KVZXPRadioButton7", "Weekly", ui::Rect::FromSize(176, 17, 80, 17)},
+        {KVZXPRadioButton8, "KVZXPRadioButton8", "At log-on", ui::Rect::FromSize(260, 17, 80, 17)},
     };
     for (const Placed& p : placed) {
         p.control.SetName(p.name);
@@ -102,6 +111,10 @@ void TForm2::ConnectHandlers() {
     KVZXPButton1.OnClick = [this] { KVZXPButton1Click(); };
     FileListBox1.OnDblClick = [this] { FileListBox1DblClick(); };
     Timer1.OnTimer = [this] { Timer1Timer(); };
+    KVZXPRadioButton5.OnClick = [this] { ScheduleClick(std::nullopt); };
+    KVZXPRadioButton6.OnClick = [this] { ScheduleClick(platform::TaskTrigger::Daily); };
+    KVZXPRadioButton7.OnClick = [this] { ScheduleClick(platform::TaskTrigger::Weekly); };
+    KVZXPRadioButton8.OnClick = [this] { ScheduleClick(platform::TaskTrigger::Logon); };
 }
 
 void TForm2::FormCreate() {
@@ -149,6 +162,7 @@ void TForm2::FormCreate() {
         (void)mainWindow_.Tray().HideIcon();  // nothing to remove yet: refused, nothing changes
         options_.trayIcon.Set(false);
     }
+    ShowSchedule();
 }
 
 void TForm2::FormDestroy() {
@@ -209,6 +223,11 @@ constexpr settings::TextRow kRows[] = {
     Caption<&TForm2::KVZXPGroupBox7>("Cost accounting", "Cost accounting"),
     Caption<&TForm2::KVZXPCheckBox4>("Yes", "Yes"),
     Caption<&TForm2::KVZXPCheckBox5>("Automatic Clear Log", "Automatic Clear Log"),
+    Caption<&TForm2::KVZXPGroupBox8>("Scheduled cleaning", "Scheduled cleaning"),
+    Caption<&TForm2::KVZXPRadioButton5>("Schedule None", "None"),
+    Caption<&TForm2::KVZXPRadioButton6>("Schedule Daily", "Daily"),
+    Caption<&TForm2::KVZXPRadioButton7>("Schedule Weekly", "Weekly"),
+    Caption<&TForm2::KVZXPRadioButton8>("Schedule Logon", "At log-on"),
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "controls/kvzxp_header.h"
 #include "controls/kvzxp_radio_button.h"
 #include "controls/kvzxp_radio_group.h"
+#include "engine/policy.h"
 #include "forms/options/check_box_binding.h"
 #include "forms/options/color_box_binding.h"
 #include "forms/options/options_links.h"
@@ -39,7 +40,8 @@ class TForm2 : public ui::Form {
   public:
     TForm2(ui::Application& application, const settings::OptionsServices& services,
            settings::Languages& languages, settings::MainWindowLink& mainWindow,
-           forms::WindowLinks& windows, settings::Options& options);
+           forms::WindowLinks& windows, settings::Options& options,
+           platform::TaskScheduler* scheduler, const engine::Policy& policy);
 
     // Language, language list, stored options, tray icon (in this order).
     void FormCreate();
@@ -61,6 +63,9 @@ class TForm2 : public ui::Form {
     void KVZXPCheckBox4Click();
     // "Default Click": the default options, then the program starts again.
     void KVZXPButton1Click();
+    // "Scheduled cleaning": none, daily, weekly or at log-on. Creates, replaces or removes the
+    // user's task, which cleans what is ticked in the main window (options_form_schedule.cpp).
+    void ScheduleClick(std::optional<platform::TaskTrigger> trigger);
     // A double-click in the language list switches to that language.
     void FileListBox1DblClick();
     // Enables "Automatic Clear Log" while the log box is ticked.
@@ -97,6 +102,11 @@ class TForm2 : public ui::Form {
     controls::TKVZXPButton KVZXPButton1{&KVZXPGroupBox5};  // "Default Click"
     controls::TKVZXPGroupBox KVZXPGroupBox6{&KVZXPCollapsePanel1};
     ui::FileListBox FileListBox1;
+    controls::TKVZXPGroupBox KVZXPGroupBox8{&KVZXPCollapsePanel1};   // "Scheduled cleaning"
+    controls::TKVZXPRadioButton KVZXPRadioButton5{&KVZXPGroupBox8};  // "None"
+    controls::TKVZXPRadioButton KVZXPRadioButton6{&KVZXPGroupBox8};  // "Daily"
+    controls::TKVZXPRadioButton KVZXPRadioButton7{&KVZXPGroupBox8};  // "Weekly"
+    controls::TKVZXPRadioButton KVZXPRadioButton8{&KVZXPGroupBox8};  // "At log-on"
     ui::Timer Timer1;
 
   private:
@@ -108,12 +118,20 @@ class TForm2 : public ui::Form {
     void SetViewStyle(ui::ViewStyle style);
     // The options as the controls hold them now, as the settings file stores them.
     settings::OptionsToStore CurrentOptions() const;
+    // The schedule's button for TRIGGER (nullopt: "None").
+    controls::TKVZXPRadioButton& ScheduleButton(std::optional<platform::TaskTrigger> trigger);
+    // Applies the administrator's schedule, then shows the user's task as it stands; the
+    // buttons are locked while a policy sets it.
+    void ShowSchedule();
 
     settings::OptionsServices services_;
     settings::Languages& languages_;
     settings::MainWindowLink& mainWindow_;
     forms::WindowLinks& windows_;
     settings::Options& options_;
+    platform::TaskScheduler* scheduler_;  // null: no scheduled cleaning to offer
+    const engine::Policy& policy_;
+    bool showingSchedule_ = false;  // a button set from code, not a click
     // Last: the bindings tie the boxes above to the options.
     settings::CheckBoxBinding trayBinding_{KVZXPCheckBox1, options_.trayIcon};
     settings::CheckBoxBinding autoRunBinding_{KVZXPCheckBox2, options_.autoRun};

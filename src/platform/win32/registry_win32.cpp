@@ -101,6 +101,19 @@ class KeyWin32 final : public RegistryKey {
         return names;
     }
 
+    std::vector<std::string> ValueNames() override {
+        std::vector<std::string> names;
+        wchar_t name[16384];  // value names are at most 16,383 characters
+        for (DWORD i = 0;; ++i) {
+            DWORD length = 16384;
+            LONG rc = RegEnumValueW(key_, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+            if (rc == ERROR_MORE_DATA) continue;
+            if (rc != ERROR_SUCCESS) break;
+            names.push_back(Narrow(std::wstring_view(name, length)));
+        }
+        return names;
+    }
+
     std::vector<StoredValue> StoredValues() override {
         std::vector<StoredValue> values;
         DWORD longestName = 0, longestData = 0;

@@ -1,5 +1,6 @@
 #include "platform/win32/services.h"
 
+#include "platform/win32/event_log_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/folder_dialog_win32.h"
 #include "platform/win32/processes_win32.h"
@@ -10,6 +11,7 @@
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/sound_win32.h"
 #include "platform/win32/system_win32.h"
+#include "platform/win32/task_scheduler_win32.h"
 #include "platform/win32/url_cache_win32.h"
 #include "platform/win32/volumes_win32.h"
 
@@ -28,6 +30,8 @@ struct RealServices::Impl {
     VolumesWin32 volumes;
     NotificationAreaWin32 notificationArea;
     FolderDialogWin32 folderDialog;
+    TaskSchedulerWin32 taskScheduler;
+    EventLogWin32 eventLog;
 };
 
 RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
@@ -43,6 +47,8 @@ RealServices::RealServices() : impl_(std::make_unique<Impl>()) {
     services_.volumes = &impl_->volumes;
     services_.notificationArea = &impl_->notificationArea;
     services_.folderDialog = &impl_->folderDialog;
+    services_.taskScheduler = &impl_->taskScheduler;
+    services_.eventLog = &impl_->eventLog;
 }
 
 RealServices::~RealServices() = default;

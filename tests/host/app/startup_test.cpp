@@ -62,7 +62,7 @@ TEST_F(StartUp, CreatesTheSevenWindowsInOrderWithTheirFrames) {
         ui::WindowState state;
     } frames[] = {
         {p.Form1, nullptr, {641, 504}, close | icon::kMinimize, false, ui::WindowState::Normal},
-        {p.Form2, "Mechanical Options Skarvel", {361, 305}, close, true, ui::WindowState::Normal},
+        {p.Form2, "Mechanical Options Skarvel", {361, 351}, close, true, ui::WindowState::Normal},
         // The help window opens maximised and can be restored and minimised.
         {p.Form3,
          "Help Skarvel",

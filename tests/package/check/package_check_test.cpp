@@ -24,6 +24,7 @@
 #include "win/support/program_input.h"
 #include "win/support/remote_window.h"
 #include "win/support/running_program.h"
+#include "platform/win32/task_scheduler_win32.h"
 #include "win/support/settings_text.h"
 
 namespace {
@@ -314,6 +315,33 @@ TEST(Uninstalled, ProgramShortcutAndEntryAreGoneTheUsersSettingsStay) {
     const fs::path data = RoamingData();
     EXPECT_TRUE(fs::is_regular_file(data / L"Mordaun.ini"));
     EXPECT_EQ(Logs(data).size(), 2u);
+}
+
+// A silent install with NOSHORTCUT=1 SCHEDULE=daily SCHEDULETIME=04:15: no shortcut, the event
+// source of the command-line cleaner, and the machine's scheduled cleaning; its uninstall
+// takes the last two away again.
+constexpr wchar_t kEventSource[] =
+    L"SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\Skarvel";
+constexpr char kMachineTask[] = "Skarvel cleaning (SYSTEM)";
+
+TEST(SilentInstall, NoShortcutTheEventSourceAndTheMachinesSchedule) {
+    EXPECT_TRUE(fs::is_regular_file(kInstalled));
+    EXPECT_FALSE(Shortcut().has_value());
+    HKEY source = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kEventSource, 0, KEY_READ, &source), ERROR_SUCCESS);
+    const std::wstring file = RegText(source, L"EventMessageFile").value_or(L"");
+    RegCloseKey(source);
+    EXPECT_TRUE(SamePath(file, L"C:\\Program Files\\Skarvel\\skarvel-cli.exe")) << fs::path(file);
+    const auto task = platform::win32::TaskSchedulerWin32().Find(kMachineTask);
+    ASSERT_TRUE(task.has_value()) << "no scheduled cleaning";
+    EXPECT_NE(task->description.find("daily at 04:15"), std::string::npos) << task->description;
+}
+
+TEST(SilentUninstall, TheScheduleAndTheEventSourceAreGone) {
+    EXPECT_FALSE(fs::exists(kInstalled));
+    EXPECT_FALSE(platform::win32::TaskSchedulerWin32().Find(kMachineTask).has_value());
+    HKEY source = nullptr;
+    EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kEventSource, 0, KEY_READ, &source), ERROR_SUCCESS);
 }
 
 }  // namespace
