@@ -8,25 +8,17 @@
 #include "engine/policy.h"
 #include "engine/scheduled_cleaning.h"
 #include "fakes/fake_services.h"
+#include "recorded_console.h"
 
 namespace {
 
 using platform::RegistryRoot;
 using platform::TaskTrigger;
 
-class RecordedConsole : public platform::Console {
-  public:
-    std::string out, err;
-    void Write(platform::Stream stream, std::string_view text) override {
-        (stream == platform::Stream::Out ? out : err) += text;
-    }
-    bool IsConsole(platform::Stream) override { return false; }
-};
-
 class Admin : public ::testing::Test {
   protected:
     fakes::FakeServices fake;
-    RecordedConsole console;
+    clitest::RecordedConsole console;
     engine::CleaningServices services{fake.files,    fake.system, fake.profile,
                                       fake.registry, fake.shell,  fake.urlCache};
     const std::string task = "Skarvel cleaning (" + *fake.system.userName + ")";
