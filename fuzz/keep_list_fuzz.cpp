@@ -62,17 +62,31 @@ std::size_t CharLength(std::string_view text, std::size_t i) {
     return n < text.size() - i ? n : text.size() - i;
 }
 
+// Whether PATTERN from P matches NAME from S; MEMO holds what each pair gave (-1: not yet), so
+// a run of stars tries every way without trying any one twice.
+bool GlobFrom(std::string_view pattern, std::size_t p, std::string_view name, std::size_t s,
+              std::vector<signed char>& memo) {
+    signed char& seen = memo[p * (name.size() + 1) + s];
+    if (seen >= 0) return seen != 0;
+    bool result;
+    if (p == pattern.size())
+        result = s == name.size();
+    else if (pattern[p] == '*')
+        result = GlobFrom(pattern, p + 1, name, s, memo) ||
+                 (s < name.size() && GlobFrom(pattern, p, name, s + CharLength(name, s), memo));
+    else if (s == name.size())
+        result = false;
+    else if (pattern[p] == '?')
+        result = GlobFrom(pattern, p + 1, name, s + CharLength(name, s), memo);
+    else
+        result = pattern[p] == name[s] && GlobFrom(pattern, p + 1, name, s + 1, memo);
+    seen = result ? 1 : 0;
+    return result;
+}
+
 bool SlowGlob(std::string_view pattern, std::string_view name) {
-    if (pattern.empty()) return name.empty();
-    if (pattern[0] == '*') {
-        for (std::size_t i = 0;; i += CharLength(name, i)) {
-            if (SlowGlob(pattern.substr(1), name.substr(i))) return true;
-            if (i >= name.size()) return false;
-        }
-    }
-    if (name.empty()) return false;
-    if (pattern[0] == '?') return SlowGlob(pattern.substr(1), name.substr(CharLength(name, 0)));
-    return pattern[0] == name[0] && SlowGlob(pattern.substr(1), name.substr(1));
+    std::vector<signed char> memo((pattern.size() + 1) * (name.size() + 1), -1);
+    return GlobFrom(pattern, 0, name, 0, memo);
 }
 
 bool SlowKeeps(const std::vector<std::string>& pattern, std::size_t p,
