@@ -5,27 +5,21 @@
 
 #include "cli/cli.h"
 #include "cli/event_report.h"
+#include "command_line_fixture.h"
 #include "engine/policy.h"
 #include "engine/scheduled_cleaning.h"
 #include "fakes/fake_services.h"
-#include "recorded_console.h"
 
 namespace {
 
 using platform::RegistryRoot;
 using platform::TaskTrigger;
 
-class Admin : public ::testing::Test {
+class Admin : public clitest::CommandLineTest {
   protected:
-    fakes::FakeServices fake;
-    clitest::RecordedConsole console;
-    engine::CleaningServices services{fake.files,    fake.system, fake.profile,
-                                      fake.registry, fake.shell,  fake.urlCache};
     const std::string task = "Skarvel cleaning (" + *fake.system.userName + ")";
 
     Admin() {
-        fake.files.AddFolder("C:\\WINDOWS\\system32");
-        fake.files.AddFolder("C:\\Program Files\\Skarvel");
         fake.system.tempFolder = "C:\\Temp\\";
         fake.files.AddFile("C:\\Temp\\x.txt", "x");
         fake.files.AddFile("C:\\WINDOWS\\temp\\a.tmp", "12345");
@@ -44,11 +38,8 @@ class Admin : public ::testing::Test {
         Key(root, sub)->WriteString(name, value);
     }
 
-    int Run(std::vector<std::string> args) {
-        console.out.clear();
-        console.err.clear();
-        return cli::RunCommandLine(args, services, fake.processes, console,
-                                   {&fake.taskScheduler, &fake.eventLog});
+    int Run(const std::vector<std::string>& args) {
+        return CommandLineTest::Run(args, {&fake.taskScheduler, &fake.eventLog});
     }
 };
 

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "cli/command_line.h"
+#include "command_line_fixture.h"
 #include "fakes/fake_services.h"
-#include "recorded_console.h"
 
 namespace {
 
@@ -55,16 +55,9 @@ TEST(CliArguments, ParseOrNameWhatIsWrong) {
     EXPECT_EQ(line.categories[2]->id, "offline-pages");
 }
 
-class Cli : public ::testing::Test {
+class Cli : public clitest::CommandLineTest {
   protected:
-    fakes::FakeServices fake;
-    clitest::RecordedConsole console;
-    engine::CleaningServices services{fake.files,    fake.system, fake.profile,
-                                      fake.registry, fake.shell,  fake.urlCache};
-
     Cli() {
-        fake.files.AddFolder("C:\\WINDOWS\\system32");
-        fake.files.AddFolder("C:\\Program Files\\Skarvel");
         fake.system.tempFolder = "C:\\Temp\\";
         fake.files.AddFile("C:\\Outside\\keep.doc", "precious");
         fake.files.AddFile("C:\\WINDOWS\\temp\\a.tmp", "12345");
@@ -73,12 +66,6 @@ class Cli : public ::testing::Test {
         fake.files.AddFolderLink("C:\\WINDOWS\\temp\\link", "C:\\Outside");
         fake.files.AddFileLink("C:\\WINDOWS\\temp\\keep.lnk", "C:\\Outside\\keep.doc");
         fake.files.AddFile("C:\\Temp\\x.txt", "x");
-    }
-
-    int Run(std::vector<std::string> args) {
-        console.out.clear();
-        console.err.clear();
-        return cli::RunCommandLine(args, services, fake.processes, console);
     }
 };
 

@@ -7,10 +7,10 @@
 #include <map>
 
 #include "cli/cli.h"
+#include "command_line_fixture.h"
 #include "definitions/our_definitions.h"
 #include "fakes/fake_services.h"
 #include "platform/portable/path_text.h"
-#include "recorded_console.h"
 
 namespace {
 
@@ -38,13 +38,8 @@ std::string PathOf(const testdefs::OurFile& file) {
     return path;
 }
 
-class OurDefinitions : public ::testing::Test {
+class OurDefinitions : public clitest::CommandLineTest {
   protected:
-    fakes::FakeServices fake;
-    clitest::RecordedConsole console;
-    engine::CleaningServices services{fake.files,    fake.system, fake.profile,
-                                      fake.registry, fake.shell,  fake.urlCache};
-
     OurDefinitions() {
         const std::map<KnownFolder, std::string> known = {
             {KnownFolder::LocalAppData, kRoots.at("LocalAppData")},
@@ -60,8 +55,6 @@ class OurDefinitions : public ::testing::Test {
             {KnownFolder::Music, "C:\\Users\\u\\Music"},
         };
         for (const auto& [id, path] : known) fake.files.knownFolders[id] = {path};
-        fake.files.AddFolder("C:\\WINDOWS\\system32");
-        fake.files.AddFolder("C:\\Program Files\\Skarvel");
         fake.system.version = {10, 0};
         fake.system.tempFolder = kRoots.at("Temp") + "\\";
         fake.system.userName = "u";
@@ -89,11 +82,6 @@ class OurDefinitions : public ::testing::Test {
                                {data.begin(), data.end()});
     }
 
-    int Run(std::vector<std::string> args) {
-        console.out.clear();
-        console.err.clear();
-        return cli::RunCommandLine(args, services, fake.processes, console);
-    }
     int Clean(std::vector<std::string> extra) {
         std::vector<std::string> args = {"--clean", "--winapp2", "C:\\defs.ini", "--json"};
         args.insert(args.end(), extra.begin(), extra.end());
