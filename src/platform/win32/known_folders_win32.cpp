@@ -59,6 +59,24 @@ std::string RegistryText(HKEY key, const wchar_t* subKey, const wchar_t* value) 
     return Expanded(text);
 }
 
+enum class NameKind { SubKeys, Values };
+
+// The names of KEY's sub-keys or values; a name longer than 255 characters is passed over.
+std::vector<std::wstring> Names(HKEY key, NameKind kind) {
+    std::vector<std::wstring> names;
+    wchar_t name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = 256;
+        const LONG result =
+            kind == NameKind::SubKeys
+                ? RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr)
+                : RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        if (result == ERROR_SUCCESS) names.emplace_back(name, length);
+    }
+    return names;
+}
+
 constexpr const wchar_t* kProfileList =
     L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
 
@@ -69,15 +87,8 @@ std::vector<std::string> Profiles() {
     HKEY list = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kProfileList, 0, KEY_READ, &list) == ERROR_SUCCESS) {
         KeyOwner owner(list);
-        wchar_t name[256];
-        for (DWORD i = 0;; ++i) {
-            DWORD length = 256;
-            const LONG result =
-                RegEnumKeyExW(list, i, name, &length, nullptr, nullptr, nullptr, nullptr);
-            if (result == ERROR_NO_MORE_ITEMS) break;
-            if (result != ERROR_SUCCESS) continue;
-            out.push_back(RegistryText(list, name, L"ProfileImagePath"));
-        }
+        for (const std::wstring& name : Names(list, NameKind::SubKeys))
+            out.push_back(RegistryText(list, name.c_str(), L"ProfileImagePath"));
         out.push_back(RegistryText(list, nullptr, L"Default"));
         out.push_back(RegistryText(list, nullptr, L"Public"));
     }
@@ -93,14 +104,8 @@ void AddFolderValues(HKEY root, const wchar_t* path, const wchar_t* value,
     HKEY key = nullptr;
     if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
     KeyOwner owner(key);
-    wchar_t name[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD length = 256;
-        const LONG result =
-            RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (result == ERROR_NO_MORE_ITEMS) break;
-        if (result == ERROR_SUCCESS) out.push_back(RegistryText(key, name, value));
-    }
+    for (const std::wstring& name : Names(key, NameKind::SubKeys))
+        out.push_back(RegistryText(key, name.c_str(), value));
 }
 
 // Every value of each sub-key's UserSyncRoots key: the folders the cloud providers
@@ -112,25 +117,13 @@ void AddSyncRootManagerFolders(std::vector<std::string>& out) {
                       KEY_READ, &manager) != ERROR_SUCCESS)
         return;
     KeyOwner owner(manager);
-    wchar_t provider[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD length = 256;
-        const LONG result =
-            RegEnumKeyExW(manager, i, provider, &length, nullptr, nullptr, nullptr, nullptr);
-        if (result == ERROR_NO_MORE_ITEMS) break;
-        if (result != ERROR_SUCCESS) continue;
+    for (const std::wstring& provider : Names(manager, NameKind::SubKeys)) {
         HKEY roots = nullptr;
-        const std::wstring sub = std::wstring(provider) + L"\\UserSyncRoots";
+        const std::wstring sub = provider + L"\\UserSyncRoots";
         if (RegOpenKeyExW(manager, sub.c_str(), 0, KEY_READ, &roots) != ERROR_SUCCESS) continue;
         KeyOwner rootsOwner(roots);
-        wchar_t value[256];
-        for (DWORD k = 0;; ++k) {
-            DWORD valueLength = 256;
-            const LONG got =
-                RegEnumValueW(roots, k, value, &valueLength, nullptr, nullptr, nullptr, nullptr);
-            if (got == ERROR_NO_MORE_ITEMS) break;
-            if (got == ERROR_SUCCESS) out.push_back(RegistryText(roots, nullptr, value));
-        }
+        for (const std::wstring& value : Names(roots, NameKind::Values))
+            out.push_back(RegistryText(roots, nullptr, value.c_str()));
     }
 }
 
